@@ -1,0 +1,4 @@
+#pragma once
+// Resource ids of Tarnwick.exe.
+
+#define IDI_TARNWICK 1

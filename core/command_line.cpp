@@ -1,0 +1,48 @@
+#include "command_line.h"
+
+#include <vector>
+
+#include "shared_state.h"
+
+namespace DozIzevodoz {
+
+std::optional<std::string> LastArgument(std::string_view text, int maxArgs) {
+  if (maxArgs < 0) maxArgs = 0;
+  std::vector<std::string> entries(static_cast<size_t>(maxArgs) + 1);
+  int count = 0;
+  bool inArgument = false;
+  for (char c : text) {
+    if (c == ' ' || c == '/' || c == '\t' || c == '"') {
+      inArgument = false;
+      continue;
+    }
+    if (!inArgument) {
+      if (count == maxArgs) break;
+      ++count;
+      inArgument = true;
+    }
+    entries[count] += c;
+  }
+  if (count == 0) return std::nullopt;
+  return entries[count];
+}
+
+const ActionLetter* FindActionLetter(std::string_view argument) {
+  static const ActionLetter kLetters[] = {
+      {'R', kRebootCode, "Boot", Capability::None, nullptr},
+      {'L', kLogOffCode, "Log", Capability::None, nullptr},
+      {'S', kShutDownCode, "Shut", Capability::None, nullptr},
+      {'P', kPowerOffCode, "Pwr", Capability::PowerOff, "PowerOff Is Not Supported On This System"},
+      {'Z', kSuspendCode, "Sus", Capability::Suspend, "Suspend Is Not Supported On This System"},
+      {'H', kHibernateCode, "Hib", Capability::Hibernate, "Hibernate Is Not Supported On This System"},
+      {'F', kShutDownCode, "Shut", Capability::None, nullptr, true},
+  };
+  if (argument.size() != 1) return nullptr;
+  char c = argument[0];
+  if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  for (const ActionLetter& l : kLetters)
+    if (l.letter == c) return &l;
+  return nullptr;
+}
+
+}  // namespace DozIzevodoz

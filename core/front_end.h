@@ -1,0 +1,31 @@
+#pragma once
+// What the power-action core asks of the windows built above it (the tray front end). The program
+// installs the front end before its start procedure runs; tests install a recording one.
+#include <windows.h>
+
+#include <string>
+
+namespace DozIzevodoz {
+
+class FrontEnd {
+ public:
+  virtual ~FrontEnd() = default;
+  // Loads the main tray form; returns once its start-up update check has ended.
+  virtual void LoadTrayForm() = 0;
+  // frmBase.Timer1.Enabled = False
+  virtual void DisableTrayTimer() = 0;
+  // The main tray form's window, loading the form when it is not loaded.
+  virtual HWND TrayFormWindow() = 0;
+  // frmOption, modeless.
+  virtual void ShowOptionsDialog() = 0;
+  // The action caption (Label2) of the tray countdown Form1 or the command-line countdown Form2;
+  // the first touch loads the window, which starts its countdown.
+  virtual void SetCountdownCaption(bool commandLineWindow, const std::string& caption) = 0;
+  // Form2.Label3: the seconds the command-line countdown starts from.
+  virtual void SetCommandLineCountdownSeconds(const std::string& seconds) = 0;
+};
+
+FrontEnd& frontEnd();
+void SetFrontEnd(FrontEnd* frontEnd);
+
+}  // namespace DozIzevodoz

@@ -1,0 +1,14 @@
+#pragma once
+// What the system can do (suspend, hibernate, power off) and the shutdown privilege.
+#include <string>
+
+namespace DozIzevodoz {
+
+// Clears the support flags of the actions the system lacks (callers set them True first).
+void EnableOptions();
+// Enables the shutdown privilege of this process; silent when it cannot.
+void AdjustToken();
+// True when the library loads and exports the function.
+bool APIExists(const std::string& library, const std::string& function);
+
+}  // namespace DozIzevodoz

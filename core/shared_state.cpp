@@ -1,0 +1,23 @@
+#include "shared_state.h"
+
+namespace DozIzevodoz {
+
+void ResetSharedState() {
+  ActionCode = 0;
+  ActionName.clear();
+  ForceShutdown = SuspendSupported = HibernateSupported = PowerOffSupported = false;
+  NoWarningScreen.clear();
+  TasksPending = CancelTasks = CancelKeyRegistered = false;
+  HotKeyRegistered.fill(false);
+  CommandLineMode = false;
+  VersionText.clear();
+  WindowsDir.clear();
+  SystemDriveRoot.clear();
+  IsWin9x = false;
+  Tasks.clear();
+  TaskCount = LastTaskId = 0;
+  Groups.clear();
+  GroupCount = LastGroupId = 0;
+}
+
+}  // namespace DozIzevodoz

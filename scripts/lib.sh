@@ -1,0 +1,47 @@
+# Shared by the scripts: where things are and how Wine is run. Source it, do not run it.
+REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_ROOT="$REPO_ROOT/build"
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+
+# Wine's 32-bit loader needs the kernel's 32-bit support, which some machines switch off.
+wine_runs_32bit() {
+  /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# The Windows preset whose tests run here: the shipping i686 build where 32-bit Wine works,
+# otherwise the same code built for x86_64.
+test_preset() {
+  if wine_runs_32bit; then echo windows; else echo windows-x64; fi
+}
+
+# wine_prefix ARCH (win32 or win64): the project-local prefix for that architecture.
+wine_prefix() {
+  echo "$BUILD_ROOT/wine-$1"
+}
+
+wine_loader() {
+  if [ "$1" = win32 ]; then echo /usr/lib/wine/wine; else echo /usr/lib/wine/wine64; fi
+}
+
+preset_arch() {
+  if [ "$1" = windows ]; then echo win32; else echo win64; fi
+}
+
+# Starts a private Xvfb on a free display and exports DISPLAY; XVFB_PID names it.
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 1 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "form.h"
+#include "message_loop.h"
+
+namespace {
+
+// A form whose events are set by each test.
+class ProbeForm : public rt::Form {
+ public:
+  explicit ProbeForm(const char* name) : rt::Form(name) {}
+  std::function<void()> onLoad;
+  std::function<void(int&)> onUnload;
+  std::function<void(WPARAM)> onTimer;
+  int loads = 0, unloads = 0;
+
+ protected:
+  void Form_Load() override {
+    ++loads;
+    if (onLoad) onLoad();
+  }
+  void Form_Unload(int& cancel) override {
+    ++unloads;
+    if (onUnload) onUnload(cancel);
+  }
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) override {
+    if (message != WM_TIMER || !onTimer) return false;
+    onTimer(wParam);
+    result = 0;
+    return true;
+  }
+};
+
+class FormLifetime : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    rt::Forms::UnloadAll();
+    rt::SetQuitting(false);
+  }
+};
+
+TEST_F(FormLifetime, LoadsOnFirstUseAndBuildsAFreshWindowAfterUnload) {
+  ProbeForm form("frmProbe");
+  EXPECT_FALSE(form.IsLoaded());
+  HWND first = form.hWnd();
+  ASSERT_TRUE(IsWindow(first));
+  EXPECT_EQ(form.loads, 1);
+  EXPECT_EQ(rt::Forms::Find("FRMPROBE"), &form);
+  EXPECT_FALSE(form.Visible());  // loading does not show
+
+  EXPECT_TRUE(form.Unload());
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_EQ(rt::Forms::Count(), 0u);
+  form.Unload();  // unloading what is not loaded does nothing
+  form.Hide();
+  EXPECT_EQ(form.unloads, 1);
+
+  EXPECT_TRUE(IsWindow(form.hWnd()));
+  EXPECT_EQ(form.loads, 2);
+}
+
+TEST_F(FormLifetime, UnloadCanBeCancelled) {
+  ProbeForm form("frmStays");
+  form.onUnload = [](int& cancel) { cancel = 1; };
+  form.Load();
+  EXPECT_FALSE(form.Unload());
+  EXPECT_TRUE(form.IsLoaded());
+  form.onUnload = nullptr;
+}
+
+TEST_F(FormLifetime, TheLoopEndsWhenAFormUnloadsItselfInItsOwnTimer) {
+  ProbeForm form("frmTicker");
+  int ticks = 0;
+  form.onTimer = [&](WPARAM id) {
+    if (++ticks == 3) {
+      KillTimer(form.hWnd(), id);
+      form.Unload();  // inside its own handler: the window goes, the object stays
+    }
+  };
+  form.Load();
+  SetTimer(form.hWnd(), 1, 10, nullptr);
+  EXPECT_EQ(rt::RunMessageLoop(), 0);
+  EXPECT_EQ(ticks, 3);  // a hidden form kept the loop alive until then
+  EXPECT_FALSE(form.IsLoaded());
+}
+
+TEST_F(FormLifetime, UnloadAllLeavesNoFormEvenWhenAnUnloadLoadsAnother) {
+  ProbeForm late("frmLate");
+  ProbeForm first("frmFirst");
+  ProbeForm second("frmSecond");
+  second.onUnload = [&](int&) { late.Load(); };  // refused: the program is quitting
+  first.Load();
+  second.Load();
+  rt::Forms::UnloadAll();
+  EXPECT_EQ(rt::Forms::Count(), 0u);
+  EXPECT_EQ(late.loads, 0);
+  EXPECT_TRUE(rt::Quitting());
+}
+
+TEST_F(FormLifetime, DoEventsHandsQuitBackToTheOuterLoop) {
+  PostQuitMessage(7);
+  rt::DoEvents();
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 7u);
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+#pragma once
+// Drives another program of the test prefix: starts it, finds its windows, reads and answers its
+// message boxes.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace test {
+
+// "/home/x/build/a.exe" -> "Z:\home\x\build\a.exe" (Wine maps the Unix root to Z:).
+inline std::string WindowsPathOf(std::string unixPath) {
+  if (unixPath.empty() || unixPath[0] != '/') return unixPath;
+  for (char& c : unixPath)
+    if (c == '/') c = '\\';
+  return "Z:" + unixPath;
+}
+
+inline bool WaitUntil(const std::function<bool()>& done, int milliseconds = 15000) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (std::chrono::steady_clock::now() < end) {
+    if (done()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return done();
+}
+
+class Program {
+ public:
+  Program(const std::string& exe, const std::string& arguments) {
+    std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+    std::string folder = exe.substr(0, exe.find_last_of('\\'));
+    STARTUPINFOA si = {sizeof si};
+    PROCESS_INFORMATION pi = {};
+    if (CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) {
+      CloseHandle(pi.hThread);
+      process_ = pi.hProcess;
+      id_ = pi.dwProcessId;
+    }
+  }
+  ~Program() {
+    if (!process_) return;
+    if (Running()) TerminateProcess(process_, 99);
+    WaitForSingleObject(process_, 5000);
+    CloseHandle(process_);
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  bool Started() const { return process_ != nullptr; }
+  bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+  bool WaitForExit(int milliseconds = 15000) const {
+    return process_ && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
+  }
+  DWORD ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_, &code);
+    return code;
+  }
+
+  // A top-level window of this process with that class (any when empty) and title.
+  HWND FindWindowOf(const std::string& className, const std::string& title) const {
+    struct Search { DWORD pid; const std::string* cls; const std::string* title; HWND found; } s{id_, &className, &title, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM p) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(p);
+          DWORD pid = 0;
+          GetWindowThreadProcessId(hwnd, &pid);
+          if (pid != s->pid) return TRUE;
+          char text[512] = {}, cls[256] = {};
+          GetWindowTextA(hwnd, text, sizeof text);
+          GetClassNameA(hwnd, cls, sizeof cls);
+          if (!s->cls->empty() && *s->cls != cls) return TRUE;
+          if (!s->title->empty() && *s->title != text) return TRUE;
+          s->found = hwnd;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&s));
+    return s.found;
+  }
+
+  HWND WaitForWindow(const std::string& className, const std::string& title, int milliseconds = 15000) const {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindWindowOf(className, title)) != nullptr; }, milliseconds);
+    return found;
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD id_ = 0;
+};
+
+// The text of a message box (its static control has the id 0xFFFF).
+inline std::string MessageBoxText(HWND box) {
+  char text[2048] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  return text;
+}
+
+// Presses a button of a message box (IDOK, IDYES, IDNO ...).
+inline void AnswerMessageBox(HWND box, int button) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+
+}  // namespace test

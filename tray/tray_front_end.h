@@ -1,0 +1,17 @@
+#pragma once
+// The tray's answer to what the power-action core asks of the windows.
+#include "front_end.h"
+
+namespace tray {
+
+class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
+ public:
+  void LoadTrayForm() override;
+  void DisableTrayTimer() override;
+  HWND TrayFormWindow() override;
+  void ShowOptionsDialog() override;
+  void SetCountdownCaption(bool commandLineWindow, const std::string& caption) override;
+  void SetCommandLineCountdownSeconds(const std::string& seconds) override;
+};
+
+}  // namespace tray
