@@ -1,0 +1,64 @@
+// The four entry points of the COM server. DllMain only remembers the module handle.
+#include <windows.h>
+#include <oleauto.h>
+
+#include <array>
+
+#include "ambrelo_control.h"
+#include "class_factory.h"
+#include "com_module.h"
+#include "own_type_library.h"
+#include "registration.h"
+#include "scoped_win.h"
+#include "wide_text.h"
+
+namespace {
+
+constexpr std::array<amb::ClassEntry, 1> kClasses = {{
+    {&CLSID_Ambrelo, &amb::Ambrelo::Create},
+}};
+
+#ifdef _WIN64
+constexpr SYSKIND kSysKind = SYS_WIN64;
+#else
+constexpr SYSKIND kSysKind = SYS_WIN32;
+#endif
+
+HRESULT UnregisterAll() {
+  HRESULT typeLib = UnRegisterTypeLib(LIBID_AmbreloControl, 11, 0, 0x0409, kSysKind);
+  if (typeLib == TYPE_E_REGISTRYACCESS || typeLib == TYPE_E_CANTLOADLIBRARY) typeLib = S_OK;  // not registered
+  HRESULT rows = amb::RemoveRegistryRows(amb::ServerRegistryRows(amb::Utf8FromWide(amb::ModulePath())));
+  return FAILED(rows) ? rows : (FAILED(typeLib) ? typeLib : S_OK);
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    amb::SetModuleInstance(instance);
+    DisableThreadLibraryCalls(instance);
+  }
+  return TRUE;
+}
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
+  return amb::GetClassObjectFrom(kClasses, clsid, riid, ppv);
+}
+
+STDAPI DllCanUnloadNow() { return amb::ModuleInUse() ? S_FALSE : S_OK; }
+
+// A registration that fails half-way is taken back, so nothing half-registered stays behind.
+STDAPI DllRegisterServer() {
+  std::wstring path = amb::ModulePath();
+  if (path.empty()) return HRESULT_FROM_WIN32(GetLastError());
+  HRESULT hr = amb::WriteRegistryRows(amb::ServerRegistryRows(amb::Utf8FromWide(path)));
+  if (SUCCEEDED(hr)) {
+    rt::ComPtr<ITypeLib> lib;
+    hr = amb::LoadOwnTypeLib(lib.put());
+    if (SUCCEEDED(hr)) hr = RegisterTypeLib(lib.get(), path.data(), nullptr);
+  }
+  if (FAILED(hr)) UnregisterAll();
+  return hr;
+}
+
+STDAPI DllUnregisterServer() { return UnregisterAll(); }
