@@ -24,9 +24,17 @@ constexpr SYSKIND kSysKind = SYS_WIN64;
 constexpr SYSKIND kSysKind = SYS_WIN32;
 #endif
 
+bool TypeLibRegistered() {
+  wchar_t libid[40];
+  StringFromGUID2(LIBID_AmbreloControl, libid, 40);
+  std::wstring path = std::wstring(L"TypeLib\\") + libid;
+  rt::UniqueHkey key;
+  return RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
+}
+
+// Unregistering what is not registered is no error, so an interrupted install can be undone.
 HRESULT UnregisterAll() {
-  HRESULT typeLib = UnRegisterTypeLib(LIBID_AmbreloControl, 11, 0, 0x0409, kSysKind);
-  if (typeLib == TYPE_E_REGISTRYACCESS || typeLib == TYPE_E_CANTLOADLIBRARY) typeLib = S_OK;  // not registered
+  HRESULT typeLib = TypeLibRegistered() ? UnRegisterTypeLib(LIBID_AmbreloControl, 11, 0, 0x0409, kSysKind) : S_OK;
   HRESULT rows = amb::RemoveRegistryRows(amb::ServerRegistryRows(amb::Utf8FromWide(amb::ModulePath())));
   return FAILED(rows) ? rows : (FAILED(typeLib) ? typeLib : S_OK);
 }
