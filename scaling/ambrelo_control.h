@@ -247,7 +247,8 @@ class Ambrelo final
   HRESULT GetField(T AmbreloSettings::*field, Out* out) const;
   HRESULT GetFlag(bool AmbreloSettings::*field, VARIANT_BOOL* out) const;
   HRESULT LetFlag(bool AmbreloSettings::*field, VARIANT_BOOL value, const wchar_t* name);
-  HRESULT LetLong(int32_t AmbreloSettings::*field, LONG value, const wchar_t* name);
+  template <class T>
+  HRESULT LetValue(T AmbreloSettings::*field, T value, const wchar_t* name);
   HRESULT GetText(std::string AmbreloSettings::*field, BSTR* out) const;
   HRESULT LetText(std::string AmbreloSettings::*field, BSTR value, const wchar_t* name);
   HRESULT LetEffect(int16_t AmbreloSettings::*field, LONG value, const wchar_t* name);

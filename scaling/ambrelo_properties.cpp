@@ -31,7 +31,8 @@ HRESULT Ambrelo::LetFlag(bool AmbreloSettings::*field, VARIANT_BOOL value, const
   return S_OK;
 }
 
-HRESULT Ambrelo::LetLong(int32_t AmbreloSettings::*field, LONG value, const wchar_t* name) {
+template <class T>
+HRESULT Ambrelo::LetValue(T AmbreloSettings::*field, T value, const wchar_t* name) {
   settings_.*field = value;
   PropertyChanged(name);
   return S_OK;
@@ -122,36 +123,28 @@ IFACEMETHODIMP Ambrelo::get_GradientColour(OLE_COLOR* v) {
   return GetField(&AmbreloSettings::gradientColour, v);
 }
 IFACEMETHODIMP Ambrelo::put_GradientColour(OLE_COLOR v) {
-  return LetLong(&AmbreloSettings::gradientColour, static_cast<LONG>(v), L"GradientColour");
+  return LetValue<int32_t>(&AmbreloSettings::gradientColour, static_cast<LONG>(v), L"GradientColour");
 }
 IFACEMETHODIMP Ambrelo::get_GradientColour2(OLE_COLOR* v) {
   return GetField(&AmbreloSettings::gradientColour2, v);
 }
 IFACEMETHODIMP Ambrelo::put_GradientColour2(OLE_COLOR v) {
-  return LetLong(&AmbreloSettings::gradientColour2, static_cast<LONG>(v), L"GradientColour2");
+  return LetValue<int32_t>(&AmbreloSettings::gradientColour2, static_cast<LONG>(v), L"GradientColour2");
 }
 IFACEMETHODIMP Ambrelo::get_GradientMidColour(OLE_COLOR* v) {
   return GetField(&AmbreloSettings::gradientMidColour, v);
 }
 IFACEMETHODIMP Ambrelo::put_GradientMidColour(OLE_COLOR v) {
-  return LetLong(&AmbreloSettings::gradientMidColour, static_cast<LONG>(v), L"GradientMidColour");
+  return LetValue<int32_t>(&AmbreloSettings::gradientMidColour, static_cast<LONG>(v), L"GradientMidColour");
 }
 // Any value is stored; the painter decides what an unknown source or type draws.
-IFACEMETHODIMP Ambrelo::get_GradientSource(GradientSources* v) {
-  if (!v) return E_POINTER;
-  *v = static_cast<GradientSources>(settings_.gradientSource);
-  return S_OK;
-}
+IFACEMETHODIMP Ambrelo::get_GradientSource(GradientSources* v) { return GetField(&AmbreloSettings::gradientSource, v); }
 IFACEMETHODIMP Ambrelo::put_GradientSource(GradientSources v) {
-  return LetLong(&AmbreloSettings::gradientSource, v, L"GradientSource");
+  return LetValue<int32_t>(&AmbreloSettings::gradientSource, v, L"GradientSource");
 }
-IFACEMETHODIMP Ambrelo::get_GradientType(GradientTypes* v) {
-  if (!v) return E_POINTER;
-  *v = static_cast<GradientTypes>(settings_.gradientType);
-  return S_OK;
-}
+IFACEMETHODIMP Ambrelo::get_GradientType(GradientTypes* v) { return GetField(&AmbreloSettings::gradientType, v); }
 IFACEMETHODIMP Ambrelo::put_GradientType(GradientTypes v) {
-  return LetLong(&AmbreloSettings::gradientType, v, L"GradientType");
+  return LetValue<int32_t>(&AmbreloSettings::gradientType, v, L"GradientType");
 }
 // The resize reaction these run once the host's first-time setup is done needs a bound host.
 IFACEMETHODIMP Ambrelo::get_ScaleControls(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleControls, v); }
@@ -160,15 +153,11 @@ IFACEMETHODIMP Ambrelo::put_ScaleControls(VARIANT_BOOL v) {
 }
 IFACEMETHODIMP Ambrelo::get_ScaleX(short* v) { return GetField(&AmbreloSettings::scaleX, v); }
 IFACEMETHODIMP Ambrelo::put_ScaleX(short v) {
-  settings_.scaleX = LimitPercent(v);
-  PropertyChanged(L"ScaleX");
-  return S_OK;
+  return LetValue(&AmbreloSettings::scaleX, LimitPercent(v), L"ScaleX");
 }
 IFACEMETHODIMP Ambrelo::get_ScaleY(short* v) { return GetField(&AmbreloSettings::scaleY, v); }
 IFACEMETHODIMP Ambrelo::put_ScaleY(short v) {
-  settings_.scaleY = LimitPercent(v);
-  PropertyChanged(L"ScaleY");
-  return S_OK;
+  return LetValue(&AmbreloSettings::scaleY, LimitPercent(v), L"ScaleY");
 }
 IFACEMETHODIMP Ambrelo::get_StayOnTop(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::stayOnTop, v); }
 IFACEMETHODIMP Ambrelo::put_StayOnTop(VARIANT_BOOL v) { return LetFlag(&AmbreloSettings::stayOnTop, v, L"StayOnTop"); }
@@ -181,20 +170,20 @@ IFACEMETHODIMP Ambrelo::Reset(VARIANT* result) {
 }
 
 IFACEMETHODIMP Ambrelo::get_MinWidth(LONG* v) { return GetField(&AmbreloSettings::minWidth, v); }
-IFACEMETHODIMP Ambrelo::put_MinWidth(LONG v) { return LetLong(&AmbreloSettings::minWidth, LimitTrackSize(v), L"MinWidth"); }
+IFACEMETHODIMP Ambrelo::put_MinWidth(LONG v) { return LetValue<int32_t>(&AmbreloSettings::minWidth, LimitTrackSize(v), L"MinWidth"); }
 IFACEMETHODIMP Ambrelo::get_MinHeight(LONG* v) {
   return GetField(&AmbreloSettings::minHeight, v);
 }
 IFACEMETHODIMP Ambrelo::put_MinHeight(LONG v) {
-  return LetLong(&AmbreloSettings::minHeight, LimitTrackSize(v), L"MinHeight");
+  return LetValue<int32_t>(&AmbreloSettings::minHeight, LimitTrackSize(v), L"MinHeight");
 }
 IFACEMETHODIMP Ambrelo::get_MaxWidth(LONG* v) { return GetField(&AmbreloSettings::maxWidth, v); }
-IFACEMETHODIMP Ambrelo::put_MaxWidth(LONG v) { return LetLong(&AmbreloSettings::maxWidth, LimitTrackSize(v), L"MaxWidth"); }
+IFACEMETHODIMP Ambrelo::put_MaxWidth(LONG v) { return LetValue<int32_t>(&AmbreloSettings::maxWidth, LimitTrackSize(v), L"MaxWidth"); }
 IFACEMETHODIMP Ambrelo::get_MaxHeight(LONG* v) {
   return GetField(&AmbreloSettings::maxHeight, v);
 }
 IFACEMETHODIMP Ambrelo::put_MaxHeight(LONG v) {
-  return LetLong(&AmbreloSettings::maxHeight, LimitTrackSize(v), L"MaxHeight");
+  return LetValue<int32_t>(&AmbreloSettings::maxHeight, LimitTrackSize(v), L"MaxHeight");
 }
 IFACEMETHODIMP Ambrelo::get_ScaleBorders(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleBorders, v); }
 IFACEMETHODIMP Ambrelo::put_ScaleBorders(VARIANT_BOOL v) {
@@ -203,12 +192,12 @@ IFACEMETHODIMP Ambrelo::put_ScaleBorders(VARIANT_BOOL v) {
 IFACEMETHODIMP Ambrelo::get_MdiChildWidth(LONG* v) {
   return GetField(&AmbreloSettings::mdiChildWidth, v);
 }
-IFACEMETHODIMP Ambrelo::put_MdiChildWidth(LONG v) { return LetLong(&AmbreloSettings::mdiChildWidth, v, L"MdiChildWidth"); }
+IFACEMETHODIMP Ambrelo::put_MdiChildWidth(LONG v) { return LetValue<int32_t>(&AmbreloSettings::mdiChildWidth, v, L"MdiChildWidth"); }
 IFACEMETHODIMP Ambrelo::get_MdiChildHeight(LONG* v) {
   return GetField(&AmbreloSettings::mdiChildHeight, v);
 }
 IFACEMETHODIMP Ambrelo::put_MdiChildHeight(LONG v) {
-  return LetLong(&AmbreloSettings::mdiChildHeight, v, L"MdiChildHeight");
+  return LetValue<int32_t>(&AmbreloSettings::mdiChildHeight, v, L"MdiChildHeight");
 }
 IFACEMETHODIMP Ambrelo::get_ResizeOnMouseUp(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::resizeOnMouseUp, v); }
 IFACEMETHODIMP Ambrelo::put_ResizeOnMouseUp(VARIANT_BOOL v) {
@@ -306,36 +295,20 @@ IFACEMETHODIMP Ambrelo::put_SaveWindowState(VARIANT_BOOL v) {
 IFACEMETHODIMP Ambrelo::get_WindowName(BSTR* v) { return GetText(&AmbreloSettings::windowName, v); }
 IFACEMETHODIMP Ambrelo::put_WindowName(BSTR v) { return LetText(&AmbreloSettings::windowName, v, L"WindowName"); }
 
-IFACEMETHODIMP Ambrelo::get_FormPicture(FormPictureEffects* v) {
-  if (!v) return E_POINTER;
-  *v = static_cast<FormPictureEffects>(settings_.formPicture);
-  return S_OK;
-}
+IFACEMETHODIMP Ambrelo::get_FormPicture(FormPictureEffects* v) { return GetField(&AmbreloSettings::formPicture, v); }
 IFACEMETHODIMP Ambrelo::put_FormPicture(FormPictureEffects v) {
-  return LetLong(&AmbreloSettings::formPicture, v, L"FormPicture");
+  return LetValue<int32_t>(&AmbreloSettings::formPicture, v, L"FormPicture");
 }
-IFACEMETHODIMP Ambrelo::get_FormClose(FormCloseEffects* v) {
-  if (!v) return E_POINTER;
-  *v = static_cast<FormCloseEffects>(settings_.formClose);
-  return S_OK;
-}
+IFACEMETHODIMP Ambrelo::get_FormClose(FormCloseEffects* v) { return GetField(&AmbreloSettings::formClose, v); }
 IFACEMETHODIMP Ambrelo::put_FormClose(FormCloseEffects v) { return LetEffect(&AmbreloSettings::formClose, v, L"FormClose"); }
 IFACEMETHODIMP Ambrelo::get_FormCloseTime(float* v) { return GetField(&AmbreloSettings::formCloseTime, v); }
 IFACEMETHODIMP Ambrelo::put_FormCloseTime(float v) {
-  settings_.formCloseTime = LimitEffectTime(v);
-  PropertyChanged(L"FormCloseTime");
-  return S_OK;
+  return LetValue(&AmbreloSettings::formCloseTime, LimitEffectTime(v), L"FormCloseTime");
 }
-IFACEMETHODIMP Ambrelo::get_FormOpen(FormOpenEffects* v) {
-  if (!v) return E_POINTER;
-  *v = static_cast<FormOpenEffects>(settings_.formOpen);
-  return S_OK;
-}
+IFACEMETHODIMP Ambrelo::get_FormOpen(FormOpenEffects* v) { return GetField(&AmbreloSettings::formOpen, v); }
 IFACEMETHODIMP Ambrelo::get_FormOpenTime(float* v) { return GetField(&AmbreloSettings::formOpenTime, v); }
 IFACEMETHODIMP Ambrelo::put_FormOpenTime(float v) {
-  settings_.formOpenTime = LimitEffectTime(v);
-  PropertyChanged(L"FormOpenTime");
-  return S_OK;
+  return LetValue(&AmbreloSettings::formOpenTime, LimitEffectTime(v), L"FormOpenTime");
 }
 IFACEMETHODIMP Ambrelo::put_FormOpen(FormOpenEffects v) { return LetEffect(&AmbreloSettings::formOpen, v, L"FormOpen"); }
 

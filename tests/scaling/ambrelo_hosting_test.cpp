@@ -189,6 +189,32 @@ TEST(AmbreloHosting, EventsReachAdvisedSinksUnlessFrozen) {
   events->Unadvise(b);
 }
 
+TEST(AmbreloHosting, ClassFactoryServesOnlyTheControl) {
+  rt::ComPtr<IClassFactory> factory;
+  ASSERT_HRESULT_SUCCEEDED(
+      CoGetClassObject(CLSID_Ambrelo, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, factory.put_void()));
+  FakeSite outer;
+  rt::ComPtr<IUnknown> aggregated;
+  EXPECT_EQ(factory->CreateInstance(static_cast<IOleClientSite*>(&outer), IID_IUnknown, aggregated.put_void()),
+            CLASS_E_NOAGGREGATION);
+  rt::ComPtr<IUnknown> wrongInterface;
+  EXPECT_EQ(factory->CreateInstance(nullptr, IID_IClassFactory, wrongInterface.put_void()), E_NOINTERFACE);
+
+  HMODULE dll = GetModuleHandleW(L"Ambrelo.dll");
+  ASSERT_NE(dll, nullptr);
+  using Entry = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+  auto getClassObject = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(dll, "DllGetClassObject")));
+  ASSERT_NE(getClassObject, nullptr);
+  void* none = reinterpret_cast<void*>(1);
+  EXPECT_EQ(getClassObject(CLSID_General, IID_IClassFactory, &none), CLASS_E_CLASSNOTAVAILABLE);
+  EXPECT_EQ(none, nullptr);
+
+  auto canUnload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(GetProcAddress(dll, "DllCanUnloadNow")));
+  factory->LockServer(TRUE);
+  EXPECT_EQ(canUnload(), S_FALSE);
+  factory->LockServer(FALSE);
+}
+
 TEST(AmbreloHosting, EveryReferenceIsGivenBack) {
   FakeSite site;
   NotifySink notify;
