@@ -257,7 +257,6 @@ class Ambrelo final
 
   // In-place window (shows the toolbox image while the form is designed)
   HRESULT ActivateInPlace(IOleClientSite* site, HWND parent, LPCRECT posRect);
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   rt::ComPtr<ITypeInfo> typeInfo_;
   rt::ComPtr<IOleClientSite> site_;

@@ -1,27 +1,11 @@
 // Hosting: IOleObject, in-place activation, IOleControl and IViewObject2. The control is
 // invisible at run time; while its form is designed it shows its toolbox image.
 #include "ambrelo_control.h"
+#include "control_window.h"
 #include "registration.h"
 #include "toolbox_image.h"
 
 namespace amb {
-namespace {
-
-constexpr wchar_t kWindowClass[] = L"AmbreloControlWindow";
-
-bool RegisterWindowClass(WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  if (GetClassInfoExW(ModuleInstance(), kWindowClass, &wc)) return true;
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = ModuleInstance();
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kWindowClass;
-  return RegisterClassExW(&wc) != 0;
-}
-
-}  // namespace
-
 IFACEMETHODIMP Ambrelo::SetClientSite(IOleClientSite* site) {
   site_ = rt::ComPtr<IOleClientSite>(site);
   ReadAmbientUserMode();
@@ -145,9 +129,7 @@ HRESULT Ambrelo::ActivateInPlace(IOleClientSite* site, HWND parent, LPCRECT posR
   hr = inPlace->OnInPlaceActivate();
   if (FAILED(hr)) return hr;
   RECT pos = posRect ? *posRect : RECT{0, 0, kToolboxWidth, kToolboxHeight};
-  if (!RegisterWindowClass(&Ambrelo::WindowProc)) return HRESULT_FROM_WIN32(GetLastError());
-  window_ = CreateWindowExW(0, kWindowClass, L"", WS_CHILD | WS_CLIPSIBLINGS, pos.left, pos.top,
-                            pos.right - pos.left, pos.bottom - pos.top, host, nullptr, ModuleInstance(), nullptr);
+  window_ = CreateControlWindow(host, pos);
   if (!window_) {
     hr = HRESULT_FROM_WIN32(GetLastError());
     inPlace->OnInPlaceDeactivate();
@@ -160,19 +142,6 @@ HRESULT Ambrelo::ActivateInPlace(IOleClientSite* site, HWND parent, LPCRECT posR
 
 void Ambrelo::ApplyVisibility() {
   if (window_) ShowWindow(window_, UserMode() ? SW_HIDE : SW_SHOWNA);
-}
-
-LRESULT CALLBACK Ambrelo::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_PAINT) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    RECT client;
-    GetClientRect(hwnd, &client);
-    DrawToolboxImage(dc, client);
-    EndPaint(hwnd, &ps);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 IFACEMETHODIMP Ambrelo::GetWindow(HWND* window) {

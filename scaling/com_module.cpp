@@ -9,12 +9,13 @@ LONG g_locks = 0;
 }  // namespace
 
 void SetModuleInstance(HINSTANCE instance) { g_instance = instance; }
-HINSTANCE ModuleInstance() { return g_instance; }
+// Linked into a program rather than loaded as the DLL, the code's module is the program.
+HINSTANCE ModuleInstance() { return g_instance ? g_instance : GetModuleHandleW(nullptr); }
 
 std::wstring ModulePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    DWORD n = GetModuleFileNameW(g_instance, path.data(), static_cast<DWORD>(path.size()));
+    DWORD n = GetModuleFileNameW(ModuleInstance(), path.data(), static_cast<DWORD>(path.size()));
     if (n == 0) return {};
     if (n < path.size()) {
       path.resize(n);

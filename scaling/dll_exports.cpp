@@ -7,6 +7,7 @@
 #include "ambrelo_control.h"
 #include "class_factory.h"
 #include "com_module.h"
+#include "control_window.h"
 #include "own_type_library.h"
 #include "registration.h"
 #include "scoped_win.h"
@@ -53,7 +54,11 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
   return amb::GetClassObjectFrom(kClasses, clsid, riid, ppv);
 }
 
-STDAPI DllCanUnloadNow() { return amb::ModuleInUse() ? S_FALSE : S_OK; }
+STDAPI DllCanUnloadNow() {
+  if (amb::ModuleInUse()) return S_FALSE;
+  amb::UnregisterControlWindowClass();
+  return S_OK;
+}
 
 // A registration that fails half-way is taken back, so nothing half-registered stays behind.
 STDAPI DllRegisterServer() {

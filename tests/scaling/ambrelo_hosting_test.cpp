@@ -243,6 +243,9 @@ TEST(AmbreloHosting, EveryReferenceIsGivenBack) {
     auto canUnload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(GetProcAddress(dll, "DllCanUnloadNow")));
     ASSERT_NE(canUnload, nullptr);
     EXPECT_EQ(canUnload(), S_OK);
+    WNDCLASSEXW wc{sizeof wc};
+    EXPECT_FALSE(GetClassInfoExW(dll, L"AmbreloControlWindow", &wc))
+        << "no window class may outlive the code of its window procedure";
   }
 }
 
