@@ -90,3 +90,49 @@ class ScopeExit {
 };
 
 }  // namespace rt
+
+#include <unknwn.h>
+
+namespace rt {
+
+// Owns one reference to a COM interface.
+template <class T>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ComPtr(std::nullptr_t) {}
+  // Takes a new reference (AddRef) on p.
+  explicit ComPtr(T* p) : p_(p) { if (p_) p_->AddRef(); }
+  ~ComPtr() { reset(); }
+  ComPtr(const ComPtr& o) : ComPtr(o.p_) {}
+  ComPtr& operator=(const ComPtr& o) {
+    if (this != &o) ComPtr(o).swap(*this);
+    return *this;
+  }
+  ComPtr(ComPtr&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
+  ComPtr& operator=(ComPtr&& o) noexcept {
+    if (this != &o) reset(std::exchange(o.p_, nullptr));
+    return *this;
+  }
+  T* get() const { return p_; }
+  T* operator->() const { return p_; }
+  explicit operator bool() const { return p_ != nullptr; }
+  // For out-parameters that hand over a reference.
+  T** put() { reset(); return &p_; }
+  void** put_void() { return reinterpret_cast<void**>(put()); }
+  T* detach() { return std::exchange(p_, nullptr); }
+  void reset(T* adopted = nullptr) {
+    if (p_) p_->Release();
+    p_ = adopted;
+  }
+  void swap(ComPtr& o) noexcept { std::swap(p_, o.p_); }
+  template <class U>
+  HRESULT As(ComPtr<U>& out) const {
+    return p_ ? p_->QueryInterface(__uuidof(U), out.put_void()) : E_POINTER;
+  }
+
+ private:
+  T* p_ = nullptr;
+};
+
+}  // namespace rt

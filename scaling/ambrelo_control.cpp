@@ -1,0 +1,211 @@
+// The control's identity: creation, interface table, dispatch through the embedded type library,
+// connection points, events, class info, property pages and the container's ambient mode.
+#include "ambrelo_control.h"
+
+#include <new>
+
+#include "late_bound.h"
+#include "own_type_library.h"
+#include "snapshot_enum.h"
+#include "wide_text.h"
+
+namespace amb {
+namespace {
+
+// The platform's stock colour page; the toolchain's headers do not name it.
+constexpr CLSID kStockColorPage = {0x7EBDAAE1, 0x8120, 0x11CF, {0x89, 0x9F, 0x00, 0xAA, 0x00, 0x68, 0x8B, 0x10}};
+
+}  // namespace
+
+const QITAB Ambrelo::kInterfaceTable[] = {
+    QITABENT(Ambrelo, _Ambrelo),
+    QITABENTMULTI(Ambrelo, IDispatch, _Ambrelo),
+    QITABENT(Ambrelo, IOleObject),
+    QITABENT(Ambrelo, IOleInPlaceObject),
+    QITABENTMULTI(Ambrelo, IOleWindow, IOleInPlaceObject),
+    QITABENT(Ambrelo, IOleInPlaceActiveObject),
+    QITABENT(Ambrelo, IOleControl),
+    QITABENT(Ambrelo, IViewObject2),
+    QITABENTMULTI(Ambrelo, IViewObject, IViewObject2),
+    QITABENT(Ambrelo, IPersistPropertyBag),
+    QITABENT(Ambrelo, IPersistStreamInit),
+    QITABENTMULTI(Ambrelo, IPersist, IPersistStreamInit),
+    QITABENT(Ambrelo, IConnectionPointContainer),
+    QITABENT(Ambrelo, IProvideClassInfo2),
+    QITABENTMULTI(Ambrelo, IProvideClassInfo, IProvideClassInfo2),
+    QITABENT(Ambrelo, ISpecifyPropertyPages),
+    QITABENT(Ambrelo, ISupportErrorInfo),
+    {nullptr, 0},
+};
+
+Ambrelo::Ambrelo() : eventPoint_(*this, DIID___Ambrelo), notifyPoint_(*this, IID_IPropertyNotifySink) {}
+
+Ambrelo::~Ambrelo() {
+  if (window_) DestroyWindow(window_);
+}
+
+HRESULT Ambrelo::Create(REFIID riid, void** ppv) {
+  if (!ppv) return E_POINTER;
+  *ppv = nullptr;
+  rt::ComPtr<ITypeInfo> info;
+  HRESULT hr = LoadOwnTypeInfo(IID__Ambrelo, info.put());
+  if (FAILED(hr)) return hr;
+  Ambrelo* control = new (std::nothrow) Ambrelo();
+  if (!control) return E_OUTOFMEMORY;
+  control->typeInfo_ = std::move(info);
+  hr = control->QueryInterface(riid, ppv);
+  control->Release();
+  return hr;
+}
+
+// IDispatch goes through ITypeInfo::Invoke, so names, ids, coercion and optional arguments are
+// exactly those of the library; failing members come back as DISP_E_EXCEPTION with their error info.
+IFACEMETHODIMP Ambrelo::GetTypeInfoCount(UINT* count) {
+  if (!count) return E_POINTER;
+  *count = 1;
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
+  if (!info) return E_POINTER;
+  *info = nullptr;
+  if (index != 0) return DISP_E_BADINDEX;
+  *info = typeInfo_.get();
+  (*info)->AddRef();
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+  if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+  return typeInfo_->GetIDsOfNames(names, count, ids);
+}
+
+IFACEMETHODIMP Ambrelo::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                               EXCEPINFO* excepInfo, UINT* argError) {
+  if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+  SetErrorInfo(0, nullptr);
+  return typeInfo_->Invoke(static_cast<_Ambrelo*>(this), id, flags, params, result, excepInfo, argError);
+}
+
+IFACEMETHODIMP Ambrelo::InterfaceSupportsErrorInfo(REFIID riid) {
+  return IsEqualIID(riid, IID__Ambrelo) ? S_OK : S_FALSE;
+}
+
+IFACEMETHODIMP Ambrelo::EnumConnectionPoints(IEnumConnectionPoints** points) {
+  if (!points) return E_POINTER;
+  std::vector<IConnectionPoint*> items = {&eventPoint_, &notifyPoint_};
+  return CreateComObject<SnapshotEnum<IEnumConnectionPoints, IConnectionPoint*>>(
+      IID_IEnumConnectionPoints, reinterpret_cast<void**>(points), items);
+}
+
+IFACEMETHODIMP Ambrelo::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {
+  if (!point) return E_POINTER;
+  *point = nullptr;
+  for (ConnectionPoint* p : {&eventPoint_, &notifyPoint_}) {
+    if (IsEqualIID(riid, p->Iid())) {
+      *point = p;
+      p->AddRef();
+      return S_OK;
+    }
+  }
+  return CONNECT_E_NOCONNECTION;
+}
+
+IFACEMETHODIMP Ambrelo::GetClassInfo(ITypeInfo** info) {
+  if (!info) return E_POINTER;
+  *info = nullptr;
+  return LoadOwnTypeInfo(CLSID_Ambrelo, info);
+}
+
+IFACEMETHODIMP Ambrelo::GetGUID(DWORD kind, GUID* guid) {
+  if (!guid) return E_POINTER;
+  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
+  *guid = DIID___Ambrelo;
+  return S_OK;
+}
+
+// The order is the tab order of the designer's property sheet.
+IFACEMETHODIMP Ambrelo::GetPages(CAUUID* pages) {
+  if (!pages) return E_POINTER;
+  static const CLSID* const kPages[] = {&CLSID_General,       &CLSID_ScaleBorders,     &CLSID_ScaleControls,
+                                        &CLSID_ScaleFonts,    &CLSID_ScaleGraphics,    &kStockColorPage,
+                                        &CLSID_ReplaceFontsWith, &CLSID_FormEffects};
+  constexpr ULONG n = sizeof kPages / sizeof kPages[0];
+  pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(n * sizeof(GUID)));
+  if (!pages->pElems) {
+    pages->cElems = 0;
+    return E_OUTOFMEMORY;
+  }
+  for (ULONG i = 0; i < n; ++i) pages->pElems[i] = *kPages[i];
+  pages->cElems = n;
+  return S_OK;
+}
+
+void Ambrelo::PropertyChanged(const wchar_t* name) {
+  if (loading_) return;  // opening a form must not mark it changed
+  dirty_ = true;
+  DISPID id = DISPID_UNKNOWN;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  typeInfo_->GetIDsOfNames(names, 1, &id);
+  for (const rt::ComPtr<IUnknown>& sink : notifyPoint_.Sinks())
+    static_cast<IPropertyNotifySink*>(sink.get())->OnChanged(id);
+}
+
+void Ambrelo::FireEvent(DISPID id, DISPPARAMS& params) {
+  if (frozen_ > 0) return;
+  for (const rt::ComPtr<IUnknown>& sink : eventPoint_.Sinks()) {
+    static_cast<IDispatch*>(sink.get())
+        ->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+  }
+}
+
+void Ambrelo::FireResizeStarted() {
+  DISPPARAMS none{};
+  FireEvent(1, none);
+}
+
+void Ambrelo::FireResizeDone() {
+  DISPPARAMS none{};
+  FireEvent(2, none);
+}
+
+void Ambrelo::FireError(const std::string& description, IDispatch* errorObject) {
+  BSTR text = AllocBstr(description);
+  IDispatch* object = errorObject;
+  VARIANT args[2];
+  V_VT(&args[0]) = VT_DISPATCH | VT_BYREF;  // arguments travel last first
+  V_DISPATCHREF(&args[0]) = &object;
+  V_VT(&args[1]) = VT_BSTR | VT_BYREF;
+  V_BSTRREF(&args[1]) = &text;
+  DISPPARAMS params{args, nullptr, 2, 0};
+  FireEvent(3, params);
+  // A sink may have replaced either by-reference argument; what they hold now is ours to free.
+  SysFreeString(text);
+  if (object && object != errorObject) object->Release();
+}
+
+void Ambrelo::FirePrintCancelled() {
+  DISPPARAMS none{};
+  FireEvent(4, none);
+}
+
+// A container that gives no ambient user mode is taken to run the program, as containers
+// without a designer do.
+void Ambrelo::ReadAmbientUserMode() {
+  VARIANT v;
+  userMode_ = true;
+  if (SUCCEEDED(GetAmbientProperty(site_.get(), DISPID_AMBIENT_USERMODE, &v)) &&
+      SUCCEEDED(VariantChangeType(&v, &v, 0, VT_BOOL)))
+    userMode_ = V_BOOL(&v) != VARIANT_FALSE;
+  VariantClear(&v);
+}
+
+rt::ComPtr<IDispatch> Ambrelo::ParentControls() const {
+  rt::ComPtr<IAmbreloHostSite> host;
+  rt::ComPtr<IDispatch> controls;
+  if (site_ && SUCCEEDED(site_->QueryInterface(IID_IAmbreloHostSite, host.put_void())))
+    host->ParentControls(controls.put());
+  return controls;
+}
+
+}  // namespace amb

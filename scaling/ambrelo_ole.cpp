@@ -1,0 +1,246 @@
+// Hosting: IOleObject, in-place activation, IOleControl and IViewObject2. The control is
+// invisible at run time; while its form is designed it shows its toolbox image.
+#include "ambrelo_control.h"
+#include "control_window.h"
+#include "registration.h"
+#include "toolbox_image.h"
+
+namespace amb {
+IFACEMETHODIMP Ambrelo::SetClientSite(IOleClientSite* site) {
+  site_ = rt::ComPtr<IOleClientSite>(site);
+  ReadAmbientUserMode();
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::GetClientSite(IOleClientSite** site) {
+  if (!site) return E_POINTER;
+  *site = site_.get();
+  if (*site) (*site)->AddRef();
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::SetHostNames(LPCOLESTR, LPCOLESTR) { return S_OK; }
+
+IFACEMETHODIMP Ambrelo::Close(DWORD saveOption) {
+  if (saveOption != OLECLOSE_NOSAVE && dirty_ && site_) site_->SaveObject();
+  InPlaceDeactivate();
+  if (adviseHolder_) adviseHolder_->SendOnClose();
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::SetMoniker(DWORD, IMoniker*) { return E_NOTIMPL; }
+IFACEMETHODIMP Ambrelo::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
+  if (moniker) *moniker = nullptr;
+  return E_NOTIMPL;
+}
+IFACEMETHODIMP Ambrelo::InitFromData(IDataObject*, BOOL, DWORD) { return E_NOTIMPL; }
+IFACEMETHODIMP Ambrelo::GetClipboardData(DWORD, IDataObject** data) {
+  if (data) *data = nullptr;
+  return E_NOTIMPL;
+}
+
+IFACEMETHODIMP Ambrelo::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND parent, LPCRECT posRect) {
+  switch (verb) {
+    case OLEIVERB_PRIMARY:
+    case OLEIVERB_SHOW:
+    case OLEIVERB_INPLACEACTIVATE:
+    case OLEIVERB_UIACTIVATE:
+      return ActivateInPlace(site ? site : site_.get(), parent, posRect);
+    case OLEIVERB_HIDE:
+      if (window_) ShowWindow(window_, SW_HIDE);
+      return S_OK;
+    case OLEIVERB_PROPERTIES: {
+      CAUUID pages{};
+      HRESULT hr = GetPages(&pages);
+      if (FAILED(hr)) return hr;
+      IUnknown* self = static_cast<_Ambrelo*>(this);
+      hr = OleCreatePropertyFrame(parent, 0, 0, L"Ambrelo", 1, &self, pages.cElems, pages.pElems, LOCALE_USER_DEFAULT,
+                                  0, nullptr);
+      CoTaskMemFree(pages.pElems);
+      return hr;
+    }
+    default:
+      return verb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;
+  }
+}
+
+IFACEMETHODIMP Ambrelo::EnumVerbs(IEnumOLEVERB** verbs) { return OleRegEnumVerbs(CLSID_Ambrelo, verbs); }
+IFACEMETHODIMP Ambrelo::Update() { return S_OK; }
+IFACEMETHODIMP Ambrelo::IsUpToDate() { return S_OK; }
+
+IFACEMETHODIMP Ambrelo::GetUserClassID(CLSID* clsid) { return GetClassID(clsid); }
+
+IFACEMETHODIMP Ambrelo::GetUserType(DWORD form, LPOLESTR* userType) {
+  return OleRegGetUserType(CLSID_Ambrelo, form, userType);
+}
+
+// The control always keeps the size of its image.
+IFACEMETHODIMP Ambrelo::SetExtent(DWORD aspect, SIZEL* size) {
+  if (!size) return E_POINTER;
+  return aspect == DVASPECT_CONTENT ? E_FAIL : DV_E_DVASPECT;
+}
+
+IFACEMETHODIMP Ambrelo::GetExtent(DWORD aspect, SIZEL* size) {
+  if (!size) return E_POINTER;
+  if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+  *size = ToolboxExtent();
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::Advise(IAdviseSink* sink, DWORD* connection) {
+  if (!adviseHolder_) {
+    HRESULT hr = CreateOleAdviseHolder(adviseHolder_.put());
+    if (FAILED(hr)) return hr;
+  }
+  return adviseHolder_->Advise(sink, connection);
+}
+
+IFACEMETHODIMP Ambrelo::Unadvise(DWORD connection) {
+  return adviseHolder_ ? adviseHolder_->Unadvise(connection) : OLE_E_NOCONNECTION;
+}
+
+IFACEMETHODIMP Ambrelo::EnumAdvise(IEnumSTATDATA** advise) {
+  if (!advise) return E_POINTER;
+  *advise = nullptr;
+  return adviseHolder_ ? adviseHolder_->EnumAdvise(advise) : S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::GetMiscStatus(DWORD aspect, DWORD* status) {
+  if (!status) return E_POINTER;
+  *status = aspect == DVASPECT_CONTENT ? kAmbreloMiscStatus : 0;
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::SetColorScheme(LOGPALETTE*) { return E_NOTIMPL; }
+
+HRESULT Ambrelo::ActivateInPlace(IOleClientSite* site, HWND parent, LPCRECT posRect) {
+  if (window_) {
+    ApplyVisibility();
+    return S_OK;
+  }
+  if (!site) return E_UNEXPECTED;
+  rt::ComPtr<IOleInPlaceSite> inPlace;
+  HRESULT hr = site->QueryInterface(IID_IOleInPlaceSite, inPlace.put_void());
+  if (FAILED(hr)) return hr;
+  if (inPlace->CanInPlaceActivate() != S_OK) return E_FAIL;
+  HWND host = nullptr;
+  if (FAILED(inPlace->GetWindow(&host)) || !host) host = parent;
+  if (!host) return E_UNEXPECTED;
+  hr = inPlace->OnInPlaceActivate();
+  if (FAILED(hr)) return hr;
+  RECT pos = posRect ? *posRect : RECT{0, 0, kToolboxWidth, kToolboxHeight};
+  window_ = CreateControlWindow(host, pos);
+  if (!window_) {
+    hr = HRESULT_FROM_WIN32(GetLastError());
+    inPlace->OnInPlaceDeactivate();
+    return hr;
+  }
+  inPlaceSite_ = std::move(inPlace);
+  ApplyVisibility();
+  return S_OK;
+}
+
+void Ambrelo::ApplyVisibility() {
+  if (window_) ShowWindow(window_, UserMode() ? SW_HIDE : SW_SHOWNA);
+}
+
+IFACEMETHODIMP Ambrelo::GetWindow(HWND* window) {
+  if (!window) return E_POINTER;
+  *window = window_;
+  return window_ ? S_OK : E_FAIL;
+}
+
+IFACEMETHODIMP Ambrelo::ContextSensitiveHelp(BOOL) { return E_NOTIMPL; }
+
+IFACEMETHODIMP Ambrelo::InPlaceDeactivate() {
+  if (!window_) return S_OK;
+  DestroyWindow(window_);
+  window_ = nullptr;
+  if (inPlaceSite_) inPlaceSite_->OnInPlaceDeactivate();
+  inPlaceSite_.reset();
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::UIDeactivate() { return S_OK; }
+
+IFACEMETHODIMP Ambrelo::SetObjectRects(LPCRECT posRect, LPCRECT) {
+  if (!posRect) return E_POINTER;
+  if (window_)
+    SetWindowPos(window_, nullptr, posRect->left, posRect->top, posRect->right - posRect->left,
+                 posRect->bottom - posRect->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::ReactivateAndUndo() { return INPLACE_E_NOTUNDOABLE; }
+IFACEMETHODIMP Ambrelo::TranslateAccelerator(LPMSG) { return S_FALSE; }
+IFACEMETHODIMP Ambrelo::OnFrameWindowActivate(BOOL) { return S_OK; }
+IFACEMETHODIMP Ambrelo::OnDocWindowActivate(BOOL) { return S_OK; }
+IFACEMETHODIMP Ambrelo::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) { return S_OK; }
+IFACEMETHODIMP Ambrelo::EnableModeless(BOOL) { return S_OK; }
+
+IFACEMETHODIMP Ambrelo::GetControlInfo(CONTROLINFO* info) {
+  if (!info) return E_POINTER;
+  info->cb = sizeof *info;
+  info->hAccel = nullptr;
+  info->cAccel = 0;
+  info->dwFlags = 0;
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::OnMnemonic(MSG*) { return E_NOTIMPL; }
+
+IFACEMETHODIMP Ambrelo::OnAmbientPropertyChange(DISPID id) {
+  if (id == DISPID_AMBIENT_USERMODE || id == DISPID_UNKNOWN) {
+    ReadAmbientUserMode();
+    ApplyVisibility();
+    if (viewSink_) viewSink_->OnViewChange(DVASPECT_CONTENT, -1);
+  }
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::FreezeEvents(BOOL freeze) {
+  if (freeze) {
+    ++frozen_;
+  } else if (frozen_ > 0) {
+    --frozen_;
+  }
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC drawDc, LPCRECTL bounds, LPCRECTL,
+                             BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) {
+  if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+  if (!drawDc || !bounds) return E_INVALIDARG;
+  if (UserMode()) return S_OK;  // invisible at run time
+  RECT r{bounds->left, bounds->top, bounds->right, bounds->bottom};
+  return DrawToolboxImage(drawDc, r) ? S_OK : E_FAIL;
+}
+
+IFACEMETHODIMP Ambrelo::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** colors) {
+  if (colors) *colors = nullptr;
+  return S_FALSE;
+}
+
+IFACEMETHODIMP Ambrelo::Freeze(DWORD, LONG, void*, DWORD*) { return E_NOTIMPL; }
+IFACEMETHODIMP Ambrelo::Unfreeze(DWORD) { return E_NOTIMPL; }
+
+IFACEMETHODIMP Ambrelo::SetAdvise(DWORD aspects, DWORD advf, IAdviseSink* sink) {
+  viewSink_ = rt::ComPtr<IAdviseSink>(sink);
+  viewAspects_ = aspects;
+  viewAdvf_ = advf;
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::GetAdvise(DWORD* aspects, DWORD* advf, IAdviseSink** sink) {
+  if (aspects) *aspects = viewAspects_;
+  if (advf) *advf = viewAdvf_;
+  if (sink) {
+    *sink = viewSink_.get();
+    if (*sink) (*sink)->AddRef();
+  }
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) { return GetExtent(aspect, size); }
+
+}  // namespace amb

@@ -1,0 +1,318 @@
+// The members of _Ambrelo: every accessor limits or converts, stores, notifies the container and
+// only then runs its further action. Further actions that act on the host form need a bound host;
+// the control binds none yet, so here they are the no-host case: the value is only stored.
+#include <cmath>
+
+#include "ambrelo_control.h"
+#include "automation_error.h"
+#include "property_limits.h"
+#include "wide_text.h"
+
+namespace amb {
+
+inline VARIANT_BOOL ToVariantBool(bool b) { return b ? VARIANT_TRUE : VARIANT_FALSE; }
+
+template <class T, class Out>
+HRESULT Ambrelo::GetField(T AmbreloSettings::*field, Out* out) const {
+  if (!out) return E_POINTER;
+  *out = static_cast<Out>(settings_.*field);
+  return S_OK;
+}
+
+HRESULT Ambrelo::GetFlag(bool AmbreloSettings::*field, VARIANT_BOOL* out) const {
+  if (!out) return E_POINTER;
+  *out = ToVariantBool(settings_.*field);
+  return S_OK;
+}
+
+HRESULT Ambrelo::LetFlag(bool AmbreloSettings::*field, VARIANT_BOOL value, const wchar_t* name) {
+  settings_.*field = value != VARIANT_FALSE;
+  PropertyChanged(name);
+  return S_OK;
+}
+
+template <class T>
+HRESULT Ambrelo::LetValue(T AmbreloSettings::*field, T value, const wchar_t* name) {
+  settings_.*field = value;
+  PropertyChanged(name);
+  return S_OK;
+}
+
+HRESULT Ambrelo::GetText(std::string AmbreloSettings::*field, BSTR* out) const {
+  if (!out) return E_POINTER;
+  *out = AllocBstr(settings_.*field);
+  return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT Ambrelo::LetText(std::string AmbreloSettings::*field, BSTR value, const wchar_t* name) {
+  settings_.*field = Utf8FromBstr(value);
+  PropertyChanged(name);
+  return S_OK;
+}
+
+HRESULT Ambrelo::LetEffect(int16_t AmbreloSettings::*field, LONG value, const wchar_t* name) {
+  std::optional<int16_t> narrowed = NarrowEffect(value);
+  if (!narrowed) return RaiseAutomationError(kErrOverflow);
+  settings_.*field = *narrowed;
+  PropertyChanged(name);
+  return S_OK;
+}
+
+// Members whose work belongs to the resize engine, the picture tools, print sizing, placement and
+// the about box; they are reachable by name but report that this build does not carry them.
+IFACEMETHODIMP Ambrelo::get_colControlInfo(IDispatch** value) { return RaiseNotAvailable(L"colControlInfo"); }
+IFACEMETHODIMP Ambrelo::putref_colControlInfo(IDispatch*) { return RaiseNotAvailable(L"colControlInfo"); }
+IFACEMETHODIMP Ambrelo::get_colControlFlags(IDispatch** value) { return RaiseNotAvailable(L"colControlFlags"); }
+IFACEMETHODIMP Ambrelo::putref_colControlFlags(IDispatch*) { return RaiseNotAvailable(L"colControlFlags"); }
+IFACEMETHODIMP Ambrelo::ScalePicture(IDispatch**, double*, double*, IDispatch**) {
+  return RaiseNotAvailable(L"ScalePicture");
+}
+IFACEMETHODIMP Ambrelo::SizePicture(IDispatch**, short*, short*, IDispatch**) {
+  return RaiseNotAvailable(L"SizePicture");
+}
+IFACEMETHODIMP Ambrelo::CenterPicture(IDispatch**, IDispatch**, VARIANT*) { return RaiseNotAvailable(L"CenterPicture"); }
+IFACEMETHODIMP Ambrelo::TilePicture(IDispatch**, IDispatch**, VARIANT*) { return RaiseNotAvailable(L"TilePicture"); }
+IFACEMETHODIMP Ambrelo::SaveControlInfo(VARIANT*, float*, float*) { return RaiseNotAvailable(L"SaveControlInfo"); }
+IFACEMETHODIMP Ambrelo::SaveWindowSettings() { return RaiseNotAvailable(L"SaveWindowSettings"); }
+IFACEMETHODIMP Ambrelo::LoadWindowSettings() { return RaiseNotAvailable(L"LoadWindowSettings"); }
+IFACEMETHODIMP Ambrelo::PrintSize(VARIANT_BOOL*, float*, float*, LONG*, VARIANT_BOOL*, VARIANT_BOOL*, VARIANT_BOOL*,
+                                  short*) {
+  return RaiseNotAvailable(L"PrintSize");
+}
+IFACEMETHODIMP Ambrelo::AdjustPosition(VARIANT*) { return RaiseNotAvailable(L"AdjustPosition"); }
+IFACEMETHODIMP Ambrelo::AboutBox() { return RaiseNotAvailable(L"AboutBox"); }
+IFACEMETHODIMP Ambrelo::UpdateControl(VARIANT*) { return RaiseNotAvailable(L"UpdateControl"); }
+
+// A record under the key text; keys of control objects come with the control probes.
+IFACEMETHODIMP Ambrelo::SaveControlFlags(VARIANT* ctrl) {
+  if (!ctrl) return E_POINTER;
+  VARIANT key;
+  VariantInit(&key);
+  HRESULT hr = VariantChangeType(&key, ctrl, 0, VT_BSTR);
+  if (FAILED(hr)) {
+    VariantClear(&key);
+    return RaiseNotAvailable(L"SaveControlFlags for a control object");
+  }
+  records_.Ensure(Utf8FromBstr(V_BSTR(&key)));
+  VariantClear(&key);
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::get_ScaleFonts(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleFonts, v); }
+IFACEMETHODIMP Ambrelo::put_ScaleFonts(VARIANT_BOOL v) { return LetFlag(&AmbreloSettings::scaleFonts, v, L"ScaleFonts"); }
+IFACEMETHODIMP Ambrelo::get_BeepOnMinMax(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::beepOnMinMax, v); }
+IFACEMETHODIMP Ambrelo::put_BeepOnMinMax(VARIANT_BOOL v) {
+  return LetFlag(&AmbreloSettings::beepOnMinMax, v, L"BeepOnMinMax");
+}
+IFACEMETHODIMP Ambrelo::get_ResizeAtOnce(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::resizeAtOnce, v); }
+IFACEMETHODIMP Ambrelo::put_ResizeAtOnce(VARIANT_BOOL v) {
+  return LetFlag(&AmbreloSettings::resizeAtOnce, v, L"ResizeAtOnce");
+}
+// Centring acts on a bound host form only.
+IFACEMETHODIMP Ambrelo::get_CenterX(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::centerX, v); }
+IFACEMETHODIMP Ambrelo::put_CenterX(VARIANT_BOOL v) { return LetFlag(&AmbreloSettings::centerX, v, L"CenterX"); }
+IFACEMETHODIMP Ambrelo::get_CenterY(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::centerY, v); }
+IFACEMETHODIMP Ambrelo::put_CenterY(VARIANT_BOOL v) { return LetFlag(&AmbreloSettings::centerY, v, L"CenterY"); }
+// Without a host (or with an MDI parent form) there is nothing to paint: the value is stored and
+// no error is raised.
+IFACEMETHODIMP Ambrelo::get_GradientFill(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::gradientFill, v); }
+IFACEMETHODIMP Ambrelo::put_GradientFill(VARIANT_BOOL v) {
+  return LetFlag(&AmbreloSettings::gradientFill, v, L"GradientFill");
+}
+IFACEMETHODIMP Ambrelo::get_GradientColour(OLE_COLOR* v) {
+  return GetField(&AmbreloSettings::gradientColour, v);
+}
+IFACEMETHODIMP Ambrelo::put_GradientColour(OLE_COLOR v) {
+  return LetValue<int32_t>(&AmbreloSettings::gradientColour, static_cast<LONG>(v), L"GradientColour");
+}
+IFACEMETHODIMP Ambrelo::get_GradientColour2(OLE_COLOR* v) {
+  return GetField(&AmbreloSettings::gradientColour2, v);
+}
+IFACEMETHODIMP Ambrelo::put_GradientColour2(OLE_COLOR v) {
+  return LetValue<int32_t>(&AmbreloSettings::gradientColour2, static_cast<LONG>(v), L"GradientColour2");
+}
+IFACEMETHODIMP Ambrelo::get_GradientMidColour(OLE_COLOR* v) {
+  return GetField(&AmbreloSettings::gradientMidColour, v);
+}
+IFACEMETHODIMP Ambrelo::put_GradientMidColour(OLE_COLOR v) {
+  return LetValue<int32_t>(&AmbreloSettings::gradientMidColour, static_cast<LONG>(v), L"GradientMidColour");
+}
+// Any value is stored; the painter decides what an unknown source or type draws.
+IFACEMETHODIMP Ambrelo::get_GradientSource(GradientSources* v) { return GetField(&AmbreloSettings::gradientSource, v); }
+IFACEMETHODIMP Ambrelo::put_GradientSource(GradientSources v) {
+  return LetValue<int32_t>(&AmbreloSettings::gradientSource, v, L"GradientSource");
+}
+IFACEMETHODIMP Ambrelo::get_GradientType(GradientTypes* v) { return GetField(&AmbreloSettings::gradientType, v); }
+IFACEMETHODIMP Ambrelo::put_GradientType(GradientTypes v) {
+  return LetValue<int32_t>(&AmbreloSettings::gradientType, v, L"GradientType");
+}
+// The resize reaction these run once the host's first-time setup is done needs a bound host.
+IFACEMETHODIMP Ambrelo::get_ScaleControls(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleControls, v); }
+IFACEMETHODIMP Ambrelo::put_ScaleControls(VARIANT_BOOL v) {
+  return LetFlag(&AmbreloSettings::scaleControls, v, L"ScaleControls");
+}
+IFACEMETHODIMP Ambrelo::get_ScaleX(short* v) { return GetField(&AmbreloSettings::scaleX, v); }
+IFACEMETHODIMP Ambrelo::put_ScaleX(short v) {
+  return LetValue(&AmbreloSettings::scaleX, LimitPercent(v), L"ScaleX");
+}
+IFACEMETHODIMP Ambrelo::get_ScaleY(short* v) { return GetField(&AmbreloSettings::scaleY, v); }
+IFACEMETHODIMP Ambrelo::put_ScaleY(short v) {
+  return LetValue(&AmbreloSettings::scaleY, LimitPercent(v), L"ScaleY");
+}
+IFACEMETHODIMP Ambrelo::get_StayOnTop(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::stayOnTop, v); }
+IFACEMETHODIMP Ambrelo::put_StayOnTop(VARIANT_BOOL v) { return LetFlag(&AmbreloSettings::stayOnTop, v, L"StayOnTop"); }
+
+// The new reference is the host form's current inner size; with no host bound that read fails
+// as an unset object does.
+IFACEMETHODIMP Ambrelo::Reset(VARIANT* result) {
+  if (result) VariantInit(result);
+  return RaiseAutomationError(kErrObjectNotSet);
+}
+
+IFACEMETHODIMP Ambrelo::get_MinWidth(LONG* v) { return GetField(&AmbreloSettings::minWidth, v); }
+IFACEMETHODIMP Ambrelo::put_MinWidth(LONG v) { return LetValue<int32_t>(&AmbreloSettings::minWidth, LimitTrackSize(v), L"MinWidth"); }
+IFACEMETHODIMP Ambrelo::get_MinHeight(LONG* v) {
+  return GetField(&AmbreloSettings::minHeight, v);
+}
+IFACEMETHODIMP Ambrelo::put_MinHeight(LONG v) {
+  return LetValue<int32_t>(&AmbreloSettings::minHeight, LimitTrackSize(v), L"MinHeight");
+}
+IFACEMETHODIMP Ambrelo::get_MaxWidth(LONG* v) { return GetField(&AmbreloSettings::maxWidth, v); }
+IFACEMETHODIMP Ambrelo::put_MaxWidth(LONG v) { return LetValue<int32_t>(&AmbreloSettings::maxWidth, LimitTrackSize(v), L"MaxWidth"); }
+IFACEMETHODIMP Ambrelo::get_MaxHeight(LONG* v) {
+  return GetField(&AmbreloSettings::maxHeight, v);
+}
+IFACEMETHODIMP Ambrelo::put_MaxHeight(LONG v) {
+  return LetValue<int32_t>(&AmbreloSettings::maxHeight, LimitTrackSize(v), L"MaxHeight");
+}
+IFACEMETHODIMP Ambrelo::get_ScaleBorders(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleBorders, v); }
+IFACEMETHODIMP Ambrelo::put_ScaleBorders(VARIANT_BOOL v) {
+  return LetFlag(&AmbreloSettings::scaleBorders, v, L"ScaleBorders");
+}
+IFACEMETHODIMP Ambrelo::get_MdiChildWidth(LONG* v) {
+  return GetField(&AmbreloSettings::mdiChildWidth, v);
+}
+IFACEMETHODIMP Ambrelo::put_MdiChildWidth(LONG v) { return LetValue<int32_t>(&AmbreloSettings::mdiChildWidth, v, L"MdiChildWidth"); }
+IFACEMETHODIMP Ambrelo::get_MdiChildHeight(LONG* v) {
+  return GetField(&AmbreloSettings::mdiChildHeight, v);
+}
+IFACEMETHODIMP Ambrelo::put_MdiChildHeight(LONG v) {
+  return LetValue<int32_t>(&AmbreloSettings::mdiChildHeight, v, L"MdiChildHeight");
+}
+IFACEMETHODIMP Ambrelo::get_ResizeOnMouseUp(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::resizeOnMouseUp, v); }
+IFACEMETHODIMP Ambrelo::put_ResizeOnMouseUp(VARIANT_BOOL v) {
+  return LetFlag(&AmbreloSettings::resizeOnMouseUp, v, L"ResizeOnMouseUp");
+}
+
+IFACEMETHODIMP Ambrelo::get_FormControls(IDispatch** v) {
+  if (!v) return E_POINTER;
+  *v = formControls_.get();
+  if (*v) (*v)->AddRef();
+  return S_OK;
+}
+IFACEMETHODIMP Ambrelo::putref_FormControls(IDispatch* v) {
+  formControls_ = rt::ComPtr<IDispatch>(v);
+  PropertyChanged(L"FormControls");
+  return S_OK;
+}
+
+HRESULT Ambrelo::GetEntryFlag(short* n, DontScale flag, VARIANT_BOOL* out) const {
+  if (!n || !out) return E_POINTER;
+  const FlagEntry* entry = settings_.flags.Entry(*n);
+  if (!entry) return RaiseAutomationError(kErrSubscriptOutOfRange);
+  *out = ToVariantBool((*entry)[flag]);
+  return S_OK;
+}
+
+HRESULT Ambrelo::LetEntryFlag(short* n, DontScale flag, VARIANT_BOOL value) {
+  if (!n) return E_POINTER;
+  FlagEntry* entry = settings_.flags.Entry(*n);
+  if (!entry) return RaiseAutomationError(kErrSubscriptOutOfRange);
+  (*entry)[flag] = value != VARIANT_FALSE;
+  PropertyChanged(WideFromUtf8(FlagPropertyName(flag)).c_str());
+  return S_OK;
+}
+
+#define AMB_ENTRY_FLAG(Name)                                                    \
+  IFACEMETHODIMP Ambrelo::get_ControlFlagDontScale##Name(short* n, VARIANT_BOOL* v) { \
+    return GetEntryFlag(n, DontScale::Name, v);                                  \
+  }                                                                              \
+  IFACEMETHODIMP Ambrelo::put_ControlFlagDontScale##Name(short* n, VARIANT_BOOL v) {  \
+    return LetEntryFlag(n, DontScale::Name, v);                                  \
+  }
+AMB_ENTRY_FLAG(Control)
+AMB_ENTRY_FLAG(Font)
+AMB_ENTRY_FLAG(Border)
+AMB_ENTRY_FLAG(Graphic)
+AMB_ENTRY_FLAG(Left)
+AMB_ENTRY_FLAG(Top)
+AMB_ENTRY_FLAG(Width)
+AMB_ENTRY_FLAG(Height)
+AMB_ENTRY_FLAG(Right)
+AMB_ENTRY_FLAG(Bottom)
+#undef AMB_ENTRY_FLAG
+
+IFACEMETHODIMP Ambrelo::get_ControlFlagCount(short* v) {
+  if (!v) return E_POINTER;
+  *v = settings_.flags.Count();
+  return S_OK;
+}
+// A negative count would leave the arrays at their old bounds and be saved back: refused before
+// anything is stored.
+IFACEMETHODIMP Ambrelo::put_ControlFlagCount(short v) {
+  if (!settings_.flags.Resize(v)) return RaiseAutomationError(kErrSubscriptOutOfRange);
+  PropertyChanged(L"ControlFlagCount");
+  return S_OK;
+}
+IFACEMETHODIMP Ambrelo::get_ControlFlagControlKey(short* n, BSTR* v) {
+  if (!n || !v) return E_POINTER;
+  const FlagEntry* entry = settings_.flags.Entry(*n);
+  if (!entry) return RaiseAutomationError(kErrSubscriptOutOfRange);
+  *v = AllocBstr(entry->key);
+  return *v ? S_OK : E_OUTOFMEMORY;
+}
+IFACEMETHODIMP Ambrelo::put_ControlFlagControlKey(short* n, BSTR v) {
+  if (!n) return E_POINTER;
+  FlagEntry* entry = settings_.flags.Entry(*n);
+  if (!entry) return RaiseAutomationError(kErrSubscriptOutOfRange);
+  entry->key = Utf8FromBstr(v);
+  PropertyChanged(L"ControlFlagControlKey");
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::get_ScaleGraphics(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleGraphics, v); }
+IFACEMETHODIMP Ambrelo::put_ScaleGraphics(VARIANT_BOOL v) {
+  return LetFlag(&AmbreloSettings::scaleGraphics, v, L"ScaleGraphics");
+}
+IFACEMETHODIMP Ambrelo::get_ReplaceFontsWith(BSTR* v) { return GetText(&AmbreloSettings::replaceFontsWith, v); }
+IFACEMETHODIMP Ambrelo::put_ReplaceFontsWith(BSTR v) {
+  return LetText(&AmbreloSettings::replaceFontsWith, v, L"ReplaceFontsWith");
+}
+IFACEMETHODIMP Ambrelo::get_SaveWindowState(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::saveWindowState, v); }
+IFACEMETHODIMP Ambrelo::put_SaveWindowState(VARIANT_BOOL v) {
+  return LetFlag(&AmbreloSettings::saveWindowState, v, L"SaveWindowState");
+}
+IFACEMETHODIMP Ambrelo::get_WindowName(BSTR* v) { return GetText(&AmbreloSettings::windowName, v); }
+IFACEMETHODIMP Ambrelo::put_WindowName(BSTR v) { return LetText(&AmbreloSettings::windowName, v, L"WindowName"); }
+
+IFACEMETHODIMP Ambrelo::get_FormPicture(FormPictureEffects* v) { return GetField(&AmbreloSettings::formPicture, v); }
+IFACEMETHODIMP Ambrelo::put_FormPicture(FormPictureEffects v) {
+  return LetValue<int32_t>(&AmbreloSettings::formPicture, v, L"FormPicture");
+}
+IFACEMETHODIMP Ambrelo::get_FormClose(FormCloseEffects* v) { return GetField(&AmbreloSettings::formClose, v); }
+IFACEMETHODIMP Ambrelo::put_FormClose(FormCloseEffects v) { return LetEffect(&AmbreloSettings::formClose, v, L"FormClose"); }
+IFACEMETHODIMP Ambrelo::get_FormCloseTime(float* v) { return GetField(&AmbreloSettings::formCloseTime, v); }
+IFACEMETHODIMP Ambrelo::put_FormCloseTime(float v) {
+  return LetValue(&AmbreloSettings::formCloseTime, LimitEffectTime(v), L"FormCloseTime");
+}
+IFACEMETHODIMP Ambrelo::get_FormOpen(FormOpenEffects* v) { return GetField(&AmbreloSettings::formOpen, v); }
+IFACEMETHODIMP Ambrelo::get_FormOpenTime(float* v) { return GetField(&AmbreloSettings::formOpenTime, v); }
+IFACEMETHODIMP Ambrelo::put_FormOpenTime(float v) {
+  return LetValue(&AmbreloSettings::formOpenTime, LimitEffectTime(v), L"FormOpenTime");
+}
+IFACEMETHODIMP Ambrelo::put_FormOpen(FormOpenEffects v) { return LetEffect(&AmbreloSettings::formOpen, v, L"FormOpen"); }
+
+IFACEMETHODIMP Ambrelo::get_Enabled(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::enabled, v); }
+IFACEMETHODIMP Ambrelo::put_Enabled(VARIANT_BOOL v) { return LetFlag(&AmbreloSettings::enabled, v, L"Enabled"); }
+
+}  // namespace amb

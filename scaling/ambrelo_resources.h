@@ -1,0 +1,3 @@
+#pragma once
+// Resource ids of Ambrelo.dll (the type library is TYPELIB 1).
+#define IDB_TOOLBOX 101

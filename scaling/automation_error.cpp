@@ -1,0 +1,43 @@
+#include "automation_error.h"
+
+#include <oleauto.h>
+
+#include <string>
+
+#include "ambrelo_h.h"
+#include "scoped_win.h"
+
+namespace amb {
+namespace {
+
+const wchar_t* StandardText(int number) {
+  switch (number) {
+    case kErrOverflow: return L"Overflow";
+    case kErrSubscriptOutOfRange: return L"Subscript out of range";
+    case kErrObjectNotSet: return L"Object variable or With block variable not set";
+    default: return L"Application-defined or object-defined error";
+  }
+}
+
+HRESULT Raise(HRESULT hr, const wchar_t* description) {
+  rt::ComPtr<ICreateErrorInfo> create;
+  if (SUCCEEDED(CreateErrorInfo(create.put()))) {
+    create->SetGUID(IID__Ambrelo);
+    create->SetSource(const_cast<wchar_t*>(L"AmbreloControl.Ambrelo"));
+    create->SetDescription(const_cast<wchar_t*>(description));
+    rt::ComPtr<IErrorInfo> info;
+    if (SUCCEEDED(create.As(info))) SetErrorInfo(0, info.get());
+  }
+  return hr;
+}
+
+}  // namespace
+
+HRESULT RaiseAutomationError(int number) { return Raise(AutomationErrorCode(number), StandardText(number)); }
+
+HRESULT RaiseNotAvailable(const wchar_t* member) {
+  std::wstring text = std::wstring(member) + L" is not available in this build of Ambrelo";
+  return Raise(E_NOTIMPL, text.c_str());
+}
+
+}  // namespace amb

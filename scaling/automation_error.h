@@ -1,0 +1,21 @@
+#pragma once
+// Errors raised through the control's interface: the platform's error numbers as HRESULTs in
+// FACILITY_CONTROL (error 9 is 0x800A0009), with an error-info object that carries the text.
+#include <windows.h>
+
+namespace amb {
+
+inline constexpr int kErrOverflow = 6;
+inline constexpr int kErrSubscriptOutOfRange = 9;
+inline constexpr int kErrObjectNotSet = 91;
+
+inline constexpr HRESULT AutomationErrorCode(int number) {
+  return static_cast<HRESULT>(0x800A0000u | static_cast<unsigned>(number & 0xFFFF));
+}
+
+// Sets the thread's error info for number (its standard text) and returns its HRESULT.
+HRESULT RaiseAutomationError(int number);
+// For members whose behaviour this build does not carry yet: E_NOTIMPL with a text naming the member.
+HRESULT RaiseNotAvailable(const wchar_t* member);
+
+}  // namespace amb

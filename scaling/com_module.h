@@ -1,0 +1,18 @@
+#pragma once
+// What the whole DLL shares: its module handle and the count of live objects and server locks
+// that DllCanUnloadNow reports.
+#include <windows.h>
+
+#include <string>
+
+namespace amb {
+
+void SetModuleInstance(HINSTANCE instance);
+HINSTANCE ModuleInstance();
+std::wstring ModulePath();  // the DLL's own file name, in full
+
+void LockModule();
+void UnlockModule();
+bool ModuleInUse();
+
+}  // namespace amb

@@ -1,0 +1,77 @@
+// The four entry points of the COM server. DllMain only remembers the module handle.
+#include <windows.h>
+#include <oleauto.h>
+
+#include <array>
+
+#include "ambrelo_control.h"
+#include "class_factory.h"
+#include "com_module.h"
+#include "control_window.h"
+#include "own_type_library.h"
+#include "registration.h"
+#include "scoped_win.h"
+#include "wide_text.h"
+
+namespace {
+
+constexpr std::array<amb::ClassEntry, 1> kClasses = {{
+    {&CLSID_Ambrelo, &amb::Ambrelo::Create},
+}};
+
+#ifdef _WIN64
+constexpr SYSKIND kSysKind = SYS_WIN64;
+#else
+constexpr SYSKIND kSysKind = SYS_WIN32;
+#endif
+
+bool TypeLibRegistered() {
+  wchar_t libid[40];
+  StringFromGUID2(LIBID_AmbreloControl, libid, 40);
+  std::wstring path = std::wstring(L"TypeLib\\") + libid;
+  rt::UniqueHkey key;
+  return RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
+}
+
+// Unregistering what is not registered is no error, so an interrupted install can be undone.
+HRESULT UnregisterAll() {
+  HRESULT typeLib = TypeLibRegistered() ? UnRegisterTypeLib(LIBID_AmbreloControl, 11, 0, 0x0409, kSysKind) : S_OK;
+  HRESULT rows = amb::RemoveRegistryRows(amb::ServerRegistryRows(amb::Utf8FromWide(amb::ModulePath())));
+  return FAILED(rows) ? rows : (FAILED(typeLib) ? typeLib : S_OK);
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    amb::SetModuleInstance(instance);
+    DisableThreadLibraryCalls(instance);
+  }
+  return TRUE;
+}
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
+  return amb::GetClassObjectFrom(kClasses, clsid, riid, ppv);
+}
+
+STDAPI DllCanUnloadNow() {
+  if (amb::ModuleInUse()) return S_FALSE;
+  amb::UnregisterControlWindowClass();
+  return S_OK;
+}
+
+// A registration that fails half-way is taken back, so nothing half-registered stays behind.
+STDAPI DllRegisterServer() {
+  std::wstring path = amb::ModulePath();
+  if (path.empty()) return HRESULT_FROM_WIN32(GetLastError());
+  HRESULT hr = amb::WriteRegistryRows(amb::ServerRegistryRows(amb::Utf8FromWide(path)));
+  if (SUCCEEDED(hr)) {
+    rt::ComPtr<ITypeLib> lib;
+    hr = amb::LoadOwnTypeLib(lib.put());
+    if (SUCCEEDED(hr)) hr = RegisterTypeLib(lib.get(), path.data(), nullptr);
+  }
+  if (FAILED(hr)) UnregisterAll();
+  return hr;
+}
+
+STDAPI DllUnregisterServer() { return UnregisterAll(); }
