@@ -5,9 +5,21 @@
 namespace rt {
 namespace {
 
+// CompareStringA itself reads its text in the code page of the locale, not in the program's
+// (UTF-8) one, and so would see "Ä" and "ä" as two letters each that differ. The same comparison
+// is therefore made on the text as the program's A functions read it.
+std::wstring Widen(const char* text, size_t length) {
+  if (length == 0) return {};
+  int size = MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(size > 0 ? size : 0), L'\0');
+  if (size > 0) MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), wide.data(), size);
+  return wide;
+}
+
 int Compare(const char* a, size_t aLength, const char* b, size_t bLength) {
-  int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, static_cast<int>(aLength), b,
-                              static_cast<int>(bLength));
+  std::wstring wa = Widen(a, aLength), wb = Widen(b, bLength);
+  int result = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.data(), static_cast<int>(wa.size()),
+                              wb.data(), static_cast<int>(wb.size()));
   return result == 0 ? 2 : result;  // a failed call never counts as equal
 }
 

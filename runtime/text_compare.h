@@ -1,7 +1,7 @@
 #pragma once
 // The one case-insensitive text comparison of the program (keys, descriptions, "contains" tests):
-// the user's locale through CompareStringA with NORM_IGNORECASE, so letters beyond ASCII compare
-// as the user expects.
+// the user's locale with NORM_IGNORECASE, as CompareStringA offers it, so letters beyond ASCII
+// compare as the user expects.
 #include <string>
 #include <string_view>
 
