@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <windowsx.h>
+#include <shlobj.h>
+
+#include <cstring>
 
 #include "error_report.h"
 #include "message_loop.h"
@@ -173,6 +176,55 @@ TEST_F(FormEvents, EnablingATimerAgainStartsAFreshInterval) {
   ASSERT_NE(tickAt, 0u);
   EXPECT_GE(tickAt - restartedAt, 250u);
   EXPECT_EQ(Events(), std::vector<std::string>{"tmrTick_Timer"});
+}
+
+// What the shell hands over when files are dropped at a point of a window.
+HDROP MakeDrop(POINT at, const std::vector<std::string>& files) {
+  std::string names;
+  for (const std::string& f : files) names += f + '\0';
+  names += '\0';
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->pt = at;
+  memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+TEST_F(FormEvents, DroppedFilesReachTheControlUnderThemOrTheForm) {
+  RECT label = frmSample().lblHello().PixelRect();
+  std::vector<std::string> two{"C:\\Tools\\Run Me.EXE", "C:\\other.txt"};
+  SendMessageA(frmSample().hWnd(), WM_DROPFILES,
+               reinterpret_cast<WPARAM>(MakeDrop({label.left + 3, label.top + 3}, two)), 0);
+  SendMessageA(frmSample().txtName().hWnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({2, 2}, two)), 0);
+  SendMessageA(frmSample().hWnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({3, 3}, {"C:\\a.bat"})), 0);
+  EXPECT_EQ(Events(), (std::vector<std::string>{"lblHello_OLEDragDrop C:\\Tools\\Run Me.EXE of 2",
+                                                "txtName_OLEDragDrop C:\\Tools\\Run Me.EXE of 2",
+                                                "Form_OLEDragDrop C:\\a.bat"}));
+}
+
+// The form's tooltip window knows one tool for each visible control with a tip.
+int ToolCount() {
+  HWND tip = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM found) -> BOOL {
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0 || GetWindow(hwnd, GW_OWNER) != frmSample().hWnd()) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+  }, reinterpret_cast<LPARAM>(&tip));
+  return tip ? static_cast<int>(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0)) : -1;
+}
+
+TEST_F(FormEvents, EveryKindOfControlCanCarryATooltip) {
+  EXPECT_EQ(ToolCount(), 3);  // a label, a frame and a list view in the design
+  frmSample().cmdGo().SetToolTipText("Go on");
+  frmSample().lblHello().SetToolTipText("");
+  frmSample().Ctl<rt::Control>("imgIcon").SetToolTipText("An icon");
+  EXPECT_EQ(ToolCount(), 4);
+  frmSample().Ctl<rt::Control>("imgIcon").SetVisible(false);
+  EXPECT_EQ(ToolCount(), 3);
 }
 
 TEST_F(FormEvents, TheImageListKeepsLiveIconsByNumber) {

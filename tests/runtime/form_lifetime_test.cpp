@@ -137,6 +137,25 @@ TEST_F(FormLifetime, AnUnloadDuringANestedDoEventsLeavesTheCallerItsControls) {
   EXPECT_EQ(form.lblHello().Caption(), "Hello");
 }
 
+TEST_F(FormLifetime, AModalFormDisablesTheOthersUntilItIsHidden) {
+  ProbeForm other("frmOther");
+  other.Load();
+  test::SampleForm& form = test::frmSample();
+  bool otherWasEnabled = true;
+  form.onTimer = [&](rt::Timer& timer) {
+    otherWasEnabled = IsWindowEnabled(other.hWnd()) != FALSE;
+    timer.SetEnabled(false);
+    form.Hide();
+  };
+  form.onLoad = [&] { form.tmrTick().SetEnabled(true); };
+  form.Show(rt::ShowMode::Modal);  // returns once the timer has hidden it
+  EXPECT_FALSE(otherWasEnabled);
+  EXPECT_TRUE(IsWindowEnabled(other.hWnd()));
+  EXPECT_TRUE(form.IsLoaded());
+  form.onTimer = nullptr;
+  form.onLoad = nullptr;
+}
+
 TEST_F(FormLifetime, NothingLoadsWhileTheProgramQuits) {
   rt::SetQuitting(true);
   test::SampleForm& form = test::frmSample();

@@ -9,7 +9,7 @@ constexpr int kImages[] = {kTestIcon, kTestIcon};
 constexpr rt::ControlDesign kControls[] = {
     {.name = "lblHello", .kind = ControlKind::Label, .left = 120, .top = 120, .width = 2400, .height = 360,
      .caption = "Hello", .font = {"Arial", 12, true}, .foreColor = rt::kWhite, .toolTip = "A greeting",
-     .transparent = true},
+     .transparent = true, .acceptsFiles = true},
     {.name = "lblCount", .kind = ControlKind::Label, .left = 4800, .top = 120, .width = 300, .height = 600,
      .caption = "5", .font = {"Arial", 24, true}, .foreColor = rt::kWhite, .alignment = rt::Alignment::Right,
      .autoSize = true, .transparent = true},
@@ -28,7 +28,7 @@ constexpr rt::ControlDesign kControls[] = {
     {.name = "chkFlag", .kind = ControlKind::CheckBox, .left = 3720, .top = 960, .width = 2400, .height = 300,
      .caption = "Flag", .tabIndex = 5},
     {.name = "txtName", .kind = ControlKind::TextBox, .left = 3720, .top = 1440, .width = 3240, .height = 315,
-     .caption = "text", .tabIndex = 6, .maxLength = 8},
+     .caption = "text", .tabIndex = 6, .maxLength = 8, .acceptsFiles = true},
     {.name = "cboKind", .kind = ControlKind::ComboBox, .left = 3720, .top = 1920, .width = 3240, .height = 315,
      .tabIndex = 7},
     {.name = "lvRows", .kind = ControlKind::ListView, .left = 120, .top = 3360, .width = 6840, .height = 1320,
@@ -65,6 +65,7 @@ rt::FormSettings SampleForm::Settings() const {
   s.backColor = 0x202020;
   s.controls = kControls;
   s.menus = kMenus;
+  s.acceptsFiles = true;
   return s;
 }
 

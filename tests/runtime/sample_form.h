@@ -48,6 +48,10 @@ class SampleForm : public rt::Form {
   }
   void Control_MouseUp(rt::Control& sender, int button, int, double, double) override;
   void Timer_Timer(rt::Timer& sender) override;
+  void Form_OLEDragDrop(const std::vector<std::string>& files) override { events.push_back("Form_OLEDragDrop " + files[0]); }
+  void Control_OLEDragDrop(rt::Control& sender, const std::vector<std::string>& files) override {
+    Record(sender, ("OLEDragDrop " + files[0] + " of " + std::to_string(files.size())).c_str());
+  }
   void Menu_Click(rt::MenuItem& item) override;
 
  private:
