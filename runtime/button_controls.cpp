@@ -4,19 +4,6 @@
 #include "form.h"
 
 namespace rt {
-namespace {
-
-std::string WindowText(HWND hwnd, const std::string& fallback) {
-  if (!hwnd) return fallback;
-  int length = GetWindowTextLengthA(hwnd);
-  std::string text(length + 1, '\0');
-  GetWindowTextA(hwnd, text.data(), length + 1);
-  text.resize(length);
-  return text;
-}
-
-}  // namespace
-
 std::string CaptionedButton::Caption() const { return WindowText(hwnd_, caption_); }
 void CaptionedButton::SetCaption(const std::string& caption) {
   caption_ = caption;

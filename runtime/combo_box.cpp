@@ -35,13 +35,7 @@ void ComboBox::Clear() {
 int ComboBox::ListCount() const { return hwnd_ ? static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)) : 0; }
 
 std::string ComboBox::List(int index) const {
-  if (!hwnd_) return {};
-  LRESULT length = SendMessageA(hwnd_, CB_GETLBTEXTLEN, index, 0);
-  if (length == CB_ERR) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  SendMessageA(hwnd_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
+  return ListItemText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 LONG_PTR ComboBox::ItemData(int index) const {

@@ -22,6 +22,25 @@ int ScreenDpiY() {
 
 }  // namespace
 
+std::string WindowText(HWND hwnd, const std::string& fallback) {
+  if (!hwnd) return fallback;
+  int length = GetWindowTextLengthA(hwnd);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  GetWindowTextA(hwnd, text.data(), length + 1);
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+std::string ListItemText(HWND hwnd, UINT lengthMessage, UINT textMessage, int index) {
+  if (!hwnd) return {};
+  LRESULT length = SendMessageA(hwnd, lengthMessage, index, 0);
+  if (length < 0) return {};  // LB_ERR and CB_ERR
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  SendMessageA(hwnd, textMessage, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
 LRESULT CALLBACK ControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 Control::Control(Form& form, const ControlDesign& design, Control* container, UINT id)

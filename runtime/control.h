@@ -14,6 +14,11 @@ namespace rt {
 
 class Form;
 
+// A window's text; fallback when there is no window.
+std::string WindowText(HWND hwnd, const std::string& fallback = {});
+// The text of item index of a list or combo box, through its pair of length and text messages.
+std::string ListItemText(HWND hwnd, UINT lengthMessage, UINT textMessage, int index);
+
 // The window property that leads from a control's window to its Control.
 inline constexpr char kControlProperty[] = "rt.Control";
 

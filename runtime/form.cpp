@@ -339,10 +339,7 @@ void Form::PopupMenu(MenuItem& menu, UINT flags, double x, double y) {
 }
 
 std::string Form::Caption() const {
-  if (!hwnd_) return Settings().caption;
-  char text[1024] = {};
-  GetWindowTextA(hwnd_, text, sizeof text);
-  return text;
+  return hwnd_ ? WindowText(hwnd_) : Settings().caption;
 }
 
 void Form::SetCaption(const std::string& caption) {

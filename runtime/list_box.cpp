@@ -35,15 +35,7 @@ void ListBox::Clear() {
 
 int ListBox::ListCount() const { return hwnd_ ? static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)) : 0; }
 
-std::string ListBox::List(int index) const {
-  if (!hwnd_) return {};
-  LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, index, 0);
-  if (length == LB_ERR) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  SendMessageA(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
+std::string ListBox::List(int index) const { return ListItemText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index); }
 
 void ListBox::SetList(int index, const std::string& text) {
   if (!hwnd_ || index < 0 || index >= ListCount()) return;

@@ -12,14 +12,7 @@ void TextBox::Create(HWND parent) {
   if (design_.maxLength > 0) SendMessageA(hwnd_, EM_LIMITTEXT, design_.maxLength, 0);
 }
 
-std::string TextBox::Text() const {
-  if (!hwnd_) return caption_;
-  int length = GetWindowTextLengthA(hwnd_);
-  std::string text(length + 1, '\0');
-  GetWindowTextA(hwnd_, text.data(), length + 1);
-  text.resize(length);
-  return text;
-}
+std::string TextBox::Text() const { return WindowText(hwnd_, caption_); }
 
 void TextBox::SetText(const std::string& text) {
   caption_ = text;
