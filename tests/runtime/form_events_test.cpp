@@ -204,16 +204,18 @@ TEST_F(FormEvents, DroppedFilesReachTheControlUnderThemOrTheForm) {
                                                 "Form_OLEDragDrop C:\\a.bat"}));
 }
 
+BOOL CALLBACK FindFormToolTip(HWND hwnd, LPARAM found) {
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0 || GetWindow(hwnd, GW_OWNER) != frmSample().hWnd()) return TRUE;
+  *reinterpret_cast<HWND*>(found) = hwnd;
+  return FALSE;
+}
+
 // The form's tooltip window knows one tool for each visible control with a tip.
 int ToolCount() {
   HWND tip = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM found) -> BOOL {
-    char cls[64] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0 || GetWindow(hwnd, GW_OWNER) != frmSample().hWnd()) return TRUE;
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-  }, reinterpret_cast<LPARAM>(&tip));
+  EnumThreadWindows(GetCurrentThreadId(), FindFormToolTip, reinterpret_cast<LPARAM>(&tip));
   return tip ? static_cast<int>(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0)) : -1;
 }
 

@@ -81,4 +81,64 @@ TEST_F(FormLayout, TheFormStartsCentredOnTheScreen) {
   EXPECT_DOUBLE_EQ(frmSample().ScaleWidth(), client.right);
 }
 
+// A form configured by its settings alone, as each case of the table wants it.
+class StyledForm : public rt::Form {
+ public:
+  explicit StyledForm(rt::FormSettings settings) : rt::Form("frmStyled"), settings_(std::move(settings)) {}
+
+ protected:
+  rt::FormSettings Settings() const override { return settings_; }
+
+ private:
+  rt::FormSettings settings_;
+};
+
+TEST_F(FormLayout, BorderCaptionAndTaskBarSettingsBecomeTheWindowsStyles) {
+  struct Case {
+    const char* what;
+    rt::FormBorder border;
+    const char* caption;
+    bool controlBox, showInTaskbar;
+    LONG_PTR wanted, unwanted;
+  };
+  const Case cases[] = {
+      {"a notice without a title bar", rt::FormBorder::FixedSingle, "", false, false, WS_BORDER, WS_DLGFRAME | WS_THICKFRAME},
+      {"a dialog", rt::FormBorder::FixedDialog, "Options", true, true, WS_CAPTION | WS_SYSMENU, WS_THICKFRAME},
+      {"a sizable window", rt::FormBorder::Sizable, "Main", true, true, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU, 0},
+      {"no border", rt::FormBorder::None, "Hidden", true, true, WS_POPUP, WS_CAPTION | WS_BORDER},
+  };
+  for (const Case& c : cases) {
+    rt::FormSettings settings;
+    settings.border = c.border;
+    settings.caption = c.caption;
+    settings.controlBox = c.controlBox;
+    settings.minButton = settings.maxButton = false;
+    settings.showInTaskbar = c.showInTaskbar;
+    settings.clientWidth = 6300;
+    settings.clientHeight = 2085;
+    StyledForm form(settings);
+    HWND hwnd = form.hWnd();
+    LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
+    EXPECT_EQ(style & c.wanted, c.wanted) << c.what;
+    EXPECT_EQ(style & c.unwanted, 0) << c.what;
+    EXPECT_EQ(GetWindow(hwnd, GW_OWNER) != nullptr, !c.showInTaskbar) << c.what;  // an owned window has no button
+    RECT client;
+    GetClientRect(hwnd, &client);
+    ExpectRect(client, Expected(0, 0, 6300, 2085), c.what);
+    form.Unload();
+  }
+}
+
+TEST_F(FormLayout, TheScreensMousePointerWinsOverEveryWindowsOwnCursor) {
+  HWND form = frmSample().hWnd();
+  EXPECT_EQ(SendMessageA(form, WM_SETCURSOR, reinterpret_cast<WPARAM>(form), HTCLIENT), FALSE);
+  rt::Screen().SetMousePointer(rt::MousePointer::Hourglass);
+  EXPECT_EQ(SendMessageA(form, WM_SETCURSOR, reinterpret_cast<WPARAM>(form), HTCLIENT), TRUE);
+  HWND button = frmSample().cmdGo().hWnd();
+  EXPECT_EQ(SendMessageA(button, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), HTCLIENT), TRUE);
+  EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_WAIT));
+  rt::Screen().SetMousePointer(rt::MousePointer::Default);
+  EXPECT_EQ(SendMessageA(form, WM_SETCURSOR, reinterpret_cast<WPARAM>(form), HTCLIENT), FALSE);
+}
+
 }  // namespace
