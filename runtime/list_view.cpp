@@ -11,11 +11,11 @@ void ListView::Create(HWND parent) {
               design_.border ? WS_EX_CLIENTEDGE : 0, "");
   ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_FULLROWSELECT);
   // "Status:1200|Task:2400": each column's caption and width in twips.
-  std::string spec = design_.columns ? design_.columns : "";
+  std::string columns = design_.columns ? design_.columns : "";
   size_t start = 0;
-  while (start < spec.size()) {
-    size_t bar = spec.find('|', start);
-    std::string column = spec.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
+  while (start < columns.size()) {
+    size_t bar = columns.find('|', start);
+    std::string column = columns.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
     size_t colon = column.rfind(':');
     int width = colon == std::string::npos ? 1440 : std::atoi(column.c_str() + colon + 1);
     AddColumn(column.substr(0, colon), width);
