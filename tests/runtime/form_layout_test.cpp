@@ -99,7 +99,7 @@ TEST_F(FormLayout, BorderCaptionAndTaskBarSettingsBecomeTheWindowsStyles) {
     rt::FormBorder border;
     const char* caption;
     bool controlBox, showInTaskbar;
-    LONG_PTR wanted, unwanted;
+    DWORD wanted, unwanted;
   };
   const Case cases[] = {
       {"a notice without a title bar", rt::FormBorder::FixedSingle, "", false, false, WS_BORDER, WS_DLGFRAME | WS_THICKFRAME},
@@ -118,9 +118,9 @@ TEST_F(FormLayout, BorderCaptionAndTaskBarSettingsBecomeTheWindowsStyles) {
     settings.clientHeight = 2085;
     StyledForm form(settings);
     HWND hwnd = form.hWnd();
-    LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
+    auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
     EXPECT_EQ(style & c.wanted, c.wanted) << c.what;
-    EXPECT_EQ(style & c.unwanted, 0) << c.what;
+    EXPECT_EQ(style & c.unwanted, 0u) << c.what;
     EXPECT_EQ(GetWindow(hwnd, GW_OWNER) != nullptr, !c.showInTaskbar) << c.what;  // an owned window has no button
     RECT client;
     GetClientRect(hwnd, &client);
