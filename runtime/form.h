@@ -1,24 +1,51 @@
 #pragma once
-// Form: one window of the program, loaded on first explicit use and unloaded by the program.
+// Form: one window of the program, built from its design data (window settings, controls, menus)
+// when it is loaded, and unloaded by the program.
 //
-// Conventions: a form class overrides the Form_* events it needs; HandleMessage sees every
-// message first and returns true when it has answered one. Form objects live for the whole
-// process, so unloading a form from inside its own handler destroys the window only.
+// Conventions: a form class overrides Settings() and the events it needs; HandleMessage sees
+// every message first and returns true when it has answered one. Form objects live for the whole
+// process; unloading a form destroys its window and moves its controls and menus aside until the
+// outermost message loop runs again, so a form can unload itself inside any of its own handlers.
+// Reaching a control or a menu item of a form that is not loaded loads it (never while quitting).
 #include <windows.h>
+#include <shellapi.h>
 
+#include <functional>
+#include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "controls.h"
+#include "design.h"
+#include "menu.h"
 
 namespace rt {
 
 enum class UnloadMode { FormControlMenu = 0, FormCode = 1, AppWindows = 2, TaskManager = 3 };
+enum class ShowMode { Modeless, Modal };
 
 struct FormSettings {
   std::string caption;
-  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  DWORD exStyle = WS_EX_TOOLWINDOW;  // not in the task bar unless a form says so
-  int width = 200, height = 100;     // pixels, outer size
+  int left = 0, top = 0;                        // twips, with StartPosition::Manual
+  int clientWidth = 3000, clientHeight = 2000;  // twips
+  FormBorder border = FormBorder::Sizable;
+  bool controlBox = true, minButton = true, maxButton = true;
+  bool showInTaskbar = true;
+  StartPosition startPosition = StartPosition::WindowsDefault;
+  int icon = 0;  // icon resource id; 0 = none
+  PictureDesign picture{};
+  bool autoRedraw = false;
+  ScaleMode scaleMode = ScaleMode::Twips;
+  OleColor backColor = SystemColor(COLOR_BTNFACE), foreColor = SystemColor(COLOR_BTNTEXT);
+  FontDesign font{"MS Sans Serif", 8.25};
+  bool acceptsFiles = false;
+  std::span<const ControlDesign> controls{};
+  std::span<const MenuDesign> menus{};
 };
+
+struct FormParts;  // what one load builds
 
 class Form {
  public:
@@ -30,30 +57,142 @@ class Form {
   const std::string& Name() const { return name_; }
   bool IsLoaded() const { return hwnd_ != nullptr; }
 
-  // Creates the window and runs Form_Load; nothing when loaded already or while the program quits.
+  // Creates the window and its controls and runs Form_Load; nothing when loaded already or while
+  // the program quits.
   void Load();
   // Asks Form_QueryUnload and Form_Unload; destroys the window unless one of them cancels.
   // Returns true when the form is no longer loaded.
   bool Unload(UnloadMode mode = UnloadMode::FormCode);
-  void Show();
+  // Modal: the other forms are disabled and the call returns once this form is hidden or unloaded.
+  void Show(ShowMode mode = ShowMode::Modeless, HWND owner = nullptr);
   void Hide();
   bool Visible() const;
   HWND hWnd();  // loads the form on first use
 
+  // Controls by name (and index, for a member of a control array); names ignore letter case.
+  Control* FindControl(std::string_view name, int index = -1);
+  template <class T>
+  T& Ctl(std::string_view name, int index = -1) {
+    return CheckedControl<T>(FindControl(name, index), name);
+  }
+  std::vector<Control*> Controls();
+  MenuItem& Menu(std::string_view name, int index = -1);
+  // Pops up the item's submenu at the mouse (or at x, y in the form's scale); the chosen item's
+  // Menu_Click has run when this returns.
+  void PopupMenu(MenuItem& menu, UINT flags = 0);
+  void PopupMenu(MenuItem& menu, UINT flags, double x, double y);
+
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+  // Outer position and size in twips.
+  double Left() const;
+  double Top() const;
+  double Width() const;
+  double Height() const;
+  void Move(double left, double top, double width = -1, double height = -1);
+  ScaleMode GetScaleMode() const { return scaleMode_; }
+  void SetScaleMode(ScaleMode mode) { scaleMode_ = mode; }
+  double ScaleWidth() const;   // client area in the form's scale
+  double ScaleHeight() const;
+  rt::WindowState GetWindowState() const;
+  void SetWindowState(rt::WindowState state);
+  OleColor BackColor() const { return backColor_; }
+  void SetBackColor(OleColor color);
+  bool AutoRedraw() const { return autoRedraw_; }
+  // The device context drawing goes to: the persistent image when AutoRedraw is on.
+  HDC hDC();
+  void Cls();       // the background colour (and picture) again
+  void Refresh();   // repaints now
+  HFONT Font() const;
+  bool AcceptsFiles() const { return acceptsFiles_; }
+
  protected:
   virtual FormSettings Settings() const { return {}; }
+  virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) { return false; }
+
   virtual void Form_Load() {}
   virtual void Form_QueryUnload(int& cancel, UnloadMode mode) {}
   virtual void Form_Unload(int& cancel) {}
-  virtual bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) { return false; }
+  virtual void Form_Resize() {}
+  virtual void Form_Activate() {}
+  virtual void Form_Click() {}
+  virtual void Form_DblClick() {}
+  // Button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in the form's scale.
+  virtual void Form_MouseMove(int button, int shift, double x, double y) {}
+  virtual void Form_MouseDown(int button, int shift, double x, double y) {}
+  virtual void Form_MouseUp(int button, int shift, double x, double y) {}
+  virtual void Form_KeyPress(int& keyAscii) {}
+  virtual void Form_OLEDragDrop(const std::vector<std::string>& files) {}
+
+  // Control events; sender tells which control raised it. Mouse positions are twips relative to
+  // the control.
+  virtual void Control_Click(Control& sender) {}
+  virtual void Control_DblClick(Control& sender) {}
+  virtual void Control_Change(Control& sender) {}
+  virtual void Control_LostFocus(Control& sender) {}
+  virtual void Control_MouseMove(Control& sender, int button, int shift, double x, double y) {}
+  virtual void Control_MouseDown(Control& sender, int button, int shift, double x, double y) {}
+  virtual void Control_MouseUp(Control& sender, int button, int shift, double x, double y) {}
+  virtual void Control_OLEDragDrop(Control& sender, const std::vector<std::string>& files) {}
+  virtual void Timer_Timer(Timer& sender) {}
+  virtual void Menu_Click(MenuItem& item) {}
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  friend class Control;
+  friend class Container;
+  friend class Timer;
+  friend LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);
+  friend LRESULT CALLBACK ContainerWindowProc(HWND, UINT, WPARAM, LPARAM);
+  friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
+
+  template <class T>
+  static T& CheckedControl(Control* control, std::string_view name) {
+    T* typed = dynamic_cast<T*>(control);
+    if (!typed) ThrowNoSuchControl(name);
+    return *typed;
+  }
+  [[noreturn]] static void ThrowNoSuchControl(std::string_view name);
+
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  void BuildControls(const FormSettings& settings);
+  void PlaceAtStart(const FormSettings& settings);
+  void FocusFirstControl();
+
+  // Messages that the form and its containers answer alike (painting, mouse, child notices).
+  bool SurfaceMessage(HWND surface, Control* container, UINT message, WPARAM wParam, LPARAM lParam,
+                      LRESULT& result);
+  void PaintSurface(HWND surface, Control* container, HDC dc);
+  Control* WindowlessAt(Control* container, POINT pixel);
+  void RouteMouse(HWND surface, Control* container, UINT message, WPARAM wParam, LPARAM lParam);
+  void RouteDrop(HWND surface, Control* container, HDROP drop);
+  bool RouteCommand(WPARAM wParam, LPARAM lParam);
+  Control* ControlById(UINT id);
+  Control* ControlOfWindow(HWND hwnd);
+  void UpdateToolTip(Control& control);
+  void ControlMoved(Control& control);
+  double ToScaleX(int pixels) const;
+  double ToScaleY(int pixels) const;
+  void EnsureBackingSize();
+
+  // Each event runs inside the error trap, named "<control>_<event>" as the error report wants.
+  void Run(const Control* sender, const char* event, const std::function<void()>& body);
+  void RaiseClick(Control& sender);
+  void RaiseChange(Control& sender);
+  void RaiseLostFocus(Control& sender);
+  enum class MouseEvent { Move, Down, Up };
+  void RaiseMouse(Control& sender, MouseEvent event, int button, int shift, double x, double y);
+  void RaiseDrop(Control& sender, const std::vector<std::string>& files);
 
   std::string name_;
   HWND hwnd_ = nullptr;
   bool unloading_ = false;
+  bool shownOnce_ = false;
+  HWND pendingOwner_ = nullptr;  // the owner Show was given, for StartPosition::CenterOwner
+  bool autoRedraw_ = false;
+  bool acceptsFiles_ = false;
+  ScaleMode scaleMode_ = ScaleMode::Twips;
+  OleColor backColor_ = SystemColor(COLOR_BTNFACE);
+  std::unique_ptr<FormParts> parts_;
 };
 
 // The loaded forms, in load order.
@@ -74,5 +213,13 @@ class Forms {
 // True once the program has started to end: no form loads any more.
 bool Quitting();
 void SetQuitting(bool quitting);
+
+// Frees the controls and menus of forms unloaded since the last call. Only the outermost message
+// loop calls it, when no handler of any form is running.
+void CollectUnloadedForms();
+
+// Keyboard navigation (TAB, ENTER for the default button, ESC for the cancel button) of the form
+// the message is for; true when the message was handled and must not be dispatched.
+bool HandleFormNavigation(MSG& msg);
 
 }  // namespace rt

@@ -66,11 +66,24 @@ struct GdiObjectTraits {
   static void Close(Handle h) { DeleteObject(h); }
 };
 
+struct MemoryDcTraits {
+  using Handle = HDC;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { DeleteDC(h); }
+};
+struct WindowTraits {
+  using Handle = HWND;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { DestroyWindow(h); }
+};
+
 using UniqueHandle = UniqueResource<KernelHandleTraits>;   // process, thread, mutex, file
 using UniqueFindHandle = UniqueResource<FindHandleTraits>;
 using UniqueHkey = UniqueResource<HkeyTraits>;
 using UniqueHmenu = UniqueResource<HmenuTraits>;
 using UniqueModule = UniqueResource<ModuleTraits>;
+using UniqueMemoryDc = UniqueResource<MemoryDcTraits>;  // CreateCompatibleDC
+using UniqueWindow = UniqueResource<WindowTraits>;
 template <class T>
 using GdiObject = UniqueResource<GdiObjectTraits<T>>;
 

@@ -3,7 +3,9 @@
 #include <functional>
 
 #include "form.h"
+#include "error_report.h"
 #include "message_loop.h"
+#include "sample_form.h"
 
 namespace {
 
@@ -97,6 +99,69 @@ TEST_F(FormLifetime, UnloadAllLeavesNoFormEvenWhenAnUnloadLoadsAnother) {
   EXPECT_EQ(rt::Forms::Count(), 0u);
   EXPECT_EQ(late.loads, 0);
   EXPECT_TRUE(rt::Quitting());
+}
+
+TEST_F(FormLifetime, AControlTimerMayUnloadItsFormAndTheLoopThenEnds) {
+  test::SampleForm& form = test::frmSample();
+  int ticks = 0;
+  form.onTimer = [&](rt::Timer& timer) {
+    if (++ticks < 2) return;
+    form.Unload();
+    timer.SetInterval(10);  // the timer object is still there; its window is gone, so nothing runs
+  };
+  form.tmrTick().SetEnabled(true);
+  EXPECT_EQ(rt::RunMessageLoop(), 0);
+  EXPECT_EQ(ticks, 2);
+  EXPECT_FALSE(form.IsLoaded());
+  form.onTimer = nullptr;
+}
+
+TEST_F(FormLifetime, AnUnloadDuringANestedDoEventsLeavesTheCallerItsControls) {
+  ProbeForm other("frmOther");
+  other.Load();
+  test::SampleForm& form = test::frmSample();
+  form.Load();
+  std::string caption;
+  form.onClick = [&](rt::Control&) {
+    rt::Label& label = form.lblHello();
+    PostMessageA(other.hWnd(), WM_TIMER, 99, 0);  // its handler unloads the sample form
+    rt::DoEvents();
+    caption = label.Caption();  // still a live object, although its form is gone
+  };
+  other.onTimer = [&](WPARAM) { form.Unload(); };
+  form.cmdGo().Click();
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_EQ(caption, "Hello");
+  form.onClick = nullptr;
+  EXPECT_TRUE(IsWindow(form.hWnd()));  // a later use builds a fresh window
+  EXPECT_EQ(form.lblHello().Caption(), "Hello");
+}
+
+TEST_F(FormLifetime, AModalFormDisablesTheOthersUntilItIsHidden) {
+  ProbeForm other("frmOther");
+  other.Load();
+  test::SampleForm& form = test::frmSample();
+  bool otherWasEnabled = true;
+  form.onTimer = [&](rt::Timer& timer) {
+    otherWasEnabled = IsWindowEnabled(other.hWnd()) != FALSE;
+    timer.SetEnabled(false);
+    form.Hide();
+  };
+  form.onLoad = [&] { form.tmrTick().SetEnabled(true); };
+  form.Show(rt::ShowMode::Modal);  // returns once the timer has hidden it
+  EXPECT_FALSE(otherWasEnabled);
+  EXPECT_TRUE(IsWindowEnabled(other.hWnd()));
+  EXPECT_TRUE(form.IsLoaded());
+  form.onTimer = nullptr;
+  form.onLoad = nullptr;
+}
+
+TEST_F(FormLifetime, NothingLoadsWhileTheProgramQuits) {
+  rt::SetQuitting(true);
+  test::SampleForm& form = test::frmSample();
+  EXPECT_EQ(form.hWnd(), nullptr);
+  EXPECT_EQ(form.FindControl("lblHello"), nullptr);
+  EXPECT_THROW(form.lblHello(), rt::Failure);
 }
 
 TEST_F(FormLifetime, DoEventsHandsQuitBackToTheOuterLoop) {
