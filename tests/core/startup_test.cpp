@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "../support/recording_front_end.h"
 #include "../support/registry_fixture.h"
 #include "app.h"
 #include "form.h"
@@ -18,25 +19,7 @@ namespace {
 
 const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
 
-// Records what the start-up asks of the windows above the core.
-class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
- public:
-  void LoadTrayForm() override { calls.push_back("LoadTrayForm"); }
-  void DisableTrayTimer() override { calls.push_back("DisableTrayTimer"); }
-  HWND TrayFormWindow() override {
-    calls.push_back("TrayFormWindow");
-    return trayWindow;
-  }
-  void ShowOptionsDialog() override { calls.push_back("ShowOptionsDialog"); }
-  void SetCountdownCaption(bool commandLine, const std::string& caption) override {
-    calls.push_back(std::string(commandLine ? "Form2" : "Form1") + ".Label2=" + caption);
-  }
-  void SetCommandLineCountdownSeconds(const std::string& seconds) override {
-    calls.push_back("Form2.Label3=" + seconds);
-  }
-  std::vector<std::string> calls;
-  HWND trayWindow = reinterpret_cast<HWND>(0x1234);
-};
+using RecordingFrontEnd = test::RecordingFrontEnd;
 
 class Startup : public ::testing::Test {
  protected:
