@@ -10,7 +10,7 @@ namespace {
 std::string g_log;
 
 void Log(const char* line) {
-  if (FILE* f = std::fopen(g_log.c_str(), "a")) {
+  if (FILE* f = std::fopen(g_log.c_str(), "ab")) {
     std::fprintf(f, "%s\n", line);
     std::fclose(f);
   }
