@@ -10,6 +10,7 @@
 #include "../support/process_driver.h"
 #include "../support/recording_front_end.h"
 #include "../support/registry_fixture.h"
+#include "../support/tasks.h"
 #include "app.h"
 #include "form.h"
 #include "frm_vb_hot_key.h"
@@ -26,13 +27,7 @@ const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
 using Calls = std::vector<std::string>;
 using Kind = os::PowerCall::Kind;
 
-TaskRecord Task(int32_t id, std::string desc, std::string actions) {
-  TaskRecord t;
-  t.ID = id;
-  t.Desc = std::move(desc);
-  t.Actions = std::move(actions);
-  return t;
-}
+using test::Task;
 
 class Engine : public ::testing::Test {
  protected:

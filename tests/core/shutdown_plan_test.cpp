@@ -2,19 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/tasks.h"
 #include "shared_state.h"
 
 using namespace DozIzevodoz;
 
 namespace {
 
-TaskRecord Task(int32_t id, std::string desc, std::string actions) {
-  TaskRecord t;
-  t.ID = id;
-  t.Desc = std::move(desc);
-  t.Actions = std::move(actions);
-  return t;
-}
+using test::Task;
 
 TEST(ShutdownPlan, ExitWindowsFlagsOfEveryActionWithAndWithoutForce) {
   struct Case { int32_t code; uint32_t plain, forced; };

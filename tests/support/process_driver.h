@@ -62,22 +62,8 @@ class Program {
 
   // A top-level window of this process with that class (any when empty) and title.
   HWND FindWindowOf(const std::string& className, const std::string& title) const {
-    struct Search { DWORD pid; const std::string* cls; const std::string* title; HWND found; } s{id_, &className, &title, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM p) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(p);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(hwnd, &pid);
-          if (pid != s->pid) return TRUE;
-          char text[512] = {}, cls[256] = {};
-          GetWindowTextA(hwnd, text, sizeof text);
-          GetClassNameA(hwnd, cls, sizeof cls);
-          if (!s->cls->empty() && *s->cls != cls) return TRUE;
-          if (!s->title->empty() && *s->title != text) return TRUE;
-          s->found = hwnd;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&s));
+    Search s{id_, &className, &title, nullptr};
+    EnumWindows(&Program::Visit, reinterpret_cast<LPARAM>(&s));
     return s.found;
   }
 
@@ -88,6 +74,22 @@ class Program {
   }
 
  private:
+  struct Search { DWORD pid; const std::string* cls; const std::string* title; HWND found; };
+  // A named function, not a lambda: on i686 the callback must be stdcall.
+  static BOOL CALLBACK Visit(HWND hwnd, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != s->pid) return TRUE;
+    char text[512] = {}, cls[256] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (!s->cls->empty() && *s->cls != cls) return TRUE;
+    if (!s->title->empty() && *s->title != text) return TRUE;
+    s->found = hwnd;
+    return FALSE;
+  }
+
   HANDLE process_ = nullptr;
   DWORD id_ = 0;
 };
