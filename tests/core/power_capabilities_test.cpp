@@ -39,3 +39,18 @@ TEST(FileExists, FilesYesFoldersNo) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PowerCapabilities, AdjustTokenEnablesThePrivilegeAndKeepsNoHandle) {
+  DWORD before = 0, after = 0;
+  ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &before));
+  for (int i = 0; i < 20; ++i) {
+    DWORD status = DozIzevodoz::AdjustToken();
+    EXPECT_TRUE(status == ERROR_SUCCESS || status == ERROR_NOT_ALL_ASSIGNED) << status;
+  }
+  ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &after));
+  EXPECT_LT(after, before + 5) << "a token handle stays open per call";
+}
+
+}  // namespace
