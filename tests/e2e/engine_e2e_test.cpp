@@ -53,4 +53,20 @@ TEST_F(CommandLineAction, WithTheWarningScreenOffALetterActsAtOnceAndTheProcessE
   }
 }
 
+TEST_F(CommandLineAction, TiedTasksGoThroughTheProgressWindowAndTheProcessStillEnds) {
+  const std::string tasks = kExe.substr(0, kExe.find_last_of('\\')) + "\\Tasks.txt";
+  {
+    std::ofstream f(tasks, std::ios::binary);
+    f << "1\tBackup\tC:\\none.exe\t\t\t1\tShut\r\n\r\n2\tOther\tC:\\none.exe\t\t\t1\tBoot\r\n\r\n";
+  }
+  test::SetText(kSettings, "Display", "1");
+  test::SetText(kSettings, "FirstRun", "No");
+  test::SetText(kSettings, "RunTasks", "Yes");
+  test::Program program(kExe, "S");
+  ASSERT_TRUE(program.Started());
+  EXPECT_TRUE(program.WaitForExit()) << "a window of the task run kept the process alive";
+  EXPECT_EQ(Log(), "ExitWindowsEx 1\n");
+  DeleteFileA(tasks.c_str());
+}
+
 }  // namespace
