@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "shutdown_plan.h"
+
 namespace DozIzevodoz {
 
 class FrontEnd {
@@ -23,6 +25,20 @@ class FrontEnd {
   virtual void SetCountdownCaption(bool commandLineWindow, const std::string& caption) = 0;
   // Form2.Label3: the seconds the command-line countdown starts from.
   virtual void SetCommandLineCountdownSeconds(const std::string& seconds) = 0;
+
+  // The shutdown engine's task run, through the task-run chooser frmMain and the progress window
+  // frmProg. frmMain.Hide, then frmMain.List1 := the descriptions of the run (loads the chooser).
+  virtual void ListTasksToRun(const TaskRun& run) = 0;
+  // frmProg loaded and hidden; its window.
+  virtual HWND LoadProgressWindow() = 0;
+  // frmProg.LoadTaskIDs and LoadTasks with the run, Show, then RunTasks: returns when every task
+  // has run or the run was cancelled.
+  virtual void RunTasksInProgressWindow(const TaskRun& run) = 0;
+  virtual void UnloadProgressWindow() = 0;
+  // The cancel of a task run (hot-key id 11, after CancelTasks is set): the progress window goes.
+  virtual void CancelTaskRun() = 0;
+  // Form1, the tray countdown, unloaded when it is loaded.
+  virtual void UnloadTrayCountdown() = 0;
 };
 
 FrontEnd& frontEnd();

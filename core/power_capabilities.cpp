@@ -1,7 +1,6 @@
 #include "power_capabilities.h"
 
-#include <windows.h>
-
+#include "capability_probe.h"
 #include "file_exists.h"
 #include "scoped_win.h"
 #include "shared_state.h"
@@ -11,13 +10,14 @@ namespace {
 
 using PowerQuery = BOOLEAN(WINAPI*)();
 
-// Calls a powrprof query when it exists. nullopt-like: -1 missing, 0 refused, 1 allowed.
-int AskPowrprof(const char* function) {
+// Looks the query up and calls it while the library is still loaded: a pointer from a freed
+// module must never be called. Linked at run time, so the program starts where powrprof is missing.
+std::optional<bool> AskPowrprof(const char* function) {
   rt::UniqueModule library(LoadLibraryA("powrprof"));
-  if (!library) return -1;
+  if (!library) return std::nullopt;
   auto query = reinterpret_cast<PowerQuery>(reinterpret_cast<void*>(GetProcAddress(library.get(), function)));
-  if (!query) return -1;
-  return (query() & 0xFF) != 0 ? 1 : 0;
+  if (!query) return std::nullopt;
+  return (query() & 0xFF) != 0;  // a one-byte BOOLEAN: the rest of the register is undefined
 }
 
 }  // namespace
@@ -29,31 +29,31 @@ bool APIExists(const std::string& library, const std::string& function) {
 }
 
 void EnableOptions() {
-  if (!APIExists("kernel32", "SetSystemPowerState")) {
-    SuspendSupported = false;
-    HibernateSupported = false;
-  }
-  if (AskPowrprof("IsPwrShutdownAllowed") != 1) PowerOffSupported = false;
-  if (AskPowrprof("IsPwrSuspendAllowed") != 1) SuspendSupported = false;
-  int hibernate = AskPowrprof("IsPwrHibernateAllowed");
-  if (hibernate == 0) HibernateSupported = false;
-  if (hibernate == -1 && !FileExists(SystemDriveRoot + "hiberfil.sys")) HibernateSupported = false;
+  CapabilitySources system{
+      [] { return APIExists("kernel32", "SetSystemPowerState"); },
+      AskPowrprof,
+      [](const std::string& path) { return FileExists(path); },
+  };
+  Capabilities caps{SuspendSupported, HibernateSupported, PowerOffSupported};
+  ClearUnsupported(system, SystemDriveRoot, caps);
+  SuspendSupported = caps.suspend;
+  HibernateSupported = caps.hibernate;
+  PowerOffSupported = caps.powerOff;
 }
 
-void AdjustToken() {
-  // The token stays open for the life of the process: the privilege belongs to it.
-  static HANDLE token = nullptr;
-  if (!token && !OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
-    token = nullptr;
-    return;
-  }
+DWORD AdjustToken() {
+  // Closing the token leaves the privilege enabled: it belongs to the process's primary token.
+  rt::UniqueHandle token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.put())) return GetLastError();
   TOKEN_PRIVILEGES wanted = {};
-  if (!LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &wanted.Privileges[0].Luid)) return;
+  if (!LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &wanted.Privileges[0].Luid)) return GetLastError();
   wanted.PrivilegeCount = 1;
   wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
   TOKEN_PRIVILEGES previous = {};
   DWORD previousLength = 0;
-  AdjustTokenPrivileges(token, FALSE, &wanted, sizeof previous, &previous, &previousLength);
+  if (!AdjustTokenPrivileges(token.get(), FALSE, &wanted, sizeof previous, &previous, &previousLength))
+    return GetLastError();
+  return GetLastError();  // ERROR_SUCCESS, or ERROR_NOT_ALL_ASSIGNED when the privilege is not held
 }
 
 }  // namespace DozIzevodoz

@@ -1,9 +1,172 @@
 #include "shutdown_engine.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app.h"
 #include "error_report.h"
+#include "form.h"
+#include "frm_vb_hot_key.h"
+#include "front_end.h"
+#include "message_loop.h"
+#include "mod_registry.h"
+#include "msg_box.h"
+#include "os/power.h"
+#include "power_capabilities.h"
+#include "scoped_win.h"
+#include "settings_keys.h"
+#include "shared_state.h"
+#include "shutdown_plan.h"
+#include "text_utils.h"
+#include "vb_hot_key.h"
 
 namespace DozIzevodoz {
+namespace {
 
-void StartShutdownProcess() { rt::Raise("The shutdown engine is not part of this build yet"); }
+constexpr int kCancelKeyId = 11;
+constexpr DWORD kExitWindowsReason = 0xFFFFFFFF;
+
+bool g_engineRunning = false;
+
+// The engine skips a failing step without a message and goes on with the next one.
+template <class Body>
+void Quietly(Body&& body) noexcept {
+  try {
+    body();
+  } catch (...) {
+  }
+}
+
+std::string ReadRunTasks() {
+  std::string value;
+  modRegistry::fReadValue(kSettingsTop, kSettingsKey, "RunTasks", "S", "", value);
+  return value;
+}
+
+// The run works on a copy: the task run pumps messages, and a request or an editor may replace
+// the shared array meanwhile.
+std::vector<TaskRecord> TaskSnapshot() {
+  size_t count = std::min(Tasks.size(), static_cast<size_t>(std::max(TaskCount, 0)));
+  return std::vector<TaskRecord>(Tasks.begin(), Tasks.begin() + static_cast<std::ptrdiff_t>(count));
+}
+
+std::string SystemErrorText(DWORD error) {
+  char text[1024] = {};
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
+                 nullptr);
+  std::string message = TrimNull(std::string_view(text, sizeof text));
+  return message.empty() ? "Error " + std::to_string(error) : message;
+}
+
+void ShowPowerMessage(const std::string& text) { rt::MsgBox(text, MB_OK, rt::App().FileDescription); }
+
+void RegisterCancelKey(HWND progressWindow) {
+  CancelKeyRegistered = RegisterHotKey(progressWindow, kCancelKeyId, MOD_ALT | MOD_CONTROL, VK_SPACE) != 0;
+  if (!CancelKeyRegistered)
+    rt::MsgBox("Can not register all or one of the hotkeys CTRL+ALT+SPACE ... Try other keys this key is already "
+               "registered by some other running applications.",
+               MB_OK | MB_ICONERROR, rt::App().Title);
+}
+
+void RunTasksFirst(const TaskRun& run) {
+  // Nothing to run: no progress window, so CTRL+ALT+SPACE is not taken from other programs.
+  if (run.tasks.empty()) return;
+  Quietly([&] { frontEnd().ListTasksToRun(run); });
+  HWND progressWindow = nullptr;
+  Quietly([&] { progressWindow = frontEnd().LoadProgressWindow(); });
+  if (progressWindow) {
+    Quietly([&] { vbHotKey::HookWindow(progressWindow); });
+    Quietly([&] { RegisterCancelKey(progressWindow); });
+  }
+  Quietly([&] { frontEnd().RunTasksInProgressWindow(run); });
+  Quietly([] { rt::DoEvents(); });
+  Quietly([] { frontEnd().UnloadProgressWindow(); });
+}
+
+void EndSession(const PendingAction& action) {
+  uint32_t flags = ExitWindowsFlags(action.code, action.force);
+  if (action.force && IsWin9x) StopProgramManager();
+  DWORD error = 0;
+  if (!os::power().EndSession(flags, kExitWindowsReason, error)) ShowPowerMessage(SystemErrorText(error));
+}
+
+// True when SetSystemPowerState was called (and so has returned after the machine resumed).
+bool EnterPowerState(const PendingAction& action) {
+  const bool suspend = (action.code & 8) != 0;
+  if (!(suspend ? SuspendSupported : HibernateSupported)) {
+    ShowPowerMessage(suspend ? "Suspend Is Not Supported On This System"
+                             : "Sorry, This System Does Not Support Hibernate");
+    return false;
+  }
+  DWORD error = 0;
+  if (!os::power().SetSystemPowerState(suspend, action.force, error)) ShowPowerMessage(SystemErrorText(error));
+  return true;
+}
+
+void TidyUpAfterResume() {
+  if (CommandLineMode) return;
+  Quietly([] { frontEnd().UnloadTrayCountdown(); });
+  // Reloading registers the hot keys anew; a window that was not loaded stays so (hot keys off).
+  FrmVbHotKey& hotKeys = frmvbHotKey();
+  if (hotKeys.IsLoaded() && hotKeys.Unload()) Quietly([&] { hotKeys.Load(); });
+}
+
+void CarryOut(const PendingAction& action) {
+  Quietly([] {
+    if (APIExists("advapi32", "AdjustTokenPrivileges")) AdjustToken();
+  });
+  if ((static_cast<uint32_t>(action.code) & kPowerStateMask) == 0) {
+    Quietly([&] { EndSession(action); });
+    return;
+  }
+  bool resumed = false;
+  Quietly([&] { resumed = EnterPowerState(action); });
+  if (resumed) TidyUpAfterResume();
+}
+
+}  // namespace
+
+void StartShutdownProcess() {
+  // A countdown that ends inside the task run's message pump calls the engine again; the run in
+  // progress owns the progress window and carries out the action it started with.
+  if (g_engineRunning) return;
+  g_engineRunning = true;
+  rt::ScopeExit done([] { g_engineRunning = false; });
+
+  const PendingAction action{ActionCode, ActionName, ForceShutdown};
+  std::string runTasks;
+  Quietly([&] { runTasks = ReadRunTasks(); });
+  const std::vector<TaskRecord> tasks = TaskSnapshot();
+  if (runTasks == "Yes" && AnyTiedTo(tasks, action.name)) RunTasksFirst(PlanTaskRun(tasks, action));
+
+  if (!CancelTasks) CarryOut(action);
+
+  // A command-line process has nothing left to do, and a window the engine loaded (the chooser)
+  // must not keep it alive.
+  if (CommandLineMode) Quietly([] { rt::Forms::UnloadAll(); });
+}
+
+void StopProgramManager() {
+  rt::Trap("DozIzevodoz", "StopProgramManager", [] {
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+      char name[256] = {};
+      int length = GetClassNameA(window, name, sizeof name);
+      if (length != 0 && lstrcmpiA(std::string(name, length).c_str(), "progman") == 0) {
+        KillProcess(window);
+        return;
+      }
+    }
+  });
+}
+
+void KillProcess(HWND& window) {
+  rt::Trap("DozIzevodoz", "KillProcess", [&] {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    rt::UniqueHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, processId));
+    if (process) TerminateProcess(process.get(), 0);
+  });
+}
 
 }  // namespace DozIzevodoz

@@ -16,6 +16,7 @@
 #include "settings_keys.h"
 #include "shared_state.h"
 #include "shutdown_engine.h"
+#include "task_store.h"
 #include "text_utils.h"
 
 namespace DozIzevodoz {
@@ -66,6 +67,9 @@ bool IsSupported(Capability c) {
 
 void ActionLetterRoad(const StartSettings& s) {
   if (NoWarningScreen == "1") {
+    // The countdown road reads the task file when it arms the window; without a countdown the
+    // engine would otherwise see no tasks at all.
+    Step([] { LoadTasks(); });
     Step([] { StartShutdownProcess(); });
     // The engine has returned (done, cancelled or failed): a command-line process has nothing
     // left to do, and a window the engine left loaded must not keep it alive.

@@ -1,5 +1,7 @@
 #include "tray_front_end.h"
 
+#include "frm_main.h"
+#include "frm_prog.h"
 #include "pending_forms.h"
 
 namespace tray {
@@ -17,5 +19,34 @@ void TrayFrontEnd::SetCountdownCaption(bool commandLineWindow, const std::string
 }
 
 void TrayFrontEnd::SetCommandLineCountdownSeconds(const std::string& seconds) { Form2().Load(); }
+
+void TrayFrontEnd::ListTasksToRun(const DozIzevodoz::TaskRun& run) {
+  frmMain().Hide();
+  frmMain().List1Clear();
+  for (const DozIzevodoz::TaskRecord& task : run.tasks) frmMain().List1AddItem(task.Desc);
+}
+
+HWND TrayFrontEnd::LoadProgressWindow() {
+  frmProg().Load();
+  frmProg().Hide();
+  return frmProg().IsLoaded() ? frmProg().hWnd() : nullptr;
+}
+
+void TrayFrontEnd::RunTasksInProgressWindow(const DozIzevodoz::TaskRun& run) {
+  frmProg().LoadRun(run);
+  frmProg().Show();
+  frmProg().RunTasks();
+}
+
+void TrayFrontEnd::UnloadProgressWindow() { frmProg().Unload(); }
+
+void TrayFrontEnd::CancelTaskRun() {
+  // A cancel key pressed after the run has ended must not load the window again.
+  if (!frmProg().IsLoaded()) return;
+  frmProg().Hide();
+  frmProg().Unload();
+}
+
+void TrayFrontEnd::UnloadTrayCountdown() { Form1().Unload(); }
 
 }  // namespace tray

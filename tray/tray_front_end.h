@@ -12,6 +12,12 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   void ShowOptionsDialog() override;
   void SetCountdownCaption(bool commandLineWindow, const std::string& caption) override;
   void SetCommandLineCountdownSeconds(const std::string& seconds) override;
+  void ListTasksToRun(const DozIzevodoz::TaskRun& run) override;
+  HWND LoadProgressWindow() override;
+  void RunTasksInProgressWindow(const DozIzevodoz::TaskRun& run) override;
+  void UnloadProgressWindow() override;
+  void CancelTaskRun() override;
+  void UnloadTrayCountdown() override;
 };
 
 }  // namespace tray

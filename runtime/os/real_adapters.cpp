@@ -10,8 +10,8 @@ namespace {
 
 class RealPower final : public Power {
  public:
-  bool EndSession(UINT flags, DWORD& lastError) override {
-    if (ExitWindowsEx(flags, SHTDN_REASON_FLAG_PLANNED)) return true;
+  bool EndSession(UINT flags, DWORD reason, DWORD& lastError) override {
+    if (ExitWindowsEx(flags, reason)) return true;
     lastError = GetLastError();
     return false;
   }

@@ -21,14 +21,14 @@ void RecordingPower::Record(const PowerCall& call) {
   }
 }
 
-bool RecordingPower::EndSession(UINT flags, DWORD& lastError) {
-  Record({PowerCall::Kind::ExitWindowsEx, flags});
+bool RecordingPower::EndSession(UINT flags, DWORD reason, DWORD& lastError) {
+  Record({PowerCall::Kind::ExitWindowsEx, flags, reason});
   if (!succeed) lastError = ERROR_ACCESS_DENIED;
   return succeed;
 }
 
 bool RecordingPower::SetSystemPowerState(bool suspend, bool force, DWORD& lastError) {
-  Record({PowerCall::Kind::SetSystemPowerState, 0, suspend, force});
+  Record({PowerCall::Kind::SetSystemPowerState, 0, 0, suspend, force});
   if (!succeed) lastError = ERROR_ACCESS_DENIED;
   return succeed;
 }

@@ -11,6 +11,7 @@ namespace os {
 struct PowerCall {
   enum class Kind { ExitWindowsEx, SetSystemPowerState } kind;
   UINT flags = 0;        // ExitWindowsEx
+  DWORD reason = 0;      // ExitWindowsEx
   bool suspend = false;  // SetSystemPowerState
   bool force = false;    // SetSystemPowerState
 };
@@ -20,7 +21,7 @@ std::string Describe(const PowerCall& call);  // "ExitWindowsEx 5", "SetSystemPo
 class RecordingPower final : public Power {
  public:
   explicit RecordingPower(std::string logPath = {}) : logPath_(std::move(logPath)) {}
-  bool EndSession(UINT flags, DWORD& lastError) override;
+  bool EndSession(UINT flags, DWORD reason, DWORD& lastError) override;
   bool SetSystemPowerState(bool suspend, bool force, DWORD& lastError) override;
 
   std::vector<PowerCall> calls;

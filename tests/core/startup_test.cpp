@@ -4,11 +4,13 @@
 
 #include <vector>
 
+#include "../support/recording_front_end.h"
 #include "../support/registry_fixture.h"
 #include "app.h"
 #include "form.h"
 #include "frm_vb_hot_key.h"
 #include "front_end.h"
+#include "os/recording_power.h"
 #include "os/recording_shell.h"
 #include "os/scripted_message_boxes.h"
 #include "program.h"
@@ -18,25 +20,7 @@ namespace {
 
 const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
 
-// Records what the start-up asks of the windows above the core.
-class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
- public:
-  void LoadTrayForm() override { calls.push_back("LoadTrayForm"); }
-  void DisableTrayTimer() override { calls.push_back("DisableTrayTimer"); }
-  HWND TrayFormWindow() override {
-    calls.push_back("TrayFormWindow");
-    return trayWindow;
-  }
-  void ShowOptionsDialog() override { calls.push_back("ShowOptionsDialog"); }
-  void SetCountdownCaption(bool commandLine, const std::string& caption) override {
-    calls.push_back(std::string(commandLine ? "Form2" : "Form1") + ".Label2=" + caption);
-  }
-  void SetCommandLineCountdownSeconds(const std::string& seconds) override {
-    calls.push_back("Form2.Label3=" + seconds);
-  }
-  std::vector<std::string> calls;
-  HWND trayWindow = reinterpret_cast<HWND>(0x1234);
-};
+using RecordingFrontEnd = test::RecordingFrontEnd;
 
 class Startup : public ::testing::Test {
  protected:
@@ -70,6 +54,8 @@ class Startup : public ::testing::Test {
   os::RecordingShell shell;
   os::Install<os::MessageBoxes> boxesInstalled{&boxes};
   os::Install<os::Shell> shellInstalled{&shell};
+  os::RecordingPower power;  // a real ExitWindowsEx would end the test session
+  os::Install<os::Power> powerInstalled{&power};
 };
 
 using Calls = std::vector<std::string>;
@@ -110,7 +96,25 @@ TEST_F(Startup, WithTheWarningScreenOffALetterTouchesNoCountdown) {
   EXPECT_EQ(DozIzevodoz::NoWarningScreen, "1");
   EXPECT_EQ(DozIzevodoz::ActionCode, 2);
   EXPECT_TRUE(frontEnd.calls.empty());
+  ASSERT_EQ(power.calls.size(), 1u);
+  EXPECT_EQ(os::Describe(power.calls[0]), "ExitWindowsEx 2");
   EXPECT_EQ(rt::Forms::Count(), 0u);  // nothing keeps the process alive
+}
+
+TEST_F(Startup, WithTheWarningScreenOffTheEngineSeesTheTaskFile) {
+  const std::string tasks = rt::App().Path + "\\Tasks.txt";
+  HANDLE f = CreateFileA(tasks.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  const std::string line = "1\tBackup\tC:\\none.exe\t\t\t1\tShut\r\n\r\n";
+  DWORD written = 0;
+  WriteFile(f, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+  CloseHandle(f);
+  Set("Display", "1");
+  Set("RunTasks", "Yes");
+  Start("S");
+  DeleteFileA(tasks.c_str());
+  ASSERT_FALSE(frontEnd.calls.empty());
+  EXPECT_EQ(frontEnd.calls.front(), "frmMain.List1=Backup");
+  EXPECT_EQ(power.calls.size(), 1u);
 }
 
 TEST_F(Startup, AMissingTimeOutIsWrittenAsFiveButAnEmptyOneIsKept) {

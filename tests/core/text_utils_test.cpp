@@ -25,3 +25,9 @@ TEST(TextUtils, VersionTextShowsTheRevisionOnlyAboveZero) {
   EXPECT_EQ(MakeVersionText(4, 5, 12), "4.5.12");
   EXPECT_EQ(MakeVersionText(4, 5, 3), "4.5.3");
 }
+
+TEST(TextUtils, ValidFIDRefusesWhatAFileNameOrTheGroupFileCannotHold) {
+  for (const char* good : {"My Group", "   ", "", "Nacht 2"}) EXPECT_TRUE(ValidFID(good)) << good;
+  for (const char* bad : {"a/b", "c:", "?x", "a\tb", "a\\b", "x*", "\"q\"", "<", ">", "a|b", "line\nbreak", "\t"})
+    EXPECT_FALSE(ValidFID(bad)) << bad;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The task file "Tasks.txt" and the group file "Groups.txt" in the program's folder, and the
+// task and group arrays of the shared state that they fill.
+#include <string>
+
+namespace DozIzevodoz {
+
+std::string TaskFilePath();
+std::string GroupFilePath();
+
+// Replace the array, its count and its highest ID with the file's content; a file that cannot be
+// read gives an empty list.
+void LoadTasks();
+void LoadGroups();
+
+// Write every record whose ID is not negative, replacing the file; the arrays are not changed.
+// False when the file could not be written, which leaves the old file intact.
+bool SaveTasks();
+bool SaveGroups();
+
+}  // namespace DozIzevodoz

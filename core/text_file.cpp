@@ -1,0 +1,70 @@
+#include "text_file.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "scoped_win.h"
+
+namespace DozIzevodoz {
+namespace {
+
+// CreateFileA answers INVALID_HANDLE_VALUE, the kernel-handle owner expects 0 for "none".
+rt::UniqueHandle OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition, DWORD flags) {
+  HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
+  return rt::UniqueHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+    done += written;
+  }
+  return FlushFileBuffers(file) != 0;
+}
+
+bool IsReadOnly(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  rt::UniqueHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL);
+  if (!file) return std::nullopt;
+  std::string bytes;
+  char buffer[64 * 1024];
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) return std::nullopt;
+    if (got == 0) return bytes;
+    bytes.append(buffer, got);
+  }
+}
+
+bool ReplaceFile(const std::string& path, const std::string& bytes) {
+  // Windows refuses to replace a read-only file; Wine would replace it. The user's mark holds.
+  if (IsReadOnly(path)) return false;
+  const std::string temporary = path + ".tmp";
+  {
+    rt::UniqueHandle file = OpenFile(temporary, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
+    if (!file) return false;
+    if (!WriteAll(file.get(), bytes)) {
+      file.reset();
+      DeleteFileA(temporary.c_str());
+      return false;
+    }
+  }
+  if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace DozIzevodoz

@@ -1,0 +1,47 @@
+#include "platform_utils.h"
+
+#include <shlobj.h>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "form.h"
+#include "version_info.h"
+
+namespace {
+
+TEST(PlatformUtils, RemoveCloseMenuTakesCloseAndItsSeparator) {
+  rt::Form form("frmTest");
+  form.Load();
+  HMENU menu = GetSystemMenu(form.hWnd(), FALSE);
+  int before = GetMenuItemCount(menu);
+  // Someone else's item after Close must survive: removal goes by command.
+  AppendMenuA(menu, MF_STRING, 0x7770, "Extra");
+  DozIzevodoz::RemoveCloseMenu(form);
+  EXPECT_EQ(GetMenuItemCount(menu), before - 2 + 1);
+  EXPECT_EQ(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+  EXPECT_NE(GetMenuState(menu, 0x7770, MF_BYCOMMAND), static_cast<UINT>(-1));
+  MENUITEMINFOA item = {sizeof item};
+  item.fMask = MIIM_FTYPE;
+  ASSERT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(before - 2), TRUE, &item));
+  EXPECT_FALSE(item.fType & MFT_SEPARATOR);
+
+  DozIzevodoz::RemoveCloseMenu(form);  // a second call finds no Close and changes nothing
+  EXPECT_EQ(GetMenuItemCount(menu), before - 1);
+  form.Unload();
+}
+
+TEST(PlatformUtils, SpecialFolderPathsCarryNoTrailingBackslash) {
+  std::string appData = DozIzevodoz::GetSystemFolderPath(CSIDL_APPDATA);
+  ASSERT_FALSE(appData.empty());
+  EXPECT_NE(appData.back(), '\\');
+  EXPECT_NE(GetFileAttributesA(appData.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(DozIzevodoz::GetSystemFolderPath(0x7F), "");  // no such folder
+}
+
+TEST(PlatformUtils, TheRunningSystemIsOfTheNtFamily) {
+  EXPECT_TRUE(VersionInfo::IsMoreME());
+  EXPECT_FALSE(VersionInfo::IsWin98() || VersionInfo::IsWin98SE() || VersionInfo::IsWinME());
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+// A command-line letter with the warning screen off: the program carries the action out at once
+// and ends (the recording build logs the power call instead of making it).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "../support/process_driver.h"
+#include "../support/registry_fixture.h"
+
+namespace {
+
+const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
+const std::string kExe = test::WindowsPathOf(TARNWICK_RECORDING_EXE);
+
+class CommandLineAction : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::DeleteKeyTree(kSettings);
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    log_ = std::string(temp) + "tarnwick-power-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    DeleteFileA(log_.c_str());
+    SetEnvironmentVariableA("TARNWICK_POWER_LOG", log_.c_str());
+  }
+  void TearDown() override {
+    SetEnvironmentVariableA("TARNWICK_POWER_LOG", nullptr);
+    DeleteFileA(log_.c_str());
+    test::DeleteKeyTree(kSettings);
+  }
+  std::string Log() const {
+    std::ifstream f(log_);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+  }
+  std::string log_;
+};
+
+TEST_F(CommandLineAction, WithTheWarningScreenOffALetterActsAtOnceAndTheProcessEnds) {
+  struct Case { const char* letter; const char* call; };
+  const Case cases[] = {{"S", "ExitWindowsEx 1\n"}, {"r", "ExitWindowsEx 2\n"}, {"F", "ExitWindowsEx 5\n"}};
+  test::SetText(kSettings, "Display", "1");
+  test::SetText(kSettings, "FirstRun", "No");
+  for (const Case& c : cases) {
+    DeleteFileA(log_.c_str());
+    test::Program program(kExe, c.letter);
+    ASSERT_TRUE(program.Started());
+    EXPECT_TRUE(program.WaitForExit()) << c.letter;
+    EXPECT_EQ(Log(), c.call) << c.letter;
+  }
+}
+
+TEST_F(CommandLineAction, TiedTasksGoThroughTheProgressWindowAndTheProcessStillEnds) {
+  const std::string tasks = kExe.substr(0, kExe.find_last_of('\\')) + "\\Tasks.txt";
+  {
+    std::ofstream f(tasks, std::ios::binary);
+    f << "1\tBackup\tC:\\none.exe\t\t\t1\tShut\r\n\r\n2\tOther\tC:\\none.exe\t\t\t1\tBoot\r\n\r\n";
+  }
+  test::SetText(kSettings, "Display", "1");
+  test::SetText(kSettings, "FirstRun", "No");
+  test::SetText(kSettings, "RunTasks", "Yes");
+  test::Program program(kExe, "S");
+  ASSERT_TRUE(program.Started());
+  EXPECT_TRUE(program.WaitForExit()) << "a window of the task run kept the process alive";
+  EXPECT_EQ(Log(), "ExitWindowsEx 1\n");
+  DeleteFileA(tasks.c_str());
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+#pragma once
+// A front end for core tests: it records what the core asks of the windows above it, and its
+// progress window is a real hidden window, so hooking and hot keys work on it as in the program.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "form.h"
+#include "front_end.h"
+#include "shared_state.h"
+
+namespace test {
+
+class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
+ public:
+  void LoadTrayForm() override { calls.push_back("LoadTrayForm"); }
+  void DisableTrayTimer() override { calls.push_back("DisableTrayTimer"); }
+  HWND TrayFormWindow() override {
+    calls.push_back("TrayFormWindow");
+    return trayWindow;
+  }
+  void ShowOptionsDialog() override { calls.push_back("ShowOptionsDialog"); }
+  void SetCountdownCaption(bool commandLine, const std::string& caption) override {
+    calls.push_back(std::string(commandLine ? "Form2" : "Form1") + ".Label2=" + caption);
+  }
+  void SetCommandLineCountdownSeconds(const std::string& seconds) override {
+    calls.push_back("Form2.Label3=" + seconds);
+  }
+
+  void ListTasksToRun(const DozIzevodoz::TaskRun& run) override {
+    std::string names;
+    for (const auto& t : run.tasks) names += (names.empty() ? "" : ",") + t.Desc;
+    calls.push_back("frmMain.List1=" + names);
+  }
+  HWND LoadProgressWindow() override {
+    calls.push_back("frmProg.Load");
+    progress.Load();
+    return progress.hWnd();
+  }
+  void RunTasksInProgressWindow(const DozIzevodoz::TaskRun& run) override {
+    calls.push_back("frmProg.RunTasks ids=" + run.idList + " names=" + run.nameList + " action=" + run.actionName);
+    for (size_t i = 0; i < run.tasks.size() && !DozIzevodoz::CancelTasks; ++i) {
+      started.push_back(run.tasks[i].Desc);
+      if (duringTask) duringTask(i);
+    }
+  }
+  void UnloadProgressWindow() override {
+    calls.push_back("frmProg.Unload");
+    progress.Unload();
+  }
+  void CancelTaskRun() override {
+    calls.push_back("CancelTaskRun");
+    progress.Unload();
+  }
+  void UnloadTrayCountdown() override { calls.push_back("Form1.Unload"); }
+
+  std::vector<std::string> calls;
+  std::vector<std::string> started;              // the tasks the progress window started
+  std::function<void(size_t task)> duringTask;   // runs while a task "runs"
+  HWND trayWindow = reinterpret_cast<HWND>(0x1234);
+  rt::Form progress{"frmProg"};
+};
+
+}  // namespace test
