@@ -16,8 +16,8 @@ FrmProg& frmProg() {
 rt::FormSettings FrmProg::Settings() const {
   rt::FormSettings s;
   s.caption = "Moxbel Tarnwick";
-  s.width = 420;
-  s.height = 300;
+  s.clientWidth = 6300;  // twips
+  s.clientHeight = 4500;
   return s;
 }
 
