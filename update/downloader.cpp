@@ -30,8 +30,9 @@ bool CopyBody(HINTERNET request, HANDLE out, uint64_t maxBytes) {
 bool DownloadFile(const std::string& url, const std::string& file, uint64_t maxBytes) {
   UniqueInternet session = OpenInternetSession();
   if (!session) return false;
-  UniqueInternet request(InternetOpenUrlA(session.get(), url.c_str(), nullptr, 0, kFreshCopyFlags, 0));
-  if (!request || !IsHttpOk(request.get())) return false;
+  UrlRequest fetched = OpenUrl(session.get(), url, kFreshCopyFlags);
+  if (!fetched || !IsHttpOk(fetched.request.get())) return false;
+  HINTERNET request = fetched.request.get();
   bool ok;
   {
     rt::UniqueHandle out(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -39,7 +40,7 @@ bool DownloadFile(const std::string& url, const std::string& file, uint64_t maxB
       out.release();
       return false;
     }
-    ok = CopyBody(request.get(), out.get(), maxBytes);
+    ok = CopyBody(request, out.get(), maxBytes);
   }
   if (!ok) DeleteFileA(file.c_str());
   return ok;

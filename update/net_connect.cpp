@@ -61,9 +61,8 @@ bool CNetConnect::Probe() const {
   AutoUpdate::UniqueInternet session = AutoUpdate::OpenInternetSession();
   if (!session) return false;
   for (const std::string& site : sites_) {
-    AutoUpdate::UniqueInternet url(InternetOpenUrlA(session.get(), site.c_str(), nullptr, 0,
-                                                    AutoUpdate::kFreshCopyFlags | INTERNET_FLAG_KEEP_CONNECTION, 0));
-    if (url) return true;
+    if (AutoUpdate::OpenUrl(session.get(), site, AutoUpdate::kFreshCopyFlags | INTERNET_FLAG_KEEP_CONNECTION))
+      return true;
   }
   return false;
 }

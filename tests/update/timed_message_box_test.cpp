@@ -7,13 +7,15 @@
 
 namespace {
 
-// Watches the real box from a thread timer that runs inside the box's own message loop: records
-// each text it shows and the caption of its visible button, and can click that button.
+// Watches the real box from inside its own message loop: a hook sees every text the box's
+// static is given (the last one, "0", comes just before the automatic click), and a thread timer
+// reads the caption of the visible button and can click it as a user would.
 struct BoxWatcher {
   std::vector<std::string> texts;
   std::string buttonCaption;
   bool clickAtOnce = false;
   UINT_PTR timer = 0;
+  HHOOK hook = nullptr;
 
   static BoxWatcher*& Current() {
     static BoxWatcher* current = nullptr;
@@ -22,49 +24,54 @@ struct BoxWatcher {
   BoxWatcher() {
     Current() = this;
     timer = SetTimer(nullptr, 0, 30, Tick);
+    hook = SetWindowsHookExA(WH_CALLWNDPROCRET, TextSet, nullptr, GetCurrentThreadId());
   }
   ~BoxWatcher() {
+    UnhookWindowsHookEx(hook);
     KillTimer(nullptr, timer);
     Current() = nullptr;
   }
 
-  static HWND FindBox() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM p) -> BOOL {
-          char cls[32] = {};
-          GetClassNameA(hwnd, cls, sizeof cls);
-          if (std::string(cls) != "#32770" || !IsWindowVisible(hwnd)) return TRUE;
-          *reinterpret_cast<HWND*>(p) = hwnd;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+  static bool IsClass(HWND hwnd, const char* name) {
+    char cls[32] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    return _stricmp(cls, name) == 0;
   }
   static std::string TextOf(HWND hwnd) {
     char text[512] = {};
     GetWindowTextA(hwnd, text, sizeof text);
     return text;
   }
+  static bool InBox(HWND hwnd) {
+    HWND parent = GetParent(hwnd);
+    return parent && IsClass(parent, "#32770");
+  }
+  static LRESULT CALLBACK TextSet(int code, WPARAM wParam, LPARAM lParam) {
+    auto* m = reinterpret_cast<CWPRETSTRUCT*>(lParam);
+    BoxWatcher* w = Current();
+    if (code == HC_ACTION && w && m->message == WM_SETTEXT && InBox(m->hwnd) && IsClass(m->hwnd, "Static") &&
+        (GetWindowLongA(m->hwnd, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
+      std::string text = TextOf(m->hwnd);
+      if (w->texts.empty() || w->texts.back() != text) w->texts.push_back(text);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     BoxWatcher* w = Current();
-    HWND box = FindBox();
-    if (!w || !box) return;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      char cls[32] = {};
-      GetClassNameA(child, cls, sizeof cls);
-      if (!IsWindowVisible(child)) continue;
-      LONG style = GetWindowLongA(child, GWL_STYLE);
-      if (_stricmp(cls, "Static") == 0 && (style & SS_TYPEMASK) != SS_ICON) {
-        std::string text = TextOf(child);
-        if (w->texts.empty() || w->texts.back() != text) w->texts.push_back(text);
-      }
-      if (_stricmp(cls, "Button") == 0) {
-        w->buttonCaption = TextOf(child);
-        if (w->clickAtOnce) PostMessageA(child, BM_CLICK, 0, 0);
-      }
-    }
+    if (!w) return;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND box, LPARAM p) -> BOOL {
+          if (!IsClass(box, "#32770") || !IsWindowVisible(box)) return TRUE;
+          auto* w = reinterpret_cast<BoxWatcher*>(p);
+          for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (!IsWindowVisible(child) || !IsClass(child, "Button")) continue;
+            w->buttonCaption = TextOf(child);
+            if (w->clickAtOnce) PostMessageA(child, BM_CLICK, 0, 0);
+          }
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(w));
   }
 };
 
