@@ -86,9 +86,8 @@ void SingleButtonMsg(const std::string& prompt, HWND hwnd, long seconds) {
 int TimedMessageBoxH(MsgBoxData& record) {
   g_pending = {};
   g_pending.record = &record;
-  HINSTANCE instance = record.hWnd ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(record.hWnd, GWLP_HINSTANCE))
-                                   : GetModuleHandleA(nullptr);
-  g_pending.hook.reset(SetWindowsHookExA(WH_CBT, MsgBoxHookProcA, instance, GetCurrentThreadId()));
+  // A hook for a thread of this process, with its procedure in this process, takes no module.
+  g_pending.hook.reset(SetWindowsHookExA(WH_CBT, MsgBoxHookProcA, nullptr, GetCurrentThreadId()));
   record.Count = 0;
   if (record.UseTimer) g_pending.timer = SetTimer(nullptr, 0, 1000, TimerProc);
   int result = os::messageBoxes().Show(record.hWndOwner, CountdownText(record.Prompt, record.Timeout), record.Title,

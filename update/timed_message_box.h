@@ -8,7 +8,7 @@
 namespace TimedMessageBox {
 
 struct MsgBoxData {
-  HWND hWnd = nullptr;       // the window whose instance the hook is given
+  HWND hWnd = nullptr;       // the caller's window (the box's owner in SingleButtonMsg)
   HWND hWndOwner = nullptr;  // owner of the box
   UINT Style = 0;
   bool UseTimer = false;

@@ -259,3 +259,18 @@ TEST_F(GetUpdateTest, AnUpdaterTheShellCanNotStartKeepsTheProgramRunning) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProgramEnd, UnloadsEveryFormThenEndsTheProcess) {
+  std::string exe = test::WindowsPathOf(PROGRAM_END_HOST_EXE);
+  std::string marker = exe.substr(0, exe.find_last_of('\\')) + "\\form-unloaded.txt";
+  DeleteFileA(marker.c_str());
+  test::Program program(exe, "");
+  ASSERT_TRUE(program.Started());
+  ASSERT_TRUE(program.WaitForExit());
+  EXPECT_EQ(program.ExitCode(), 0u);
+  EXPECT_TRUE(test::Exists(marker));
+}
+
+}  // namespace
