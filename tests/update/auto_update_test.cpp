@@ -88,7 +88,9 @@ TEST_F(CheckForUpdateTest, EachAnswerOfTheServerTakesItsRoad) {
     EXPECT_EQ(NoticeUp(), c.notice);
     EXPECT_EQ(Boxes(), c.boxes);
     EXPECT_EQ(AutoUpdate::UpdateCheckDone, !c.notice);
-    if (!c.notice) EXPECT_FALSE(AutoUpdate::ManualUpdateCheck);
+    if (!c.notice) {
+      EXPECT_FALSE(AutoUpdate::ManualUpdateCheck);
+    }
     EXPECT_FALSE(test::Exists(VersionFileInTemp()));
   }
 }

@@ -95,8 +95,11 @@ TEST_F(NetConnectTest, RealStateWithALocalSite) {
   bool probes = (flags & (INTERNET_CONNECTION_LAN | INTERNET_CONNECTION_PROXY)) ||
                 (flags & INTERNET_CONNECTION_MODEM_BUSY);
   RecordProperty("ConnectedStateFlags", static_cast<int>(flags));
-  if (probes) EXPECT_TRUE(tester.Connected());
-  else EXPECT_EQ(tester.Connected(), ok);
+  if (probes) {
+    EXPECT_TRUE(tester.Connected());
+  } else {
+    EXPECT_EQ(tester.Connected(), ok);
+  }
 }
 
 }  // namespace

@@ -56,22 +56,18 @@ struct BoxWatcher {
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
   }
+  static BOOL CALLBACK ReadBox(HWND box, LPARAM p) {
+    if (!IsClass(box, "#32770") || !IsWindowVisible(box)) return TRUE;
+    auto* w = reinterpret_cast<BoxWatcher*>(p);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (!IsWindowVisible(child) || !IsClass(child, "Button")) continue;
+      w->buttonCaption = TextOf(child);
+      if (w->clickAtOnce) PostMessageA(child, BM_CLICK, 0, 0);
+    }
+    return FALSE;
+  }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    BoxWatcher* w = Current();
-    if (!w) return;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND box, LPARAM p) -> BOOL {
-          if (!IsClass(box, "#32770") || !IsWindowVisible(box)) return TRUE;
-          auto* w = reinterpret_cast<BoxWatcher*>(p);
-          for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (!IsWindowVisible(child) || !IsClass(child, "Button")) continue;
-            w->buttonCaption = TextOf(child);
-            if (w->clickAtOnce) PostMessageA(child, BM_CLICK, 0, 0);
-          }
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(w));
+    if (BoxWatcher* w = Current()) EnumThreadWindows(GetCurrentThreadId(), ReadBox, reinterpret_cast<LPARAM>(w));
   }
 };
 
