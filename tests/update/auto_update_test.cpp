@@ -95,6 +95,14 @@ TEST_F(CheckForUpdateTest, EachAnswerOfTheServerTakesItsRoad) {
   }
 }
 
+TEST_F(CheckForUpdateTest, AVersionFileAboveItsSizeCapIsNotTaken) {
+  host.Serve(kVer, "Tarnwick,2.3.1\r\n" + std::string(5000, ' '));
+  Check(false);
+  EXPECT_FALSE(NoticeUp());
+  EXPECT_EQ(Boxes(), (std::vector<std::string>{kDownloadError}));
+  EXPECT_FALSE(test::Exists(VersionFileInTemp()));
+}
+
 TEST_F(CheckForUpdateTest, NoConnectionOrNoHostMeansNoTraffic) {
   state.ok = false;
   state.flags = 0;
