@@ -1,0 +1,200 @@
+#include "frm_update.h"
+
+#include <cstdlib>
+
+#include "app.h"
+#include "error_report.h"
+#include "auto_update.h"
+#include "notice_geometry.h"
+#include "sound.h"
+#include "transparent.h"
+
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1;
+constexpr COLORREF kBackColour = RGB(255, 128, 255);
+constexpr COLORREF kDarkRed = RGB(128, 0, 0);
+constexpr int kClientWidthTwips = 4680, kClientHeightTwips = 2280;
+constexpr int kBorderPixels = 1;  // the thin single border on each side
+
+int TwipsPerPixel(int axis) {
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, axis);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? 1440 / dpi : 15;
+}
+int TppX() { return TwipsPerPixel(LOGPIXELSX); }
+int TppY() { return TwipsPerPixel(LOGPIXELSY); }
+
+HFONT ArialBold(double points) {
+  HDC screen = GetDC(nullptr);
+  int height = -MulDiv(static_cast<int>(points * 100), GetDeviceCaps(screen, LOGPIXELSY), 7200);
+  ReleaseDC(nullptr, screen);
+  return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
+}
+
+struct ControlDesign {
+  frmUpdateForm::ControlId id;
+  int left, top, width, height;  // twips
+  const char* caption;
+};
+
+// Every label notifies its clicks: a plain static would let a click fall through to the form,
+// whose own click starts the update, even on the countdown, which must ignore clicks.
+constexpr ControlDesign kLabels[] = {
+    {frmUpdateForm::kLabel1, 120, 0, 4335, 495, "There is an update for Moxbel"},
+    {frmUpdateForm::kLabel2, 720, 480, 3255, 615, ""},
+    {frmUpdateForm::kLabel3, 600, 1680, 3135, 615, "Click to Install Update"},
+    {frmUpdateForm::kLabel4, 3960, 480, 495, 615, ""},
+    {frmUpdateForm::kLabel5, 1590, 1080, 1380, 510, ""},
+};
+constexpr ControlDesign kImageDesign = {frmUpdateForm::kImage1, 120, 600, 480, 480, nullptr};
+
+}  // namespace
+
+frmUpdateForm& frmUpdate() {
+  static frmUpdateForm form;
+  return form;
+}
+
+int frmUpdateForm::Width() const { return kClientWidthTwips + 2 * kBorderPixels * TppX(); }
+int frmUpdateForm::Height() const { return kClientHeightTwips + 2 * kBorderPixels * TppY(); }
+
+rt::FormSettings frmUpdateForm::Settings() const {
+  rt::FormSettings s;
+  s.style = WS_POPUP | WS_BORDER;
+  s.exStyle = WS_EX_TOOLWINDOW;
+  s.width = Width() / TppX();
+  s.height = Height() / TppY();
+  return s;
+}
+
+void frmUpdateForm::Move(int left, int top) {
+  left_ = left;
+  top_ = top;
+  if (HWND hwnd = IsLoaded() ? hWnd() : nullptr)
+    SetWindowPos(hwnd, nullptr, MulDiv(left, 1, TppX()), MulDiv(top, 1, TppY()), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmUpdateForm::Label2(const std::string& caption) {
+  Load();
+  SetCaption(kLabel2, caption);
+}
+
+std::string frmUpdateForm::Label4() {
+  Load();
+  char text[16] = {};
+  GetDlgItemTextA(hWnd(), kLabel4, text, sizeof text);
+  return text;
+}
+
+void frmUpdateForm::Timer1Enabled(bool enabled) {
+  if (!IsLoaded()) return;
+  if (enabled && !timer1Enabled_) SetTimer(hWnd(), kTimer1, 1000, nullptr);
+  if (!enabled && timer1Enabled_) KillTimer(hWnd(), kTimer1);
+  timer1Enabled_ = enabled;
+}
+
+void frmUpdateForm::SetCaption(ControlId id, const std::string& caption) {
+  if (IsLoaded()) SetDlgItemTextA(hWnd(), id, caption.c_str());
+}
+
+void frmUpdateForm::CreateControls() {
+  HWND form = hWnd();
+  backBrush_.reset(CreateSolidBrush(kBackColour));
+  font1425_.reset(ArialBold(14.25));
+  font2025_.reset(ArialBold(20.25));
+  font2175_.reset(ArialBold(21.75));
+  const int tx = TppX(), ty = TppY();
+  for (const ControlDesign& c : kLabels) {
+    HWND label = CreateWindowExA(0, "STATIC", c.caption, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOTIFY, c.left / tx,
+                                 c.top / ty, c.width / tx, c.height / ty, form,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleA(nullptr), nullptr);
+    HFONT font = c.id == kLabel4 ? font2025_.get() : (c.id == kLabel2 || c.id == kLabel5) ? font2175_.get() : font1425_.get();
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+  HWND image = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON | SS_NOTIFY | SS_CENTERIMAGE,
+                               kImageDesign.left / tx, kImageDesign.top / ty, kImageDesign.width / tx, kImageDesign.height / ty, form,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kImageDesign.id)), GetModuleHandleA(nullptr),
+                               nullptr);
+  HMODULE module = rt::App().hInstance ? rt::App().hInstance : GetModuleHandleA(nullptr);
+  HICON icon = LoadIconA(module, MAKEINTRESOURCEA(1));  // the program's icon
+  SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(icon ? icon : LoadIconA(nullptr, IDI_INFORMATION)), 0);
+}
+
+void frmUpdateForm::Form_Load() {
+  CreateControls();
+  RECT area = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  frmUpdateGeometry::Corner corner =
+      frmUpdateGeometry::BottomRight({area.left, area.top, area.right, area.bottom}, TppX(), TppY());
+  left_ = corner.x - Width();
+  Transparent::MakeTransparent(hWnd(), 220);
+  SetCaption(kLabel4, "7");
+  SetCaption(kLabel2, "Tarnwick");
+  SetCaption(kLabel5, "To Version " + AutoUpdate::UpdateVersion);
+  Sound::PlayChime();
+  std::vector<int32_t> tops = frmUpdateGeometry::SlideInTops(corner.y, Height());
+  Move(left_, tops.front());
+  ShowWindow(hWnd(), SW_SHOWNOACTIVATE);
+  for (size_t i = 1; i < tops.size(); ++i) Move(left_, tops[i]);
+  timer1Enabled_ = false;
+  Timer1Enabled(true);
+}
+
+void frmUpdateForm::Timer1_Timer() {
+  int left = std::atoi(Label4().c_str()) - 1;
+  SetCaption(kLabel4, std::to_string(left));
+  if (left > 0) return;
+  for (int32_t top : frmUpdateGeometry::SlideOutTops(top_, Height())) Move(left_, top);
+  Unload();
+}
+
+void frmUpdateForm::StartUpdate() {
+  Hide();
+  AutoUpdate::GetUpdate();
+}
+
+void frmUpdateForm::Form_Unload(int& cancel) {
+  Timer1Enabled(false);
+  AutoUpdate::UpdateCheckDone = true;
+}
+
+bool frmUpdateForm::OnControlColour(HDC dc, HWND control, LRESULT& result) {
+  int id = GetDlgCtrlID(control);
+  SetTextColor(dc, id == kLabel2 || id == kLabel5 ? kDarkRed : RGB(0, 0, 0));
+  SetBkColor(dc, kBackColour);
+  result = reinterpret_cast<LRESULT>(backBrush_.get());
+  return true;
+}
+
+bool frmUpdateForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam != kTimer1) return false;
+      try {  // the countdown skips its errors silently
+        Timer1_Timer();
+      } catch (...) {
+      }
+      return true;
+    case WM_COMMAND:
+      if (HIWORD(wParam) != STN_CLICKED || LOWORD(wParam) == kLabel4) return false;
+      StartUpdate();
+      return true;
+    case WM_LBUTTONUP:  // Form_Click
+      StartUpdate();
+      return true;
+    case WM_ERASEBKGND: {
+      RECT r;
+      GetClientRect(hWnd(), &r);
+      FillRect(reinterpret_cast<HDC>(wParam), &r, backBrush_.get());
+      result = 1;
+      return true;
+    }
+    case WM_CTLCOLORSTATIC:
+      return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result);
+  }
+  return false;
+}
