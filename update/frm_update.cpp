@@ -63,10 +63,12 @@ int frmUpdateForm::Height() const { return kClientHeightTwips + 2 * kBorderPixel
 
 rt::FormSettings frmUpdateForm::Settings() const {
   rt::FormSettings s;
-  s.style = WS_POPUP | WS_BORDER;
-  s.exStyle = WS_EX_TOOLWINDOW;
-  s.width = Width() / TppX();
-  s.height = Height() / TppY();
+  s.border = rt::FormBorder::FixedSingle;  // no caption, no control box: a bordered popup
+  s.controlBox = s.minButton = s.maxButton = false;
+  s.showInTaskbar = false;
+  s.startPosition = rt::StartPosition::Manual;
+  s.clientWidth = kClientWidthTwips;
+  s.clientHeight = kClientHeightTwips;
   return s;
 }
 

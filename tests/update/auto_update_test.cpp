@@ -204,7 +204,7 @@ TEST_F(GetUpdateTest, AVouchedUpdaterIsStartedAndTheProgramEnds) {
   EXPECT_FALSE(AutoUpdate::ManualUpdateCheck);
   ASSERT_EQ(shell.requests.size(), 1u);
   const os::ShellExecuteRequest& r = shell.requests[0];
-  EXPECT_EQ(r.owner, frontEnd.window);
+  EXPECT_EQ(r.owner, frontEnd.trayWindow);
   EXPECT_EQ(r.verb, "Open");
   EXPECT_EQ(r.file, Target());
   EXPECT_EQ(r.parameters, "");
@@ -247,7 +247,7 @@ TEST_F(GetUpdateTest, AnUpdaterThatCanNotBeTrustedIsNeitherKeptNorStarted) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{failureBox}));
     EXPECT_EQ(boxes.shown[0].flags, static_cast<UINT>(MB_ICONINFORMATION));
-    EXPECT_EQ(boxes.shown[0].owner, frontEnd.window);
+    EXPECT_EQ(boxes.shown[0].owner, frontEnd.trayWindow);
     EXPECT_TRUE(shell.requests.empty());
     EXPECT_EQ(programEnd.ends, 0);
     EXPECT_EQ(FilesInProgramFolder(), 0u);

@@ -50,7 +50,10 @@ TEST_F(FrmUpdateTest, LoadsWithItsTextsInTheWorkAreasCorner) {
   GetWindowRect(frmUpdate().hWnd(), &window);  // the 5-twip steps added up to the whole slide
   EXPECT_NEAR(window.bottom, area.bottom, 1);
   EXPECT_EQ(window.right, area.right);
-  EXPECT_TRUE(GetWindowLongA(frmUpdate().hWnd(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  // Off the task bar: an owned popup without WS_EX_APPWINDOW.
+  EXPECT_NE(GetWindow(frmUpdate().hWnd(), GW_OWNER), nullptr);
+  EXPECT_FALSE(GetWindowLongA(frmUpdate().hWnd(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_TRUE(GetWindowLongA(frmUpdate().hWnd(), GWL_STYLE) & WS_POPUP);
 }
 
 TEST_F(FrmUpdateTest, CountsDownSevenTicksThenSinksAndUnloads) {

@@ -11,6 +11,7 @@
 #include "app.h"
 #include "auto_update.h"
 #include "form.h"
+#include "../support/recording_front_end.h"
 #include "front_end.h"
 #include "frm_update.h"
 #include "local_server.h"
@@ -22,17 +23,6 @@
 namespace test {
 
 inline constexpr char kSettings[] = "Software\\Moxbel Software\\Tarnwick";
-
-class OwnerOnlyFrontEnd final : public DozIzevodoz::FrontEnd {
- public:
-  void LoadTrayForm() override {}
-  void DisableTrayTimer() override {}
-  HWND TrayFormWindow() override { return window; }
-  void ShowOptionsDialog() override {}
-  void SetCountdownCaption(bool, const std::string&) override {}
-  void SetCommandLineCountdownSeconds(const std::string&) override {}
-  HWND window = GetDesktopWindow();
-};
 
 inline std::string ReadAll(const std::string& file) {
   std::ifstream in(file, std::ios::binary);
@@ -58,6 +48,7 @@ class UpdateFixture : public ::testing::Test {
     rt::App().Path = programFolder;
     DeleteKeyTree(kSettings);
     SetText(kSettings, "UpdateServer", host.Base());
+    frontEnd.trayWindow = GetDesktopWindow();
     DozIzevodoz::SetFrontEnd(&frontEnd);
     AutoUpdate::ManualUpdateCheck = false;
     AutoUpdate::UpdateCheckDone = false;
@@ -73,7 +64,7 @@ class UpdateFixture : public ::testing::Test {
 
   LocalUpdateHost host;
   std::string programFolder;
-  OwnerOnlyFrontEnd frontEnd;
+  RecordingFrontEnd frontEnd;
   os::ScriptedMessageBoxes boxes;
   os::RecordingProgramEnd programEnd;
   os::Install<os::MessageBoxes> boxesInstalled{&boxes};
