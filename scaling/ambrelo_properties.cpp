@@ -1,6 +1,6 @@
 // The members of _Ambrelo: every accessor limits or converts, stores, notifies the container and
 // only then runs its further action. Further actions that act on the host form need a bound host;
-// the control binds none yet, so here they are the no-host case: the value is only stored.
+// without one they are the no-host case: the value is only stored.
 #include <cmath>
 
 #include "ambrelo_control.h"
@@ -146,10 +146,13 @@ IFACEMETHODIMP Ambrelo::get_GradientType(GradientTypes* v) { return GetField(&Am
 IFACEMETHODIMP Ambrelo::put_GradientType(GradientTypes v) {
   return LetValue<int32_t>(&AmbreloSettings::gradientType, v, L"GradientType");
 }
-// The resize reaction these run once the host's first-time setup is done needs a bound host.
+// Once the host's first-time setup is done, the new setting or limit takes effect at once, as a
+// resize of the form would apply it.
 IFACEMETHODIMP Ambrelo::get_ScaleControls(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleControls, v); }
 IFACEMETHODIMP Ambrelo::put_ScaleControls(VARIANT_BOOL v) {
-  return LetFlag(&AmbreloSettings::scaleControls, v, L"ScaleControls");
+  HRESULT hr = LetFlag(&AmbreloSettings::scaleControls, v, L"ScaleControls");
+  if (lifecycle_.Initialised()) lifecycle_.OnFormResize();
+  return hr;
 }
 IFACEMETHODIMP Ambrelo::get_ScaleX(short* v) { return GetField(&AmbreloSettings::scaleX, v); }
 IFACEMETHODIMP Ambrelo::put_ScaleX(short v) {
@@ -166,25 +169,29 @@ IFACEMETHODIMP Ambrelo::put_StayOnTop(VARIANT_BOOL v) { return LetFlag(&AmbreloS
 // as an unset object does.
 IFACEMETHODIMP Ambrelo::Reset(VARIANT* result) {
   if (result) VariantInit(result);
-  return RaiseAutomationError(kErrObjectNotSet);
+  if (!lifecycle_.Host()) return RaiseAutomationError(kErrObjectNotSet);
+  HostStatus s = lifecycle_.Reset();
+  return s ? S_OK : RaiseHostError(s.description);
+}
+
+HRESULT Ambrelo::LetLimit(int32_t AmbreloSettings::*field, LONG value, const wchar_t* name) {
+  HRESULT hr = LetValue<int32_t>(field, LimitTrackSize(value), name);
+  if (lifecycle_.Initialised()) lifecycle_.OnFormResize();
+  return hr;
 }
 
 IFACEMETHODIMP Ambrelo::get_MinWidth(LONG* v) { return GetField(&AmbreloSettings::minWidth, v); }
-IFACEMETHODIMP Ambrelo::put_MinWidth(LONG v) { return LetValue<int32_t>(&AmbreloSettings::minWidth, LimitTrackSize(v), L"MinWidth"); }
+IFACEMETHODIMP Ambrelo::put_MinWidth(LONG v) { return LetLimit(&AmbreloSettings::minWidth, v, L"MinWidth"); }
 IFACEMETHODIMP Ambrelo::get_MinHeight(LONG* v) {
   return GetField(&AmbreloSettings::minHeight, v);
 }
-IFACEMETHODIMP Ambrelo::put_MinHeight(LONG v) {
-  return LetValue<int32_t>(&AmbreloSettings::minHeight, LimitTrackSize(v), L"MinHeight");
-}
+IFACEMETHODIMP Ambrelo::put_MinHeight(LONG v) { return LetLimit(&AmbreloSettings::minHeight, v, L"MinHeight"); }
 IFACEMETHODIMP Ambrelo::get_MaxWidth(LONG* v) { return GetField(&AmbreloSettings::maxWidth, v); }
-IFACEMETHODIMP Ambrelo::put_MaxWidth(LONG v) { return LetValue<int32_t>(&AmbreloSettings::maxWidth, LimitTrackSize(v), L"MaxWidth"); }
+IFACEMETHODIMP Ambrelo::put_MaxWidth(LONG v) { return LetLimit(&AmbreloSettings::maxWidth, v, L"MaxWidth"); }
 IFACEMETHODIMP Ambrelo::get_MaxHeight(LONG* v) {
   return GetField(&AmbreloSettings::maxHeight, v);
 }
-IFACEMETHODIMP Ambrelo::put_MaxHeight(LONG v) {
-  return LetValue<int32_t>(&AmbreloSettings::maxHeight, LimitTrackSize(v), L"MaxHeight");
-}
+IFACEMETHODIMP Ambrelo::put_MaxHeight(LONG v) { return LetLimit(&AmbreloSettings::maxHeight, v, L"MaxHeight"); }
 IFACEMETHODIMP Ambrelo::get_ScaleBorders(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleBorders, v); }
 IFACEMETHODIMP Ambrelo::put_ScaleBorders(VARIANT_BOOL v) {
   return LetFlag(&AmbreloSettings::scaleBorders, v, L"ScaleBorders");
