@@ -5,7 +5,10 @@
 
 #include "ambrelo_control.h"
 #include "automation_error.h"
+#include "com_module.h"
+#include "msg_box.h"
 #include "property_limits.h"
+#include "version_block.h"
 #include "wide_text.h"
 
 namespace amb {
@@ -80,7 +83,6 @@ IFACEMETHODIMP Ambrelo::PrintSize(VARIANT_BOOL*, float*, float*, LONG*, VARIANT_
   return RaiseNotAvailable(L"PrintSize");
 }
 IFACEMETHODIMP Ambrelo::AdjustPosition(VARIANT*) { return RaiseNotAvailable(L"AdjustPosition"); }
-IFACEMETHODIMP Ambrelo::AboutBox() { return RaiseNotAvailable(L"AboutBox"); }
 IFACEMETHODIMP Ambrelo::UpdateControl(VARIANT*) { return RaiseNotAvailable(L"UpdateControl"); }
 
 // A record under the key text; keys of control objects come with the control probes.
@@ -318,6 +320,20 @@ IFACEMETHODIMP Ambrelo::put_FormOpenTime(float v) {
   return LetValue(&AmbreloSettings::formOpenTime, LimitEffectTime(v), L"FormOpenTime");
 }
 IFACEMETHODIMP Ambrelo::put_FormOpen(FormOpenEffects v) { return LetEffect(&AmbreloSettings::formOpen, v, L"FormOpen"); }
+
+// Until the about box of its own exists, the library's version texts in a modal box; the designer
+// and a running program both offer it.
+IFACEMETHODIMP Ambrelo::AboutBox() {
+  rt::VersionBlock version;
+  rt::ReadVersionBlock(Utf8FromWide(ModulePath()), version);
+  std::string title = version.productName.empty() ? std::string("Ambrelo") : version.productName;
+  std::string text = title + "\r\nVersion " + std::to_string(version.major) + "." + std::to_string(version.minor) +
+                     "." + std::to_string(version.revision);
+  for (const std::string* line : {&version.fileDescription, &version.legalCopyright})
+    if (!line->empty()) text += "\r\n" + *line;
+  rt::MsgBox(text, MB_OK, "About " + title);
+  return S_OK;
+}
 
 IFACEMETHODIMP Ambrelo::get_Enabled(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::enabled, v); }
 IFACEMETHODIMP Ambrelo::put_Enabled(VARIANT_BOOL v) { return LetFlag(&AmbreloSettings::enabled, v, L"Enabled"); }
