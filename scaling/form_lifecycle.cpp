@@ -255,17 +255,23 @@ HostStatus FormLifecycle::Reset() {
 // saved. A placement never recorded is not saved: it would open the form at no size next time.
 void FormLifecycle::OnUnload(bool cancelled) {
   if (cancelled || !host_) return;
-  for (int t = 0; t < kLifecycleTimerCount; ++t) StopTimer(static_cast<LifecycleTimer>(t));
+  StopAllTimers();
   if (settings_.saveWindowState && normal_.width > 0 && normal_.height > 0) work_.SaveWindowSettings();
   if (!mdiParent_) work_.CloseEffect();
-  intptr_t window = 0;
-  if (Window(window)) work_.UnhookWindow(window);
-  LockUpdates(false);
+  LetGoOfWindow();
 }
 
 void FormLifecycle::Terminate() {
   if (!host_) return;
+  StopAllTimers();
+  LetGoOfWindow();
+}
+
+void FormLifecycle::StopAllTimers() {
   for (int t = 0; t < kLifecycleTimerCount; ++t) StopTimer(static_cast<LifecycleTimer>(t));
+}
+
+void FormLifecycle::LetGoOfWindow() {
   intptr_t window = 0;
   if (Window(window)) work_.UnhookWindow(window);
   LockUpdates(false);

@@ -67,6 +67,8 @@ class FormLifecycle {
   void RecordNormalPlacement();
   void StartTimer(LifecycleTimer timer);
   void StopTimer(LifecycleTimer timer);
+  void StopAllTimers();
+  void LetGoOfWindow();  // the track-size hook and the update lock
   bool TimerRunning(LifecycleTimer timer) const { return timers_[static_cast<int>(timer)]; }
   void ShowTrapped(const HostStatus& status);
 
