@@ -37,7 +37,7 @@ HostStatus Failure(HRESULT hr, const EXCEPINFO& info) {
 
 }  // namespace
 
-HostStatus InvokeByName(IDispatch* object, DISPID id, WORD flags, std::vector<BagValue>& args, BagValue* result) {
+HostStatus InvokeMember(IDispatch* object, DISPID id, WORD flags, std::vector<BagValue>& args, BagValue* result) {
   // Each argument lives in a VARIANT of its own, reached by reference; the list goes last first.
   std::vector<VARIANT> values(args.size()), refs(args.size());
   for (size_t i = 0; i < args.size(); ++i) ToVariant(args[i], &values[i]);
@@ -90,20 +90,20 @@ HostStatus DispatchHostForm::Get(std::string_view member, BagValue& out) {
   DISPID id;
   HostStatus s = IdOf(member, id);
   std::vector<BagValue> none;
-  return s ? InvokeByName(form_.get(), id, DISPATCH_PROPERTYGET, none, &out) : s;
+  return s ? InvokeMember(form_.get(), id, DISPATCH_PROPERTYGET, none, &out) : s;
 }
 
 HostStatus DispatchHostForm::Let(std::string_view member, const BagValue& value) {
   DISPID id;
   HostStatus s = IdOf(member, id);
   std::vector<BagValue> args = {value};
-  return s ? InvokeByName(form_.get(), id, DISPATCH_PROPERTYPUT, args, nullptr) : s;
+  return s ? InvokeMember(form_.get(), id, DISPATCH_PROPERTYPUT, args, nullptr) : s;
 }
 
 HostStatus DispatchHostForm::Call(std::string_view member, std::vector<BagValue>& args, BagValue* result) {
   DISPID id;
   HostStatus s = IdOf(member, id);
-  return s ? InvokeByName(form_.get(), id, DISPATCH_METHOD, args, result) : s;
+  return s ? InvokeMember(form_.get(), id, DISPATCH_METHOD, args, result) : s;
 }
 
 const std::string& DispatchHostForm::TypeName() {

@@ -43,7 +43,7 @@ class DispatchHostControls final : public HostControls {
   rt::ComPtr<IDispatch> collection_;
 };
 
-// Invokes member on object with args passed by reference (written back); result may be null.
-HostStatus InvokeByName(IDispatch* object, DISPID id, WORD flags, std::vector<BagValue>& args, BagValue* result);
+// Invokes the member id of object with args passed by reference (written back); result may be null.
+HostStatus InvokeMember(IDispatch* object, DISPID id, WORD flags, std::vector<BagValue>& args, BagValue* result);
 
 }  // namespace amb
