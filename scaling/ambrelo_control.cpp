@@ -42,6 +42,7 @@ Ambrelo::Ambrelo() : eventPoint_(*this, DIID___Ambrelo), notifyPoint_(*this, IID
 
 Ambrelo::~Ambrelo() {
   lifecycle_.Terminate();
+  UnhookHostForm();
   if (window_) DestroyWindow(window_);
 }
 

@@ -12,6 +12,7 @@
 #include "com_object.h"
 #include "connection_point.h"
 #include "flag_records.h"
+#include "form_event_sink.h"
 #include "form_lifecycle.h"
 #include "scoped_win.h"
 #include "win32_lifecycle_platform.h"
@@ -243,6 +244,9 @@ class Ambrelo final
   rt::ComPtr<IDispatch> ParentControls() const;
   DesignSize DesignSizeToWrite() const;
   void LoadFrom(class BagReader& bag);
+  void HookHostForm();
+  rt::ComPtr<IDispatch> ExtenderParent() const;
+  void UnhookHostForm();
   void ApplyVisibility();
 
   template <class T, class Out>
@@ -277,6 +281,7 @@ class Ambrelo final
   Win32LifecyclePlatform lifecyclePlatform_{[this](LifecycleTimer t) { lifecycle_.OnTimer(t); }};
   PendingScalingWork scalingWork_;
   FormLifecycle lifecycle_{settings_, lifecyclePlatform_, scalingWork_};
+  rt::ComPtr<FormEventSink> formEvents_;
   bool userMode_ = true;
   bool loading_ = false;
   bool dirty_ = false;

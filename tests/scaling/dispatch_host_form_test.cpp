@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "com_fakes.h"
+#include "control_fixture.h"
 #include "form_lifecycle.h"
 #include "win32_lifecycle_platform.h"
 
@@ -28,9 +29,42 @@ rt::ComPtr<ITypeInfo> NamedTypeInfo(const wchar_t* name) {
   return info;
 }
 
+// The class of a form whose default source interface carries Load, Resize and Unload.
+constexpr IID kFormEvents = {0x5E1F0C2A, 0x7B3D, 0x4C55, {0x9A, 0x61, 0x2D, 0x40, 0x8E, 0x13, 0x77, 0x05}};
+constexpr DISPID kLoad = 11, kResize = 12, kUnload = 13;
+
+rt::ComPtr<ITypeInfo> FormClassInfo() {
+  rt::ComPtr<ICreateTypeLib2> lib;
+  rt::ComPtr<ICreateTypeInfo> events, coclass;
+  rt::ComPtr<ITypeInfo> eventsInfo, classInfo;
+  if (FAILED(CreateTypeLib2(SYS_WIN32, L"form.tlb", lib.put())) ||
+      FAILED(lib->CreateTypeInfo(const_cast<LPOLESTR>(L"FormEvents"), TKIND_DISPATCH, events.put())) ||
+      FAILED(events->SetGuid(kFormEvents)))
+    return {};
+  const wchar_t* names[] = {L"Load", L"Resize", L"Unload"};
+  for (UINT i = 0; i < 3; ++i) {
+    FUNCDESC f{};
+    f.memid = kLoad + static_cast<DISPID>(i);
+    f.funckind = FUNC_DISPATCH;
+    f.invkind = INVOKE_FUNC;
+    f.callconv = CC_STDCALL;
+    f.elemdescFunc.tdesc.vt = VT_VOID;
+    LPOLESTR name = const_cast<LPOLESTR>(names[i]);
+    if (FAILED(events->AddFuncDesc(i, &f)) || FAILED(events->SetFuncAndParamNames(i, &name, 1))) return {};
+  }
+  HREFTYPE ref = 0;
+  if (FAILED(events->LayOut()) || FAILED(events->QueryInterface(IID_ITypeInfo, eventsInfo.put_void())) ||
+      FAILED(lib->CreateTypeInfo(const_cast<LPOLESTR>(L"Form"), TKIND_COCLASS, coclass.put())) ||
+      FAILED(coclass->AddRefTypeInfo(eventsInfo.get(), &ref)) || FAILED(coclass->AddImplType(0, ref)) ||
+      FAILED(coclass->SetImplTypeFlags(0, IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE)) ||
+      FAILED(coclass->LayOut()) || FAILED(coclass->QueryInterface(IID_ITypeInfo, classInfo.put_void())))
+    return {};
+  return classInfo;
+}
+
 // Members by name (DISPID = position + 1): properties read and written, ScaleX/ScaleY converting
 // from pixels (mode 3) to twips, Double(x) doubling its by-reference argument, Fail raising.
-class FormObject : public FakeCom<IDispatch> {
+class FormObject : public FakeCom<IDispatch, IProvideClassInfo2, IConnectionPointContainer, IConnectionPoint> {
  public:
   explicit FormObject(const wchar_t* typeName) : typeInfo(typeName ? NamedTypeInfo(typeName) : rt::ComPtr<ITypeInfo>()) {}
   ~FormObject() override {
@@ -43,6 +77,58 @@ class FormObject : public FakeCom<IDispatch> {
   rt::ComPtr<ITypeInfo> typeInfo;
   int lookups = 0;
   std::function<void()> onResize;
+  rt::ComPtr<ITypeInfo> classInfo;  // set: the form offers its events
+  rt::ComPtr<IDispatch> sink;
+
+  // Raises an event as the form runtime does, after the form's own handler.
+  void Raise(DISPID id, short* cancel = nullptr) {
+    if (!sink) return;
+    VARIANT arg;
+    V_VT(&arg) = VT_I2 | VT_BYREF;
+    V_I2REF(&arg) = cancel;
+    DISPPARAMS params{&arg, nullptr, cancel ? 1u : 0u, 0};
+    sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+  }
+  // IProvideClassInfo2
+  IFACEMETHODIMP GetClassInfo(ITypeInfo** out) override {
+    *out = classInfo.get();
+    if (!*out) return E_NOTIMPL;
+    (*out)->AddRef();
+    return S_OK;
+  }
+  IFACEMETHODIMP GetGUID(DWORD kind, GUID* guid) override {
+    if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID || !classInfo) return E_INVALIDARG;
+    *guid = kFormEvents;
+    return S_OK;
+  }
+  // IConnectionPointContainer: the one point of the form's events
+  IFACEMETHODIMP EnumConnectionPoints(IEnumConnectionPoints**) override { return E_NOTIMPL; }
+  IFACEMETHODIMP FindConnectionPoint(REFIID riid, IConnectionPoint** point) override {
+    *point = nullptr;
+    if (!IsEqualIID(riid, kFormEvents)) return CONNECT_E_NOCONNECTION;
+    *point = this;
+    AddRef();
+    return S_OK;
+  }
+  // IConnectionPoint
+  IFACEMETHODIMP GetConnectionInterface(IID* iid) override { return *iid = kFormEvents, S_OK; }
+  IFACEMETHODIMP GetConnectionPointContainer(IConnectionPointContainer** c) override {
+    *c = this;
+    AddRef();
+    return S_OK;
+  }
+  IFACEMETHODIMP Advise(IUnknown* unknown, DWORD* cookie) override {
+    if (sink) return CONNECT_E_ADVISELIMIT;
+    if (FAILED(unknown->QueryInterface(IID_IDispatch, sink.put_void()))) return CONNECT_E_CANNOTCONNECT;
+    *cookie = 1;
+    return S_OK;
+  }
+  IFACEMETHODIMP Unadvise(DWORD cookie) override {
+    if (cookie != 1 || !sink) return CONNECT_E_NOCONNECTION;
+    sink.reset();
+    return S_OK;
+  }
+  IFACEMETHODIMP EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
 
   void Set(const std::wstring& name, VARTYPE type, double value) {
     VARIANT v;
@@ -272,6 +358,63 @@ TEST_F(LifecycleOnWindow, LockIsTakenForTheSetupAndNeverStolen) {
   lifecycle.OnUnload(false);
   EXPECT_FALSE(LockWindowUpdate(window)) << "their lock is still theirs";
   LockWindowUpdate(nullptr);
+}
+
+// The registered control on a site whose extender's Parent is the form object: the control binds
+// the form when its properties are read, follows the form's events and reads and writes the form
+// through its members.
+TEST_F(LifecycleOnWindow, RegisteredControlFollowsTheFormsEventsThroughItsConnectionPoint) {
+  object.classInfo = FormClassInfo();
+  ASSERT_TRUE(object.classInfo) << "the test's form class";
+  ambtest::PropertyDispatch controls, extender;
+  controls.Set(L"Count", 1);
+  controls.items = {&object};
+  VARIANT parent;
+  V_VT(&parent) = VT_DISPATCH;
+  V_DISPATCH(&parent) = &object;
+  object.AddRef();
+  extender.properties[L"Parent"] = parent;
+  ambtest::FakeSite site;
+  site.parentControls = &controls;
+  site.extender = &extender;
+  ambtest::FakePropertyBag bag;
+  bag.Put(L"MinWidth", ambtest::I4(5000));
+  bag.Put(L"ResizeOnMouseUp", ambtest::Bool(false));
+  {
+    rt::ComPtr<IDispatch> control = ambtest::CreateControl();
+    ASSERT_TRUE(control);
+    rt::ComPtr<IOleObject> ole;
+    control.As(ole);
+    ole->SetClientSite(&site);
+    rt::ComPtr<IPersistPropertyBag> persist;
+    control.As(persist);
+    ASSERT_HRESULT_SUCCEEDED(persist->Load(&bag, nullptr));
+    ASSERT_TRUE(object.sink) << "the control listens to the form";
+
+    object.Set(L"Width", VT_R4, 4000);
+    object.Raise(kResize);
+    EXPECT_EQ(object.Number(L"Width"), 4000) << "a resize before Load is ignored";
+    object.Raise(kLoad);
+    object.Raise(kResize);
+    EXPECT_EQ(object.Number(L"Width"), 5000) << "clamped through the form's own members";
+    EXPECT_EQ(V_BOOL(&object.values[L"Enabled"]), VARIANT_FALSE);
+
+    short cancel = -1;
+    object.Raise(kUnload, &cancel);
+    EXPECT_TRUE(PumpUntil([&] { return V_BOOL(&object.values[L"Enabled"]) != VARIANT_FALSE; }))
+        << "a cancelled unload leaves the control following the form";
+    object.Set(L"Width", VT_R4, 4000);
+    object.Raise(kResize);
+    cancel = 0;
+    object.Raise(kUnload, &cancel);
+    EXPECT_FALSE(PumpUntil([&] { return V_BOOL(&object.values[L"Enabled"]) != VARIANT_FALSE; }))
+        << "after the unload no timer of the control runs";
+    ole->Close(OLECLOSE_NOSAVE);
+    EXPECT_FALSE(object.sink) << "a closed control leaves the form's events";
+    ole->SetClientSite(nullptr);
+  }
+  EXPECT_EQ(site.refs, 1);
+  EXPECT_EQ(controls.refs, 1);
 }
 
 }  // namespace
