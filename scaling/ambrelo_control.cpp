@@ -41,6 +41,8 @@ const QITAB Ambrelo::kInterfaceTable[] = {
 Ambrelo::Ambrelo() : eventPoint_(*this, DIID___Ambrelo), notifyPoint_(*this, IID_IPropertyNotifySink) {}
 
 Ambrelo::~Ambrelo() {
+  lifecycle_.Terminate();
+  UnhookHostForm();
   if (window_) DestroyWindow(window_);
 }
 
@@ -198,6 +200,7 @@ void Ambrelo::ReadAmbientUserMode() {
       SUCCEEDED(VariantChangeType(&v, &v, 0, VT_BOOL)))
     userMode_ = V_BOOL(&v) != VARIANT_FALSE;
   VariantClear(&v);
+  lifecycle_.SetUserMode(userMode_);
 }
 
 rt::ComPtr<IDispatch> Ambrelo::ParentControls() const {

@@ -12,7 +12,10 @@
 #include "com_object.h"
 #include "connection_point.h"
 #include "flag_records.h"
+#include "form_event_sink.h"
+#include "form_lifecycle.h"
 #include "scoped_win.h"
+#include "win32_lifecycle_platform.h"
 
 namespace amb {
 
@@ -241,6 +244,9 @@ class Ambrelo final
   rt::ComPtr<IDispatch> ParentControls() const;
   DesignSize DesignSizeToWrite() const;
   void LoadFrom(class BagReader& bag);
+  void HookHostForm();
+  rt::ComPtr<IDispatch> ExtenderParent() const;
+  void UnhookHostForm();
   void ApplyVisibility();
 
   template <class T, class Out>
@@ -252,6 +258,7 @@ class Ambrelo final
   HRESULT GetText(std::string AmbreloSettings::*field, BSTR* out) const;
   HRESULT LetText(std::string AmbreloSettings::*field, BSTR value, const wchar_t* name);
   HRESULT LetEffect(int16_t AmbreloSettings::*field, LONG value, const wchar_t* name);
+  HRESULT LetLimit(int32_t AmbreloSettings::*field, LONG value, const wchar_t* name);
   HRESULT GetEntryFlag(short* n, DontScale flag, VARIANT_BOOL* out) const;
   HRESULT LetEntryFlag(short* n, DontScale flag, VARIANT_BOOL value);
 
@@ -270,6 +277,11 @@ class Ambrelo final
   ConnectionPoint notifyPoint_;
   AmbreloSettings settings_;
   FlagRecords records_;
+  // The host form is followed through the lifecycle; its timers tick on the platform's window.
+  Win32LifecyclePlatform lifecyclePlatform_{[this](LifecycleTimer t) { lifecycle_.OnTimer(t); }};
+  PendingScalingWork scalingWork_;
+  FormLifecycle lifecycle_{settings_, lifecyclePlatform_, scalingWork_};
+  rt::ComPtr<FormEventSink> formEvents_;
   bool userMode_ = true;
   bool loading_ = false;
   bool dirty_ = false;

@@ -24,6 +24,7 @@ IFACEMETHODIMP Ambrelo::SetHostNames(LPCOLESTR, LPCOLESTR) { return S_OK; }
 IFACEMETHODIMP Ambrelo::Close(DWORD saveOption) {
   if (saveOption != OLECLOSE_NOSAVE && dirty_ && site_) site_->SaveObject();
   InPlaceDeactivate();
+  UnhookHostForm();  // a closed control follows no form
   if (adviseHolder_) adviseHolder_->SendOnClose();
   return S_OK;
 }

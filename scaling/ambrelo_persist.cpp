@@ -4,6 +4,7 @@
 
 #include "ambrelo_control.h"
 #include "bag_stream.h"
+#include "dispatch_host_form.h"
 #include "late_bound.h"
 #include "property_bag_adapter.h"
 #include "settings_persistence.h"
@@ -33,6 +34,48 @@ void Ambrelo::LoadFrom(BagReader& bag) {
   putref_FormControls(ParentControls().get());
   loading_ = false;
   dirty_ = false;
+  HookHostForm();
+}
+
+// The form is the extender's Parent; entry 0 of the form's controls says what kind of form it is.
+// The form is bound only once its events reach the control: bound without them, an open effect
+// would leave it hidden behind its empty region.
+void Ambrelo::HookHostForm() {
+  if (!UserMode() || !settings_.enabled || !formControls_) return;
+  VARIANT first;
+  rt::ComPtr<IDispatch> parent = ExtenderParent();
+  if (!parent || FAILED(GetItem(formControls_.get(), 0, &first)) ||
+      FAILED(VariantChangeType(&first, &first, 0, VT_DISPATCH)) || !V_DISPATCH(&first)) {
+    VariantClear(&first);
+    return;
+  }
+  DispatchHostForm firstControl{rt::ComPtr<IDispatch>(V_DISPATCH(&first))};
+  VariantClear(&first);
+  formEvents_ = FormEventSink::Connect(parent.get(), lifecycle_);
+  if (!formEvents_) return;
+  lifecycle_.HookHostForm(firstControl, std::make_shared<DispatchHostForm>(parent),
+                          std::make_shared<DispatchHostControls>(formControls_));
+  if (!lifecycle_.Host()) UnhookHostForm();
+}
+
+rt::ComPtr<IDispatch> Ambrelo::ExtenderParent() const {
+  rt::ComPtr<IOleControlSite> controlSite;
+  rt::ComPtr<IDispatch> extender;
+  VARIANT parent;
+  VariantInit(&parent);
+  rt::ComPtr<IDispatch> form;
+  if (site_ && SUCCEEDED(site_->QueryInterface(IID_IOleControlSite, controlSite.put_void())) &&
+      SUCCEEDED(controlSite->GetExtendedControl(extender.put())) && extender &&
+      SUCCEEDED(GetPropertyByName(extender.get(), L"Parent", &parent)) &&
+      SUCCEEDED(VariantChangeType(&parent, &parent, 0, VT_DISPATCH)))
+    form = rt::ComPtr<IDispatch>(V_DISPATCH(&parent));
+  VariantClear(&parent);
+  return form;
+}
+
+void Ambrelo::UnhookHostForm() {
+  if (formEvents_) formEvents_->Disconnect();
+  formEvents_.reset();
 }
 
 IFACEMETHODIMP Ambrelo::Load(IPropertyBag* bag, IErrorLog* log) {

@@ -1,11 +1,14 @@
 // The members of _Ambrelo: every accessor limits or converts, stores, notifies the container and
 // only then runs its further action. Further actions that act on the host form need a bound host;
-// the control binds none yet, so here they are the no-host case: the value is only stored.
+// without one they are the no-host case: the value is only stored.
 #include <cmath>
 
 #include "ambrelo_control.h"
 #include "automation_error.h"
+#include "com_module.h"
+#include "msg_box.h"
 #include "property_limits.h"
+#include "version_block.h"
 #include "wide_text.h"
 
 namespace amb {
@@ -80,7 +83,6 @@ IFACEMETHODIMP Ambrelo::PrintSize(VARIANT_BOOL*, float*, float*, LONG*, VARIANT_
   return RaiseNotAvailable(L"PrintSize");
 }
 IFACEMETHODIMP Ambrelo::AdjustPosition(VARIANT*) { return RaiseNotAvailable(L"AdjustPosition"); }
-IFACEMETHODIMP Ambrelo::AboutBox() { return RaiseNotAvailable(L"AboutBox"); }
 IFACEMETHODIMP Ambrelo::UpdateControl(VARIANT*) { return RaiseNotAvailable(L"UpdateControl"); }
 
 // A record under the key text; keys of control objects come with the control probes.
@@ -146,10 +148,13 @@ IFACEMETHODIMP Ambrelo::get_GradientType(GradientTypes* v) { return GetField(&Am
 IFACEMETHODIMP Ambrelo::put_GradientType(GradientTypes v) {
   return LetValue<int32_t>(&AmbreloSettings::gradientType, v, L"GradientType");
 }
-// The resize reaction these run once the host's first-time setup is done needs a bound host.
+// Once the host's first-time setup is done, the new setting or limit takes effect at once, as a
+// resize of the form would apply it.
 IFACEMETHODIMP Ambrelo::get_ScaleControls(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleControls, v); }
 IFACEMETHODIMP Ambrelo::put_ScaleControls(VARIANT_BOOL v) {
-  return LetFlag(&AmbreloSettings::scaleControls, v, L"ScaleControls");
+  HRESULT hr = LetFlag(&AmbreloSettings::scaleControls, v, L"ScaleControls");
+  if (lifecycle_.Initialised()) lifecycle_.OnFormResize();
+  return hr;
 }
 IFACEMETHODIMP Ambrelo::get_ScaleX(short* v) { return GetField(&AmbreloSettings::scaleX, v); }
 IFACEMETHODIMP Ambrelo::put_ScaleX(short v) {
@@ -166,25 +171,29 @@ IFACEMETHODIMP Ambrelo::put_StayOnTop(VARIANT_BOOL v) { return LetFlag(&AmbreloS
 // as an unset object does.
 IFACEMETHODIMP Ambrelo::Reset(VARIANT* result) {
   if (result) VariantInit(result);
-  return RaiseAutomationError(kErrObjectNotSet);
+  if (!lifecycle_.Host()) return RaiseAutomationError(kErrObjectNotSet);
+  HostStatus s = lifecycle_.Reset();
+  return s ? S_OK : RaiseHostError(s.description);
+}
+
+HRESULT Ambrelo::LetLimit(int32_t AmbreloSettings::*field, LONG value, const wchar_t* name) {
+  HRESULT hr = LetValue<int32_t>(field, LimitTrackSize(value), name);
+  if (lifecycle_.Initialised()) lifecycle_.OnFormResize();
+  return hr;
 }
 
 IFACEMETHODIMP Ambrelo::get_MinWidth(LONG* v) { return GetField(&AmbreloSettings::minWidth, v); }
-IFACEMETHODIMP Ambrelo::put_MinWidth(LONG v) { return LetValue<int32_t>(&AmbreloSettings::minWidth, LimitTrackSize(v), L"MinWidth"); }
+IFACEMETHODIMP Ambrelo::put_MinWidth(LONG v) { return LetLimit(&AmbreloSettings::minWidth, v, L"MinWidth"); }
 IFACEMETHODIMP Ambrelo::get_MinHeight(LONG* v) {
   return GetField(&AmbreloSettings::minHeight, v);
 }
-IFACEMETHODIMP Ambrelo::put_MinHeight(LONG v) {
-  return LetValue<int32_t>(&AmbreloSettings::minHeight, LimitTrackSize(v), L"MinHeight");
-}
+IFACEMETHODIMP Ambrelo::put_MinHeight(LONG v) { return LetLimit(&AmbreloSettings::minHeight, v, L"MinHeight"); }
 IFACEMETHODIMP Ambrelo::get_MaxWidth(LONG* v) { return GetField(&AmbreloSettings::maxWidth, v); }
-IFACEMETHODIMP Ambrelo::put_MaxWidth(LONG v) { return LetValue<int32_t>(&AmbreloSettings::maxWidth, LimitTrackSize(v), L"MaxWidth"); }
+IFACEMETHODIMP Ambrelo::put_MaxWidth(LONG v) { return LetLimit(&AmbreloSettings::maxWidth, v, L"MaxWidth"); }
 IFACEMETHODIMP Ambrelo::get_MaxHeight(LONG* v) {
   return GetField(&AmbreloSettings::maxHeight, v);
 }
-IFACEMETHODIMP Ambrelo::put_MaxHeight(LONG v) {
-  return LetValue<int32_t>(&AmbreloSettings::maxHeight, LimitTrackSize(v), L"MaxHeight");
-}
+IFACEMETHODIMP Ambrelo::put_MaxHeight(LONG v) { return LetLimit(&AmbreloSettings::maxHeight, v, L"MaxHeight"); }
 IFACEMETHODIMP Ambrelo::get_ScaleBorders(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleBorders, v); }
 IFACEMETHODIMP Ambrelo::put_ScaleBorders(VARIANT_BOOL v) {
   return LetFlag(&AmbreloSettings::scaleBorders, v, L"ScaleBorders");
@@ -311,6 +320,20 @@ IFACEMETHODIMP Ambrelo::put_FormOpenTime(float v) {
   return LetValue(&AmbreloSettings::formOpenTime, LimitEffectTime(v), L"FormOpenTime");
 }
 IFACEMETHODIMP Ambrelo::put_FormOpen(FormOpenEffects v) { return LetEffect(&AmbreloSettings::formOpen, v, L"FormOpen"); }
+
+// Until the about box of its own exists, the library's version texts in a modal box; the designer
+// and a running program both offer it.
+IFACEMETHODIMP Ambrelo::AboutBox() {
+  rt::VersionBlock version;
+  rt::ReadVersionBlock(Utf8FromWide(ModulePath()), version);
+  std::string title = version.productName.empty() ? std::string("Ambrelo") : version.productName;
+  std::string text = title + "\r\nVersion " + std::to_string(version.major) + "." + std::to_string(version.minor) +
+                     "." + std::to_string(version.revision);
+  for (const std::string* line : {&version.fileDescription, &version.legalCopyright})
+    if (!line->empty()) text += "\r\n" + *line;
+  rt::MsgBox(text, MB_OK, "About " + title);
+  return S_OK;
+}
 
 IFACEMETHODIMP Ambrelo::get_Enabled(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::enabled, v); }
 IFACEMETHODIMP Ambrelo::put_Enabled(VARIANT_BOOL v) { return LetFlag(&AmbreloSettings::enabled, v, L"Enabled"); }

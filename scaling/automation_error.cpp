@@ -6,6 +6,7 @@
 
 #include "ambrelo_h.h"
 #include "scoped_win.h"
+#include "wide_text.h"
 
 namespace amb {
 namespace {
@@ -38,6 +39,10 @@ HRESULT RaiseAutomationError(int number) { return Raise(AutomationErrorCode(numb
 HRESULT RaiseNotAvailable(const wchar_t* member) {
   std::wstring text = std::wstring(member) + L" is not available in this build of Ambrelo";
   return Raise(E_NOTIMPL, text.c_str());
+}
+
+HRESULT RaiseHostError(const std::string& description) {
+  return Raise(AutomationErrorCode(kErrApplicationDefined), WideFromUtf8(description).c_str());
 }
 
 }  // namespace amb

@@ -3,11 +3,14 @@
 // FACILITY_CONTROL (error 9 is 0x800A0009), with an error-info object that carries the text.
 #include <windows.h>
 
+#include <string>
+
 namespace amb {
 
 inline constexpr int kErrOverflow = 6;
 inline constexpr int kErrSubscriptOutOfRange = 9;
 inline constexpr int kErrObjectNotSet = 91;
+inline constexpr int kErrApplicationDefined = 1004;
 
 inline constexpr HRESULT AutomationErrorCode(int number) {
   return static_cast<HRESULT>(0x800A0000u | static_cast<unsigned>(number & 0xFFFF));
@@ -17,5 +20,7 @@ inline constexpr HRESULT AutomationErrorCode(int number) {
 HRESULT RaiseAutomationError(int number);
 // For members whose behaviour this build does not carry yet: E_NOTIMPL with a text naming the member.
 HRESULT RaiseNotAvailable(const wchar_t* member);
+// An error of the host form's object model, passed on with its own description.
+HRESULT RaiseHostError(const std::string& description);
 
 }  // namespace amb

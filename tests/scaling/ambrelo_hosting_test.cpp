@@ -3,6 +3,7 @@
 #include "ambrelo_control.h"
 #include "control_fixture.h"
 #include "scoped_win.h"
+#include "os/scripted_message_boxes.h"
 
 namespace ambtest {
 namespace {
@@ -247,6 +248,20 @@ TEST(AmbreloHosting, EveryReferenceIsGivenBack) {
     EXPECT_FALSE(GetClassInfoExW(dll, L"AmbreloControlWindow", &wc))
         << "no window class may outlive the code of its window procedure";
   }
+}
+
+// The box reads the version block of the module that carries the control: here the test, which
+// embeds the library's resources.
+TEST(AmbreloHosting, AboutBoxShowsTheLibrarysVersionTextsModally) {
+  os::ScriptedMessageBoxes boxes;
+  os::Install<os::MessageBoxes> install(&boxes);
+  rt::ComPtr<_Ambrelo> object;
+  ASSERT_HRESULT_SUCCEEDED(amb::Ambrelo::Create(IID__Ambrelo, object.put_void()));
+  ASSERT_HRESULT_SUCCEEDED(object->AboutBox());
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, "About Ambrelo");
+  EXPECT_EQ(boxes.shown[0].text, "Ambrelo\r\nVersion 11.0.0\r\nAmbrelo form-scaling control");
+  EXPECT_EQ(boxes.shown[0].flags & MB_TYPEMASK, UINT{MB_OK});
 }
 
 }  // namespace

@@ -268,7 +268,6 @@ TEST(AmbreloTypeLibrary, EveryMemberIsReachableLateBound) {
       {L"LoadWindowSettings", {}, E_NOTIMPL},
       {L"PrintSize", {Bool(true)}, E_NOTIMPL},
       {L"AdjustPosition", {Text(L"txt")}, E_NOTIMPL},
-      {L"AboutBox", {}, E_NOTIMPL},
       {L"UpdateControl", {Text(L"txt")}, E_NOTIMPL},
   };
   for (MethodCase& m : methods) {

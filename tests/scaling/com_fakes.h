@@ -87,10 +87,11 @@ class PropertyDispatch : public FakeCom<IDispatch> {
   }
 };
 
-class FakeSite : public FakeCom<IOleClientSite, IDispatch, IAmbreloHostSite, IOleInPlaceSite> {
+class FakeSite : public FakeCom<IOleClientSite, IDispatch, IAmbreloHostSite, IOleInPlaceSite, IOleControlSite> {
  public:
   bool userMode = true;
   IDispatch* parentControls = nullptr;
+  IDispatch* extender = nullptr;  // the extended control, whose Parent is the form
   HWND window = nullptr;
   int activations = 0, deactivations = 0;
 
@@ -135,6 +136,18 @@ class FakeSite : public FakeCom<IOleClientSite, IDispatch, IAmbreloHostSite, IOl
   IFACEMETHODIMP DiscardUndoState() override { return S_OK; }
   IFACEMETHODIMP DeactivateAndUndo() override { return S_OK; }
   IFACEMETHODIMP OnPosRectChange(LPCRECT) override { return S_OK; }
+  // IOleControlSite
+  IFACEMETHODIMP OnControlInfoChanged() override { return S_OK; }
+  IFACEMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
+  IFACEMETHODIMP GetExtendedControl(IDispatch** out) override {
+    *out = extender;
+    if (extender) extender->AddRef();
+    return extender ? S_OK : E_NOTIMPL;
+  }
+  IFACEMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
+  IFACEMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
+  IFACEMETHODIMP OnFocus(BOOL) override { return S_OK; }
+  IFACEMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
 };
 
 // Records writes in order; a read of a name it does not hold answers E_INVALIDARG, as bags do.

@@ -1,0 +1,143 @@
+#include "dispatch_host_form.h"
+
+#include <cstdio>
+
+#include "late_bound.h"
+#include "property_bag_adapter.h"
+#include "wide_text.h"
+
+namespace amb {
+namespace {
+
+constexpr const char* kNoSuchMember = "Object doesn't support this property or method";
+
+// The value as the object gave it, in the nearest type a value of ours can hold.
+HostStatus NaturalValue(const VARIANT& v, BagValue& out) {
+  BagType type = BagType::Single;
+  switch (V_VT(&v) & ~VT_BYREF) {
+    case VT_BOOL: type = BagType::Boolean; break;
+    case VT_I2: type = BagType::Integer; break;
+    case VT_I1: case VT_UI1: case VT_UI2: case VT_I4: case VT_UI4: case VT_INT: case VT_UINT: case VT_ERROR:
+      type = BagType::Long;
+      break;
+    case VT_BSTR: type = BagType::String; break;
+    default: break;
+  }
+  if (FAILED(FromVariant(v, type, out))) return HostStatus::Failed("Type mismatch");
+  return {};
+}
+
+HostStatus Failure(HRESULT hr, const EXCEPINFO& info) {
+  if (hr == DISP_E_EXCEPTION && info.bstrDescription) return HostStatus::Failed(Utf8FromBstr(info.bstrDescription));
+  if (hr == DISP_E_MEMBERNOTFOUND || hr == DISP_E_UNKNOWNNAME) return HostStatus::Failed(kNoSuchMember);
+  char text[48];
+  std::snprintf(text, sizeof text, "Automation error 0x%08lX", static_cast<unsigned long>(hr));
+  return HostStatus::Failed(text);
+}
+
+}  // namespace
+
+HostStatus InvokeMember(IDispatch* object, DISPID id, WORD flags, std::vector<BagValue>& args, BagValue* result) {
+  // Each argument lives in a VARIANT of its own, reached by reference; the list goes last first.
+  std::vector<VARIANT> values(args.size()), refs(args.size());
+  for (size_t i = 0; i < args.size(); ++i) ToVariant(args[i], &values[i]);
+  for (size_t i = 0; i < args.size(); ++i) {
+    VARIANT& ref = refs[args.size() - 1 - i];
+    V_VT(&ref) = VT_VARIANT | VT_BYREF;
+    V_VARIANTREF(&ref) = &values[i];
+  }
+  DISPID named = DISPID_PROPERTYPUT;
+  DISPPARAMS params{refs.data(), nullptr, static_cast<UINT>(refs.size()), 0};
+  if (flags == DISPATCH_PROPERTYPUT) {
+    params.rgdispidNamedArgs = &named;
+    params.cNamedArgs = 1;
+    params.rgvarg = values.data();  // a property's new value goes by value
+  }
+  VARIANT out;
+  VariantInit(&out);
+  EXCEPINFO info{};
+  HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result ? &out : nullptr, &info,
+                              nullptr);
+  HostStatus status = SUCCEEDED(hr) ? HostStatus{} : Failure(hr, info);
+  SysFreeString(info.bstrDescription);
+  SysFreeString(info.bstrSource);
+  SysFreeString(info.bstrHelpFile);
+  if (status && flags != DISPATCH_PROPERTYPUT) {
+    for (size_t i = 0; i < args.size(); ++i) NaturalValue(values[i], args[i]);
+  }
+  if (status && result) status = NaturalValue(out, *result);
+  VariantClear(&out);
+  for (VARIANT& v : values) VariantClear(&v);
+  return status;
+}
+
+HostStatus DispatchHostForm::IdOf(std::string_view member, DISPID& id) {
+  if (!form_) return HostStatus::Failed("Object variable or With block variable not set");
+  auto it = ids_.find(member);
+  if (it != ids_.end()) {
+    id = it->second;
+    return {};
+  }
+  std::wstring name = WideFromUtf8(member);
+  LPOLESTR names[] = {name.data()};
+  HRESULT hr = form_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  if (FAILED(hr)) return HostStatus::Failed(kNoSuchMember);
+  ids_.emplace(std::string(member), id);
+  return {};
+}
+
+HostStatus DispatchHostForm::Get(std::string_view member, BagValue& out) {
+  DISPID id;
+  HostStatus s = IdOf(member, id);
+  std::vector<BagValue> none;
+  return s ? InvokeMember(form_.get(), id, DISPATCH_PROPERTYGET, none, &out) : s;
+}
+
+HostStatus DispatchHostForm::Let(std::string_view member, const BagValue& value) {
+  DISPID id;
+  HostStatus s = IdOf(member, id);
+  std::vector<BagValue> args = {value};
+  return s ? InvokeMember(form_.get(), id, DISPATCH_PROPERTYPUT, args, nullptr) : s;
+}
+
+HostStatus DispatchHostForm::Call(std::string_view member, std::vector<BagValue>& args, BagValue* result) {
+  DISPID id;
+  HostStatus s = IdOf(member, id);
+  return s ? InvokeMember(form_.get(), id, DISPATCH_METHOD, args, result) : s;
+}
+
+const std::string& DispatchHostForm::TypeName() {
+  if (typeName_) return *typeName_;
+  typeName_.emplace();
+  rt::ComPtr<ITypeInfo> info;
+  BSTR name = nullptr;
+  if (form_ && SUCCEEDED(form_->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put())) && info &&
+      SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
+    *typeName_ = Utf8FromBstr(name);
+  SysFreeString(name);
+  return *typeName_;
+}
+
+size_t DispatchHostControls::Count() {
+  VARIANT v;
+  size_t n = 0;
+  if (collection_ && SUCCEEDED(GetPropertyByName(collection_.get(), L"Count", &v)) &&
+      SUCCEEDED(VariantChangeType(&v, &v, 0, VT_I4)) && V_I4(&v) > 0)
+    n = static_cast<size_t>(V_I4(&v));
+  VariantClear(&v);
+  return n;
+}
+
+HostStatus DispatchHostControls::CallOnItem(size_t index, std::string_view member, std::vector<BagValue>& args) {
+  VARIANT item;
+  if (!collection_ || FAILED(GetItem(collection_.get(), static_cast<LONG>(index), &item)) ||
+      FAILED(VariantChangeType(&item, &item, 0, VT_DISPATCH)) || !V_DISPATCH(&item)) {
+    VariantClear(&item);
+    return HostStatus::Failed(kNoSuchMember);
+  }
+  DispatchHostForm object{rt::ComPtr<IDispatch>(V_DISPATCH(&item))};
+  VariantClear(&item);
+  return object.Call(member, args, nullptr);
+}
+
+}  // namespace amb

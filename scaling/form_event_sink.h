@@ -1,0 +1,37 @@
+#pragma once
+// Follows a host form's Load, Resize and Unload through the form's connection point: the form's
+// default source interface, the event ids found by name in its type description.
+#include <windows.h>
+#include <ocidl.h>
+
+#include "com_object.h"
+#include "form_lifecycle.h"
+#include "scoped_win.h"
+
+namespace amb {
+
+class FormEventSink final : public ComObject<FormEventSink, IDispatch> {
+ public:
+  static const QITAB kInterfaceTable[];
+  // Advises a new sink on form; empty when the form offers no events the control can follow.
+  static rt::ComPtr<FormEventSink> Connect(IDispatch* form, FormLifecycle& lifecycle);
+  // Unadvises; events that still arrive reach nothing.
+  void Disconnect();
+
+  IFACEMETHODIMP GetTypeInfoCount(UINT* count) override;
+  IFACEMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+  IFACEMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+  IFACEMETHODIMP Invoke(DISPID id, REFIID riid, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                        UINT*) override;
+
+ private:
+  explicit FormEventSink(FormLifecycle& lifecycle) : lifecycle_(&lifecycle) {}
+  ~FormEventSink() override = default;
+
+  FormLifecycle* lifecycle_;
+  rt::ComPtr<IConnectionPoint> point_;
+  DWORD cookie_ = 0;
+  DISPID load_ = DISPID_UNKNOWN, resize_ = DISPID_UNKNOWN, unload_ = DISPID_UNKNOWN;
+};
+
+}  // namespace amb
