@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
+#include <utility>
 
 namespace editors {
 namespace {
