@@ -13,6 +13,7 @@
 #include "recording_front_end.h"
 #include "shared_state.h"
 #include "shortcut_link.h"
+#include "shortcut_writer.h"
 #include "task_store.h"
 #include "text_file.h"
 
@@ -147,6 +148,22 @@ TEST_F(TaskEditor, DropsReachTheEditorFromItsTargetsOnly) {
   EXPECT_EQ(Text("txtDesc").Text(), std::string(32, 'n'));
 }
 
+TEST_F(TaskEditor, WithNoTaskFileAndTheFrameHiddenADropStartsANewTask) {
+  Open();
+  EXPECT_EQ(List().ListCount(), 0);
+  EXPECT_FALSE(Enabled("btnEditTask"));
+  EXPECT_FALSE(Enabled("btnDelTask"));
+  // A double click on the list with nothing selected hides the frame.
+  SendMessageA(frmTask().hWnd(), WM_COMMAND, MAKEWPARAM(List().Id(), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(List().hWnd()));
+  ASSERT_FALSE(frmTask().Ctl<rt::Control>("fraTask").Visible());
+  EXPECT_TRUE(Enabled("btnDone"));
+  Drop(frmTask().hWnd(), {3, 3}, {"C:\\x\\Dropped.exe"});
+  EXPECT_FALSE(Enabled("btnDone"));  // New Task ran first
+  EXPECT_EQ(frmTask().Model()->TaskIndex(), -1);
+  EXPECT_EQ(Text("txtDesc").Text(), "Dropped");
+}
+
 TEST_F(TaskEditor, ShortcutsAreResolvedAndAnUnreadableOneNeverRunsHidden) {
   Open();
   const std::string link = Tools() + "Run.lnk";
@@ -156,6 +173,18 @@ TEST_F(TaskEditor, ShortcutsAreResolvedAndAnUnreadableOneNeverRunsHidden) {
   EXPECT_EQ(Text("txtProg").Text(), "");
   EXPECT_EQ(Text("txtDir").Text(), Tools());
   EXPECT_EQ(frmTask().Ctl<rt::ComboBox>("cboWS").Text(), "Normal");
+
+  frmTask().Ctl<rt::ComboBox>("cboWS").SetListIndex(3);
+  ASSERT_TRUE(test::WriteShortcut(link, Tools() + "Run.exe", "-q \"a b\"", "", SW_SHOWNORMAL));
+  Drop(frmTask().hWnd(), {3, 3}, {link});
+  EXPECT_EQ(Text("txtDesc").Text(), "Run");
+  EXPECT_EQ(Text("txtArgs").Text(), "-q \"a b\"");
+  EXPECT_EQ(Text("txtDir").Text(), Tools());  // no working folder: the target's
+  EXPECT_EQ(frmTask().Ctl<rt::ComboBox>("cboWS").Text(), "Normal");
+  std::string prog = Text("txtProg").Text();
+  EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, prog.c_str(), -1, (Tools() + "Run.exe").c_str(), -1),
+            CSTR_EQUAL)
+      << prog;
 }
 
 TEST_F(TaskEditor, EditShowsTheRecordAndDeleteAsksThenEmptiesTheList) {

@@ -1,39 +1,13 @@
 #include "shortcut_link.h"
 
 #include <windows.h>
-#include <objbase.h>
-#include <shlobj.h>
-#include <shobjidl.h>
 
 #include <gtest/gtest.h>
 
+#include "shortcut_writer.h"
+
 namespace editors {
 namespace {
-
-// Writes a shortcut with the shell's own link object, as Explorer would.
-bool WriteShortcut(const std::string& file, const std::string& target, const std::string& args,
-                   const std::string& dir, int show) {
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  IShellLinkA* link = nullptr;
-  IPersistFile* persist = nullptr;
-  bool ok = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                       reinterpret_cast<void**>(&link)));
-  if (ok) {
-    link->SetPath(target.c_str());
-    link->SetArguments(args.c_str());
-    if (!dir.empty()) link->SetWorkingDirectory(dir.c_str());
-    link->SetShowCmd(show);
-    ok = SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)));
-  }
-  if (ok) {
-    std::wstring wide(file.begin(), file.end());
-    ok = SUCCEEDED(persist->Save(wide.c_str(), TRUE));
-  }
-  if (persist) persist->Release();
-  if (link) link->Release();
-  CoUninitialize();
-  return ok;
-}
 
 std::string TempFile(const char* name) {
   char temp[MAX_PATH];
@@ -49,7 +23,7 @@ std::string Notepad() {
 
 TEST(ResolveShortcut, ReadsTargetArgumentsFolderAndShowCommand) {
   const std::string link = TempFile("Notes.lnk");
-  ASSERT_TRUE(WriteShortcut(link, Notepad(), "/a \"b c\"", "C:\\windows\\", SW_SHOWMINNOACTIVE));
+  ASSERT_TRUE(test::WriteShortcut(link, Notepad(), "/a \"b c\"", "C:\\windows\\", SW_SHOWMINNOACTIVE));
   std::optional<ShortcutTarget> target = ResolveShortcut(link);
   DeleteFileA(link.c_str());
   ASSERT_TRUE(target);

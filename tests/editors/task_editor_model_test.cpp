@@ -77,7 +77,9 @@ TEST(TaskEditorModel, ChecksInOrderAndSavedRecord) {
   for (const SaveCase& c : cases) {
     SCOPED_TRACE(c.name);
     TaskEditorModel model({Record(1, "Backup"), Record(2, "Old")}, 2, 2, AsciiEquals);
-    if (c.deleteOld) ASSERT_TRUE(model.Delete(2));
+    if (c.deleteOld) {
+      ASSERT_TRUE(model.Delete(2));
+    }
     model.SetTaskIndex(c.editing);
     const std::vector<TaskRecord> before = model.Tasks();
     std::string message = model.Check(c.fields, Exists);
