@@ -23,19 +23,6 @@ using rt::ControlKind;
 constexpr const char* kTitle = "Moxbel Tarnwick";
 
 constexpr rt::ControlDesign kControls[] = {
-    // The check boxes belong to the form and lie over the frame, so they come first (on top).
-    {.name = "ckShutdown", .kind = ControlKind::CheckBox, .left = 960, .top = 4560, .width = 1215, .height = 255,
-     .caption = "Shutdown"},
-    {.name = "ckPowerOff", .kind = ControlKind::CheckBox, .left = 2640, .top = 4560, .width = 1215, .height = 375,
-     .caption = "PowerOff"},
-    {.name = "ckReboot", .kind = ControlKind::CheckBox, .left = 2640, .top = 5040, .width = 1215, .height = 255,
-     .caption = "Reboot"},
-    {.name = "ckLogOff", .kind = ControlKind::CheckBox, .left = 960, .top = 4920, .width = 975, .height = 255,
-     .caption = "LogOff"},
-    {.name = "ckSuspend", .kind = ControlKind::CheckBox, .left = 4680, .top = 4560, .width = 1335, .height = 375,
-     .caption = "Suspend"},
-    {.name = "ckHibernate", .kind = ControlKind::CheckBox, .left = 4680, .top = 5040, .width = 1335, .height = 255,
-     .caption = "Hibernate"},
     {.name = "lblTasks", .kind = ControlKind::Label, .left = 240, .top = 120, .width = 2295, .height = 255,
      .caption = "List of All Tasks"},
     {.name = "lstTasks", .kind = ControlKind::ListBox, .left = 240, .top = 360, .width = 4455, .height = 1425,
@@ -78,6 +65,19 @@ constexpr rt::ControlDesign kControls[] = {
      .width = 1935, .height = 315, .toolTip = "Initial state of the programs main window"},
     {.name = "Label1", .kind = ControlKind::Label, .container = "picTask", .left = 720, .top = 3120, .width = 4335,
      .height = 495, .caption = "Select the shutdown option you want this task to run with."},
+    // The check boxes belong to the form and lie over the frame; Form_Load raises them above it.
+    {.name = "ckShutdown", .kind = ControlKind::CheckBox, .left = 960, .top = 4560, .width = 1215, .height = 255,
+     .caption = "Shutdown"},
+    {.name = "ckPowerOff", .kind = ControlKind::CheckBox, .left = 2640, .top = 4560, .width = 1215, .height = 375,
+     .caption = "PowerOff"},
+    {.name = "ckReboot", .kind = ControlKind::CheckBox, .left = 2640, .top = 5040, .width = 1215, .height = 255,
+     .caption = "Reboot"},
+    {.name = "ckLogOff", .kind = ControlKind::CheckBox, .left = 960, .top = 4920, .width = 975, .height = 255,
+     .caption = "LogOff"},
+    {.name = "ckSuspend", .kind = ControlKind::CheckBox, .left = 4680, .top = 4560, .width = 1335, .height = 375,
+     .caption = "Suspend"},
+    {.name = "ckHibernate", .kind = ControlKind::CheckBox, .left = 4680, .top = 5040, .width = 1335, .height = 255,
+     .caption = "Hibernate"},
     {.name = "btnSaveTask", .kind = ControlKind::CommandButton, .left = 2160, .top = 6000, .width = 1575,
      .height = 375, .caption = "Save Changes", .toolTip = "Save changes to this task"},
     {.name = "btnCancelTask", .kind = ControlKind::CommandButton, .left = 360, .top = 6000, .width = 1575,
@@ -124,6 +124,12 @@ rt::FormSettings FrmTask::Settings() const {
 }
 
 void FrmTask::Form_Load() {
+  // The check boxes lie on the frame without belonging to it: they go above it, and the frame
+  // must not paint over them.
+  HWND frame = Ctl<rt::Container>("fraTask").hWnd();
+  SetWindowLongPtrA(frame, GWL_STYLE, GetWindowLongPtrA(frame, GWL_STYLE) | WS_CLIPSIBLINGS);
+  for (const char* box : kBoxNames)
+    SetWindowPos(Ctl<rt::CheckBox>(box).hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   DozIzevodoz::RemoveCloseMenu(*this);
   SetCaption("Moxbel Tarnwick - Add or Edit Tasks");
   auto& cbo = Ctl<rt::ComboBox>("cboWS");

@@ -317,6 +317,17 @@ TEST_F(TaskEditor, BrowseAsksTheOpenDialogAndFillsTheProgram) {
   EXPECT_EQ(Text("txtDir").Text(), Tools());
 }
 
+// The six boxes belong to the form but lie on the frame: a click there must reach them.
+TEST_F(TaskEditor, TheActionBoxesLieAboveTheFrame) {
+  Open();
+  for (const char* name : {"ckShutdown", "ckPowerOff", "ckReboot", "ckLogOff", "ckSuspend", "ckHibernate"}) {
+    const rt::Control& box = frmTask().Ctl<rt::Control>(name);
+    RECT r = box.PixelRect();
+    POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    EXPECT_EQ(ChildWindowFromPointEx(frmTask().hWnd(), middle, CWP_SKIPINVISIBLE), box.hWnd()) << name;
+  }
+}
+
 TEST_F(TaskEditor, HelpOpensTheHelpFileMaximised) {
   Open();
   RECT r = frmTask().Ctl<rt::Control>("Image1").PixelRect();
