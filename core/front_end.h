@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "shutdown_plan.h"
 
@@ -39,6 +40,12 @@ class FrontEnd {
   virtual void CancelTaskRun() = 0;
   // Form1, the tray countdown, unloaded when it is loaded.
   virtual void UnloadTrayCountdown() = 0;
+
+  // The task editor has closed: the task-run chooser frmMain shows again.
+  virtual void ShowTaskChooser() = 0;
+  // The task editor has saved the task file: frmMain.lstGroups holds these descriptions (no item
+  // data), and optGroup is enabled when there is any.
+  virtual void RefillTaskChooser(const std::vector<std::string>& descriptions) = 0;
 };
 
 FrontEnd& frontEnd();

@@ -49,4 +49,10 @@ void TrayFrontEnd::CancelTaskRun() {
 
 void TrayFrontEnd::UnloadTrayCountdown() { Form1().Unload(); }
 
+void TrayFrontEnd::ShowTaskChooser() { frmMain().Show(); }
+
+void TrayFrontEnd::RefillTaskChooser(const std::vector<std::string>& descriptions) {
+  // frmMain has no lstGroups or optGroup yet: the chooser's list is filled here once it has.
+}
+
 }  // namespace tray

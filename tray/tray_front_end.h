@@ -18,6 +18,8 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   void UnloadProgressWindow() override;
   void CancelTaskRun() override;
   void UnloadTrayCountdown() override;
+  void ShowTaskChooser() override;
+  void RefillTaskChooser(const std::vector<std::string>& descriptions) override;
 };
 
 }  // namespace tray

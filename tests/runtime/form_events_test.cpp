@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "drop_files.h"
 #include "error_report.h"
 #include "message_loop.h"
 #include "sample_form.h"
@@ -178,19 +179,7 @@ TEST_F(FormEvents, EnablingATimerAgainStartsAFreshInterval) {
   EXPECT_EQ(Events(), std::vector<std::string>{"tmrTick_Timer"});
 }
 
-// What the shell hands over when files are dropped at a point of a window.
-HDROP MakeDrop(POINT at, const std::vector<std::string>& files) {
-  std::string names;
-  for (const std::string& f : files) names += f + '\0';
-  names += '\0';
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->pt = at;
-  memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
-  GlobalUnlock(memory);
-  return static_cast<HDROP>(memory);
-}
+using test::MakeDrop;
 
 TEST_F(FormEvents, DroppedFilesReachTheControlUnderThemOrTheForm) {
   RECT label = frmSample().lblHello().PixelRect();

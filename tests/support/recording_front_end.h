@@ -53,6 +53,12 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
     progress.Unload();
   }
   void UnloadTrayCountdown() override { calls.push_back("Form1.Unload"); }
+  void ShowTaskChooser() override { calls.push_back("frmMain.Show"); }
+  void RefillTaskChooser(const std::vector<std::string>& descriptions) override {
+    std::string names;
+    for (const auto& d : descriptions) names += (names.empty() ? "" : ",") + d;
+    calls.push_back("frmMain.lstGroups=" + names);
+  }
 
   std::vector<std::string> calls;
   std::vector<std::string> started;              // the tasks the progress window started

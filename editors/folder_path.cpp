@@ -1,0 +1,14 @@
+#include "folder_path.h"
+
+#include "task_editor_model.h"
+
+namespace Folder {
+
+std::optional<std::string> ProbedFolder(std::string_view path) {
+  std::string p = editors::TrimBlanks(path);
+  if (p.empty()) return std::nullopt;
+  if (p.back() != '\\') p += '\\';
+  return p;
+}
+
+}  // namespace Folder

@@ -1,0 +1,345 @@
+#include "frm_task.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app.h"
+#include "drop_files.h"
+#include "message_loop.h"
+#include "os/recording_shell.h"
+#include "os/scripted_message_boxes.h"
+#include "os/scripted_open_file_dialog.h"
+#include "recording_front_end.h"
+#include "shared_state.h"
+#include "shortcut_link.h"
+#include "shortcut_writer.h"
+#include "task_store.h"
+#include "text_file.h"
+
+namespace editors {
+namespace {
+
+using DozIzevodoz::TaskRecord;
+
+// The editor on a real Tasks.txt in a program folder of its own, with real windows; only the
+// boxes, the Open dialog, the shell and the chooser are stand-ins.
+class TaskEditor : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    folder_ = std::string(temp) + "tarnwick-editor-" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    CreateDirectoryA(Tools().c_str(), nullptr);
+    Touch(Tools() + "Run.exe");
+    savedPath_ = rt::App().Path;
+    rt::App().Path = folder_;
+    DozIzevodoz::ResetSharedState();
+    DozIzevodoz::SystemDriveRoot = "C:\\";
+    DozIzevodoz::SetFrontEnd(&frontEnd_);
+  }
+  void TearDown() override {
+    frmTask().Unload();
+    rt::DoEvents();
+    DozIzevodoz::SetFrontEnd(nullptr);
+    SetFileAttributesA(DozIzevodoz::TaskFilePath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(DozIzevodoz::TaskFilePath().c_str());
+    DeleteFileA((Tools() + "Run.exe").c_str());
+    DeleteFileA((Tools() + "Run.lnk").c_str());
+    RemoveDirectoryA(Tools().c_str());
+    RemoveDirectoryA(folder_.c_str());
+    rt::App().Path = savedPath_;
+    DozIzevodoz::ResetSharedState();
+  }
+  std::string Tools() const { return folder_ + "\\Tools\\"; }
+  static void Touch(const std::string& path, const std::string& bytes = "") {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+  }
+  static std::string TaskFile() { return DozIzevodoz::ReadWholeFile(DozIzevodoz::TaskFilePath()).value_or("<none>"); }
+  void WriteTasks(const std::string& lines) { Touch(DozIzevodoz::TaskFilePath(), lines); }
+  void Open() {
+    frmTask().Show();
+    rt::DoEvents();
+  }
+  static void Click(const char* name) {
+    SendMessageA(frmTask().Ctl<rt::Control>(name).hWnd(), BM_CLICK, 0, 0);
+  }
+  static rt::TextBox& Text(const char* name) { return frmTask().Ctl<rt::TextBox>(name); }
+  static rt::ListBox& List() { return frmTask().Ctl<rt::ListBox>("lstTasks"); }
+  static bool Enabled(const char* name) { return frmTask().Ctl<rt::Control>(name).Enabled(); }
+  static void Drop(HWND target, POINT at, const std::vector<std::string>& files) {
+    SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(test::MakeDrop(at, files)), 0);
+  }
+  // A point inside a windowless control, in its container's client pixels.
+  static POINT Inside(const char* name) {
+    RECT r = frmTask().Ctl<rt::Control>(name).PixelRect();
+    return {r.left + 2, r.top + 2};
+  }
+
+  std::string folder_, savedPath_;
+  test::RecordingFrontEnd frontEnd_;
+  os::ScriptedMessageBoxes boxes_;
+  os::Install<os::MessageBoxes> installBoxes_{&boxes_};
+  os::ScriptedOpenFileDialog dialog_;
+  os::Install<os::OpenFileDialog> installDialog_{&dialog_};
+  os::RecordingShell shell_;
+  os::Install<os::Shell> installShell_{&shell_};
+};
+
+const char kTwoTasks[] =
+    "4\tBackup\tC:\\bk.exe\t/q\t\t3\tShutPwr\r\n\r\n"
+    "9\tAlpha\tC:\\a.exe\t\t\t7\tXLogX\r\n\r\n";
+
+TEST_F(TaskEditor, DropOnTheProgramBoxSaveAndFinishedWriteTheTaskFile) {
+  WriteTasks(kTwoTasks);
+  Open();
+  EXPECT_EQ(frmTask().Caption(), "Moxbel Tarnwick - Add or Edit Tasks");
+  ASSERT_EQ(List().ListCount(), 2);
+  EXPECT_EQ(List().List(0), "Alpha");  // sorted
+  EXPECT_EQ(List().ListIndex(), 0);
+
+  Click("btnNewTask");
+  EXPECT_EQ(Text("txtDesc").Text(), "Task 3");
+  EXPECT_FALSE(Enabled("btnDone"));
+  Drop(Text("txtProg").hWnd(), {2, 2}, {Tools() + "Run.exe", "C:\\second.exe"});
+  EXPECT_EQ(Text("txtDesc").Text(), "Run");
+  EXPECT_EQ(Text("txtProg").Text(), Tools() + "Run.exe");
+  EXPECT_EQ(Text("txtDir").Text(), Tools());
+  Text("txtArgs").SetText("-x");
+  Click("ckReboot");
+  Click("ckShutdown");
+  Click("btnSaveTask");
+  ASSERT_TRUE(boxes_.shown.empty()) << boxes_.shown[0].text;
+  ASSERT_EQ(List().ListCount(), 3);
+  EXPECT_EQ(List().ItemData(List().ListIndex()), 10);
+  EXPECT_EQ(Text("txtDesc").Text(), "");
+  EXPECT_TRUE(Enabled("btnDone"));
+  EXPECT_EQ(TaskFile(), kTwoTasks);  // nothing on disk before "Finished"
+
+  Click("btnDone");
+  rt::DoEvents();
+  EXPECT_FALSE(frmTask().IsLoaded());
+  EXPECT_EQ(TaskFile(), std::string(kTwoTasks) + "10\tRun\t" + Tools() + "Run.exe\t-x\t" + Tools() +
+                            "\t1\tShutBoot\r\n\r\n");
+  EXPECT_EQ(frontEnd_.calls,
+            (std::vector<std::string>{"frmMain.lstGroups=Backup,Alpha,Run", "frmMain.Show"}));
+  EXPECT_EQ(DozIzevodoz::LastTaskId, 10);
+}
+
+TEST_F(TaskEditor, DropsReachTheEditorFromItsTargetsOnly) {
+  Open();
+  HWND pic = frmTask().Ctl<rt::Control>("picTask").hWnd();
+  Drop(pic, Inside("lblDesc"), {"C:\\x\\FromLabel.exe"});
+  EXPECT_EQ(Text("txtDesc").Text(), "FromLabel");
+  Drop(frmTask().hWnd(), {3, 3}, {"C:\\x\\FromForm.bat"});
+  EXPECT_EQ(Text("txtDesc").Text(), "FromForm");
+  Drop(List().hWnd(), {3, 3}, {"C:\\x\\Readme.TXT"});
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].text, "Cannot run \"C:\\x\\Readme.TXT\"\r\nIncorrect File Type (.txt)");
+  EXPECT_EQ(boxes_.shown[0].flags, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+  EXPECT_EQ(Text("txtDesc").Text(), "FromForm");
+  Drop(frmTask().Ctl<rt::Control>("btnSaveTask").hWnd(), {2, 2}, {"C:\\x\\FromButton.exe"});
+  EXPECT_EQ(Text("txtDesc").Text(), "FromForm");
+  Drop(Text("txtDesc").hWnd(), {2, 2}, {"C:\\x\\" + std::string(40, 'n') + ".exe"});
+  EXPECT_EQ(Text("txtDesc").Text(), std::string(32, 'n'));
+}
+
+TEST_F(TaskEditor, WithNoTaskFileAndTheFrameHiddenADropStartsANewTask) {
+  Open();
+  EXPECT_EQ(List().ListCount(), 0);
+  EXPECT_FALSE(Enabled("btnEditTask"));
+  EXPECT_FALSE(Enabled("btnDelTask"));
+  // A double click on the list with nothing selected hides the frame.
+  SendMessageA(frmTask().hWnd(), WM_COMMAND, MAKEWPARAM(List().Id(), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(List().hWnd()));
+  ASSERT_FALSE(frmTask().Ctl<rt::Control>("fraTask").Visible());
+  EXPECT_TRUE(Enabled("btnDone"));
+  Drop(frmTask().hWnd(), {3, 3}, {"C:\\x\\Dropped.exe"});
+  EXPECT_FALSE(Enabled("btnDone"));  // New Task ran first
+  EXPECT_EQ(frmTask().Model()->TaskIndex(), -1);
+  EXPECT_EQ(Text("txtDesc").Text(), "Dropped");
+}
+
+TEST_F(TaskEditor, ShortcutsAreResolvedAndAnUnreadableOneNeverRunsHidden) {
+  Open();
+  const std::string link = Tools() + "Run.lnk";
+  Touch(link, "not a shortcut");
+  Drop(Text("txtProg").hWnd(), {2, 2}, {link});
+  EXPECT_EQ(Text("txtDesc").Text(), "Run");
+  EXPECT_EQ(Text("txtProg").Text(), "");
+  EXPECT_EQ(Text("txtDir").Text(), Tools());
+  EXPECT_EQ(frmTask().Ctl<rt::ComboBox>("cboWS").Text(), "Normal");
+
+  frmTask().Ctl<rt::ComboBox>("cboWS").SetListIndex(3);
+  ASSERT_TRUE(test::WriteShortcut(link, Tools() + "Run.exe", "-q \"a b\"", "", SW_SHOWNORMAL));
+  Drop(frmTask().hWnd(), {3, 3}, {link});
+  EXPECT_EQ(Text("txtDesc").Text(), "Run");
+  EXPECT_EQ(Text("txtArgs").Text(), "-q \"a b\"");
+  EXPECT_EQ(Text("txtDir").Text(), Tools());  // no working folder: the target's
+  EXPECT_EQ(frmTask().Ctl<rt::ComboBox>("cboWS").Text(), "Normal");
+  std::string prog = Text("txtProg").Text();
+  EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, prog.c_str(), -1, (Tools() + "Run.exe").c_str(), -1),
+            CSTR_EQUAL)
+      << prog;
+}
+
+TEST_F(TaskEditor, EditShowsTheRecordAndDeleteAsksThenEmptiesTheList) {
+  WriteTasks(kTwoTasks);
+  Open();
+  List().SetListIndex(1);  // Backup
+  Click("btnEditTask");
+  EXPECT_EQ(Text("txtDesc").Text(), "Backup");
+  EXPECT_EQ(Text("txtArgs").Text(), "/q");
+  EXPECT_EQ(frmTask().Ctl<rt::ComboBox>("cboWS").Text(), "Maximized");
+  EXPECT_EQ(frmTask().Ctl<rt::CheckBox>("ckShutdown").Value(), 1);
+  EXPECT_EQ(frmTask().Ctl<rt::CheckBox>("ckPowerOff").Value(), 1);
+  EXPECT_EQ(frmTask().Ctl<rt::CheckBox>("ckLogOff").Value(), 0);
+  Click("btnCancelTask");
+
+  List().SetListIndex(0);  // Alpha: WinStyle 7 is no entry of the list, "XLogX" names LogOff
+  Click("btnEditTask");
+  EXPECT_EQ(frmTask().Ctl<rt::ComboBox>("cboWS").Text(), "Normal");
+  EXPECT_EQ(frmTask().Ctl<rt::CheckBox>("ckLogOff").Value(), 1);
+  Click("btnCancelTask");
+
+  boxes_.answers = {IDNO, IDYES, IDYES};
+  Click("btnDelTask");
+  EXPECT_EQ(List().ListCount(), 2);
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].text, "Delete Task:\r\n\r\n\r\nAlpha");
+  EXPECT_EQ(boxes_.shown[0].title, "Moxbel Tarnwick");
+  EXPECT_EQ(boxes_.shown[0].flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+  Click("btnDelTask");
+  Click("btnDelTask");
+  EXPECT_EQ(List().ListCount(), 0);
+  EXPECT_EQ(List().ListIndex(), -1);
+  EXPECT_FALSE(Enabled("btnEditTask"));
+  EXPECT_FALSE(Enabled("btnDelTask"));
+
+  // A deleted name stays taken until the next load.
+  Click("btnNewTask");
+  Text("txtDesc").SetText("alpha");
+  Text("txtProg").SetText("C:\\a.exe");
+  Click("ckShutdown");
+  Click("btnSaveTask");
+  EXPECT_EQ(boxes_.shown.back().text,
+            "A Task named \"alpha\" Already Exists.\r\nPlease select a different Description.");
+
+  Click("btnCancel");  // Return: nothing written, the tasks are back
+  rt::DoEvents();
+  EXPECT_FALSE(frmTask().IsLoaded());
+  EXPECT_EQ(TaskFile(), kTwoTasks);
+  EXPECT_EQ(frontEnd_.calls, std::vector<std::string>{"frmMain.Show"});
+  EXPECT_EQ(DozIzevodoz::TaskCount, 2);
+}
+
+TEST_F(TaskEditor, AReloadWhileOpenDoesNotPullTheRecordsFromUnderTheEditor) {
+  WriteTasks(kTwoTasks);
+  Open();
+  List().SetListIndex(1);
+  Click("btnEditTask");
+  DozIzevodoz::Tasks.clear();  // an action request elsewhere reloads an emptied file
+  DozIzevodoz::TaskCount = 0;
+  Text("txtDesc").SetText("Backup2");
+  Click("btnSaveTask");
+  ASSERT_TRUE(boxes_.shown.empty()) << boxes_.shown[0].text;
+  Click("btnDone");
+  EXPECT_EQ(TaskFile(),
+            "4\tBackup2\tC:\\bk.exe\t/q\t\t3\tShutPwr\r\n\r\n9\tAlpha\tC:\\a.exe\t\t\t7\tXLogX\r\n\r\n");
+}
+
+TEST_F(TaskEditor, AFinishedThatCannotWriteKeepsTheEditorAndItsWork) {
+  WriteTasks(kTwoTasks);
+  SetFileAttributesA(DozIzevodoz::TaskFilePath().c_str(), FILE_ATTRIBUTE_READONLY);
+  Open();
+  Click("btnNewTask");
+  Text("txtProg").SetText("C:\\n.exe");
+  Click("ckSuspend");
+  Click("btnSaveTask");
+  Click("btnDone");
+  rt::DoEvents();
+  ASSERT_TRUE(frmTask().IsLoaded());
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_NE(boxes_.shown[0].text.find(DozIzevodoz::TaskFilePath()), std::string::npos) << boxes_.shown[0].text;
+  EXPECT_EQ(List().ListCount(), 3);
+  EXPECT_TRUE(frontEnd_.calls.empty());
+  EXPECT_EQ(DozIzevodoz::TaskCount, 2);  // the shared list is still the file's
+
+  SetFileAttributesA(DozIzevodoz::TaskFilePath().c_str(), FILE_ATTRIBUTE_NORMAL);
+  Click("btnDone");
+  EXPECT_NE(TaskFile().find("10\tTask 3\tC:\\n.exe\t\t\t1\tSus\r\n"), std::string::npos) << TaskFile();
+}
+
+TEST_F(TaskEditor, TheCloseKeyReturnsAndAnEndingProgramGetsNoChooserBack) {
+  WriteTasks(kTwoTasks);
+  Open();
+  HMENU system = GetSystemMenu(frmTask().hWnd(), FALSE);
+  EXPECT_EQ(GetMenuState(system, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+  Click("btnNewTask");
+  SendMessageA(frmTask().hWnd(), WM_CLOSE, 0, 0);
+  rt::DoEvents();
+  EXPECT_FALSE(frmTask().IsLoaded());
+  EXPECT_EQ(frontEnd_.calls, std::vector<std::string>{"frmMain.Show"});
+  EXPECT_EQ(TaskFile(), kTwoTasks);
+
+  Open();
+  frontEnd_.calls.clear();
+  rt::SetQuitting(true);
+  frmTask().Unload(rt::UnloadMode::AppWindows);
+  rt::SetQuitting(false);
+  EXPECT_FALSE(frmTask().IsLoaded());
+  EXPECT_TRUE(frontEnd_.calls.empty());
+}
+
+TEST_F(TaskEditor, BrowseAsksTheOpenDialogAndFillsTheProgram) {
+  Open();
+  Click("btnBrowseProg");  // cancelled
+  ASSERT_EQ(dialog_.requests.size(), 1u);
+  const os::OpenFileRequest& asked = dialog_.requests[0];
+  EXPECT_EQ(asked.flags, 0x381800u);
+  EXPECT_EQ(asked.title, "Select Program");
+  EXPECT_EQ(asked.initialDir, "C:\\");
+  EXPECT_EQ(asked.filter, "Program (*.exe)|*.exe|Shortcuts (*.lnk)|*.lnk|All Files (*.*)|*.*");
+  EXPECT_EQ(asked.owner, frmTask().hWnd());
+  EXPECT_EQ(Text("txtProg").Text(), "");
+
+  dialog_.answer = Tools() + "Run.exe";
+  Click("btnBrowseProg");
+  EXPECT_EQ(Text("txtProg").Text(), Tools() + "Run.exe");
+  EXPECT_EQ(Text("txtDir").Text(), Tools());
+  dialog_.answer = "C:\\other\\b.exe";  // a folder set already stays
+  Click("btnBrowseProg");
+  EXPECT_EQ(dialog_.requests.back().fileName, Tools() + "Run.exe");
+  EXPECT_EQ(Text("txtDir").Text(), Tools());
+}
+
+// The six boxes belong to the form but lie on the frame: a click there must reach them.
+TEST_F(TaskEditor, TheActionBoxesLieAboveTheFrame) {
+  Open();
+  for (const char* name : {"ckShutdown", "ckPowerOff", "ckReboot", "ckLogOff", "ckSuspend", "ckHibernate"}) {
+    const rt::Control& box = frmTask().Ctl<rt::Control>(name);
+    RECT r = box.PixelRect();
+    POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    EXPECT_EQ(ChildWindowFromPointEx(frmTask().hWnd(), middle, CWP_SKIPINVISIBLE), box.hWnd()) << name;
+  }
+}
+
+TEST_F(TaskEditor, HelpOpensTheHelpFileMaximised) {
+  Open();
+  RECT r = frmTask().Ctl<rt::Control>("Image1").PixelRect();
+  LPARAM at = MAKELPARAM(r.left + 3, r.top + 3);
+  SendMessageA(frmTask().hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(frmTask().hWnd(), WM_LBUTTONUP, 0, at);
+  ASSERT_EQ(shell_.requests.size(), 1u);
+  EXPECT_EQ(shell_.requests[0].verb, "Open");
+  EXPECT_EQ(shell_.requests[0].file, folder_ + "\\Tarnwick.chm");
+  EXPECT_EQ(shell_.requests[0].showCommand, SW_SHOWMAXIMIZED);
+  EXPECT_EQ(shell_.requests[0].owner, frmTask().hWnd());
+}
+
+}  // namespace
+}  // namespace editors
