@@ -39,6 +39,8 @@ class FrontEnd {
   virtual void CancelTaskRun() = 0;
   // Form1, the tray countdown, unloaded when it is loaded.
   virtual void UnloadTrayCountdown() = 0;
+  // True while the notice of a cancelled task run is on screen; it ends the cancel itself.
+  virtual bool CancelNoticeShown() { return false; }
 };
 
 FrontEnd& frontEnd();

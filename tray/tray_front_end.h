@@ -18,6 +18,7 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   void UnloadProgressWindow() override;
   void CancelTaskRun() override;
   void UnloadTrayCountdown() override;
+  bool CancelNoticeShown() override;
 };
 
 }  // namespace tray
