@@ -6,9 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
-#include <sstream>
 
+#include "../support/file_text.h"
 #include "../support/process_driver.h"
 #include "shared_state.h"
 
@@ -16,12 +15,7 @@ namespace {
 
 const std::string kHelper = test::WindowsPathOf(TARNWICK_TASK_HELPER_EXE);
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
+std::string ReadFile(const std::string& path) { return test::ReadFileText(path); }
 
 std::string TempFolder() {
   char temp[MAX_PATH];

@@ -5,9 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
-#include <sstream>
 
+#include "../support/file_text.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
 #include "app.h"
@@ -87,12 +86,7 @@ class TaskRun : public ::testing::Test {
     ActionName = "Shut";
     StartShutdownProcess();
   }
-  std::string Log() const {
-    std::ifstream f(log_);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-  }
+  std::string Log() const { return test::ReadFileText(log_); }
   // Lets the cancel notice run its course.
   bool PumpUntilNoticeGone() {
     return test::WaitUntil([] {
