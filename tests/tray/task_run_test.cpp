@@ -207,6 +207,16 @@ TEST_F(TaskRun, TheNoticeGoesAlsoWhenTheCancelKeyWasNotRegistered) {
   EXPECT_FALSE(CancelKeyRegistered);
   EXPECT_EQ(Log(), "one start\n");
   EXPECT_TRUE(power.calls.empty());
+  // The closing text shows before the notice goes.
+  auto& notice = tray::frmCancelMessage();
+  EXPECT_EQ(notice.Ctl<rt::Label>("Label2").Caption(), "Please Wait !");
+  ASSERT_TRUE(test::WaitUntil([&] {
+    rt::DoEvents();
+    return notice.IsLoaded() && notice.Ctl<rt::Label>("Label2").Caption() == "Shutdown Event Cancelled";
+  }, 5000));
+  EXPECT_EQ(notice.Ctl<rt::Label>("Label1").Caption(), "All Task's Cancelled And");
+  EXPECT_EQ(notice.Ctl<rt::Label>("Label1").FontSize(), 18);
+  EXPECT_TRUE(CancelTasks) << "the flag stays set until the notice has gone";
   ASSERT_TRUE(PumpUntilNoticeGone());
   EXPECT_FALSE(CancelTasks);
 }
