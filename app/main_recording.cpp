@@ -8,9 +8,7 @@
 #include "app.h"
 #include "os/recording_power.h"
 #include "path_text.h"
-#include "program.h"
-#include "startup.h"
-#include "tray_front_end.h"
+#include "program_start.h"
 
 namespace {
 
@@ -28,7 +26,5 @@ std::string PowerLogPath() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   static os::RecordingPower power(PowerLogPath());
   os::SeamSlot<os::Power>::installed = &power;
-  static tray::TrayFrontEnd frontEnd;
-  DozIzevodoz::SetFrontEnd(&frontEnd);
-  return rt::RunProgram(instance, {"Tarnwick", &DozIzevodoz::Main, "DozIzevodoz"});
+  return StartTarnwick(instance);
 }

@@ -46,6 +46,8 @@ class FrontEnd {
   // The task editor has saved the task file: frmMain.lstGroups holds these descriptions (no item
   // data), and optGroup is enabled when there is any.
   virtual void RefillTaskChooser(const std::vector<std::string>& descriptions) = 0;
+  // True while the notice of a cancelled task run is on screen; it ends the cancel itself.
+  virtual bool CancelNoticeShown() { return false; }
 };
 
 FrontEnd& frontEnd();

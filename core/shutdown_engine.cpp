@@ -134,6 +134,11 @@ void StartShutdownProcess() {
   g_engineRunning = true;
   rt::ScopeExit done([] { g_engineRunning = false; });
 
+  // A cancel whose notice is gone is over; a flag it left behind must not swallow this request.
+  Quietly([] {
+    if (CancelTasks && !frontEnd().CancelNoticeShown()) CancelTasks = false;
+  });
+
   const PendingAction action{ActionCode, ActionName, ForceShutdown};
   std::string runTasks;
   Quietly([&] { runTasks = ReadRunTasks(); });
@@ -143,8 +148,10 @@ void StartShutdownProcess() {
   if (!CancelTasks) CarryOut(action);
 
   // A command-line process has nothing left to do, and a window the engine loaded (the chooser)
-  // must not keep it alive.
-  if (CommandLineMode) Quietly([] { rt::Forms::UnloadAll(); });
+  // must not keep it alive. After a cancel the notice runs to its end and then unloads them.
+  bool noticeShown = false;
+  Quietly([&] { noticeShown = frontEnd().CancelNoticeShown(); });
+  if (CommandLineMode && !noticeShown) Quietly([] { rt::Forms::UnloadAll(); });
 }
 
 void StopProgramManager() {

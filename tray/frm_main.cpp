@@ -1,47 +1,219 @@
 #include "frm_main.h"
 
+#include "app.h"
+#include "error_report.h"
+#include "mod_registry.h"
+#include "os/shell.h"
+#include "path_text.h"
+#include "platform_utils.h"
+#include "power_capabilities.h"
+#include "settings_keys.h"
+#include "shared_state.h"
+#include "task_store.h"
+#include "text_compare.h"
+
 namespace tray {
+namespace {
+
+using rt::ControlKind;
+
+TaskEditorOpener g_taskEditorOpener = nullptr;
+
+// The table's order is the z-order: btnClose comes after the frame, so it lies over Picture2.
+constexpr rt::ControlDesign kControls[] = {
+    {.name = "lblWelcome", .kind = ControlKind::Label, .left = 120, .top = 120, .width = 4455, .height = 375,
+     .caption = "List of tasks to be run at shutddown", .font = {"Arial", 12, true}, .transparent = true},
+    {.name = "fraGroups", .kind = ControlKind::Frame, .left = 120, .top = 480, .width = 4095, .height = 3255,
+     .toolTip = "Programs to be run before Shutdown"},
+    {.name = "Picture2", .kind = ControlKind::PictureBox, .container = "fraGroups", .left = 120, .top = 240,
+     .width = 3855, .height = 2895, .border = false},
+    {.name = "optNone", .kind = ControlKind::OptionButton, .container = "Picture2", .left = 120, .top = 120,
+     .width = 1815, .height = 255, .caption = "Do Not Run",
+     .toolTip = "Do not run any tasks before shutting down, powering off, etc.", .tabIndex = 0, .value = 1},
+    {.name = "optGroup", .kind = ControlKind::OptionButton, .container = "Picture2", .left = 120, .top = 480,
+     .width = 2175, .height = 255, .caption = "Run Tasks",
+     .toolTip = "Run all Tasks in Selected Group, immediately before shutting down, powering off, etc.",
+     .tabIndex = 1},
+    {.name = "lstGroups", .kind = ControlKind::ListBox, .container = "Picture2", .left = 0, .top = 840,
+     .width = 3855, .height = 1230, .toolTip = "Available Task Groups.", .enabled = false, .tabIndex = 2,
+     .sorted = true, .multiSelect = true},
+    {.name = "lblTaskCnt", .kind = ControlKind::Label, .container = "Picture2", .left = 360, .top = 2160,
+     .width = 2775, .height = 255, .caption = "0 Tasks in List", .enabled = false, .transparent = true},
+    {.name = "btnManage", .kind = ControlKind::CommandButton, .container = "Picture2", .left = 2160, .top = 2520,
+     .width = 1575, .height = 375, .caption = "Add/Edit Tasks", .toolTip = "Add/Change/Delete Task Groups.",
+     .tabIndex = 3},
+    {.name = "Image1", .kind = ControlKind::Image, .container = "Picture2", .left = 2760, .top = 120,
+     .width = 480, .height = 480},
+    {.name = "List1", .kind = ControlKind::ListBox, .container = "Picture2", .left = 1200, .top = 240,
+     .width = 1215, .height = 645, .visible = false},
+    {.name = "btnClose", .kind = ControlKind::CommandButton, .left = 240, .top = 3240, .width = 1575,
+     .height = 375, .caption = "Close", .toolTip = "Close this form", .tabIndex = 4},
+};
+
+void WriteRunTasks(const char* value) {
+  modRegistry::fWriteValue(DozIzevodoz::kSettingsTop, DozIzevodoz::kSettingsKey, "RunTasks", "S", value);
+}
+
+// The Desc of the first task in array order that is not deleted and has one.
+std::string FirstTaskDesc() {
+  for (const DozIzevodoz::TaskRecord& task : DozIzevodoz::Tasks)
+    if (task.ID >= 0 && !task.Desc.empty()) return task.Desc;
+  return {};
+}
+
+// The load skips a failing step without a message.
+template <class Body>
+void Quietly(Body&& body) noexcept {
+  try {
+    body();
+  } catch (...) {
+  }
+}
+
+}  // namespace
 
 FrmMain& frmMain() {
   static FrmMain form;
   return form;
 }
 
+void SetTaskEditorOpener(TaskEditorOpener opener) { g_taskEditorOpener = opener; }
+
 rt::FormSettings FrmMain::Settings() const {
   rt::FormSettings s;
   s.caption = "Moxbel Tarnwick";
+  s.clientWidth = 4350;
+  s.clientHeight = 3765;
+  s.border = rt::FormBorder::FixedSingle;
+  s.minButton = s.maxButton = false;
+  s.startPosition = rt::StartPosition::CenterScreen;
+  s.controls = kControls;
   return s;
 }
 
 void FrmMain::Form_Load() {
-  list1_ = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_NOINTEGRALHEIGHT, 80, 16, 81, 43, hWnd(), nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+  Quietly([&] { Ctl<rt::CommandButton>("btnClose").SetFontName("Arial"); });
+  Quietly([] { DozIzevodoz::EnableOptions(); });
+  Quietly([] { DozIzevodoz::LoadTasks(); });
+  std::string runTasks;
+  Quietly([&] {
+    modRegistry::fReadValue(DozIzevodoz::kSettingsTop, DozIzevodoz::kSettingsKey, "RunTasks", "S", "", runTasks);
+  });
+  Quietly([&] { DispGroups(runTasks == "Yes" ? FirstTaskDesc() : std::string()); });
+  Quietly([&] { DozIzevodoz::RemoveCloseMenu(*this); });
 }
 
-HWND FrmMain::List1() {
-  Load();
-  return list1_;
+void FrmMain::SetListEnabled(bool enabled) {
+  lstGroups().SetEnabled(enabled);
+  Ctl<rt::Label>("lblTaskCnt").SetEnabled(enabled);
 }
 
-void FrmMain::List1Clear() { SendMessageA(List1(), LB_RESETCONTENT, 0, 0); }
-
-void FrmMain::List1AddItem(const std::string& text) {
-  SendMessageA(List1(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+void FrmMain::ShowEditedTasks(const std::vector<std::string>& descriptions) {
+  rt::Trap("frmMain", "btnDone_Click", [&] {
+    rt::ListBox& list = lstGroups();
+    list.Clear();
+    for (const std::string& desc : descriptions) list.AddItem(desc);
+    Ctl<rt::OptionButton>("optGroup").SetEnabled(list.ListCount() > 0);
+  });
 }
 
-int FrmMain::List1ListCount() {
-  LRESULT count = SendMessageA(List1(), LB_GETCOUNT, 0, 0);
-  return count < 0 ? 0 : static_cast<int>(count);
+void FrmMain::DispGroups(const std::string& desc) {
+  rt::Trap("frmMain", "DispGroups", [&] {
+    rt::ListBox& list = lstGroups();
+    list.Clear();
+    for (const DozIzevodoz::TaskRecord& task : DozIzevodoz::Tasks) {
+      if (task.ID < 0) continue;
+      list.SetItemData(list.AddItem(task.Desc), task.ID);
+    }
+    auto& optGroup = Ctl<rt::OptionButton>("optGroup");
+    auto& optNone = Ctl<rt::OptionButton>("optNone");
+    const int count = list.ListCount();
+    if (!desc.empty() && count > 0) {
+      int found = -1;
+      for (int i = 0; i < count && found < 0; ++i)
+        if (rt::TextEquals(list.List(i), desc)) found = i;
+      if (found >= 0) {
+        optGroup.SetValue(true);
+        list.SetListIndex(found);
+      } else {
+        list.SetListIndex(0);
+      }
+    } else {
+      optNone.SetValue(true);
+    }
+    if (count > 0) {
+      optGroup.SetEnabled(true);
+      SetListEnabled(optGroup.Value());
+      if (optGroup.Value() && list.ListIndex() < 0) list.SetListIndex(0);
+    } else {
+      optGroup.SetEnabled(false);
+      SetListEnabled(false);
+    }
+  });
 }
 
-std::string FrmMain::List1Item(int index) {
-  HWND list = List1();
-  LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
-  if (length < 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
+void FrmMain::optGroup_Click() {
+  rt::ListBox& list = lstGroups();
+  if (list.ListCount() == 0) {
+    Ctl<rt::OptionButton>("optGroup").SetEnabled(false);
+    SetListEnabled(false);
+    WriteRunTasks("No");
+    return;
+  }
+  SetListEnabled(true);
+  if (list.ListIndex() < 0) list.SetListIndex(0);
+  Ctl<rt::Label>("lblTaskCnt").SetCaption(std::to_string(list.ListCount()) + " Tasks in List");
+  WriteRunTasks("Yes");
 }
+
+void FrmMain::optNone_Click() {
+  WriteRunTasks("No");
+  SetListEnabled(false);
+}
+
+void FrmMain::lstGroups_Click() {
+  rt::ListBox& list = lstGroups();
+  auto& label = Ctl<rt::Label>("lblTaskCnt");
+  const int current = list.ListIndex();
+  if (current < 0) {
+    label.SetCaption("");
+    return;
+  }
+  list.SetSelected(current, true);
+  // The list holds tasks: its count is what the label tells, whatever item is current.
+  label.SetCaption(std::to_string(list.ListCount()) + " Tasks in List");
+}
+
+void FrmMain::btnManage_Click() {
+  Hide();
+  if (g_taskEditorOpener) g_taskEditorOpener();
+  else Show();
+}
+
+void FrmMain::Image1_Click() {
+  os::ShellExecuteRequest request;
+  request.owner = hWnd();
+  request.verb = "Open";
+  request.file = rt::JoinPath(rt::App().Path, "Tarnwick.chm");
+  request.showCommand = SW_SHOWMAXIMIZED;
+  os::shell().Execute(request);
+}
+
+void FrmMain::Control_Click(rt::Control& sender) {
+  if (sender.Is("optGroup")) optGroup_Click();
+  else if (sender.Is("optNone")) optNone_Click();
+  else if (sender.Is("lstGroups")) lstGroups_Click();
+  else if (sender.Is("btnManage")) btnManage_Click();
+  else if (sender.Is("btnClose")) Unload();
+  else if (sender.Is("Image1")) Image1_Click();
+}
+
+void FrmMain::List1Clear() { Ctl<rt::ListBox>("List1").Clear(); }
+
+void FrmMain::List1AddItem(const std::string& text) { Ctl<rt::ListBox>("List1").AddItem(text); }
+
+int FrmMain::List1ListCount() { return Ctl<rt::ListBox>("List1").ListCount(); }
+
+std::string FrmMain::List1Item(int index) { return Ctl<rt::ListBox>("List1").List(index); }
 
 }  // namespace tray

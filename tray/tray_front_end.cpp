@@ -1,5 +1,6 @@
 #include "tray_front_end.h"
 
+#include "frm_cancel_message.h"
 #include "frm_main.h"
 #include "frm_prog.h"
 #include "pending_forms.h"
@@ -33,9 +34,10 @@ HWND TrayFrontEnd::LoadProgressWindow() {
 }
 
 void TrayFrontEnd::RunTasksInProgressWindow(const DozIzevodoz::TaskRun& run) {
-  frmProg().LoadRun(run);
+  frmProg().LoadTaskIDs(run);
+  frmProg().ReloadRows(run);
   frmProg().Show();
-  frmProg().RunTasks();
+  frmProg().RunAll();
 }
 
 void TrayFrontEnd::UnloadProgressWindow() { frmProg().Unload(); }
@@ -43,16 +45,17 @@ void TrayFrontEnd::UnloadProgressWindow() { frmProg().Unload(); }
 void TrayFrontEnd::CancelTaskRun() {
   // A cancel key pressed after the run has ended must not load the window again.
   if (!frmProg().IsLoaded()) return;
-  frmProg().Hide();
-  frmProg().Unload();
+  frmProg().CancelAll();
 }
+
+bool TrayFrontEnd::CancelNoticeShown() { return frmCancelMessage().IsLoaded(); }
 
 void TrayFrontEnd::UnloadTrayCountdown() { Form1().Unload(); }
 
 void TrayFrontEnd::ShowTaskChooser() { frmMain().Show(); }
 
 void TrayFrontEnd::RefillTaskChooser(const std::vector<std::string>& descriptions) {
-  // frmMain has no lstGroups or optGroup yet: the chooser's list is filled here once it has.
+  frmMain().ShowEditedTasks(descriptions);
 }
 
 }  // namespace tray

@@ -20,6 +20,7 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   void UnloadTrayCountdown() override;
   void ShowTaskChooser() override;
   void RefillTaskChooser(const std::vector<std::string>& descriptions) override;
+  bool CancelNoticeShown() override;
 };
 
 }  // namespace tray

@@ -1,0 +1,167 @@
+// The task-run chooser over the real task file, the real registry and real controls.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "../support/registry_fixture.h"
+#include "../support/tasks.h"
+#include "app.h"
+#include "form.h"
+#include "frm_main.h"
+#include "os/recording_shell.h"
+#include "path_text.h"
+#include "shared_state.h"
+#include "task_store.h"
+
+using namespace DozIzevodoz;
+
+namespace {
+
+const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
+
+class Chooser : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rt::InitApp(GetModuleHandleA(nullptr), "Tarnwick");
+    ResetSharedState();
+    test::DeleteKeyTree(kSettings);
+    DeleteFileA(TaskFilePath().c_str());
+  }
+  void TearDown() override {
+    rt::Forms::UnloadAll();
+    rt::SetQuitting(false);
+    test::DeleteKeyTree(kSettings);
+    DeleteFileA(TaskFilePath().c_str());
+    ResetSharedState();
+    tray::SetTaskEditorOpener(nullptr);
+  }
+  // The task file the chooser's load reads.
+  void TaskFile(std::vector<TaskRecord> tasks) {
+    Tasks = std::move(tasks);
+    TaskCount = static_cast<int32_t>(Tasks.size());
+    ASSERT_TRUE(SaveTasks());
+    Tasks.clear();
+    TaskCount = 0;
+  }
+  tray::FrmMain& form() { return tray::frmMain(); }
+  rt::ListBox& list() { return form().Ctl<rt::ListBox>("lstGroups"); }
+  rt::OptionButton& option(const char* name) { return form().Ctl<rt::OptionButton>(name); }
+  std::string label() { return form().Ctl<rt::Label>("lblTaskCnt").Caption(); }
+  std::optional<std::string> runTasks() { return test::ReadText(kSettings, "RunTasks"); }
+};
+
+TEST_F(Chooser, TheLoadShowsTheTasksAndTheStoredChoice) {
+  struct Case {
+    const char* what;
+    const char* stored;  // nullptr: no value
+    std::vector<TaskRecord> tasks;
+    bool runSelected, runEnabled, listEnabled;
+    std::string current;  // text of the current item
+  };
+  const std::vector<TaskRecord> three = {test::Task(3, "Zeta", "Shut"), test::Task(1, "alpha", "Shut"),
+                                         test::Task(2, "Mid", "Boot")};
+  const Case cases[] = {
+      {"no tasks, Yes", "Yes", {}, false, false, false, ""},
+      {"tasks, Yes: the first task of the file is current", "Yes", three, true, true, true, "Zeta"},
+      {"tasks, No", "No", three, false, true, false, ""},
+      {"tasks, no value", nullptr, three, false, true, false, ""},
+  };
+  for (const Case& c : cases) {
+    test::DeleteKeyTree(kSettings);
+    if (c.stored) test::SetText(kSettings, "RunTasks", c.stored);
+    TaskFile(c.tasks);
+    form().Load();
+    EXPECT_EQ(option("optGroup").Value(), c.runSelected) << c.what;
+    EXPECT_EQ(option("optNone").Value(), !c.runSelected) << c.what;
+    EXPECT_EQ(option("optGroup").Enabled(), c.runEnabled) << c.what;
+    EXPECT_EQ(list().Enabled(), c.listEnabled) << c.what;
+    EXPECT_EQ(list().ListCount(), static_cast<int>(c.tasks.size())) << c.what;
+    if (!c.current.empty()) EXPECT_EQ(list().List(list().ListIndex()), c.current) << c.what;
+    // Nothing is written unless "Run Tasks" was selected (optNone was selected already).
+    EXPECT_EQ(runTasks(), c.stored ? std::optional<std::string>(c.stored) : std::nullopt) << c.what;
+    form().Unload();
+  }
+}
+
+TEST_F(Chooser, ItemsAreSortedAndCarryTheirTaskIds) {
+  TaskFile({test::Task(3, "Zeta", "Shut"), test::Task(1, "alpha", "Shut"), test::Task(2, "Mid", "Boot")});
+  form().Load();
+  ASSERT_EQ(list().ListCount(), 3);
+  EXPECT_EQ(list().List(0), "alpha");
+  EXPECT_EQ(list().ItemData(0), 1);
+  EXPECT_EQ(list().List(2), "Zeta");
+  EXPECT_EQ(list().ItemData(2), 3);
+}
+
+TEST_F(Chooser, DispGroupsSelectsByDescriptionIgnoringCaseAndSkipsDeletedTasks) {
+  form().Load();
+  Tasks = {test::Task(1, "ab", ""), test::Task(2, "AB", ""), test::Task(-1, "gone", "")};
+  TaskCount = 3;
+  form().DispGroups("aB");
+  EXPECT_EQ(list().ListCount(), 2);
+  EXPECT_TRUE(option("optGroup").Value());
+  EXPECT_EQ(list().ListIndex(), 0);  // the first of the two in list order
+  EXPECT_EQ(runTasks(), "Yes");
+
+  // Not found: item 0 is current and the options stay.
+  option("optNone").SetValue(true);
+  form().DispGroups("nothing like it");
+  EXPECT_TRUE(option("optNone").Value());
+  EXPECT_EQ(list().ListIndex(), 0);
+
+  // Only deleted tasks: nothing to choose.
+  Tasks = {test::Task(-1, "gone", "")};
+  TaskCount = 1;
+  form().DispGroups("gone");
+  EXPECT_EQ(list().ListCount(), 0);
+  EXPECT_TRUE(option("optNone").Value());
+  EXPECT_FALSE(option("optGroup").Enabled());
+  EXPECT_FALSE(list().Enabled());
+}
+
+TEST_F(Chooser, TheOptionsStoreTheChoiceAndTheLabelCountsTheList) {
+  TaskFile({test::Task(1, "One", "Shut"), test::Task(2, "Two", "Shut"), test::Task(3, "Three", "Shut")});
+  form().Load();
+  SendMessageA(option("optGroup").hWnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(label(), "3 Tasks in List");
+  EXPECT_EQ(runTasks(), "Yes");
+  EXPECT_TRUE(list().Enabled());
+  // A click on any item keeps the count of the list (no group is looked up by a task's ID).
+  list().SetListIndex(1);
+  EXPECT_EQ(label(), "3 Tasks in List");
+  SendMessageA(option("optNone").hWnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(runTasks(), "No");
+  EXPECT_FALSE(list().Enabled());
+}
+
+void OpenEditor() { tray::frmMain().SetCaption("editor opened"); }
+
+TEST_F(Chooser, AddEditTasksGoesToTheEditorAndHelpOpensTheHelpFile) {
+  form().Show();
+  auto& manage = form().Ctl<rt::CommandButton>("btnManage");
+  manage.Click();
+  EXPECT_TRUE(form().Visible()) << "without an editor the chooser must stay";
+  tray::SetTaskEditorOpener(&OpenEditor);
+  manage.Click();
+  EXPECT_FALSE(form().Visible());
+  EXPECT_EQ(form().Caption(), "editor opened");
+
+  os::RecordingShell shell;
+  os::Install<os::Shell> installed{&shell};
+  form().Show();
+  POINT inside{};
+  RECT r = form().Ctl<rt::Image>("Image1").PixelRect();
+  HWND surface = form().Ctl<rt::Image>("Image1").SurfaceWindow();
+  inside = {r.left + 4, r.top + 4};
+  SendMessageA(surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inside.x, inside.y));
+  SendMessageA(surface, WM_LBUTTONUP, 0, MAKELPARAM(inside.x, inside.y));
+  ASSERT_EQ(shell.requests.size(), 1u);
+  EXPECT_EQ(shell.requests[0].verb, "Open");
+  EXPECT_EQ(shell.requests[0].file, rt::JoinPath(rt::App().Path, "Tarnwick.chm"));
+  EXPECT_EQ(shell.requests[0].showCommand, SW_SHOWMAXIMIZED);
+
+  form().Ctl<rt::CommandButton>("btnClose").Click();
+  EXPECT_FALSE(form().IsLoaded());
+}
+
+}  // namespace

@@ -1,0 +1,239 @@
+// The task run as the program does it: the engine, the progress window, the real program runner
+// with the tests' task program, the cancel notice; only the power call is recorded.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "../support/file_text.h"
+#include "../support/process_driver.h"
+#include "../support/registry_fixture.h"
+#include "app.h"
+#include "form.h"
+#include "frm_cancel_message.h"
+#include "frm_prog.h"
+#include "message_loop.h"
+#include "os/recording_power.h"
+#include "os/scripted_message_boxes.h"
+#include "shared_state.h"
+#include "shutdown_engine.h"
+#include "tray_front_end.h"
+
+using namespace DozIzevodoz;
+
+namespace {
+
+const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
+const std::string kHelper = test::WindowsPathOf(TARNWICK_TASK_HELPER_EXE);
+using Lines = std::vector<std::string>;
+
+// What the progress window shows, sampled from a timer while the runner pumps messages.
+struct Sampler {
+  static inline Lines seen;
+  static inline std::function<void(const std::string&)> onSample;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    tray::FrmProg& prog = tray::frmProg();
+    if (!prog.IsLoaded()) return;
+    auto& rows = prog.Ctl<rt::ListView>("lvTasks");
+    std::string state = prog.Ctl<rt::Label>("lblGroup").Caption() + ":";
+    for (int r = 1; r <= rows.RowCount(); ++r) state += " " + rows.Cell(r, 1) + "|" + rows.Cell(r, 2);
+    if (seen.empty() || seen.back() != state) seen.push_back(state);
+    if (onSample) onSample(state);
+  }
+};
+
+class TaskRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rt::InitApp(GetModuleHandleA(nullptr), "Tarnwick");
+    ResetSharedState();
+    SetFrontEnd(&frontEnd);
+    test::DeleteKeyTree(kSettings);
+    test::SetText(kSettings, "RunTasks", "Yes");
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    log_ = std::string(temp) + "tarnwick-tasks-" + std::to_string(GetCurrentProcessId()) + ".log";
+    DeleteFileA(log_.c_str());
+    Sampler::seen.clear();
+    Sampler::onSample = nullptr;
+    timer_ = SetTimer(nullptr, 0, 40, &Sampler::Tick);
+  }
+  void TearDown() override {
+    KillTimer(nullptr, timer_);
+    rt::Forms::UnloadAll();
+    rt::SetQuitting(false);
+    SetFrontEnd(nullptr);
+    test::DeleteKeyTree(kSettings);
+    ResetSharedState();
+    DeleteFileA(log_.c_str());
+  }
+  TaskRecord HelperTask(int32_t id, const std::string& name, int sleepMs, const std::string& actions = "Shut") {
+    TaskRecord t;
+    t.ID = id;
+    t.Desc = name;
+    t.Prog = kHelper;
+    t.Args = "name=" + name + " log=" + log_ + " sleep=" + std::to_string(sleepMs);
+    t.Actions = actions;
+    return t;
+  }
+  void UseTasks(std::vector<TaskRecord> tasks) {
+    Tasks = std::move(tasks);
+    TaskCount = static_cast<int32_t>(Tasks.size());
+  }
+  void RequestShutDown() {
+    ActionCode = kShutDownCode;
+    ActionName = "Shut";
+    StartShutdownProcess();
+  }
+  std::string Log() const { return test::ReadFileText(log_); }
+  // Lets the cancel notice run its course.
+  bool PumpUntilNoticeGone() {
+    return test::WaitUntil([] {
+      rt::DoEvents();
+      return !tray::frmCancelMessage().IsLoaded();
+    }, 8000);
+  }
+
+  tray::TrayFrontEnd frontEnd;
+  os::RecordingPower power;
+  os::ScriptedMessageBoxes boxes;
+  os::Install<os::Power> powerInstalled{&power};
+  os::Install<os::MessageBoxes> boxesInstalled{&boxes};
+  std::string log_;
+  UINT_PTR timer_ = 0;
+};
+
+TEST_F(TaskRun, TiedTasksRunInTurnEachWaitedForThenTheActionFollows) {
+  UseTasks({HelperTask(1, "one", 400), HelperTask(2, "other", 0, "Boot"), HelperTask(3, "two", 400),
+            HelperTask(4, "three", 400)});
+  RequestShutDown();
+  EXPECT_EQ(Log(), "one start\none end\ntwo start\ntwo end\nthree start\nthree end\n");
+  ASSERT_EQ(power.calls.size(), 1u);
+  EXPECT_EQ(os::Describe(power.calls[0]), "ExitWindowsEx 1");
+  const Lines expected = {
+      "one: Running ...|one Waiting.....|two Waiting.....|three",
+      "two: Finished|one Running ...|two Waiting.....|three",
+      "three: Finished|one Finished|two Running ...|three",
+  };
+  Lines running;
+  for (const std::string& s : Sampler::seen)
+    if (s.find("Running") != std::string::npos) running.push_back(s);
+  EXPECT_EQ(running, expected);
+  EXPECT_FALSE(tray::frmProg().IsLoaded());
+}
+
+TEST_F(TaskRun, EachListedTaskRunsOnceAndASingleTaskEndsFinished) {
+  // Two records with one ID (a hand-edited file) are two tasks, each run once.
+  UseTasks({HelperTask(5, "first", 100), HelperTask(5, "second", 100)});
+  RequestShutDown();
+  EXPECT_EQ(Log(), "first start\nfirst end\nsecond start\nsecond end\n");
+
+  DeleteFileA(log_.c_str());
+  UseTasks({HelperTask(1, "alone", 300)});
+  DozIzevodoz::TaskRun run;
+  run.tasks = Tasks;
+  run.idList = "1";
+  run.nameList = "alone";
+  run.actionName = "Shut";
+  tray::frmProg().LoadTaskIDs(run);
+  EXPECT_EQ(tray::frmProg().Ctl<rt::ListView>("lvTasks").Cell(1, 1), "Waiting ...");
+  tray::frmProg().ReloadRows(run);
+  tray::frmProg().RunAll();
+  EXPECT_EQ(tray::frmProg().Ctl<rt::ListView>("lvTasks").Cell(1, 1), "Finished");
+  EXPECT_EQ(tray::frmProg().Ctl<rt::Label>("lblGroup").Caption(), "alone");
+}
+
+TEST_F(TaskRun, AListWhoseNamesMatchNoTaskIsRefused) {
+  DozIzevodoz::TaskRun run;
+  run.tasks = {HelperTask(1, "real", 0)};
+  run.nameList = "ghost";
+  EXPECT_FALSE(tray::frmProg().ReloadRows(run));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, "Invalid Task List:\r\nghost");
+  EXPECT_EQ(boxes.shown[0].title, rt::App().FileDescription);
+}
+
+// Cancels while the second task runs: by the button, and by the cancel key's message.
+TEST_F(TaskRun, ACancelDuringTheSecondTaskEndsItStartsNoMoreAndTheNoticeComesAndGoes) {
+  struct Case { const char* how; bool byKey; };
+  for (const Case c : {Case{"button", false}, Case{"cancel key", true}}) {
+    DeleteFileA(log_.c_str());
+    power.calls.clear();
+    UseTasks({HelperTask(1, "one", 100), HelperTask(2, "two", 20000), HelperTask(3, "three", 100)});
+    Sampler::onSample = [&](const std::string&) {
+      if (Log().find("two start") == std::string::npos) return;
+      Sampler::onSample = nullptr;
+      HWND prog = tray::frmProg().hWnd();
+      if (c.byKey) PostMessageA(prog, WM_HOTKEY, 11, MAKELPARAM(MOD_ALT | MOD_CONTROL, VK_SPACE));
+      else PostMessageA(tray::frmProg().Ctl<rt::CommandButton>("Command1").hWnd(), BM_CLICK, 0, 0);
+    };
+    auto begin = std::chrono::steady_clock::now();
+    RequestShutDown();
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(10)) << c.how;
+    EXPECT_EQ(Log(), "one start\none end\ntwo start\n") << c.how;
+    EXPECT_TRUE(power.calls.empty()) << c.how;
+    EXPECT_FALSE(tray::frmProg().IsLoaded()) << c.how;
+    ASSERT_TRUE(tray::frmCancelMessage().IsLoaded()) << c.how;
+    EXPECT_TRUE(tray::frmCancelMessage().Visible()) << c.how;
+    EXPECT_TRUE(CancelTasks) << c.how;
+
+    ASSERT_TRUE(PumpUntilNoticeGone()) << c.how;
+    EXPECT_FALSE(CancelTasks) << c.how;
+    EXPECT_FALSE(CancelKeyRegistered) << c.how;
+
+    // The next request runs again.
+    DeleteFileA(log_.c_str());
+    UseTasks({HelperTask(1, "again", 50)});
+    RequestShutDown();
+    EXPECT_EQ(Log(), "again start\nagain end\n") << c.how;
+    EXPECT_EQ(power.calls.size(), 1u) << c.how;
+  }
+}
+
+TEST_F(TaskRun, TheNoticeGoesAlsoWhenTheCancelKeyWasNotRegistered) {
+  // Another window holds CTRL+ALT+SPACE, so the run goes on without the key.
+  HWND holder = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(RegisterHotKey(holder, 11, MOD_ALT | MOD_CONTROL, VK_SPACE));
+  UseTasks({HelperTask(1, "one", 20000), HelperTask(2, "two", 100)});
+  Sampler::onSample = [&](const std::string&) {
+    if (Log().find("one start") == std::string::npos) return;
+    Sampler::onSample = nullptr;
+    PostMessageA(tray::frmProg().Ctl<rt::CommandButton>("Command1").hWnd(), BM_CLICK, 0, 0);
+  };
+  RequestShutDown();
+  UnregisterHotKey(holder, 11);
+  DestroyWindow(holder);
+  EXPECT_FALSE(CancelKeyRegistered);
+  EXPECT_EQ(Log(), "one start\n");
+  EXPECT_TRUE(power.calls.empty());
+  // The closing text shows before the notice goes.
+  auto& notice = tray::frmCancelMessage();
+  EXPECT_EQ(notice.Ctl<rt::Label>("Label2").Caption(), "Please Wait !");
+  ASSERT_TRUE(test::WaitUntil([&] {
+    rt::DoEvents();
+    return notice.IsLoaded() && notice.Ctl<rt::Label>("Label2").Caption() == "Shutdown Event Cancelled";
+  }, 5000));
+  EXPECT_EQ(notice.Ctl<rt::Label>("Label1").Caption(), "All Task's Cancelled And");
+  EXPECT_EQ(notice.Ctl<rt::Label>("Label1").FontSize(), 18);
+  EXPECT_TRUE(CancelTasks) << "the flag stays set until the notice has gone";
+  ASSERT_TRUE(PumpUntilNoticeGone());
+  EXPECT_FALSE(CancelTasks);
+}
+
+TEST_F(TaskRun, ACommandLineProcessKeepsItsWindowsUntilTheNoticeHasEnded) {
+  CommandLineMode = true;
+  UseTasks({HelperTask(1, "one", 20000)});
+  Sampler::onSample = [&](const std::string&) {
+    if (Log().find("one start") == std::string::npos) return;
+    Sampler::onSample = nullptr;
+    tray::frmProg().CancelAll();
+  };
+  RequestShutDown();
+  EXPECT_TRUE(tray::frmCancelMessage().IsLoaded());
+  ASSERT_TRUE(PumpUntilNoticeGone());
+  EXPECT_EQ(rt::Forms::Count(), 0u);
+  EXPECT_TRUE(power.calls.empty());
+}
+
+}  // namespace
