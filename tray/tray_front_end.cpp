@@ -1,5 +1,7 @@
 #include "tray_front_end.h"
 
+#include "form1.h"
+#include "form2.h"
 #include "frm_main.h"
 #include "frm_prog.h"
 #include "pending_forms.h"
@@ -15,10 +17,10 @@ HWND TrayFrontEnd::TrayFormWindow() { return frmBase().hWnd(); }
 void TrayFrontEnd::ShowOptionsDialog() { frmOption().Show(); }
 
 void TrayFrontEnd::SetCountdownCaption(bool commandLineWindow, const std::string& caption) {
-  (commandLineWindow ? Form2() : Form1()).Load();
+  (commandLineWindow ? Form2() : Form1()).SetActionCaption(caption);
 }
 
-void TrayFrontEnd::SetCommandLineCountdownSeconds(const std::string& seconds) { Form2().Load(); }
+void TrayFrontEnd::SetCommandLineCountdownSeconds(const std::string& seconds) { Form2().SetSeconds(seconds); }
 
 void TrayFrontEnd::ListTasksToRun(const DozIzevodoz::TaskRun& run) {
   frmMain().Hide();
@@ -48,5 +50,16 @@ void TrayFrontEnd::CancelTaskRun() {
 }
 
 void TrayFrontEnd::UnloadTrayCountdown() { Form1().Unload(); }
+
+void TrayFrontEnd::ShowTrayIcon() { frmBase().Load(); }
+
+void TrayFrontEnd::HideTrayCountdown() { Form1().Hide(); }
+
+void TrayFrontEnd::CancelCountdown(bool commandLineWindow) { (commandLineWindow ? Form2() : Form1()).Cancel(); }
+
+// The cancel notice is issue-5's frmCancelMessage; until it exists there is nothing to end.
+void TrayFrontEnd::ShowCancelCompleted() {}
+
+void TrayFrontEnd::UnloadCancelMessage() {}
 
 }  // namespace tray

@@ -18,6 +18,11 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   void UnloadProgressWindow() override;
   void CancelTaskRun() override;
   void UnloadTrayCountdown() override;
+  void ShowTrayIcon() override;
+  void HideTrayCountdown() override;
+  void CancelCountdown(bool commandLineWindow) override;
+  void ShowCancelCompleted() override;
+  void UnloadCancelMessage() override;
 };
 
 }  // namespace tray

@@ -53,6 +53,11 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
     progress.Unload();
   }
   void UnloadTrayCountdown() override { calls.push_back("Form1.Unload"); }
+  void ShowTrayIcon() override { calls.push_back("ShowTrayIcon"); }
+  void HideTrayCountdown() override { calls.push_back("Form1.Hide"); }
+  void CancelCountdown(bool commandLine) override { calls.push_back(commandLine ? "Form2.Cancel" : "Form1.Cancel"); }
+  void ShowCancelCompleted() override { calls.push_back("frmCancelMessage.Completed"); }
+  void UnloadCancelMessage() override { calls.push_back("frmCancelMessage.Unload"); }
 
   std::vector<std::string> calls;
   std::vector<std::string> started;              // the tasks the progress window started
