@@ -1,5 +1,7 @@
 #include "action_requests.h"
 
+#include <windows.h>
+
 #include <span>
 
 #include "front_end.h"
@@ -13,8 +15,8 @@
 namespace DozIzevodoz {
 namespace {
 
-std::function<DWORD()>& WaitClock() {
-  static std::function<DWORD()> clock;
+std::function<uint32_t()>& WaitClock() {
+  static std::function<uint32_t()> clock;
   return clock;
 }
 
@@ -65,6 +67,6 @@ void WaitFor2(int32_t seconds) {
   CancelTasks = false;
 }
 
-void SetWaitClock(std::function<DWORD()> clock) { WaitClock() = std::move(clock); }
+void SetWaitClock(std::function<uint32_t()> clock) { WaitClock() = std::move(clock); }
 
 }  // namespace DozIzevodoz

@@ -1,7 +1,5 @@
 #pragma once
 // Arming the countdown windows for the pending action, and the waits of a cancel.
-#include <windows.h>
-
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -24,6 +22,6 @@ void WaitFor(int32_t seconds);
 void WaitFor2(int32_t seconds);
 
 // The milliseconds clock the waits read (GetTickCount unless a test replaces it; nullptr puts it back).
-void SetWaitClock(std::function<DWORD()> clock);
+void SetWaitClock(std::function<uint32_t()> clock);
 
 }  // namespace DozIzevodoz
