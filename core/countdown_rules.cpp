@@ -35,6 +35,14 @@ bool IsWholeNumberIn(const std::string& text, long low, long high) {
   return value >= low;
 }
 
+// Bands past the top left edge have turned inside out; a fill routine that puts the corners
+// back in order would paint them over the brighter bands, so they are left out.
+void AddFill(std::vector<GradientBand>& fills, GradientBand band) {
+  if (band.top < 0) band.top = 0;
+  if (band.left < 0) band.left = 0;
+  if (band.left < band.right && band.top < band.bottom) fills.push_back(band);
+}
+
 }  // namespace
 
 std::string CountdownSeconds(const std::string& timeOut) {
@@ -84,13 +92,13 @@ std::vector<GradientBand> GradientBands(int bands, int width, int height, const 
     const int bandW = static_cast<int>(rt::RoundHalfEven(static_cast<double>(width) / bands));
     for (int band = 0, level = 0; band < bands; ++band, level += step) {
       uint32_t c = static_cast<uint32_t>(level & 0xFF) << shift;
-      fills.push_back({0, bottom - bandH, right, bottom, c});
-      fills.push_back({right - bandW, 0, right, bottom, c});
+      AddFill(fills, {0, bottom - bandH, right, bottom, c});
+      AddFill(fills, {right - bandW, 0, right, bottom, c});
       bottom -= bandH;
       right -= bandW;
     }
   }
-  fills.push_back({0, 0, right, bottom, 0});
+  AddFill(fills, {0, 0, right, bottom, 0});
   return fills;
 }
 

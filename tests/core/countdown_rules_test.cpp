@@ -89,6 +89,14 @@ TEST(Gradient, LShapedBandsBrighterTowardsTheTopLeft) {
   EXPECT_EQ(PixelAfter(fills, 2, 2) & 0x00FFFF, 0u);  // blue only
   for (int x = 0; x < 420; ++x)
     for (int y = 0; y < 139; ++y) ASSERT_NE(PixelAfter(fills, x, y), 0xFFFFFFFFu) << x << "," << y;
+  // Bands that lie outside the window are not filled at all (a fill that orders the corners of
+  // an inside-out rectangle would paint them over the image).
+  for (const GradientBand& b : fills) {
+    EXPECT_LT(b.left, b.right);
+    EXPECT_LT(b.top, b.bottom);
+    EXPECT_GE(b.left, 0);
+    EXPECT_GE(b.top, 0);
+  }
 
   // Red and green bands hold the same levels in their own channel; 32 bands step by 8 to 248.
   EXPECT_EQ(PixelAfter(GradientBands(256, 420, 139, "Red"), 2, 2), 136u);
