@@ -50,6 +50,7 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   bool Started() const { return process_ != nullptr; }
+  DWORD Id() const { return id_; }
   bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
   bool WaitForExit(int milliseconds = 15000) const {
     return process_ && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
