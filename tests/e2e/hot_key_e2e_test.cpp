@@ -50,6 +50,51 @@ BOOL CALLBACK FindVisibleWindow(HWND hwnd, LPARAM p) {
   return FALSE;
 }
 
+// The client area of a window as the screen shows it, RGB by rows.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<std::uint8_t> rgb;
+  int At(int x, int y, int channel) const { return rgb[(static_cast<size_t>(y) * width + x) * 3 + channel]; }
+};
+
+Picture Capture(HWND window) {
+  Picture p;
+  RECT r;
+  GetClientRect(window, &r);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  p.width = r.right;
+  p.height = r.bottom;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 24, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  BitBlt(dc, 0, 0, p.width, p.height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const int stride = (p.width * 3 + 3) & ~3;
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) {
+      const auto* px = static_cast<const std::uint8_t*>(bits) + y * stride + x * 3;
+      p.rgb.insert(p.rgb.end(), {px[2], px[1], px[0]});
+    }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return p;
+}
+
+// Light text in the strip of the "Before ..." line (right of the version label, below the caption).
+bool ShowsBeforeLine(const Picture& p) {
+  for (int y = 116; y < p.height - 2; ++y)
+    for (int x = 200; x < p.width - 4; ++x)
+      if (p.At(x, y, 0) > 200 && p.At(x, y, 1) > 200) return true;
+  return false;
+}
+
 bool EnterIsFree() {
   HWND probe = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   bool free = RegisterHotKey(probe, 1, 0, VK_RETURN) != FALSE;
@@ -123,28 +168,19 @@ TEST_F(HotKeyRoad, ShutDownKeyCountsDownAndActs) {
   EXPECT_FALSE(EnterIsFree());
 
   // The picture of the countdown, kept for a person to look at, and its blue bands checked.
-  RECT r;
-  GetClientRect(countdown, &r);
-  POINT origin{0, 0};
-  ClientToScreen(countdown, &origin);
-  const int width = r.right, height = r.bottom;
-  HDC screen = GetDC(nullptr);
-  std::vector<std::uint8_t> rgb;
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) {
-      COLORREF c = GetPixel(screen, origin.x + x, origin.y + y);
-      rgb.insert(rgb.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
-    }
-  ReleaseDC(nullptr, screen);
+  Picture picture = Capture(countdown);
   CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
-  EXPECT_TRUE(test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/countdown-blue.png"), width, height, rgb));
-  auto blue = [&](int x, int y) { return rgb[(static_cast<size_t>(y) * width + x) * 3 + 2]; };
-  auto redGreen = [&](int x, int y) { return rgb[(static_cast<size_t>(y) * width + x) * 3] + rgb[(static_cast<size_t>(y) * width + x) * 3 + 1]; };
+  EXPECT_TRUE(test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/countdown-blue.png"), picture.width,
+                             picture.height, picture.rgb));
+  const int width = picture.width, height = picture.height;
+  auto blue = [&](int x, int y) { return picture.At(x, y, 2); };
+  auto redGreen = [&](int x, int y) { return picture.At(x, y, 0) + picture.At(x, y, 1); };
   EXPECT_NEAR(blue(2, 2), 136, 4);
   EXPECT_EQ(redGreen(2, 2), 0);
   EXPECT_EQ(blue(width - 1, height / 2), 0);  // band 0 on the right edge
   EXPECT_EQ(blue(width / 2, height - 1), 0);  // and at the bottom
   EXPECT_GT(blue(2, 2), blue(300, 0));        // brighter towards the top left
+  EXPECT_FALSE(ShowsBeforeLine(picture));     // no tasks: no "Before ..." line
 
   EXPECT_TRUE(test::WaitUntil([&] { return !Log().empty(); }, 10000));
   EXPECT_EQ(Log(), "ExitWindowsEx 1\n");
@@ -171,6 +207,30 @@ TEST_F(HotKeyRoad, EnterCancelsTheCountAndIsFreeAfterwards) {
   Sleep(4000);  // past the moment the action would have come
   EXPECT_EQ(Log(), "");
   EXPECT_TRUE(program.Running());
+}
+
+TEST_F(HotKeyRoad, TasksTiedToTheActionAreAnnouncedAndTheCallStillFollows) {
+  const std::string tasks = kExe.substr(0, kExe.find_last_of('\\')) + "\\Tasks.txt";
+  {
+    std::ofstream f(tasks, std::ios::binary);
+    f << "1\tBackup\tC:\\none.exe\t\t\t1\tBoot\r\n\r\n";
+  }
+  test::SetText(kSettings, "RunTasks", "Yes");
+  test::Program program(kExe, "");
+  ASSERT_TRUE(program.Started());
+  ASSERT_TRUE(Ready(program));
+  Pump();
+  PressKeys({VK_CONTROL, VK_MENU, 'R'});
+  HWND countdown = WaitForCountdown(program);
+  ASSERT_TRUE(countdown);
+  Picture picture = Capture(countdown);
+  CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
+  test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/countdown-run-tasks.png"), picture.width, picture.height,
+                 picture.rgb);
+  EXPECT_TRUE(ShowsBeforeLine(picture));
+  EXPECT_TRUE(test::WaitUntil([&] { return !Log().empty(); }, 15000));
+  EXPECT_EQ(Log(), "ExitWindowsEx 2\n");
+  DeleteFileA(tasks.c_str());
 }
 
 }  // namespace
