@@ -57,7 +57,7 @@ void TrayFrontEnd::HideTrayCountdown() { Form1().Hide(); }
 
 void TrayFrontEnd::CancelCountdown(bool commandLineWindow) { (commandLineWindow ? Form2() : Form1()).Cancel(); }
 
-// The cancel notice is issue-5's frmCancelMessage; until it exists there is nothing to end.
+// The cancel notice has no window of its own yet: there is nothing to relabel or to end.
 void TrayFrontEnd::ShowCancelCompleted() {}
 
 void TrayFrontEnd::UnloadCancelMessage() {}
