@@ -58,6 +58,10 @@ struct Picture {
 };
 
 Picture Capture(HWND window) {
+  // Above whatever else is on the display, and painted, before the picture is taken.
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Sleep(200);
   Picture p;
   RECT r;
   GetClientRect(window, &r);
