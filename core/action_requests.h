@@ -1,6 +1,7 @@
 #pragma once
-// Arming the countdown windows for the pending action.
+// Arming the countdown windows for the pending action, and the waits of a cancel.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace DozIzevodoz {
@@ -8,8 +9,19 @@ namespace DozIzevodoz {
 // The countdown caption of an action: from the code, else from the name ("" when neither fits).
 std::string ActionCaption(int32_t actionCode, const std::string& actionName);
 
-// Prepares the tray countdown Form1 / the command-line countdown Form2 for the pending action.
+// Prepares the tray countdown Form1 / the command-line countdown Form2 for the pending action:
+// "Run Tasks" when RunTasks is "Yes" and a task is tied to it, else the action's caption. The
+// first touch loads the window and starts its count; a repeat request only rewrites the caption.
 void CheckForm1Label2();
 void CheckForm1Label3();
+
+// Waits until the given whole seconds have ticked, keeping the windows answering, then ends the
+// cancel notice.
+void WaitFor(int32_t seconds);
+// Waits, then shows the notice's closing lines for two seconds; the task cancel is over after it.
+void WaitFor2(int32_t seconds);
+
+// The milliseconds clock the waits read (GetTickCount unless a test replaces it; nullptr puts it back).
+void SetWaitClock(std::function<uint32_t()> clock);
 
 }  // namespace DozIzevodoz

@@ -48,6 +48,15 @@ class FrontEnd {
   virtual void RefillTaskChooser(const std::vector<std::string>& descriptions) = 0;
   // True while the notice of a cancelled task run is on screen; it ends the cancel itself.
   virtual bool CancelNoticeShown() { return false; }
+  // The hot keys' errands. The tray icon back (loads the main tray form, which adds its icon).
+  virtual void ShowTrayIcon() = 0;
+  // Form1 hidden when it is loaded (it keeps counting).
+  virtual void HideTrayCountdown() = 0;
+  // The count of Form2 (command line) or Form1 stopped and the window unloaded, when it is loaded.
+  virtual void CancelCountdown(bool commandLineWindow) = 0;
+  // The cancel notice frmCancelMessage: its closing lines, and its end.
+  virtual void ShowCancelCompleted() = 0;
+  virtual void UnloadCancelMessage() = 0;
 };
 
 FrontEnd& frontEnd();

@@ -1,45 +1,98 @@
 #include "vb_hot_key.h"
 
+#include "action_requests.h"
 #include "error_report.h"
+#include "form.h"
+#include "frm_vb_hot_key.h"
 #include "front_end.h"
 #include "message_loop.h"
+#include "mod_registry.h"
+#include "msg_box.h"
+#include "settings_keys.h"
 #include "shared_state.h"
+#include "subclass.h"
 
 namespace vbHotKey {
 namespace {
 
-constexpr char kPreviousProcedure[] = "Tarnwick.PreviousWindowProcedure";
-constexpr uint8_t kCancelTasksId = 11;
+using namespace DozIzevodoz;
 
-WNDPROC PreviousOf(HWND window) { return reinterpret_cast<WNDPROC>(GetPropA(window, kPreviousProcedure)); }
+void Request(int32_t code, const char* name) {
+  ActionCode = code;
+  ActionName = name;
+  CheckForm1Label2();
+}
+
+void RequestWhenSupported(bool supported, int32_t code, const char* name, const char* notSupported) {
+  if (supported) {
+    Request(code, name);
+  } else {
+    rt::MsgBox(notSupported, MB_OK | MB_ICONINFORMATION, kInfoTitle4);
+  }
+}
+
+void ShowIconAgain() {
+  modRegistry::fWriteValue(kSettingsTop, kSettingsKey, "NoIcon", "S", "No");
+  modRegistry::fDeleteValue(kSettingsTop, kHotKeysKey, "6");
+  frontEnd().ShowTrayIcon();
+}
+
+void ExitProgram() {
+  frontEnd().HideTrayCountdown();
+  frmvbHotKey().Unload();
+  Sleep(100);
+  int answer = rt::MsgBox("This Will Shutdown The Moxbel Tarnwick Plus Program!", MB_OKCANCEL | MB_ICONINFORMATION,
+                          kInfoTitle4);
+  if (answer == IDOK) {
+    rt::Forms::UnloadAll();
+    return;
+  }
+  frmvbHotKey().Load();
+  frontEnd().UnloadTrayCountdown();
+}
 
 }  // namespace
 
-bool IsHooked(HWND window) { return PreviousOf(window) != nullptr; }
+bool IsHooked(HWND window) { return rt::PreviousWindowProc(window, &CallbackMsgs) != nullptr; }
 
 void HookWindow(HWND window) {
-  if (!window || IsHooked(window)) return;
-  LONG_PTR previous = GetWindowLongPtrA(window, GWLP_WNDPROC);
-  if (!previous || !SetPropA(window, kPreviousProcedure, reinterpret_cast<HANDLE>(previous))) return;
-  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CallbackMsgs));
+  if (window) rt::InstallSubclass(window, &CallbackMsgs);
 }
 
 LRESULT CALLBACK CallbackMsgs(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC previous = PreviousOf(window);
   if (message == WM_HOTKEY) {
     rt::Trap("vbHotKey", "DoFunctions", [&] { DoFunctions(static_cast<uint8_t>(wParam)); });
     return 1;
   }
-  if (message == WM_NCDESTROY) RemovePropA(window, kPreviousProcedure);
-  if (!previous) return DefWindowProcA(window, message, wParam, lParam);
-  return CallWindowProcA(previous, window, message, wParam, lParam);
+  return rt::CallPreviousWindowProc(&CallbackMsgs, window, message, wParam, lParam);
 }
 
 void DoFunctions(uint8_t id) {
   rt::DoEvents();
-  if (id == kCancelTasksId) {
-    DozIzevodoz::CancelTasks = true;
-    DozIzevodoz::frontEnd().CancelTaskRun();
+  switch (id) {
+    case 0: Request(kShutDownCode, "Shut"); break;
+    case 1: Request(kRebootCode, "Boot"); break;
+    case 3: Request(kLogOffCode, "Log"); break;
+    case 2:
+      RequestWhenSupported(PowerOffSupported, kPowerOffCode, "Pwr", "PowerOff Is Not Supported On This System");
+      break;
+    case 4:
+      RequestWhenSupported(HibernateSupported, kHibernateCode, "Hib", "Hibernate Is Not Supported On This System");
+      break;
+    case 5:
+      RequestWhenSupported(SuspendSupported, kSuspendCode, "Sus", "Suspend Is Not Supported On This System");
+      break;
+    case 6: ShowIconAgain(); break;
+    case 7: ExitProgram(); break;
+    case 8: frontEnd().ShowOptionsDialog(); break;
+    // The countdown and the task run are cancelled only when they are there: a stray key must
+    // not load a window that arms itself for a stale action.
+    case 9: frontEnd().CancelCountdown(CommandLineMode); break;
+    case 11:
+      CancelTasks = true;
+      frontEnd().CancelTaskRun();
+      break;
+    default: break;
   }
 }
 

@@ -11,8 +11,6 @@ class HiddenForm : public rt::Form {
 };
 
 HiddenForm& frmBase();
-HiddenForm& Form1();
-HiddenForm& Form2();
 HiddenForm& frmOption();
 
 }  // namespace tray

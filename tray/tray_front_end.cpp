@@ -1,6 +1,8 @@
 #include "tray_front_end.h"
 
 #include "frm_cancel_message.h"
+#include "form1.h"
+#include "form2.h"
 #include "frm_main.h"
 #include "frm_prog.h"
 #include "pending_forms.h"
@@ -16,10 +18,10 @@ HWND TrayFrontEnd::TrayFormWindow() { return frmBase().hWnd(); }
 void TrayFrontEnd::ShowOptionsDialog() { frmOption().Show(); }
 
 void TrayFrontEnd::SetCountdownCaption(bool commandLineWindow, const std::string& caption) {
-  (commandLineWindow ? Form2() : Form1()).Load();
+  (commandLineWindow ? Form2() : Form1()).SetActionCaption(caption);
 }
 
-void TrayFrontEnd::SetCommandLineCountdownSeconds(const std::string& seconds) { Form2().Load(); }
+void TrayFrontEnd::SetCommandLineCountdownSeconds(const std::string& seconds) { Form2().SetSeconds(seconds); }
 
 void TrayFrontEnd::ListTasksToRun(const DozIzevodoz::TaskRun& run) {
   frmMain().Hide();
@@ -57,5 +59,17 @@ void TrayFrontEnd::ShowTaskChooser() { frmMain().Show(); }
 void TrayFrontEnd::RefillTaskChooser(const std::vector<std::string>& descriptions) {
   frmMain().ShowEditedTasks(descriptions);
 }
+
+void TrayFrontEnd::ShowTrayIcon() { frmBase().Load(); }
+
+void TrayFrontEnd::HideTrayCountdown() { Form1().Hide(); }
+
+void TrayFrontEnd::CancelCountdown(bool commandLineWindow) { (commandLineWindow ? Form2() : Form1()).Cancel(); }
+
+void TrayFrontEnd::ShowCancelCompleted() {
+  if (frmCancelMessage().IsLoaded()) frmCancelMessage().ShowClosingText();
+}
+
+void TrayFrontEnd::UnloadCancelMessage() { frmCancelMessage().Unload(); }
 
 }  // namespace tray

@@ -21,6 +21,11 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   void ShowTaskChooser() override;
   void RefillTaskChooser(const std::vector<std::string>& descriptions) override;
   bool CancelNoticeShown() override;
+  void ShowTrayIcon() override;
+  void HideTrayCountdown() override;
+  void CancelCountdown(bool commandLineWindow) override;
+  void ShowCancelCompleted() override;
+  void UnloadCancelMessage() override;
 };
 
 }  // namespace tray

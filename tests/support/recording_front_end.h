@@ -59,6 +59,11 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
     for (const auto& d : descriptions) names += (names.empty() ? "" : ",") + d;
     calls.push_back("frmMain.lstGroups=" + names);
   }
+  void ShowTrayIcon() override { calls.push_back("ShowTrayIcon"); }
+  void HideTrayCountdown() override { calls.push_back("Form1.Hide"); }
+  void CancelCountdown(bool commandLine) override { calls.push_back(commandLine ? "Form2.Cancel" : "Form1.Cancel"); }
+  void ShowCancelCompleted() override { calls.push_back("frmCancelMessage.Completed"); }
+  void UnloadCancelMessage() override { calls.push_back("frmCancelMessage.Unload"); }
 
   std::vector<std::string> calls;
   std::vector<std::string> started;              // the tasks the progress window started

@@ -1,0 +1,240 @@
+// The main road of the hot-key-only program: a CTRL+ALT key pressed on the keyboard (injected as
+// input from this process, the way a key press enters Wine) reaches the hidden hot-key window,
+// the countdown shows and, at zero, the recording build logs the power call.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "../support/png_file.h"
+#include "../support/process_driver.h"
+#include "../support/registry_fixture.h"
+
+namespace {
+
+const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
+const std::string kHotKeys = "Software\\Moxbel Software\\TarnwickHotKeys";
+const std::string kExe = test::WindowsPathOf(TARNWICK_RECORDING_EXE);
+
+void PressKeys(std::vector<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD vk : keys) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    inputs.push_back(in);
+  }
+  for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = *it;
+    in.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(in);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+struct VisibleSearch {
+  DWORD pid;
+  HWND found;
+};
+BOOL CALLBACK FindVisibleWindow(HWND hwnd, LPARAM p) {
+  auto* s = reinterpret_cast<VisibleSearch*>(p);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != s->pid || !IsWindowVisible(hwnd)) return TRUE;
+  s->found = hwnd;
+  return FALSE;
+}
+
+// The client area of a window as the screen shows it, RGB by rows.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<std::uint8_t> rgb;
+  int At(int x, int y, int channel) const { return rgb[(static_cast<size_t>(y) * width + x) * 3 + channel]; }
+};
+
+Picture Capture(HWND window) {
+  // Above whatever else is on the display, and painted, before the picture is taken.
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Sleep(200);
+  Picture p;
+  RECT r;
+  GetClientRect(window, &r);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  p.width = r.right;
+  p.height = r.bottom;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 24, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  BitBlt(dc, 0, 0, p.width, p.height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const int stride = (p.width * 3 + 3) & ~3;
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) {
+      const auto* px = static_cast<const std::uint8_t*>(bits) + y * stride + x * 3;
+      p.rgb.insert(p.rgb.end(), {px[2], px[1], px[0]});
+    }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return p;
+}
+
+// Light text in the strip of the "Before ..." line (right of the version label, below the caption).
+bool ShowsBeforeLine(const Picture& p) {
+  for (int y = 116; y < p.height - 2; ++y)
+    for (int x = 200; x < p.width - 4; ++x)
+      if (p.At(x, y, 0) > 200 && p.At(x, y, 1) > 200) return true;
+  return false;
+}
+
+bool EnterIsFree() {
+  HWND probe = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  bool free = RegisterHotKey(probe, 1, 0, VK_RETURN) != FALSE;
+  if (free) UnregisterHotKey(probe, 1);
+  DestroyWindow(probe);
+  return free;
+}
+
+class HotKeyRoad : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::DeleteKeyTree(kSettings);
+    test::DeleteKeyTree(kHotKeys);
+    test::SetText(kSettings, "NoIcon", "Yes");
+    test::SetText(kSettings, "FirstRun", "No");
+    test::SetText(kSettings, "RunTasks", "No");
+    test::SetText(kSettings, "TimeOut", "3");
+    test::SetText(kHotKeys, "0", "VK_S");
+    test::SetText(kHotKeys, "1", "VK_R");
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    log_ = std::string(temp) + "tarnwick-hotkey-power-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    DeleteFileA(log_.c_str());
+    SetEnvironmentVariableA("TARNWICK_POWER_LOG", log_.c_str());
+    // Key input enters Wine through a window that has the focus.
+    focus_ = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "focus", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                             nullptr, nullptr);
+    SetForegroundWindow(focus_);
+  }
+  void TearDown() override {
+    DestroyWindow(focus_);
+    SetEnvironmentVariableA("TARNWICK_POWER_LOG", nullptr);
+    DeleteFileA(log_.c_str());
+    test::DeleteKeyTree(kSettings);
+    test::DeleteKeyTree(kHotKeys);
+  }
+  std::string Log() const {
+    std::ifstream f(log_);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+  }
+  HWND WaitForCountdown(const test::Program& program) {
+    VisibleSearch search{program.ProcessId(), nullptr};
+    test::WaitUntil([&] {
+      search.found = nullptr;
+      EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+      return search.found != nullptr;
+    }, 10000);
+    return search.found;
+  }
+  void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  }
+  // The program is up once its hidden hot-key window exists.
+  bool Ready(const test::Program& program) { return program.WaitForWindow("", "VHotKeys") != nullptr; }
+
+  std::string log_;
+  HWND focus_ = nullptr;
+};
+
+TEST_F(HotKeyRoad, ShutDownKeyCountsDownAndActs) {
+  test::Program program(kExe, "");
+  ASSERT_TRUE(program.Started());
+  ASSERT_TRUE(Ready(program));
+  Pump();
+  PressKeys({VK_CONTROL, VK_MENU, 'S'});
+  HWND countdown = WaitForCountdown(program);
+  ASSERT_TRUE(countdown) << "no countdown after CTRL+ALT+S";
+  EXPECT_FALSE(EnterIsFree());
+
+  // The picture of the countdown, kept for a person to look at, and its blue bands checked.
+  Picture picture = Capture(countdown);
+  CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
+  EXPECT_TRUE(test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/countdown-blue.png"), picture.width,
+                             picture.height, picture.rgb));
+  const int width = picture.width, height = picture.height;
+  auto blue = [&](int x, int y) { return picture.At(x, y, 2); };
+  auto redGreen = [&](int x, int y) { return picture.At(x, y, 0) + picture.At(x, y, 1); };
+  EXPECT_NEAR(blue(2, 2), 136, 4);
+  EXPECT_EQ(redGreen(2, 2), 0);
+  EXPECT_EQ(blue(width - 1, height / 2), 0);  // band 0 on the right edge
+  EXPECT_EQ(blue(width / 2, height - 1), 0);  // and at the bottom
+  EXPECT_GT(blue(2, 2), blue(300, 0));        // brighter towards the top left
+  EXPECT_FALSE(ShowsBeforeLine(picture));     // no tasks: no "Before ..." line
+
+  EXPECT_TRUE(test::WaitUntil([&] { return !Log().empty(); }, 10000));
+  EXPECT_EQ(Log(), "ExitWindowsEx 1\n");
+  EXPECT_TRUE(test::WaitUntil([] { return EnterIsFree(); }, 5000));
+  EXPECT_TRUE(program.Running()) << "the program lives on its hidden window";
+
+  // The reboot key, on the same running program.
+  PressKeys({VK_CONTROL, VK_MENU, 'R'});
+  EXPECT_TRUE(test::WaitUntil([&] { return Log() == "ExitWindowsEx 1\nExitWindowsEx 2\n"; }, 10000)) << Log();
+}
+
+TEST_F(HotKeyRoad, EnterCancelsTheCountAndIsFreeAfterwards) {
+  test::Program program(kExe, "");
+  ASSERT_TRUE(program.Started());
+  ASSERT_TRUE(Ready(program));
+  Pump();
+  PressKeys({VK_CONTROL, VK_MENU, 'S'});
+  HWND countdown = WaitForCountdown(program);
+  ASSERT_TRUE(countdown);
+  SetForegroundWindow(focus_);
+  PressKeys({VK_RETURN});
+  EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(countdown); }, 5000)) << "ENTER did not cancel";
+  EXPECT_TRUE(EnterIsFree());
+  Sleep(4000);  // past the moment the action would have come
+  EXPECT_EQ(Log(), "");
+  EXPECT_TRUE(program.Running());
+}
+
+TEST_F(HotKeyRoad, TasksTiedToTheActionAreAnnouncedAndTheCallStillFollows) {
+  const std::string tasks = kExe.substr(0, kExe.find_last_of('\\')) + "\\Tasks.txt";
+  {
+    std::ofstream f(tasks, std::ios::binary);
+    f << "1\tBackup\tC:\\none.exe\t\t\t1\tBoot\r\n\r\n";
+  }
+  test::SetText(kSettings, "RunTasks", "Yes");
+  test::Program program(kExe, "");
+  ASSERT_TRUE(program.Started());
+  ASSERT_TRUE(Ready(program));
+  Pump();
+  PressKeys({VK_CONTROL, VK_MENU, 'R'});
+  HWND countdown = WaitForCountdown(program);
+  ASSERT_TRUE(countdown);
+  Picture picture = Capture(countdown);
+  CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
+  test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/countdown-run-tasks.png"), picture.width, picture.height,
+                 picture.rgb);
+  EXPECT_TRUE(ShowsBeforeLine(picture));
+  EXPECT_TRUE(test::WaitUntil([&] { return !Log().empty(); }, 15000));
+  EXPECT_EQ(Log(), "ExitWindowsEx 2\n");
+  DeleteFileA(tasks.c_str());
+}
+
+}  // namespace

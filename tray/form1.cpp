@@ -1,0 +1,234 @@
+#include "form1.h"
+
+#include "app.h"
+#include "countdown_rules.h"
+#include "frm_vb_hot_key.h"
+#include "mod_registry.h"
+#include "msg_box.h"
+#include "scoped_win.h"
+#include "settings_keys.h"
+#include "shared_state.h"
+#include "shutdown_engine.h"
+#include "subclass.h"
+#include "vb_hot_key.h"
+
+namespace tray {
+namespace {
+
+using namespace DozIzevodoz;
+
+constexpr int kEnterId = 9;
+constexpr char kRunTasks[] = "Run Tasks";
+
+constexpr rt::ControlDesign CountdownLabel(const char* name, int left, int top, int width, int height,
+                                           const char* caption, rt::FontDesign font, rt::Alignment alignment,
+                                           bool autoSize, rt::OleColor colour = rt::kWhite, bool visible = true) {
+  rt::ControlDesign d;
+  d.name = name;
+  d.kind = rt::ControlKind::Label;
+  d.left = left, d.top = top, d.width = width, d.height = height;
+  d.caption = caption;
+  d.font = font;
+  d.foreColor = colour;
+  d.transparent = true;
+  d.border = false;
+  d.alignment = alignment;
+  d.autoSize = autoSize;
+  d.visible = visible;
+  return d;
+}
+
+constexpr rt::ControlDesign CountdownTimer(const char* name) {
+  rt::ControlDesign d;
+  d.name = name;
+  d.kind = rt::ControlKind::Timer;
+  d.interval = 500;
+  d.enabled = false;
+  return d;
+}
+
+constexpr rt::ControlDesign PyramidImage() {
+  rt::ControlDesign d;
+  d.name = "Image1";
+  d.kind = rt::ControlKind::Image;
+  d.left = 1320, d.top = 1200, d.width = 480, d.height = 480;
+  d.picture = {rt::PictureDesign::Kind::Icon, 1};
+  return d;
+}
+
+constexpr rt::FontDesign kArial36{"Arial", 36, true};
+
+// The two windows differ only in the place of the "Before ..." line.
+constexpr rt::ControlDesign kTrayControls[] = {
+    CountdownLabel("Label1", 120, 0, 6255, 975, "Windows Will Now!", {"Comic Sans MS", 32.25, true},
+                   rt::Alignment::Left, false),
+    CountdownLabel("Label2", 5760, 960, 195, 720, "", kArial36, rt::Alignment::Right, true),
+    CountdownLabel("Label3", 240, 720, 855, 735, "Label3", {}, rt::Alignment::Center, false),
+    CountdownLabel("Label4", 2040, 1680, 4215, 375, "Label4", {"Arial", 15.75, true}, rt::Alignment::Right, false,
+                   rt::SystemColor(COLOR_HIGHLIGHTTEXT), false),
+    CountdownLabel("Label5", 120, 1800, 525, 225, "Label5", {"Times New Roman", 9, true}, rt::Alignment::Left, true),
+    PyramidImage(),
+    CountdownTimer("Timer1"),
+    CountdownTimer("Timer2"),
+};
+constexpr rt::ControlDesign kCommandLineControls[] = {
+    kTrayControls[0], kTrayControls[1], kTrayControls[2],
+    CountdownLabel("Label4", 2280, 1680, 3975, 375, "Label4", {"Arial", 15.75, true}, rt::Alignment::Right, false,
+                   rt::SystemColor(COLOR_HIGHLIGHTTEXT), false),
+    kTrayControls[4], kTrayControls[5], kTrayControls[6], kTrayControls[7],
+};
+
+// The tray window measures the display once per process, the command-line window at every load.
+int& TrayWindowDepth() {
+  static int depth = 0;
+  return depth;
+}
+
+std::string ReadSetting(const char* name) {
+  std::string value;
+  modRegistry::fReadValue(kSettingsTop, kSettingsKey, name, "S", "", value);
+  return value;
+}
+
+}  // namespace
+
+CountdownForm& Form1() {
+  static CountdownForm form("Form1", CountdownForm::Variant::Tray);
+  return form;
+}
+
+rt::FormSettings CountdownForm::Settings() const {
+  rt::FormSettings s;
+  s.caption = "";
+  s.clientWidth = 6300;
+  s.clientHeight = 2085;
+  s.border = rt::FormBorder::FixedSingle;
+  s.controlBox = s.minButton = s.maxButton = false;
+  s.showInTaskbar = false;
+  s.startPosition = rt::StartPosition::CenterScreen;
+  s.icon = 1;
+  s.autoRedraw = true;
+  s.scaleMode = rt::ScaleMode::Pixels;
+  s.backColor = rt::kBlack;
+  s.foreColor = rt::kWhite;
+  s.font = {"Times New Roman", 36, true};
+  s.controls = variant_ == Variant::Tray ? std::span<const rt::ControlDesign>(kTrayControls)
+                                         : std::span<const rt::ControlDesign>(kCommandLineControls);
+  return s;
+}
+
+int CountdownForm::ColourDepth() const { return variant_ == Variant::Tray ? TrayWindowDepth() : depth_; }
+
+void CountdownForm::SetActionCaption(const std::string& caption) {
+  Label("Label2").SetCaption(caption);
+  if (IsLoaded()) ShowLabel4ForCaption();
+}
+
+void CountdownForm::SetSeconds(const std::string& seconds) { Label("Label3").SetCaption(CountdownSeconds(seconds)); }
+
+void CountdownForm::Form_Load() {
+  Hide();
+  rt::InstallSubclass(hWnd(), &vbHotKey::CallbackMsgs);
+  if (variant_ == Variant::Tray && HotKeyRegistered[kEnterId]) UnregisterHotKey(hWnd(), kEnterId);
+  HotKeyRegistered[kEnterId] = RegisterHotKey(hWnd(), kEnterId, 0, VK_RETURN) != FALSE;
+  if (variant_ == Variant::CommandLine) CommandLineMode = true;
+  if (!HotKeyRegistered[kEnterId]) rt::MsgBox(HotKeyFailureText("ENTER"), MB_OK | MB_ICONERROR, rt::App().Title);
+
+  const rt::AppObject& app = rt::App();
+  Label("Label5").SetCaption("Moxbel Tarnwick Plus v " + std::to_string(app.Major) + "." + std::to_string(app.Minor) +
+                             "." + std::to_string(app.Revision));
+  std::string message = ReadSetting("Message");
+  Label("Label1").SetCaption(message.empty() ? "Windows Will Now!" : message);
+  Label("Label3").SetCaption(CountdownSeconds(ReadSetting("TimeOut")));
+  double fontSize = CountdownFontSize(ReadSetting("Font"));
+  for (const char* name : {"Label1", "Label2", "Label3"}) Label(name).SetFontSize(fontSize);
+  FadeForm();
+  Timer("Timer1").SetEnabled(true);
+}
+
+void CountdownForm::FadeForm() {
+  std::string colour = ReadSetting("Color");
+  if (colour.empty()) colour = "Blue";
+  int& depth = variant_ == Variant::Tray ? TrayWindowDepth() : depth_;
+  if (variant_ == Variant::CommandLine) depth = 0;
+  if (depth == 0) {
+    HWND window = hWnd();
+    HDC screen = GetDC(window);
+    depth = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+    ReleaseDC(window, screen);
+  }
+  int bands = GradientBandCount(depth);
+  RECT client{};
+  GetClientRect(hWnd(), &client);
+  HDC dc = hDC();
+  for (const GradientBand& band : GradientBands(bands, client.right, client.bottom, colour)) {
+    RECT area{band.left, band.top, band.right, band.bottom};
+    rt::GdiObject<HBRUSH> brush(CreateSolidBrush(band.colour));
+    FillRect(dc, &area, brush.get());
+  }
+  Refresh();
+}
+
+// "Before ..." belongs to "Run Tasks" alone; a later plain request takes it away again.
+void CountdownForm::ShowLabel4ForCaption() {
+  rt::Label& label4 = Label("Label4");
+  std::string before = Label("Label2").Caption() == kRunTasks ? BeforeActionText(ActionName) : std::string();
+  if (!before.empty()) label4.SetCaption(before);
+  label4.SetVisible(!before.empty());
+}
+
+void CountdownForm::Timer_Timer(rt::Timer& sender) {
+  if (sender.Is("Timer2")) {
+    Timer("Timer2").SetEnabled(false);
+    Timer("Timer1").SetEnabled(true);
+    return;
+  }
+  CountOneSecond();
+}
+
+void CountdownForm::CountOneSecond() {
+  ShowLabel4ForCaption();
+  // Only the first show activates the window: later seconds must not take the focus again.
+  if (!Visible()) Show();
+  CountdownTick tick = NextCountdownTick(Label("Label3").Caption());
+  Label("Label3").SetCaption(tick.label);
+  if (!tick.fire) {
+    Timer("Timer1").SetEnabled(false);
+    Timer("Timer2").SetEnabled(true);
+    return;
+  }
+  Timer("Timer1").SetEnabled(false);
+  Timer("Timer2").SetEnabled(false);
+  Hide();
+  // The tasks the engine starts must get their ENTER key.
+  ReleaseEnter();
+  if (variant_ == Variant::Tray) TasksPending = false;
+  StartShutdownProcess();
+  Unload();
+}
+
+void CountdownForm::ReleaseEnter() {
+  if (HotKeyRegistered[kEnterId] && IsLoaded()) UnregisterHotKey(hWnd(), kEnterId);
+  HotKeyRegistered[kEnterId] = false;
+}
+
+void CountdownForm::Cancel() {
+  if (!IsLoaded()) return;
+  Hide();
+  Timer("Timer1").SetEnabled(false);
+  Timer("Timer2").SetEnabled(false);
+  Unload();
+}
+
+void CountdownForm::Form_Click() { Cancel(); }
+
+void CountdownForm::Form_Unload(int&) {
+  if (variant_ == Variant::CommandLine) {
+    UnregisterHotKey(hWnd(), kEnterId);
+    HotKeyRegistered[kEnterId] = false;
+  } else {
+    ReleaseEnter();
+  }
+}
+
+}  // namespace tray

@@ -1,0 +1,10 @@
+#include "form2.h"
+
+namespace tray {
+
+CountdownForm& Form2() {
+  static CountdownForm form("Form2", CountdownForm::Variant::CommandLine);
+  return form;
+}
+
+}  // namespace tray
