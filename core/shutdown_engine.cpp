@@ -29,14 +29,6 @@ constexpr DWORD kExitWindowsReason = 0xFFFFFFFF;
 
 bool g_engineRunning = false;
 
-// The engine skips a failing step without a message and goes on with the next one.
-template <class Body>
-void Quietly(Body&& body) noexcept {
-  try {
-    body();
-  } catch (...) {
-  }
-}
 
 std::string ReadRunTasks() {
   std::string value;
@@ -72,16 +64,16 @@ void RegisterCancelKey(HWND progressWindow) {
 void RunTasksFirst(const TaskRun& run) {
   // Nothing to run: no progress window, so CTRL+ALT+SPACE is not taken from other programs.
   if (run.tasks.empty()) return;
-  Quietly([&] { frontEnd().ListTasksToRun(run); });
+  rt::SkipOnError([&] { frontEnd().ListTasksToRun(run); });
   HWND progressWindow = nullptr;
-  Quietly([&] { progressWindow = frontEnd().LoadProgressWindow(); });
+  rt::SkipOnError([&] { progressWindow = frontEnd().LoadProgressWindow(); });
   if (progressWindow) {
-    Quietly([&] { vbHotKey::HookWindow(progressWindow); });
-    Quietly([&] { RegisterCancelKey(progressWindow); });
+    rt::SkipOnError([&] { vbHotKey::HookWindow(progressWindow); });
+    rt::SkipOnError([&] { RegisterCancelKey(progressWindow); });
   }
-  Quietly([&] { frontEnd().RunTasksInProgressWindow(run); });
-  Quietly([] { rt::DoEvents(); });
-  Quietly([] { frontEnd().UnloadProgressWindow(); });
+  rt::SkipOnError([&] { frontEnd().RunTasksInProgressWindow(run); });
+  rt::SkipOnError([] { rt::DoEvents(); });
+  rt::SkipOnError([] { frontEnd().UnloadProgressWindow(); });
 }
 
 void EndSession(const PendingAction& action) {
@@ -106,22 +98,22 @@ bool EnterPowerState(const PendingAction& action) {
 
 void TidyUpAfterResume() {
   if (CommandLineMode) return;
-  Quietly([] { frontEnd().UnloadTrayCountdown(); });
+  rt::SkipOnError([] { frontEnd().UnloadTrayCountdown(); });
   // Reloading registers the hot keys anew; a window that was not loaded stays so (hot keys off).
   FrmVbHotKey& hotKeys = frmvbHotKey();
-  if (hotKeys.IsLoaded() && hotKeys.Unload()) Quietly([&] { hotKeys.Load(); });
+  if (hotKeys.IsLoaded() && hotKeys.Unload()) rt::SkipOnError([&] { hotKeys.Load(); });
 }
 
 void CarryOut(const PendingAction& action) {
-  Quietly([] {
+  rt::SkipOnError([] {
     if (APIExists("advapi32", "AdjustTokenPrivileges")) AdjustToken();
   });
   if ((static_cast<uint32_t>(action.code) & kPowerStateMask) == 0) {
-    Quietly([&] { EndSession(action); });
+    rt::SkipOnError([&] { EndSession(action); });
     return;
   }
   bool resumed = false;
-  Quietly([&] { resumed = EnterPowerState(action); });
+  rt::SkipOnError([&] { resumed = EnterPowerState(action); });
   if (resumed) TidyUpAfterResume();
 }
 
@@ -135,13 +127,13 @@ void StartShutdownProcess() {
   rt::ScopeExit done([] { g_engineRunning = false; });
 
   // A cancel whose notice is gone is over; a flag it left behind must not swallow this request.
-  Quietly([] {
+  rt::SkipOnError([] {
     if (CancelTasks && !frontEnd().CancelNoticeShown()) CancelTasks = false;
   });
 
   const PendingAction action{ActionCode, ActionName, ForceShutdown};
   std::string runTasks;
-  Quietly([&] { runTasks = ReadRunTasks(); });
+  rt::SkipOnError([&] { runTasks = ReadRunTasks(); });
   const std::vector<TaskRecord> tasks = TaskSnapshot();
   if (runTasks == "Yes" && AnyTiedTo(tasks, action.name)) RunTasksFirst(PlanTaskRun(tasks, action));
 
@@ -150,8 +142,8 @@ void StartShutdownProcess() {
   // A command-line process has nothing left to do, and a window the engine loaded (the chooser)
   // must not keep it alive. After a cancel the notice runs to its end and then unloads them.
   bool noticeShown = false;
-  Quietly([&] { noticeShown = frontEnd().CancelNoticeShown(); });
-  if (CommandLineMode && !noticeShown) Quietly([] { rt::Forms::UnloadAll(); });
+  rt::SkipOnError([&] { noticeShown = frontEnd().CancelNoticeShown(); });
+  if (CommandLineMode && !noticeShown) rt::SkipOnError([] { rt::Forms::UnloadAll(); });
 }
 
 void StopProgramManager() {

@@ -39,4 +39,14 @@ void Trap(const char* object, const char* procedure, Body&& body) noexcept {
   }
 }
 
+// Runs body and swallows whatever it throws, without a message: for the procedures whose failing
+// steps are skipped silently.
+template <class Body>
+void SkipOnError(Body&& body) noexcept {
+  try {
+    body();
+  } catch (...) {
+  }
+}
+
 }  // namespace rt

@@ -61,14 +61,6 @@ std::string FirstTaskDesc() {
   return {};
 }
 
-// The load skips a failing step without a message.
-template <class Body>
-void Quietly(Body&& body) noexcept {
-  try {
-    body();
-  } catch (...) {
-  }
-}
 
 }  // namespace
 
@@ -92,15 +84,15 @@ rt::FormSettings FrmMain::Settings() const {
 }
 
 void FrmMain::Form_Load() {
-  Quietly([&] { Ctl<rt::CommandButton>("btnClose").SetFontName("Arial"); });
-  Quietly([] { DozIzevodoz::EnableOptions(); });
-  Quietly([] { DozIzevodoz::LoadTasks(); });
+  rt::SkipOnError([&] { Ctl<rt::CommandButton>("btnClose").SetFontName("Arial"); });
+  rt::SkipOnError([] { DozIzevodoz::EnableOptions(); });
+  rt::SkipOnError([] { DozIzevodoz::LoadTasks(); });
   std::string runTasks;
-  Quietly([&] {
+  rt::SkipOnError([&] {
     modRegistry::fReadValue(DozIzevodoz::kSettingsTop, DozIzevodoz::kSettingsKey, "RunTasks", "S", "", runTasks);
   });
-  Quietly([&] { DispGroups(runTasks == "Yes" ? FirstTaskDesc() : std::string()); });
-  Quietly([&] { DozIzevodoz::RemoveCloseMenu(*this); });
+  rt::SkipOnError([&] { DispGroups(runTasks == "Yes" ? FirstTaskDesc() : std::string()); });
+  rt::SkipOnError([&] { DozIzevodoz::RemoveCloseMenu(*this); });
 }
 
 void FrmMain::SetListEnabled(bool enabled) {
