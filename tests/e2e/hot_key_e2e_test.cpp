@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <vector>
 
+#include "../support/file_text.h"
 #include "../support/png_file.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
@@ -37,18 +37,6 @@ void PressKeys(std::vector<WORD> keys) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-struct VisibleSearch {
-  DWORD pid;
-  HWND found;
-};
-BOOL CALLBACK FindVisibleWindow(HWND hwnd, LPARAM p) {
-  auto* s = reinterpret_cast<VisibleSearch*>(p);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != s->pid || !IsWindowVisible(hwnd)) return TRUE;
-  s->found = hwnd;
-  return FALSE;
-}
 
 // The client area of a window as the screen shows it, RGB by rows.
 struct Picture {
@@ -135,20 +123,11 @@ class HotKeyRoad : public ::testing::Test {
     test::DeleteKeyTree(kSettings);
     test::DeleteKeyTree(kHotKeys);
   }
-  std::string Log() const {
-    std::ifstream f(log_);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-  }
+  std::string Log() const { return test::ReadFileText(log_); }
   HWND WaitForCountdown(const test::Program& program) {
-    VisibleSearch search{program.ProcessId(), nullptr};
-    test::WaitUntil([&] {
-      search.found = nullptr;
-      EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
-      return search.found != nullptr;
-    }, 10000);
-    return search.found;
+    HWND found = nullptr;
+    test::WaitUntil([&] { return (found = test::FindVisibleWindowOf(program.ProcessId())) != nullptr; }, 10000);
+    return found;
   }
   void Pump() {
     MSG msg;

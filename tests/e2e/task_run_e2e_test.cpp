@@ -17,30 +17,6 @@ const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
 const std::string kExe = test::WindowsPathOf(TARNWICK_RECORDING_EXE);
 const std::string kHelper = test::WindowsPathOf(TARNWICK_TASK_HELPER_EXE);
 
-std::string ReadFile(const std::string& path) { return test::ReadFileText(path); }
-
-struct ButtonSearch {
-  DWORD pid;
-  HWND button;
-};
-
-BOOL CALLBACK FindCancelButton(HWND window, LPARAM p) {
-  auto* search = reinterpret_cast<ButtonSearch*>(p);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid != search->pid || !IsWindowVisible(window)) return TRUE;
-  search->button = FindWindowExA(window, nullptr, "Button", "Cancel All Tasks");
-  return search->button ? FALSE : TRUE;
-}
-
-BOOL CALLBACK CountVisible(HWND window, LPARAM p) {
-  auto* search = reinterpret_cast<ButtonSearch*>(p);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid == search->pid && IsWindowVisible(window)) search->button = window;
-  return TRUE;
-}
-
 class TaskRunE2E : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -73,7 +49,7 @@ class TaskRunE2E : public ::testing::Test {
     test::DeleteKeyTree(kSettings);
   }
   bool WaitForMarker(const std::string& line) {
-    return test::WaitUntil([&] { return ReadFile(markers_).find(line) != std::string::npos; }, 20000);
+    return test::WaitUntil([&] { return test::ReadFileText(markers_).find(line) != std::string::npos; }, 20000);
   }
   // Cancels during the second task and checks what follows.
   void CancelDuringTwo(const std::function<void(DWORD pid)>& cancel) {
@@ -82,15 +58,12 @@ class TaskRunE2E : public ::testing::Test {
     ASSERT_TRUE(WaitForMarker("two start"));
     cancel(program.ProcessId());
     // The notice is on screen for a while, then the process ends by itself.
-    ButtonSearch visible{program.ProcessId(), nullptr};
-    test::WaitUntil([&] {
-      EnumWindows(&CountVisible, reinterpret_cast<LPARAM>(&visible));
-      return visible.button != nullptr;
-    }, 2000);
-    EXPECT_TRUE(visible.button) << "no cancel notice";
+    HWND notice = nullptr;
+    test::WaitUntil([&] { return (notice = test::FindVisibleWindowOf(program.ProcessId())) != nullptr; }, 2000);
+    EXPECT_TRUE(notice) << "no cancel notice";
     EXPECT_TRUE(program.WaitForExit(20000));
-    EXPECT_EQ(ReadFile(markers_), "one start\none end\ntwo start\n");
-    EXPECT_EQ(ReadFile(power_), "");
+    EXPECT_EQ(test::ReadFileText(markers_), "one start\none end\ntwo start\n");
+    EXPECT_EQ(test::ReadFileText(power_), "");
   }
 
   std::string power_, markers_, tasks_;
@@ -98,24 +71,22 @@ class TaskRunE2E : public ::testing::Test {
 
 TEST_F(TaskRunE2E, TheTasksRunInOrderThenTheShutDownIsCalled) {
   // Short tasks only.
-  std::string text = ReadFile(tasks_);
+  std::string text = test::ReadFileText(tasks_);
   text.replace(text.find("sleep=20000"), 11, "sleep=300");
   std::ofstream(tasks_, std::ios::binary) << text;
   test::Program program(kExe, "S");
   ASSERT_TRUE(program.Started());
   EXPECT_TRUE(program.WaitForExit(30000));
-  EXPECT_EQ(ReadFile(markers_), "one start\none end\ntwo start\ntwo end\nthree start\nthree end\n");
-  EXPECT_EQ(ReadFile(power_), "ExitWindowsEx 1\r\n");
+  EXPECT_EQ(test::ReadFileText(markers_), "one start\none end\ntwo start\ntwo end\nthree start\nthree end\n");
+  EXPECT_EQ(test::ReadFileText(power_), "ExitWindowsEx 1\r\n");
 }
 
 TEST_F(TaskRunE2E, TheCancelButtonEndsTheRunWithoutAPowerCall) {
   CancelDuringTwo([](DWORD pid) {
-    ButtonSearch search{pid, nullptr};
-    ASSERT_TRUE(test::WaitUntil([&] {
-      EnumWindows(&FindCancelButton, reinterpret_cast<LPARAM>(&search));
-      return search.button != nullptr;
-    }, 5000));
-    PostMessageA(search.button, BM_CLICK, 0, 0);
+    auto cancelButton = [](HWND window) { return FindWindowExA(window, nullptr, "Button", "Cancel All Tasks"); };
+    HWND button = nullptr;
+    ASSERT_TRUE(test::WaitUntil([&] { return (button = test::FindVisibleWindowOf(pid, cancelButton)) != nullptr; }, 5000));
+    PostMessageA(button, BM_CLICK, 0, 0);
   });
 }
 
@@ -132,12 +103,12 @@ TEST_F(TaskRunE2E, TheCancelKeyEndsTheRunWithoutAPowerCallAndTheNextRequestWorks
   });
   // A fresh request runs the tasks and the action again.
   DeleteFileA(markers_.c_str());
-  std::string text = ReadFile(tasks_);
+  std::string text = test::ReadFileText(tasks_);
   text.replace(text.find("sleep=20000"), 11, "sleep=300");
   std::ofstream(tasks_, std::ios::binary) << text;
   test::Program again(kExe, "S");
   EXPECT_TRUE(again.WaitForExit(30000));
-  EXPECT_EQ(ReadFile(power_), "ExitWindowsEx 1\r\n");
+  EXPECT_EQ(test::ReadFileText(power_), "ExitWindowsEx 1\r\n");
 }
 
 }  // namespace

@@ -27,6 +27,27 @@ inline bool WaitUntil(const std::function<bool()>& done, int milliseconds = 1500
   return done();
 }
 
+// The first visible top-level window of a process that `accept` takes (any, when it is empty).
+inline HWND FindVisibleWindowOf(DWORD pid, const std::function<HWND(HWND)>& accept = {}) {
+  struct Search {
+    DWORD pid;
+    const std::function<HWND(HWND)>* accept;
+    HWND found;
+  } search{pid, &accept, nullptr};
+  struct Callback {
+    static BOOL CALLBACK Visit(HWND hwnd, LPARAM p) {
+      auto* s = reinterpret_cast<Search*>(p);
+      DWORD owner = 0;
+      GetWindowThreadProcessId(hwnd, &owner);
+      if (owner != s->pid || !IsWindowVisible(hwnd)) return TRUE;
+      s->found = *s->accept ? (*s->accept)(hwnd) : hwnd;
+      return s->found ? FALSE : TRUE;
+    }
+  };
+  EnumWindows(&Callback::Visit, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 class Program {
  public:
   Program(const std::string& exe, const std::string& arguments) {
