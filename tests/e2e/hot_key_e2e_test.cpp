@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 #include <vector>
 
-#include "../support/file_text.h"
 #include "../support/png_file.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
@@ -123,7 +123,13 @@ class HotKeyRoad : public ::testing::Test {
     test::DeleteKeyTree(kSettings);
     test::DeleteKeyTree(kHotKeys);
   }
-  std::string Log() const { return test::ReadFileText(log_); }
+  // Read in text mode: the log's lines end in CR LF, the expected texts in LF.
+  std::string Log() const {
+    std::ifstream f(log_);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+  }
   HWND WaitForCountdown(const test::Program& program) {
     HWND found = nullptr;
     test::WaitUntil([&] { return (found = test::FindVisibleWindowOf(program.ProcessId())) != nullptr; }, 10000);
