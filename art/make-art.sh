@@ -16,3 +16,38 @@ for size in 16 32 48; do
   convert "$tmp/icon-256.png" -resize ${size}x${size} "$tmp/icon-$size.png"
 done
 convert "$tmp/icon-16.png" "$tmp/icon-32.png" "$tmp/icon-48.png" tarnwick.ico
+
+# The tray menu's 22 images: a rounded tile in its own colour with a white sign, at 16 and 32
+# pixels. The number in the file name is the image's number in the menu captions ("{img:I7}").
+mkdir -p menu
+menu_image() {  # number colour sign
+  convert -size 64x64 xc:none -fill "$2" -stroke '#00000060' -strokewidth 3 \
+    -draw 'roundrectangle 3,3 60,60 12,12' \
+    -fill white -stroke none -font DejaVu-Sans-Bold -pointsize 40 -gravity center -annotate +0+1 "$3" \
+    "$tmp/menu-$1.png"
+  convert "$tmp/menu-$1.png" -resize 16x16 "$tmp/menu-$1-16.png"
+  convert "$tmp/menu-$1.png" -resize 32x32 "$tmp/menu-$1-32.png"
+  convert "$tmp/menu-$1-16.png" "$tmp/menu-$1-32.png" "menu/menu-$(printf %02d "$1").ico"
+}
+menu_image 1 '#2f6fd0' 'i'    # about
+menu_image 2 '#198a8a' '?'    # help
+menu_image 3 '#c03030' 'P'    # power off
+menu_image 4 '#707070' '×'    # close the menu
+menu_image 5 '#e08a10' '!'    # force
+menu_image 6 '#b02020' 'S'    # shut down
+menu_image 7 '#7a3fb0' 'Z'    # suspend, start with Windows
+menu_image 8 '#3a3fa0' 'H'    # hibernate
+menu_image 9 '#50607a' 'O'    # options, hide the icon
+menu_image 10 '#2f8a3a' 'L'   # log off
+menu_image 11 '#909090' '·'   # spare
+menu_image 12 '#2f9a3a' '+'   # force on
+menu_image 13 '#c03030' '−'   # force off
+menu_image 14 '#2060c0' 'R'   # reboot
+menu_image 15 '#8a6a20' 'T'   # tasks
+menu_image 16 '#20808a' '→'   # shortcuts
+menu_image 17 '#c04080' 'C'   # colours
+menu_image 18 '#606020' 'K'   # hot keys
+menu_image 19 '#404040' 'A'   # text options
+menu_image 20 '#801818' 'X'   # exit
+menu_image 21 '#909090' '·'   # spare
+menu_image 22 '#1a7ad0' 'U'   # update

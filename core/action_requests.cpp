@@ -7,6 +7,7 @@
 #include "front_end.h"
 #include "message_loop.h"
 #include "mod_registry.h"
+#include "msg_box.h"
 #include "settings_keys.h"
 #include "shared_state.h"
 #include "shutdown_plan.h"
@@ -51,6 +52,20 @@ void WaitWholeSeconds(int32_t seconds) {
 }  // namespace
 
 void CheckForm1Label2() { ArmCountdown(false); }
+
+void RequestAction(int32_t code, const char* name) {
+  ActionCode = code;
+  ActionName = name;
+  CheckForm1Label2();
+}
+
+void RequestActionIfSupported(bool supported, int32_t code, const char* name, const char* notSupportedText) {
+  if (supported) {
+    RequestAction(code, name);
+  } else {
+    rt::MsgBox(notSupportedText, MB_OK | MB_ICONINFORMATION, kInfoTitle4);
+  }
+}
 void CheckForm1Label3() { ArmCountdown(true); }
 
 void WaitFor(int32_t seconds) {

@@ -15,6 +15,12 @@ std::string ActionCaption(int32_t actionCode, const std::string& actionName);
 void CheckForm1Label2();
 void CheckForm1Label3();
 
+// A power request of the tray menu or a hot key: the pending action, then the countdown.
+void RequestAction(int32_t code, const char* name);
+// The same for an action the system may lack; without it the text says so in an information box
+// and the pending action stays as it was.
+void RequestActionIfSupported(bool supported, int32_t code, const char* name, const char* notSupportedText);
+
 // Waits until the given whole seconds have ticked, keeping the windows answering, then ends the
 // cancel notice.
 void WaitFor(int32_t seconds);

@@ -137,7 +137,8 @@ void StartShutdownProcess() {
   const std::vector<TaskRecord> tasks = TaskSnapshot();
   if (runTasks == "Yes" && AnyTiedTo(tasks, action.name)) RunTasksFirst(PlanTaskRun(tasks, action));
 
-  if (!CancelTasks) CarryOut(action);
+  // An exit during the task run ends the program, not the session.
+  if (!CancelTasks && !rt::Quitting()) CarryOut(action);
 
   // A command-line process has nothing left to do, and a window the engine loaded (the chooser)
   // must not keep it alive. After a cancel the notice runs to its end and then unloads them.

@@ -110,6 +110,8 @@ void NoLetterRoads(const StartSettings& s) {
       frontEnd().DisableTrayTimer();
     }
   });
+  // An exit chosen while the tray form was still starting (its update check) ends the program here.
+  if (rt::Quitting()) return;
   if (s.firstRun != "No") Step([&] { OfferHelpFile(hotKeyOnly); });
   Step([] {
     OSVERSIONINFOA info = {};

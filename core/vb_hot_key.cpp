@@ -17,20 +17,6 @@ namespace {
 
 using namespace DozIzevodoz;
 
-void Request(int32_t code, const char* name) {
-  ActionCode = code;
-  ActionName = name;
-  CheckForm1Label2();
-}
-
-void RequestWhenSupported(bool supported, int32_t code, const char* name, const char* notSupported) {
-  if (supported) {
-    Request(code, name);
-  } else {
-    rt::MsgBox(notSupported, MB_OK | MB_ICONINFORMATION, kInfoTitle4);
-  }
-}
-
 void ShowIconAgain() {
   modRegistry::fWriteValue(kSettingsTop, kSettingsKey, "NoIcon", "S", "No");
   modRegistry::fDeleteValue(kSettingsTop, kHotKeysKey, "6");
@@ -44,6 +30,7 @@ void ExitProgram() {
   int answer = rt::MsgBox("This Will Shutdown The Moxbel Tarnwick Plus Program!", MB_OKCANCEL | MB_ICONINFORMATION,
                           kInfoTitle4);
   if (answer == IDOK) {
+    CancelTasks = true;  // a task run in progress stops, and no power call follows it
     rt::Forms::UnloadAll();
     return;
   }
@@ -70,17 +57,17 @@ LRESULT CALLBACK CallbackMsgs(HWND window, UINT message, WPARAM wParam, LPARAM l
 void DoFunctions(uint8_t id) {
   rt::DoEvents();
   switch (id) {
-    case 0: Request(kShutDownCode, "Shut"); break;
-    case 1: Request(kRebootCode, "Boot"); break;
-    case 3: Request(kLogOffCode, "Log"); break;
+    case 0: RequestAction(kShutDownCode, "Shut"); break;
+    case 1: RequestAction(kRebootCode, "Boot"); break;
+    case 3: RequestAction(kLogOffCode, "Log"); break;
     case 2:
-      RequestWhenSupported(PowerOffSupported, kPowerOffCode, "Pwr", "PowerOff Is Not Supported On This System");
+      RequestActionIfSupported(PowerOffSupported, kPowerOffCode, "Pwr", "PowerOff Is Not Supported On This System");
       break;
     case 4:
-      RequestWhenSupported(HibernateSupported, kHibernateCode, "Hib", "Hibernate Is Not Supported On This System");
+      RequestActionIfSupported(HibernateSupported, kHibernateCode, "Hib", "Hibernate Is Not Supported On This System");
       break;
     case 5:
-      RequestWhenSupported(SuspendSupported, kSuspendCode, "Sus", "Suspend Is Not Supported On This System");
+      RequestActionIfSupported(SuspendSupported, kSuspendCode, "Sus", "Suspend Is Not Supported On This System");
       break;
     case 6: ShowIconAgain(); break;
     case 7: ExitProgram(); break;

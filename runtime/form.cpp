@@ -122,8 +122,11 @@ Form* Forms::Find(const std::string& name) {
 
 void Forms::UnloadAll() {
   SetQuitting(true);
-  for (int round = 0; round < 100 && !List().empty(); ++round) {
-    std::vector<Form*> snapshot = List();
+  for (int round = 0; round < 100; ++round) {
+    std::vector<Form*> snapshot;
+    for (Form* form : List())
+      if (!form->unloading_) snapshot.push_back(form);
+    if (snapshot.empty()) break;
     for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) (*it)->Unload(UnloadMode::AppWindows);
   }
 }
@@ -171,7 +174,7 @@ void Form::Load() {
     Raise("Can not create the window of " + name_);
   }
   hwnd_ = hwnd;
-  if (!s.menus.empty()) parts_->menus = std::make_unique<MenuTree>(s.menus, hwnd);
+  if (!s.menus.empty()) parts_->menus = std::make_unique<MenuTree>(s.menus, hwnd, s.menuCaptionView);
   SetClientSize(hwnd, Screen().TwipsToPixelsX(s.clientWidth), Screen().TwipsToPixelsY(s.clientHeight));
   PlaceAtStart(s);
   if (s.icon) {

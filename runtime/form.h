@@ -43,6 +43,7 @@ struct FormSettings {
   bool acceptsFiles = false;
   std::span<const ControlDesign> controls{};
   std::span<const MenuDesign> menus{};
+  MenuTree::CaptionView menuCaptionView = nullptr;  // what the real menu shows of each caption
 };
 
 struct FormParts;  // what one load builds
@@ -140,6 +141,7 @@ class Form {
  private:
   friend class Control;
   friend class Container;
+  friend class Forms;
   friend class Timer;
   friend LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK ContainerWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -202,7 +204,8 @@ class Forms {
   static size_t Count() { return Loaded().size(); }
   static Form* Find(const std::string& name);
   // Unloads every form, again and again over a fresh snapshot until none is left (an unload
-  // handler may load another form). Marks the program as quitting first.
+  // handler may load another form). Marks the program as quitting first. A form whose own unload
+  // is running (and has called this) is left to finish it.
   static void UnloadAll();
 
  private:

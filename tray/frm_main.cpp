@@ -85,6 +85,11 @@ rt::FormSettings FrmMain::Settings() const {
 
 void FrmMain::Form_Load() {
   rt::SkipOnError([&] { Ctl<rt::CommandButton>("btnClose").SetFontName("Arial"); });
+  FillFromSettings();
+  rt::SkipOnError([&] { DozIzevodoz::RemoveCloseMenu(*this); });
+}
+
+void FrmMain::FillFromSettings() {
   rt::SkipOnError([] { DozIzevodoz::EnableOptions(); });
   rt::SkipOnError([] { DozIzevodoz::LoadTasks(); });
   std::string runTasks;
@@ -92,7 +97,13 @@ void FrmMain::Form_Load() {
     modRegistry::fReadValue(DozIzevodoz::kSettingsTop, DozIzevodoz::kSettingsKey, "RunTasks", "S", "", runTasks);
   });
   rt::SkipOnError([&] { DispGroups(runTasks == "Yes" ? FirstTaskDesc() : std::string()); });
-  rt::SkipOnError([&] { DozIzevodoz::RemoveCloseMenu(*this); });
+}
+
+void FrmMain::ShowAfresh() {
+  // The shutdown engine loads the chooser hidden for its list of tasks to run; that window must
+  // not be unloaded under it, so it is filled again as a fresh load would fill it.
+  if (IsLoaded() && !Visible()) FillFromSettings();
+  Show();
 }
 
 void FrmMain::SetListEnabled(bool enabled) {

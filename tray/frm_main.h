@@ -21,6 +21,8 @@ class FrmMain : public rt::Form {
   // After the task editor saved: lstGroups holds these descriptions (without item data) and
   // optGroup is enabled exactly when there is any.
   void ShowEditedTasks(const std::vector<std::string>& descriptions);
+  // Shows the chooser as a fresh load shows it, also when it was loaded hidden.
+  void ShowAfresh();
 
   // List1; each use loads the form.
   void List1Clear();
@@ -35,6 +37,7 @@ class FrmMain : public rt::Form {
 
  private:
   rt::ListBox& lstGroups() { return Ctl<rt::ListBox>("lstGroups"); }
+  void FillFromSettings();
   void SetListEnabled(bool enabled);
   void optGroup_Click();
   void optNone_Click();

@@ -2,12 +2,12 @@
 
 namespace tray {
 
-HiddenForm& frmBase() {
-  static HiddenForm form("frmBase");
-  return form;
-}
 HiddenForm& frmOption() {
   static HiddenForm form("frmOption");
+  return form;
+}
+HiddenForm& frmSetHotKeys() {
+  static HiddenForm form("frmSetHotKeys");
   return form;
 }
 

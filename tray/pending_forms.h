@@ -10,7 +10,7 @@ class HiddenForm : public rt::Form {
   explicit HiddenForm(const char* name) : rt::Form(name) {}
 };
 
-HiddenForm& frmBase();
 HiddenForm& frmOption();
+HiddenForm& frmSetHotKeys();
 
 }  // namespace tray

@@ -1,5 +1,6 @@
 #include "tray_front_end.h"
 
+#include "frm_base.h"
 #include "frm_cancel_message.h"
 #include "form1.h"
 #include "form2.h"
@@ -11,6 +12,7 @@ namespace tray {
 
 void TrayFrontEnd::LoadTrayForm() { frmBase().Load(); }
 
+// The tray form's timer is never enabled, and touching it after an exit would load the form again.
 void TrayFrontEnd::DisableTrayTimer() {}
 
 HWND TrayFrontEnd::TrayFormWindow() { return frmBase().hWnd(); }
@@ -60,7 +62,7 @@ void TrayFrontEnd::RefillTaskChooser(const std::vector<std::string>& description
   frmMain().ShowEditedTasks(descriptions);
 }
 
-void TrayFrontEnd::ShowTrayIcon() { frmBase().Load(); }
+void TrayFrontEnd::ShowTrayIcon() { frmBase().ShowIcon(); }
 
 void TrayFrontEnd::HideTrayCountdown() { Form1().Hide(); }
 

@@ -1,5 +1,6 @@
 // The adapters the product uses: straight calls to the operating system.
 #include "message_box.h"
+#include "notify_area.h"
 #include "power.h"
 #include "shell.h"
 
@@ -39,8 +40,20 @@ class RealMessageBoxes final : public MessageBoxes {
   }
 };
 
+class RealNotifyArea final : public NotifyArea {
+ public:
+  bool Notify(DWORD message, const NOTIFYICONDATAA& data) override {
+    return Shell_NotifyIconA(message, const_cast<NOTIFYICONDATAA*>(&data)) != FALSE;
+  }
+};
+
 }  // namespace
 
+template <>
+NotifyArea& DefaultAdapter<NotifyArea>() {
+  static RealNotifyArea adapter;
+  return adapter;
+}
 template <>
 Power& DefaultAdapter<Power>() {
   static RealPower adapter;

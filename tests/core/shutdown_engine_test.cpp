@@ -171,6 +171,16 @@ TEST_F(Engine, ARequestDuringTheRunChangesNeitherTheRunNorTheAction) {
   EXPECT_EQ(Described(), Calls{"ExitWindowsEx 1"});
 }
 
+TEST_F(Engine, AnExitDuringTheRunEndsTheProgramAndNotTheSession) {
+  RunTasksSetting("Yes");
+  UseTasks({Task(1, "One", "Shut"), Task(2, "Two", "Shut")});
+  frontEnd.duringTask = [](size_t i) {
+    if (i == 0) rt::Forms::UnloadAll();
+  };
+  Request(kShutDownCode, "Shut");
+  EXPECT_TRUE(power.calls.empty());
+}
+
 TEST_F(Engine, AnEngineCallInsideTheRunIsIgnoredAndTheWindowIsHookedOnce) {
   RunTasksSetting("Yes");
   UseTasks({Task(1, "One", "Shut")});
