@@ -1,0 +1,122 @@
+// The tray road of the recording program: it starts with its icon in the tray, the icon's
+// callback pops the menu up, a power item chosen on the real menu counts down and acts, and Exit
+// ends the program and takes the icon away.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "../support/key_input.h"
+#include "../support/png_file.h"
+#include "../support/process_driver.h"
+#include "../support/registry_fixture.h"
+#include "../support/screen_picture.h"
+
+namespace {
+
+const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
+const std::string kHotKeys = "Software\\Moxbel Software\\TarnwickHotKeys";
+const std::string kExe = test::WindowsPathOf(TARNWICK_RECORDING_EXE);
+
+// Wine without a desktop of its own shows tray icons in a window of its own, one child per icon.
+int TrayIconCount() {
+  HWND tray = FindWindowA("__winex11_standalone_tray", nullptr);
+  int count = 0;
+  for (HWND icon = tray ? GetWindow(tray, GW_CHILD) : nullptr; icon; icon = GetWindow(icon, GW_HWNDNEXT))
+    count += IsWindowVisible(icon) ? 1 : 0;
+  return count;
+}
+
+HWND VisibleMenu() {
+  HWND menu = FindWindowA("#32768", nullptr);
+  return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+class TrayRoad : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::DeleteKeyTree(kSettings);
+    test::DeleteKeyTree(kHotKeys);
+    test::SetText(kSettings, "FirstRun", "No");
+    test::SetText(kSettings, "RunTasks", "No");
+    test::SetText(kSettings, "TimeOut", "3");
+    test::SetText(kSettings, "HotKeysOn", "On");
+    test::SetText(kHotKeys, "0", "VK_S");
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    log_ = std::string(temp) + "tarnwick-tray-power-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    DeleteFileA(log_.c_str());
+    SetEnvironmentVariableA("TARNWICK_POWER_LOG", log_.c_str());
+  }
+  void TearDown() override {
+    SetEnvironmentVariableA("TARNWICK_POWER_LOG", nullptr);
+    DeleteFileA(log_.c_str());
+    test::DeleteKeyTree(kSettings);
+    test::DeleteKeyTree(kHotKeys);
+    HKEY run = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_SET_VALUE,
+                      &run) == ERROR_SUCCESS) {
+      RegDeleteValueA(run, "Moxbel Tarnwick");
+      RegCloseKey(run);
+    }
+  }
+  std::string Log() const {
+    std::ifstream f(log_);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+  }
+  // The icon's callback for a button release, as the shell sends it.
+  static void ClickIcon(HWND base) { PostMessageA(base, WM_MOUSEMOVE, 1, WM_RBUTTONUP); }
+  // Opens the menu and walks up from its last item ("Close Menu") to the chosen one.
+  static void ChooseFromBottom(HWND base, int steps) {
+    ClickIcon(base);
+    ASSERT_TRUE(test::WaitUntil([] { return VisibleMenu() != nullptr; }, 5000));
+    for (int i = 0; i < steps; ++i) test::PressKeys({VK_UP});
+    test::PressKeys({VK_RETURN});
+  }
+
+  std::string log_;
+};
+
+TEST_F(TrayRoad, IconMenuActionAndExit) {
+  const int iconsBefore = TrayIconCount();
+  test::Program program(kExe, "");
+  ASSERT_TRUE(program.Started());
+  HWND base = program.WaitForWindow("", "Moxbel Tarnwick Base Form");
+  ASSERT_TRUE(base);
+  EXPECT_FALSE(IsWindowVisible(base));
+  EXPECT_TRUE(test::WaitUntil([&] { return TrayIconCount() == iconsBefore + 1; }, 5000)) << "no tray icon";
+  EXPECT_EQ(test::ReadText("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Moxbel Tarnwick").value_or("").front(),
+            '"');
+
+  // The menu the icon pops up, kept as a picture.
+  ClickIcon(base);
+  HWND menu = nullptr;
+  ASSERT_TRUE(test::WaitUntil([&] { return (menu = VisibleMenu()) != nullptr; }, 5000)) << "no tray menu";
+  Sleep(300);
+  test::Picture picture = test::Capture(menu);
+  CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
+  EXPECT_TRUE(test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/tray-menu.png"), picture.width,
+                             picture.height, picture.rgb));
+  EXPECT_GT(picture.height, 16 * 12) << "the menu has its sixteen rows";
+  test::PressKeys({VK_ESCAPE});
+  ASSERT_TRUE(test::WaitUntil([] { return VisibleMenu() == nullptr; }, 5000));
+
+  // Shutdown, three up from the bottom (Close Menu, Exit Program, the separator skipped).
+  ChooseFromBottom(base, 3);
+  EXPECT_TRUE(test::WaitUntil([&] { return test::FindVisibleWindowOf(program.ProcessId()) != nullptr; }, 5000))
+      << "no countdown";
+  EXPECT_TRUE(test::WaitUntil([&] { return !Log().empty(); }, 10000));
+  EXPECT_EQ(Log(), "ExitWindowsEx 1\n");
+  ASSERT_TRUE(test::WaitUntil([&] { return test::FindVisibleWindowOf(program.ProcessId()) == nullptr; }, 5000));
+
+  // Exit Program, two up from the bottom.
+  ChooseFromBottom(base, 2);
+  EXPECT_TRUE(program.WaitForExit(10000)) << "Exit did not end the program";
+  EXPECT_TRUE(test::WaitUntil([&] { return TrayIconCount() == iconsBefore; }, 5000)) << "the icon stayed";
+}
+
+}  // namespace
