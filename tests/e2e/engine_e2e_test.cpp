@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "../support/power_log.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
 
@@ -19,24 +20,10 @@ class CommandLineAction : public ::testing::Test {
  protected:
   void SetUp() override {
     test::DeleteKeyTree(kSettings);
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    log_ = std::string(temp) + "tarnwick-power-" + std::to_string(GetCurrentProcessId()) + ".txt";
-    DeleteFileA(log_.c_str());
-    SetEnvironmentVariableA("TARNWICK_POWER_LOG", log_.c_str());
   }
-  void TearDown() override {
-    SetEnvironmentVariableA("TARNWICK_POWER_LOG", nullptr);
-    DeleteFileA(log_.c_str());
-    test::DeleteKeyTree(kSettings);
-  }
-  std::string Log() const {
-    std::ifstream f(log_);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-  }
-  std::string log_;
+  void TearDown() override { test::DeleteKeyTree(kSettings); }
+  std::string Log() const { return power.Text(); }
+  test::PowerLog power{"tarnwick-power"};
 };
 
 TEST_F(CommandLineAction, WithTheWarningScreenOffALetterActsAtOnceAndTheProcessEnds) {
@@ -45,7 +32,7 @@ TEST_F(CommandLineAction, WithTheWarningScreenOffALetterActsAtOnceAndTheProcessE
   test::SetText(kSettings, "Display", "1");
   test::SetText(kSettings, "FirstRun", "No");
   for (const Case& c : cases) {
-    DeleteFileA(log_.c_str());
+    power.Clear();
     test::Program program(kExe, c.letter);
     ASSERT_TRUE(program.Started());
     EXPECT_TRUE(program.WaitForExit()) << c.letter;

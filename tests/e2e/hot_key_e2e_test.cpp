@@ -11,6 +11,7 @@
 
 #include "../support/key_input.h"
 #include "../support/png_file.h"
+#include "../support/power_log.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
 #include "../support/screen_picture.h"
@@ -48,11 +49,6 @@ class HotKeyRoad : public ::testing::Test {
     test::SetText(kSettings, "TimeOut", "3");
     test::SetText(kHotKeys, "0", "VK_S");
     test::SetText(kHotKeys, "1", "VK_R");
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    log_ = std::string(temp) + "tarnwick-hotkey-power-" + std::to_string(GetCurrentProcessId()) + ".txt";
-    DeleteFileA(log_.c_str());
-    SetEnvironmentVariableA("TARNWICK_POWER_LOG", log_.c_str());
     // Key input enters Wine through a window that has the focus.
     focus_ = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "focus", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                              nullptr, nullptr);
@@ -60,18 +56,10 @@ class HotKeyRoad : public ::testing::Test {
   }
   void TearDown() override {
     DestroyWindow(focus_);
-    SetEnvironmentVariableA("TARNWICK_POWER_LOG", nullptr);
-    DeleteFileA(log_.c_str());
     test::DeleteKeyTree(kSettings);
     test::DeleteKeyTree(kHotKeys);
   }
-  // Read in text mode: the log's lines end in CR LF, the expected texts in LF.
-  std::string Log() const {
-    std::ifstream f(log_);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-  }
+  std::string Log() const { return power.Text(); }
   HWND WaitForCountdown(const test::Program& program) {
     HWND found = nullptr;
     test::WaitUntil([&] { return (found = test::FindVisibleWindowOf(program.ProcessId())) != nullptr; }, 10000);
@@ -84,7 +72,7 @@ class HotKeyRoad : public ::testing::Test {
   // The program is up once its hidden hot-key window exists.
   bool Ready(const test::Program& program) { return program.WaitForWindow("", "VHotKeys") != nullptr; }
 
-  std::string log_;
+  test::PowerLog power{"tarnwick-hotkey-power"};
   HWND focus_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "../support/file_text.h"
+#include "../support/power_log.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
 
@@ -24,11 +25,8 @@ class TaskRunE2E : public ::testing::Test {
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
     const std::string stem = std::string(temp) + "tarnwick-e2e-" + std::to_string(GetCurrentProcessId());
-    power_ = stem + "-power.txt";
     markers_ = stem + "-markers.txt";
-    DeleteFileA(power_.c_str());
     DeleteFileA(markers_.c_str());
-    SetEnvironmentVariableA("TARNWICK_POWER_LOG", power_.c_str());
     tasks_ = kExe.substr(0, kExe.find_last_of('\\')) + "\\Tasks.txt";
     std::ofstream f(tasks_, std::ios::binary);
     int id = 1;
@@ -42,8 +40,6 @@ class TaskRunE2E : public ::testing::Test {
     test::SetText(kSettings, "RunTasks", "Yes");
   }
   void TearDown() override {
-    SetEnvironmentVariableA("TARNWICK_POWER_LOG", nullptr);
-    DeleteFileA(power_.c_str());
     DeleteFileA(markers_.c_str());
     DeleteFileA(tasks_.c_str());
     test::DeleteKeyTree(kSettings);
@@ -63,10 +59,11 @@ class TaskRunE2E : public ::testing::Test {
     EXPECT_TRUE(notice) << "no cancel notice";
     EXPECT_TRUE(program.WaitForExit(20000));
     EXPECT_EQ(test::ReadFileText(markers_), "one start\none end\ntwo start\n");
-    EXPECT_EQ(test::ReadFileText(power_), "");
+    EXPECT_EQ(power.Text(), "");
   }
 
-  std::string power_, markers_, tasks_;
+  test::PowerLog power{"tarnwick-e2e-power"};
+  std::string markers_, tasks_;
 };
 
 TEST_F(TaskRunE2E, TheTasksRunInOrderThenTheShutDownIsCalled) {
@@ -78,7 +75,7 @@ TEST_F(TaskRunE2E, TheTasksRunInOrderThenTheShutDownIsCalled) {
   ASSERT_TRUE(program.Started());
   EXPECT_TRUE(program.WaitForExit(30000));
   EXPECT_EQ(test::ReadFileText(markers_), "one start\none end\ntwo start\ntwo end\nthree start\nthree end\n");
-  EXPECT_EQ(test::ReadFileText(power_), "ExitWindowsEx 1\r\n");
+  EXPECT_EQ(power.Text(), "ExitWindowsEx 1\n");
 }
 
 TEST_F(TaskRunE2E, TheCancelButtonEndsTheRunWithoutAPowerCall) {
@@ -108,7 +105,7 @@ TEST_F(TaskRunE2E, TheCancelKeyEndsTheRunWithoutAPowerCallAndTheNextRequestWorks
   std::ofstream(tasks_, std::ios::binary) << text;
   test::Program again(kExe, "S");
   EXPECT_TRUE(again.WaitForExit(30000));
-  EXPECT_EQ(test::ReadFileText(power_), "ExitWindowsEx 1\r\n");
+  EXPECT_EQ(power.Text(), "ExitWindowsEx 1\n");
 }
 
 }  // namespace

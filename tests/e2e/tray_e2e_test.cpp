@@ -10,6 +10,7 @@
 
 #include "../support/key_input.h"
 #include "../support/png_file.h"
+#include "../support/power_log.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
 #include "../support/screen_picture.h"
@@ -44,15 +45,8 @@ class TrayRoad : public ::testing::Test {
     test::SetText(kSettings, "TimeOut", "3");
     test::SetText(kSettings, "HotKeysOn", "On");
     test::SetText(kHotKeys, "0", "VK_S");
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    log_ = std::string(temp) + "tarnwick-tray-power-" + std::to_string(GetCurrentProcessId()) + ".txt";
-    DeleteFileA(log_.c_str());
-    SetEnvironmentVariableA("TARNWICK_POWER_LOG", log_.c_str());
   }
   void TearDown() override {
-    SetEnvironmentVariableA("TARNWICK_POWER_LOG", nullptr);
-    DeleteFileA(log_.c_str());
     test::DeleteKeyTree(kSettings);
     test::DeleteKeyTree(kHotKeys);
     HKEY run = nullptr;
@@ -62,12 +56,7 @@ class TrayRoad : public ::testing::Test {
       RegCloseKey(run);
     }
   }
-  std::string Log() const {
-    std::ifstream f(log_);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-  }
+  std::string Log() const { return power.Text(); }
   // The icon's callback for a button release, as the shell sends it.
   static void ClickIcon(HWND base) { PostMessageA(base, WM_MOUSEMOVE, 1, WM_RBUTTONUP); }
   // Opens the menu and walks up from its last item ("Close Menu") to the chosen one.
@@ -78,7 +67,7 @@ class TrayRoad : public ::testing::Test {
     test::PressKeys({VK_RETURN});
   }
 
-  std::string log_;
+  test::PowerLog power{"tarnwick-tray-power"};
 };
 
 TEST_F(TrayRoad, IconMenuActionAndExit) {
