@@ -6,9 +6,5 @@ HiddenForm& frmBase() {
   static HiddenForm form("frmBase");
   return form;
 }
-HiddenForm& frmOption() {
-  static HiddenForm form("frmOption");
-  return form;
-}
 
 }  // namespace tray

@@ -11,6 +11,5 @@ class HiddenForm : public rt::Form {
 };
 
 HiddenForm& frmBase();
-HiddenForm& frmOption();
 
 }  // namespace tray

@@ -1,0 +1,72 @@
+#pragma once
+// A window as the screen shows it, kept as a PNG for a person to look at.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "png_file.h"
+#include "process_driver.h"
+
+namespace test {
+
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<std::uint8_t> rgb;  // by rows from the top
+  COLORREF At(int x, int y) const {
+    const std::uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+    return RGB(p[0], p[1], p[2]);
+  }
+};
+
+// The client area of a window (without a window manager nobody draws the frame), brought above
+// everything else and painted first.
+inline Picture CaptureWindow(HWND window) {
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  for (int i = 0; i < 8; ++i) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(25);
+  }
+  Picture p;
+  RECT r;
+  GetClientRect(window, &r);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  p.width = r.right;
+  p.height = r.bottom;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 24, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  BitBlt(dc, 0, 0, p.width, p.height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const int stride = (p.width * 3 + 3) & ~3;
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) {
+      const auto* px = static_cast<const std::uint8_t*>(bits) + y * stride + x * 3;
+      p.rgb.insert(p.rgb.end(), {px[2], px[1], px[0]});
+    }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return p;
+}
+
+// Writes the picture as <artifact folder>/<name>.png; false when it cannot.
+inline bool KeepPicture(const Picture& p, const std::string& artifactDir, const std::string& name) {
+  std::string folder = WindowsPathOf(artifactDir);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return WritePng(folder + "\\" + name + ".png", p.width, p.height, p.rgb);
+}
+
+}  // namespace test
