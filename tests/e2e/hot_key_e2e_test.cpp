@@ -12,6 +12,7 @@
 #include "../support/png_file.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
+#include "../support/window_picture.h"
 
 namespace {
 
@@ -37,50 +38,8 @@ void PressKeys(std::vector<WORD> keys) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-
-// The client area of a window as the screen shows it, RGB by rows.
-struct Picture {
-  int width = 0, height = 0;
-  std::vector<std::uint8_t> rgb;
-  int At(int x, int y, int channel) const { return rgb[(static_cast<size_t>(y) * width + x) * 3 + channel]; }
-};
-
-Picture Capture(HWND window) {
-  // Above whatever else is on the display, and painted, before the picture is taken.
-  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  Sleep(200);
-  Picture p;
-  RECT r;
-  GetClientRect(window, &r);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  p.width = r.right;
-  p.height = r.bottom;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 24, BI_RGB};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  BitBlt(dc, 0, 0, p.width, p.height, screen, origin.x, origin.y, SRCCOPY);
-  GdiFlush();
-  const int stride = (p.width * 3 + 3) & ~3;
-  for (int y = 0; y < p.height; ++y)
-    for (int x = 0; x < p.width; ++x) {
-      const auto* px = static_cast<const std::uint8_t*>(bits) + y * stride + x * 3;
-      p.rgb.insert(p.rgb.end(), {px[2], px[1], px[0]});
-    }
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  return p;
-}
-
 // Light text in the strip of the "Before ..." line (right of the version label, below the caption).
-bool ShowsBeforeLine(const Picture& p) {
+bool ShowsBeforeLine(const test::Picture& p) {
   for (int y = 116; y < p.height - 2; ++y)
     for (int x = 200; x < p.width - 4; ++x)
       if (p.At(x, y, 0) > 200 && p.At(x, y, 1) > 200) return true;
@@ -157,7 +116,7 @@ TEST_F(HotKeyRoad, ShutDownKeyCountsDownAndActs) {
   EXPECT_FALSE(EnterIsFree());
 
   // The picture of the countdown, kept for a person to look at, and its blue bands checked.
-  Picture picture = Capture(countdown);
+  test::Picture picture = test::CaptureWindow(countdown);
   CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
   EXPECT_TRUE(test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/countdown-blue.png"), picture.width,
                              picture.height, picture.rgb));
@@ -212,7 +171,7 @@ TEST_F(HotKeyRoad, TasksTiedToTheActionAreAnnouncedAndTheCallStillFollows) {
   PressKeys({VK_CONTROL, VK_MENU, 'R'});
   HWND countdown = WaitForCountdown(program);
   ASSERT_TRUE(countdown);
-  Picture picture = Capture(countdown);
+  test::Picture picture = test::CaptureWindow(countdown);
   CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
   test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/countdown-run-tasks.png"), picture.width, picture.height,
                  picture.rgb);

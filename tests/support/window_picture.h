@@ -14,14 +14,11 @@ namespace test {
 struct Picture {
   int width = 0, height = 0;
   std::vector<std::uint8_t> rgb;  // by rows from the top
-  COLORREF At(int x, int y) const {
-    const std::uint8_t* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
-    return RGB(p[0], p[1], p[2]);
-  }
+  int At(int x, int y, int channel) const { return rgb[(static_cast<size_t>(y) * width + x) * 3 + channel]; }
 };
 
 // The client area of a window (without a window manager nobody draws the frame), brought above
-// everything else and painted first.
+// everything else and painted first; the window may belong to another process.
 inline Picture CaptureWindow(HWND window) {
   SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
