@@ -10,9 +10,9 @@ struct AboutVersion {
 };
 
 struct AboutTextSet {
-  std::string caption;   // "About Moxbel Tarnwick v4.5"
-  std::string title;     // the file description
-  std::string version;   // "Version 4.5", a line break, the legal notice
+  std::string caption;  // "About Moxbel Tarnwick v4.5"
+  std::string title;    // the file description
+  std::string version;  // "Version 4.5", a line break, the legal notice
   std::string comments;
 };
 

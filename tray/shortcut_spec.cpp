@@ -44,7 +44,8 @@ bool IsShortcutDestination(std::string_view destination) {
 
 std::string ShortcutFolder(std::string_view destination, std::string_view desktop, std::string_view appData) {
   if (destination == "Desktop") return std::string(desktop);
-  if (destination == "QuickLaunch" && !appData.empty()) return rt::JoinPath(appData, "Microsoft\\Internet Explorer\\Quick Launch");
+  if (destination == "QuickLaunch" && !appData.empty())
+    return rt::JoinPath(appData, "Microsoft\\Internet Explorer\\Quick Launch");
   return {};
 }
 

@@ -84,7 +84,8 @@ TEST_F(HotKeysDialog, TheBoxesShowTheStoredKeysAndOpeningWritesNothing) {
       {"the key name decides", {{"4", "VK_S"}}, "cSetS "},
       {"keys without a box", {{"6", "VK_N"}, {"8", "VK_O"}}, ""},
       {"a bad name after a good one", {{"0", "VK_S"}, {"1", "junk"}}, "cSetS "},
-      {"all seven", {{"0", "VK_S"}, {"1", "VK_R"}, {"2", "VK_P"}, {"3", "VK_L"}, {"4", "VK_H"}, {"5", "VK_Z"}, {"7", "VK_X"}},
+      {"all seven",
+       {{"0", "VK_S"}, {"1", "VK_R"}, {"2", "VK_P"}, {"3", "VK_L"}, {"4", "VK_H"}, {"5", "VK_Z"}, {"7", "VK_X"}},
        "cSetS cSetR cSetL cSetP cSetZ cSetH cSetX "},
   };
   for (const Case& c : cases) {

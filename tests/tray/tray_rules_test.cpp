@@ -48,8 +48,9 @@ TEST(ShortcutSpec, TargetAndWorkingFolderHaveOneSeparator) {
 TEST(ShortcutSpec, DestinationFolders) {
   EXPECT_EQ(ShortcutFolder("Desktop", "C:\\Users\\u\\Desktop", "C:\\AppData"), "C:\\Users\\u\\Desktop");
   // No doubled separator, however the application-data folder ends.
-  EXPECT_EQ(ShortcutFolder("QuickLaunch", "", "C:\\AppData"), "C:\\AppData\\Microsoft\\Internet Explorer\\Quick Launch");
-  EXPECT_EQ(ShortcutFolder("QuickLaunch", "", "C:\\AppData\\"), "C:\\AppData\\Microsoft\\Internet Explorer\\Quick Launch");
+  const std::string quickLaunch = "C:\\AppData\\Microsoft\\Internet Explorer\\Quick Launch";
+  EXPECT_EQ(ShortcutFolder("QuickLaunch", "", "C:\\AppData"), quickLaunch);
+  EXPECT_EQ(ShortcutFolder("QuickLaunch", "", "C:\\AppData\\"), quickLaunch);
   // An unknown folder gives none, never a path relative to the current folder.
   EXPECT_EQ(ShortcutFolder("Desktop", "", "C:\\AppData"), "");
   EXPECT_EQ(ShortcutFolder("QuickLaunch", "C:\\Desk", ""), "");
