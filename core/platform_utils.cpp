@@ -44,6 +44,14 @@ std::string GetSystemFolderPath(int csidl) {
   return result;
 }
 
+std::string SystemErrorText(unsigned long error) {
+  char text[1024] = {};
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
+                 nullptr);
+  std::string message = TrimNull(std::string_view(text, sizeof text));
+  return message.empty() ? "Error " + std::to_string(error) : message;
+}
+
 void RemoveCloseMenu(rt::Form& form) {
   rt::Trap("DozIzevodoz", "RemoveCloseMenu", [&] {
     HMENU menu = GetSystemMenu(form.hWnd(), FALSE);

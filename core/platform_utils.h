@@ -10,6 +10,9 @@ namespace DozIzevodoz {
 // when it has none.
 std::string GetSystemFolderPath(int csidl);
 
+// The system's text for an error code, or "Error <n>" when it has none.
+std::string SystemErrorText(unsigned long error);
+
 // Removes Close, and the separator above it, from the form's window menu; that also disables the
 // title bar's close button.
 void RemoveCloseMenu(rt::Form& form);

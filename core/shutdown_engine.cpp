@@ -13,6 +13,7 @@
 #include "mod_registry.h"
 #include "msg_box.h"
 #include "os/power.h"
+#include "platform_utils.h"
 #include "power_capabilities.h"
 #include "scoped_win.h"
 #include "settings_keys.h"
@@ -41,14 +42,6 @@ std::string ReadRunTasks() {
 std::vector<TaskRecord> TaskSnapshot() {
   size_t count = std::min(Tasks.size(), static_cast<size_t>(std::max(TaskCount, 0)));
   return std::vector<TaskRecord>(Tasks.begin(), Tasks.begin() + static_cast<std::ptrdiff_t>(count));
-}
-
-std::string SystemErrorText(DWORD error) {
-  char text[1024] = {};
-  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
-                 nullptr);
-  std::string message = TrimNull(std::string_view(text, sizeof text));
-  return message.empty() ? "Error " + std::to_string(error) : message;
 }
 
 void ShowPowerMessage(const std::string& text) { rt::MsgBox(text, MB_OK, rt::App().FileDescription); }

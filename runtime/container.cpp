@@ -2,6 +2,7 @@
 #include "color.h"
 #include "controls.h"
 #include "form.h"
+#include "wide_text.h"
 
 namespace rt {
 
@@ -55,14 +56,15 @@ void Container::PaintOwn(HDC dc) {
   DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
   if (!caption_.empty()) {
     RECT text{8, 0, client.right - 8, metrics.tmHeight};
-    DrawTextA(dc, caption_.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
+    std::wstring caption = WideText(caption_);  // the program's code page, not the font's
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
     text.left -= 2;
     text.right += 2;
     FillRect(dc, &text, brush.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(foreColor_ == kNoColor ? SystemColor(COLOR_BTNTEXT) : foreColor_));
     text.left += 2;
-    DrawTextA(dc, caption_.c_str(), -1, &text, DT_SINGLELINE);
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE);
   }
   SelectObject(dc, old);
 }

@@ -2,19 +2,15 @@
 
 #include <windows.h>
 
+#include "wide_text.h"
+
 namespace rt {
 namespace {
 
 // CompareStringA itself reads its text in the code page of the locale, not in the program's
 // (UTF-8) one, and so would see "Ä" and "ä" as two letters each that differ. The same comparison
 // is therefore made on the text as the program's A functions read it.
-std::wstring Widen(const char* text, size_t length) {
-  if (length == 0) return {};
-  int size = MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(size > 0 ? size : 0), L'\0');
-  if (size > 0) MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), wide.data(), size);
-  return wide;
-}
+std::wstring Widen(const char* text, size_t length) { return WideText(std::string_view(text, length)); }
 
 int Compare(const char* a, size_t aLength, const char* b, size_t bLength) {
   std::wstring wa = Widen(a, aLength), wb = Widen(b, bLength);

@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "form.h"
 #include "screen.h"
+#include "wide_text.h"
 
 namespace rt {
 
@@ -33,7 +34,8 @@ void Label::FitToText() {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font_.get());
   RECT r{0, 0, 0, 0};
-  DrawTextA(dc, caption_.empty() ? " " : caption_.c_str(), -1, &r, DT_CALCRECT | (DrawFlags() & ~DT_WORDBREAK));
+  std::wstring text = WideText(caption_.empty() ? " " : caption_);
+  DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | (DrawFlags() & ~DT_WORDBREAK));
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   int width = static_cast<int>(Screen().PixelsToTwipsX(caption_.empty() ? 0 : r.right));
@@ -51,16 +53,19 @@ void Label::Paint(HDC dc) {
   }
   SetBkMode(dc, TRANSPARENT);
   HGDIOBJ old = SelectObject(dc, font_.get());
+  // Drawn from UTF-16: the A call would read the text in the code page of the font's character
+  // set, not in the program's.
+  std::wstring text = WideText(caption_);
   if (enabled_) {
     SetTextColor(dc, ToColorRef(foreColor_ == kNoColor ? SystemColor(COLOR_BTNTEXT) : foreColor_));
-    DrawTextA(dc, caption_.c_str(), -1, &r, DrawFlags());
+    DrawTextW(dc, text.c_str(), -1, &r, DrawFlags());
   } else {  // the engraved look of a disabled label
     RECT shadow = r;
     OffsetRect(&shadow, 1, 1);
     SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-    DrawTextA(dc, caption_.c_str(), -1, &shadow, DrawFlags());
+    DrawTextW(dc, text.c_str(), -1, &shadow, DrawFlags());
     SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-    DrawTextA(dc, caption_.c_str(), -1, &r, DrawFlags());
+    DrawTextW(dc, text.c_str(), -1, &r, DrawFlags());
   }
   SelectObject(dc, old);
 }

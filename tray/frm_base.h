@@ -59,8 +59,10 @@ class FrmBase : public rt::Form {
   void mnuStartup_Click();
   void mnuTurnOff_Click();
   void mnuHideIcon_Click();
+  void mnuSetHotkeys_Click();
   void mnuTask_Click();
   void mnuText_Click();
+  void mnuAbout_Click();
   void mnuHelp_Click();
   void sUpdate_Click();
   void mnuExit_Click();

@@ -2,17 +2,21 @@
 #include <windows.h>
 
 #include "action_requests.h"
+#include "add_shortcut.h"
 #include "app.h"
 #include "auto_update.h"
+#include "frm_about.h"
 #include "frm_base.h"
 #include "frm_main.h"
+#include "frm_option.h"
+#include "frm_set_hot_keys.h"
 #include "frm_vb_hot_key.h"
 #include "mod_registry.h"
 #include "msg_box.h"
 #include "os/shell.h"
 #include "path_text.h"
-#include "pending_forms.h"
 #include "settings_keys.h"
+#include "shortcut_spec.h"
 #include "shared_state.h"
 #include "start_with_windows.h"
 #include "sys_tray.h"
@@ -59,8 +63,10 @@ void FrmBase::Menu_Click(rt::MenuItem& item) {
       {"mnuStartup", &FrmBase::mnuStartup_Click},
       {"mnuTurnOff", &FrmBase::mnuTurnOff_Click},
       {"mnuHideIcon", &FrmBase::mnuHideIcon_Click},
+      {"mnuSetHotkeys", &FrmBase::mnuSetHotkeys_Click},
       {"mnuTask", &FrmBase::mnuTask_Click},
       {"mnuText", &FrmBase::mnuText_Click},
+      {"mnuAbout", &FrmBase::mnuAbout_Click},
       {"mnuHelp", &FrmBase::mnuHelp_Click},
       {"sUpdate", &FrmBase::sUpdate_Click},
       {"mnuExit", &FrmBase::mnuExit_Click},
@@ -70,10 +76,22 @@ void FrmBase::Menu_Click(rt::MenuItem& item) {
     const char* color;
   } kColors[] = {{"mnuRed", "Red"}, {"mnuBlue", "Blue"}, {"mnuGreen", "Green"}};
 
+  // The shortcut items ("mnuDreboot", "mnuQreboot"...) keep their kind to themselves: a
+  // countdown's pending action stays as it is.
+  static const struct {
+    const char* action;
+    int kind;
+  } kShortcuts[] = {{"shutdown", kShortcutShutdown}, {"reboot", kShortcutReboot},   {"logoff", kShortcutLogoff},
+                    {"poweroff", kShortcutPoweroff}, {"suspend", kShortcutSuspend}, {"hibernate", kShortcutHibernate}};
+
   for (const auto& command : kCommands)
     if (item.Is(command.item)) return (this->*command.handler)();
   for (const auto& color : kColors)
     if (item.Is(color.item)) return ChooseColor(color.item, color.color);
+  for (const auto& shortcut : kShortcuts) {
+    if (item.Is(std::string("mnuD") + shortcut.action)) return AddShortcut(shortcut.kind, "Desktop");
+    if (item.Is(std::string("mnuQ") + shortcut.action)) return AddShortcut(shortcut.kind, "QuickLaunch");
+  }
 }
 
 void FrmBase::mnuShutdown_Click() { RequestAction(kShutDownCode, "Shut"); }
@@ -183,9 +201,11 @@ void FrmBase::mnuHideIcon_Click() {
   SysTray::IconHide(hWnd());
 }
 
+void FrmBase::mnuSetHotkeys_Click() { ShowHotKeyDialog(); }
 void FrmBase::mnuTask_Click() { frmMain().ShowAfresh(); }
 
 void FrmBase::mnuText_Click() { frmOption().Show(); }
+void FrmBase::mnuAbout_Click() { frmAbout().Show(); }
 
 void FrmBase::mnuHelp_Click() {
   os::shell().Execute({hWnd(), "Open", rt::JoinPath(rt::App().Path, "TARNWICK.chm"), "", "", SW_SHOWMAXIMIZED});

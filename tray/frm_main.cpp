@@ -1,15 +1,14 @@
 #include "frm_main.h"
 
-#include "app.h"
 #include "error_report.h"
 #include "mod_registry.h"
-#include "os/shell.h"
-#include "path_text.h"
+#include "open_help.h"
 #include "platform_utils.h"
 #include "power_capabilities.h"
 #include "settings_keys.h"
 #include "shared_state.h"
 #include "task_store.h"
+#include "tray_resources.h"
 #include "text_compare.h"
 
 namespace tray {
@@ -43,7 +42,7 @@ constexpr rt::ControlDesign kControls[] = {
      .width = 1575, .height = 375, .caption = "Add/Edit Tasks", .toolTip = "Add/Change/Delete Task Groups.",
      .tabIndex = 3},
     {.name = "Image1", .kind = ControlKind::Image, .container = "Picture2", .left = 2760, .top = 120,
-     .width = 480, .height = 480},
+     .width = 480, .height = 480, .picture = {rt::PictureDesign::Kind::Icon, IDI_HELP}},
     {.name = "List1", .kind = ControlKind::ListBox, .container = "Picture2", .left = 1200, .top = 240,
      .width = 1215, .height = 645, .visible = false},
     {.name = "btnClose", .kind = ControlKind::CommandButton, .left = 240, .top = 3240, .width = 1575,
@@ -193,14 +192,7 @@ void FrmMain::btnManage_Click() {
   else Show();
 }
 
-void FrmMain::Image1_Click() {
-  os::ShellExecuteRequest request;
-  request.owner = hWnd();
-  request.verb = "Open";
-  request.file = rt::JoinPath(rt::App().Path, "Tarnwick.chm");
-  request.showCommand = SW_SHOWMAXIMIZED;
-  os::shell().Execute(request);
-}
+void FrmMain::Image1_Click() { OpenHelpFile(hWnd()); }
 
 void FrmMain::Control_Click(rt::Control& sender) {
   if (sender.Is("optGroup")) optGroup_Click();

@@ -5,8 +5,8 @@
 #include "form1.h"
 #include "form2.h"
 #include "frm_main.h"
+#include "frm_option.h"
 #include "frm_prog.h"
-#include "pending_forms.h"
 
 namespace tray {
 

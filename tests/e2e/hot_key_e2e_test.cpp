@@ -14,7 +14,7 @@
 #include "../support/power_log.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
-#include "../support/screen_picture.h"
+#include "../support/window_picture.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ TEST_F(HotKeyRoad, ShutDownKeyCountsDownAndActs) {
   EXPECT_FALSE(EnterIsFree());
 
   // The picture of the countdown, kept for a person to look at, and its blue bands checked.
-  test::Picture picture = test::Capture(countdown);
+  test::Picture picture = test::CaptureWindow(countdown);
   CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
   EXPECT_TRUE(test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/countdown-blue.png"), picture.width,
                              picture.height, picture.rgb));
@@ -142,7 +142,7 @@ TEST_F(HotKeyRoad, TasksTiedToTheActionAreAnnouncedAndTheCallStillFollows) {
   test::PressKeys({VK_CONTROL, VK_MENU, 'R'});
   HWND countdown = WaitForCountdown(program);
   ASSERT_TRUE(countdown);
-  test::Picture picture = test::Capture(countdown);
+  test::Picture picture = test::CaptureWindow(countdown);
   CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
   test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/countdown-run-tasks.png"), picture.width, picture.height,
                  picture.rgb);

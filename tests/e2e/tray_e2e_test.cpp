@@ -9,11 +9,10 @@
 #include <sstream>
 
 #include "../support/key_input.h"
-#include "../support/png_file.h"
 #include "../support/power_log.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
-#include "../support/screen_picture.h"
+#include "../support/window_picture.h"
 
 namespace {
 
@@ -86,10 +85,8 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
   HWND menu = nullptr;
   ASSERT_TRUE(test::WaitUntil([&] { return (menu = VisibleMenu()) != nullptr; }, 5000)) << "no tray menu";
   Sleep(300);
-  test::Picture picture = test::Capture(menu);
-  CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
-  EXPECT_TRUE(test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/tray-menu.png"), picture.width,
-                             picture.height, picture.rgb));
+  test::Picture picture = test::CaptureWindow(menu);
+  EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "tray-menu"));
   EXPECT_GT(picture.height, 16 * 12) << "the menu has its sixteen rows";
   test::PressKeys({VK_ESCAPE});
   ASSERT_TRUE(test::WaitUntil([] { return VisibleMenu() == nullptr; }, 5000));

@@ -5,20 +5,23 @@
 #include <gtest/gtest.h>
 
 #include "../support/registry_fixture.h"
+#include "../support/shell_folders.h"
 #include "action_requests.h"
 #include "auto_update.h"
 #include "app.h"
 #include "form.h"
 #include "form1.h"
+#include "frm_about.h"
 #include "frm_base.h"
 #include "frm_main.h"
+#include "frm_option.h"
+#include "frm_set_hot_keys.h"
 #include "frm_vb_hot_key.h"
 #include "front_end.h"
 #include "os/recording_notify_area.h"
 #include "os/recording_power.h"
 #include "os/recording_shell.h"
 #include "os/scripted_message_boxes.h"
-#include "pending_forms.h"
 #include "shared_state.h"
 #include "start_with_windows.h"
 #include "sys_tray.h"
@@ -415,6 +418,43 @@ TEST_F(TrayForm, HelpAndTheChooser) {
   Command("mnuTask");
   EXPECT_TRUE(tray::frmMain().Visible());
   EXPECT_EQ(tray::frmMain().Ctl<rt::ListBox>("lstGroups").ListCount(), static_cast<int>(TaskCount));
+}
+
+TEST_F(TrayForm, DialogItemsShowTheirDialogs) {
+  form().Load();
+  struct Case {
+    const char* item;
+    rt::Form& dialog;
+  } cases[] = {{"mnuText", tray::frmOption()}, {"mnuSetHotkeys", tray::frmSetHotKeys()}, {"mnuAbout", tray::frmAbout()}};
+  for (const Case& c : cases) {
+    Command(c.item);
+    EXPECT_TRUE(c.dialog.Visible()) << c.item;
+    HWND shown = c.dialog.hWnd();
+    Command(c.item);  // one instance: the open dialog only comes forward
+    EXPECT_EQ(c.dialog.hWnd(), shown) << c.item;
+    EXPECT_EQ(GetWindow(shown, GW_OWNER), nullptr) << c.item;
+  }
+}
+
+TEST_F(TrayForm, ShortcutItemsWriteTheirFilesAndLeaveThePendingCountdownAlone) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string desktop = std::string(temp) + "tarnwick-base-desktop-" + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(desktop.c_str(), nullptr);
+  test::RedirectedShellFolder redirected{"Desktop", desktop};
+  form().Load();
+  Command("mnuReboot");
+  ASSERT_TRUE(tray::Form1().IsLoaded());
+  Command("mnuDsuspend");
+  Command("mnuDhibernate");
+  EXPECT_EQ(ActionCode, kRebootCode);
+  EXPECT_EQ(ActionName, "Boot");
+  for (const char* name : {"Suspend", "Hibernate"}) {
+    const std::string file = desktop + "\\" + name + ".lnk";
+    EXPECT_NE(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES) << name;
+    DeleteFileA(file.c_str());
+  }
+  RemoveDirectoryA(desktop.c_str());
 }
 
 // A message box that clicks the update item again while it is on screen, as a user could.

@@ -1,24 +1,35 @@
 #pragma once
-// What the screen shows of a window, for checks on its pixels and for pictures kept as artifacts.
+// A window as the screen shows it, kept as a PNG for a person to look at.
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include "png_file.h"
+#include "process_driver.h"
 
 namespace test {
 
-// The client area of a window as the screen shows it, RGB by rows.
 struct Picture {
   int width = 0, height = 0;
-  std::vector<std::uint8_t> rgb;
+  std::vector<std::uint8_t> rgb;  // by rows from the top
   int At(int x, int y, int channel) const { return rgb[(static_cast<size_t>(y) * width + x) * 3 + channel]; }
 };
 
-inline Picture Capture(HWND window) {
-  // Above whatever else is on the display, and painted, before the picture is taken.
+// The client area of a window (without a window manager nobody draws the frame), brought above
+// everything else and painted first; the window may belong to another process.
+inline Picture CaptureWindow(HWND window) {
   SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  Sleep(200);
+  for (int i = 0; i < 8; ++i) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(25);
+  }
   Picture p;
   RECT r;
   GetClientRect(window, &r);
@@ -46,6 +57,13 @@ inline Picture Capture(HWND window) {
   DeleteDC(dc);
   ReleaseDC(nullptr, screen);
   return p;
+}
+
+// Writes the picture as <artifact folder>/<name>.png; false when it cannot.
+inline bool KeepPicture(const Picture& p, const std::string& artifactDir, const std::string& name) {
+  std::string folder = WindowsPathOf(artifactDir);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return WritePng(folder + "\\" + name + ".png", p.width, p.height, p.rgb);
 }
 
 }  // namespace test

@@ -1,0 +1,68 @@
+#include "add_shortcut.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+#include "error_report.h"
+#include "msg_box.h"
+#include "os/shortcut_writer.h"
+#include "path_text.h"
+#include "platform_utils.h"
+#include "shortcut_spec.h"
+
+namespace tray {
+namespace {
+
+// The full path of this program, however long.
+std::string ProgramPath() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0) return {};
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+void SaveShortcut(int kind, const std::string& folder) {
+  std::string program = ProgramPath();
+  size_t slash = program.find_last_of('\\');
+  if (slash == std::string::npos) return;
+  ShortcutContents contents = ShortcutSpec(kind, std::string_view(program).substr(0, slash + 1),
+                                           std::string_view(program).substr(slash + 1));
+  os::ShellShortcut shortcut;
+  shortcut.file = rt::JoinPath(folder, contents.fileName);
+  shortcut.target = contents.target;
+  shortcut.arguments = contents.arguments;
+  shortcut.workingDir = contents.workingDir;
+  shortcut.description = contents.description;
+  shortcut.showCommand = contents.showCommand;
+  os::shortcutWriter().Save(shortcut);
+}
+
+}  // namespace
+
+void AddShortcut(int kind, std::string_view destination) {
+  std::string folder;
+  bool known = false;
+  rt::Trap("frmBase", "AddShortcut", [&] {
+    if (!IsShortcutDestination(destination)) {
+      rt::MsgBox("No Destination For Shortcut Was Given", MB_OK | MB_ICONINFORMATION,
+                 "Moxbel Tarnwick Plus Error Message");
+      return;
+    }
+    known = true;
+    std::string desktop, appData;
+    if (destination == "Desktop") desktop = DozIzevodoz::GetSystemFolderPath(CSIDL_DESKTOPDIRECTORY);
+    else appData = DozIzevodoz::GetSystemFolderPath(CSIDL_APPDATA);
+    folder = ShortcutFolder(destination, desktop, appData);
+  });
+  // An unknown folder would make the path relative to wherever the program happens to run.
+  if (!known || folder.empty()) return;
+  rt::SkipOnError([&] { SaveShortcut(kind, folder); });
+}
+
+}  // namespace tray
