@@ -35,8 +35,8 @@ constexpr const char* kDeleted = "The Group has been deleted.";
 constexpr const char* kNotDeleted = "The Group was Not deleted.";
 constexpr const char* kSaved = "The Group's information has been saved.";
 
-// Marlett draws its digits as arrows: "5" up, "6" down.
-constexpr rt::FontDesign kArrows{"Marlett", 10};
+// The order buttons show arrows (the program runs with the UTF-8 code page).
+constexpr rt::FontDesign kArrows{"Arial", 10};
 
 constexpr rt::ControlDesign kControls[] = {
     {.name = "lblGroups", .kind = ControlKind::Label, .left = 240, .top = 120, .width = 2055, .height = 255,
@@ -80,9 +80,9 @@ constexpr rt::ControlDesign kControls[] = {
     {.name = "btnRemAll", .kind = ControlKind::CommandButton, .container = "picGroup", .left = 4320, .top = 2400,
      .width = 375, .height = 255, .caption = ">>", .toolTip = "Remove All Task(s) from Selected Tasks list."},
     {.name = "btnUp", .kind = ControlKind::CommandButton, .container = "picGroup", .left = 120, .top = 1200,
-     .width = 315, .height = 495, .caption = "5", .font = kArrows, .toolTip = "Move Selected Task Up"},
+     .width = 315, .height = 495, .caption = "\u25B2", .font = kArrows, .toolTip = "Move Selected Task Up"},
     {.name = "btnDown", .kind = ControlKind::CommandButton, .container = "picGroup", .left = 120, .top = 2040,
-     .width = 315, .height = 495, .caption = "6", .font = kArrows, .toolTip = "Move Selected Task Down."},
+     .width = 315, .height = 495, .caption = "\u25BC", .font = kArrows, .toolTip = "Move Selected Task Down."},
     {.name = "btnTest", .kind = ControlKind::CommandButton, .container = "picGroup", .left = 480, .top = 2880,
      .width = 1695, .height = 375, .caption = "Test &Run Group ..."},
     {.name = "btnCancelGroup", .kind = ControlKind::CommandButton, .container = "picGroup", .left = 5280,
@@ -129,7 +129,9 @@ void ShowGroupEditor() {
     DozIzevodoz::LoadTasks();
     DozIzevodoz::LoadGroups();
   }
+  // Over the chooser, which must be on screen and placed for the dialog to centre on it.
   HWND chooser = DozIzevodoz::frontEnd().TaskChooserWindow();
+  DozIzevodoz::frontEnd().ShowTaskChooser();
   DozIzevodoz::frontEnd().EnableTaskChooser(false);
   editor.Show(rt::ShowMode::Modeless, chooser);
 }
