@@ -20,7 +20,9 @@ const TaskRecord* FindTask(const std::vector<TaskRecord>& tasks, int32_t id) {
   return nullptr;
 }
 
-bool Contains(const std::vector<int32_t>& ids, int32_t id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
+bool Contains(const std::vector<int32_t>& ids, int32_t id) {
+  return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
 
 void AppendListed(std::string& list, const std::string& item) {
   if (!list.empty()) list += ';';
@@ -165,8 +167,8 @@ bool GroupEditorModel::Delete(int32_t id) {
   return true;
 }
 
-GroupEditorModel::DoneResult GroupEditorModel::PrepareDone(
-    const std::vector<TaskRecord>& tasks, const std::function<bool(const GroupRecord&)>& deleteEmpty) {
+GroupEditorModel::DoneResult GroupEditorModel::PrepareDone(const std::vector<TaskRecord>& tasks,
+                                                           const std::function<bool(const GroupRecord&)>& deleteEmpty) {
   DoneResult result;
   for (GroupRecord& group : groups_) {
     if (group.ID < 0) continue;

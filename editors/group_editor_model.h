@@ -28,9 +28,9 @@ struct TaskLists {
 
 // What the two task lists hold and which of their entries are selected.
 struct TaskListsState {
-  int selectedCount = 0;         // entries of "Selected Tasks"
-  int selectedChosen = 0;        // of them selected by the user
-  int selectedCurrent = -1;      // the current entry of "Selected Tasks"
+  int selectedCount = 0;     // entries of "Selected Tasks"
+  int selectedChosen = 0;    // of them selected by the user
+  int selectedCurrent = -1;  // the current entry of "Selected Tasks"
   int availableCount = 0;
   int availableChosen = 0;
 };
@@ -92,8 +92,8 @@ class GroupEditorModel {
   bool Delete(int32_t id);
 
   struct DoneResult {
-    int32_t keptEmptyId = -1;          // a group left without tasks that the user keeps: Done stops
-    std::vector<int32_t> deletedIds;   // groups without tasks that the user had deleted
+    int32_t keptEmptyId = -1;         // a group left without tasks that the user keeps: Done stops
+    std::vector<int32_t> deletedIds;  // groups without tasks that the user had deleted
   };
   // Drops from every group the IDs of tasks that no longer exist, and asks about each group left
   // without tasks whether it goes (true) or stays to be edited (false, which ends the round).

@@ -138,7 +138,8 @@ TEST_F(GroupEditor, ANewGroupIsBuiltOrderedCheckedAndWrittenOnDone) {
     EXPECT_FALSE(Enabled(off)) << off;
   EXPECT_TRUE(Enabled("btnAddAll"));
   SendMessageA(List("lstTasksAvail").hWnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  EXPECT_EQ(Guidance(), "Drag and Drop a Program or Shortcut icon to the \"Available Tasks\" list, to create a new task.");
+  EXPECT_EQ(Guidance(),
+            "Drag and Drop a Program or Shortcut icon to the \"Available Tasks\" list, to create a new task.");
 
   Choose("lstTasksAvail", {1, 2, 3});
   EXPECT_TRUE(Enabled("btnAddOne"));

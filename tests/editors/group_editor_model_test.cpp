@@ -133,8 +133,8 @@ TEST(Done, DropsVanishedTasksAndAsksAboutEmptiedGroups) {
   struct Case {
     const char* name;
     std::vector<GroupRecord> groups;
-    std::vector<bool> answers;          // to the questions, in order
-    std::vector<std::string> asked;     // the groups asked about
+    std::vector<bool> answers;       // to the questions, in order
+    std::vector<std::string> asked;  // the groups asked about
     int32_t keptEmptyId;
     std::vector<int32_t> deleted;
     std::vector<GroupRecord> after;
