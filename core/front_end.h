@@ -46,6 +46,15 @@ class FrontEnd {
   // The task editor has saved the task file: frmMain.lstGroups holds these descriptions (no item
   // data), and optGroup is enabled when there is any.
   virtual void RefillTaskChooser(const std::vector<std::string>& descriptions) = 0;
+  // The group editor over the chooser frmMain: the chooser's window (loading it), the item data of
+  // its current list entry (-1 when none), its Enabled, and its DispGroups with a selection text.
+  virtual HWND TaskChooserWindow() = 0;
+  virtual int32_t TaskChooserCurrentId() = 0;
+  virtual void EnableTaskChooser(bool enabled) = 0;
+  virtual void SelectInTaskChooser(const std::string& selection) = 0;
+  // The group editor's trial of a group: frmProg loaded, LoadTaskIDs, Show, RunTasks, the pending
+  // messages handled once, unloaded.
+  virtual void TryTaskRun(const TaskRun& run) = 0;
   // True while the notice of a cancelled task run is on screen; it ends the cancel itself.
   virtual bool CancelNoticeShown() { return false; }
   // The hot keys' errands. The tray icon back (loads the main tray form, which adds its icon).

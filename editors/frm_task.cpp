@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <utility>
+
 #include "app.h"
 #include "folder.h"
 #include "front_end.h"
@@ -158,8 +160,11 @@ void FrmTask::Form_QueryUnload(int& cancel, rt::UnloadMode mode) {
 
 void FrmTask::Form_Unload(int& cancel) {
   model_.reset();
+  std::function<void()> back = std::exchange(back_, nullptr);
   // While the program ends, bringing the chooser back would keep a window without a tray icon.
-  if (!rt::Quitting()) DozIzevodoz::frontEnd().ShowTaskChooser();
+  if (rt::Quitting()) return;
+  if (back) back();
+  else DozIzevodoz::frontEnd().ShowTaskChooser();
 }
 
 void FrmTask::SetListsButtons(bool enable) {

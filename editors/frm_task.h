@@ -1,6 +1,7 @@
 #pragma once
 // frmTask, the task editor: creates, edits and deletes the tasks that run before a power action.
 // It edits its own copy of the task list and writes the task file only when the user finishes.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,8 @@ class FrmTask : public rt::Form {
 
   void NewTask();
   void ProcessDrop(const std::string& fid);
+  // Where the editor goes when it closes this time, in place of the task chooser.
+  void ReturnTo(std::function<void()> back) { back_ = std::move(back); }
 
   // For tests: the editor's copy of the task list, while the form is loaded.
   const TaskEditorModel* Model() const { return model_ ? &*model_ : nullptr; }
@@ -52,6 +55,7 @@ class FrmTask : public rt::Form {
 
   std::optional<TaskEditorModel> model_;
   std::string lastBrowsed_;  // the Open dialog opens on the last choice
+  std::function<void()> back_;
 };
 
 FrmTask& frmTask();

@@ -7,6 +7,7 @@
 #include "frm_main.h"
 #include "frm_option.h"
 #include "frm_prog.h"
+#include "message_loop.h"
 
 namespace tray {
 
@@ -60,6 +61,31 @@ void TrayFrontEnd::ShowTaskChooser() { frmMain().Show(); }
 
 void TrayFrontEnd::RefillTaskChooser(const std::vector<std::string>& descriptions) {
   frmMain().ShowEditedTasks(descriptions);
+}
+
+HWND TrayFrontEnd::TaskChooserWindow() { return frmMain().hWnd(); }
+
+int32_t TrayFrontEnd::TaskChooserCurrentId() {
+  rt::ListBox& list = frmMain().Ctl<rt::ListBox>("lstGroups");
+  const int current = list.ListIndex();
+  return current < 0 ? -1 : static_cast<int32_t>(list.ItemData(current));
+}
+
+void TrayFrontEnd::EnableTaskChooser(bool enabled) {
+  if (frmMain().IsLoaded()) EnableWindow(frmMain().hWnd(), enabled);
+}
+
+void TrayFrontEnd::SelectInTaskChooser(const std::string& selection) { frmMain().DispGroups(selection); }
+
+void TrayFrontEnd::TryTaskRun(const DozIzevodoz::TaskRun& run) {
+  // The shutdown engine's own run owns the window while it lasts.
+  if (frmProg().IsLoaded()) return;
+  frmProg().Load();
+  frmProg().LoadTaskIDs(run);
+  frmProg().Show();
+  frmProg().RunAll();
+  rt::DoEvents();
+  frmProg().Unload();
 }
 
 void TrayFrontEnd::ShowTrayIcon() { frmBase().ShowIcon(); }

@@ -20,6 +20,11 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   void UnloadTrayCountdown() override;
   void ShowTaskChooser() override;
   void RefillTaskChooser(const std::vector<std::string>& descriptions) override;
+  HWND TaskChooserWindow() override;
+  int32_t TaskChooserCurrentId() override;
+  void EnableTaskChooser(bool enabled) override;
+  void SelectInTaskChooser(const std::string& selection) override;
+  void TryTaskRun(const DozIzevodoz::TaskRun& run) override;
   bool CancelNoticeShown() override;
   void ShowTrayIcon() override;
   void HideTrayCountdown() override;

@@ -59,6 +59,19 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
     for (const auto& d : descriptions) names += (names.empty() ? "" : ",") + d;
     calls.push_back("frmMain.lstGroups=" + names);
   }
+  HWND TaskChooserWindow() override { return chooser.hWnd(); }
+  int32_t TaskChooserCurrentId() override { return chooserCurrentId; }
+  void EnableTaskChooser(bool enabled) override {
+    calls.push_back(enabled ? "frmMain.Enabled=True" : "frmMain.Enabled=False");
+    EnableWindow(chooser.hWnd(), enabled);
+  }
+  void SelectInTaskChooser(const std::string& selection) override {
+    calls.push_back("frmMain.DispGroups " + selection);
+  }
+  void TryTaskRun(const DozIzevodoz::TaskRun& run) override {
+    calls.push_back("frmProg.TryRun ids=" + run.idList + " names=" + run.nameList + " action=" + run.actionName);
+    for (const auto& t : run.tasks) started.push_back(t.Desc);
+  }
   void ShowTrayIcon() override { calls.push_back("ShowTrayIcon"); }
   void HideTrayCountdown() override { calls.push_back("Form1.Hide"); }
   void CancelCountdown(bool commandLine) override { calls.push_back(commandLine ? "Form2.Cancel" : "Form1.Cancel"); }
@@ -70,6 +83,8 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
   std::function<void(size_t task)> duringTask;   // runs while a task "runs"
   HWND trayWindow = reinterpret_cast<HWND>(0x1234);
   rt::Form progress{"frmProg"};
+  rt::Form chooser{"frmMain"};  // a real window to own and be disabled by the group editor
+  int32_t chooserCurrentId = -1;
 };
 
 }  // namespace test

@@ -12,6 +12,7 @@
 #include "path_text.h"
 #include "shared_state.h"
 #include "task_store.h"
+#include "tray_front_end.h"
 
 using namespace DozIzevodoz;
 
@@ -91,6 +92,24 @@ TEST_F(Chooser, ItemsAreSortedAndCarryTheirTaskIds) {
   EXPECT_EQ(list().ItemData(0), 1);
   EXPECT_EQ(list().List(2), "Zeta");
   EXPECT_EQ(list().ItemData(2), 3);
+}
+
+// What the group editor asks of the chooser through the tray's front end.
+TEST_F(Chooser, TheFrontEndGivesTheCurrentTaskIdAndEnablesTheWindow) {
+  test::SetText(kSettings, "RunTasks", "Yes");
+  TaskFile({test::Task(3, "Zeta", "Shut"), test::Task(1, "alpha", "Shut")});
+  tray::TrayFrontEnd frontEnd;
+  HWND window = frontEnd.TaskChooserWindow();
+  ASSERT_TRUE(form().IsLoaded());
+  EXPECT_EQ(window, form().hWnd());
+  EXPECT_EQ(frontEnd.TaskChooserCurrentId(), 3);  // Zeta, the first of the file
+  frontEnd.EnableTaskChooser(false);
+  EXPECT_FALSE(IsWindowEnabled(window));
+  frontEnd.EnableTaskChooser(true);
+  EXPECT_TRUE(IsWindowEnabled(window));
+  frontEnd.SelectInTaskChooser("ALPHA");
+  EXPECT_EQ(frontEnd.TaskChooserCurrentId(), 1);
+  EXPECT_EQ(runTasks(), "Yes");
 }
 
 TEST_F(Chooser, DispGroupsSelectsByDescriptionIgnoringCaseAndSkipsDeletedTasks) {

@@ -144,6 +144,23 @@ TEST_F(TaskRun, EachListedTaskRunsOnceAndASingleTaskEndsFinished) {
   EXPECT_EQ(tray::frmProg().Ctl<rt::Label>("lblGroup").Caption(), "alone");
 }
 
+TEST_F(TaskRun, AGroupsTrialRunsEveryListedTaskInItsOrderWhateverActionIsPending) {
+  UseTasks({HelperTask(1, "one", 200, "Shut"), HelperTask(2, "two", 200, "Log")});
+  ActionName = "Boot";
+  DozIzevodoz::TaskRun run;
+  run.tasks = {Tasks[1], Tasks[0]};
+  run.idList = "2;1";
+  run.nameList = "two;one";
+  frontEnd.TryTaskRun(run);
+  EXPECT_EQ(Log(), "two start\ntwo end\none start\none end\n");
+  Lines running;
+  for (const std::string& s : Sampler::seen)
+    if (s.find("Running") != std::string::npos) running.push_back(s);
+  EXPECT_EQ(running, (Lines{"two: Running ...|two Waiting ...|one", "one: Finished|two Running ...|one"}));
+  EXPECT_FALSE(tray::frmProg().IsLoaded());
+  EXPECT_TRUE(power.calls.empty());
+}
+
 TEST_F(TaskRun, AListWhoseNamesMatchNoTaskIsRefused) {
   DozIzevodoz::TaskRun run;
   run.tasks = {HelperTask(1, "real", 0)};
