@@ -133,6 +133,7 @@ Form::Form(std::string name) : name_(std::move(name)) {}
 Form::~Form() {
   if (hwnd_) {
     for (auto& control : parts_->controls) control->Detach();
+    if (parts_->model) parts_->model->Detach();
     if (parts_->menus) parts_->menus->Detach();
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
@@ -188,7 +189,7 @@ void Form::Load() {
   EnsureBackingSize();
   BuildControls(s);
   Forms::List().push_back(this);
-  Run(nullptr, "Load", [&] { Form_Load(); });
+  RaiseFormEvent("Load", &Form::Form_Load, ole::kFormLoad);
 }
 
 void Form::PlaceAtStart(const FormSettings& s) {
@@ -219,14 +220,18 @@ bool Form::Unload(UnloadMode mode) {
   int cancel = 0;
   Run(nullptr, "QueryUnload", [&] { Form_QueryUnload(cancel, mode); });
   if (cancel == 0 && hwnd_) Run(nullptr, "Unload", [&] { Form_Unload(cancel); });
+  // The form object's sinks hear of the unload only once the form really goes.
+  bool going = cancel == 0 || mode == UnloadMode::TaskManager;
+  if (going && hwnd_ && parts_->model) parts_->model->Fire(ole::kFormUnload);
   unloading_ = false;
-  if (cancel != 0 && mode != UnloadMode::TaskManager) return false;
+  if (!going) return false;
   if (!hwnd_) return true;  // an event handler unloaded it already
   HWND hwnd = hwnd_;
   hwnd_ = nullptr;
   auto& list = Forms::List();
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
   for (auto& control : parts_->controls) control->Detach();
+  if (parts_->model) parts_->model->Detach();
   if (parts_->menus) parts_->menus->Detach();
   // The parts may still be in use by the handler that is unloading the form; the outermost loop
   // frees them.
@@ -248,7 +253,7 @@ void Form::Show(ShowMode mode, HWND owner) {
   if (!shownOnce_) {
     shownOnce_ = true;
     FocusFirstControl();
-    Run(nullptr, "Resize", [&] { Form_Resize(); });
+    RaiseFormEvent("Resize", &Form::Form_Resize, ole::kFormResize);
   }
   if (mode != ShowMode::Modal || !hwnd_) return;
 
@@ -481,6 +486,27 @@ void Form::Run(const Control* sender, const char* event, const std::function<voi
   Trap(name_.c_str(), procedure.c_str(), body);
 }
 
+void Form::RaiseFormEvent(const char* event, void (Form::*handler)(), int formEvent) {
+  Run(nullptr, event, [&] { (this->*handler)(); });
+  if (hwnd_ && parts_ && parts_->model) parts_->model->Fire(static_cast<ole::FormEventId>(formEvent));
+}
+
+ole::FormModel* Form::ObjectModel() {
+  if (!hwnd_ || !parts_) return nullptr;
+  if (!parts_->model) parts_->model = std::make_unique<ole::FormModel>(*this);
+  return parts_->model.get();
+}
+
+HBITMAP Form::Picture() const { return parts_ ? parts_->picture.get() : nullptr; }
+
+void Form::SetPicture(HBITMAP bitmap) {
+  GdiObject<HBITMAP> taken(bitmap);
+  if (!parts_) return;
+  parts_->picture = std::move(taken);
+  if (autoRedraw_) Cls();
+  else if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 bool HandleFormNavigation(MSG& msg) {
   if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !msg.hwnd) return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
@@ -516,11 +542,13 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       if (live && std::find(Forms::Loaded().begin(), Forms::Loaded().end(), this) != Forms::Loaded().end()) {
         EnsureBackingSize();
-        Run(nullptr, "Resize", [&] { Form_Resize(); });
+        RaiseFormEvent("Resize", &Form::Form_Resize, ole::kFormResize);
       }
       break;
     case WM_ACTIVATE:
-      if (live && LOWORD(wParam) != WA_INACTIVE) Run(nullptr, "Activate", [&] { Form_Activate(); });
+      if (live && LOWORD(wParam) != WA_INACTIVE) RaiseFormEvent("Activate", &Form::Form_Activate, ole::kFormActivate);
+      if (live && LOWORD(wParam) == WA_INACTIVE)
+        RaiseFormEvent("Deactivate", &Form::Form_Deactivate, ole::kFormDeactivate);
       break;
     case WM_CHAR:
       if (live) {

@@ -23,6 +23,10 @@
 
 namespace rt {
 
+namespace ole {
+class FormModel;
+}
+
 enum class UnloadMode { FormControlMenu = 0, FormCode = 1, AppWindows = 2, TaskManager = 3 };
 enum class ShowMode { Modeless, Modal };
 
@@ -105,6 +109,12 @@ class Form {
   void Refresh();   // repaints now
   HFONT Font() const;
   bool AcceptsFiles() const { return acceptsFiles_; }
+  // The picture shown behind the controls; SetPicture takes the bitmap over (nullptr: none).
+  HBITMAP Picture() const;
+  void SetPicture(HBITMAP bitmap);
+  // The form and its controls by Automation, for the COM controls it holds; made on first use,
+  // null while the form is not loaded.
+  ole::FormModel* ObjectModel();
 
  protected:
   virtual FormSettings Settings() const { return {}; }
@@ -115,6 +125,7 @@ class Form {
   virtual void Form_Unload(int& cancel) {}
   virtual void Form_Resize() {}
   virtual void Form_Activate() {}
+  virtual void Form_Deactivate() {}
   virtual void Form_Click() {}
   virtual void Form_DblClick() {}
   // Button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in the form's scale.
@@ -135,12 +146,15 @@ class Form {
   virtual void Control_MouseUp(Control& sender, int button, int shift, double x, double y) {}
   virtual void Control_OLEDragDrop(Control& sender, const std::vector<std::string>& files) {}
   virtual void Timer_Timer(Timer& sender) {}
+  // An event of a COM control, by the name its class gives it.
+  virtual void Control_Event(Control& sender, ObjectEvent& event) {}
   virtual void Menu_Click(MenuItem& item) {}
 
  private:
   friend class Control;
   friend class Container;
   friend class Timer;
+  friend class OleControl;
   friend LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK ContainerWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -176,6 +190,8 @@ class Form {
 
   // Each event runs inside the error trap, named "<control>_<event>" as the error report wants.
   void Run(const Control* sender, const char* event, const std::function<void()>& body);
+  // The form's own handler first, then the sinks of the form object's events.
+  void RaiseFormEvent(const char* event, void (Form::*handler)(), int formEvent);
   void RaiseClick(Control& sender);
   void RaiseChange(Control& sender);
   void RaiseLostFocus(Control& sender);
