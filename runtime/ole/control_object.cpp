@@ -4,9 +4,11 @@
 #include <cmath>
 
 #include "controls.h"
+#include "drawing_members.h"
 #include "form.h"
 #include "form_model.h"
 #include "picture_copy.h"
+#include "screen.h"
 
 namespace rt::ole {
 namespace {
@@ -79,9 +81,13 @@ bool Has(ControlKind k, DISPID id) {
 const std::vector<MemberInfo>& MembersOf(ControlKind kind) {
   static std::array<std::vector<MemberInfo>, std::size(kTypeNames)> tables;
   std::vector<MemberInfo>& table = tables[static_cast<size_t>(kind)];
-  if (table.empty())
+  if (table.empty()) {
     for (const MemberInfo& m : kControlMembers)
       if (Has(kind, m.id)) table.push_back(m);
+    if (kind == ControlKind::PictureBox)  // its ForeColor is the control's own
+      for (const MemberInfo& m : kDrawingMembers)
+        if (m.id != kDrawingForeColor) table.push_back(m);
+  }
   return table;
 }
 
@@ -149,6 +155,7 @@ HRESULT ControlObject::Run(const MemberInfo& member, Call& call) {
   Control* control = Live();
   if (!control) return call.Fail(RuntimeError::ObjectRequired);
   FormModel& model = **model_;
+  if (IsDrawingMember(member.id)) return RunDrawing(member, call, *control);
   switch (member.id) {
     case kName: return call.Return(control->Name());
     case kIndex:
@@ -172,6 +179,18 @@ HRESULT ControlObject::Run(const MemberInfo& member, Call& call) {
       return RunLook(member, call, *control);
   }
   return RunContent(member, call, *control);
+}
+
+// A picture box draws straight onto its window: what it draws is not kept.
+HRESULT ControlObject::RunDrawing(const MemberInfo& member, Call& call, Control& box) {
+  DrawState& state = (*model_)->Drawing(&box);
+  state.foreColor = box.ForeColor() == kNoColor ? SystemColor(COLOR_BTNTEXT) : box.ForeColor();
+  HDC dc = box.hWnd() ? GetDC(box.hWnd()) : nullptr;
+  auto toPixels = [](double x, double y) { return POINT{Screen().TwipsToPixelsX(x), Screen().TwipsToPixelsY(y)}; };
+  DrawTarget target{state, dc, toPixels, [] {}};
+  HRESULT hr = ole::RunDrawing(member, call, target);
+  if (dc) ReleaseDC(box.hWnd(), dc);
+  return hr;
 }
 
 HRESULT ControlObject::RunPlace(const MemberInfo& member, Call& call, Control& control) {

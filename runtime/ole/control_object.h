@@ -39,6 +39,7 @@ class ControlObject final : public AutomationObject<ControlObject> {
   HRESULT RunPlace(const MemberInfo& member, Call& call, Control& control);
   HRESULT RunLook(const MemberInfo& member, Call& call, Control& control);
   HRESULT RunContent(const MemberInfo& member, Call& call, Control& control);
+  HRESULT RunDrawing(const MemberInfo& member, Call& call, Control& box);
 
   ModelAnchor model_;
   Control* control_;

@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+#include "drawing_members.h"
 #include "object_model_types.h"
 #include "scoped_win.h"
 
@@ -39,6 +40,9 @@ class FormModel {
   rt::ComPtr<IDispatch> ParentControls();
   rt::ComPtr<IDispatch> Controls();
 
+  // The drawing state of the form (box null) or of a picture box.
+  DrawState& Drawing(Control* box) { return box ? boxDrawing_[box] : formDrawing_; }
+
   // The form's events to the sinks of its connection point. Unload goes with a Cancel of 0.
   void Fire(FormEventId event);
   // The window is going: every object fails from now on and the sinks are let go.
@@ -49,6 +53,8 @@ class FormModel {
   ModelAnchor anchor_;
   rt::ComPtr<FormObject> formObject_;
   std::map<Control*, rt::ComPtr<ControlObject>> controls_;
+  DrawState formDrawing_;
+  std::map<Control*, DrawState> boxDrawing_;
 };
 
 }  // namespace rt::ole

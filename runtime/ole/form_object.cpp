@@ -2,6 +2,8 @@
 
 #include <olectl.h>
 
+#include <vector>
+
 #include "form.h"
 #include "form_model.h"
 #include "picture_copy.h"
@@ -48,6 +50,16 @@ constexpr MemberInfo kFormMembers[] = {
 
 constexpr LONG kHimetric = 8, kUserScale = 0;
 
+// The form's members and the drawing members every drawing surface has.
+const std::vector<MemberInfo>& AllMembers() {
+  static const std::vector<MemberInfo> all = [] {
+    std::vector<MemberInfo> v(std::begin(kFormMembers), std::end(kFormMembers));
+    v.insert(v.end(), std::begin(kDrawingMembers), std::end(kDrawingMembers));
+    return v;
+  }();
+  return all;
+}
+
 // Twips in one unit of a scale mode; 0 for a mode that has no fixed size (the user's scale).
 double TwipsPerUnit(LONG mode, bool horizontal) {
   switch (mode) {
@@ -75,11 +87,11 @@ const QITAB FormObject::kInterfaceTable[] = {
     {nullptr, 0},
 };
 
-HRESULT FormObject::TypeInfo(ITypeInfo** info) { return DispatchTypeInfo(L"Form", kFormMembers, info); }
-const MemberInfo* FormObject::Lookup(const wchar_t* name) const { return FindMember(kFormMembers, name); }
-const MemberInfo* FormObject::Lookup(DISPID id) const { return FindMember(kFormMembers, id); }
+HRESULT FormObject::TypeInfo(ITypeInfo** info) { return DispatchTypeInfo(L"Form", AllMembers(), info); }
+const MemberInfo* FormObject::Lookup(const wchar_t* name) const { return FindMember(AllMembers(), name); }
+const MemberInfo* FormObject::Lookup(DISPID id) const { return FindMember(AllMembers(), id); }
 
-IFACEMETHODIMP FormObject::GetClassInfo(ITypeInfo** info) { return FormClassInfo(kFormMembers, info); }
+IFACEMETHODIMP FormObject::GetClassInfo(ITypeInfo** info) { return FormClassInfo(AllMembers(), info); }
 
 IFACEMETHODIMP FormObject::GetGUID(DWORD kind, GUID* guid) {
   if (!guid) return E_POINTER;
@@ -105,6 +117,7 @@ IFACEMETHODIMP FormObject::FindConnectionPoint(REFIID riid, IConnectionPoint** p
 HRESULT FormObject::Run(const MemberInfo& member, Call& call) {
   Form* form = *model_ ? (*model_)->GetForm() : nullptr;
   if (!form || !form->IsLoaded()) return call.Fail(RuntimeError::ObjectRequired);
+  if (IsDrawingMember(member.id)) return RunDrawing(member, call, *form);
   switch (member.id) {
     case kName: return call.Return(form->Name());
     case kCaption: {
@@ -227,6 +240,21 @@ HRESULT FormObject::RunPicture(Call& call, Form& form) {
   if (!copy) return E_OUTOFMEMORY;
   form.SetPicture(copy);
   return S_OK;
+}
+
+// Drawing goes to the form's drawing DC: the persistent image when AutoRedraw is on, shown by
+// repainting, or the window itself.
+HRESULT FormObject::RunDrawing(const MemberInfo& member, Call& call, Form& form) {
+  auto toPixels = [&form](double x, double y) {
+    if (form.GetScaleMode() == ScaleMode::Pixels)
+      return POINT{static_cast<LONG>(RoundHalfEven(x)), static_cast<LONG>(RoundHalfEven(y))};
+    return POINT{Screen().TwipsToPixelsX(x), Screen().TwipsToPixelsY(y)};
+  };
+  auto show = [&form] {
+    if (form.AutoRedraw()) InvalidateRect(form.hWnd(), nullptr, FALSE);
+  };
+  DrawTarget target{(*model_)->Drawing(nullptr), form.hDC(), toPixels, show};
+  return ole::RunDrawing(member, call, target);
 }
 
 HRESULT FormObject::RunMethod(const MemberInfo& member, Call& call, Form& form) {

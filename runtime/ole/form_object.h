@@ -38,6 +38,7 @@ class FormObject final : public AutomationObject<FormObject, IProvideClassInfo2,
   HRESULT RunScale(const MemberInfo& member, Call& call, Form& form);
   HRESULT RunPicture(Call& call, Form& form);
   HRESULT RunMethod(const MemberInfo& member, Call& call, Form& form);
+  HRESULT RunDrawing(const MemberInfo& member, Call& call, Form& form);
 
   ModelAnchor model_;
   EventPoint events_;

@@ -273,4 +273,77 @@ TEST_F(FormObjectModel, ObjectsKeptPastTheUnloadFailInsteadOfReachingTheWindow) 
   EXPECT_EQ(LateGet(all.get(), L"Count").scode, static_cast<SCODE>(0x800A01A8));
 }
 
+class CanvasForm : public rt::Form {
+ public:
+  CanvasForm() : rt::Form("frmCanvas") {}
+
+ protected:
+  rt::FormSettings Settings() const override {
+    rt::FormSettings s;
+    s.clientWidth = 3600;
+    s.clientHeight = 1800;
+    s.autoRedraw = true;
+    s.scaleMode = rt::ScaleMode::Pixels;
+    s.backColor = 0xFFFFFF;
+    return s;
+  }
+};
+
+CanvasForm& frmCanvas() {
+  static CanvasForm form;
+  return form;
+}
+
+rt::ComPtr<IDispatch> SolidPicture(COLORREF color) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
+  HDC dc = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  RECT all{0, 0, 8, 8};
+  HBRUSH brush = CreateSolidBrush(color);
+  FillRect(dc, &all, brush);
+  DeleteObject(brush);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  PICTDESC desc{sizeof desc, PICTYPE_BITMAP};
+  desc.bmp.hbitmap = bitmap;
+  rt::ComPtr<IDispatch> picture;
+  OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, picture.put_void());
+  return picture;
+}
+
+TEST_F(FormObjectModel, DrawingMembersPaintTheFormsPersistentImage) {
+  frmCanvas().Load();
+  IDispatch* canvas = frmCanvas().ObjectModel()->FormDispatch();
+  constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0), kYellow = RGB(255, 255, 0);
+  using test::VarDouble;
+  using test::VarLong;
+  EXPECT_TRUE(test::LateInvoke(canvas, L"Line", DISPATCH_METHOD,
+                               {VarDouble(10), VarDouble(10), VarDouble(50), VarDouble(10), VarLong(kRed)}).ok());
+  EXPECT_TRUE(test::LateInvoke(canvas, L"Line", DISPATCH_METHOD,
+                               {VarDouble(60), VarDouble(20), VarDouble(80), VarDouble(40), VarLong(kBlue), VarLong(2)})
+                  .ok());
+  ASSERT_TRUE(LatePut(canvas, L"FillStyle", VarLong(0)).ok());
+  ASSERT_TRUE(LatePut(canvas, L"FillColor", VarLong(kGreen)).ok());
+  EXPECT_TRUE(test::LateInvoke(canvas, L"Circle", DISPATCH_METHOD, {VarDouble(120), VarDouble(60), VarDouble(20)}).ok());
+  rt::ComPtr<IDispatch> yellow = SolidPicture(kYellow);
+  VARIANT picture;
+  V_VT(&picture) = VT_DISPATCH;
+  V_DISPATCH(&picture) = yellow.get();
+  yellow.get()->AddRef();
+  EXPECT_TRUE(test::LateInvoke(canvas, L"PaintPicture", DISPATCH_METHOD,
+                               {picture, VarDouble(150), VarDouble(10), VarDouble(16), VarDouble(16)})
+                  .ok());
+  HDC image = frmCanvas().hDC();
+  EXPECT_EQ(GetPixel(image, 30, 10), kRed);
+  EXPECT_EQ(GetPixel(image, 50, 10), kRed) << "a line includes its end point";
+  EXPECT_EQ(GetPixel(image, 70, 30), kBlue);
+  EXPECT_EQ(GetPixel(image, 120, 60), kGreen);
+  EXPECT_EQ(GetPixel(image, 165, 25), kYellow) << "stretched to 16 by 16";
+  EXPECT_EQ(GetPixel(image, 167, 27), RGB(255, 255, 255));
+  EXPECT_EQ(LatePut(canvas, L"DrawWidth", VarLong(0)).scode, static_cast<SCODE>(0x800A017C));
+  frmCanvas().Unload();
+}
+
 }  // namespace
