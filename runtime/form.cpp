@@ -187,9 +187,28 @@ void Form::Load() {
     parts_->picture.reset(static_cast<HBITMAP>(
         LoadImageA(Instance(), MAKEINTRESOURCEA(s.picture.resourceId), IMAGE_BITMAP, 0, 0, 0)));
   EnsureBackingSize();
-  BuildControls(s);
+  try {
+    BuildControls(s);
+  } catch (...) {
+    AbandonLoad();
+    throw;
+  }
   Forms::List().push_back(this);
   RaiseFormEvent("Load", &Form::Form_Load, ole::kFormLoad);
+}
+
+// A control that can not be made fails the whole load: the window and what was built go, so the
+// form is not left half loaded.
+void Form::AbandonLoad() {
+  HWND hwnd = hwnd_;
+  hwnd_ = nullptr;
+  for (auto& control : parts_->controls) control->Detach();
+  if (parts_->model) parts_->model->Detach();
+  if (parts_->menus) parts_->menus->Detach();
+  Unloaded().push_back(std::move(parts_));
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+  DestroyWindow(hwnd);
+  ForgetSubclasses(hwnd);
 }
 
 void Form::PlaceAtStart(const FormSettings& s) {

@@ -169,6 +169,7 @@ class Form {
 
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   void BuildControls(const FormSettings& settings);
+  void AbandonLoad();
   void PlaceAtStart(const FormSettings& settings);
   void FocusFirstControl();
 
