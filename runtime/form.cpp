@@ -451,7 +451,7 @@ HDC Form::hDC() {
 }
 
 void Form::EnsureBackingSize() {
-  if (!autoRedraw_ || !hwnd_) return;
+  if ((!autoRedraw_ && !parts_->backingDc) || !hwnd_) return;
   RECT client;
   GetClientRect(hwnd_, &client);
   SIZE wanted{std::max(client.right, parts_->backingSize.cx), std::max(client.bottom, parts_->backingSize.cy)};
@@ -485,13 +485,21 @@ void Form::EnsureBackingSize() {
 void Form::Cls() {
   Load();
   if (!hwnd_) return;
-  if (autoRedraw_ && parts_->backingDc) {
+  if (parts_->backingDc) {
     parts_->backingDc.reset();
     parts_->backing.reset();
     parts_->backingSize = {0, 0};
     EnsureBackingSize();
   }
   InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Form::SetAutoRedraw(bool on) {
+  Load();
+  if (!hwnd_ || autoRedraw_ == on) return;
+  autoRedraw_ = on;
+  EnsureBackingSize();
+  InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Form::Refresh() {

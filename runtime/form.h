@@ -103,6 +103,8 @@ class Form {
   OleColor BackColor() const { return backColor_; }
   void SetBackColor(OleColor color);
   bool AutoRedraw() const { return autoRedraw_; }
+  // Turned off, what was drawn stays behind the controls until Cls.
+  void SetAutoRedraw(bool on);
   // The device context drawing goes to: the persistent image when AutoRedraw is on.
   HDC hDC();
   void Cls();       // the background colour (and picture) again

@@ -140,7 +140,7 @@ Control* Form::WindowlessAt(Control* container, POINT pixel) {
 void Form::PaintSurface(HWND surface, Control* container, HDC dc) {
   RECT client;
   GetClientRect(surface, &client);
-  if (!container && autoRedraw_ && parts_->backingDc) {
+  if (!container && parts_->backingDc) {
     BitBlt(dc, 0, 0, client.right, client.bottom, parts_->backingDc.get(), 0, 0, SRCCOPY);
   } else if (!container) {
     if (!parts_->backBrush) parts_->backBrush.reset(CreateSolidBrush(ToColorRef(backColor_)));

@@ -37,7 +37,7 @@ constexpr MemberInfo kFormMembers[] = {
     {L"ScaleX", kScaleX, MemberKind::Method},
     {L"ScaleY", kScaleY, MemberKind::Method},
     {L"Picture", kPicture, MemberKind::Property},
-    {L"AutoRedraw", kAutoRedraw, MemberKind::ReadOnly},
+    {L"AutoRedraw", kAutoRedraw, MemberKind::Property},
     {L"BackColor", kBackColor, MemberKind::Property},
     {L"Controls", kControls, MemberKind::ReadOnly},
     {L"hDC", kHdc, MemberKind::ReadOnly},
@@ -141,7 +141,13 @@ HRESULT FormObject::Run(const MemberInfo& member, Call& call) {
       else form->Hide();
       return S_OK;
     }
-    case kAutoRedraw: return call.ReturnBool(form->AutoRedraw());
+    case kAutoRedraw: {
+      if (call.access() == Access::Get) return call.ReturnBool(form->AutoRedraw());
+      bool on = false;
+      if (!call.NewBool(on)) return DISP_E_EXCEPTION;
+      form->SetAutoRedraw(on);
+      return S_OK;
+    }
     case kBackColor: {
       if (call.access() == Access::Get) return call.Return(static_cast<LONG>(form->BackColor()));
       LONG color = 0;

@@ -343,6 +343,14 @@ TEST_F(FormObjectModel, DrawingMembersPaintTheFormsPersistentImage) {
   EXPECT_EQ(GetPixel(image, 165, 25), kYellow) << "stretched to 16 by 16";
   EXPECT_EQ(GetPixel(image, 167, 27), RGB(255, 255, 255));
   EXPECT_EQ(LatePut(canvas, L"DrawWidth", VarLong(0)).scode, static_cast<SCODE>(0x800A017C));
+
+  // Persistent drawing off and on again: what was drawn stays until Cls.
+  ASSERT_TRUE(LatePut(canvas, L"AutoRedraw", test::VarBool(false)).ok());
+  EXPECT_EQ(TextOf(LateGet(canvas, L"AutoRedraw")), L"False");
+  ASSERT_TRUE(LatePut(canvas, L"AutoRedraw", test::VarBool(true)).ok());
+  EXPECT_EQ(GetPixel(frmCanvas().hDC(), 70, 30), kBlue);
+  EXPECT_TRUE(test::LateInvoke(canvas, L"Cls", DISPATCH_METHOD).ok());
+  EXPECT_EQ(GetPixel(frmCanvas().hDC(), 70, 30), RGB(255, 255, 255));
   frmCanvas().Unload();
 }
 
