@@ -91,7 +91,11 @@ HRESULT FormObject::TypeInfo(ITypeInfo** info) { return DispatchTypeInfo(L"Form"
 const MemberInfo* FormObject::Lookup(const wchar_t* name) const { return FindMember(AllMembers(), name); }
 const MemberInfo* FormObject::Lookup(DISPID id) const { return FindMember(AllMembers(), id); }
 
-IFACEMETHODIMP FormObject::GetClassInfo(ITypeInfo** info) { return FormClassInfo(AllMembers(), info); }
+IFACEMETHODIMP FormObject::GetClassInfo(ITypeInfo** info) {
+  rt::ComPtr<ITypeInfo> form;
+  HRESULT hr = TypeInfo(form.put());
+  return FAILED(hr) ? hr : FormClassInfo(form.get(), info);
+}
 
 IFACEMETHODIMP FormObject::GetGUID(DWORD kind, GUID* guid) {
   if (!guid) return E_POINTER;

@@ -136,17 +136,17 @@ HRESULT DispatchTypeInfo(const wchar_t* typeName, std::span<const MemberInfo> me
   return Cached(typeName, members, nullptr, out);
 }
 
-HRESULT FormClassInfo(std::span<const MemberInfo> formMembers, ITypeInfo** out) {
+HRESULT FormClassInfo(ITypeInfo* form, ITypeInfo** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
+  if (!form) return E_POINTER;
   ThreadTypes& t = Types();
   if (!t.formClass) {
-    rt::ComPtr<ITypeInfo> form, events;
+    rt::ComPtr<ITypeInfo> events;
     rt::ComPtr<ICreateTypeInfo> coclass;
-    HRESULT hr = Cached(L"Form", formMembers, nullptr, form.put());
-    if (SUCCEEDED(hr)) hr = Cached(L"FormEvents", kFormEvents, &DIID_FormEvents, events.put());
+    HRESULT hr = Cached(L"FormEvents", kFormEvents, &DIID_FormEvents, events.put());
     if (SUCCEEDED(hr)) hr = CreateType(L"RuntimeForm", TKIND_COCLASS, &kFormClass, coclass.put());
-    if (SUCCEEDED(hr)) hr = AddImplemented(*coclass.get(), 0, form.get(), IMPLTYPEFLAG_FDEFAULT);
+    if (SUCCEEDED(hr)) hr = AddImplemented(*coclass.get(), 0, form, IMPLTYPEFLAG_FDEFAULT);
     if (SUCCEEDED(hr))
       hr = AddImplemented(*coclass.get(), 1, events.get(), IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE);
     if (SUCCEEDED(hr)) hr = Finish(*coclass.get(), &t.formClass);

@@ -23,7 +23,7 @@ enum FormEventId : DISPID { kFormLoad = 1, kFormResize, kFormUnload, kFormActiva
 
 // The dispatch interface called typeName, listing members; one object per name and thread.
 HRESULT DispatchTypeInfo(const wchar_t* typeName, std::span<const MemberInfo> members, ITypeInfo** out);
-// The form's class: "Form" as its default interface, "FormEvents" as its default source.
-HRESULT FormClassInfo(std::span<const MemberInfo> formMembers, ITypeInfo** out);
+// The form's class: form (the form's interface) as its default, "FormEvents" as its default source.
+HRESULT FormClassInfo(ITypeInfo* form, ITypeInfo** out);
 
 }  // namespace rt::ole

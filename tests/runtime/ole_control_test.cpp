@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "form.h"
-#include "ole/object_model_types.h"
+#include "ole/form_model.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr CLSID kFakeClass = {0x3C5B7E0A, 0x51D2, 0x4F8B, {0x9C, 0x6E, 0x2A, 0x7
 
 // The control: it names the form's own event interface as its default source, which gives its
 // events names without a type library of its own.
-class FakeControl;
+IDispatch* HostFormObject();
 
 // The control's one connection point.
 class FakePoint : public IConnectionPoint {
@@ -121,7 +121,13 @@ class FakeControl : public IOleObject, public IPersistPropertyBag, public IProvi
   IFACEMETHODIMP Save(IPropertyBag*, BOOL, BOOL) override { return E_NOTIMPL; }
 
   // IProvideClassInfo2
-  IFACEMETHODIMP GetClassInfo(ITypeInfo** info) override { return rt::ole::FormClassInfo({}, info); }
+  IFACEMETHODIMP GetClassInfo(ITypeInfo** info) override {
+    IProvideClassInfo* form = nullptr;
+    if (FAILED(HostFormObject()->QueryInterface(IID_IProvideClassInfo, reinterpret_cast<void**>(&form)))) return E_FAIL;
+    HRESULT hr = form->GetClassInfo(info);
+    form->Release();
+    return hr;
+  }
   IFACEMETHODIMP GetGUID(DWORD, GUID* guid) override { return *guid = rt::ole::DIID_FormEvents, S_OK; }
 
   // IConnectionPointContainer
@@ -193,6 +199,8 @@ HostForm& frmHost() {
   static HostForm form;
   return form;
 }
+
+IDispatch* HostFormObject() { return frmHost().ObjectModel()->FormDispatch(); }
 
 class OleControlOnForm : public ::testing::Test {
  protected:
