@@ -40,6 +40,8 @@ class Image : public Control {
   // their list).
   void SetPicture(HICON icon);
   void SetPicture(HBITMAP bitmap);
+  // Shows the bitmap and owns it from now on (nullptr: no picture).
+  void TakePicture(HBITMAP bitmap);
   HANDLE Picture() const { return icon_ ? static_cast<HANDLE>(icon_) : static_cast<HANDLE>(bitmap_); }
 
  protected:

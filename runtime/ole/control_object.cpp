@@ -34,7 +34,7 @@ constexpr MemberInfo kControlMembers[] = {
     {L"Caption", kCaption, MemberKind::Property},   {L"Text", kText, MemberKind::Property},
     {L"List", kList, MemberKind::Property},         {L"ListCount", kListCount, MemberKind::ReadOnly},
     {L"ListIndex", kListIndex, MemberKind::Property}, {L"Value", kValue, MemberKind::Property},
-    {L"Interval", kInterval, MemberKind::Property}, {L"Picture", kPicture, MemberKind::ReadOnly},
+    {L"Interval", kInterval, MemberKind::Property}, {L"Picture", kPicture, MemberKind::Property},
     {L"Object", kObject, MemberKind::ReadOnly},
 };
 
@@ -308,9 +308,17 @@ HRESULT ControlObject::RunContent(const MemberInfo& member, Call& call, Control&
       return S_OK;
     }
     case kPicture: {
+      auto* image = dynamic_cast<Image*>(&control);
+      if (!get) {
+        if (!image) return call.Fail(RuntimeError::ReadOnly);  // a picture box shows none of its own
+        HBITMAP copy = nullptr;
+        if (std::optional<RuntimeError> error = CopyAssignedBitmap(call.NewValue(), copy)) return call.Fail(*error);
+        image->TakePicture(copy);
+        return S_OK;
+      }
       rt::ComPtr<IDispatch> picture;
       HRESULT hr = S_OK;
-      if (auto* image = dynamic_cast<Image*>(&control)) {
+      if (image) {
         HANDLE shown = image->Picture();
         bool icon = shown && GetObjectType(shown) != OBJ_BITMAP;
         hr = PictureCopy(icon ? nullptr : static_cast<HBITMAP>(shown), icon ? static_cast<HICON>(shown) : nullptr,

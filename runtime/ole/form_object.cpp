@@ -228,26 +228,8 @@ HRESULT FormObject::RunPicture(Call& call, Form& form) {
     HRESULT hr = PictureCopy(form.Picture(), nullptr, picture.put());
     return FAILED(hr) ? hr : call.Return(picture.get());
   }
-  const VARIANT* value = call.NewValue();
-  IUnknown* object = nullptr;
-  if (value && (V_VT(value) == VT_DISPATCH || V_VT(value) == VT_UNKNOWN)) object = V_UNKNOWN(value);
-  if (value && V_VT(value) == (VT_DISPATCH | VT_BYREF)) object = *V_DISPATCHREF(value);
-  if (!object) {
-    if (value && V_VT(value) != VT_DISPATCH && V_VT(value) != VT_UNKNOWN && V_VT(value) != VT_EMPTY)
-      return call.Fail(RuntimeError::TypeMismatch);
-    form.SetPicture(nullptr);
-    return S_OK;
-  }
-  rt::ComPtr<IPicture> picture;
-  OLE_HANDLE handle = 0;
-  SHORT type = PICTYPE_NONE;
-  if (FAILED(object->QueryInterface(IID_IPicture, picture.put_void())) || FAILED(picture->get_Type(&type)) ||
-      FAILED(picture->get_Handle(&handle)))
-    return call.Fail(RuntimeError::TypeMismatch);
-  if (type != PICTYPE_BITMAP) return call.Fail(RuntimeError::InvalidPropertyValue);
-  HBITMAP copy = static_cast<HBITMAP>(
-      CopyImage(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, 0));
-  if (!copy) return E_OUTOFMEMORY;
+  HBITMAP copy = nullptr;
+  if (std::optional<RuntimeError> error = CopyAssignedBitmap(call.NewValue(), copy)) return call.Fail(*error);
   form.SetPicture(copy);
   return S_OK;
 }

@@ -26,4 +26,27 @@ HRESULT PictureCopy(HBITMAP bitmap, HICON icon, IDispatch** out) {
   return hr;
 }
 
+std::optional<RuntimeError> CopyAssignedBitmap(const VARIANT* value, HBITMAP& copy) {
+  copy = nullptr;
+  IUnknown* object = nullptr;
+  if (value && (V_VT(value) == VT_DISPATCH || V_VT(value) == VT_UNKNOWN)) object = V_UNKNOWN(value);
+  if (value && V_VT(value) == (VT_DISPATCH | VT_BYREF)) object = *V_DISPATCHREF(value);
+  if (!object) {
+    bool nothing = !value || V_VT(value) == VT_DISPATCH || V_VT(value) == VT_UNKNOWN ||
+                   V_VT(value) == (VT_DISPATCH | VT_BYREF) || V_VT(value) == VT_EMPTY;
+    return nothing ? std::nullopt : std::optional(RuntimeError::TypeMismatch);
+  }
+  IPicture* picture = nullptr;
+  OLE_HANDLE handle = 0;
+  SHORT type = PICTYPE_NONE;
+  bool read = SUCCEEDED(object->QueryInterface(IID_IPicture, reinterpret_cast<void**>(&picture))) &&
+              SUCCEEDED(picture->get_Type(&type)) && SUCCEEDED(picture->get_Handle(&handle));
+  if (picture) picture->Release();
+  if (!read) return RuntimeError::TypeMismatch;
+  if (type != PICTYPE_BITMAP) return RuntimeError::InvalidPropertyValue;
+  copy = static_cast<HBITMAP>(CopyImage(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, 0));
+  if (!copy) return RuntimeError::Overflow;  // out of memory, as near as the platform's numbers come
+  return std::nullopt;
+}
+
 }  // namespace rt::ole

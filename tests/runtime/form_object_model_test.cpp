@@ -40,6 +40,7 @@ constexpr rt::ControlDesign kControls[] = {
     {.name = "cmdArr", .index = 1, .kind = ControlKind::CommandButton, .left = 3300, .top = 1080, .width = 1200,
      .height = 400},
     {.name = "tmrIdle", .kind = ControlKind::Timer, .interval = 1000},
+    {.name = "imgMark", .kind = ControlKind::Image, .left = 4600, .top = 120, .width = 480, .height = 480},
 };
 
 // Records the form's events as a sink of its connection point.
@@ -155,9 +156,9 @@ class FormObjectModel : public ::testing::Test {
 
 TEST_F(FormObjectModel, ParentControlsHoldsTheFormThenEveryControlEachContainerBeforeWhatItHolds) {
   rt::ComPtr<IDispatch> all = frmModel().ObjectModel()->ParentControls();
-  ASSERT_EQ(NumberOf(LateGet(all.get(), L"Count")), 9);
+  ASSERT_EQ(NumberOf(LateGet(all.get(), L"Count")), 10);
   std::vector<std::wstring> seen;
-  for (LONG i = 0; i < 9; ++i) {
+  for (LONG i = 0; i < 10; ++i) {
     IDispatch* item = Item(all.get(), i);
     ASSERT_TRUE(item);
     seen.push_back(TypeNameOf(item) + L" " + TextOf(LateGet(item, L"Name")));
@@ -165,11 +166,12 @@ TEST_F(FormObjectModel, ParentControlsHoldsTheFormThenEveryControlEachContainerB
   }
   EXPECT_EQ(seen, (std::vector<std::wstring>{L"Form frmModel", L"Frame fraOuter", L"Label lblInside",
                                              L"PictureBox picInner", L"TextBox txtDeep", L"CommandButton cmdTop",
-                                             L"CommandButton cmdArr", L"CommandButton cmdArr", L"Timer tmrIdle"}));
+                                             L"CommandButton cmdArr", L"CommandButton cmdArr", L"Timer tmrIdle",
+                                             L"Image imgMark"}));
   IDispatch* first = Item(all.get(), 0);
   EXPECT_EQ(first, frmModel().Object());  // one object per form and per control
   first->Release();
-  EXPECT_EQ(LateGet(all.get(), L"Item", {test::VarLong(9)}).scode, static_cast<SCODE>(0x800A0009));
+  EXPECT_EQ(LateGet(all.get(), L"Item", {test::VarLong(10)}).scode, static_cast<SCODE>(0x800A0009));
 }
 
 // Each kind answers the members the platform's control of that kind has; the absent ones fail
@@ -352,6 +354,46 @@ TEST_F(FormObjectModel, DrawingMembersPaintTheFormsPersistentImage) {
   EXPECT_TRUE(test::LateInvoke(canvas, L"Cls", DISPATCH_METHOD).ok());
   EXPECT_EQ(GetPixel(frmCanvas().hDC(), 70, 30), RGB(255, 255, 255));
   frmCanvas().Unload();
+}
+
+HBITMAP BitmapOf(IDispatch* picture) {
+  rt::ComPtr<IPicture> p;
+  OLE_HANDLE handle = 0;
+  if (!picture || FAILED(picture->QueryInterface(IID_IPicture, p.put_void())) || FAILED(p->get_Handle(&handle)))
+    return nullptr;
+  return reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
+}
+
+// A picture goes in and comes out as a copy, so neither side's picture changes under the other.
+TEST_F(FormObjectModel, PicturesGoInAndComeOutAsCopies) {
+  rt::ComPtr<IDispatch> yellow = SolidPicture(RGB(255, 255, 0));
+  auto put = [](IDispatch* object, IDispatch* picture) {
+    VARIANT v;
+    V_VT(&v) = VT_DISPATCH;
+    V_DISPATCH(&v) = picture;
+    if (picture) picture->AddRef();
+    return LatePut(object, L"Picture", v);
+  };
+  IDispatch* form = frmModel().Object();
+  ASSERT_TRUE(put(form, yellow.get()).ok());
+  ASSERT_TRUE(frmModel().Picture());
+  EXPECT_NE(frmModel().Picture(), BitmapOf(yellow.get()));
+  test::LateCall back = LateGet(form, L"Picture");
+  ASSERT_EQ(V_VT(&back.value), VT_DISPATCH);
+  EXPECT_TRUE(BitmapOf(V_DISPATCH(&back.value)));
+  EXPECT_NE(BitmapOf(V_DISPATCH(&back.value)), frmModel().Picture());
+  VariantClear(&back.value);
+  ASSERT_TRUE(put(form, nullptr).ok());
+  EXPECT_FALSE(frmModel().Picture());
+
+  rt::ole::FormModel& model = *frmModel().ObjectModel();
+  auto& image = frmModel().Ctl<rt::Image>("imgMark");
+  ASSERT_TRUE(put(model.ObjectOf(image), yellow.get()).ok());
+  EXPECT_EQ(GetObjectType(image.Picture()), static_cast<DWORD>(OBJ_BITMAP));
+  EXPECT_NE(image.Picture(), static_cast<HANDLE>(BitmapOf(yellow.get())));
+  EXPECT_EQ(put(model.ObjectOf(*frmModel().FindControl("picInner")), yellow.get()).scode,
+            static_cast<SCODE>(0x800A017F));
+  EXPECT_EQ(LatePut(form, L"Picture", test::VarLong(5)).scode, static_cast<SCODE>(0x800A000D));
 }
 
 }  // namespace
