@@ -139,7 +139,6 @@ HRESULT Call::Return(IDispatch* object) {
   if (object) object->AddRef();
   return S_OK;
 }
-HRESULT Call::ReturnVariant(const VARIANT& value) { return VariantCopy(result_, const_cast<VARIANT*>(&value)); }
 
 HRESULT Call::Fail(RuntimeError error) { return Fail(error, RuntimeErrorText(error)); }
 

@@ -63,7 +63,7 @@ class Call {
   HRESULT ReturnBool(bool value);
   HRESULT Return(const std::string& text);
   HRESULT Return(IDispatch* object);  // Nothing when null
-  HRESULT ReturnVariant(const VARIANT& value);
+  VARIANT* Result() const { return result_; }
 
   HRESULT Fail(RuntimeError error);
   HRESULT Fail(RuntimeError error, const std::string& description);

@@ -172,6 +172,18 @@ TEST_F(FormObjectModel, ParentControlsHoldsTheFormThenEveryControlEachContainerB
   EXPECT_EQ(first, frmModel().Object());  // one object per form and per control
   first->Release();
   EXPECT_EQ(LateGet(all.get(), L"Item", {test::VarLong(10)}).scode, static_cast<SCODE>(0x800A0009));
+
+  // For Each goes through the same items.
+  test::LateCall each = LateGet(all.get(), L"_NewEnum");
+  rt::ComPtr<IEnumVARIANT> items;
+  ASSERT_HRESULT_SUCCEEDED(V_UNKNOWN(&each.value)->QueryInterface(IID_IEnumVARIANT, items.put_void()));
+  VariantClear(&each.value);
+  VARIANT got[12];
+  ULONG fetched = 0;
+  EXPECT_EQ(items->Next(12, got, &fetched), S_FALSE);
+  ASSERT_EQ(fetched, 10u);
+  EXPECT_EQ(V_DISPATCH(&got[0]), frmModel().Object());
+  for (ULONG i = 0; i < fetched; ++i) VariantClear(&got[i]);
 }
 
 // Each kind answers the members the platform's control of that kind has; the absent ones fail
