@@ -6,6 +6,7 @@
 #include <oaidl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "automation.h"
@@ -45,39 +46,6 @@ class ControlObject final : public AutomationObject<ControlObject> {
   Control* control_;
   // Names the COM control answers itself, by the id the extender gave them.
   std::vector<std::pair<std::wstring, DISPID>> delegated_;
-};
-
-// The font of a control: Name, Size, Bold, Italic, Underline.
-class FontObject final : public AutomationObject<FontObject> {
- public:
-  static const QITAB kInterfaceTable[];
-  explicit FontObject(ControlObject& owner) : owner_(&owner) {}
-
-  HRESULT TypeInfo(ITypeInfo** info);
-  const MemberInfo* Lookup(const wchar_t* name) const;
-  const MemberInfo* Lookup(DISPID id) const;
-  HRESULT Run(const MemberInfo& member, Call& call);
-
- private:
-  rt::ComPtr<ControlObject> owner_;
-};
-
-// ParentControls (the form first) or the form's Controls: Count and Item(index or name).
-class ControlsCollection final : public AutomationObject<ControlsCollection> {
- public:
-  static const QITAB kInterfaceTable[];
-  ControlsCollection(ModelAnchor model, bool withForm) : model_(std::move(model)), withForm_(withForm) {}
-
-  HRESULT TypeInfo(ITypeInfo** info);
-  const MemberInfo* Lookup(const wchar_t* name) const;
-  const MemberInfo* Lookup(DISPID id) const;
-  HRESULT Run(const MemberInfo& member, Call& call);
-
- private:
-  std::vector<IDispatch*> Items() const;
-
-  ModelAnchor model_;
-  bool withForm_;
 };
 
 }  // namespace rt::ole

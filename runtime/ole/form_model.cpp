@@ -1,6 +1,7 @@
 #include "form_model.h"
 
 #include "control_object.h"
+#include "controls_collection.h"
 #include "controls.h"
 #include "form.h"
 #include "form_object.h"
