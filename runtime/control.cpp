@@ -113,6 +113,7 @@ void Control::Move(int left, int top, int width, int height) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (IsWindowless()) InvalidateArea();
+  Moved();
   form_.ControlMoved(*this);
 }
 

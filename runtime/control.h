@@ -93,6 +93,8 @@ class Control {
   virtual LRESULT OnNotify(NMHDR* header) { return 0; }
   virtual void OnFontChanged() {}
   virtual void OnColorsChanged() { Refresh(); }
+  // The place has changed (Move): kinds whose window the runtime does not place themselves follow.
+  virtual void Moved() {}
   // The form's window is going away: forget the window, stop what runs on it.
   virtual void Detach() { hwnd_ = nullptr; }
   // The brush for WM_CTLCOLOR*: nullptr lets the window use its own colours.

@@ -4,6 +4,8 @@
 // box's Click on any change, a list's Click whenever its current item is set.
 #include <windows.h>
 #include <commctrl.h>
+#include <oaidl.h>
+#include <ocidl.h>
 
 #include <string>
 #include <vector>
@@ -38,6 +40,8 @@ class Image : public Control {
   // their list).
   void SetPicture(HICON icon);
   void SetPicture(HBITMAP bitmap);
+  // Shows the bitmap and owns it from now on (nullptr: no picture).
+  void TakePicture(HBITMAP bitmap);
   HANDLE Picture() const { return icon_ ? static_cast<HANDLE>(icon_) : static_cast<HANDLE>(bitmap_); }
 
  protected:
@@ -243,6 +247,48 @@ class Timer : public Control {
   void Restart();
   HWND owner_ = nullptr;
   int interval_ = 0;
+};
+
+namespace ole {
+class ControlSite;
+class ControlEventSink;
+}  // namespace ole
+
+// An event of a COM control: its name and its arguments, first first; an argument passed by
+// reference can be written through.
+struct ObjectEvent {
+  std::string name;
+  std::vector<VARIANT*> args;
+};
+
+// A COM (ActiveX) control of the class the design names (a CLSID in braces, or a ProgID), held as
+// the platform's forms hold one: a site with the ambient properties, an extender and the form's
+// object model; the design's property values read through a property bag; its events reach
+// Form::Control_Event.
+class OleControl : public Control {
+ public:
+  using Control::Control;
+  ~OleControl() override;
+  // The control's own Automation object; null before creation and after the form unloaded.
+  IDispatch* Object() const { return dispatch_.get(); }
+  // The control's events, to the form's handler.
+  void RaiseEvent(ObjectEvent& event);
+
+ protected:
+  void Create(HWND parent) override;
+  void Detach() override;
+  void Moved() override;
+
+ private:
+  friend class ole::ControlSite;
+  HRESULT Instantiate(HWND parent);
+  void ActivateInPlace(HWND parent);
+
+  rt::ComPtr<IOleObject> object_;
+  rt::ComPtr<IDispatch> dispatch_;
+  ole::ControlSite* site_ = nullptr;        // a reference of ours
+  ole::ControlEventSink* events_ = nullptr;  // a reference of ours, advised on the control
+  DWORD misc_ = 0;
 };
 
 }  // namespace rt

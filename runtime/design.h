@@ -10,7 +10,7 @@ namespace rt {
 
 enum class ControlKind {
   Label, Image, CommandButton, CheckBox, OptionButton, Frame, PictureBox, TextBox, ListBox, ComboBox,
-  ListView, ImageList, Timer
+  ListView, ImageList, Timer, OleControl
 };
 enum class Alignment { Left, Right, Center };
 enum class FormBorder { None, FixedSingle, Sizable, FixedDialog };
@@ -28,6 +28,13 @@ struct FontDesign {
 struct PictureDesign {
   enum class Kind { None, Icon, Bitmap } kind = Kind::None;
   int resourceId = 0;
+};
+
+// One design-time property value of a COM control, as the form's design data keeps it: text that
+// the control converts to the property's type when it reads its properties.
+struct PropertyDesign {
+  const char* name = "";
+  const char* value = "";
 };
 
 struct ControlDesign {
@@ -58,6 +65,8 @@ struct ControlDesign {
   const char* columns = "";         // list views: "Status:1200|Task:2400" (caption:width in twips)
   std::span<const int> images{};    // image lists: icon resource ids, image 1 first
   int imageSize = 16;               // image lists: pixels
+  const char* classId = "";         // COM controls: "{CLSID}" or a ProgID
+  std::span<const PropertyDesign> properties{};  // COM controls: the values it reads at load
 };
 
 struct MenuDesign {

@@ -136,6 +136,7 @@ Form::Form(std::string name) : name_(std::move(name)) {}
 Form::~Form() {
   if (hwnd_) {
     for (auto& control : parts_->controls) control->Detach();
+    if (parts_->model) parts_->model->Detach();
     if (parts_->menus) parts_->menus->Detach();
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
@@ -189,9 +190,28 @@ void Form::Load() {
     parts_->picture.reset(static_cast<HBITMAP>(
         LoadImageA(Instance(), MAKEINTRESOURCEA(s.picture.resourceId), IMAGE_BITMAP, 0, 0, 0)));
   EnsureBackingSize();
-  BuildControls(s);
+  try {
+    BuildControls(s);
+  } catch (...) {
+    AbandonLoad();
+    throw;
+  }
   Forms::List().push_back(this);
-  Run(nullptr, "Load", [&] { Form_Load(); });
+  RaiseFormEvent("Load", &Form::Form_Load, ole::kFormLoad);
+}
+
+// A control that can not be made fails the whole load: the window and what was built go, so the
+// form is not left half loaded.
+void Form::AbandonLoad() {
+  HWND hwnd = hwnd_;
+  hwnd_ = nullptr;
+  for (auto& control : parts_->controls) control->Detach();
+  if (parts_->model) parts_->model->Detach();
+  if (parts_->menus) parts_->menus->Detach();
+  Unloaded().push_back(std::move(parts_));
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+  DestroyWindow(hwnd);
+  ForgetSubclasses(hwnd);
 }
 
 void Form::PlaceAtStart(const FormSettings& s) {
@@ -222,14 +242,18 @@ bool Form::Unload(UnloadMode mode) {
   int cancel = 0;
   Run(nullptr, "QueryUnload", [&] { Form_QueryUnload(cancel, mode); });
   if (cancel == 0 && hwnd_) Run(nullptr, "Unload", [&] { Form_Unload(cancel); });
+  // The form object's sinks hear of the unload only once the form really goes.
+  bool going = cancel == 0 || mode == UnloadMode::TaskManager;
+  if (going && hwnd_ && parts_->model) parts_->model->Fire(ole::kFormUnload);
   unloading_ = false;
-  if (cancel != 0 && mode != UnloadMode::TaskManager) return false;
+  if (!going) return false;
   if (!hwnd_) return true;  // an event handler unloaded it already
   HWND hwnd = hwnd_;
   hwnd_ = nullptr;
   auto& list = Forms::List();
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
   for (auto& control : parts_->controls) control->Detach();
+  if (parts_->model) parts_->model->Detach();
   if (parts_->menus) parts_->menus->Detach();
   // The parts may still be in use by the handler that is unloading the form; the outermost loop
   // frees them.
@@ -251,7 +275,7 @@ void Form::Show(ShowMode mode, HWND owner) {
   if (!shownOnce_) {
     shownOnce_ = true;
     FocusFirstControl();
-    Run(nullptr, "Resize", [&] { Form_Resize(); });
+    RaiseFormEvent("Resize", &Form::Form_Resize, ole::kFormResize);
   }
   if (mode != ShowMode::Modal || !hwnd_) return;
 
@@ -430,7 +454,7 @@ HDC Form::hDC() {
 }
 
 void Form::EnsureBackingSize() {
-  if (!autoRedraw_ || !hwnd_) return;
+  if ((!autoRedraw_ && !parts_->backingDc) || !hwnd_) return;
   RECT client;
   GetClientRect(hwnd_, &client);
   SIZE wanted{std::max(client.right, parts_->backingSize.cx), std::max(client.bottom, parts_->backingSize.cy)};
@@ -464,13 +488,21 @@ void Form::EnsureBackingSize() {
 void Form::Cls() {
   Load();
   if (!hwnd_) return;
-  if (autoRedraw_ && parts_->backingDc) {
+  if (parts_->backingDc) {
     parts_->backingDc.reset();
     parts_->backing.reset();
     parts_->backingSize = {0, 0};
     EnsureBackingSize();
   }
   InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Form::SetAutoRedraw(bool on) {
+  Load();
+  if (!hwnd_ || autoRedraw_ == on) return;
+  autoRedraw_ = on;
+  EnsureBackingSize();
+  InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Form::Refresh() {
@@ -482,6 +514,27 @@ void Form::Refresh() {
 void Form::Run(const Control* sender, const char* event, const std::function<void()>& body) {
   std::string procedure = (sender ? sender->Name() : std::string("Form")) + "_" + event;
   Trap(name_.c_str(), procedure.c_str(), body);
+}
+
+void Form::RaiseFormEvent(const char* event, void (Form::*handler)(), int formEvent) {
+  Run(nullptr, event, [&] { (this->*handler)(); });
+  if (hwnd_ && parts_ && parts_->model) parts_->model->Fire(static_cast<ole::FormEventId>(formEvent));
+}
+
+ole::FormModel* Form::ObjectModel() {
+  if (!hwnd_ || !parts_) return nullptr;
+  if (!parts_->model) parts_->model = std::make_unique<ole::FormModel>(*this);
+  return parts_->model.get();
+}
+
+HBITMAP Form::Picture() const { return parts_ ? parts_->picture.get() : nullptr; }
+
+void Form::SetPicture(HBITMAP bitmap) {
+  GdiObject<HBITMAP> taken(bitmap);
+  if (!parts_) return;
+  parts_->picture = std::move(taken);
+  if (autoRedraw_) Cls();
+  else if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 bool HandleFormNavigation(MSG& msg) {
@@ -519,11 +572,13 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       if (live && std::find(Forms::Loaded().begin(), Forms::Loaded().end(), this) != Forms::Loaded().end()) {
         EnsureBackingSize();
-        Run(nullptr, "Resize", [&] { Form_Resize(); });
+        RaiseFormEvent("Resize", &Form::Form_Resize, ole::kFormResize);
       }
       break;
     case WM_ACTIVATE:
-      if (live && LOWORD(wParam) != WA_INACTIVE) Run(nullptr, "Activate", [&] { Form_Activate(); });
+      if (live && LOWORD(wParam) != WA_INACTIVE) RaiseFormEvent("Activate", &Form::Form_Activate, ole::kFormActivate);
+      if (live && LOWORD(wParam) == WA_INACTIVE)
+        RaiseFormEvent("Deactivate", &Form::Form_Deactivate, ole::kFormDeactivate);
       break;
     case WM_CHAR:
       if (live) {

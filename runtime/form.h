@@ -23,6 +23,10 @@
 
 namespace rt {
 
+namespace ole {
+class FormModel;
+}
+
 enum class UnloadMode { FormControlMenu = 0, FormCode = 1, AppWindows = 2, TaskManager = 3 };
 enum class ShowMode { Modeless, Modal };
 
@@ -100,12 +104,20 @@ class Form {
   OleColor BackColor() const { return backColor_; }
   void SetBackColor(OleColor color);
   bool AutoRedraw() const { return autoRedraw_; }
+  // Turned off, what was drawn stays behind the controls until Cls.
+  void SetAutoRedraw(bool on);
   // The device context drawing goes to: the persistent image when AutoRedraw is on.
   HDC hDC();
   void Cls();       // the background colour (and picture) again
   void Refresh();   // repaints now
   HFONT Font() const;
   bool AcceptsFiles() const { return acceptsFiles_; }
+  // The picture shown behind the controls; SetPicture takes the bitmap over (nullptr: none).
+  HBITMAP Picture() const;
+  void SetPicture(HBITMAP bitmap);
+  // The form and its controls by Automation, for the COM controls it holds; made on first use,
+  // null while the form is not loaded.
+  ole::FormModel* ObjectModel();
 
  protected:
   virtual FormSettings Settings() const { return {}; }
@@ -116,6 +128,7 @@ class Form {
   virtual void Form_Unload(int& cancel) {}
   virtual void Form_Resize() {}
   virtual void Form_Activate() {}
+  virtual void Form_Deactivate() {}
   virtual void Form_Click() {}
   virtual void Form_DblClick() {}
   // Button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in the form's scale.
@@ -136,6 +149,8 @@ class Form {
   virtual void Control_MouseUp(Control& sender, int button, int shift, double x, double y) {}
   virtual void Control_OLEDragDrop(Control& sender, const std::vector<std::string>& files) {}
   virtual void Timer_Timer(Timer& sender) {}
+  // An event of a COM control, by the name its class gives it.
+  virtual void Control_Event(Control& sender, ObjectEvent& event) {}
   virtual void Menu_Click(MenuItem& item) {}
 
  private:
@@ -143,6 +158,7 @@ class Form {
   friend class Container;
   friend class Forms;
   friend class Timer;
+  friend class OleControl;
   friend LRESULT CALLBACK FormWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK ContainerWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -157,6 +173,7 @@ class Form {
 
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   void BuildControls(const FormSettings& settings);
+  void AbandonLoad();
   void PlaceAtStart(const FormSettings& settings);
   void FocusFirstControl();
 
@@ -178,6 +195,8 @@ class Form {
 
   // Each event runs inside the error trap, named "<control>_<event>" as the error report wants.
   void Run(const Control* sender, const char* event, const std::function<void()>& body);
+  // The form's own handler first, then the sinks of the form object's events.
+  void RaiseFormEvent(const char* event, void (Form::*handler)(), int formEvent);
   void RaiseClick(Control& sender);
   void RaiseChange(Control& sender);
   void RaiseLostFocus(Control& sender);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "form.h"
+#include "ole/form_model.h"
 #include "scoped_win.h"
 
 namespace rt {
@@ -23,6 +24,8 @@ struct FormParts {
   // The mouse button went down here; the Click goes where it comes up again.
   HWND pressedSurface = nullptr;
   Control* pressedTarget = nullptr;
+  // Declared last: it goes before the controls its objects stand for.
+  std::unique_ptr<ole::FormModel> model;
 };
 
 }  // namespace rt

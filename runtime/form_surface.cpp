@@ -81,6 +81,7 @@ void Form::BuildControls(const FormSettings& settings) {
       case ControlKind::ListView: control = std::make_unique<ListView>(*this, design, container, id); break;
       case ControlKind::ImageList: control = std::make_unique<ImageList>(*this, design, container, id); break;
       case ControlKind::Timer: control = std::make_unique<Timer>(*this, design, container, id); break;
+      case ControlKind::OleControl: control = std::make_unique<OleControl>(*this, design, container, id); break;
     }
     ++id;
     parts_->controls.push_back(std::move(control));
@@ -91,7 +92,8 @@ void Form::BuildControls(const FormSettings& settings) {
   std::vector<Control*> containers, windowed, other;
   for (auto& c : parts_->controls) {
     bool isContainer = c->Kind() == ControlKind::Frame || c->Kind() == ControlKind::PictureBox;
-    bool hasWindow = !c->IsWindowless() && c->Kind() != ControlKind::Timer && c->Kind() != ControlKind::ImageList;
+    bool hasWindow = !c->IsWindowless() && c->Kind() != ControlKind::Timer && c->Kind() != ControlKind::ImageList &&
+                     c->Kind() != ControlKind::OleControl;
     (isContainer ? containers : hasWindow ? windowed : other).push_back(c.get());
   }
   std::stable_sort(windowed.begin(), windowed.end(), [](Control* a, Control* b) {
@@ -138,7 +140,7 @@ Control* Form::WindowlessAt(Control* container, POINT pixel) {
 void Form::PaintSurface(HWND surface, Control* container, HDC dc) {
   RECT client;
   GetClientRect(surface, &client);
-  if (!container && autoRedraw_ && parts_->backingDc) {
+  if (!container && parts_->backingDc) {
     BitBlt(dc, 0, 0, client.right, client.bottom, parts_->backingDc.get(), 0, 0, SRCCOPY);
   } else if (!container) {
     if (!parts_->backBrush) parts_->backBrush.reset(CreateSolidBrush(ToColorRef(backColor_)));

@@ -95,6 +95,11 @@ void Image::SetPicture(HBITMAP bitmap) {
   InvalidateArea();
 }
 
+void Image::TakePicture(HBITMAP bitmap) {
+  SetPicture(bitmap);
+  ownBitmap_.reset(bitmap);  // the one shown before, if it was ours, goes now
+}
+
 void Image::Paint(HDC dc) {
   RECT r = PixelRect();
   if (icon_) {

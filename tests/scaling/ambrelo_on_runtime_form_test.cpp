@@ -1,0 +1,176 @@
+// Ambrelo.dll, as registered, on a form of our own runtime: the control binds the form through
+// its extender's Parent, follows the form's events and reads and writes the form by name.
+#include <gtest/gtest.h>
+
+#include <ocidl.h>
+
+#include <string>
+
+#include "automation_client.h"
+#include "form.h"
+#include "message_loop.h"
+#include "ole/form_model.h"
+#include "screen.h"
+
+namespace {
+
+using rt::ControlKind;
+
+constexpr int kMinWidth = 5000;  // twips, the form's outer width
+constexpr rt::PropertyDesign kAmbreloValues[] = {{"MinWidth", "5000"}, {"BeepOnMinMax", "False"}};
+
+constexpr rt::ControlDesign kControls[] = {
+    {.name = "lblTitle", .kind = ControlKind::Label, .left = 120, .top = 120, .width = 2400, .height = 300,
+     .caption = "Scaled"},
+    {.name = "cmdOk", .kind = ControlKind::CommandButton, .left = 120, .top = 600, .width = 1200, .height = 400,
+     .caption = "OK"},
+    {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 4000, .top = 120, .width = 480, .height = 480,
+     .classId = "AmbreloControl.Ambrelo", .properties = kAmbreloValues},
+};
+
+// Runs the messages of the thread (timers included) for a while.
+void PumpFor(DWORD milliseconds) {
+  DWORD end = GetTickCount() + milliseconds;
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+// A sink of the form's events behind the control's own: when Unload reaches it, the control has
+// had its Unload, and the window is still there to look at.
+class UnloadWatch : public IDispatch {
+ public:
+  IFACEMETHODIMP QueryInterface(REFIID riid, void** ppv) override {
+    *ppv = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ? this : nullptr;
+    return *ppv ? S_OK : E_NOINTERFACE;
+  }
+  IFACEMETHODIMP_(ULONG) AddRef() override { return 2; }
+  IFACEMETHODIMP_(ULONG) Release() override { return 1; }
+  IFACEMETHODIMP GetTypeInfoCount(UINT* n) override { return *n = 0, S_OK; }
+  IFACEMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  IFACEMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
+  IFACEMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    if (id != unloadId) return S_OK;
+    PumpFor(800);  // longer than the control's 500 ms re-enabling
+    enabledAtUnload = IsWindowEnabled(window) != FALSE;
+    ++unloads;
+    return S_OK;
+  }
+  DISPID unloadId = DISPID_UNKNOWN;
+  HWND window = nullptr;
+  bool enabledAtUnload = true;
+  int unloads = 0;
+};
+
+class ScaledForm : public rt::Form {
+ public:
+  ScaledForm() : rt::Form("frmScaled") {}
+  int cancelUnloads = 0;
+
+ protected:
+  rt::FormSettings Settings() const override {
+    rt::FormSettings s;
+    s.caption = "Scaled";
+    s.clientWidth = 6000;
+    s.clientHeight = 3000;
+    s.startPosition = rt::StartPosition::CenterScreen;
+    s.controls = kControls;
+    return s;
+  }
+  void Form_Unload(int& cancel) override {
+    if (cancelUnloads > 0) {
+      --cancelUnloads;
+      cancel = 1;
+    }
+  }
+};
+
+ScaledForm& frmScaled() {
+  static ScaledForm form;
+  return form;
+}
+
+class AmbreloOnRuntimeForm : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    rt::SetQuitting(false);
+    frmScaled().Show();
+  }
+  void TearDown() override {
+    frmScaled().cancelUnloads = 0;
+    frmScaled().Unload();
+    rt::CollectUnloadedForms();
+  }
+  static int OuterWidth() {
+    RECT r;
+    GetWindowRect(frmScaled().hWnd(), &r);
+    return r.right - r.left;
+  }
+  // The user's drag, as the window manager makes it.
+  static void DragToWidth(int twips) {
+    SetWindowPos(frmScaled().hWnd(), nullptr, 0, 0, rt::Screen().TwipsToPixelsX(twips), OuterWidth() / 2,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+};
+
+TEST_F(AmbreloOnRuntimeForm, TheControlReadsItsDesignValuesAndFindsTheFormThroughItsExtender) {
+  rt::ole::FormModel& model = *frmScaled().ObjectModel();
+  IDispatch* extender = model.ObjectOf(*frmScaled().FindControl("Ambrelo1"));
+  EXPECT_EQ(test::TypeNameOf(extender), L"Ambrelo");
+  EXPECT_EQ(test::TextOf(test::LateGet(extender, L"Name")), L"Ambrelo1");
+  EXPECT_EQ(test::NumberOf(test::LateGet(extender, L"MinWidth")), kMinWidth);  // the control's own member
+  test::LateCall parent = test::LateGet(extender, L"Parent");
+  ASSERT_EQ(V_VT(&parent.value), VT_DISPATCH);
+  EXPECT_EQ(V_DISPATCH(&parent.value), model.FormDispatch());
+  VariantClear(&parent.value);
+}
+
+// Resizes before Load are ignored by the control: a clamp shows it had Load, then the Resize,
+// and that it read the form's Width and wrote its Width and Enabled by name.
+TEST_F(AmbreloOnRuntimeForm, ADragBelowTheMinimumWidthSnapsBackAndTheFormIsDisabledForAMoment) {
+  ASSERT_GT(OuterWidth(), rt::Screen().TwipsToPixelsX(kMinWidth));
+  DragToWidth(3000);
+  EXPECT_EQ(OuterWidth(), rt::Screen().TwipsToPixelsX(kMinWidth));
+  EXPECT_FALSE(IsWindowEnabled(frmScaled().hWnd()));
+  PumpFor(800);
+  EXPECT_TRUE(IsWindowEnabled(frmScaled().hWnd()));
+}
+
+// A cancelled unload does not reach the control, so its timer still gives the form back; an
+// unload that goes through reaches it before the window goes, and its timers stop there.
+TEST_F(AmbreloOnRuntimeForm, TheControlHearsUnloadOnlyWhenTheFormsHandlerLetsTheFormGo) {
+  DragToWidth(3000);
+  ASSERT_FALSE(IsWindowEnabled(frmScaled().hWnd()));
+  frmScaled().cancelUnloads = 1;
+  EXPECT_FALSE(frmScaled().Unload());
+  PumpFor(800);
+  EXPECT_TRUE(IsWindowEnabled(frmScaled().hWnd()));
+
+  UnloadWatch watch;
+  watch.window = frmScaled().hWnd();
+  IDispatch* form = frmScaled().ObjectModel()->FormDispatch();
+  rt::ComPtr<IConnectionPointContainer> container;
+  rt::ComPtr<IConnectionPoint> point;
+  rt::ComPtr<IProvideClassInfo2> classInfo;
+  IID events{};
+  ASSERT_HRESULT_SUCCEEDED(form->QueryInterface(IID_IProvideClassInfo2, classInfo.put_void()));
+  ASSERT_HRESULT_SUCCEEDED(classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events));
+  ASSERT_HRESULT_SUCCEEDED(form->QueryInterface(IID_IConnectionPointContainer, container.put_void()));
+  ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(events, point.put()));
+  DWORD cookie = 0;
+  ASSERT_HRESULT_SUCCEEDED(point->Advise(&watch, &cookie));
+  watch.unloadId = 3;  // Unload, the form's third event
+
+  DragToWidth(3000);
+  ASSERT_FALSE(IsWindowEnabled(frmScaled().hWnd()));
+  EXPECT_TRUE(frmScaled().Unload());
+  EXPECT_EQ(watch.unloads, 1);
+  EXPECT_FALSE(watch.enabledAtUnload);
+}
+
+}  // namespace
