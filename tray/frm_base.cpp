@@ -4,7 +4,7 @@
 
 #include "app.h"
 #include "auto_update.h"
-#include "caption_text.h"
+#include "caption_language.h"
 #include "error_report.h"
 #include "frm_update.h"
 #include "frm_vb_hot_key.h"
