@@ -1,35 +1,13 @@
 #include "caption_language.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "caption_text.h"
 
 namespace modMenus {
 namespace {
 
-constexpr size_t npos = std::string::npos;
-
-char Fold(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-size_t FindNoCase(std::string_view text, std::string_view what, size_t from = 0) {
-  if (what.empty() || from > text.size()) return npos;
-  auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), what.begin(), what.end(),
-                        [](char a, char b) { return Fold(a) == Fold(b); });
-  return it == text.end() ? npos : static_cast<size_t>(it - text.begin());
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && FindNoCase(a, b) == 0;
-}
-
-void EraseAllNoCase(std::string& text, std::string_view what) {
-  for (size_t at = FindNoCase(text, what); at != npos; at = FindNoCase(text, what, at)) text.erase(at, what.size());
-}
-
-std::string Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
+constexpr size_t npos = kNotFound;
 
 bool IsFlagWord(std::string_view key) {
   static constexpr std::string_view kFlags[] = {"Raised", "Bold",   "Italic",  "Underline", "NoScroll",
