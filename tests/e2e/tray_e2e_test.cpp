@@ -102,6 +102,11 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
   EXPECT_TRUE(test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/tray-menu.png"), picture.width,
                              picture.height, picture.rgb));
   EXPECT_GT(picture.height, 16 * 12) << "the menu has its sixteen rows";
+  // Drawn by the owner-drawn engine: the side bar's strip runs down the left, red at the top.
+  const int strip = picture.height / 4;
+  EXPECT_GT(picture.At(6, strip, 0), 150);
+  EXPECT_LT(picture.At(6, strip, 1), 40);
+  EXPECT_GT(picture.At(6, strip, 0), picture.At(6, picture.height - strip, 0)) << "the gradient darkens downwards";
   test::PressKeys({VK_ESCAPE});
   ASSERT_TRUE(test::WaitUntil([] { return VisibleMenu() == nullptr; }, 5000));
 

@@ -10,6 +10,7 @@
 
 #include "../support/screen_picture.h"
 #include "item_caption.h"
+#include "engine_utilities.h"
 #include "menu_engine.h"
 #include "menu_item_store.h"
 #include "scoped_win.h"
@@ -211,6 +212,26 @@ TEST_F(Engine, ControlsKeepTheirOwnerDrawingAndUnknownWindowsTheirDefaults) {
   limits.ptMaxSize.x = 77;
   SendMessageA(owner_.get(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
   EXPECT_NE(limits.ptMaxSize.x, 0);  // no limits kept: the window's own answer
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EngineUtilities, FontFamiliesSortedAfterAnEmptyEntryAndOneCachedIcon) {
+  const std::vector<std::string> all = GetFontFamilies(nullptr, 0);
+  ASSERT_GT(all.size(), 1u);
+  EXPECT_EQ(all[0], "");
+  for (size_t i = 2; i < all.size(); ++i) EXPECT_LE(_stricmp(all[i - 1].c_str(), all[i].c_str()), 0) << all[i];
+  const std::vector<std::string> trueType = GetFontFamilies(nullptr, 4);
+  EXPECT_LE(trueType.size(), all.size());
+  EXPECT_EQ(trueType[0], "");
+
+  HICON first = GetAssociatedIcon("C:\\windows\\notepad.exe");
+  EXPECT_EQ(GetAssociatedIcon("C:\\windows\\regedit.exe"), first);  // one icon for every path
+  ReleaseAssociatedIcon();
+  EXPECT_EQ(TrimNull(std::string("Arial\0garbage", 13)), "Arial");
+  EXPECT_EQ(TrimNull("Tahoma"), "Tahoma");
 }
 
 }  // namespace
