@@ -107,7 +107,25 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
   EXPECT_GT(picture.At(6, strip, 0), 150);
   EXPECT_LT(picture.At(6, strip, 1), 40);
   EXPECT_GT(picture.At(6, strip, 0), picture.At(6, picture.height - strip, 0)) << "the gradient darkens downwards";
-  test::PressKeys({VK_ESCAPE});
+  // Down through the side bar to Program Options, then to its colour choices (Blue ticked).
+  for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN,
+                   VK_RIGHT}) {
+    test::PressKeys({key});
+    Sleep(100);
+  }
+  HWND colours = nullptr;
+  EXPECT_TRUE(test::WaitUntil([&] { return (colours = VisibleMenu()) != nullptr && colours != menu; }, 5000));
+  if (colours && colours != menu) {
+    test::Picture choices = test::Capture(colours);
+    EXPECT_TRUE(test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/tray-menu-colours.png"), choices.width,
+                               choices.height, choices.rgb));
+    EXPECT_LT(choices.height, 6 * 24) << "Red, Blue and Green";
+  }
+  for (int i = 0; i < 3; ++i) {
+    test::PressKeys({VK_ESCAPE});
+    Sleep(100);
+  }
+  if (VisibleMenu()) test::PressKeys({VK_ESCAPE});
   ASSERT_TRUE(test::WaitUntil([] { return VisibleMenu() == nullptr; }, 5000));
 
   // Shutdown, three up from the bottom (Close Menu, Exit Program, the separator skipped).
