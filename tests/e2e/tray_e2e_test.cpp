@@ -108,11 +108,17 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
   EXPECT_LT(picture.At(6, strip, 1), 40);
   EXPECT_GT(picture.At(6, strip, 0), picture.At(6, picture.height - strip, 0)) << "the gradient darkens downwards";
   // Down through the side bar to Program Options, then to its colour choices (Blue ticked).
-  for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN,
-                   VK_RIGHT}) {
-    test::PressKeys({key});
-    Sleep(100);
-  }
+  auto press = [](std::initializer_list<WORD> keys) {
+    for (WORD key : keys) {
+      test::PressKeys({key});
+      Sleep(100);
+    }
+  };
+  press({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN});
+  test::Picture selected = test::Capture(menu);
+  EXPECT_TRUE(test::WritePng(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR "/tray-menu-selected.png"), selected.width,
+                             selected.height, selected.rgb));
+  press({VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT});
   HWND colours = nullptr;
   EXPECT_TRUE(test::WaitUntil([&] { return (colours = VisibleMenu()) != nullptr && colours != menu; }, 5000));
   if (colours && colours != menu) {
