@@ -15,14 +15,17 @@ size_t FindNoCase(std::string_view text, std::string_view what, size_t from) {
   return it == text.end() ? kNotFound : static_cast<size_t>(it - text.begin());
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) { return a.size() == b.size() && (a.empty() || FindNoCase(a, b) == 0); }
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && (a.empty() || FindNoCase(a, b) == 0);
+}
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
 void EraseAllNoCase(std::string& text, std::string_view what) {
-  for (size_t at = FindNoCase(text, what); at != kNotFound; at = FindNoCase(text, what, at)) text.erase(at, what.size());
+  for (size_t at = FindNoCase(text, what); at != kNotFound; at = FindNoCase(text, what, at))
+    text.erase(at, what.size());
 }
 
 void ReplaceAll(std::string& text, std::string_view what, std::string_view with) {

@@ -2,7 +2,9 @@
 
 namespace modMenus {
 
-HMENU BuildListPanel(cMenuItems&, UINT, int, HMENU, std::string_view, std::string_view, std::string&) { return nullptr; }
+HMENU BuildListPanel(cMenuItems&, UINT, int, HMENU, std::string_view, std::string_view, std::string&) {
+  return nullptr;
+}
 
 HMENU BuildControlPopup(cMenuItems&, UINT, int, HMENU, int, HWND, std::string_view) { return nullptr; }
 

@@ -128,8 +128,10 @@ bool DrawImage(HDC dc, std::string_view imageSpec, const RECT& rect, bool disabl
   const bool bitmap = IsBitmap(image);
   if (!bitmap && !IsIcon(image)) return false;
   const int x = rect.left + offsetX, y = rect.top + offsetY;
-  if (disabled) DrawDisabled(dc, image, bitmap, mode, embossed, x, y, width, height);
-  else DrawPlain(dc, image, bitmap, mode, x, y, width, height);
+  if (disabled)
+    DrawDisabled(dc, image, bitmap, mode, embossed, x, y, width, height);
+  else
+    DrawPlain(dc, image, bitmap, mode, x, y, width, height);
   return true;
 }
 

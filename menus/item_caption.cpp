@@ -51,7 +51,8 @@ ItemCaption ParseItemCaption(std::string_view caption, int position, uint16_t it
   }
   if (sideBarKey) item.displayText.clear();
 
-  if (!item.displayText.empty() && item.displayText.front() == '-') item.displayText.erase(0, 1);
+  if (!item.displayText.empty() && item.displayText.front() == '-')
+    item.displayText.erase(0, 1);
   else if (!item.displayText.empty()) {
     if (Has(item.block, "Default")) item.flags |= kDefault;
     if (item.block.empty()) return item;

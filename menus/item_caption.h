@@ -34,7 +34,7 @@ struct ItemCaption {
   bool disabledState = false;  // the menu item itself is to be disabled
   bool generated = false;      // written by the engine for a panel: no image
   int32_t controlValue = 0;
-  int controlType = -1;        // -1: none given
+  int controlType = -1;  // -1: none given
 };
 
 // caption as read from the menu; position zero-based; itemFlags the state flags the menu item

@@ -37,8 +37,8 @@ void DrawSideBarItem(const DRAWITEMSTRUCT& d, const MenuItemRecord& item, const 
     BitBlt(d.hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, source.get(), 0, 0, SRCCOPY);
   } else {
     SetStretchBltMode(d.hDC, COLORONCOLOR);
-    StretchBlt(d.hDC, r.left + 2, r.top + 2, r.right - r.left - 4, r.bottom - r.top - 4, source.get(), 0, 0,
-               item.Width, item.Height, SRCCOPY);
+    StretchBlt(d.hDC, r.left + 2, r.top + 2, r.right - r.left - 4, r.bottom - r.top - 4, source.get(), 0, 0, item.Width,
+               item.Height, SRCCOPY);
     DrawEdge3D(d.hDC, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1, false, false);
   }
   SelectObject(source.get(), old);
@@ -56,7 +56,8 @@ void DrawSeparator(HDC dc, const RECT& item, const RECT& text, const MenuItemRec
   SelectFontSlot font(3, dc);
   DrawTool color(dc, ToolKind::TextColor, static_cast<int32_t>(Colors().separatorText));
   RECT caption{item.left, item.top + 1, item.right, item.bottom + 1};
-  DrawTextA(dc, record.DisplayText.c_str(), -1, &caption, DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+  DrawTextA(dc, record.DisplayText.c_str(), -1, &caption,
+            DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
   const int width = caption.right - caption.left;
   caption.left = text.left + (text.right - text.left - width) / 2;
   caption.right = caption.left + width;
@@ -154,9 +155,17 @@ bool DrawMenuItem(const cMenuItems& store, const DRAWITEMSTRUCT& d, bool keyboar
   const PopupRecord* found = store.GetPanelItem(reinterpret_cast<HMENU>(d.hwndItem));
   const PopupRecord popup = found ? *found : PopupRecord{};
   const uint16_t f = item.ItemFlags;
-  ItemLook look{(f & kSeparator) != 0, (f & kDisabled) != 0, (f & kChecked) != 0, (f & kDefault) != 0,
-                (f & kRaised) != 0,    (f & kSideBar) != 0,  (f & kColorItem) != 0, (f & kFontItem) != 0,
-                (d.itemState & ODS_SELECTED) != 0, keyboardSelect || popup.HasSystemItems, IsSystemCommand(d.itemID)};
+  ItemLook look{(f & kSeparator) != 0,
+                (f & kDisabled) != 0,
+                (f & kChecked) != 0,
+                (f & kDefault) != 0,
+                (f & kRaised) != 0,
+                (f & kSideBar) != 0,
+                (f & kColorItem) != 0,
+                (f & kFontItem) != 0,
+                (d.itemState & ODS_SELECTED) != 0,
+                keyboardSelect || popup.HasSystemItems,
+                IsSystemCommand(d.itemID)};
   if (look.separator && d.itemAction >= ODA_SELECT) return true;  // separators do not change with the highlight
   HDC dc = d.hDC;
   const int savedDc = SaveDC(dc);

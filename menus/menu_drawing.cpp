@@ -124,20 +124,23 @@ void GradientFill(COLORREF fromColor, COLORREF toColor, bool horizontal, HDC dc,
   if (span <= 0 || !dc) return;
   const int screen = GetSystemMetrics(horizontal ? SM_CXSCREEN : SM_CYSCREEN);
   const int band = GradientBandWidth(screen, span);
-  const std::vector<uint32_t> ramp =
-      horizontal ? MakeColorRamp(static_cast<size_t>(span / band), fromColor, toColor)
-                 : MakeColorRamp(static_cast<size_t>(span / band), toColor, fromColor);
+  const std::vector<uint32_t> ramp = horizontal ? MakeColorRamp(static_cast<size_t>(span / band), fromColor, toColor)
+                                                : MakeColorRamp(static_cast<size_t>(span / band), toColor, fromColor);
   int at = horizontal ? rect.left : rect.top;
   for (uint32_t color : ramp) {
-    if (horizontal) DrawBox(dc, at, rect.top, at + band, rect.bottom, static_cast<int32_t>(color));
-    else DrawBox(dc, rect.left, at, rect.right, at + band, static_cast<int32_t>(color));
+    if (horizontal)
+      DrawBox(dc, at, rect.top, at + band, rect.bottom, static_cast<int32_t>(color));
+    else
+      DrawBox(dc, rect.left, at, rect.right, at + band, static_cast<int32_t>(color));
     at += band;
   }
   // An odd span in 2-pixel bands leaves one line: it takes the last colour.
   const int end = horizontal ? rect.right : rect.bottom;
   if (at < end && !ramp.empty()) {
-    if (horizontal) DrawBox(dc, at, rect.top, end, rect.bottom, static_cast<int32_t>(ramp.back()));
-    else DrawBox(dc, rect.left, at, rect.right, end, static_cast<int32_t>(ramp.back()));
+    if (horizontal)
+      DrawBox(dc, at, rect.top, end, rect.bottom, static_cast<int32_t>(ramp.back()));
+    else
+      DrawBox(dc, rect.left, at, rect.right, end, static_cast<int32_t>(ramp.back()));
   }
 }
 
@@ -147,8 +150,9 @@ void DrawCheckGlyph(HDC dc, const RECT& rect, int left, bool style, int32_t colo
   auto pass = [&](int32_t penColor, int dx, int dy) {
     DrawTool pen(dc, ToolKind::Pen, penColor);
     if (!style) {
-      Polyline(dc, x + dx, y + dy,
-               {{1, 4}, {2, 4}, {2, 5}, {3, 5}, {3, 6}, {4, 6}, {4, 4}, {5, 4}, {5, 2}, {6, 2}, {6, 1}, {7, 1}, {7, 0}});
+      Polyline(
+          dc, x + dx, y + dy,
+          {{1, 4}, {2, 4}, {2, 5}, {3, 5}, {3, 6}, {4, 6}, {4, 4}, {5, 4}, {5, 2}, {6, 2}, {6, 1}, {7, 1}, {7, 0}});
     } else {
       Polyline(dc, x + dx, y + dy, {{1, 3}, {3, 5}, {8, 0}});
       Polyline(dc, x + dx, y + dy, {{1, 4}, {3, 6}, {8, 1}});

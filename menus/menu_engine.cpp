@@ -232,7 +232,8 @@ LRESULT CALLBACK MenuWndProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
         return 0;
       break;
     case WM_DRAWITEM:
-      if (auto store = Target(); store && DrawMenuItem(*store, *reinterpret_cast<DRAWITEMSTRUCT*>(lParam), e.keyboardSelect))
+      if (auto store = Target();
+          store && DrawMenuItem(*store, *reinterpret_cast<DRAWITEMSTRUCT*>(lParam), e.keyboardSelect))
         return TRUE;
       break;
     case WM_MEASUREITEM:
@@ -261,7 +262,8 @@ LRESULT CALLBACK MenuWndProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
                             reinterpret_cast<HMENU>(lParam), 0);
       break;
     case WM_ENTERMENULOOP:
-      if (rt::Screen().GetMousePointer() != rt::MousePointer::Hourglass) e.savedPointer = rt::Screen().GetMousePointer();
+      if (rt::Screen().GetMousePointer() != rt::MousePointer::Hourglass)
+        e.savedPointer = rt::Screen().GetMousePointer();
       e.loopMenus.clear();
       break;
     case WM_EXITMENULOOP:

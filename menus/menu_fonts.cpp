@@ -109,8 +109,10 @@ void CheckOSVersion() {
   if (!GetVersionExA(&version)) return;
   const std::string text = std::to_string(version.dwPlatformId) + "." + std::to_string(version.dwMajorVersion) + "." +
                            std::to_string(version.dwMinorVersion);
-  if (text == "1.4.10" || text == "1.4.90") g_osWidthAdjust = 35;
-  else if (text == "2.5.0" || text == "2.4.0" || text == "2.5.1") g_osWidthAdjust = 0;
+  if (text == "1.4.10" || text == "1.4.90")
+    g_osWidthAdjust = 35;
+  else if (text == "2.5.0" || text == "2.4.0" || text == "2.5.1")
+    g_osWidthAdjust = 0;
 }
 
 int GetWidthCorrection() { return g_osWidthAdjust; }

@@ -16,7 +16,8 @@
 namespace modMenus {
 namespace {
 
-constexpr const char* kPanelKeys[] = {"lvColors:", "lvMonths:", "lvDays:", "lvStates:", "lvMonth:", "lvFonts:", "lvDrives:"};
+constexpr const char* kPanelKeys[] = {
+    "lvColors:", "lvMonths:", "lvDays:", "lvStates:", "lvMonth:", "lvFonts:", "lvDrives:"};
 
 class WindowDc {
  public:
@@ -115,7 +116,9 @@ bool cMenuItems::RestrictSize(MINMAXINFO* lParam, bool bSet) {
   return true;
 }
 
-bool cMenuItems::MenuSelected(UINT Index, HMENU hMenu, LPARAM lParam) { return DecodeMenuChoice(*this, Index, hMenu, lParam); }
+bool cMenuItems::MenuSelected(UINT Index, HMENU hMenu, LPARAM lParam) {
+  return DecodeMenuChoice(*this, Index, hMenu, lParam);
+}
 
 MenuItemRecord cMenuItems::GetMenuItem(UINT MenuID, HMENU hMenu) const {
   if (auto it = itemIndex_.find({MenuID, hMenu}); it != itemIndex_.end()) return items_[it->second];
@@ -157,6 +160,89 @@ void cMenuItems::ApplyImage(MenuItemRecord& item, const std::string& block) {
   if (image.ownPixels && !GetAttribute(block, "ImgBkg").empty()) item.ImageBackground = true;
 }
 
+// A known item: its caption's reading stands; only its state is the menu's now.
+void cMenuItems::ReadKnownItem(MenuItemRecord& record, ItemReading& reading, uint16_t itemState, UINT& menuType,
+                               UINT& menuState) {
+  reading.block = SplitCaption(record.RawCaption).block;
+  record.ItemFlags = static_cast<uint16_t>((record.ItemFlags & ~(kDisabled | kChecked | kDefault)) |
+                                           (itemState & (kDisabled | kChecked | kDefault)));
+  reading.generated = !GetAttribute(reading.block, "gControl:").empty();
+  reading.separator = (record.ItemFlags & kSeparator) != 0;
+  if (record.ItemFlags & kSideBar) {
+    reading.sideBar = true;
+    record.RightText.clear();
+    menuType &= ~MFT_SEPARATOR;
+  } else if (reading.separator) {
+    menuType |= MFT_SEPARATOR;
+    menuState = MFS_DISABLED;
+    record.ItemFlags |= kDisabled;
+  }
+}
+
+void cMenuItems::ReadNewItem(MenuItemRecord& record, ItemReading& reading, const std::string& caption, int position,
+                             uint16_t itemState, UINT& menuType, UINT& menuState) {
+  const ItemCaption parsed = ParseItemCaption(caption, position, itemState, defaultTip_);
+  record = MenuItemRecord{};
+  record.RawCaption = caption;
+  record.Position = static_cast<int16_t>(position);
+  record.DisplayText = parsed.displayText;
+  record.RightText = parsed.rightText;
+  record.ItemTip = parsed.tip;
+  record.ItemFlags = parsed.flags;
+  record.ControlValue = parsed.controlValue;
+  if (parsed.controlType >= 0) record.ControlType = static_cast<uint8_t>(parsed.controlType);
+  reading = ItemReading{parsed.block, parsed.sideBar, parsed.separator, parsed.generated};
+  if (parsed.sideBar) {
+    menuType &= ~MFT_SEPARATOR;
+    if (parsed.disabledState) menuState |= MFS_DISABLED;
+  } else if (parsed.separator) {
+    menuType |= MFT_SEPARATOR;
+    menuState = MFS_DISABLED;
+  } else if (!reading.block.empty() && !(itemState & kHasSubmenu)) {
+    FindFeedingControl(record, reading.block);
+  }
+  if (const std::string folder = GetAttribute(reading.block, "gEXE:"); !folder.empty()) ApplyFileItem(record, folder);
+  if (const std::string drive = GetAttribute(reading.block, "LDrv:"); !drive.empty()) ApplyDriveItem(record, drive);
+  if (!parsed.sideBar) MeasureItem(record, parsed.separator, reading.block);
+}
+
+// "LB:" or "CB:": the list or combo box whose entries fill the item's popup.
+void cMenuItems::FindFeedingControl(MenuItemRecord& record, const std::string& block) {
+  std::string source = GetAttribute(block, "LB:");
+  if (!source.empty())
+    record.ControlType = 1;
+  else if (!(source = GetAttribute(block, "CB:")).empty())
+    record.ControlType = 0;
+  if (source.empty()) return;
+  HWND control = IsNumber(source) ? reinterpret_cast<HWND>(static_cast<uintptr_t>(std::stoull(source)))
+                                  : FindHostControl(hForm_, source);
+  record.ControlHwnd = control && IsWindow(control) ? control : nullptr;
+}
+
+// A list panel or a control-fed popup, made anew at every opening.
+HMENU cMenuItems::BuildGeneratedPopup(MenuItemRecord& record, const std::string& block, UINT itemID, int position,
+                                      HMENU hMenu) {
+  HMENU popup = nullptr;
+  for (const char* key : kPanelKeys) {
+    const std::string value = GetAttribute(block, key);
+    if (value.empty()) continue;
+    popup = BuildListPanel(*this, itemID, position, hMenu, key, value, record.ItemTip);
+    if (popup) record.ItemFlags |= kListPanel;
+    break;
+  }
+  if (!popup && record.ControlHwnd)
+    popup = BuildControlPopup(*this, itemID, position, hMenu, record.ControlType, record.ControlHwnd, block);
+  if (!popup) return nullptr;
+  record.ItemFlags |= kHasSubmenu;
+  if (!record.RightText.empty()) {  // the popup's arrow takes the right-hand column's place
+    WindowDc dc(hForm_);
+    SelectFontSlot font(1, dc.get());
+    record.Width -= TextSize(dc.get(), record.RightText).cx;
+    record.RightText.clear();
+  }
+  return popup;
+}
+
 cMenuItems::ParseResult cMenuItems::ParseMenuItem(std::string caption, uint16_t itemState, UINT& menuType,
                                                   UINT& menuState, HMENU hMenu, UINT itemID, int position) {
   ParseResult result;
@@ -164,86 +250,21 @@ cMenuItems::ParseResult cMenuItems::ParseMenuItem(std::string caption, uint16_t 
   bool reparse = !known;
   if (known) {
     if (caption.empty()) caption = known->RawCaption;
-    reparse = (!caption.empty() && caption != known->RawCaption) ||
-              ((known->ItemFlags & kDefault) && !(itemState & kDefault));
+    reparse = caption != known->RawCaption || ((known->ItemFlags & kDefault) && !(itemState & kDefault));
   }
   MenuItemRecord record = known ? *known : MenuItemRecord{};
-  std::string block;
-  bool separator = false, generated = false;
-  if (!reparse) {
-    // A known item: its caption's reading stands; only its state is the menu's now.
-    block = SplitCaption(record.RawCaption).block;
-    record.ItemFlags = static_cast<uint16_t>((record.ItemFlags & ~(kDisabled | kChecked | kDefault)) |
-                                             (itemState & (kDisabled | kChecked | kDefault)));
-    generated = !GetAttribute(block, "gControl:").empty();
-    separator = (record.ItemFlags & kSeparator) != 0;
-    if (record.ItemFlags & kSideBar) {
-      result.isSideBar = true;
-      record.RightText.clear();
-      menuType &= ~MFT_SEPARATOR;
-    } else if (separator) {
-      menuType |= MFT_SEPARATOR;
-      menuState = MFS_DISABLED;
-      record.ItemFlags |= kDisabled;
-    }
-  } else {
-    const ItemCaption parsed = ParseItemCaption(caption, position, itemState, defaultTip_);
-    record = MenuItemRecord{};
-    record.RawCaption = caption;
-    record.Position = static_cast<int16_t>(position);
-    record.DisplayText = parsed.displayText;
-    record.RightText = parsed.rightText;
-    record.ItemTip = parsed.tip;
-    record.ItemFlags = parsed.flags;
-    record.ControlValue = parsed.controlValue;
-    if (parsed.controlType >= 0) record.ControlType = static_cast<uint8_t>(parsed.controlType);
-    block = parsed.block;
-    separator = parsed.separator;
-    generated = parsed.generated;
-    if (parsed.sideBar) {
-      result.isSideBar = true;
-      menuType &= ~MFT_SEPARATOR;
-      if (parsed.disabledState) menuState |= MFS_DISABLED;
-    } else if (separator) {
-      menuType |= MFT_SEPARATOR;
-      menuState = MFS_DISABLED;
-    } else if (!block.empty() && (!(itemState & kHasSubmenu) || record.ControlHwnd)) {
-      std::string source = GetAttribute(block, "LB:");
-      if (!source.empty()) record.ControlType = 1;
-      else if (!(source = GetAttribute(block, "CB:")).empty()) record.ControlType = 0;
-      if (!source.empty()) {
-        HWND control = IsNumber(source) ? reinterpret_cast<HWND>(std::stoull(source)) : FindHostControl(hForm_, source);
-        record.ControlHwnd = control && IsWindow(control) ? control : nullptr;
-      }
-    }
-    if (const std::string folder = GetAttribute(block, "gEXE:"); !folder.empty()) ApplyFileItem(record, folder);
-    if (const std::string drive = GetAttribute(block, "LDrv:"); !drive.empty()) ApplyDriveItem(record, drive);
-    if (!result.isSideBar) MeasureItem(record, separator, block);
-  }
-
-  // Generated popups are made anew at every opening.
-  if (!separator && !result.isSideBar) {
-    for (const char* key : kPanelKeys) {
-      const std::string value = GetAttribute(block, key);
-      if (value.empty()) continue;
-      result.newPopup = BuildListPanel(*this, itemID, position, hMenu, key, value, record.ItemTip);
-      if (result.newPopup) record.ItemFlags |= kListPanel;
-      break;
-    }
-    if (!result.newPopup && record.ControlHwnd)
-      result.newPopup = BuildControlPopup(*this, itemID, position, hMenu, record.ControlType, record.ControlHwnd, block);
-    if (result.newPopup) {
-      record.ItemFlags |= kHasSubmenu;
-      if (!record.RightText.empty()) {
-        WindowDc dc(hForm_);
-        SelectFontSlot font(1, dc.get());
-        record.Width -= TextSize(dc.get(), record.RightText).cx;
-        record.RightText.clear();
-      }
-    }
-  }
-  if (!generated && !separator) ApplyImage(record, block);
-  else record.ImageBackground = false;
+  ItemReading reading;
+  if (reparse)
+    ReadNewItem(record, reading, caption, position, itemState, menuType, menuState);
+  else
+    ReadKnownItem(record, reading, itemState, menuType, menuState);
+  result.isSideBar = reading.sideBar;
+  if (!reading.separator && !reading.sideBar)
+    result.newPopup = BuildGeneratedPopup(record, reading.block, itemID, position, hMenu);
+  if (!reading.generated && !reading.separator)
+    ApplyImage(record, reading.block);
+  else
+    record.ImageBackground = false;
 
   record.ItemID = itemID;
   if (known) {
@@ -265,18 +286,12 @@ bool cMenuItems::IsWindowList(HMENU hSubMenu, bool& bIsSysMenu) {
   }
   const int count = GetMenuItemCount(hSubMenu);
   if (count <= 0) return false;
-  struct Converted {
-    bool read = false;
-    MENUITEMINFOA info{};
-    bool twoSteps = false;
-    HMENU newPopup = nullptr;
-  };
-  std::vector<Converted> converted(static_cast<size_t>(count));
+  std::vector<ConvertedItem> converted(static_cast<size_t>(count));
   std::vector<UINT> ids(static_cast<size_t>(count));
   std::vector<int> heights(static_cast<size_t>(count));
   bool windowList = false, sideBar = false;
   for (int position = 0; position < count; ++position) {
-    Converted& c = converted[static_cast<size_t>(position)];
+    ConvertedItem& c = converted[static_cast<size_t>(position)];
     char text[1024] = {};
     c.info.cbSize = sizeof c.info;
     c.info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_STRING;
@@ -285,13 +300,16 @@ bool cMenuItems::IsWindowList(HMENU hSubMenu, bool& bIsSysMenu) {
     if (!GetMenuItemInfoA(hSubMenu, static_cast<UINT>(position), TRUE, &c.info)) continue;  // left as it was
     c.read = true;
     ids[static_cast<size_t>(position)] = c.info.wID;
-    if (!c.info.hSubMenu && c.info.wID >= 0xF000) bIsSysMenu = true;
-    else if (!c.info.hSubMenu && c.info.wID > 0x7FFF) windowList = true;
+    if (!c.info.hSubMenu && c.info.wID >= 0xF000)
+      bIsSysMenu = true;
+    else if (!c.info.hSubMenu && c.info.wID > 0x7FFF)
+      windowList = true;
     const uint16_t state = StateFlags(c.info);
     c.twoSteps = bIsSysMenu || (c.info.fType & (MFT_MENUBREAK | MFT_MENUBARBREAK));
     c.info.fType &= ~(MFT_MENUBREAK | MFT_MENUBARBREAK);
     // An owner-drawn item's text is not its caption: the stored reading stands for it.
-    std::string caption = (c.info.fType & MFT_OWNERDRAW) ? std::string() : Trim(std::string(text, strnlen(text, sizeof text)));
+    std::string caption =
+        (c.info.fType & MFT_OWNERDRAW) ? std::string() : Trim(std::string(text, strnlen(text, sizeof text)));
     const ParseResult parsed =
         ParseMenuItem(caption, state, c.info.fType, c.info.fState, hSubMenu, c.info.wID, position);
     c.newPopup = parsed.newPopup;
@@ -301,27 +319,9 @@ bool cMenuItems::IsWindowList(HMENU hSubMenu, bool& bIsSysMenu) {
 
   const ColumnPlan plan = PlanColumns(heights, sideBar, GetSystemMetrics(SM_CYSCREEN) - 7);
   MenuItemRecord* bar = sideBar ? Item(ids[0], hSubMenu) : nullptr;
-  const bool dropSideBar = bar && plan.overflows && !GetAttribute(SplitCaption(bar->RawCaption).block, "NoScroll").empty();
-  for (int position = 0; position < count; ++position) {
-    Converted& c = converted[static_cast<size_t>(position)];
-    if (!c.read) continue;
-    MENUITEMINFOA info = c.info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
-    info.dwItemData = reinterpret_cast<ULONG_PTR>(hSubMenu);
-    if (c.newPopup) {
-      info.fMask |= MIIM_SUBMENU;
-      info.hSubMenu = c.newPopup;
-    }
-    if (!dropSideBar && !plan.breaks.empty()) {
-      if (position == plan.breaks.front()) info.fType |= MFT_MENUBREAK;
-      else if (std::find(plan.breaks.begin() + 1, plan.breaks.end(), position) != plan.breaks.end())
-        info.fType |= MFT_MENUBARBREAK;
-      if (position == 1) c.twoSteps = true;  // the column beside the side bar
-    }
-    if (c.twoSteps) SetMenuItemInfoA(hSubMenu, static_cast<UINT>(position), TRUE, &info);
-    info.fType |= MFT_OWNERDRAW;
-    SetMenuItemInfoA(hSubMenu, static_cast<UINT>(position), TRUE, &info);
-  }
+  const bool dropSideBar =
+      bar && plan.overflows && !GetAttribute(SplitCaption(bar->RawCaption).block, "NoScroll").empty();
+  WriteConvertedItems(hSubMenu, converted, dropSideBar ? std::vector<int>{} : plan.breaks);
   if (dropSideBar) {
     bar->ItemFlags |= kSideBarRemoved;
     RemoveMenu(hSubMenu, 0, MF_BYPOSITION);
@@ -333,10 +333,38 @@ bool cMenuItems::IsWindowList(HMENU hSubMenu, bool& bIsSysMenu) {
   return windowList;
 }
 
+// Writes each item back owner-drawn, with the column breaks: the first beside the side bar (no
+// bar), the others where the items overflowed (with bar).
+void cMenuItems::WriteConvertedItems(HMENU hSubMenu, std::vector<ConvertedItem>& converted,
+                                     const std::vector<int>& breaks) {
+  for (int position = 0; position < static_cast<int>(converted.size()); ++position) {
+    ConvertedItem& c = converted[static_cast<size_t>(position)];
+    if (!c.read) continue;
+    MENUITEMINFOA info = c.info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(hSubMenu);
+    if (c.newPopup) {
+      info.fMask |= MIIM_SUBMENU;
+      info.hSubMenu = c.newPopup;
+    }
+    if (!breaks.empty()) {
+      if (position == breaks.front())
+        info.fType |= MFT_MENUBREAK;
+      else if (std::find(breaks.begin() + 1, breaks.end(), position) != breaks.end())
+        info.fType |= MFT_MENUBARBREAK;
+      if (position == 1) c.twoSteps = true;  // the column beside the side bar
+    }
+    if (c.twoSteps) SetMenuItemInfoA(hSubMenu, static_cast<UINT>(position), TRUE, &info);
+    info.fType |= MFT_OWNERDRAW;
+    SetMenuItemInfoA(hSubMenu, static_cast<UINT>(position), TRUE, &info);
+  }
+}
+
 void cMenuItems::MeasurePopup(HMENU hSubMenu, bool isSysMenu, const std::vector<UINT>& ids,
                               const std::vector<int>& breaks) {
   PopupRecord fresh;
-  if (auto it = popupIndex_.find(hSubMenu); it != popupIndex_.end()) fresh.SideBarBitmap = popups_[it->second].SideBarBitmap;
+  if (auto it = popupIndex_.find(hSubMenu); it != popupIndex_.end())
+    fresh.SideBarBitmap = popups_[it->second].SideBarBitmap;
   fresh.Menu = hSubMenu;
   MenuItemRecord* sideBar = nullptr;
   int sideBarHeight = -1, columnHeight = 0, totalHeight = 0;
@@ -399,7 +427,8 @@ void cMenuItems::DrawSideBar(MenuItemRecord& item, PopupRecord& popup) {
                                                       : DrawSideBarBitmap(item, block, ImageSource{imageList_, hForm_});
   if (popup.SideBarBitmap) DeleteObject(popup.SideBarBitmap);
   popup.SideBarBitmap = strip;
-  item.Padding = static_cast<int16_t>(-12 - (item.RawCaption.find('\t') != std::string::npos ? GetWidthCorrection() : 0));
+  item.Padding =
+      static_cast<int16_t>(-12 - (item.RawCaption.find('\t') != std::string::npos ? GetWidthCorrection() : 0));
 }
 
 void cMenuItems::UpdateMenuItems(HMENU hMenu) {
@@ -416,8 +445,10 @@ void cMenuItems::UpdateMenuItems(HMENU hMenu) {
   info.wID = bar->ItemID;
   info.dwItemData = reinterpret_cast<ULONG_PTR>(hMenu);
   info.dwTypeData = text.data();
-  if (bar->ItemFlags & kSideBarRemoved) bar->ItemFlags &= ~kSideBarRemoved;
-  else RemoveMenu(hMenu, bar->ItemID, MF_BYCOMMAND);
+  if (bar->ItemFlags & kSideBarRemoved)
+    bar->ItemFlags &= ~kSideBarRemoved;
+  else
+    RemoveMenu(hMenu, bar->ItemID, MF_BYCOMMAND);
   if (InsertMenuItemA(hMenu, 0, TRUE, &info) && hForm_) DrawMenuBar(hForm_);
 }
 
@@ -430,14 +461,16 @@ void cMenuItems::RestoreMenus() {
       MENUITEMINFOA info{};
       info.cbSize = sizeof info;
       info.fMask = MIIM_FTYPE | MIIM_ID;
-      if (!GetMenuItemInfoA(popup.Menu, static_cast<UINT>(position), TRUE, &info) || !(info.fType & MFT_OWNERDRAW)) continue;
+      if (!GetMenuItemInfoA(popup.Menu, static_cast<UINT>(position), TRUE, &info) || !(info.fType & MFT_OWNERDRAW))
+        continue;
       MenuItemRecord* item = Item(info.wID, popup.Menu);
       if (!item) continue;
       // Rewritten in place, so an item keeps its submenu and its place.
       std::string caption = item->Reserved.empty() ? item->RawCaption : item->Reserved;
       info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE;
       info.fType &= ~MFT_OWNERDRAW;
-      info.fState = ((item->ItemFlags & kChecked) ? MFS_CHECKED : 0) | ((item->ItemFlags & kDisabled) ? MFS_DISABLED : 0);
+      info.fState =
+          ((item->ItemFlags & kChecked) ? MFS_CHECKED : 0) | ((item->ItemFlags & kDisabled) ? MFS_DISABLED : 0);
       info.dwTypeData = caption.data();
       SetMenuItemInfoA(popup.Menu, static_cast<UINT>(position), TRUE, &info);
       // A later conversion reads the item afresh.

@@ -19,21 +19,21 @@
 namespace modMenus {
 
 struct MenuItemRecord {
-  std::string RawCaption;   // the caption as read from the menu
+  std::string RawCaption;  // the caption as read from the menu
   std::string DisplayText;
-  std::string Reserved;     // always empty here
-  std::string RightText;    // the right-hand column; "Remeasure" on a side bar not yet drawn
+  std::string Reserved;   // always empty here
+  std::string RightText;  // the right-hand column; "Remeasure" on a side bar not yet drawn
   std::string ItemTip;
   int Width = 0, Height = 0;
-  int16_t Padding = 0;      // extra width from the popup's layout; -12 for the side bar
+  int16_t Padding = 0;  // extra width from the popup's layout; -12 for the side bar
   UINT ItemID = 0;
   int16_t Position = 0;
-  std::string ImageKey;     // an image handle in decimal, or a file path
+  std::string ImageKey;  // an image handle in decimal, or a file path
   bool ImageBackground = false;
   uint8_t ControlType = 0;
   HWND ControlHwnd = nullptr;
   int32_t ControlValue = 0;
-  uint16_t ItemFlags = 0;   // the ItemFlag bits
+  uint16_t ItemFlags = 0;  // the ItemFlag bits
 };
 
 struct PopupRecord {
@@ -97,8 +97,24 @@ class cMenuItems {
     int itemHeight = 0;
     HMENU newPopup = nullptr;
   };
+  struct ConvertedItem {
+    bool read = false;
+    MENUITEMINFOA info{};
+    bool twoSteps = false;  // written once without and once with the owner-draw bit
+    HMENU newPopup = nullptr;
+  };
+  void WriteConvertedItems(HMENU hSubMenu, std::vector<ConvertedItem>& converted, const std::vector<int>& breaks);
+  struct ItemReading {
+    std::string block;
+    bool sideBar = false, separator = false, generated = false;
+  };
   ParseResult ParseMenuItem(std::string caption, uint16_t itemState, UINT& menuType, UINT& menuState, HMENU hMenu,
                             UINT itemID, int position);
+  void ReadKnownItem(MenuItemRecord& record, ItemReading& reading, uint16_t itemState, UINT& menuType, UINT& menuState);
+  void ReadNewItem(MenuItemRecord& record, ItemReading& reading, const std::string& caption, int position,
+                   uint16_t itemState, UINT& menuType, UINT& menuState);
+  void FindFeedingControl(MenuItemRecord& record, const std::string& block);
+  HMENU BuildGeneratedPopup(MenuItemRecord& record, const std::string& block, UINT itemID, int position, HMENU hMenu);
   void MeasureItem(MenuItemRecord& item, bool separator, const std::string& block);
   void ApplyImage(MenuItemRecord& item, const std::string& block);
   void MeasurePopup(HMENU hSubMenu, bool isSysMenu, const std::vector<UINT>& ids, const std::vector<int>& breaks);

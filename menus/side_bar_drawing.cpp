@@ -90,8 +90,8 @@ Fit FitText(HDC dc, const SideBarSpec& spec, int stripWidth, int stripHeight) {
     if (fit.block.cy < stripWidth) fit.size = spec.size;
     rt::GdiObject<HFONT> font(MakeFont(spec, fit.size, false));
     HGDIOBJ old = SelectObject(dc, font.get());
-    const std::string broken =
-        SplitSideBarLines(fit.lines, false, [&](std::string_view line) { return LineLength(dc, line); }, stripHeight);
+    const std::string broken = SplitSideBarLines(
+        fit.lines, false, [&](std::string_view line) { return LineLength(dc, line); }, stripHeight);
     SelectObject(dc, old);
     if (broken.empty()) {
       fit.block = measureAt(fit.size);
@@ -102,8 +102,10 @@ Fit FitText(HDC dc, const SideBarSpec& spec, int stripWidth, int stripHeight) {
 }
 
 void FillStrip(HDC dc, int width, int height, const SideBarSpec& spec) {
-  if (spec.gradient) GradientFill(spec.backColor, spec.gradientColor, false, dc, RECT{0, 0, width, height});
-  else DrawBox(dc, 0, 0, width, height, static_cast<int32_t>(spec.backColor));
+  if (spec.gradient)
+    GradientFill(spec.backColor, spec.gradientColor, false, dc, RECT{0, 0, width, height});
+  else
+    DrawBox(dc, 0, 0, width, height, static_cast<int32_t>(spec.backColor));
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ SideBarSpec ReadSideBarSpec(std::string_view block, uint32_t menuColor, const Sy
   const std::string align = GetAttribute(rest, "Align:");
   spec.align = EqualsNoCase(Trim(align), "Top")   ? SideBarAlign::Top
                : EqualsNoCase(Trim(align), "Bot") ? SideBarAlign::Bottom
-                                                   : SideBarAlign::Center;
+                                                  : SideBarAlign::Center;
   return spec;
 }
 

@@ -7,7 +7,7 @@ namespace {
 using namespace modMenus;
 
 TEST(ItemLayout, ItemSizes) {
-  EXPECT_EQ(MeasuredItemSize(0, 13, true, false).height, 6);  // a plain separator
+  EXPECT_EQ(MeasuredItemSize(0, 13, true, false).height, 6);   // a plain separator
   EXPECT_EQ(MeasuredItemSize(50, 8, false, true).height, 22);  // small font, still 20 + 2
   EXPECT_EQ(MeasuredItemSize(50, 8, false, true).width, 90);
   EXPECT_EQ(MeasuredItemSize(30, 10, true, true).height, 12);  // a captioned separator keeps its text height

@@ -14,21 +14,21 @@ TEST(MenuColors, NamesNumbersAndHexadecimal) {
     uint32_t expected;
   };
   const Case cases[] = {
-      {"vbbrown", 17510},                        // names without regard to case
+      {"vbbrown", 17510},  // names without regard to case
       {"VBNAVY", 0x800000},
       {"&HFF", 255},
       {"&h00FFFF", 0xFFFF},
-      {"pink", 5},                               // unknown: the default
+      {"pink", 5},  // unknown: the default
       {"", 5},
       {"&HXYZ", 5},
       {"15794175", 15794175},
-      {" 255 ", 255},                            // blanks around a number, as captions write them
-      {"12.5", 12},                              // halves to even
-      {"-2147483643", FakeSystemColor(5)},       // window background
+      {" 255 ", 255},                       // blanks around a number, as captions write them
+      {"12.5", 12},                         // halves to even
+      {"-2147483643", FakeSystemColor(5)},  // window background
       {"&H80000005", FakeSystemColor(5)},
       {"vbMenuText", FakeSystemColor(7)},
       {"vb3DFace", FakeSystemColor(15)},
-      {"99999999999", 5},                        // beyond 32 bits
+      {"99999999999", 5},  // beyond 32 bits
   };
   for (const Case& c : cases) EXPECT_EQ(ColorFromName(c.value, 5, FakeSystemColor), c.expected) << c.value;
 }

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "image_drawing.h"
 #include "menu_drawing.h"
 #include "scoped_win.h"
@@ -89,7 +88,7 @@ TEST_F(Canvas, GradientsRunTheirWayInBandsAndCoverTheRectangle) {
 
   GradientFill(RGB(0, 0, 0), RGB(0, 0, 255), false, dc(), RECT{0, 20, 10, 60});
   EXPECT_GT(GetBValue(At(5, 20)), GetBValue(At(5, 59)));  // vertical: the end colour at the top
-  EXPECT_NE(At(5, 20), At(5, 21));                         // narrow: 1-pixel bands
+  EXPECT_NE(At(5, 20), At(5, 21));                        // narrow: 1-pixel bands
 }
 
 TEST_F(Canvas, CheckGlyphWithAndWithoutShadow) {
@@ -137,9 +136,9 @@ TEST_F(Canvas, ImagesWithAndWithoutBackgroundAndGreyed) {
   EXPECT_EQ(At(42 + 16, 10 + 16), RGB(0, 160, 0));
 
   EXPECT_TRUE(DrawImage(dc(), key, RECT{100, 10, 0, 0}, true, true, 0, 0, 0, 16, 16));
-  EXPECT_EQ(At(100 + 8, 10 + 8), Colors().shadow);  // the image's shape in the shadow colour
+  EXPECT_EQ(At(100 + 8, 10 + 8), Colors().shadow);   // the image's shape in the shadow colour
   EXPECT_EQ(At(100 + 12, 10 + 12), Colors().light);  // and a light copy one down and right
-  EXPECT_EQ(At(100 + 1, 10 + 1), kBack);            // the left-out background untouched
+  EXPECT_EQ(At(100 + 1, 10 + 1), kBack);             // the left-out background untouched
 
   EXPECT_FALSE(DrawImage(dc(), "0", RECT{}, false, false, 0, 0, 0, 16, 16));
   EXPECT_FALSE(DrawImage(dc(), "", RECT{}, false, false, 0, 0, 0, 16, 16));

@@ -58,9 +58,7 @@ class Engine : public ::testing::Test {
   void TearDown() override {
     if (owner_) UnsetMenus(owner_.get());
   }
-  void Open() {
-    SendMessageA(owner_.get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup_.get()), 0);
-  }
+  void Open() { SendMessageA(owner_.get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup_.get()), 0); }
   rt::UniqueWindow owner_;
   rt::UniqueHmenu popup_;
 };
@@ -75,7 +73,7 @@ TEST_F(Engine, AttachingTwiceKeepsOneStoreAndDestroyingTheWindowDetachesIt) {
   SetMenus(owner_.get(), nullptr, nullptr, 3);
   EXPECT_EQ(AttachedStore(owner_.get()), store);
   EXPECT_FALSE(store->IsMenuLess());
-  SetMenus(nullptr, nullptr, nullptr, 0);  // nothing to attach: nothing happens
+  SetMenus(nullptr, nullptr, nullptr, 0);       // nothing to attach: nothing happens
   SetMenus(owner_.get(), nullptr, nullptr, 1);  // no toolbar child
   EXPECT_EQ(AttachedStore(owner_.get()), store);
 
@@ -155,7 +153,8 @@ TEST_F(Engine, TypedLettersExecuteOrCycleThroughTheirItems) {
   SetMenus(owner_.get(), nullptr, nullptr, 0);
   Open();
   auto answer = [&](char letter) {
-    return SendMessageA(owner_.get(), WM_MENUCHAR, MAKEWPARAM(letter, MF_POPUP), reinterpret_cast<LPARAM>(popup_.get()));
+    return SendMessageA(owner_.get(), WM_MENUCHAR, MAKEWPARAM(letter, MF_POPUP),
+                        reinterpret_cast<LPARAM>(popup_.get()));
   };
   EXPECT_EQ(answer('a'), MAKELRESULT(0, MNC_EXECUTE));
   EXPECT_EQ(answer('g'), 0);

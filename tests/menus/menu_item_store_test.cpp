@@ -68,7 +68,8 @@ TEST_F(Store, APopupBecomesOwnerDrawnWithItsSideBarInAColumnOfItsOwn) {
   Add("-Group");
   Add("&Save\tCtrl+S");
   Add("Sub{IMG:I3}");
-  ModifyMenuA(popup_.get(), 105, MF_BYCOMMAND | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub_.get()), "Sub{IMG:I3}");
+  ModifyMenuA(popup_.get(), 105, MF_BYCOMMAND | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub_.get()),
+              "Sub{IMG:I3}");
   EXPECT_FALSE(Convert());
 
   for (int position = 0; position < 6; ++position) {
@@ -164,7 +165,8 @@ TEST_F(Store, ItemsHigherThanTheScreenOverflowIntoColumnsOrDropTheSideBar) {
   for (int i = 0; i < rows; ++i) Add("Item " + std::to_string(i));
   Convert();
   int bars = 0;
-  for (int position = 2; position <= rows; ++position) bars += (ItemAt(popup_.get(), position).fType & MFT_MENUBARBREAK) != 0;
+  for (int position = 2; position <= rows; ++position)
+    bars += (ItemAt(popup_.get(), position).fType & MFT_MENUBARBREAK) != 0;
   EXPECT_GE(bars, 1);
   EXPECT_LE(Record(0).Height, GetSystemMetrics(SM_CYSCREEN) - 7);  // the side bar as high as the first column
   store_.UpdateMenuItems(popup_.get());
@@ -206,8 +208,14 @@ class Painting : public Store {
   void TearDown() override { SelectObject(dc_.get(), old_); }
   void Paint(int position, UINT state, UINT action = ODA_DRAWENTIRE) {
     DrawBox(dc_.get(), 0, 0, kWidth, kHeight, static_cast<int32_t>(GetSysColor(COLOR_MENU)));
-    DRAWITEMSTRUCT d{ODT_MENU, 0, 100 + static_cast<UINT>(position), action, state,
-                     reinterpret_cast<HWND>(popup_.get()), dc_.get(), RECT{0, 0, kWidth, kHeight},
+    DRAWITEMSTRUCT d{ODT_MENU,
+                     0,
+                     100 + static_cast<UINT>(position),
+                     action,
+                     state,
+                     reinterpret_cast<HWND>(popup_.get()),
+                     dc_.get(),
+                     RECT{0, 0, kWidth, kHeight},
                      reinterpret_cast<ULONG_PTR>(popup_.get())};
     ASSERT_TRUE(DrawMenuItem(store_, d, false));
   }
@@ -264,7 +272,7 @@ TEST_F(Painting, CheckMarksSeparatorsAndDisabledText) {
   EXPECT_EQ(At(100, 5), GetSysColor(COLOR_MENU));  // separators do not follow the highlight
   Paint(2, 0);
   EXPECT_GT(Count(60, 140, Colors().separatorText), 5);  // the caption in the middle
-  EXPECT_EQ(At(5, 11), Colors().shadow);  // grooves on both sides
+  EXPECT_EQ(At(5, 11), Colors().shadow);                 // grooves on both sides
   EXPECT_EQ(At(195, 11), Colors().shadow);
   Paint(3, 0);
   EXPECT_GT(Count(20, 120, Colors().disabledText), 5);  // embossed: grey over a light copy

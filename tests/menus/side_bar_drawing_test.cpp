@@ -38,7 +38,8 @@ rt::GdiObject<HBITMAP> Picture(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
   uint32_t* bits = nullptr;
-  rt::GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
+  rt::GdiObject<HBITMAP> bitmap(
+      CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
       bits[y * width + x] = (x < 2 || y < 2 || x >= width - 2 || y >= height - 2) ? 0x0000FF : 0xFFFF00;
@@ -48,7 +49,8 @@ rt::GdiObject<HBITMAP> Picture(int width, int height) {
 TEST(SideBarStrip, TextOnItsGradientAndWiderWhenItsLinesNeedIt) {
   MenuItemRecord item;
   item.Height = 300;
-  rt::GdiObject<HBITMAP> strip(DrawSideBarText(item, "{Sidebar|Text:Tray Menu|FColor:16777215|BColor:0|GColor:255|Width:20|}", nullptr));
+  rt::GdiObject<HBITMAP> strip(
+      DrawSideBarText(item, "{Sidebar|Text:Tray Menu|FColor:16777215|BColor:0|GColor:255|Width:20|}", nullptr));
   ASSERT_TRUE(strip);
   EXPECT_EQ(item.Width, 35);  // at least 35
   const Strip s = Read(strip.get());
@@ -60,7 +62,8 @@ TEST(SideBarStrip, TextOnItsGradientAndWiderWhenItsLinesNeedIt) {
 
   MenuItemRecord deep;
   deep.Height = 300;
-  rt::GdiObject<HBITMAP> wide(DrawSideBarText(deep, "{Sidebar|Text:A<br!>B<br!>C<br!>D<br!>E|FSize:20|MinFSize:19|}", nullptr));
+  rt::GdiObject<HBITMAP> wide(
+      DrawSideBarText(deep, "{Sidebar|Text:A<br!>B<br!>C<br!>D<br!>E|FSize:20|MinFSize:19|}", nullptr));
   EXPECT_GT(deep.Width, 35);  // five lines at 20 points do not fit 35 pixels across
   EXPECT_EQ(Read(wide.get()).width, deep.Width);
 }
@@ -69,7 +72,8 @@ TEST(SideBarStrip, APictureIsShrunkIntoTheStripAndCentred) {
   rt::GdiObject<HBITMAP> picture = Picture(100, 50);
   MenuItemRecord item;
   item.Height = 200;
-  const std::string block = "{Sidebar|IMG:" + std::to_string(reinterpret_cast<uintptr_t>(picture.get())) + "|BColor:-1|}";
+  const std::string block =
+      "{Sidebar|IMG:" + std::to_string(reinterpret_cast<uintptr_t>(picture.get())) + "|BColor:-1|}";
   rt::GdiObject<HBITMAP> strip(DrawSideBarBitmap(item, block, ImageSource{}));
   const Strip s = Read(strip.get());
   EXPECT_EQ(s.width, 35);

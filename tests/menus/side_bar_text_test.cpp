@@ -10,9 +10,10 @@ uint32_t NoSystemColor(int) { return 0x123456; }
 int TenPerChar(std::string_view s) { return static_cast<int>(s.size()) * 10; }
 
 TEST(SideBarText, KeysDefaultsAndLimits) {
-  SideBarSpec spec = ReadSideBarSpec("{Sidebar|Text:Bold words|FSize:30|MinFSize:40|Width:20|Align:bot|"
-                                     "FColor:vbRed|BColor:1|GColor:vbPeach|}",
-                                     0xABCDEF, NoSystemColor);
+  SideBarSpec spec = ReadSideBarSpec(
+      "{Sidebar|Text:Bold words|FSize:30|MinFSize:40|Width:20|Align:bot|"
+      "FColor:vbRed|BColor:1|GColor:vbPeach|}",
+      0xABCDEF, NoSystemColor);
   EXPECT_EQ(spec.text, "Bold words");
   EXPECT_FALSE(spec.bold);  // the word in the text is not the key
   EXPECT_EQ(spec.font, "Arial");
