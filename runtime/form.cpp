@@ -175,7 +175,7 @@ void Form::Load() {
     Raise("Can not create the window of " + name_);
   }
   hwnd_ = hwnd;
-  if (!s.menus.empty()) parts_->menus = std::make_unique<MenuTree>(s.menus, hwnd, s.menuCaptionView);
+  if (!s.menus.empty()) parts_->menus = std::make_unique<MenuTree>(s.menus, hwnd);
   SetClientSize(hwnd, Screen().TwipsToPixelsX(s.clientWidth), Screen().TwipsToPixelsY(s.clientHeight));
   PlaceAtStart(s);
   if (s.icon) {
@@ -351,9 +351,10 @@ void Form::PopupMenu(MenuItem& menu, UINT flags) {
   UINT chosen = static_cast<UINT>(
       TrackPopupMenuEx(menu.SubMenu(), flags | TPM_RETURNCMD, at.x, at.y, hwnd, nullptr));
   PostMessageA(hwnd, WM_NULL, 0, 0);  // lets the menu's own loop end cleanly
-  if (!chosen || parts_.get() != parts || !parts->menus) return;
-  if (MenuItem* item = parts->menus->FindById(chosen))
-    Trap(name_.c_str(), (item->Name() + "_Click").c_str(), [&] { Menu_Click(*item); });
+  if (!chosen || parts_.get() != parts || !IsWindow(hwnd)) return;
+  // Through the window's procedure, as the menu itself would send it, so a procedure in front of
+  // the form's (an owner-drawn menu engine) sees the command; the handler has run on return.
+  SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
 }
 
 void Form::PopupMenu(MenuItem& menu, UINT flags, double x, double y) {

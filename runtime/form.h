@@ -47,7 +47,6 @@ struct FormSettings {
   bool acceptsFiles = false;
   std::span<const ControlDesign> controls{};
   std::span<const MenuDesign> menus{};
-  MenuTree::CaptionView menuCaptionView = nullptr;  // what the real menu shows of each caption
 };
 
 struct FormParts;  // what one load builds

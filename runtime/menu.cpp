@@ -20,7 +20,7 @@ int MenuItem::Position() const {
   return position;
 }
 
-void MenuItem::FillInfo(MENUITEMINFOA& info, std::string& shown) const {
+void MenuItem::FillInfo(MENUITEMINFOA& info) const {
   info = {sizeof info};
   info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING | MIIM_DATA;
   info.wID = id_;
@@ -30,8 +30,7 @@ void MenuItem::FillInfo(MENUITEMINFOA& info, std::string& shown) const {
     info.fMask &= ~MIIM_STRING;
   } else {
     info.fType = MFT_STRING;
-    shown = tree_->view_ ? tree_->view_(caption_) : caption_;
-    info.dwTypeData = shown.data();
+    info.dwTypeData = const_cast<char*>(caption_.c_str());
   }
   info.fState = (checked_ ? MFS_CHECKED : MFS_UNCHECKED) | (enabled_ ? MFS_ENABLED : MFS_DISABLED);
 }
@@ -39,8 +38,7 @@ void MenuItem::FillInfo(MENUITEMINFOA& info, std::string& shown) const {
 void MenuItem::Write() {
   if (!visible_) return;
   MENUITEMINFOA info;
-  std::string shown;
-  FillInfo(info, shown);
+  FillInfo(info);
   SetMenuItemInfoA(HolderMenu(), static_cast<UINT>(Position()), TRUE, &info);
   if (!parent_) DrawMenuBar(tree_->owner_);
 }
@@ -64,14 +62,13 @@ void MenuItem::SetVisible(bool visible) {
   visible_ = visible;
   if (visible_) {
     MENUITEMINFOA info;
-    std::string shown;
-    FillInfo(info, shown);
+    FillInfo(info);
     InsertMenuItemA(HolderMenu(), static_cast<UINT>(Position()), TRUE, &info);
   }
   if (!parent_) tree_->UpdateBar();
 }
 
-MenuTree::MenuTree(std::span<const MenuDesign> design, HWND owner, CaptionView view) : owner_(owner), view_(view) {
+MenuTree::MenuTree(std::span<const MenuDesign> design, HWND owner) : owner_(owner) {
   if (design.empty()) return;
   bar_ = CreateMenu();
   UINT id = kFirstId;
@@ -99,8 +96,7 @@ MenuTree::MenuTree(std::span<const MenuDesign> design, HWND owner, CaptionView v
   for (const auto& item : items_) {
     if (!item->visible_) continue;
     MENUITEMINFOA info;
-    std::string shown;
-    item->FillInfo(info, shown);
+    item->FillInfo(info);
     InsertMenuItemA(item->HolderMenu(), static_cast<UINT>(item->Position()), TRUE, &info);
   }
   UpdateBar();

@@ -39,8 +39,7 @@ class MenuItem {
   friend class MenuTree;
   HMENU HolderMenu() const;
   int Position() const;  // among the visible items of the holder
-  // shown holds the text the menu gets; it must outlive the use of info.
-  void FillInfo(MENUITEMINFOA& info, std::string& shown) const;
+  void FillInfo(MENUITEMINFOA& info) const;
   void Write();
 
   class MenuTree* tree_ = nullptr;
@@ -58,10 +57,7 @@ class MenuTree {
  public:
   static constexpr UINT kFirstId = 16;  // clear of IDOK, IDCANCEL and the other dialog ids
 
-  // The text a caption shows in the real menu; nullptr shows the caption as it is.
-  using CaptionView = std::string (*)(std::string_view caption);
-
-  MenuTree(std::span<const MenuDesign> design, HWND owner, CaptionView view = nullptr);
+  MenuTree(std::span<const MenuDesign> design, HWND owner);
   ~MenuTree();
   MenuTree(const MenuTree&) = delete;
   MenuTree& operator=(const MenuTree&) = delete;
@@ -78,7 +74,6 @@ class MenuTree {
   void UpdateBar();
 
   HWND owner_;
-  CaptionView view_ = nullptr;
   HMENU bar_ = nullptr;
   std::vector<std::unique_ptr<MenuItem>> items_;
   std::vector<MenuItem*> topLevel_;

@@ -4,7 +4,7 @@
 
 #include "app.h"
 #include "auto_update.h"
-#include "caption_text.h"
+#include "menu_engine.h"
 #include "error_report.h"
 #include "frm_update.h"
 #include "frm_vb_hot_key.h"
@@ -135,9 +135,8 @@ rt::FormSettings FrmBase::Settings() const {
   s.showInTaskbar = false;
   s.icon = kProgramIcon;
   s.controls = kControls;
+  // The real menu holds the captions as written: the owner-drawn engine reads their blocks.
   s.menus = kMenus;
-  // Until the owner-drawn engine takes the menu over, it shows each caption's plain text.
-  s.menuCaptionView = &modMenus::VisibleText;
   return s;
 }
 
@@ -152,6 +151,7 @@ void FrmBase::Form_Load() {
   Step("Form_Load", [&] { ApplyRunOnStartUp(runOnStartUp); });
   Step("Form_Load", [this] { ReadHotKeysOn(); });
   Step("Form_Load", [this] { ReadForce(); });
+  Step("Form_Load", [this] { modMenus::SetMenus(hWnd(), &Ctl<rt::ImageList>("ImageList1"), nullptr, 0); });
   Step("Form_Load", [this] { WaitForStartUpUpdateCheck(); });
 }
 

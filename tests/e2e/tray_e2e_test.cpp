@@ -88,7 +88,34 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
   test::Picture picture = test::CaptureWindow(menu);
   EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "tray-menu"));
   EXPECT_GT(picture.height, 16 * 12) << "the menu has its sixteen rows";
-  test::PressKeys({VK_ESCAPE});
+  // Drawn by the owner-drawn engine: the side bar's strip runs down the left, red at the top.
+  const int strip = picture.height / 4;
+  EXPECT_GT(picture.At(6, strip, 0), 150);
+  EXPECT_LT(picture.At(6, strip, 1), 40);
+  EXPECT_GT(picture.At(6, strip, 0), picture.At(6, picture.height - strip, 0)) << "the gradient darkens downwards";
+  // Down through the side bar to Program Options, then to its colour choices (Blue ticked).
+  auto press = [](std::initializer_list<WORD> keys) {
+    for (WORD key : keys) {
+      test::PressKeys({key});
+      Sleep(100);
+    }
+  };
+  press({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN});
+  test::Picture selected = test::CaptureWindow(menu);
+  EXPECT_TRUE(test::KeepPicture(selected, TARNWICK_ARTIFACT_DIR, "tray-menu-selected"));
+  press({VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT});
+  HWND colours = nullptr;
+  EXPECT_TRUE(test::WaitUntil([&] { return (colours = VisibleMenu()) != nullptr && colours != menu; }, 5000));
+  if (colours && colours != menu) {
+    test::Picture choices = test::CaptureWindow(colours);
+    EXPECT_TRUE(test::KeepPicture(choices, TARNWICK_ARTIFACT_DIR, "tray-menu-colours"));
+    EXPECT_LT(choices.height, 6 * 24) << "Red, Blue and Green";
+  }
+  for (int i = 0; i < 3; ++i) {
+    test::PressKeys({VK_ESCAPE});
+    Sleep(100);
+  }
+  if (VisibleMenu()) test::PressKeys({VK_ESCAPE});
   ASSERT_TRUE(test::WaitUntil([] { return VisibleMenu() == nullptr; }, 5000));
 
   // Shutdown, three up from the bottom (Close Menu, Exit Program, the separator skipped).

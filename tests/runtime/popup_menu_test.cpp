@@ -2,6 +2,7 @@
 
 #include "message_loop.h"
 #include "sample_form.h"
+#include "subclass.h"
 
 namespace {
 
@@ -36,6 +37,23 @@ class PopupMenu : public ::testing::Test {
 TEST_F(PopupMenu, TheChosenItemsHandlerHasRunWhenPopupMenuReturns) {
   PostKeys({VK_DOWN, VK_RETURN});
   frmSample().PopupMenu(frmSample().Menu("mnuPopUp"));
+  EXPECT_EQ(frmSample().events, std::vector<std::string>{"mnuFirst_Click"});
+}
+
+// A procedure in front of the form's (an owner-drawn menu engine) sees the chosen command.
+std::vector<UINT> g_seenCommands;
+LRESULT CALLBACK CommandWatcher(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND) g_seenCommands.push_back(LOWORD(wParam));
+  return rt::CallPreviousWindowProc(CommandWatcher, hwnd, message, wParam, lParam);
+}
+
+TEST_F(PopupMenu, TheChosenCommandGoesThroughTheWindowsProcedure) {
+  g_seenCommands.clear();
+  ASSERT_TRUE(rt::InstallSubclass(frmSample().hWnd(), CommandWatcher));
+  PostKeys({VK_DOWN, VK_RETURN});
+  frmSample().PopupMenu(frmSample().Menu("mnuPopUp"));
+  rt::RemoveSubclass(frmSample().hWnd(), CommandWatcher);
+  EXPECT_EQ(g_seenCommands, std::vector<UINT>{frmSample().Menu("mnuFirst").Id()});
   EXPECT_EQ(frmSample().events, std::vector<std::string>{"mnuFirst_Click"});
 }
 

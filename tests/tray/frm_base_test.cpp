@@ -13,6 +13,10 @@
 #include "form1.h"
 #include "frm_about.h"
 #include "frm_base.h"
+#include "menu_engine.h"
+#include "menu_item_store.h"
+#include "image_drawing.h"
+#include "item_caption.h"
 #include "frm_main.h"
 #include "frm_option.h"
 #include "frm_set_hot_keys.h"
@@ -171,11 +175,11 @@ TEST_F(TrayForm, LoadAddsOneIconAndTheRunValueIsQuoted) {
   EXPECT_EQ(GetFileAttributesA(command.substr(1, command.size() - 2).c_str()) != INVALID_FILE_ATTRIBUTES, true);
 }
 
-TEST_F(TrayForm, TheMenuShowsPlainTextUntilItIsDrawnByTheEngine) {
+TEST_F(TrayForm, TheRealMenuHoldsTheCaptionsForTheEngine) {
   form().Load();
   EXPECT_EQ(item("mnuHelp").Caption(), "Program Help{img:I2}");
-  EXPECT_EQ(Shown("mnuHelp"), "Program Help");
-  EXPECT_EQ(Shown("mnuForce"), "Force On");
+  EXPECT_EQ(Shown("mnuHelp"), "Program Help{img:I2}");
+  EXPECT_EQ(Shown("mnuForce"), "Force On{img:I12}");
   EXPECT_EQ(Shown("mnuQuicklaunch"), "QuickLaunch Toolbar");
   // Ids the engine can tell from window-list entries.
   for (const char* name : {"mnuPopUp", "mnuClose", "mnuDhibernate"}) EXPECT_LE(item(name).Id(), 0x7FFFu) << name;
@@ -183,18 +187,30 @@ TEST_F(TrayForm, TheMenuShowsPlainTextUntilItIsDrawnByTheEngine) {
   rt::ImageList& images = form().Ctl<rt::ImageList>("ImageList1");
   EXPECT_EQ(images.Count(), 22);
   EXPECT_NE(images.Icon(22), nullptr);
+  EXPECT_TRUE(modMenus::AttachedStore(form().hWnd())) << "the engine is attached at load";
 }
 
 // Records the tray menu while it is up, then closes it.
 struct MenuWatch {
   static inline bool seen = false;
   static inline int items = 0;
+  static inline int ownerDrawn = 0;
+  static inline bool sideBarColumn = false;
   static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
     HWND menu = FindWindowA("#32768", nullptr);
     if (menu && IsWindowVisible(menu)) {
       seen = true;
       HMENU shown = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
       items = shown ? GetMenuItemCount(shown) : -1;
+      ownerDrawn = 0;
+      for (int position = 0; position < items; ++position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE;
+        GetMenuItemInfoA(shown, static_cast<UINT>(position), TRUE, &info);
+        ownerDrawn += (info.fType & MFT_OWNERDRAW) != 0;
+        if (position == 1) sideBarColumn = (info.fType & MFT_MENUBREAK) != 0;
+      }
     }
     EndMenu();
   }
@@ -218,7 +234,19 @@ TEST_F(TrayForm, TheCallbackRefreshesTheStartupCaptionAndButtonUpsPopTheMenuUp) 
     KillTimer(nullptr, timer);
     EXPECT_TRUE(MenuWatch::seen) << up;
     EXPECT_EQ(MenuWatch::items, 16) << up;  // the popup's own items
+    EXPECT_EQ(MenuWatch::ownerDrawn, 16) << up;  // all drawn by the engine
+    EXPECT_TRUE(MenuWatch::sideBarColumn) << up;  // the side bar in a column of its own
   }
+  // Each item's picture from the image list; the side bar's strip drawn.
+  auto store = modMenus::AttachedStore(form().hWnd());
+  ASSERT_TRUE(store);
+  HMENU popup = item("mnuPopUp").SubMenu();
+  const rt::ImageList& images = form().Ctl<rt::ImageList>("ImageList1");
+  EXPECT_EQ(store->GetMenuItem(item("mnuHelp").Id(), popup).ImageKey, modMenus::ImageKeyOf(images.Icon(2)));
+  EXPECT_EQ(store->GetMenuItem(item("mnuExit").Id(), popup).ImageKey, modMenus::ImageKeyOf(images.Icon(20)));
+  ASSERT_NE(store->GetPanelItem(popup), nullptr);
+  EXPECT_NE(store->GetPanelItem(popup)->SideBarBitmap, nullptr);
+  EXPECT_EQ(store->GetPanelItem(popup)->SideBarID, item("mnuSideBar").Id());
   EXPECT_EQ(item("mnuStartup").Caption(), "Stop Windows Startup{img:I17}");
   EXPECT_EQ(item("mnuAbout").Caption(), "About Version " + VersionText + "{img:I1}");
   EXPECT_EQ(item("mnuSideBar").Caption(),

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "caption_text.h"
 #include "side_bar_caption.h"
 
 namespace {
@@ -32,23 +31,6 @@ TEST(SideBarCaption, LimitsAreAppliedAndWrittenBack) {
   EXPECT_EQ(look.text, " ");
   EXPECT_EQ(look.font, "Arial");
   EXPECT_EQ(look.width, 16);
-}
-
-TEST(CaptionText, VisibleTextLeavesTheBlockAndTheRightColumnOut) {
-  struct Case {
-    const char* caption;
-    const char* visible;
-  } cases[] = {
-      {"Program Help{img:I2}", "Program Help"},
-      {"Force Off{img:I13}", "Force Off"},
-      {"{Sidebar|Text:A<br>B|Width:32}", ""},
-      {"QuickLaunch Toolbar", "QuickLaunch Toolbar"},
-      {"  Open {img:I1} File \tCtrl+O", "Open  File"},
-      {"Half {open", "Half"},
-      {"A{x}B{y}", "AB{y}"},
-      {"-", "-"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(modMenus::VisibleText(c.caption), c.visible) << c.caption;
 }
 
 }  // namespace

@@ -1,0 +1,22 @@
+#pragma once
+// The caption language of owner-drawn menu items: inside an item's caption, one block between
+// braces holds "|"-separated entries, each a key with its value ("Font:Arial") or a flag ("Bold").
+// Keys are matched without regard to case, and only after "|", "{" or ":". A "Tip:" entry is cut
+// out before any other key is looked for, so words of a tip never count as keys.
+#include <string>
+#include <string_view>
+
+namespace modMenus {
+
+// The value of key in text (a block or a whole caption); "" when the key is absent. A key that is
+// present without a value gives "True" for the flag words and "0" for any other key.
+std::string GetAttribute(std::string_view text, std::string_view key);
+
+struct SplitCaptionResult {
+  std::string visible;  // the text before the TAB without the block, trimmed
+  std::string block;    // the first "{...}" with its closing brace turned into "|"; "" when none
+  std::string right;    // the text after the first TAB
+};
+SplitCaptionResult SplitCaption(std::string_view caption);
+
+}  // namespace modMenus

@@ -1,0 +1,32 @@
+#pragma once
+// The events a host may ask the menu engine for: the tip of the item under the cursor, a choice
+// in a generated panel and the closing of the menus. The engine shares ownership of the object,
+// so it stays valid for as long as a window is attached with it.
+#include <functional>
+#include <string>
+#include <variant>
+
+namespace modMenus {
+
+using ChoiceValue = std::variant<int32_t, std::string>;
+
+class cTips {
+ public:
+  std::function<void(const std::string& TipText)> ShowTip;
+  std::function<void(const std::string& UserID, const std::string& Category, const ChoiceValue& Value)> ItemSelected;
+  std::function<void(int KeyCode, int Shift)> MenuKeyDown;
+  std::function<void(int KeyCode, int Shift)> MenuKeyUp;
+
+  void FireTip(const std::string& text) {
+    if (ShowTip) ShowTip(text);
+  }
+  void FireItemSelected(const std::string& userId, const std::string& category, const ChoiceValue& value) {
+    if (ItemSelected) ItemSelected(userId, category, value);
+  }
+  void FireKey(int keyCode, int shift, bool keyUp) {
+    const auto& handler = keyUp ? MenuKeyUp : MenuKeyDown;
+    if (handler) handler(keyCode, shift);
+  }
+};
+
+}  // namespace modMenus

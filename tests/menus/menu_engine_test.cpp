@@ -1,0 +1,236 @@
+// The engine attached to a real window: its procedure in front of the window's, popups converted
+// when they open in a real menu loop, the side bar put back after it, commands passed on, the
+// typed-letter answer, the hourglass of long popups and the events object.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../support/window_picture.h"
+#include "item_caption.h"
+#include "engine_utilities.h"
+#include "menu_engine.h"
+#include "menu_item_store.h"
+#include "scoped_win.h"
+#include "screen.h"
+
+namespace {
+
+using namespace modMenus;
+
+std::vector<UINT> g_commands;
+
+LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND) g_commands.push_back(LOWORD(wParam));
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+HWND MakeOwner() {
+  static ATOM atom = [] {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = OwnerProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "MenuEngineTestOwner";
+    return RegisterClassA(&wc);
+  }();
+  (void)atom;
+  return CreateWindowExA(WS_EX_TOOLWINDOW, "MenuEngineTestOwner", "owner", WS_POPUP, 50, 50, 10, 10, nullptr, nullptr,
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
+bool OwnerDrawn(HMENU menu, int position) {
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE;
+  GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+  return (info.fType & MFT_OWNERDRAW) != 0;
+}
+
+class Engine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_commands.clear();
+    owner_.reset(MakeOwner());
+    popup_.reset(CreatePopupMenu());
+  }
+  void TearDown() override {
+    if (owner_) UnsetMenus(owner_.get());
+  }
+  void Open() { SendMessageA(owner_.get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup_.get()), 0); }
+  rt::UniqueWindow owner_;
+  rt::UniqueHmenu popup_;
+};
+
+TEST_F(Engine, AttachingTwiceKeepsOneStoreAndDestroyingTheWindowDetachesIt) {
+  const WNDPROC before = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(owner_.get(), GWLP_WNDPROC));
+  SetMenus(owner_.get(), nullptr, nullptr, 4);
+  auto store = AttachedStore(owner_.get());
+  ASSERT_TRUE(store);
+  EXPECT_TRUE(store->IsMenuLess());
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(owner_.get(), GWLP_WNDPROC)), &MenuWndProc);
+  SetMenus(owner_.get(), nullptr, nullptr, 3);
+  EXPECT_EQ(AttachedStore(owner_.get()), store);
+  EXPECT_FALSE(store->IsMenuLess());
+  SetMenus(nullptr, nullptr, nullptr, 0);       // nothing to attach: nothing happens
+  SetMenus(owner_.get(), nullptr, nullptr, 1);  // no toolbar child
+  EXPECT_EQ(AttachedStore(owner_.get()), store);
+
+  UnsetMenus(owner_.get());
+  EXPECT_FALSE(AttachedStore(owner_.get()));
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(owner_.get(), GWLP_WNDPROC)), before);
+  SetMenus(owner_.get(), nullptr, nullptr, 0);
+  HWND window = owner_.release();
+  DestroyWindow(window);
+  EXPECT_FALSE(AttachedStore(window));
+}
+
+TEST_F(Engine, APopupIsPreparedOncePerLoopAndItsSideBarRestoredAtTheEnd) {
+  AppendMenuA(popup_.get(), MF_STRING, 100, "{Sidebar|Text:Side|BColor:255|GColor:1}");
+  AppendMenuA(popup_.get(), MF_STRING, 101, "First");
+  SetMenus(owner_.get(), nullptr, nullptr, 0);
+  SendMessageA(owner_.get(), WM_ENTERMENULOOP, TRUE, 0);
+  Open();
+  EXPECT_TRUE(OwnerDrawn(popup_.get(), 0));
+  // Written back as text by its host mid-loop, it is not prepared again in the same loop.
+  ModifyMenuA(popup_.get(), 101, MF_BYCOMMAND | MF_STRING, 101, "Changed");
+  Open();
+  EXPECT_FALSE(OwnerDrawn(popup_.get(), 1));
+  SendMessageA(owner_.get(), WM_EXITMENULOOP, TRUE, 0);
+  EXPECT_FALSE(OwnerDrawn(popup_.get(), 0));  // the side bar is text again
+  EXPECT_EQ(GetMenuItemID(popup_.get(), 0), 100u);
+  SendMessageA(owner_.get(), WM_ENTERMENULOOP, TRUE, 0);
+  Open();
+  EXPECT_TRUE(OwnerDrawn(popup_.get(), 1));
+  EXPECT_EQ(AttachedStore(owner_.get())->GetMenuItem(101, popup_.get()).DisplayText, "Changed");
+  SendMessageA(owner_.get(), WM_EXITMENULOOP, TRUE, 0);
+}
+
+// Runs while a real popup is up: looks at it, then chooses its last item with the keyboard.
+struct RealMenu {
+  static inline test::Picture picture;
+  static inline bool seen = false;
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return;
+    KillTimer(nullptr, timer);
+    seen = true;
+    picture = test::CaptureWindow(menu);
+    PostMessageA(menu, WM_KEYDOWN, VK_UP, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  }
+};
+
+TEST_F(Engine, ARealPopupShowsItsSideBarAndItsChoiceReachesTheWindow) {
+  AppendMenuA(popup_.get(), MF_STRING, 100, "{Sidebar|Text:Side|BColor:255|GColor:1|Width:40}");
+  AppendMenuA(popup_.get(), MF_STRING, 101, "First");
+  AppendMenuA(popup_.get(), MF_STRING, 102, "Last");
+  SetMenus(owner_.get(), nullptr, nullptr, 0);
+  SetForegroundWindow(owner_.get());
+  RealMenu::seen = false;
+  UINT_PTR timer = SetTimer(nullptr, 0, 100, &RealMenu::Tick);
+  TrackPopupMenuEx(popup_.get(), 0, 100, 100, owner_.get(), nullptr);
+  KillTimer(nullptr, timer);
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+  ASSERT_TRUE(RealMenu::seen);
+  EXPECT_EQ(g_commands, std::vector<UINT>{102});
+  // The strip down the left in its background colour.
+  const test::Picture& p = RealMenu::picture;
+  ASSERT_GT(p.width, 40);
+  int red = 0;
+  for (int y = 0; y < p.height; ++y) red += p.At(10, y, 0) == 255 && p.At(10, y, 1) == 0 && p.At(10, y, 2) == 0;
+  EXPECT_GT(red, p.height / 2);
+  EXPECT_FALSE(OwnerDrawn(popup_.get(), 0));  // back to text after the loop
+}
+
+TEST_F(Engine, TypedLettersExecuteOrCycleThroughTheirItems) {
+  AppendMenuA(popup_.get(), MF_STRING, 100, "&Alpha");
+  AppendMenuA(popup_.get(), MF_STRING, 101, "&Beta");
+  AppendMenuA(popup_.get(), MF_STRING, 102, "Gamma");
+  AppendMenuA(popup_.get(), MF_STRING, 103, "&Bravo");
+  SetMenus(owner_.get(), nullptr, nullptr, 0);
+  Open();
+  auto answer = [&](char letter) {
+    return SendMessageA(owner_.get(), WM_MENUCHAR, MAKEWPARAM(letter, MF_POPUP),
+                        reinterpret_cast<LPARAM>(popup_.get()));
+  };
+  EXPECT_EQ(answer('a'), MAKELRESULT(0, MNC_EXECUTE));
+  EXPECT_EQ(answer('g'), 0);
+  EXPECT_EQ(answer('b'), MAKELRESULT(1, MNC_SELECT));
+  MENUITEMINFOA hilite{};
+  hilite.cbSize = sizeof hilite;
+  hilite.fMask = MIIM_STATE;
+  hilite.fState = MFS_HILITE;
+  SetMenuItemInfoA(popup_.get(), 1, TRUE, &hilite);
+  EXPECT_EQ(answer('B'), MAKELRESULT(3, MNC_SELECT));
+}
+
+TEST_F(Engine, LongPopupsShowTheHourglassUntilTheMenuIdles) {
+  for (UINT i = 0; i < 60; ++i) AppendMenuA(popup_.get(), MF_STRING, 100 + i, ("Item " + std::to_string(i)).c_str());
+  SetMenus(owner_.get(), nullptr, nullptr, 0);
+  SendMessageA(owner_.get(), WM_ENTERMENULOOP, TRUE, 0);
+  Open();
+  SendMessageA(owner_.get(), WM_EXITMENULOOP, TRUE, 0);
+  SendMessageA(owner_.get(), WM_ENTERMENULOOP, TRUE, 0);
+  Open();  // now known as long
+  EXPECT_EQ(rt::Screen().GetMousePointer(), rt::MousePointer::Hourglass);
+  SendMessageA(owner_.get(), WM_ENTERIDLE, MSGF_MENU, 0);
+  EXPECT_EQ(rt::Screen().GetMousePointer(), rt::MousePointer::Default);
+  Open();
+  SendMessageA(owner_.get(), WM_EXITMENULOOP, TRUE, 0);
+  EXPECT_EQ(rt::Screen().GetMousePointer(), rt::MousePointer::Default);
+}
+
+TEST_F(Engine, TipsAndTheClosingOfTheMenusReachTheEventsObject) {
+  AppendMenuA(popup_.get(), MF_STRING, 100, "Open{Tip:Opens a file}");
+  auto tips = std::make_shared<cTips>();
+  std::vector<std::string> events;
+  tips->ShowTip = [&](const std::string& text) { events.push_back("tip:" + text); };
+  tips->ItemSelected = [&](const std::string&, const std::string& category, const ChoiceValue&) {
+    events.push_back(category);
+  };
+  SetMenus(owner_.get(), nullptr, tips, 0);
+  tips.reset();  // the engine keeps its own share
+  SendMessageA(owner_.get(), WM_ENTERMENULOOP, TRUE, 0);
+  Open();
+  SendMessageA(owner_.get(), WM_MENUSELECT, MAKEWPARAM(100, MF_OWNERDRAW), reinterpret_cast<LPARAM>(popup_.get()));
+  SendMessageA(owner_.get(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+  SendMessageA(owner_.get(), WM_EXITMENULOOP, TRUE, 0);
+  EXPECT_EQ(events, (std::vector<std::string>{"tip:Opens a file", "tip:", "tip:", "MenusClosed"}));
+}
+
+TEST_F(Engine, ControlsKeepTheirOwnerDrawingAndUnknownWindowsTheirDefaults) {
+  SetMenus(owner_.get(), nullptr, nullptr, 0);
+  DRAWITEMSTRUCT button{ODT_BUTTON};
+  EXPECT_EQ(SendMessageA(owner_.get(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&button)), 0);
+  // A window the engine never knew still gets its messages handled.
+  EXPECT_EQ(MenuWndProc(owner_.get(), WM_NULL, 0, 0), 0);
+  MINMAXINFO limits{};
+  limits.ptMaxSize.x = 77;
+  SendMessageA(owner_.get(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_NE(limits.ptMaxSize.x, 0);  // no limits kept: the window's own answer
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EngineUtilities, FontFamiliesSortedAfterAnEmptyEntryAndOneCachedIcon) {
+  const std::vector<std::string> all = GetFontFamilies(nullptr, 0);
+  ASSERT_GT(all.size(), 1u);
+  EXPECT_EQ(all[0], "");
+  for (size_t i = 2; i < all.size(); ++i) EXPECT_LE(_stricmp(all[i - 1].c_str(), all[i].c_str()), 0) << all[i];
+  const std::vector<std::string> trueType = GetFontFamilies(nullptr, 4);
+  EXPECT_LE(trueType.size(), all.size());
+  EXPECT_EQ(trueType[0], "");
+
+  HICON first = GetAssociatedIcon("C:\\windows\\notepad.exe");
+  EXPECT_EQ(GetAssociatedIcon("C:\\windows\\regedit.exe"), first);  // one icon for every path
+  ReleaseAssociatedIcon();
+  EXPECT_EQ(TrimNull(std::string("Arial\0garbage", 13)), "Arial");
+  EXPECT_EQ(TrimNull("Tahoma"), "Tahoma");
+}
+
+}  // namespace
