@@ -156,7 +156,11 @@ HostStatus ResizeEngine::Enumerate(HostObject& collection, int32_t first, std::v
 HostStatus ResizeEngine::FullPass(HostObject& form, bool& completed) {
   std::vector<Item> items;
   bool full = false;
-  PassTail finish([&] { Finish(items, full); });
+  PassTail finish([&] {
+    moves_.Flush();
+    Finish(items, full);
+    moves_.Finish();
+  });
   HostObjectPtr controls;
   if (!GetObject(form, "Controls", controls) || !controls) {
     std::string name;
@@ -302,6 +306,7 @@ HostStatus ResizeEngine::AdjustPosition(HostObject& control) {
   unitsPerSize_.clear();
   PlaceControl(item);
   moves_.Flush();
+  moves_.Finish();
   SetFonts(item);
   return {};
 }

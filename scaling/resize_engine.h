@@ -15,6 +15,7 @@
 #include "host_object.h"
 #include "picture_tools.h"
 #include "resize_state.h"
+#include "scaling_work.h"
 
 namespace amb {
 
@@ -25,6 +26,8 @@ class MoveBatch {
   virtual ~MoveBatch() = default;
   virtual void Add(const WindowMove& move) = 0;
   virtual void Flush() = 0;
+  // The pass is over: what was moved is repainted once.
+  virtual void Finish() = 0;
 };
 
 // What the engine needs of the control that runs it.
@@ -62,6 +65,9 @@ class ResizeEngine {
   HostStatus ResizeControls();
   // Records one control again (the host's UpdateControl); the form's picture source follows too.
   HostStatus UpdateControl(HostObject& control);
+  HostStatus SaveControlInfo(HostObject& control) {
+    return RecordControl(control, records_, state_.referenceWidth, state_.referenceHeight);
+  }
   HostStatus SaveControlFlags(HostObject& control) { return EnsureControlFlags(control, flags_); }
   // One control from its record, as a pass does it; a control without a record or flags fails.
   HostStatus AdjustPosition(HostObject& control);
@@ -134,6 +140,16 @@ class ResizeEngine {
   std::unordered_map<const void*, std::pair<float, float>> unitsPerSize_;  // per container, renewed each pass
   PassCounters counters_;
   bool running_ = false, pending_ = false;
+};
+
+// The resize engine behind the lifecycle; placement, effects and gradient are still to come.
+class EngineScalingWork final : public PendingScalingWork {
+ public:
+  explicit EngineScalingWork(ResizeEngine& engine) : engine_(engine) {}
+  HostStatus ResizeControls() override { return engine_.ResizeControls(); }
+
+ private:
+  ResizeEngine& engine_;
 };
 
 // The growth of a toolbar's buttons until the toolbar is as high as the factor asks; a loop that

@@ -192,6 +192,8 @@ class FakeMoves : public MoveBatch {
     applied += pending_.size();
     pending_.clear();
   }
+  void Finish() override { ++finishes; }
+  int finishes = 0;
 
  private:
   std::vector<WindowMove> pending_;
