@@ -33,7 +33,7 @@ class FakeObject : public HostObject, public std::enable_shared_from_this<FakeOb
   std::map<std::string, std::map<int32_t, HostValue>, std::less<>> indexed;  // TabPicture(i)
   std::set<std::string, std::less<>> failing;                                // refuse reads and writes
   std::weak_ptr<FakeObject> container;                                       // read as Container
-  std::vector<FakePtr> items;  // a collection's items, Item(first..)
+  std::vector<HostObjectPtr> items;  // a collection's items, Item(first..)
   int32_t first = 1;
   bool isForm = false, isMdiParent = false, windowed = false;
   // Methods beyond Move, Item, Clear and Add; and what happens when a member is written.
@@ -265,13 +265,15 @@ class FakeForm {
 // The control's side: events and the lock in one log.
 class RecordingEngineHost : public EngineHost {
  public:
-  explicit RecordingEngineHost(FakeForm& form) : form_(form) {}
+  explicit RecordingEngineHost(FakeForm& form) : form_(form.form), controls_(form.parentControls) {}
+  RecordingEngineHost(HostObjectPtr form, HostObjectPtr parentControls)
+      : form_(std::move(form)), controls_(std::move(parentControls)) {}
   std::vector<std::string> events;
   bool initialised = true;
   bool bound = true;
 
-  HostObjectPtr Form() override { return bound ? form_.form : nullptr; }
-  HostObjectPtr ParentControls() override { return form_.parentControls; }
+  HostObjectPtr Form() override { return bound ? form_ : nullptr; }
+  HostObjectPtr ParentControls() override { return controls_; }
   bool Initialised() override { return initialised; }
   void LockUpdates(bool on) override { events.push_back(on ? "lock" : "unlock"); }
   void ResizeStarted() override { events.push_back("Started"); }
@@ -279,7 +281,7 @@ class RecordingEngineHost : public EngineHost {
   void ReportError(const std::string& text) override { events.push_back("Error: " + text); }
 
  private:
-  FakeForm& form_;
+  HostObjectPtr form_, controls_;
 };
 
 }  // namespace amb::test

@@ -375,9 +375,9 @@ TEST_F(ResizeEngineTest, UnboundHostAndCrashedCapture) {
   host.bound = true;
   FakePtr text = f.Add("TextBox", "txtName", {0, 0, 100, 100});
   text->failing.insert("Index");
-  f.parentControls->items.push_back(MakeFake(f.stats, "Broken"));
-  f.parentControls->items.back()->members["Name"] = std::string("");
-  f.parentControls->items.back()->failing.insert("Name");
+  FakePtr broken = MakeFake(f.stats, "Broken");
+  broken->failing.insert("Name");
+  f.parentControls->items.push_back(broken);
   host.initialised = true;
   EXPECT_TRUE(engine.ResizeControls());
   EXPECT_THAT(host.events, ElementsAre(std::string("Error: ") + kCrashedOut, "Done", "unlock"));
