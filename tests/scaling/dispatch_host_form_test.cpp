@@ -294,6 +294,9 @@ class LifecycleOnWindow : public ::testing::Test {
     object.Set(L"WindowState", VT_I2, 0);
     object.Set(L"Enabled", VT_BOOL, -1);
     object.Set(L"MDIChild", VT_BOOL, 0);
+    object.Set(L"ScaleWidth", VT_R4, 5880);
+    object.Set(L"ScaleHeight", VT_R4, 4100);
+    object.Set(L"ScaleMode", VT_I2, 1);
     object.onResize = [this] { lifecycle.OnHostResize(); };
     settings.minWidth = 5000;
     settings.resizeOnMouseUp = false;
