@@ -21,12 +21,17 @@ void MoveTogether(const std::vector<WindowMove>& moves) {
 
 }  // namespace
 
+// The repaint is owed to the top-level window; it is looked up once per parent, not per window.
 void DeferredWindowMoves::Add(const WindowMove& move) {
   HWND window = AsWindow(move.window);
   HWND parent = move.parent ? AsWindow(move.parent) : GetParent(window);
-  byParent_[parent].push_back(move);
-  HWND top = GetAncestor(window, GA_ROOT);
-  if (top) moved_.insert(top);
+  auto [group, added] = byParent_.try_emplace(parent);
+  group->second.push_back(move);
+  if (added && parent) {
+    auto [root, found] = roots_.try_emplace(parent, nullptr);
+    if (found) root->second = GetAncestor(parent, GA_ROOT);
+    if (root->second) moved_.insert(root->second);
+  }
 }
 
 void DeferredWindowMoves::Flush() {
@@ -39,6 +44,7 @@ void DeferredWindowMoves::Finish() {
   for (HWND top : moved_)
     RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   moved_.clear();
+  roots_.clear();
 }
 
 }  // namespace amb

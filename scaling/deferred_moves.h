@@ -20,7 +20,8 @@ class DeferredWindowMoves final : public MoveBatch {
 
  private:
   std::map<HWND, std::vector<WindowMove>> byParent_;
-  std::set<HWND> moved_;  // the top-level windows to repaint
+  std::map<HWND, HWND> roots_;  // parent -> its top-level window, for this pass
+  std::set<HWND> moved_;        // the top-level windows to repaint
 };
 
 }  // namespace amb

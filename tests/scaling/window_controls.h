@@ -47,6 +47,7 @@ class WindowControl : public HostObject, public std::enable_shared_from_this<Win
       return {};
     }
     if (member == "Move" && args.size() == 4 && !isForm) {
+      known_ = false;
       WindowMove m;
       PlanWindowMove(float(std::get<double>(args[0])), float(std::get<double>(args[1])),
                      float(std::get<double>(args[2])), float(std::get<double>(args[3])), m);
@@ -63,6 +64,7 @@ class WindowControl : public HostObject, public std::enable_shared_from_this<Win
   const void* Identity() override { return this; }
   bool PlanWindowMove(float l, float t, float w, float h, WindowMove& out) override {
     if (isForm) return false;
+    known_ = false;
     out.window = reinterpret_cast<intptr_t>(window_);
     out.parent = reinterpret_cast<intptr_t>(GetParent(window_));
     out.x = Px(l), out.y = Px(t), out.cx = Px(w), out.cy = Px(h);
@@ -78,6 +80,8 @@ class WindowControl : public HostObject, public std::enable_shared_from_this<Win
   std::shared_ptr<FakeStats> stats_;
   HWND window_;
   std::string name_, type_;
+  RECT rect_{};
+  bool known_ = false;
 };
 
 // A font whose Size is the point size of the HFONT the window has.
@@ -94,9 +98,13 @@ class WindowFont : public FakeObject {
 
  private:
   void Apply(double size) {
-    HDC dc = GetDC(window_);
-    int height = -MulDiv(static_cast<int>(std::lround(size * 100)), GetDeviceCaps(dc, LOGPIXELSY), 7200);
-    ReleaseDC(window_, dc);
+    static const int dpi = [] {
+      HDC dc = GetDC(nullptr);
+      int d = GetDeviceCaps(dc, LOGPIXELSY);
+      ReleaseDC(nullptr, dc);
+      return d;
+    }();
+    int height = -MulDiv(static_cast<int>(std::lround(size * 100)), dpi, 7200);
     rt::GdiObject<HFONT> font(CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
     font_ = std::move(font);
@@ -106,20 +114,27 @@ class WindowFont : public FakeObject {
   rt::GdiObject<HFONT> font_;
 };
 
+// Geometry is read from the window once and kept until the control is moved again, as a
+// runtime keeps its controls' positions; a container's inner size is always read afresh.
 inline HostStatus WindowControl::Get(std::string_view member, HostValue& out) {
   ++stats_->gets;
-  RECT r = PixelRect();
-  RECT client;
-  GetClientRect(window_, &client);
+  bool geometry = member == "Left" || member == "Top" || member == "Width" || member == "Height";
+  if (geometry && !known_) {
+    rect_ = PixelRect();
+    known_ = true;
+  }
+  const RECT& r = rect_;
+  RECT client{};
+  if (member == "ScaleWidth" || member == "ScaleHeight") GetClientRect(window_, &client);
   if (member == "Name") {
     out = name_;
   } else if (member == "Left" && !isForm) {
     out = r.left * kTwipsPerPixel;
   } else if (member == "Top" && !isForm) {
     out = r.top * kTwipsPerPixel;
-  } else if (member == "Width") {
+  } else if (member == "Width" && !isForm) {
     out = (r.right - r.left) * kTwipsPerPixel;
-  } else if (member == "Height") {
+  } else if (member == "Height" && !isForm) {
     out = (r.bottom - r.top) * kTwipsPerPixel;
   } else if (member == "ScaleWidth" && (isForm || type_ == "PictureBox")) {
     out = client.right * kTwipsPerPixel;
