@@ -10,12 +10,12 @@ constexpr const char* kTabControl = "SSTab";
 void ReadFloat(HostObject& control, std::string_view member, float& field) { GetFloat(control, member, field); }
 
 void ReadObject(HostObject& control, std::string_view member, HostObjectPtr& field) {
-  GetObject(control, member, field);
+  GetObjectOf(control, member, field);
 }
 
 void RecordContainerSize(HostObject& control, ControlRecord& r, float referenceWidth, float referenceHeight) {
   HostObjectPtr container;
-  if (!GetObject(control, "Container", container) || !container || container->IsForm() ||
+  if (!GetObjectOf(control, "Container", container) || !container || container->IsForm() ||
       container->IsMdiParent()) {
     r.formWidth = referenceWidth;
     r.formHeight = referenceHeight;
@@ -52,7 +52,7 @@ void RecordTabPictures(HostObject& control, ControlRecord& r) {
 void RecordImageList(HostObject& control, ControlRecord& r) {
   HostObjectPtr images;
   int32_t count = 0;
-  if (!GetObject(control, "ListImages", images) || !images || !CountOf(*images, count)) return;
+  if (!GetObjectOf(control, "ListImages", images) || !images || !CountOf(*images, count)) return;
   r.imageListCount = static_cast<int16_t>(count);
   ReadFloat(control, "ImageWidth", r.imageListWidth);
   ReadFloat(control, "ImageHeight", r.imageListHeight);
@@ -60,7 +60,7 @@ void RecordImageList(HostObject& control, ControlRecord& r) {
     HostObjectPtr image;
     if (!ItemOf(*images, i, image)) continue;
     HostObjectPtr picture;
-    if (GetObject(*image, "Picture", picture)) r.imageListPicture.Set(i, picture);
+    if (GetObjectOf(*image, "Picture", picture)) r.imageListPicture.Set(i, picture);
     std::string text;
     if (GetText(*image, "Key", text)) r.imageListKey.Set(i, text);
     if (GetText(*image, "Tag", text)) r.imageListTag.Set(i, text);
@@ -97,7 +97,7 @@ void RecordByKind(HostObject& control, ControlRecord& r) {
 void RecordFonts(HostObject& control, ControlRecord& r) {
   for (int i = 0; i < kFontCount; ++i) {
     HostObjectPtr font;
-    if (!GetObject(control, kFontMembers[i], font) || !font) continue;
+    if (!GetObjectOf(control, kFontMembers[i], font) || !font) continue;
     FontRecord& f = r.fonts[static_cast<size_t>(i)];
     GetFloat(*font, "Size", f.size);
     GetText(*font, "Name", f.name);
@@ -141,7 +141,7 @@ HostStatus RecordControl(HostObject& control, ControlRecords& records, float ref
 
   KindFacts kind{control.TypeName(), std::nullopt, control.IsForm() || control.IsMdiParent()};
   HostObjectPtr container;
-  if (GetObject(control, "Container", container) && container) kind.containerTypeName = container->TypeName();
+  if (GetObjectOf(control, "Container", container) && container) kind.containerTypeName = container->TypeName();
   r.kind = KindOf(kind);
   RecordByKind(control, r);
 

@@ -38,7 +38,7 @@ HostStatus GetText(HostObject& object, std::string_view member, std::string& out
   return s;
 }
 
-HostStatus GetObject(HostObject& object, std::string_view member, HostObjectPtr& out) {
+HostStatus GetObjectOf(HostObject& object, std::string_view member, HostObjectPtr& out) {
   HostValue v;
   HostStatus s = object.Get(member, v);
   if (!s) return s;
@@ -51,7 +51,7 @@ HostStatus GetObject(HostObject& object, std::string_view member, HostObjectPtr&
 
 HostStatus GetNestedFloat(HostObject& object, std::string_view outer, std::string_view inner, float& out) {
   HostObjectPtr nested;
-  HostStatus s = GetObject(object, outer, nested);
+  HostStatus s = GetObjectOf(object, outer, nested);
   if (!s) return s;
   if (!nested) return HostStatus::Failed("Object variable or With block variable not set");
   return GetFloat(*nested, inner, out);
@@ -59,7 +59,7 @@ HostStatus GetNestedFloat(HostObject& object, std::string_view outer, std::strin
 
 HostStatus LetNested(HostObject& object, std::string_view outer, std::string_view inner, const HostValue& value) {
   HostObjectPtr nested;
-  HostStatus s = GetObject(object, outer, nested);
+  HostStatus s = GetObjectOf(object, outer, nested);
   if (!s) return s;
   if (!nested) return HostStatus::Failed("Object variable or With block variable not set");
   return nested->Let(inner, value);
@@ -72,7 +72,7 @@ bool Readable(HostObject& object, std::string_view member) {
 
 bool ReadableNested(HostObject& object, std::string_view outer, std::string_view inner) {
   HostObjectPtr nested;
-  return GetObject(object, outer, nested) && nested && Readable(*nested, inner);
+  return GetObjectOf(object, outer, nested) && nested && Readable(*nested, inner);
 }
 
 std::string TextOf(const HostValue& value) {

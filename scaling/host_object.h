@@ -51,7 +51,7 @@ HostStatus GetNumber(HostObject& object, std::string_view member, double& out);
 HostStatus GetFloat(HostObject& object, std::string_view member, float& out);
 HostStatus GetText(HostObject& object, std::string_view member, std::string& out);
 // Nothing is a successful read with a null result.
-HostStatus GetObject(HostObject& object, std::string_view member, HostObjectPtr& out);
+HostStatus GetObjectOf(HostObject& object, std::string_view member, HostObjectPtr& out);
 // A nested member such as Font.Size: both reads must succeed.
 HostStatus GetNestedFloat(HostObject& object, std::string_view outer, std::string_view inner, float& out);
 HostStatus LetNested(HostObject& object, std::string_view outer, std::string_view inner, const HostValue& value);

@@ -11,7 +11,7 @@ namespace {
 void SaveImages(HostObject& control, std::string_view collection, const char* member, IndexedList<HostValue>& out) {
   HostObjectPtr items;
   int32_t count = 0;
-  if (!GetObject(control, collection, items) || !items || !CountOf(*items, count)) return;
+  if (!GetObjectOf(control, collection, items) || !items || !CountOf(*items, count)) return;
   for (int32_t i = 1; i <= count; ++i) {
     HostObjectPtr item;
     HostValue image;
@@ -23,7 +23,7 @@ void RestoreImages(HostObject& control, std::string_view collection, const char*
                    const IndexedList<HostValue>& saved) {
   HostObjectPtr items;
   int32_t count = 0;
-  if (!GetObject(control, collection, items) || !items || !CountOf(*items, count)) return;
+  if (!GetObjectOf(control, collection, items) || !items || !CountOf(*items, count)) return;
   for (int32_t i = 1; i <= count; ++i) {
     HostObjectPtr item;
     const HostValue* image = saved.At(i);
@@ -49,10 +49,10 @@ void ResizeEngine::Detach(Item& item) {
   ControlRecord& r = *item.record;
   HostObject& c = *item.control;
   if (!r.hasImageList && !r.hasTwoImageLists) return;
-  if (r.hasImageList) GetObject(c, "ImageList", r.imageList);
+  if (r.hasImageList) GetObjectOf(c, "ImageList", r.imageList);
   if (r.hasTwoImageLists) {
-    GetObject(c, "Icons", r.iconsImageList);
-    GetObject(c, "SmallIcons", r.smallIconsImageList);
+    GetObjectOf(c, "Icons", r.iconsImageList);
+    GetObjectOf(c, "SmallIcons", r.smallIconsImageList);
   }
   if (!ShouldDetach(r)) return;
   if (r.hasTabs) SaveImages(c, "Tabs", "Image", r.tabImage);
@@ -91,7 +91,7 @@ HostStatus ResizeEngine::RebuildImageList(Item& item) {
   ControlRecord& r = *item.record;
   HostObject& c = *item.control;
   HostObjectPtr images;
-  HostStatus s = GetObject(c, "ListImages", images);
+  HostStatus s = GetObjectOf(c, "ListImages", images);
   if (s && !images) s = HostStatus::Failed("Object variable or With block variable not set");
   if (s) s = images->Call("Clear", {}, nullptr);
   if (s && r.formWidth > 0)

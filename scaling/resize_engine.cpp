@@ -162,7 +162,7 @@ HostStatus ResizeEngine::FullPass(HostObject& form, bool& completed) {
     moves_.Finish();
   });
   HostObjectPtr controls;
-  if (!GetObject(form, "Controls", controls) || !controls) {
+  if (!GetObjectOf(form, "Controls", controls) || !controls) {
     std::string name;
     NameOf(form, name);
     Crash(name);
@@ -201,7 +201,7 @@ HostStatus ResizeEngine::PrepareItems(std::vector<Item>& items) {
     }
     item.flags = &flags_.Ensure(item.key);
     HostObjectPtr container;
-    if (GetObject(*item.control, "Container", container) && container && !container->IsForm() &&
+    if (GetObjectOf(*item.control, "Container", container) && container && !container->IsForm() &&
         !container->IsMdiParent())
       item.container = container;
     item.record->detached = false;
@@ -301,7 +301,7 @@ HostStatus ResizeEngine::AdjustPosition(HostObject& control) {
   if (!item.flags || !item.record) return HostStatus::Failed("Invalid procedure call or argument");
   item.control = std::shared_ptr<HostObject>(&control, [](HostObject*) {});
   HostObjectPtr container;
-  if (GetObject(control, "Container", container) && container && !container->IsForm() && !container->IsMdiParent())
+  if (GetObjectOf(control, "Container", container) && container && !container->IsForm() && !container->IsMdiParent())
     item.container = container;
   unitsPerSize_.clear();
   PlaceControl(item);
