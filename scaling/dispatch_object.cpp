@@ -1,5 +1,6 @@
 #include "dispatch_object.h"
 
+#include <cstring>
 #include <memory>
 
 #include "dispatch_host_form.h"
@@ -10,14 +11,15 @@ namespace {
 
 constexpr const char* kNoSuchMember = "Object doesn't support this property or method";
 
-// The dispatch ids of each class met on this thread. The type descriptions are held, so a key
-// never stands for another class; the table lives as long as the thread's hosts.
-struct ClassIds {
-  rt::ComPtr<ITypeInfo> info;
-  std::map<std::string, std::optional<DISPID>, std::less<>> ids;
+// The dispatch ids of each class met on this thread, by the class's type GUID: a host that hands
+// out a new type description for every object still fills one entry per class. The table lives
+// as long as the thread's hosts.
+struct GuidLess {
+  bool operator()(const GUID& a, const GUID& b) const { return std::memcmp(&a, &b, sizeof a) < 0; }
 };
-std::map<ITypeInfo*, ClassIds>& ClassTable() {
-  thread_local auto* table = new std::map<ITypeInfo*, ClassIds>();
+using ClassIds = std::map<std::string, std::optional<DISPID>, std::less<>>;
+std::map<GUID, ClassIds, GuidLess>& ClassTable() {
+  thread_local auto* table = new std::map<GUID, ClassIds, GuidLess>();
   return *table;
 }
 
@@ -87,9 +89,11 @@ DispatchObject::DispatchObject(rt::ComPtr<IDispatch> object) : object_(std::move
   object_->QueryInterface(IID_IUnknown, identity_.put_void());
   rt::ComPtr<ITypeInfo> info;
   if (SUCCEEDED(object_->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put())) && info) {
-    ClassIds& cls = ClassTable()[info.get()];
-    if (!cls.info) cls.info = info;
-    ids_ = &cls.ids;
+    TYPEATTR* attr = nullptr;
+    if (SUCCEEDED(info->GetTypeAttr(&attr)) && attr) {
+      if (!IsEqualGUID(attr->guid, GUID_NULL)) ids_ = &ClassTable()[attr->guid];
+      info->ReleaseTypeAttr(attr);
+    }
     BSTR name = nullptr;
     if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
       typeName_ = Utf8FromBstr(name);

@@ -1,8 +1,8 @@
 #pragma once
 // A host object reached through its IDispatch. Dispatch ids, and the answer that a member is
-// absent, are kept per class (the object's type description) for the life of the thread, so a
-// probe that failed once costs nothing the next time; objects without a type description keep
-// their own.
+// absent, are kept per class (the GUID of the object's type description) for the life of the
+// thread, so a probe that failed once costs nothing the next time; objects without a type
+// description keep their own.
 #include <windows.h>
 #include <oleauto.h>
 

@@ -18,13 +18,15 @@ namespace {
 
 using ambtest::FakeCom;
 
-// A type description that carries only a name, which is all the kind test reads.
-rt::ComPtr<ITypeInfo> NamedTypeInfo(const wchar_t* name) {
+// A type description that carries only a name (and a class GUID when given), which is all the
+// kind test and the per-class caches read.
+rt::ComPtr<ITypeInfo> NamedTypeInfo(const wchar_t* name, const GUID* guid = nullptr) {
   rt::ComPtr<ICreateTypeLib2> lib;
   rt::ComPtr<ICreateTypeInfo> created;
   rt::ComPtr<ITypeInfo> info;
   if (FAILED(CreateTypeLib2(SYS_WIN32, L"host.tlb", lib.put())) ||
       FAILED(lib->CreateTypeInfo(const_cast<LPOLESTR>(name), TKIND_DISPATCH, created.put())) ||
+      (guid && FAILED(created->SetGuid(*guid))) ||
       FAILED(created->LayOut()) || FAILED(created->QueryInterface(IID_ITypeInfo, info.put_void())))
     return {};
   return info;
@@ -283,8 +285,9 @@ TEST(DispatchHostControls, CallsTheMemberOnEveryItemThatHasIt) {
 // Controls and their parts reached by the resize engine: values of every kind, objects inside
 // objects, collections with only a default member, and absent members asked for once per class.
 TEST(DispatchObject, MembersObjectsAndAbsentAnswersPerClass) {
+  constexpr GUID kPictureBoxClass = {0x3A8C1E55, 0x0B4D, 0x4F2E, {0x91, 0x7C, 0x5E, 0x22, 0x0D, 0x6B, 0x48, 0x13}};
   FormObject first(L"PictureBox"), second(L"PictureBox"), font(L"Font");
-  second.typeInfo = first.typeInfo;  // two controls of one class
+  first.typeInfo = second.typeInfo = NamedTypeInfo(L"PictureBox", &kPictureBoxClass);  // two of one class
   first.Set(L"Width", VT_R4, 1200);
   first.Set(L"Enabled", VT_BOOL, -1);
   VARIANT nested;
