@@ -107,7 +107,7 @@ HostObjectPtr Win32PictureTools::Stretch(HostObject& object, float width, float 
   int cx = Pixels(width, true), cy = Pixels(height, false);
   Surface surface(std::max(cx, 1), std::max(cy, 1));
   if (!picture || !surface.Ready()) return nullptr;
-  surface.Fill(RGB(0, 0, 0));
+  surface.Fill(GetSysColor(COLOR_BTNFACE));  // a picture box's own background, under any transparency
   if (!Draw(picture.get(), surface.Dc(), 0, 0, std::max(cx, 1), std::max(cy, 1))) return nullptr;
   return surface.TakePicture();
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Pictures drawn with GDI into DIB sections and handed out as new picture objects
-// (OleCreatePictureIndirect), sized in twips of this display.
+// (OleCreatePictureIndirect), sized in twips of this display. The results are plain bitmaps: the
+// transparent parts of icons and GIFs are flattened onto the background colour (the container's
+// for centring and tiling, the button face for stretching).
 #include "picture_tools.h"
 
 namespace amb {

@@ -319,6 +319,46 @@ TEST_F(ResizeEngineTest, AnErrorInThePassReattachesReportsDoneAndUnlocks) {
   EXPECT_EQ(tabs->Number("TabHeight"), 600);
 }
 
+TEST_F(ResizeEngineTest, TabControlsFollowTheirSizeAndNewTabsArePassedOver) {
+  FakePtr tabs = f.Add("SSTab", "tabPages", {0, 0, 4000, 3000});
+  tabs->members["Tabs"] = 2.0;
+  tabs->members["TabHeight"] = 300.0;
+  tabs->members["TabMaxWidth"] = 0.0;
+  tabs->members["TabsPerRow"] = 2.0;
+  tabs->members["TabOrientation"] = 0.0;
+  for (int i = 0; i < 2; ++i) tabs->indexed["TabPicture"][i] = HostObjectPtr(MakePicture(f.stats, 200, 200));
+  FakePtr parked = f.Add("TextBox", "txtHidden", {500 - kTabParking, 600, 1000, 300}, tabs);
+  Capture();
+  tabs->members["Tabs"] = 3.0;  // a tab added since the recording
+  tabs->indexed["TabPicture"][2] = HostObjectPtr();
+  ResizeTo(12000, 8000);
+  EXPECT_EQ(tabs->Number("TabMaxWidth"), 4000);
+  EXPECT_EQ(tabs->Number("TabHeight"), 600);
+  float w = 0, h = 0;
+  ASSERT_TRUE(tools.SizeOf(*std::get<HostObjectPtr>(tabs->indexed["TabPicture"][1]), w, h));
+  EXPECT_EQ(w, 400);
+  EXPECT_FALSE(std::get<HostObjectPtr>(tabs->indexed["TabPicture"][2]));
+  EXPECT_EQ(parked->Geometry(), (Box{1000 - kTabParking, 1200, 2000, 600})) << "a hidden page's control stays hidden";
+}
+
+TEST_F(ResizeEngineTest, WithoutScalingGraphicsNothingIsDetachedAndButtonsStillFollow) {
+  settings.scaleGraphics = false;
+  FakePtr list = ImageList("imlTools", 2);
+  FakePtr toolbar = Toolbar("tbrMain", {0, 0, 6000, 400});
+  toolbar->members["ImageList"] = HostObjectPtr(list);
+  std::vector<std::string> writes;
+  toolbar->log = &writes;
+  Capture();
+  ResizeTo(12000, 8000);
+  for (const std::string& w : writes) EXPECT_THAT(w, ::testing::Not(HasSubstr("ImageList="))) << "not detached";
+  EXPECT_EQ(toolbar->Number("ButtonWidth"), 600);
+  EXPECT_EQ(toolbar->Number("ButtonHeight"), 600);
+  EXPECT_EQ(list->Number("ImageWidth"), 16) << "not rebuilt";
+  ControlRecord* r = engine.Records().Find("tbrMain");
+  ASSERT_NE(r, nullptr);
+  EXPECT_EQ(r->lastWidth, 12000) << "Last* follow the pass";
+}
+
 TEST_F(ResizeEngineTest, AResizeInsideAPassRunsOnceAfterIt) {
   FakePtr text = f.Add("TextBox", "txtName", {100, 100, 1000, 300});
   int nested = 0;
