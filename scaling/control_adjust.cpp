@@ -6,8 +6,6 @@
 namespace amb {
 namespace {
 
-constexpr float kShrunkFont = 0.01f;
-
 bool ReadInto(HostObject& control, std::string_view member, float& out) {
   return static_cast<bool>(GetFloat(control, member, out));
 }
@@ -27,7 +25,7 @@ HostStatus ResizeEngine::PlaceControl(Item& item) {
   in.initialised = host_.Initialised();
   item.geometry = AdjustGeometry(r, *item.flags, in);
   state_.fontFactor = item.geometry.fontFactor;
-  ShrinkFonts(item);
+  SetFonts(item, true);
   ApplyMove(item, parked, in.current);
   item.adjusted = true;
   return {};
@@ -96,25 +94,16 @@ float ResizeEngine::FontTarget(const Item& item, int font) const {
   return scale ? item.geometry.fontFactor * design : design;
 }
 
-// A font about to shrink is made tiny before the move, so that the control's old font does not
-// hold it at its old size; fonts that grow or stay need no such step.
-void ResizeEngine::ShrinkFonts(Item& item) {
-  for (int i = 0; i < kFontCount; ++i) {
-    const FontRecord& f = item.record->fonts[static_cast<size_t>(i)];
-    if (!(f.size > 0)) continue;
-    float now = f.applied >= 0 ? f.applied : f.size;
-    if (FontTarget(item, i) < now) LetNested(*item.control, kFontMembers[i], "Size", kShrunkFont);
-  }
-}
-
-// A font is written only when its size changes; one that refuses its scaled size gets its design
-// size, so the tiny size never stays.
-void ResizeEngine::SetFonts(Item& item) {
+// A font is written only when its size changes. One that shrinks is written before the move, so
+// that the control's old, larger font never holds it at its old size; one that grows after it.
+// A font that refuses its scaled size gets its design size, so no size of a failed write stays.
+void ResizeEngine::SetFonts(Item& item, bool shrinkingOnly) {
   for (int i = 0; i < kFontCount; ++i) {
     FontRecord& f = item.record->fonts[static_cast<size_t>(i)];
     if (!(f.size > 0)) continue;
     float target = FontTarget(item, i);
-    if (target == f.applied) continue;
+    float now = f.applied >= 0 ? f.applied : f.size;
+    if (target == f.applied || (shrinkingOnly && !(target < now))) continue;
     ++counters_.fontSets;
     if (!LetNested(*item.control, kFontMembers[i], "Size", target)) {
       target = f.size;
@@ -147,7 +136,7 @@ void ResizeEngine::ApplyMove(Item& item, bool parked, const Box& current) {
 HostStatus ResizeEngine::FinishControl(Item& item, Stop& stop) {
   ControlRecord& r = *item.record;
   const FlagEntry& f = *item.flags;
-  if (item.adjusted) SetFonts(item);
+  if (item.adjusted) SetFonts(item, false);
   if (item.control->TypeName() == "ComboBox") {
     double style = -1;
     if (GetNumber(*item.control, "Style", style) && style == 0) item.control->Let("SelLength", 0.0);

@@ -307,7 +307,7 @@ HostStatus ResizeEngine::AdjustPosition(HostObject& control) {
   PlaceControl(item);
   moves_.Flush();
   moves_.Finish();
-  SetFonts(item);
+  SetFonts(item, false);
   return {};
 }
 

@@ -112,8 +112,7 @@ class ResizeEngine {
   void ContainerSize(Item& item, GeometryInput& in);
   std::pair<float, float> UnitsPerSize(HostObject& container);
   float FontTarget(const Item& item, int font) const;
-  void ShrinkFonts(Item& item);
-  void SetFonts(Item& item);
+  void SetFonts(Item& item, bool shrinkingOnly);
   void ApplyMove(Item& item, bool parked, const Box& current);
   void ScalePictures(Item& item);
   HostStatus TabControlStep(Item& item);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cmath>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -84,7 +85,8 @@ class WindowControl : public HostObject, public std::enable_shared_from_this<Win
   bool known_ = false;
 };
 
-// A font whose Size is the point size of the HFONT the window has.
+// A font whose Size is the point size of the HFONT the window has. Fonts of one height are
+// shared, as the platform's font objects share theirs.
 class WindowFont : public FakeObject {
  public:
   WindowFont(std::shared_ptr<FakeStats> stats, HWND window, double size) : FakeObject(std::move(stats), "Font"), window_(window) {
@@ -105,13 +107,13 @@ class WindowFont : public FakeObject {
       return d;
     }();
     int height = -MulDiv(static_cast<int>(std::lround(size * 100)), dpi, 7200);
-    rt::GdiObject<HFONT> font(CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    static std::map<int, rt::GdiObject<HFONT>> shared;
+    rt::GdiObject<HFONT>& font = shared[height];
+    if (!font) font.reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
-    font_ = std::move(font);
     ++changes;
   }
   HWND window_;
-  rt::GdiObject<HFONT> font_;
 };
 
 // Geometry is read from the window once and kept until the control is moved again, as a
