@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "control_fixture.h"
 #include "deferred_moves.h"
 #include "dispatch_object.h"
 #include "resize_engine.h"
@@ -178,6 +179,50 @@ TEST(Win32PictureTools, StretchCentreAndTileRealPictures) {
   ASSERT_TRUE(LayPicture(tools, *box, dot, PictureLayout::Tile)) << "one pattern fill, not 3.7 million blits";
   HostObjectPtr tiled = std::get<HostObjectPtr>(box->members["Picture"]);
   EXPECT_EQ(PixelOf(tiled, 2000, 1000), RGB(0, 255, 0));
+}
+
+}  // namespace
+}  // namespace amb
+
+namespace amb {
+namespace {
+
+int PixelWidth(const VARIANT& picture) {
+  rt::ComPtr<IPicture> p;
+  if (V_VT(&picture) != VT_DISPATCH || !V_DISPATCH(&picture) ||
+      FAILED(V_DISPATCH(&picture)->QueryInterface(IID_IPicture, p.put_void())))
+    return -1;
+  OLE_XSIZE_HIMETRIC w = 0;
+  p->get_Width(&w);
+  return static_cast<int>(std::lround(w * 96.0 / 2540));
+}
+
+TEST(AmbreloPictureMethods, ScaleAndSizeThroughTheControl) {
+  ambtest::HostedControl c;
+  HostObjectPtr red = SolidPicture(10, 10, RGB(255, 0, 0));
+  ASSERT_TRUE(red);
+  auto picture = [&] {
+    VARIANT v;
+    V_VT(&v) = VT_DISPATCH;
+    V_DISPATCH(&v) = DispatchOf(red.get());
+    V_DISPATCH(&v)->AddRef();
+    return v;
+  };
+  VARIANT ratio;
+  V_VT(&ratio) = VT_R8;
+  V_R8(&ratio) = 2;
+  VARIANT result;
+  VariantInit(&result);
+  ambtest::CallResult r =
+      ambtest::Invoke(c.control.get(), L"ScalePicture", DISPATCH_METHOD, {picture(), ratio, ratio}, &result);
+  ASSERT_HRESULT_SUCCEEDED(r.hr);
+  EXPECT_EQ(PixelWidth(result), 20);
+  VariantClear(&result);
+  r = ambtest::Invoke(c.control.get(), L"SizePicture", DISPATCH_METHOD,
+                      {picture(), ambtest::I2(450), ambtest::I2(150)}, &result);
+  ASSERT_HRESULT_SUCCEEDED(r.hr);
+  EXPECT_EQ(PixelWidth(result), 30) << "450 twips";
+  VariantClear(&result);
 }
 
 }  // namespace
