@@ -72,6 +72,14 @@ class ResizeEngine {
   // One control from its record, as a pass does it; a control without a record or flags fails.
   HostStatus AdjustPosition(HostObject& control);
 
+  // Lets go of every host object the records hold (a closed control keeps nothing of its form);
+  // the next call records afresh.
+  void Forget() {
+    records_.Clear();
+    formPicture_.reset();
+    state_.captured = false;
+  }
+
   ControlRecords& Records() { return records_; }
   const HostObjectPtr& FormPicture() const { return formPicture_; }
   const PassCounters& Counters() const { return counters_; }
