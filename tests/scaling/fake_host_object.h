@@ -23,13 +23,46 @@ struct FakeStats {
 class FakeObject;
 using FakePtr = std::shared_ptr<FakeObject>;
 
+// A control's few members side by side: found by a short scan, as compact as an object model's
+// own property table, so that thousands of fake controls measure the engine, not the fakes.
+class Members {
+ public:
+  using Entry = std::pair<std::string, HostValue>;
+  Members() = default;
+  Members(std::initializer_list<Entry> entries) : entries_(entries) {}
+  std::vector<Entry>::iterator find(std::string_view name) {
+    for (auto it = entries_.begin(); it != entries_.end(); ++it)
+      if (it->first == name) return it;
+    return entries_.end();
+  }
+  std::vector<Entry>::const_iterator find(std::string_view name) const {
+    return const_cast<Members*>(this)->find(name);
+  }
+  std::vector<Entry>::iterator end() { return entries_.end(); }
+  std::vector<Entry>::const_iterator end() const { return entries_.end(); }
+  size_t count(std::string_view name) const { return find(name) != end() ? 1 : 0; }
+  HostValue& operator[](std::string_view name) {
+    auto it = find(name);
+    if (it != end()) return it->second;
+    entries_.emplace_back(std::string(name), HostValue());
+    return entries_.back().second;
+  }
+  void erase(std::string_view name) {
+    auto it = find(name);
+    if (it != end()) entries_.erase(it);
+  }
+
+ private:
+  std::vector<Entry> entries_;
+};
+
 class FakeObject : public HostObject, public std::enable_shared_from_this<FakeObject> {
  public:
   FakeObject(std::shared_ptr<FakeStats> stats, std::string type) : stats(std::move(stats)), typeName(std::move(type)) {}
 
   std::shared_ptr<FakeStats> stats;
   std::string typeName;
-  std::map<std::string, HostValue, std::less<>> members;
+  Members members;
   std::map<std::string, std::map<int32_t, HostValue>, std::less<>> indexed;  // TabPicture(i)
   std::set<std::string, std::less<>> failing;                                // refuse reads and writes
   std::weak_ptr<FakeObject> container;                                       // read as Container
