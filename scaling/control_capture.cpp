@@ -100,7 +100,7 @@ void RecordFonts(HostObject& control, ControlRecord& r) {
     if (!GetObjectOf(control, kFontMembers[i], font) || !font) continue;
     FontRecord& f = r.fonts[static_cast<size_t>(i)];
     GetFloat(*font, "Size", f.size);
-    GetText(*font, "Name", f.name);
+    GetText(*font, "Name", r.fontNames[static_cast<size_t>(i)]);
     f.applied = -1;
   }
 }

@@ -34,7 +34,7 @@ TEST_F(ControlCaptureTest, OrdinaryControlsOnTheFormAndInAFrame) {
   EXPECT_EQ((Box{l.lastLeft, l.lastTop, l.lastWidth, l.lastHeight}), (Box{100, 200, 1200, 300}));
   EXPECT_EQ(l.formWidth, kRefW) << "a control on the form is recorded against the reference size";
   EXPECT_EQ(l.fonts[0].size, 9);
-  EXPECT_EQ(l.fonts[0].name, "Arial");
+  EXPECT_EQ(l.fontNames[0], "Arial");
   EXPECT_FALSE(l.picture);
   EXPECT_FALSE(l.hasBorderWidth);
   EXPECT_TRUE(l.controlIsScaleable);
