@@ -11,11 +11,14 @@
 #include "ambrelo_settings.h"
 #include "com_object.h"
 #include "connection_point.h"
+#include "deferred_moves.h"
 #include "flag_records.h"
 #include "form_event_sink.h"
 #include "form_lifecycle.h"
+#include "resize_engine.h"
 #include "scoped_win.h"
 #include "win32_lifecycle_platform.h"
+#include "win32_picture_tools.h"
 
 namespace amb {
 
@@ -236,6 +239,23 @@ class Ambrelo final
   Ambrelo();
   ~Ambrelo() override;
 
+  // What the resize engine asks of the control: the bound form, its controls, the lock, events.
+  class EngineSide final : public EngineHost {
+   public:
+    explicit EngineSide(Ambrelo& control) : control_(control) {}
+    HostObjectPtr Form() override { return control_.engineForm_; }
+    HostObjectPtr ParentControls() override;
+    bool Initialised() override { return control_.lifecycle_.Initialised(); }
+    void LockUpdates(bool on) override { control_.lifecycle_.LockUpdates(on); }
+    void ResizeStarted() override { control_.FireResizeStarted(); }
+    void ResizeDone() override { control_.FireResizeDone(); }
+    void ReportError(const std::string& description) override { control_.FireError(description, nullptr); }
+
+   private:
+    Ambrelo& control_;
+  };
+  HRESULT RecordWith(VARIANT* ctrl, HostStatus (ResizeEngine::*step)(HostObject&));
+
   // Sends the container "changed" for the member called name, unless properties are being read.
   void PropertyChanged(const wchar_t* name);
   void FireEvent(DISPID id, DISPPARAMS& params);
@@ -279,8 +299,15 @@ class Ambrelo final
   FlagRecords records_;
   // The host form is followed through the lifecycle; its timers tick on the platform's window.
   Win32LifecyclePlatform lifecyclePlatform_{[this](LifecycleTimer t) { lifecycle_.OnTimer(t); }};
-  PendingScalingWork scalingWork_;
+  // The engine is built after the lifecycle whose resize state it shares; the lifecycle reaches
+  // it only through scalingWork_ once both exist.
+  EngineScalingWork scalingWork_{engine_};
   FormLifecycle lifecycle_{settings_, lifecyclePlatform_, scalingWork_};
+  Win32PictureTools pictures_;
+  DeferredWindowMoves windowMoves_;
+  EngineSide engineSide_{*this};
+  ResizeEngine engine_{settings_, lifecycle_.Resize(), records_, engineSide_, pictures_, windowMoves_};
+  HostObjectPtr engineForm_;
   rt::ComPtr<FormEventSink> formEvents_;
   bool userMode_ = true;
   bool loading_ = false;

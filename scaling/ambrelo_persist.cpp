@@ -5,6 +5,7 @@
 #include "ambrelo_control.h"
 #include "bag_stream.h"
 #include "dispatch_host_form.h"
+#include "dispatch_object.h"
 #include "late_bound.h"
 #include "property_bag_adapter.h"
 #include "settings_persistence.h"
@@ -55,6 +56,7 @@ void Ambrelo::HookHostForm() {
   if (!formEvents_) return;
   lifecycle_.HookHostForm(firstControl, std::make_shared<DispatchHostForm>(parent),
                           std::make_shared<DispatchHostControls>(formControls_));
+  engineForm_ = WrapDispatch(parent.get());
   if (!lifecycle_.Host()) UnhookHostForm();
 }
 
@@ -76,6 +78,7 @@ rt::ComPtr<IDispatch> Ambrelo::ExtenderParent() const {
 void Ambrelo::UnhookHostForm() {
   if (formEvents_) formEvents_->Disconnect();
   formEvents_.reset();
+  engineForm_.reset();
 }
 
 IFACEMETHODIMP Ambrelo::Load(IPropertyBag* bag, IErrorLog* log) {

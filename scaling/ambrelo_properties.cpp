@@ -61,43 +61,18 @@ HRESULT Ambrelo::LetEffect(int16_t AmbreloSettings::*field, LONG value, const wc
   return S_OK;
 }
 
-// Members whose work belongs to the resize engine, the picture tools, print sizing, placement and
-// the about box; they are reachable by name but report that this build does not carry them.
+// Members whose work belongs to print sizing and placement, and the record collections, which
+// are not offered as objects; they are reachable by name but report that this build does not
+// carry them.
 IFACEMETHODIMP Ambrelo::get_colControlInfo(IDispatch** value) { return RaiseNotAvailable(L"colControlInfo"); }
 IFACEMETHODIMP Ambrelo::putref_colControlInfo(IDispatch*) { return RaiseNotAvailable(L"colControlInfo"); }
 IFACEMETHODIMP Ambrelo::get_colControlFlags(IDispatch** value) { return RaiseNotAvailable(L"colControlFlags"); }
 IFACEMETHODIMP Ambrelo::putref_colControlFlags(IDispatch*) { return RaiseNotAvailable(L"colControlFlags"); }
-IFACEMETHODIMP Ambrelo::ScalePicture(IDispatch**, double*, double*, IDispatch**) {
-  return RaiseNotAvailable(L"ScalePicture");
-}
-IFACEMETHODIMP Ambrelo::SizePicture(IDispatch**, short*, short*, IDispatch**) {
-  return RaiseNotAvailable(L"SizePicture");
-}
-IFACEMETHODIMP Ambrelo::CenterPicture(IDispatch**, IDispatch**, VARIANT*) { return RaiseNotAvailable(L"CenterPicture"); }
-IFACEMETHODIMP Ambrelo::TilePicture(IDispatch**, IDispatch**, VARIANT*) { return RaiseNotAvailable(L"TilePicture"); }
-IFACEMETHODIMP Ambrelo::SaveControlInfo(VARIANT*, float*, float*) { return RaiseNotAvailable(L"SaveControlInfo"); }
 IFACEMETHODIMP Ambrelo::SaveWindowSettings() { return RaiseNotAvailable(L"SaveWindowSettings"); }
 IFACEMETHODIMP Ambrelo::LoadWindowSettings() { return RaiseNotAvailable(L"LoadWindowSettings"); }
 IFACEMETHODIMP Ambrelo::PrintSize(VARIANT_BOOL*, float*, float*, LONG*, VARIANT_BOOL*, VARIANT_BOOL*, VARIANT_BOOL*,
                                   short*) {
   return RaiseNotAvailable(L"PrintSize");
-}
-IFACEMETHODIMP Ambrelo::AdjustPosition(VARIANT*) { return RaiseNotAvailable(L"AdjustPosition"); }
-IFACEMETHODIMP Ambrelo::UpdateControl(VARIANT*) { return RaiseNotAvailable(L"UpdateControl"); }
-
-// A record under the key text; keys of control objects come with the control probes.
-IFACEMETHODIMP Ambrelo::SaveControlFlags(VARIANT* ctrl) {
-  if (!ctrl) return E_POINTER;
-  VARIANT key;
-  VariantInit(&key);
-  HRESULT hr = VariantChangeType(&key, ctrl, 0, VT_BSTR);
-  if (FAILED(hr)) {
-    VariantClear(&key);
-    return RaiseNotAvailable(L"SaveControlFlags for a control object");
-  }
-  records_.Ensure(Utf8FromBstr(V_BSTR(&key)));
-  VariantClear(&key);
-  return S_OK;
 }
 
 IFACEMETHODIMP Ambrelo::get_ScaleFonts(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleFonts, v); }

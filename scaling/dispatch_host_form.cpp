@@ -27,15 +27,15 @@ HostStatus NaturalValue(const VARIANT& v, BagValue& out) {
   return {};
 }
 
-HostStatus Failure(HRESULT hr, const EXCEPINFO& info) {
+}  // namespace
+
+HostStatus AutomationFailure(HRESULT hr, const EXCEPINFO& info) {
   if (hr == DISP_E_EXCEPTION && info.bstrDescription) return HostStatus::Failed(Utf8FromBstr(info.bstrDescription));
   if (hr == DISP_E_MEMBERNOTFOUND || hr == DISP_E_UNKNOWNNAME) return HostStatus::Failed(kNoSuchMember);
   char text[48];
   std::snprintf(text, sizeof text, "Automation error 0x%08lX", static_cast<unsigned long>(hr));
   return HostStatus::Failed(text);
 }
-
-}  // namespace
 
 HostStatus InvokeMember(IDispatch* object, DISPID id, WORD flags, std::vector<BagValue>& args, BagValue* result) {
   // Each argument lives in a VARIANT of its own, reached by reference; the list goes last first.
@@ -58,7 +58,7 @@ HostStatus InvokeMember(IDispatch* object, DISPID id, WORD flags, std::vector<Ba
   EXCEPINFO info{};
   HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result ? &out : nullptr, &info,
                               nullptr);
-  HostStatus status = SUCCEEDED(hr) ? HostStatus{} : Failure(hr, info);
+  HostStatus status = SUCCEEDED(hr) ? HostStatus{} : AutomationFailure(hr, info);
   SysFreeString(info.bstrDescription);
   SysFreeString(info.bstrSource);
   SysFreeString(info.bstrHelpFile);

@@ -43,6 +43,8 @@ class DispatchHostControls final : public HostControls {
   rt::ComPtr<IDispatch> collection_;
 };
 
+// The description a person reads for a failed Invoke.
+HostStatus AutomationFailure(HRESULT hr, const EXCEPINFO& info);
 // Invokes the member id of object with args passed by reference (written back); result may be null.
 HostStatus InvokeMember(IDispatch* object, DISPID id, WORD flags, std::vector<BagValue>& args, BagValue* result);
 

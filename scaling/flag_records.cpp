@@ -1,20 +1,18 @@
 #include "flag_records.h"
 
-#include <algorithm>
-
-#include "ignore_case.h"
+#include "control_record.h"
 
 namespace amb {
 
 const FlagEntry* FlagRecords::Find(std::string_view key) const {
-  auto it = std::find_if(records_.begin(), records_.end(), [&](const FlagEntry& r) { return EqualsIgnoringCase(r.key, key); });
-  return it == records_.end() ? nullptr : &*it;
+  auto it = index_.find(FoldKey(key));
+  return it == index_.end() ? nullptr : &records_[it->second];
 }
 
 FlagEntry& FlagRecords::Ensure(std::string_view key) {
-  if (const FlagEntry* found = Find(key)) return const_cast<FlagEntry&>(*found);
-  records_.push_back(FlagEntry{std::string(key), {}});
-  return records_.back();
+  auto [it, added] = index_.emplace(FoldKey(key), records_.size());
+  if (added) records_.push_back(FlagEntry{std::string(key), {}});
+  return records_[it->second];
 }
 
 }  // namespace amb

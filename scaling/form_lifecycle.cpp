@@ -68,6 +68,12 @@ void FormLifecycle::OnLoad() {
 
 void FormLifecycle::OnFormResize() {
   if (!host_ || busy_) return;
+  if (resetPending_) {
+    HostStatus s = Reset();
+    if (!s) ShowTrapped(s);
+    if (resetPending_) LockUpdates(false);
+    return;
+  }
   if (!initialised_) {
     HostStatus s = FirstTimeSetup();
     if (!s) {
@@ -242,11 +248,19 @@ void FormLifecycle::OnTimer(LifecycleTimer timer) {
   }
 }
 
+// A minimised form has no inner size: as a reference it would make the next capture take the
+// design size for controls that stand at another, and scale them twice. The reset then waits
+// until the form has a size again.
 HostStatus FormLifecycle::Reset() {
   if (!host_) return HostStatus::Failed("Object variable or With block variable not set");
-  resize_.captured = false;
-  HostStatus s = InnerSizeTwips(*host_, mdiParent_, resize_.referenceWidth, resize_.referenceHeight);
+  float width = 0, height = 0;
+  HostStatus s = InnerSizeTwips(*host_, mdiParent_, width, height);
   if (!s) return s;
+  resetPending_ = !(width > 0) || !(height > 0);
+  if (resetPending_) return {};
+  resize_.captured = false;
+  resize_.referenceWidth = width;
+  resize_.referenceHeight = height;
   OnFormResize();
   return {};
 }

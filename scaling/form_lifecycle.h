@@ -84,6 +84,7 @@ class FormLifecycle {
   bool busy_ = false;
   bool loadingPlacement_ = false;
   bool printSizing_ = false;
+  bool resetPending_ = false;  // Reset asked for while the form had no inner size
   intptr_t lockedWindow_ = 0;
   BagValue enabledBeforeClamp_ = true;
   std::array<bool, kLifecycleTimerCount> timers_{};

@@ -26,7 +26,7 @@ class ScalingWork {
 };
 
 // Until the engine, placement, effects and gradient are built, their steps leave the form as it is.
-class PendingScalingWork final : public ScalingWork {
+class PendingScalingWork : public ScalingWork {
  public:
   void ReplaceFonts() override {}
   HostStatus ResizeControls() override { return {}; }

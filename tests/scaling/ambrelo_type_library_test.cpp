@@ -257,18 +257,18 @@ TEST(AmbreloTypeLibrary, EveryMemberIsReachableLateBound) {
   V_VT(&d) = VT_R8;
   V_R8(&d) = 0.5;
   std::vector<MethodCase> methods = {
-      {L"ScalePicture", {noObject, d, d}, E_NOTIMPL},
-      {L"SizePicture", {noObject, I2(1), I2(1)}, E_NOTIMPL},
-      {L"CenterPicture", {noObject, noObject}, E_NOTIMPL},
-      {L"TilePicture", {noObject, noObject}, E_NOTIMPL},
+      {L"ScalePicture", {noObject, d, d}, S_OK},  // Nothing in, Nothing out
+      {L"SizePicture", {noObject, I2(1), I2(1)}, S_OK},
+      {L"CenterPicture", {noObject, noObject}, S_OK},
+      {L"TilePicture", {noObject, noObject}, S_OK},
       {L"Reset", {}, static_cast<SCODE>(0x800A005B)},
-      {L"SaveControlInfo", {Text(L"txt"), R4(1), R4(1)}, E_NOTIMPL},
+      {L"SaveControlInfo", {Text(L"txt"), R4(1), R4(1)}, static_cast<SCODE>(0x800A005B)},
       {L"SaveControlFlags", {Text(L"txtName")}, S_OK},
       {L"SaveWindowSettings", {}, E_NOTIMPL},
       {L"LoadWindowSettings", {}, E_NOTIMPL},
       {L"PrintSize", {Bool(true)}, E_NOTIMPL},
-      {L"AdjustPosition", {Text(L"txt")}, E_NOTIMPL},
-      {L"UpdateControl", {Text(L"txt")}, E_NOTIMPL},
+      {L"AdjustPosition", {Text(L"txt")}, static_cast<SCODE>(0x800A005B)},  // a control, not a text
+      {L"UpdateControl", {Text(L"txt")}, static_cast<SCODE>(0x800A005B)},
   };
   for (MethodCase& m : methods) {
     CallResult r = Invoke(ctl, m.name, DISPATCH_METHOD, m.args, nullptr);

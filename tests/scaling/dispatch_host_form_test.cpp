@@ -1,6 +1,7 @@
 // The host form reached through IDispatch, against a form object of the test's own, and the
 // lifecycle driving it with the real lock, regions and timers of the system.
 #include "dispatch_host_form.h"
+#include "dispatch_object.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -17,13 +18,15 @@ namespace {
 
 using ambtest::FakeCom;
 
-// A type description that carries only a name, which is all the kind test reads.
-rt::ComPtr<ITypeInfo> NamedTypeInfo(const wchar_t* name) {
+// A type description that carries only a name (and a class GUID when given), which is all the
+// kind test and the per-class caches read.
+rt::ComPtr<ITypeInfo> NamedTypeInfo(const wchar_t* name, const GUID* guid = nullptr) {
   rt::ComPtr<ICreateTypeLib2> lib;
   rt::ComPtr<ICreateTypeInfo> created;
   rt::ComPtr<ITypeInfo> info;
   if (FAILED(CreateTypeLib2(SYS_WIN32, L"host.tlb", lib.put())) ||
       FAILED(lib->CreateTypeInfo(const_cast<LPOLESTR>(name), TKIND_DISPATCH, created.put())) ||
+      (guid && FAILED(created->SetGuid(*guid))) ||
       FAILED(created->LayOut()) || FAILED(created->QueryInterface(IID_ITypeInfo, info.put_void())))
     return {};
   return info;
@@ -279,6 +282,58 @@ TEST(DispatchHostControls, CallsTheMemberOnEveryItemThatHasIt) {
   EXPECT_EQ(second.refs, 1);
 }
 
+// Controls and their parts reached by the resize engine: values of every kind, objects inside
+// objects, collections with only a default member, and absent members asked for once per class.
+TEST(DispatchObject, MembersObjectsAndAbsentAnswersPerClass) {
+  constexpr GUID kPictureBoxClass = {0x3A8C1E55, 0x0B4D, 0x4F2E, {0x91, 0x7C, 0x5E, 0x22, 0x0D, 0x6B, 0x48, 0x13}};
+  FormObject first(L"PictureBox"), second(L"PictureBox"), font(L"Font");
+  first.typeInfo = second.typeInfo = NamedTypeInfo(L"PictureBox", &kPictureBoxClass);  // two of one class
+  first.Set(L"Width", VT_R4, 1200);
+  first.Set(L"Enabled", VT_BOOL, -1);
+  VARIANT nested;
+  V_VT(&nested) = VT_DISPATCH;
+  V_DISPATCH(&nested) = &font;
+  font.AddRef();
+  first.values[L"Caption"] = nested;
+  {
+    HostObjectPtr a = WrapDispatch(&first), b = WrapDispatch(&second);
+    EXPECT_EQ(a->TypeName(), "PictureBox");
+    EXPECT_FALSE(a->IsForm());
+    double width = 0;
+    ASSERT_TRUE(GetNumber(*a, "Width", width));
+    EXPECT_EQ(width, 1200);
+    HostValue enabled;
+    ASSERT_TRUE(a->Get("Enabled", enabled));
+    EXPECT_EQ(enabled, HostValue(true));
+    HostObjectPtr inner;
+    ASSERT_TRUE(GetObjectOf(*a, "Caption", inner));
+    ASSERT_TRUE(inner);
+    EXPECT_EQ(inner->TypeName(), "Font");
+    EXPECT_EQ(inner->Identity(), WrapDispatch(&font)->Identity()) << "one object, one identity";
+
+    ASSERT_TRUE(a->Let("Width", 900.0));
+    EXPECT_EQ(first.Number(L"Width"), 900);
+    int lookups = first.lookups + second.lookups;
+    EXPECT_FALSE(Readable(*a, "DayFont"));
+    EXPECT_FALSE(Readable(*a, "DayFont"));
+    EXPECT_FALSE(Readable(*b, "DayFont"));
+    EXPECT_EQ(first.lookups + second.lookups, lookups + 1) << "an absent member is asked for once per class";
+
+    ambtest::PropertyDispatch collection;
+    collection.Set(L"Count", 2);
+    collection.items = {&first, &second};
+    HostObjectPtr list = WrapDispatch(&collection);
+    int32_t count = 0;
+    HostObjectPtr item;
+    ASSERT_TRUE(CountOf(*list, count));
+    EXPECT_EQ(count, 2);
+    ASSERT_TRUE(ItemOf(*list, 1, item)) << "a collection with only a default member";
+    EXPECT_EQ(item->Identity(), b->Identity());
+  }
+  EXPECT_EQ(first.refs, 1);
+  EXPECT_EQ(second.refs, 1);
+}
+
 // The whole road on the system: a real window stands behind the form object's hWnd.
 class LifecycleOnWindow : public ::testing::Test {
  protected:
@@ -294,6 +349,9 @@ class LifecycleOnWindow : public ::testing::Test {
     object.Set(L"WindowState", VT_I2, 0);
     object.Set(L"Enabled", VT_BOOL, -1);
     object.Set(L"MDIChild", VT_BOOL, 0);
+    object.Set(L"ScaleWidth", VT_R4, 5880);
+    object.Set(L"ScaleHeight", VT_R4, 4100);
+    object.Set(L"ScaleMode", VT_I2, 1);
     object.onResize = [this] { lifecycle.OnHostResize(); };
     settings.minWidth = 5000;
     settings.resizeOnMouseUp = false;
@@ -366,6 +424,11 @@ TEST_F(LifecycleOnWindow, LockIsTakenForTheSetupAndNeverStolen) {
 TEST_F(LifecycleOnWindow, RegisteredControlFollowsTheFormsEventsThroughItsConnectionPoint) {
   object.classInfo = FormClassInfo();
   ASSERT_TRUE(object.classInfo) << "the test's form class";
+  object.names.push_back(L"Name");
+  VARIANT name;
+  V_VT(&name) = VT_BSTR;
+  V_BSTR(&name) = SysAllocString(L"frmHost");
+  object.values[L"Name"] = name;
   ambtest::PropertyDispatch controls, extender;
   controls.Set(L"Count", 1);
   controls.items = {&object};
@@ -386,6 +449,13 @@ TEST_F(LifecycleOnWindow, RegisteredControlFollowsTheFormsEventsThroughItsConnec
     rt::ComPtr<IOleObject> ole;
     control.As(ole);
     ole->SetClientSite(&site);
+    rt::ComPtr<IConnectionPointContainer> points;
+    rt::ComPtr<IConnectionPoint> events;
+    ambtest::EventSink sink;
+    DWORD cookie = 0;
+    control.As(points);
+    ASSERT_HRESULT_SUCCEEDED(points->FindConnectionPoint(DIID___Ambrelo, events.put()));
+    ASSERT_HRESULT_SUCCEEDED(events->Advise(static_cast<IDispatch*>(&sink), &cookie));
     rt::ComPtr<IPersistPropertyBag> persist;
     control.As(persist);
     ASSERT_HRESULT_SUCCEEDED(persist->Load(&bag, nullptr));
@@ -398,6 +468,8 @@ TEST_F(LifecycleOnWindow, RegisteredControlFollowsTheFormsEventsThroughItsConnec
     object.Raise(kResize);
     EXPECT_EQ(object.Number(L"Width"), 5000) << "clamped through the form's own members";
     EXPECT_EQ(V_BOOL(&object.values[L"Enabled"]), VARIANT_FALSE);
+    EXPECT_THAT(sink.fired, ::testing::ElementsAre(1, 2)) << "the engine's pass at an unchanged size";
+    events->Unadvise(cookie);
 
     short cancel = -1;
     object.Raise(kUnload, &cancel);

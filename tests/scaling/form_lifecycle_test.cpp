@@ -194,6 +194,28 @@ TEST_F(FormLifecycleTest, ResetTakesTheCurrentInnerSizeInTwipsAsReference) {
   EXPECT_FALSE(unbound.Reset());
 }
 
+TEST_F(FormLifecycleTest, ResetWhileMinimisedWaitsForTheFormToHaveASize) {
+  settings.resizeOnMouseUp = false;
+  Open();
+  lifecycle.Resize().captured = true;
+  lifecycle.Resize().referenceWidth = 9000;
+  host->members["ScaleWidth"] = 0.0f;
+  host->members["ScaleHeight"] = 0.0f;
+  ASSERT_TRUE(lifecycle.Reset());
+  EXPECT_TRUE(lifecycle.Resize().captured) << "nothing is recorded against no size";
+  EXPECT_EQ(lifecycle.Resize().referenceWidth, 9000);
+  lifecycle.OnHostResize();
+  EXPECT_TRUE(lifecycle.Resize().captured);
+  EXPECT_THAT(log, ::testing::Not(::testing::Contains("ResizeControls")));
+
+  host->members["ScaleWidth"] = 7000.0f;
+  host->members["ScaleHeight"] = 5000.0f;
+  lifecycle.OnHostResize();
+  EXPECT_FALSE(lifecycle.Resize().captured) << "the reset runs once the form is restored";
+  EXPECT_EQ(lifecycle.Resize().referenceWidth, 7000);
+  EXPECT_THAT(log, ::testing::Contains("ResizeControls"));
+}
+
 TEST_F(FormLifecycleTest, BindingDependsOnModeEnabledAndTheKindOfForm) {
   settings.formOpen = 3;
   settings.enabled = false;

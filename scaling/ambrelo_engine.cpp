@@ -1,0 +1,86 @@
+// The members of _Ambrelo that reach the resize engine and the picture tools: recording and
+// adjusting single controls, their flags entries, and the public picture methods.
+#include "ambrelo_control.h"
+#include "automation_error.h"
+#include "dispatch_object.h"
+#include "picture_tools.h"
+#include "wide_text.h"
+
+namespace amb {
+namespace {
+
+// The object a Variant argument holds (by value or by reference), or null.
+HostObjectPtr ObjectIn(const VARIANT* v) {
+  if (!v) return nullptr;
+  HostValue value = FromVariant(*v);
+  const HostObjectPtr* p = std::get_if<HostObjectPtr>(&value);
+  return p ? *p : nullptr;
+}
+
+HRESULT GivePicture(const HostObjectPtr& picture, IDispatch** result) {
+  *result = DispatchOf(picture.get());
+  if (*result) (*result)->AddRef();
+  return S_OK;
+}
+
+}  // namespace
+
+HostObjectPtr Ambrelo::EngineSide::ParentControls() { return WrapDispatch(control_.formControls_.get()); }
+
+HRESULT Ambrelo::RecordWith(VARIANT* ctrl, HostStatus (ResizeEngine::*step)(HostObject&)) {
+  if (!ctrl) return E_POINTER;
+  HostObjectPtr control = ObjectIn(ctrl);
+  if (!control) return RaiseAutomationError(kErrObjectNotSet);
+  HostStatus s = (engine_.*step)(*control);
+  return s ? S_OK : RaiseHostError(s.description);
+}
+
+// The two sizes are accepted for the interface's sake; the record takes its container's own.
+IFACEMETHODIMP Ambrelo::SaveControlInfo(VARIANT* ctrl, float*, float*) {
+  return RecordWith(ctrl, &ResizeEngine::SaveControlInfo);
+}
+IFACEMETHODIMP Ambrelo::UpdateControl(VARIANT* ctrl) { return RecordWith(ctrl, &ResizeEngine::UpdateControl); }
+IFACEMETHODIMP Ambrelo::AdjustPosition(VARIANT* ctrl) { return RecordWith(ctrl, &ResizeEngine::AdjustPosition); }
+
+// A control gives its control key; any other value is the key as text (a stored key).
+IFACEMETHODIMP Ambrelo::SaveControlFlags(VARIANT* ctrl) {
+  if (!ctrl) return E_POINTER;
+  if (ObjectIn(ctrl)) return RecordWith(ctrl, &ResizeEngine::SaveControlFlags);
+  VARIANT key;
+  VariantInit(&key);
+  HRESULT hr = VariantChangeType(&key, ctrl, 0, VT_BSTR);
+  if (FAILED(hr)) {
+    VariantClear(&key);
+    return RaiseAutomationError(kErrObjectNotSet);
+  }
+  records_.Ensure(Utf8FromBstr(V_BSTR(&key)));
+  VariantClear(&key);
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::ScalePicture(IDispatch** picture, double* xScale, double* yScale, IDispatch** result) {
+  if (!picture || !xScale || !yScale || !result) return E_POINTER;
+  return GivePicture(amb::ScalePicture(pictures_, WrapDispatch(*picture), *xScale, *yScale), result);
+}
+
+IFACEMETHODIMP Ambrelo::SizePicture(IDispatch** picture, short* xSize, short* ySize, IDispatch** result) {
+  if (!picture || !xSize || !ySize || !result) return E_POINTER;
+  return GivePicture(amb::SizePicture(pictures_, WrapDispatch(*picture), *xSize, *ySize), result);
+}
+
+// A failure leaves the container's picture as it was; the method itself reports none.
+IFACEMETHODIMP Ambrelo::CenterPicture(IDispatch** container, IDispatch** picture, VARIANT* result) {
+  if (!container || !picture) return E_POINTER;
+  if (result) VariantInit(result);
+  if (HostObjectPtr c = WrapDispatch(*container)) LayPicture(pictures_, *c, WrapDispatch(*picture), PictureLayout::Center);
+  return S_OK;
+}
+
+IFACEMETHODIMP Ambrelo::TilePicture(IDispatch** container, IDispatch** picture, VARIANT* result) {
+  if (!container || !picture) return E_POINTER;
+  if (result) VariantInit(result);
+  if (HostObjectPtr c = WrapDispatch(*container)) LayPicture(pictures_, *c, WrapDispatch(*picture), PictureLayout::Tile);
+  return S_OK;
+}
+
+}  // namespace amb

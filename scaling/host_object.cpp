@@ -1,0 +1,115 @@
+#include "host_object.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace amb {
+namespace {
+
+constexpr const char* kTypeMismatch = "Type mismatch";
+
+}  // namespace
+
+HostStatus GetNumber(HostObject& object, std::string_view member, double& out) {
+  HostValue v;
+  HostStatus s = object.Get(member, v);
+  if (!s) return s;
+  if (const double* d = std::get_if<double>(&v)) {
+    out = *d;
+  } else if (const bool* b = std::get_if<bool>(&v)) {
+    out = *b ? -1 : 0;
+  } else {
+    return HostStatus::Failed(kTypeMismatch);
+  }
+  return {};
+}
+
+HostStatus GetFloat(HostObject& object, std::string_view member, float& out) {
+  double d = 0;
+  HostStatus s = GetNumber(object, member, d);
+  if (s) out = static_cast<float>(d);
+  return s;
+}
+
+HostStatus GetText(HostObject& object, std::string_view member, std::string& out) {
+  HostValue v;
+  HostStatus s = object.Get(member, v);
+  if (s) out = TextOf(v);
+  return s;
+}
+
+HostStatus GetObjectOf(HostObject& object, std::string_view member, HostObjectPtr& out) {
+  HostValue v;
+  HostStatus s = object.Get(member, v);
+  if (!s) return s;
+  if (const HostObjectPtr* p = std::get_if<HostObjectPtr>(&v)) {
+    out = *p;
+    return {};
+  }
+  return HostStatus::Failed(kTypeMismatch);
+}
+
+HostStatus GetNestedFloat(HostObject& object, std::string_view outer, std::string_view inner, float& out) {
+  HostObjectPtr nested;
+  HostStatus s = GetObjectOf(object, outer, nested);
+  if (!s) return s;
+  if (!nested) return HostStatus::Failed("Object variable or With block variable not set");
+  return GetFloat(*nested, inner, out);
+}
+
+HostStatus LetNested(HostObject& object, std::string_view outer, std::string_view inner, const HostValue& value) {
+  HostObjectPtr nested;
+  HostStatus s = GetObjectOf(object, outer, nested);
+  if (!s) return s;
+  if (!nested) return HostStatus::Failed("Object variable or With block variable not set");
+  return nested->Let(inner, value);
+}
+
+bool Readable(HostObject& object, std::string_view member) {
+  HostValue v;
+  return static_cast<bool>(object.Get(member, v));
+}
+
+bool ReadableNested(HostObject& object, std::string_view outer, std::string_view inner) {
+  HostObjectPtr nested;
+  return GetObjectOf(object, outer, nested) && nested && Readable(*nested, inner);
+}
+
+std::string TextOf(const HostValue& value) {
+  if (const std::string* s = std::get_if<std::string>(&value)) return *s;
+  if (const bool* b = std::get_if<bool>(&value)) return *b ? "True" : "False";
+  if (const double* d = std::get_if<double>(&value)) {
+    char text[32];
+    if (std::isfinite(*d) && *d == std::floor(*d) && std::fabs(*d) < 1e15) {
+      std::snprintf(text, sizeof text, "%.0f", *d);
+    } else {
+      std::snprintf(text, sizeof text, "%.7g", *d);
+    }
+    return text;
+  }
+  return "";
+}
+
+bool IsNothing(const HostValue& value) {
+  const HostObjectPtr* p = std::get_if<HostObjectPtr>(&value);
+  return p && !*p;
+}
+
+HostStatus CountOf(HostObject& collection, int32_t& count) {
+  double d = 0;
+  HostStatus s = GetNumber(collection, "Count", d);
+  if (s) count = static_cast<int32_t>(d);
+  return s;
+}
+
+HostStatus ItemOf(HostObject& collection, int32_t index, HostObjectPtr& out) {
+  HostValue v;
+  HostStatus s = collection.GetAt("Item", static_cast<double>(index), v);
+  if (!s) return s;
+  const HostObjectPtr* p = std::get_if<HostObjectPtr>(&v);
+  if (!p || !*p) return HostStatus::Failed(kTypeMismatch);
+  out = *p;
+  return {};
+}
+
+}  // namespace amb
