@@ -141,6 +141,46 @@ TEST_F(AmbreloOnRuntimeForm, ADragBelowTheMinimumWidthSnapsBackAndTheFormIsDisab
   EXPECT_TRUE(IsWindowEnabled(frmScaled().hWnd()));
 }
 
+// The engine moves the form's real child windows: they follow the form's size, and the design
+// size gives every rectangle back exactly, however the form was sized in between.
+TEST_F(AmbreloOnRuntimeForm, ResizingTheFormRescalesItsWindowsAndTheDesignSizeGivesThemBack) {
+  HWND form = frmScaled().hWnd();
+  HWND button = frmScaled().FindControl("cmdOk")->hWnd();
+  auto childRect = [&] {
+    RECT r;
+    GetWindowRect(button, &r);
+    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  auto resizeClient = [&](int width, int height) {
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(form, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(form, GWL_EXSTYLE)));
+    SetWindowPos(form, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(400);  // a deferred pass runs after the last size event
+  };
+  RECT client;
+  GetClientRect(form, &client);
+  const RECT design = childRect();
+  ASSERT_GT(design.right - design.left, 0);
+
+  resizeClient(client.right * 3 / 2, client.bottom * 3 / 2);
+  const RECT wide = childRect();
+  EXPECT_NEAR(wide.left, design.left * 3 / 2, 2);
+  EXPECT_NEAR(wide.top, design.top * 3 / 2, 2);
+  EXPECT_NEAR(wide.right - wide.left, (design.right - design.left) * 3 / 2, 2);
+  EXPECT_NEAR(wide.bottom - wide.top, (design.bottom - design.top) * 3 / 2, 2);
+
+  resizeClient(client.right * 5 / 4, client.bottom * 4 / 3);
+  resizeClient(client.right, client.bottom);
+  const RECT back = childRect();
+  EXPECT_EQ(back.left, design.left);
+  EXPECT_EQ(back.top, design.top);
+  EXPECT_EQ(back.right, design.right);
+  EXPECT_EQ(back.bottom, design.bottom);
+}
+
 // A cancelled unload does not reach the control, so its timer still gives the form back; an
 // unload that goes through reaches it before the window goes, and its timers stop there.
 TEST_F(AmbreloOnRuntimeForm, TheControlHearsUnloadOnlyWhenTheFormsHandlerLetsTheFormGo) {
