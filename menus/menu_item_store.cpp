@@ -11,6 +11,7 @@
 #include "item_layout.h"
 #include "menu_fonts.h"
 #include "menu_keys.h"
+#include "scoped_win.h"
 #include "side_bar_drawing.h"
 
 namespace modMenus {
@@ -19,18 +20,7 @@ namespace {
 constexpr const char* kPanelKeys[] = {
     "lvColors:", "lvMonths:", "lvDays:", "lvStates:", "lvMonth:", "lvFonts:", "lvDrives:"};
 
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() { ReleaseDC(window_, dc_); }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
+using rt::WindowDc;
 
 SIZE TextSize(HDC dc, const std::string& text) {
   RECT r{0, 0, 0, 0};

@@ -17,18 +17,7 @@ namespace {
 
 uint32_t SystemColor(int index) { return GetSysColor(index); }
 
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() { ReleaseDC(window_, dc_); }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
+using rt::WindowDc;
 
 HFONT MakeFont(const SideBarSpec& spec, double size, bool turned) {
   LOGFONTA font{};

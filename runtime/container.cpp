@@ -2,7 +2,7 @@
 #include "color.h"
 #include "controls.h"
 #include "form.h"
-#include "wide_text.h"
+#include "text_encoding.h"
 
 namespace rt {
 

@@ -10,20 +10,13 @@
 #include "ole/control_event_sink.h"
 #include "ole/control_site.h"
 #include "ole/design_property_bag.h"
+#include "text_encoding.h"
 
 namespace rt {
 namespace {
 
-std::wstring Wide(const char* text) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), n);
-  wide.resize(wide.size() - 1);
-  return wide;
-}
-
 HRESULT ClassOf(const char* classId, CLSID& clsid) {
-  std::wstring name = Wide(classId ? classId : "");
+  std::wstring name = WideFromUtf8(classId ? classId : "");
   if (name.empty()) return REGDB_E_CLASSNOTREG;
   return name[0] == L'{' ? CLSIDFromString(name.c_str(), &clsid) : CLSIDFromProgID(name.c_str(), &clsid);
 }
@@ -73,7 +66,7 @@ HRESULT OleControl::Instantiate(HWND parent) {
   }
   if (FAILED(hr)) return hr;
   if (!(misc_ & OLEMISC_SETCLIENTSITEFIRST) && FAILED(hr = object_->SetClientSite(site_))) return hr;
-  std::wstring form = Wide(form_.Name().c_str()), self = Wide(name_.c_str());
+  std::wstring form = WideFromUtf8(form_.Name()), self = WideFromUtf8(name_);
   object_->SetHostNames(form.c_str(), self.c_str());
   events_ = ole::ControlEventSink::Connect(*object_.get(), *this);
   if (!(misc_ & OLEMISC_INVISIBLEATRUNTIME) && visible_) ActivateInPlace(parent);

@@ -87,6 +87,22 @@ using UniqueWindow = UniqueResource<WindowTraits>;
 template <class T>
 using GdiObject = UniqueResource<GdiObjectTraits<T>>;
 
+// A window's device context (GetDC), released to that window when the scope ends.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // Runs a callable when the scope ends, for clean-ups that no handle type covers.
 template <class F>
 class ScopeExit {

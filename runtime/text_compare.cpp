@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "wide_text.h"
+#include "text_encoding.h"
 
 namespace rt {
 namespace {

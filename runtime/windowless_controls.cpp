@@ -4,7 +4,7 @@
 #include "controls.h"
 #include "form.h"
 #include "screen.h"
-#include "wide_text.h"
+#include "text_encoding.h"
 
 namespace rt {
 

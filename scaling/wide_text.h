@@ -6,10 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "text_encoding.h"
+
 namespace amb {
 
-std::string Utf8FromWide(std::wstring_view text);
-std::wstring WideFromUtf8(std::string_view text);
+using rt::Utf8FromWide;
+using rt::WideFromUtf8;
 // A new BSTR holding text, or nullptr when out of memory.
 BSTR AllocBstr(std::string_view text);
 inline std::string Utf8FromBstr(BSTR text) { return Utf8FromWide(std::wstring_view(text ? text : L"", SysStringLen(text))); }

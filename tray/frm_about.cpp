@@ -6,6 +6,7 @@
 #include "open_help.h"
 #include "os/shell.h"
 #include "platform_utils.h"
+#include "dialog_settings.h"
 #include "tray_resources.h"
 
 namespace tray {
@@ -67,13 +68,7 @@ FrmAbout& frmAbout() {
 }
 
 rt::FormSettings FrmAbout::Settings() const {
-  rt::FormSettings s;
-  s.clientWidth = 7425;
-  s.clientHeight = 5010;
-  s.border = rt::FormBorder::FixedSingle;
-  s.minButton = s.maxButton = false;
-  s.startPosition = rt::StartPosition::CenterScreen;
-  s.icon = IDI_PRODUCT_TARNWICK;
+  rt::FormSettings s = DialogSettings(7425, 5010);
   s.picture = {PictureDesign::Kind::Bitmap, IDB_ABOUT_BACKGROUND};
   s.controls = kControls;
   return s;

@@ -8,6 +8,7 @@
 #include "platform_utils.h"
 #include "settings_keys.h"
 #include "shared_state.h"
+#include "dialog_settings.h"
 #include "tray_resources.h"
 
 namespace tray {
@@ -68,13 +69,7 @@ FrmOption& frmOption() {
 }
 
 rt::FormSettings FrmOption::Settings() const {
-  rt::FormSettings s;
-  s.clientWidth = 4815;
-  s.clientHeight = 3375;
-  s.border = rt::FormBorder::FixedSingle;
-  s.minButton = s.maxButton = false;
-  s.startPosition = rt::StartPosition::CenterScreen;
-  s.icon = IDI_PRODUCT_TARNWICK;
+  rt::FormSettings s = DialogSettings(4815, 3375);
   s.controls = kControls;
   return s;
 }

@@ -9,6 +9,7 @@
 #include "platform_utils.h"
 #include "settings_keys.h"
 #include "shared_state.h"
+#include "dialog_settings.h"
 #include "tray_resources.h"
 
 namespace tray {
@@ -49,15 +50,8 @@ FrmSetHotKeys& frmSetHotKeys() {
   return form;
 }
 
-
 rt::FormSettings FrmSetHotKeys::Settings() const {
-  rt::FormSettings s;
-  s.clientWidth = 4575;
-  s.clientHeight = 3900;
-  s.border = rt::FormBorder::FixedSingle;
-  s.minButton = s.maxButton = false;
-  s.startPosition = rt::StartPosition::CenterScreen;
-  s.icon = IDI_PRODUCT_TARNWICK;
+  rt::FormSettings s = DialogSettings(4575, 3900);
   s.controls = kControls;
   return s;
 }

@@ -2,22 +2,10 @@
 
 #include <string>
 
+#include "text_encoding.h"
+
 namespace rt::ole {
 namespace {
-
-std::wstring Wide(const std::string& text) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-  return wide;
-}
-
-std::string Narrow(const wchar_t* text, UINT length) {
-  int n = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), narrow.data(), n, nullptr, nullptr);
-  return narrow;
-}
 
 bool Changed(const VARIANT* from, VARTYPE type, VARIANT& to) {
   VariantInit(&to);
@@ -89,7 +77,7 @@ bool ToBool(const VARIANT* v, bool& out) {
 bool ToText(const VARIANT* v, std::string& out) {
   VARIANT c;
   if (!Changed(v, VT_BSTR, c)) return false;
-  out = V_BSTR(&c) ? Narrow(V_BSTR(&c), SysStringLen(V_BSTR(&c))) : std::string();
+  out = V_BSTR(&c) ? Utf8FromWide(std::wstring_view(V_BSTR(&c), SysStringLen(V_BSTR(&c)))) : std::string();
   VariantClear(&c);
   return true;
 }
@@ -126,7 +114,7 @@ HRESULT Call::ReturnBool(bool value) {
   return S_OK;
 }
 HRESULT Call::Return(const std::string& text) {
-  std::wstring wide = Wide(text);
+  std::wstring wide = WideFromUtf8(text);
   BSTR b = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
   if (!b) return E_OUTOFMEMORY;
   V_VT(result_) = VT_BSTR;
@@ -173,7 +161,7 @@ HRESULT FinishInvoke(const Call& call, HRESULT hr, EXCEPINFO* info) {
   if (info) {
     *info = EXCEPINFO{};
     info->scode = call.Scode();
-    std::wstring text = Wide(call.Description());
+    std::wstring text = WideFromUtf8(call.Description());
     info->bstrDescription = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     info->bstrSource = SysAllocString(L"Form runtime");
   }

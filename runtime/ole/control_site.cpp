@@ -9,6 +9,7 @@
 #include "form.h"
 #include "form_model.h"
 #include "screen.h"
+#include "text_encoding.h"
 
 // {90B3D80D-FF62-4C59-802C-71BB96348939}
 extern "C" const IID IID_IParentControlsSite = {
@@ -32,11 +33,9 @@ HRESULT ReturnLong(VARIANT* result, LONG value) {
 }
 
 HRESULT ReturnText(VARIANT* result, const std::string& text) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), n);
+  const std::wstring wide = WideFromUtf8(text);
   V_VT(result) = VT_BSTR;
-  V_BSTR(result) = SysAllocString(wide.c_str());
+  V_BSTR(result) = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
   return V_BSTR(result) ? S_OK : E_OUTOFMEMORY;
 }
 

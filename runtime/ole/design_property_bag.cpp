@@ -2,19 +2,9 @@
 
 #include <string>
 
+#include "text_encoding.h"
+
 namespace rt::ole {
-namespace {
-
-std::wstring Wide(const char* text) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), n);
-  wide.resize(wide.size() - 1);
-  return wide;
-}
-
-}  // namespace
-
 const QITAB DesignPropertyBag::kInterfaceTable[] = {
     QITABENT(DesignPropertyBag, IPropertyBag),
     {nullptr, 0},
@@ -24,12 +14,12 @@ const QITAB DesignPropertyBag::kInterfaceTable[] = {
 IFACEMETHODIMP DesignPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {
   if (!name || !value) return E_POINTER;
   for (const PropertyDesign& p : values_) {
-    if (CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, Wide(p.name).c_str(), -1, name, -1) != CSTR_EQUAL)
+    if (CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, WideFromUtf8(p.name).c_str(), -1, name, -1) != CSTR_EQUAL)
       continue;
     VARTYPE wanted = V_VT(value);
     VARIANT text;
     V_VT(&text) = VT_BSTR;
-    V_BSTR(&text) = SysAllocString(Wide(p.value ? p.value : "").c_str());
+    V_BSTR(&text) = SysAllocString(WideFromUtf8(p.value ? p.value : "").c_str());
     if (!V_BSTR(&text)) return E_OUTOFMEMORY;
     if (wanted == VT_EMPTY || wanted == VT_BSTR) {
       *value = text;

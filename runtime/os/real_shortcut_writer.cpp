@@ -5,7 +5,7 @@
 
 #include "scoped_win.h"
 #include "shortcut_writer.h"
-#include "wide_text.h"
+#include "text_encoding.h"
 
 namespace os {
 namespace {

@@ -8,4 +8,8 @@ namespace rt {
 
 std::wstring WideText(std::string_view text);
 
+// Texts that travel through COM (BSTRs) are UTF-16; ours are UTF-8.
+std::wstring WideFromUtf8(std::string_view text);
+std::string Utf8FromWide(std::wstring_view text);
+
 }  // namespace rt
