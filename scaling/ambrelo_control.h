@@ -18,6 +18,7 @@
 #include "form_lifecycle.h"
 #include "resize_engine.h"
 #include "scoped_win.h"
+#include "win32_effect_platform.h"
 #include "win32_lifecycle_platform.h"
 #include "win32_picture_tools.h"
 #include "win32_placement_platform.h"
@@ -306,7 +307,8 @@ class Ambrelo final
   // The engine is built after the lifecycle whose resize state it shares; the lifecycle reaches
   // it only through scalingWork_ once both exist.
   Win32PlacementPlatform placementPlatform_;
-  ControlScalingWork scalingWork_{settings_, lifecycle_, engine_, placementPlatform_,
+  Win32EffectPlatform effectPlatform_;
+  ControlScalingWork scalingWork_{settings_, lifecycle_, engine_, placementPlatform_, effectPlatform_,
                                   [this] { PropertyChanged(L"WindowName"); }};
   FormLifecycle lifecycle_{settings_, lifecyclePlatform_, scalingWork_};
   Win32PictureTools pictures_;

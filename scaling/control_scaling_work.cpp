@@ -46,6 +46,26 @@ HostStatus ControlScalingWork::PaintGradient() {
                             {settings_.gradientColour, settings_.gradientColour2, settings_.gradientMidColour});
 }
 
+// Played effects end with the form raised again, as a window that changed its region may have
+// lost its place.
+HostStatus ControlScalingWork::OpenEffect() {
+  HostForm* host = lifecycle_.Host();
+  if (!host || lifecycle_.IsMdiParentHost()) return {};
+  bool played = false;
+  HostStatus s = PlayOpenEffect(*host, settings_.formOpen, settings_.formOpenTime, effects_, played);
+  if (played) SetTopMost();
+  return s;
+}
+
+HostStatus ControlScalingWork::CloseEffect() {
+  HostForm* host = lifecycle_.Host();
+  if (!host || lifecycle_.IsMdiParentHost()) return {};
+  bool played = false;
+  HostStatus s = PlayCloseEffect(*host, settings_.formClose, settings_.formCloseTime, effects_, played);
+  if (played) SetTopMost();
+  return s;
+}
+
 // An MDI parent is no plain form to raise above others.
 void ControlScalingWork::SetTopMost() {
   HostForm* host = lifecycle_.Host();

@@ -1,9 +1,10 @@
 #pragma once
-// The control's steps behind its host-form lifecycle: the resize engine, the placement and the
-// gradient, each on the bound host form with the control's current settings.
+// The control's steps behind its host-form lifecycle: the resize engine, the placement, the
+// gradient and the open and close effects, each on the bound host form with the control's current settings.
 #include <functional>
 
 #include "ambrelo_settings.h"
+#include "form_effects.h"
 #include "form_lifecycle.h"
 #include "form_placement.h"
 #include "resize_engine.h"
@@ -15,11 +16,12 @@ class ControlScalingWork final : public PendingScalingWork {
  public:
   // The lifecycle and the engine may still be under construction: they are only kept here.
   ControlScalingWork(AmbreloSettings& settings, FormLifecycle& lifecycle, ResizeEngine& engine,
-                     PlacementPlatform& platform, std::function<void()> windowNameChanged)
+                     PlacementPlatform& platform, EffectPlatform& effects, std::function<void()> windowNameChanged)
       : settings_(settings),
         lifecycle_(lifecycle),
         engine_(engine),
         placement_(settings, platform),
+        effects_(effects),
         windowNameChanged_(std::move(windowNameChanged)) {}
 
   HostStatus ResizeControls() override { return engine_.ResizeControls(); }
@@ -30,6 +32,8 @@ class ControlScalingWork final : public PendingScalingWork {
   HostStatus CenterFormX() override;
   HostStatus CenterFormY() override;
   HostStatus PaintGradient() override;
+  HostStatus OpenEffect() override;
+  HostStatus CloseEffect() override;
   void SetTopMost() override;
 
  private:
@@ -42,6 +46,7 @@ class ControlScalingWork final : public PendingScalingWork {
   FormLifecycle& lifecycle_;
   ResizeEngine& engine_;
   FormPlacement placement_;
+  EffectPlatform& effects_;
   std::function<void()> windowNameChanged_;
 };
 

@@ -14,6 +14,15 @@
 namespace amb {
 namespace {
 
+class NoEffects : public EffectPlatform {
+ public:
+  bool WindowSize(intptr_t, float& w, float& h) override { return w = 400, h = 300, true; }
+  void SetRegion(intptr_t, const RegionRect&) override {}
+  void RemoveRegion(intptr_t) override {}
+  double Now() override { return 0; }
+  void ProcessEvents() override {}
+};
+
 class ControlScalingWorkTest : public ::testing::Test {
  protected:
   void Open() {
@@ -39,8 +48,9 @@ class ControlScalingWorkTest : public ::testing::Test {
   std::shared_ptr<test::FakeControls> controls = std::make_shared<test::FakeControls>(log);
   test::FakePlatform platform{log};
   test::FakePlacementPlatform placementPlatform;
+  NoEffects effects;
   int nameChanges = 0;
-  ControlScalingWork work{settings, lifecycle, engine, placementPlatform, [this] { ++nameChanges; }};
+  ControlScalingWork work{settings, lifecycle, engine, placementPlatform, effects, [this] { ++nameChanges; }};
   FormLifecycle lifecycle{settings, platform, work};
   ResizeEngine engine{settings, lifecycle.Resize(), flags, engineHost, pictures, moves};
 };
