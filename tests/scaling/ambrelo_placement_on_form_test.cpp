@@ -56,6 +56,12 @@ constexpr rt::ControlDesign kGradientControls[] = {
     {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
      .classId = "AmbreloControl.Ambrelo", .properties = kGradient}};
 
+constexpr rt::PropertyDesign kWiped[] = {
+    {"FormOpen", "2"}, {"FormOpenTime", "0.3"}, {"FormClose", "4"}, {"FormCloseTime", "0.1"}};
+constexpr rt::ControlDesign kWipedControls[] = {
+    {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
+     .classId = "AmbreloControl.Ambrelo", .properties = kWiped}};
+
 RECT WindowRect(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
@@ -69,13 +75,14 @@ class AmbreloPlacementOnForm : public ::testing::Test {
     rt::DeleteSettingSection("Ambrelo", kSection);
   }
   void TearDown() override {
-    for (PlainForm* form : {&centred, &saved, &gradient}) form->Unload();
+    for (PlainForm* form : {&centred, &saved, &gradient, &wiped}) form->Unload();
     rt::CollectUnloadedForms();
     rt::DeleteSettingSection("Ambrelo", kSection);
   }
   PlainForm centred{"frmCentred", kCentredControls};
   PlainForm saved{"frmSaved", kSavedControls};
   PlainForm gradient{"frmGradient", kGradientControls};
+  PlainForm wiped{"frmWiped", kWipedControls};
 };
 
 TEST_F(AmbreloPlacementOnForm, AFormOpensHalfTheScreenWideInTheMiddleOfIt) {
@@ -128,6 +135,18 @@ TEST_F(AmbreloPlacementOnForm, TheGradientRunsFromBlueAtTheTopToBlackAtTheBottom
   EXPECT_NEAR(blue(picture.height / 2), 128, 8);
   EXPECT_LE(blue(picture.height - 1), 8);
   for (int y = 1; y < picture.height; ++y) EXPECT_LE(blue(y), blue(y - 1)) << y;
+}
+
+// Hidden behind an empty region from the moment the control binds it, the form is revealed by
+// the effect and then shows whole, with no region left.
+TEST_F(AmbreloPlacementOnForm, AfterItsOpenEffectTheFormShowsWhole) {
+  wiped.Show();
+  PumpFor(100);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(wiped.hWnd(), region), ERROR);  // no region of its own
+  DeleteObject(region);
+  EXPECT_TRUE(IsWindowVisible(wiped.hWnd()));
+  EXPECT_TRUE(wiped.Unload());  // after its close effect
 }
 
 }  // namespace
