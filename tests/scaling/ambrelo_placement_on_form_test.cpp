@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "automation_client.h"
 #include "form.h"
 #include "message_loop.h"
+#include "ole/form_model.h"
 #include "pump_messages.h"
 #include "screen.h"
 #include "settings_area.h"
@@ -135,6 +137,25 @@ TEST_F(AmbreloPlacementOnForm, TheGradientRunsFromBlueAtTheTopToBlackAtTheBottom
   EXPECT_NEAR(blue(picture.height / 2), 128, 8);
   EXPECT_LE(blue(picture.height - 1), 8);
   for (int y = 1; y < picture.height; ++y) EXPECT_LE(blue(y), blue(y - 1)) << y;
+}
+
+// At run time the program's settings act at once: the painting is cleared with AutoRedraw as the
+// form had it, and centring moves the form.
+TEST_F(AmbreloPlacementOnForm, SettingsChangedAtRunTimeActOnTheForm) {
+  gradient.Show();
+  PumpFor(100);
+  IDispatch* control = gradient.ObjectModel()->ObjectOf(*gradient.FindControl("Ambrelo1"));
+  ASSERT_HRESULT_SUCCEEDED(test::LatePut(control, L"GradientFill", test::VarBool(false)).hr);
+  EXPECT_FALSE(gradient.AutoRedraw());
+  test::Picture cleared = test::CaptureWindow(gradient.hWnd());
+  EXPECT_LT(cleared.At(cleared.width - 10, 0, 2), 250);  // the blue band is gone
+
+  SetWindowPos(gradient.hWnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_HRESULT_SUCCEEDED(test::LatePut(control, L"CenterX", test::VarBool(true)).hr);
+  RECT r = WindowRect(gradient.hWnd());
+  int screenWidth = rt::Screen().TwipsToPixelsX(rt::Screen().Width());
+  EXPECT_NEAR(r.left, (screenWidth - (r.right - r.left)) / 2, 1);
+  EXPECT_EQ(r.top, 0);
 }
 
 // Hidden behind an empty region from the moment the control binds it, the form is revealed by
