@@ -11,14 +11,17 @@
 #include "ambrelo_settings.h"
 #include "com_object.h"
 #include "connection_point.h"
+#include "control_scaling_work.h"
 #include "deferred_moves.h"
 #include "flag_records.h"
 #include "form_event_sink.h"
 #include "form_lifecycle.h"
 #include "resize_engine.h"
 #include "scoped_win.h"
+#include "win32_effect_platform.h"
 #include "win32_lifecycle_platform.h"
 #include "win32_picture_tools.h"
+#include "win32_placement_platform.h"
 
 namespace amb {
 
@@ -279,6 +282,8 @@ class Ambrelo final
   HRESULT LetText(std::string AmbreloSettings::*field, BSTR value, const wchar_t* name);
   HRESULT LetEffect(int16_t AmbreloSettings::*field, LONG value, const wchar_t* name);
   HRESULT LetLimit(int32_t AmbreloSettings::*field, LONG value, const wchar_t* name);
+  HRESULT LetGradient(int32_t AmbreloSettings::*field, int32_t value, const wchar_t* name);
+  HRESULT PlaceForm(std::initializer_list<HostStatus (ScalingWork::*)()> steps);
   HRESULT GetEntryFlag(short* n, DontScale flag, VARIANT_BOOL* out) const;
   HRESULT LetEntryFlag(short* n, DontScale flag, VARIANT_BOOL value);
 
@@ -301,7 +306,10 @@ class Ambrelo final
   Win32LifecyclePlatform lifecyclePlatform_{[this](LifecycleTimer t) { lifecycle_.OnTimer(t); }};
   // The engine is built after the lifecycle whose resize state it shares; the lifecycle reaches
   // it only through scalingWork_ once both exist.
-  EngineScalingWork scalingWork_{engine_};
+  Win32PlacementPlatform placementPlatform_;
+  Win32EffectPlatform effectPlatform_;
+  ControlScalingWork scalingWork_{settings_, lifecycle_, engine_, placementPlatform_, effectPlatform_,
+                                  [this] { PropertyChanged(L"WindowName"); }};
   FormLifecycle lifecycle_{settings_, lifecyclePlatform_, scalingWork_};
   Win32PictureTools pictures_;
   DeferredWindowMoves windowMoves_;

@@ -61,15 +61,13 @@ HRESULT Ambrelo::LetEffect(int16_t AmbreloSettings::*field, LONG value, const wc
   return S_OK;
 }
 
-// Members whose work belongs to print sizing and placement, and the record collections, which
+// Members whose work belongs to print sizing, and the record collections, which
 // are not offered as objects; they are reachable by name but report that this build does not
 // carry them.
 IFACEMETHODIMP Ambrelo::get_colControlInfo(IDispatch** value) { return RaiseNotAvailable(L"colControlInfo"); }
 IFACEMETHODIMP Ambrelo::putref_colControlInfo(IDispatch*) { return RaiseNotAvailable(L"colControlInfo"); }
 IFACEMETHODIMP Ambrelo::get_colControlFlags(IDispatch** value) { return RaiseNotAvailable(L"colControlFlags"); }
 IFACEMETHODIMP Ambrelo::putref_colControlFlags(IDispatch*) { return RaiseNotAvailable(L"colControlFlags"); }
-IFACEMETHODIMP Ambrelo::SaveWindowSettings() { return RaiseNotAvailable(L"SaveWindowSettings"); }
-IFACEMETHODIMP Ambrelo::LoadWindowSettings() { return RaiseNotAvailable(L"LoadWindowSettings"); }
 IFACEMETHODIMP Ambrelo::PrintSize(VARIANT_BOOL*, float*, float*, LONG*, VARIANT_BOOL*, VARIANT_BOOL*, VARIANT_BOOL*,
                                   short*) {
   return RaiseNotAvailable(L"PrintSize");
@@ -85,43 +83,81 @@ IFACEMETHODIMP Ambrelo::get_ResizeAtOnce(VARIANT_BOOL* v) { return GetFlag(&Ambr
 IFACEMETHODIMP Ambrelo::put_ResizeAtOnce(VARIANT_BOOL v) {
   return LetFlag(&AmbreloSettings::resizeAtOnce, v, L"ResizeAtOnce");
 }
-// Centring acts on a bound host form only.
+// Placement steps act on a bound host form in a running program only; their errors reach the
+// caller after the value is stored.
+HRESULT Ambrelo::PlaceForm(std::initializer_list<HostStatus (ScalingWork::*)()> steps) {
+  for (auto step : steps) {
+    HostStatus s = (scalingWork_.*step)();
+    if (!s) return RaiseHostError(s.description);
+  }
+  return S_OK;
+}
+
 IFACEMETHODIMP Ambrelo::get_CenterX(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::centerX, v); }
-IFACEMETHODIMP Ambrelo::put_CenterX(VARIANT_BOOL v) { return LetFlag(&AmbreloSettings::centerX, v, L"CenterX"); }
+IFACEMETHODIMP Ambrelo::put_CenterX(VARIANT_BOOL v) {
+  LetFlag(&AmbreloSettings::centerX, v, L"CenterX");
+  return PlaceForm({&ScalingWork::CenterFormX});
+}
 IFACEMETHODIMP Ambrelo::get_CenterY(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::centerY, v); }
-IFACEMETHODIMP Ambrelo::put_CenterY(VARIANT_BOOL v) { return LetFlag(&AmbreloSettings::centerY, v, L"CenterY"); }
-// Without a host (or with an MDI parent form) there is nothing to paint: the value is stored and
-// no error is raised.
+IFACEMETHODIMP Ambrelo::put_CenterY(VARIANT_BOOL v) {
+  LetFlag(&AmbreloSettings::centerY, v, L"CenterY");
+  return PlaceForm({&ScalingWork::CenterFormY});
+}
+
+// Painted into the form's persistent image, or that image cleared, with AutoRedraw as the program
+// had it afterwards. Without a host (or with an MDI parent form) there is nothing to paint: the
+// value is stored and no error is raised.
 IFACEMETHODIMP Ambrelo::get_GradientFill(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::gradientFill, v); }
 IFACEMETHODIMP Ambrelo::put_GradientFill(VARIANT_BOOL v) {
-  return LetFlag(&AmbreloSettings::gradientFill, v, L"GradientFill");
+  LetFlag(&AmbreloSettings::gradientFill, v, L"GradientFill");
+  HostForm* host = lifecycle_.Host();
+  if (!lifecycle_.Active() || !host || host->IsMdiParent()) return S_OK;
+  bool autoRedraw = false;
+  HostStatus s = GetBoolean(*host, "AutoRedraw", autoRedraw);
+  if (!s) return RaiseHostError(s.description);
+  s = host->Let("AutoRedraw", true);
+  if (s && settings_.gradientFill) {
+    s = scalingWork_.PaintGradient();
+  } else if (s) {
+    std::vector<BagValue> none;
+    s = host->Call("Cls", none, nullptr);
+  }
+  HostStatus back = host->Let("AutoRedraw", autoRedraw);
+  if (s) s = back;
+  return s ? S_OK : RaiseHostError(s.description);
 }
+
+HRESULT Ambrelo::LetGradient(int32_t AmbreloSettings::*field, int32_t value, const wchar_t* name) {
+  LetValue(field, value, name);
+  return settings_.gradientFill ? PlaceForm({&ScalingWork::PaintGradient}) : S_OK;
+}
+
 IFACEMETHODIMP Ambrelo::get_GradientColour(OLE_COLOR* v) {
   return GetField(&AmbreloSettings::gradientColour, v);
 }
 IFACEMETHODIMP Ambrelo::put_GradientColour(OLE_COLOR v) {
-  return LetValue<int32_t>(&AmbreloSettings::gradientColour, static_cast<LONG>(v), L"GradientColour");
+  return LetGradient(&AmbreloSettings::gradientColour, static_cast<LONG>(v), L"GradientColour");
 }
 IFACEMETHODIMP Ambrelo::get_GradientColour2(OLE_COLOR* v) {
   return GetField(&AmbreloSettings::gradientColour2, v);
 }
 IFACEMETHODIMP Ambrelo::put_GradientColour2(OLE_COLOR v) {
-  return LetValue<int32_t>(&AmbreloSettings::gradientColour2, static_cast<LONG>(v), L"GradientColour2");
+  return LetGradient(&AmbreloSettings::gradientColour2, static_cast<LONG>(v), L"GradientColour2");
 }
 IFACEMETHODIMP Ambrelo::get_GradientMidColour(OLE_COLOR* v) {
   return GetField(&AmbreloSettings::gradientMidColour, v);
 }
 IFACEMETHODIMP Ambrelo::put_GradientMidColour(OLE_COLOR v) {
-  return LetValue<int32_t>(&AmbreloSettings::gradientMidColour, static_cast<LONG>(v), L"GradientMidColour");
+  return LetGradient(&AmbreloSettings::gradientMidColour, static_cast<LONG>(v), L"GradientMidColour");
 }
 // Any value is stored; the painter decides what an unknown source or type draws.
 IFACEMETHODIMP Ambrelo::get_GradientSource(GradientSources* v) { return GetField(&AmbreloSettings::gradientSource, v); }
 IFACEMETHODIMP Ambrelo::put_GradientSource(GradientSources v) {
-  return LetValue<int32_t>(&AmbreloSettings::gradientSource, v, L"GradientSource");
+  return LetGradient(&AmbreloSettings::gradientSource, v, L"GradientSource");
 }
 IFACEMETHODIMP Ambrelo::get_GradientType(GradientTypes* v) { return GetField(&AmbreloSettings::gradientType, v); }
 IFACEMETHODIMP Ambrelo::put_GradientType(GradientTypes v) {
-  return LetValue<int32_t>(&AmbreloSettings::gradientType, v, L"GradientType");
+  return LetGradient(&AmbreloSettings::gradientType, v, L"GradientType");
 }
 // Once the host's first-time setup is done, the new setting or limit takes effect at once, as a
 // resize of the form would apply it.
@@ -133,14 +169,21 @@ IFACEMETHODIMP Ambrelo::put_ScaleControls(VARIANT_BOOL v) {
 }
 IFACEMETHODIMP Ambrelo::get_ScaleX(short* v) { return GetField(&AmbreloSettings::scaleX, v); }
 IFACEMETHODIMP Ambrelo::put_ScaleX(short v) {
-  return LetValue(&AmbreloSettings::scaleX, LimitPercent(v), L"ScaleX");
+  LetValue(&AmbreloSettings::scaleX, LimitPercent(v), L"ScaleX");
+  return PlaceForm({&ScalingWork::SizeFormToScreen, &ScalingWork::CenterFormX});
 }
 IFACEMETHODIMP Ambrelo::get_ScaleY(short* v) { return GetField(&AmbreloSettings::scaleY, v); }
 IFACEMETHODIMP Ambrelo::put_ScaleY(short v) {
-  return LetValue(&AmbreloSettings::scaleY, LimitPercent(v), L"ScaleY");
+  LetValue(&AmbreloSettings::scaleY, LimitPercent(v), L"ScaleY");
+  return PlaceForm({&ScalingWork::SizeFormToScreen, &ScalingWork::CenterFormY});
 }
+// False takes nothing away: a topmost form stays topmost until it is loaded again.
 IFACEMETHODIMP Ambrelo::get_StayOnTop(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::stayOnTop, v); }
-IFACEMETHODIMP Ambrelo::put_StayOnTop(VARIANT_BOOL v) { return LetFlag(&AmbreloSettings::stayOnTop, v, L"StayOnTop"); }
+IFACEMETHODIMP Ambrelo::put_StayOnTop(VARIANT_BOOL v) {
+  LetFlag(&AmbreloSettings::stayOnTop, v, L"StayOnTop");
+  scalingWork_.SetTopMost();
+  return S_OK;
+}
 
 // The new reference is the host form's current inner size; with no host bound that read fails
 // as an unset object does.
@@ -278,6 +321,17 @@ IFACEMETHODIMP Ambrelo::put_SaveWindowState(VARIANT_BOOL v) {
 }
 IFACEMETHODIMP Ambrelo::get_WindowName(BSTR* v) { return GetText(&AmbreloSettings::windowName, v); }
 IFACEMETHODIMP Ambrelo::put_WindowName(BSTR v) { return LetText(&AmbreloSettings::windowName, v, L"WindowName"); }
+
+// The saved placement of the bound form; without one the form is an unset object.
+IFACEMETHODIMP Ambrelo::SaveWindowSettings() {
+  if (!lifecycle_.Host()) return RaiseAutomationError(kErrObjectNotSet);
+  return PlaceForm({&ScalingWork::SaveWindowSettings});
+}
+IFACEMETHODIMP Ambrelo::LoadWindowSettings() {
+  if (!lifecycle_.Host()) return RaiseAutomationError(kErrObjectNotSet);
+  lifecycle_.LoadWindowSettings();
+  return S_OK;
+}
 
 IFACEMETHODIMP Ambrelo::get_FormPicture(FormPictureEffects* v) { return GetField(&AmbreloSettings::formPicture, v); }
 IFACEMETHODIMP Ambrelo::put_FormPicture(FormPictureEffects v) {

@@ -53,9 +53,11 @@ class FormLifecycle {
   bool HoldsLock() const { return lockedWindow_ != 0; }
   ResizeState& Resize() { return resize_; }
   const Placement& NormalPlacement() const { return normal_; }
+  void SetNormalPlacement(const Placement& p) { normal_ = p; }
+  // User mode and the control enabled: what every step that acts on the form asks.
+  bool Active() const { return userMode_ && settings_.enabled; }
 
  private:
-  bool Active() const { return userMode_ && settings_.enabled; }
   HostStatus Window(intptr_t& out);
   HostStatus FirstTimeSetup();
   HostStatus SetupSteps();

@@ -149,7 +149,8 @@ class ResizeEngine {
   bool running_ = false, pending_ = false;
 };
 
-// The resize engine behind the lifecycle; placement, effects and gradient are still to come.
+// The resize engine alone behind the lifecycle, as the benchmark drives it; the control adds
+// placement and gradient (control_scaling_work.h).
 class EngineScalingWork final : public PendingScalingWork {
  public:
   explicit EngineScalingWork(ResizeEngine& engine) : engine_(engine) {}

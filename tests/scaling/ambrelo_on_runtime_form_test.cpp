@@ -10,6 +10,7 @@
 #include "form.h"
 #include "message_loop.h"
 #include "ole/form_model.h"
+#include "pump_messages.h"
 #include "screen.h"
 
 namespace {
@@ -28,18 +29,7 @@ constexpr rt::ControlDesign kControls[] = {
      .classId = "AmbreloControl.Ambrelo", .properties = kAmbreloValues},
 };
 
-// Runs the messages of the thread (timers included) for a while.
-void PumpFor(DWORD milliseconds) {
-  DWORD end = GetTickCount() + milliseconds;
-  while (static_cast<LONG>(end - GetTickCount()) > 0) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(10);
-  }
-}
+using test::PumpFor;
 
 // A sink of the form's events behind the control's own: when Unload reaches it, the control has
 // had its Unload, and the window is still there to look at.

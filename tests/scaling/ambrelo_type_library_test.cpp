@@ -264,8 +264,8 @@ TEST(AmbreloTypeLibrary, EveryMemberIsReachableLateBound) {
       {L"Reset", {}, static_cast<SCODE>(0x800A005B)},
       {L"SaveControlInfo", {Text(L"txt"), R4(1), R4(1)}, static_cast<SCODE>(0x800A005B)},
       {L"SaveControlFlags", {Text(L"txtName")}, S_OK},
-      {L"SaveWindowSettings", {}, E_NOTIMPL},
-      {L"LoadWindowSettings", {}, E_NOTIMPL},
+      {L"SaveWindowSettings", {}, static_cast<SCODE>(0x800A005B)},  // no form bound
+      {L"LoadWindowSettings", {}, static_cast<SCODE>(0x800A005B)},
       {L"PrintSize", {Bool(true)}, E_NOTIMPL},
       {L"AdjustPosition", {Text(L"txt")}, static_cast<SCODE>(0x800A005B)},  // a control, not a text
       {L"UpdateControl", {Text(L"txt")}, static_cast<SCODE>(0x800A005B)},

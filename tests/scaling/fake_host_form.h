@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host_form.h"
@@ -22,7 +23,12 @@ class FakeHostForm : public HostForm {
   std::map<std::string, BagValue, std::less<>> members = {
       {"hWnd", int32_t{0x1234}}, {"Width", 6000.0f}, {"Height", 4000.0f}, {"Left", 300.0f}, {"Top", 200.0f},
       {"WindowState", int16_t{0}}, {"Enabled", true},       {"MDIChild", false},  {"ScaleWidth", 5880.0f},
-      {"ScaleHeight", 3600.0f},    {"ScaleMode", int16_t{1}}};
+      {"ScaleHeight", 3600.0f},    {"ScaleMode", int16_t{1}},  {"Caption", std::string("Main")},
+      {"Visible", true},           {"AutoRedraw", false},      {"DrawWidth", int16_t{1}},
+      {"DrawMode", int16_t{13}},   {"DrawStyle", int16_t{0}}};
+  // Methods that succeed; each call is logged and kept with its arguments. Move places the form.
+  std::set<std::string, std::less<>> methods = {"Line", "Circle", "Refresh", "Cls", "Move"};
+  std::vector<std::pair<std::string, std::vector<BagValue>>> calls;
   std::set<std::string, std::less<>> failing;  // members whose access fails
   bool isForm = true, isMdiParent = false;
   float twipsPerUnit = 1;  // what ScaleX/ScaleY multiply by (15 for pixels)
@@ -46,6 +52,18 @@ class FakeHostForm : public HostForm {
     if (failing.count(member)) return HostStatus::Failed(std::string(member) + " failed");
     if ((member == "ScaleX" || member == "ScaleY") && args.size() == 3 && result) {
       *result = std::get<float>(*ConvertBagValue(args[0], BagType::Single)) * twipsPerUnit;
+      return {};
+    }
+    if (methods.count(member)) {
+      calls.emplace_back(std::string(member), args);
+      std::string text = std::string(member) + "(";
+      for (size_t i = 0; i < args.size(); ++i) text += (i ? "," : "") + Text(args[i]);
+      log_.push_back(text + ")");
+      if (member == "Move" && args.size() == 4) {
+        const char* place[] = {"Left", "Top", "Width", "Height"};
+        for (size_t i = 0; i < 4; ++i) members[place[i]] = args[i];
+        if (onResize) onResize();
+      }
       return {};
     }
     return HostStatus::Failed("Object doesn't support this property or method");
