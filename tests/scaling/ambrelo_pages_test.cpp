@@ -356,3 +356,61 @@ TEST_F(PagesOnForm, ALineOfLocksNamesItsAxis) {
 
 }  // namespace
 }  // namespace ambtest
+
+namespace ambtest {
+namespace {
+
+HWND g_shownFrame = nullptr;
+std::vector<std::wstring> g_tabs;  // the frame's tab captions, read while it is up
+
+BOOL CALLBACK FindFrame(HWND window, LPARAM) {
+  if (!IsWindowVisible(window)) return TRUE;
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  if (std::wstring(name) != L"#32770") return TRUE;
+  g_shownFrame = window;
+  return FALSE;
+}
+
+// Once the modal frame is up: its picture is kept, then it is closed as Cancel would.
+void CALLBACK CloseFrame(HWND, UINT, UINT_PTR timer, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), &FindFrame, 0);
+  if (!g_shownFrame) return;
+  KillTimer(nullptr, timer);
+  if (HWND tabs = FindWindowExW(g_shownFrame, nullptr, WC_TABCONTROLW, nullptr)) {
+    for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) {
+      wchar_t caption[64] = {};
+      TCITEMW item{TCIF_TEXT};
+      item.pszText = caption;
+      item.cchTextMax = 64;
+      SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+      g_tabs.push_back(caption);
+    }
+  }
+  EXPECT_TRUE(test::KeepPicture(test::CaptureWindow(g_shownFrame), TARNWICK_ARTIFACT_DIR, "ambrelo-property-frame"));
+  PostMessageW(g_shownFrame, WM_COMMAND, IDCANCEL, 0);
+}
+
+// The system's own property frame shows the control's pages, the General page first.
+TEST(PropertyFrame, ShowsThePagesOfTheControl) {
+  rt::ComPtr<IDispatch> control = CreateControl();
+  rt::ComPtr<ISpecifyPropertyPages> specify;
+  ASSERT_HRESULT_SUCCEEDED(control.As(specify));
+  CAUUID pages{};
+  ASSERT_HRESULT_SUCCEEDED(specify->GetPages(&pages));
+  UINT_PTR timer = SetTimer(nullptr, 0, 500, &CloseFrame);
+  IUnknown* objects[] = {control.get()};
+  HRESULT hr = OleCreatePropertyFrame(nullptr, 10, 10, L"Ambrelo", 1, objects, pages.cElems, pages.pElems,
+                                      LOCALE_USER_DEFAULT, 0, nullptr);
+  KillTimer(nullptr, timer);
+  CoTaskMemFree(pages.pElems);
+  EXPECT_HRESULT_SUCCEEDED(hr);
+  ASSERT_TRUE(g_shownFrame) << "the frame was shown";
+  ASSERT_GE(g_tabs.size(), 5u);
+  EXPECT_EQ(std::vector<std::wstring>(g_tabs.begin(), g_tabs.begin() + 5),
+            (std::vector<std::wstring>{L"General", L"ScaleBorders", L"ScaleControls", L"ScaleFonts",
+                                       L"ScaleGraphics"}));
+}
+
+}  // namespace
+}  // namespace ambtest
