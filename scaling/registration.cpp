@@ -22,7 +22,7 @@ constexpr const char* kDescription = "Ambrelo form-scaling control";
 constexpr const char* kProgId = "AmbreloControl.Ambrelo";
 constexpr const char* kVersionedProgId = "AmbreloControl.Ambrelo.1";
 
-// The property pages that are built: each is an in-process class of its own.
+// The property pages: each is an in-process class of its own.
 struct PageClass {
   const CLSID* clsid;
   const char* name;
@@ -31,7 +31,9 @@ constexpr PageClass kPages[] = {{&CLSID_General, "General"},
                                 {&CLSID_ScaleBorders, "ScaleBorders"},
                                 {&CLSID_ScaleControls, "ScaleControls"},
                                 {&CLSID_ScaleFonts, "ScaleFonts"},
-                                {&CLSID_ScaleGraphics, "ScaleGraphics"}};
+                                {&CLSID_ScaleGraphics, "ScaleGraphics"},
+                                {&CLSID_ReplaceFontsWith, "ReplaceFontsWith"},
+                                {&CLSID_FormEffects, "FormEffects"}};
 
 void AddPageRows(const std::string& modulePath, std::vector<RegistryRow>& rows) {
   for (const PageClass& page : kPages) {

@@ -14,7 +14,7 @@
 
 namespace amb::pages {
 
-enum class ControlKind { Label, RightLabel, CheckBox, TextBox, DropDown, Button, CheckList, Banner };
+enum class ControlKind { Label, RightLabel, CheckBox, TextBox, DropDown, Button, CheckList, FontList, Banner };
 
 struct ControlDesign {
   ControlKind kind;

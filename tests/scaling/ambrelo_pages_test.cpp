@@ -16,7 +16,9 @@
 #include "message_loop.h"
 #include "ole/form_model.h"
 #include "pages/exclusion_page.h"
+#include "pages/form_effects_page.h"
 #include "pages/general_page.h"
+#include "pages/replace_fonts_page.h"
 #include "pages/scale_controls_page.h"
 #include "window_picture.h"
 
@@ -203,6 +205,72 @@ TEST(GeneralPage, AWriteThatFailsEndsTheApplyAndIsReported) {
   EXPECT_EQ(TextProperty(control.get(), L"WindowName"), L"Before");
   EXPECT_EQ(TextProperty(control.get(), L"ScaleX"), L"0");
   EXPECT_EQ(TextProperty(control.get(), L"MinWidth"), L"0") << "written after ScaleX";
+}
+
+TEST(FormEffectsPage, TimeBoxesHoldSecondsAndTheListsWriteTheirPositions) {
+  rt::ComPtr<IDispatch> control = CreateControl();
+  OpenPage page(CLSID_FormEffects, {control.get()});
+  ASSERT_TRUE(page.window);
+  EXPECT_EQ(page.Text(kTxtFormOpenTime), L"1");
+  EXPECT_FALSE(page.Dirty());
+  struct Case {
+    const wchar_t* typed;
+    const wchar_t* shown;
+  } cases[] = {{L".", L"0."}, {L"-", L"0"}, {L"12", L"10"}, {L"abc", L"0"}, {L"2.5", L"2.5"}, {L"", L""}};
+  for (const Case& c : cases) {
+    page.Type(kTxtFormCloseTime, c.typed);
+    EXPECT_EQ(page.Text(kTxtFormCloseTime), c.shown) << c.typed;
+  }
+  SendMessageW(page.window, WM_COMMAND, MAKEWPARAM(kTxtFormCloseTime, EN_KILLFOCUS),
+               reinterpret_cast<LPARAM>(page.Item(kTxtFormCloseTime)));
+  EXPECT_EQ(page.Text(kTxtFormCloseTime), L"0") << "an empty box is 0 once left";
+  page.Type(kTxtFormOpenTime, L"12");
+  page.Choose(kCmbFormOpen, 7);
+  page.Choose(kCmbFormPicture, 3);
+  EXPECT_TRUE(page.Dirty());
+  page.Keep("ambrelo-page-formeffects");
+  ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+  EXPECT_EQ(TextProperty(control.get(), L"FormOpen"), L"7");
+  EXPECT_EQ(TextProperty(control.get(), L"FormClose"), L"0");
+  EXPECT_EQ(TextProperty(control.get(), L"FormPicture"), L"3");
+  EXPECT_EQ(TextProperty(control.get(), L"FormOpenTime"), L"10");
+  EXPECT_EQ(TextProperty(control.get(), L"FormCloseTime"), L"0");
+}
+
+std::wstring FontEntry(HWND list, int i) {
+  wchar_t text[LF_FACESIZE + 8] = {};
+  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+TEST(ReplaceFontsWithPage, SelectsTheStoredNameExactlyAndWritesTheChosenEntry) {
+  rt::ComPtr<IDispatch> control = CreateControl();
+  {
+    OpenPage page(CLSID_ReplaceFontsWith, {control.get()});
+    ASSERT_TRUE(page.window);
+    HWND list = page.Item(kFontList);
+    ASSERT_GT(SendMessageW(list, LB_GETCOUNT, 0, 0), 1) << "<none> and the installed families";
+    LRESULT current = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    ASSERT_GE(current, 0);
+    EXPECT_EQ(FontEntry(list, static_cast<int>(current)), L"<none>") << "the default";
+    int pick = FontEntry(list, 0) == L"<none>" ? 1 : 0;
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(pick), 0);
+    SendMessageW(page.window, WM_COMMAND, MAKEWPARAM(kFontList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    EXPECT_TRUE(page.Dirty());
+    page.Keep("ambrelo-page-replacefontswith");
+    ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+    EXPECT_EQ(TextProperty(control.get(), L"ReplaceFontsWith"), FontEntry(list, pick));
+  }
+  std::wstring stored = TextProperty(control.get(), L"ReplaceFontsWith");
+  std::wstring lower = stored;
+  CharLowerW(lower.data());
+  ASSERT_NE(lower, stored);
+  VARIANT text;
+  V_VT(&text) = VT_BSTR;
+  V_BSTR(&text) = SysAllocString(lower.c_str());
+  ASSERT_TRUE(test::LatePut(control.get(), L"ReplaceFontsWith", text).ok());
+  OpenPage page(CLSID_ReplaceFontsWith, {control.get()});
+  EXPECT_EQ(SendMessageW(page.Item(kFontList), LB_GETCURSEL, 0, 0), LB_ERR) << "case counts";
 }
 
 // A form of our runtime holding Ambrelo: the pages list its controls through FormControls.
@@ -406,10 +474,12 @@ TEST(PropertyFrame, ShowsThePagesOfTheControl) {
   CoTaskMemFree(pages.pElems);
   EXPECT_HRESULT_SUCCEEDED(hr);
   ASSERT_TRUE(g_shownFrame) << "the frame was shown";
-  ASSERT_GE(g_tabs.size(), 5u);
-  EXPECT_EQ(std::vector<std::wstring>(g_tabs.begin(), g_tabs.begin() + 5),
-            (std::vector<std::wstring>{L"General", L"ScaleBorders", L"ScaleControls", L"ScaleFonts",
-                                       L"ScaleGraphics"}));
+  std::vector<std::wstring> ours;
+  for (const std::wstring& tab : g_tabs)
+    if (tab.rfind(L"Scale", 0) == 0 || tab == L"General" || tab == L"ReplaceFontsWith" || tab == L"FormEffects")
+      ours.push_back(tab);
+  EXPECT_EQ(ours, (std::vector<std::wstring>{L"General", L"ScaleBorders", L"ScaleControls", L"ScaleFonts",
+                                             L"ScaleGraphics", L"ReplaceFontsWith", L"FormEffects"}));
 }
 
 }  // namespace

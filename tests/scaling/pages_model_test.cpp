@@ -2,6 +2,7 @@
 
 #include "fake_host_object.h"
 #include "pages/exclusion_page_model.h"
+#include "pages/form_effects_model.h"
 #include "pages/general_page_model.h"
 #include "pages/page_protocol.h"
 #include "pages/scale_controls_model.h"
@@ -220,6 +221,39 @@ TEST(ScaleControlsLocks, ExcludingLocksPlaceAndSizeIncludingClearsAll) {
   EXPECT_TRUE(e[DontScale::Font]) << "other pages' flags are not touched";
   EXPECT_EQ(LockCaption(Lock::Height, true), "Lock Y Height");
   EXPECT_EQ(LockCaption(Lock::Right, false), "Lock Right");
+}
+
+TEST(FormEffectsPage, TimeBoxesHoldZeroToTenSeconds) {
+  struct Case {
+    const char* typed;
+    const char* shown;
+    bool replaced;
+  } cases[] = {{".", "0.", true},   {"-", "0", true},  {"12", "10", true}, {"abc", "0", true},
+               {"2.5", "2.5", false}, {"", "", false}, {"0.", "0.", false}, {"10", "10", false}};
+  for (const Case& c : cases) {
+    TimeBoxEdit edit = TimeBoxRule(c.typed);
+    EXPECT_EQ(edit.text, c.shown) << c.typed;
+    EXPECT_EQ(edit.replaced, c.replaced) << c.typed;
+  }
+}
+
+TEST(FormEffectsPage, LoadClampsStoredTimesAndApplyWritesFiveValues) {
+  FakeAmbrelo amb;
+  for (const char* n : {"FormOpen", "FormClose", "FormPicture"}) amb.control->members[n] = 0.0;
+  amb.control->members["FormOpen"] = 7.0;
+  amb.control->members["FormPicture"] = 9.0;  // set by code, outside the list
+  amb.control->members["FormOpenTime"] = 25.0;
+  amb.control->members["FormCloseTime"] = 1.0;
+  EffectsContents contents;
+  ASSERT_TRUE(LoadEffects(*amb.control, contents));
+  EXPECT_EQ(contents.lists["FormOpen"], 7);
+  EXPECT_EQ(contents.lists["FormPicture"], -1);
+  EXPECT_EQ(contents.times["FormOpenTime"], "10");
+  EXPECT_EQ(contents.times["FormCloseTime"], "1");
+  contents.times["FormCloseTime"] = "";
+  ASSERT_TRUE(ApplyEffects(*amb.control, contents));
+  EXPECT_EQ(amb.log, (std::vector<std::string>{"Ambrelo.FormOpen=7", "Ambrelo.FormClose=0", "Ambrelo.FormPicture=9",
+                                               "Ambrelo.FormOpenTime=10", "Ambrelo.FormCloseTime=0"}));
 }
 
 }  // namespace
