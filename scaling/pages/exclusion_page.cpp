@@ -102,6 +102,12 @@ void ExclusionPageBase::SelectionChanged() {
   SetTextColour(kBanner, banner.colour);
 }
 
+// The records hold every check the developer made.
+void ExclusionPageBase::RestoreShown() {
+  FillList();
+  Built();
+}
+
 void ExclusionPageBase::FillList() {
   HWND list = Item(kList);
   filling_ = true;

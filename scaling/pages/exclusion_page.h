@@ -34,6 +34,7 @@ class ExclusionPageBase : public PropertyPage {
   HostStatus ApplyChanges() override;
   void Command(int id, int code) override;
   void Notify(const NMHDR& header) override;
+  void RestoreShown() override;
 
   ExclusionModel& Model() { return model_; }
   ExclusionKind PageKind() const { return kind_; }

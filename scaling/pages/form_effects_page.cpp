@@ -49,6 +49,10 @@ class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage> {
   HostStatus ApplyChanges() override;
   void Command(int id, int code) override;
   void TimeTyped(int id);
+  void SaveShown() override { loaded_ = Shown(); }
+  void RestoreShown() override { Show(loaded_); }
+  void Show(const EffectsContents& contents);
+  EffectsContents Shown() const;
 
   EffectsContents loaded_;
 };
@@ -65,24 +69,32 @@ void FormEffectsPage::SelectionChanged() {
   EffectsContents contents;
   if (!LoadEffects(*control, contents)) return;
   loaded_ = contents;
+  Show(contents);
+  Protocol().SetLoaded();
+}
+
+void FormEffectsPage::Show(const EffectsContents& contents) {
   for (const ListBox& list : kLists) {
     SendMessageW(Item(list.id), CB_RESETCONTENT, 0, 0);
     for (std::string_view item : list.items)
       SendMessageW(Item(list.id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(item).c_str()));
-    SendMessageW(Item(list.id), CB_SETCURSEL, static_cast<WPARAM>(contents.lists[list.property]), 0);
+    SendMessageW(Item(list.id), CB_SETCURSEL, static_cast<WPARAM>(contents.lists.at(list.property)), 0);
   }
-  for (const TimeBox& box : kTimes) SetText(box.id, contents.times[box.property]);
-  Protocol().SetLoaded();
+  for (const TimeBox& box : kTimes) SetText(box.id, contents.times.at(box.property));
+}
+
+EffectsContents FormEffectsPage::Shown() const {
+  EffectsContents contents = loaded_;
+  for (const ListBox& list : kLists)
+    contents.lists[list.property] = static_cast<int>(SendMessageW(Item(list.id), CB_GETCURSEL, 0, 0));
+  for (const TimeBox& box : kTimes) contents.times[box.property] = Text(box.id);
+  return contents;
 }
 
 HostStatus FormEffectsPage::ApplyChanges() {
   HostObjectPtr control = FirstSelected();
   if (!control) return HostStatus::Failed("No control is selected");
-  EffectsContents contents = loaded_;
-  for (const ListBox& list : kLists)
-    contents.lists[list.property] = static_cast<int>(SendMessageW(Item(list.id), CB_GETCURSEL, 0, 0));
-  for (const TimeBox& box : kTimes) contents.times[box.property] = Text(box.id);
-  return ApplyEffects(*control, contents);
+  return ApplyEffects(*control, Shown());
 }
 
 // The replaced text raises the box's change again, which then finds it valid.

@@ -83,6 +83,8 @@ class GeneralPage final : public ComObject<GeneralPage, PropertyPage> {
   void SelectionChanged() override;
   HostStatus ApplyChanges() override;
   void Command(int id, int code) override;
+  void SaveShown() override { loaded_ = Read(); }
+  void RestoreShown() override { Show(loaded_); }
 
   void FillList(int id, std::span<const std::string_view> items, int position);
   void Show(const GeneralContents& contents);

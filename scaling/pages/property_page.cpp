@@ -78,12 +78,18 @@ IFACEMETHODIMP PropertyPage::Activate(HWND parent, LPCRECT rect, BOOL) {
   if (!window_) return HRESULT_FROM_WIN32(GetLastError());
   CreateControls();
   Move(rect);
+  if (protocol_.Loaded()) {
+    restoring_ = true;
+    RestoreShown();
+    restoring_ = false;
+  }
   if (!objects_.empty()) SelectionChanged();
   return S_OK;
 }
 
 IFACEMETHODIMP PropertyPage::Deactivate() {
   if (!window_) return E_UNEXPECTED;
+  if (protocol_.Loaded()) SaveShown();
   Destroyed();
   DestroyWindow(window_);
   window_ = nullptr;
@@ -155,6 +161,7 @@ HostObjectPtr PropertyPage::FirstSelected() const {
 }
 
 void PropertyPage::EditMade() {
+  if (restoring_) return;
   if (protocol_.EditMade() && site_) site_->OnStatusChange(PROPPAGESTATUS_DIRTY | PROPPAGESTATUS_VALIDATE);
 }
 

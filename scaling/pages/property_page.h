@@ -55,6 +55,10 @@ class PropertyPage : public IPropertyPage {
   virtual void Notify(const NMHDR& header) {}
   virtual void Timer(UINT_PTR id) {}
   virtual void Destroyed() {}
+  // A page deactivated and activated again by its frame gets a new window: it keeps what its
+  // boxes showed (edits included) and shows it again, rather than the design values.
+  virtual void SaveShown() {}
+  virtual void RestoreShown() {}
 
   HWND Window() const { return window_; }
   HWND Item(int id) const { return GetDlgItem(window_, id); }
@@ -78,6 +82,7 @@ class PropertyPage : public IPropertyPage {
   rt::ComPtr<IPropertyPageSite> site_;
   std::vector<rt::ComPtr<IUnknown>> objects_;
   PageProtocol protocol_;
+  bool restoring_ = false;
   std::vector<std::pair<int, COLORREF>> colours_;
   HFONT bannerFont_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "replace_fonts_page.h"
 
+#include <optional>
+
 #include "com_object.h"
 #include "property_page.h"
 #include "wide_text.h"
@@ -45,6 +47,16 @@ class ReplaceFontsPage final : public ComObject<ReplaceFontsPage, PropertyPage> 
   Layout PageLayout() const override { return {L"ReplaceFontsWith", 6000, 3600, kDesign}; }
   void SelectionChanged() override;
   HostStatus ApplyChanges() override;
+  void SaveShown() override {
+    int current = static_cast<int>(SendMessageW(Item(kFontList), LB_GETCURSEL, 0, 0));
+    shown_ = current < 0 ? std::nullopt : std::optional(EntryText(Item(kFontList), current));
+  }
+  void RestoreShown() override {
+    FillFontList(Item(kFontList));
+    Select(shown_);
+  }
+  void Select(const std::optional<std::wstring>& name);
+  std::optional<std::wstring> shown_;  // the chosen entry while the window is away
   void Command(int id, int code) override {
     if (id == kFontList && code == LBN_SELCHANGE) EditMade();
   }
@@ -64,13 +76,17 @@ void ReplaceFontsPage::SelectionChanged() {
   FillFontList(list);
   std::string stored;
   if (!GetText(*control, "ReplaceFontsWith", stored)) return;
-  std::wstring wanted = WideFromUtf8(stored);
+  Select(WideFromUtf8(stored));
+  Protocol().SetLoaded();
+}
+
+void ReplaceFontsPage::Select(const std::optional<std::wstring>& name) {
+  HWND list = Item(kFontList);
   int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
   int found = -1;
-  for (int i = 0; i < count && found < 0; ++i)
-    if (EntryText(list, i) == wanted) found = i;
+  for (int i = 0; name && i < count && found < 0; ++i)
+    if (EntryText(list, i) == *name) found = i;
   SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
-  Protocol().SetLoaded();
 }
 
 HostStatus ReplaceFontsPage::ApplyChanges() {

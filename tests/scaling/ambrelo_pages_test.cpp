@@ -85,6 +85,13 @@ class OpenPage {
     }
     DestroyWindow(frame_);
   }
+  // The frame takes the page's window away and gives it a new one.
+  void Reactivate() {
+    ASSERT_HRESULT_SUCCEEDED(page->Deactivate());
+    RECT r{0, 0, 500, 280};
+    ASSERT_HRESULT_SUCCEEDED(page->Activate(frame_, &r, TRUE));
+    window = GetWindow(frame_, GW_CHILD);
+  }
   HWND Item(int id) const { return GetDlgItem(window, id); }
   bool Dirty() const { return page->IsPageDirty() == S_OK; }
   void Click(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
@@ -190,6 +197,25 @@ TEST(GeneralPage, WorksOnTheFirstSelectedControlAndLoadsOnce) {
   EXPECT_EQ(TextProperty(third.get(), L"WindowName"), L"Copied");
   EXPECT_EQ(TextProperty(second.get(), L"WindowName"), L"");
   EXPECT_EQ(TextProperty(first.get(), L"WindowName"), L"");
+}
+
+// Edits survive a new window: a frame that deactivates a page must not lose them, nor have the
+// design values written in their place.
+TEST(GeneralPage, KeepsItsEditsWhenTheFrameGivesItANewWindow) {
+  rt::ComPtr<IDispatch> control = CreateControl();
+  OpenPage page(CLSID_General, {control.get()});
+  ASSERT_TRUE(page.window);
+  page.Type(kTxtWindowName, L"Kept");
+  page.Click(kChkScaleFonts);
+  page.Reactivate();
+  EXPECT_EQ(page.Text(kTxtWindowName), L"Kept");
+  EXPECT_FALSE(page.Checked(kChkScaleFonts));
+  EXPECT_EQ(page.Text(kTxtMinWidth), L"0");
+  EXPECT_TRUE(page.Dirty());
+  ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+  EXPECT_EQ(TextProperty(control.get(), L"WindowName"), L"Kept");
+  EXPECT_EQ(TextProperty(control.get(), L"ScaleFonts"), L"False");
+  EXPECT_EQ(TextProperty(control.get(), L"ScaleBorders"), L"True");
 }
 
 // A number the property cannot hold stops the apply at its write; the page stays changed.
@@ -353,6 +379,8 @@ TEST_F(PagesOnForm, TheFontsPageListsControlsWithFontsAndWritesTheWholeList) {
   EXPECT_TRUE(page.Dirty());
   EXPECT_EQ(page.Text(kControlType), L"CommandButton");
   page.Keep("ambrelo-page-scalefonts");
+  page.Reactivate();
+  EXPECT_EQ(page.ListItems(), (std::vector<std::wstring>{L"[x]cmdOk", L"[ ]lblTitle", L"[x]txtName"}));
   ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
   LONG count = static_cast<LONG>(test::NumberOf(test::LateGet(ambrelo, L"ControlFlagCount")));
   EXPECT_GE(count, 5) << "the form and each control";
