@@ -85,13 +85,14 @@ IDispatch* DispatchOf(HostObject* object) {
   return d ? d->Object() : nullptr;
 }
 
-DispatchObject::DispatchObject(rt::ComPtr<IDispatch> object) : object_(std::move(object)), ids_(&own_) {
+DispatchObject::DispatchObject(rt::ComPtr<IDispatch> object, bool perObjectIds)
+    : object_(std::move(object)), ids_(&own_) {
   object_->QueryInterface(IID_IUnknown, identity_.put_void());
   rt::ComPtr<ITypeInfo> info;
   if (SUCCEEDED(object_->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put())) && info) {
     TYPEATTR* attr = nullptr;
     if (SUCCEEDED(info->GetTypeAttr(&attr)) && attr) {
-      if (!IsEqualGUID(attr->guid, GUID_NULL)) ids_ = &ClassTable()[attr->guid];
+      if (!perObjectIds && !IsEqualGUID(attr->guid, GUID_NULL)) ids_ = &ClassTable()[attr->guid];
       info->ReleaseTypeAttr(attr);
     }
     BSTR name = nullptr;

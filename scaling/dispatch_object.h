@@ -17,7 +17,9 @@ namespace amb {
 
 class DispatchObject final : public HostObject {
  public:
-  explicit DispatchObject(rt::ComPtr<IDispatch> object);
+  // perObjectIds: the object keeps its own ids, for an object whose ids may differ from those of
+  // another object of its class (a designer's extender of a control is one).
+  explicit DispatchObject(rt::ComPtr<IDispatch> object, bool perObjectIds = false);
   HostStatus Get(std::string_view member, HostValue& out) override;
   HostStatus Let(std::string_view member, const HostValue& value) override;
   HostStatus Call(std::string_view member, const std::vector<HostValue>& args, HostValue* result) override;

@@ -9,14 +9,26 @@
 #include "com_module.h"
 #include "control_window.h"
 #include "own_type_library.h"
+#include "pages/exclusion_page.h"
+#include "pages/form_effects_page.h"
+#include "pages/general_page.h"
+#include "pages/replace_fonts_page.h"
+#include "pages/scale_controls_page.h"
 #include "registration.h"
 #include "scoped_win.h"
 #include "wide_text.h"
 
 namespace {
 
-constexpr std::array<amb::ClassEntry, 1> kClasses = {{
+constexpr std::array<amb::ClassEntry, 8> kClasses = {{
     {&CLSID_Ambrelo, &amb::Ambrelo::Create},
+    {&CLSID_General, &amb::pages::CreateGeneralPage},
+    {&CLSID_ScaleBorders, &amb::pages::CreateScaleBordersPage},
+    {&CLSID_ScaleControls, &amb::pages::CreateScaleControlsPage},
+    {&CLSID_ScaleFonts, &amb::pages::CreateScaleFontsPage},
+    {&CLSID_ScaleGraphics, &amb::pages::CreateScaleGraphicsPage},
+    {&CLSID_ReplaceFontsWith, &amb::pages::CreateReplaceFontsWithPage},
+    {&CLSID_FormEffects, &amb::pages::CreateFormEffectsPage},
 }};
 
 #ifdef _WIN64

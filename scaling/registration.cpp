@@ -22,12 +22,34 @@ constexpr const char* kDescription = "Ambrelo form-scaling control";
 constexpr const char* kProgId = "AmbreloControl.Ambrelo";
 constexpr const char* kVersionedProgId = "AmbreloControl.Ambrelo.1";
 
+// The property pages: each is an in-process class of its own.
+struct PageClass {
+  const CLSID* clsid;
+  const char* name;
+};
+constexpr PageClass kPages[] = {{&CLSID_General, "General"},
+                                {&CLSID_ScaleBorders, "ScaleBorders"},
+                                {&CLSID_ScaleControls, "ScaleControls"},
+                                {&CLSID_ScaleFonts, "ScaleFonts"},
+                                {&CLSID_ScaleGraphics, "ScaleGraphics"},
+                                {&CLSID_ReplaceFontsWith, "ReplaceFontsWith"},
+                                {&CLSID_FormEffects, "FormEffects"}};
+
+void AddPageRows(const std::string& modulePath, std::vector<RegistryRow>& rows) {
+  for (const PageClass& page : kPages) {
+    const std::string key = "CLSID\\" + GuidText(*page.clsid);
+    rows.push_back({key, "", page.name});
+    rows.push_back({key + "\\InprocServer32", "", modulePath});
+    rows.push_back({key + "\\InprocServer32", "ThreadingModel", "Apartment"});
+  }
+}
+
 }  // namespace
 
 std::vector<RegistryRow> ServerRegistryRows(const std::string& modulePath) {
   const std::string clsidKey = "CLSID\\" + GuidText(CLSID_Ambrelo);
   const std::string clsid = GuidText(CLSID_Ambrelo);
-  return {
+  std::vector<RegistryRow> rows = {
       {clsidKey, "", kDescription},
       {clsidKey + "\\InprocServer32", "", modulePath},
       {clsidKey + "\\InprocServer32", "ThreadingModel", "Apartment"},
@@ -45,6 +67,8 @@ std::vector<RegistryRow> ServerRegistryRows(const std::string& modulePath) {
       {kVersionedProgId, "", kDescription},
       {std::string(kVersionedProgId) + "\\CLSID", "", clsid},
   };
+  AddPageRows(modulePath, rows);
+  return rows;
 }
 
 HRESULT WriteRegistryRows(const std::vector<RegistryRow>& rows) {

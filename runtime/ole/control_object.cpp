@@ -1,6 +1,7 @@
 #include "control_object.h"
 
 #include <array>
+#include <climits>
 #include <cmath>
 
 #include "controls.h"
@@ -19,8 +20,13 @@ enum ControlMember : DISPID {
   kSetFocus, kFont, kForeColor, kBackColor, kToolTipText, kRefresh, kCaption, kText, kList, kListCount,
   kListIndex, kValue, kInterval, kPicture, kObject
 };
-// Ids the extender gives the names its COM control answers itself.
-constexpr DISPID kFirstDelegated = 0x10000;
+// The extender answers the names its COM control answers itself with the control's own id moved
+// by a fixed offset, so the same name has the same id on every extender of that class, whenever it
+// was loaded and in whatever order its names were asked for (callers cache ids per class).
+constexpr DISPID kDelegatedOffset = 0x10000;
+constexpr DISPID kLowestDelegated = 0x8000;  // above every member of the extender's own
+
+bool IsDelegated(DISPID id) { return id >= kLowestDelegated; }
 
 constexpr MemberInfo kControlMembers[] = {
     {L"Name", kName, MemberKind::ReadOnly},         {L"Index", kIndex, MemberKind::ReadOnly},
@@ -136,20 +142,17 @@ IFACEMETHODIMP ControlObject::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT c
   DISPID ownId = DISPID_UNKNOWN;
   hr = own->GetIDsOfNames(IID_NULL, names, 1, lcid, &ownId);
   if (FAILED(hr)) return hr;
-  for (size_t i = 0; i < delegated_.size(); ++i)
-    if (delegated_[i].second == ownId) return ids[0] = kFirstDelegated + static_cast<DISPID>(i), S_OK;
-  delegated_.emplace_back(names[0], ownId);
-  ids[0] = kFirstDelegated + static_cast<DISPID>(delegated_.size() - 1);
+  if (ownId < kLowestDelegated - kDelegatedOffset || ownId > LONG_MAX - kDelegatedOffset) return DISP_E_UNKNOWNNAME;
+  ids[0] = ownId + kDelegatedOffset;
   return S_OK;
 }
 
 IFACEMETHODIMP ControlObject::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
                                      VARIANT* result, EXCEPINFO* info, UINT* argError) {
-  if (id < kFirstDelegated || static_cast<size_t>(id - kFirstDelegated) >= delegated_.size())
-    return AutomationObject::Invoke(id, riid, lcid, flags, params, result, info, argError);
+  if (!IsDelegated(id)) return AutomationObject::Invoke(id, riid, lcid, flags, params, result, info, argError);
   IDispatch* own = ControlDispatch();
   if (!own) return DISP_E_MEMBERNOTFOUND;
-  return own->Invoke(delegated_[id - kFirstDelegated].second, IID_NULL, lcid, flags, params, result, info, argError);
+  return own->Invoke(id - kDelegatedOffset, IID_NULL, lcid, flags, params, result, info, argError);
 }
 
 HRESULT ControlObject::Run(const MemberInfo& member, Call& call) {

@@ -45,7 +45,6 @@ class ControlObject final : public AutomationObject<ControlObject> {
   ModelAnchor model_;
   Control* control_;
   // Names the COM control answers itself, by the id the extender gave them.
-  std::vector<std::pair<std::wstring, DISPID>> delegated_;
 };
 
 }  // namespace rt::ole

@@ -190,7 +190,7 @@ TEST(AmbreloHosting, EventsReachAdvisedSinksUnlessFrozen) {
   events->Unadvise(b);
 }
 
-TEST(AmbreloHosting, ClassFactoryServesOnlyTheControl) {
+TEST(AmbreloHosting, ClassFactoryServesOnlyItsClasses) {
   rt::ComPtr<IClassFactory> factory;
   ASSERT_HRESULT_SUCCEEDED(
       CoGetClassObject(CLSID_Ambrelo, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, factory.put_void()));
@@ -207,7 +207,7 @@ TEST(AmbreloHosting, ClassFactoryServesOnlyTheControl) {
   auto getClassObject = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(dll, "DllGetClassObject")));
   ASSERT_NE(getClassObject, nullptr);
   void* none = reinterpret_cast<void*>(1);
-  EXPECT_EQ(getClassObject(CLSID_General, IID_IClassFactory, &none), CLASS_E_CLASSNOTAVAILABLE);
+  EXPECT_EQ(getClassObject(LIBID_AmbreloControl, IID_IClassFactory, &none), CLASS_E_CLASSNOTAVAILABLE);
   EXPECT_EQ(none, nullptr);
 
   auto canUnload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(GetProcAddress(dll, "DllCanUnloadNow")));

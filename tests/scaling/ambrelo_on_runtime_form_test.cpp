@@ -120,6 +120,28 @@ TEST_F(AmbreloOnRuntimeForm, TheControlReadsItsDesignValuesAndFindsTheFormThroug
   VariantClear(&parent.value);
 }
 
+// Callers cache dispatch ids per class: the extender must give a name of the control the same id
+// on every load, whatever names were asked for before.
+TEST_F(AmbreloOnRuntimeForm, TheControlsOwnNamesKeepTheirIdsFromLoadToLoad) {
+  auto idOf = [](const wchar_t* name) {
+    IDispatch* extender = frmScaled().ObjectModel()->ObjectOf(*frmScaled().FindControl("Ambrelo1"));
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    DISPID id = DISPID_UNKNOWN;
+    EXPECT_HRESULT_SUCCEEDED(extender->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)) << name;
+    return id;
+  };
+  const DISPID scaleFonts = idOf(L"ScaleFonts"), minWidth = idOf(L"MinWidth");
+  EXPECT_NE(scaleFonts, minWidth);
+  frmScaled().Unload();
+  rt::CollectUnloadedForms();
+  frmScaled().Show();
+  EXPECT_EQ(idOf(L"MinWidth"), minWidth);
+  EXPECT_EQ(idOf(L"ScaleFonts"), scaleFonts);
+  EXPECT_EQ(test::NumberOf(test::LateGet(frmScaled().ObjectModel()->ObjectOf(*frmScaled().FindControl("Ambrelo1")),
+                                         L"MinWidth")),
+            kMinWidth);
+}
+
 // Resizes before Load are ignored by the control: a clamp shows it had Load, then the Resize,
 // and that it read the form's Width and wrote its Width and Enabled by name.
 TEST_F(AmbreloOnRuntimeForm, ADragBelowTheMinimumWidthSnapsBackAndTheFormIsDisabledForAMoment) {

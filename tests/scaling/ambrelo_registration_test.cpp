@@ -38,7 +38,10 @@ std::wstring Everything() {
   for (const std::wstring& key :
        {L"CLSID\\" + Guid(CLSID_Ambrelo), std::wstring(L"AmbreloControl.Ambrelo"),
         std::wstring(L"AmbreloControl.Ambrelo.1"), L"TypeLib\\" + Guid(LIBID_AmbreloControl),
-        L"Interface\\" + Guid(IID__Ambrelo), L"Interface\\" + Guid(DIID___Ambrelo)})
+        L"Interface\\" + Guid(IID__Ambrelo), L"Interface\\" + Guid(DIID___Ambrelo), L"CLSID\\" + Guid(CLSID_General),
+        L"CLSID\\" + Guid(CLSID_ScaleBorders), L"CLSID\\" + Guid(CLSID_ScaleControls),
+        L"CLSID\\" + Guid(CLSID_ScaleFonts), L"CLSID\\" + Guid(CLSID_ScaleGraphics),
+        L"CLSID\\" + Guid(CLSID_ReplaceFontsWith), L"CLSID\\" + Guid(CLSID_FormEffects)})
     all += Dump(HKEY_CLASSES_ROOT, key);
   return all;
 }
@@ -71,6 +74,13 @@ TEST(AmbreloRegistration, RegistersEverythingAndLeavesTheRegistryAsItFoundIt) {
   EXPECT_EQ(Value(clsid + L"\\Version"), L"11.0");
   EXPECT_NE(Value(clsid + L"\\ToolboxBitmap32").find(L", 101"), std::wstring::npos);
   EXPECT_EQ(Value(L"AmbreloControl.Ambrelo\\CurVer"), L"AmbreloControl.Ambrelo.1");
+  for (const GUID* page : {&CLSID_General, &CLSID_ScaleBorders, &CLSID_ScaleControls, &CLSID_ScaleFonts,
+                           &CLSID_ScaleGraphics, &CLSID_ReplaceFontsWith, &CLSID_FormEffects}) {
+    const std::wstring key = L"CLSID\\" + Guid(*page);
+    EXPECT_EQ(Value(key + L"\\InprocServer32"), server) << "a page lives in the control's DLL";
+    EXPECT_EQ(Value(key + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
+  }
+  EXPECT_EQ(Value(L"CLSID\\" + Guid(CLSID_General)), L"General");
   EXPECT_NE(Dump(HKEY_CLASSES_ROOT, L"TypeLib\\" + Guid(LIBID_AmbreloControl)), L"");
 
   CLSID fromProgId;

@@ -1,0 +1,63 @@
+#pragma once
+// The ScaleBorders, ScaleFonts and ScaleGraphics pages, one design: a banner with the General
+// page's switch, a check list of the host form's controls that have the feature, and Select All /
+// Select None. ExclusionPageBase is also the ground of the ScaleControls page.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <optional>
+
+#include "exclusion_page_model.h"
+#include "property_page.h"
+
+namespace amb::pages {
+
+enum ExclusionId : int { kBanner = 200, kHeading, kControlType, kList, kSelectAll, kSelectNone };
+
+class ExclusionPageBase : public PropertyPage {
+ protected:
+  // Set once, by the page's constructor.
+  void SetKind(ExclusionKind kind) {
+    kind_ = kind;
+    model_ = ExclusionModel(kind);
+  }
+
+  // The page's reactions; the base keeps the records and the list in step.
+  virtual void CheckChanged(PageRecord& record, bool checked);
+  virtual void CurrentChanged(PageRecord& record);
+  virtual void SelectAll();
+  virtual void SelectNone();
+  // After the first build.
+  virtual void Built() {}
+
+  void SelectionChanged() override;
+  HostStatus ApplyChanges() override;
+  void Command(int id, int code) override;
+  void Notify(const NMHDR& header) override;
+  void RestoreShown() override;
+
+  ExclusionModel& Model() { return model_; }
+  ExclusionKind PageKind() const { return kind_; }
+  int ItemCount() const;
+  PageRecord* RecordAt(int item);
+  std::optional<int> CurrentItem() const;
+  // Sets the current item in code (the list then reports it as a click); -1 for none.
+  void MakeCurrent(int item);
+  // Sets an item's check in code; no record changes through the list's report of it.
+  void SetItemCheck(int item, bool checked);
+  bool ItemChecked(int item) const;
+  void ShowTypeOf(const PageRecord& record);
+
+ private:
+  void FillList();
+
+  ExclusionKind kind_ = ExclusionKind::Borders;
+  ExclusionModel model_{ExclusionKind::Borders};
+  bool filling_ = false;  // the page itself changes checks: the list's reports are not edits
+};
+
+HRESULT CreateScaleBordersPage(REFIID riid, void** ppv);
+HRESULT CreateScaleFontsPage(REFIID riid, void** ppv);
+HRESULT CreateScaleGraphicsPage(REFIID riid, void** ppv);
+
+}  // namespace amb::pages

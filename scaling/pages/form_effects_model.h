@@ -1,0 +1,34 @@
+#pragma once
+// The FormEffects page's values: the three effect lists and the two time boxes, whose text is
+// held to a number of seconds from 0 to 10 while the developer types.
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "host_object.h"
+
+namespace amb::pages {
+
+inline constexpr std::string_view kEffectItems[] = {"None",      "Wipe Left",     "Wipe Right",      "Wipe Up",
+                                                    "Wipe Down", "Wipe Vertical", "Wipe Horizontal", "Fold"};
+inline constexpr std::string_view kPictureItems[] = {"None", "Fit to Form", "Center in Form", "Tile in Form"};
+
+struct TimeBoxEdit {
+  std::string text;
+  bool replaced = false;  // the text was replaced; the caret goes behind its second character
+};
+// A lone "." becomes "0."; a text that is no number or below 0 becomes "0", above 10 "10"; an
+// empty text stays empty.
+TimeBoxEdit TimeBoxRule(std::string_view text);
+
+struct EffectsContents {
+  std::map<std::string, int, std::less<>> lists;           // FormOpen, FormClose, FormPicture
+  std::map<std::string, double, std::less<>> storedLists;  // a value the list cannot show is kept
+  std::map<std::string, std::string, std::less<>> times;   // FormOpenTime, FormCloseTime
+};
+
+HostStatus LoadEffects(HostObject& control, EffectsContents& out);
+// Five writes; a time box still empty is written as 0.
+HostStatus ApplyEffects(HostObject& control, const EffectsContents& contents);
+
+}  // namespace amb::pages

@@ -1,0 +1,156 @@
+#include "general_page.h"
+
+#include <iterator>
+#include <string>
+
+#include "com_object.h"
+#include "general_page_model.h"
+#include "property_page.h"
+#include "wide_text.h"
+
+namespace amb::pages {
+namespace {
+
+using K = ControlKind;
+
+// The editing controls and their properties; the boxes' names are the properties'.
+struct Bound {
+  int id;
+  const char* property;
+};
+constexpr Bound kChecks[] = {
+    {kChkCenterX, "CenterX"},           {kChkCenterY, "CenterY"},
+    {kChkStayOnTop, "StayOnTop"},       {kChkResizeOnMouseUp, "ResizeOnMouseUp"},
+    {kChkGradientFill, "GradientFill"}, {kChkScaleBorders, "ScaleBorders"},
+    {kChkScaleFonts, "ScaleFonts"},     {kChkScaleControls, "ScaleControls"},
+    {kChkScaleGraphics, "ScaleGraphics"}, {kChkSaveWindowState, "SaveWindowState"},
+    {kChkBeepOnMinMax, "BeepOnMinMax"}, {kChkResizeAtOnce, "ResizeAtOnce"},
+};
+constexpr Bound kTexts[] = {
+    {kTxtScaleX, "ScaleX"},         {kTxtScaleY, "ScaleY"},
+    {kTxtMinHeight, "MinHeight"},   {kTxtMinWidth, "MinWidth"},
+    {kTxtMaxWidth, "MaxWidth"},     {kTxtMaxHeight, "MaxHeight"},
+    {kTxtMdiChildHeight, "MdiChildHeight"}, {kTxtMdiChildWidth, "MdiChildWidth"},
+    {kTxtWindowName, "WindowName"},
+};
+constexpr Bound kLists[] = {{kCmbSource, "GradientSource"}, {kCmbType, "GradientType"}};
+
+// In tab order.
+constexpr ControlDesign kDesign[] = {
+    {K::CheckBox, kChkCenterX, "CenterX", 600, 360, 1005, 285},
+    {K::TextBox, kTxtScaleX, "", 3960, 360, 975, 285},
+    {K::TextBox, kTxtScaleY, "", 5040, 360, 975, 285},
+    {K::TextBox, kTxtMinHeight, "", 3960, 960, 975, 285},
+    {K::TextBox, kTxtMinWidth, "", 5040, 960, 975, 285},
+    {K::CheckBox, kChkCenterY, "CenterY", 600, 600, 1005, 285},
+    {K::Label, 0, "ScaleX:", 3960, 120, 660, 240},
+    {K::Label, 0, "ScaleY:", 5040, 120, 660, 240},
+    {K::CheckBox, kChkStayOnTop, "StayOnTop", 600, 120, 1140, 285},
+    {K::Label, 0, "MinHeight", 3960, 720, 855, 255},
+    {K::Label, 0, "MinWidth", 5040, 720, 855, 255},
+    {K::CheckBox, kChkResizeOnMouseUp, "ResizeOnMouseUp", 600, 2280, 1740, 285},
+    {K::CheckBox, kChkGradientFill, "GradientFill", 600, 1080, 1140, 285},
+    {K::CheckBox, kChkScaleBorders, "ScaleBorders", 2400, 3240, 1365, 285},
+    {K::CheckBox, kChkScaleFonts, "ScaleFonts", 2400, 3000, 1365, 285},
+    {K::CheckBox, kChkScaleControls, "ScaleControls", 600, 3000, 1485, 285},
+    {K::CheckBox, kChkScaleGraphics, "ScaleGraphics", 600, 3240, 1380, 285},
+    {K::CheckBox, kChkSaveWindowState, "SaveWindowState", 600, 2520, 1725, 285},
+    {K::Label, 0, "WindowName:", 3960, 3000, 1260, 240},
+    {K::TextBox, kTxtWindowName, "", 3960, 3240, 2100, 285},
+    {K::TextBox, kTxtMdiChildHeight, "", 5040, 2280, 975, 285},
+    {K::TextBox, kTxtMdiChildWidth, "", 5040, 2640, 975, 285},
+    {K::Label, 0, "MdiChildHeight", 3960, 2280, 1095, 255},
+    {K::Label, 0, "MdiChildWidth", 3960, 2640, 1095, 255},
+    {K::TextBox, kTxtMaxWidth, "", 5040, 1560, 975, 285},
+    {K::TextBox, kTxtMaxHeight, "", 3960, 1560, 975, 285},
+    {K::Label, 0, "MaxWidth", 5040, 1320, 855, 255},
+    {K::Label, 0, "MaxHeight", 3960, 1320, 855, 255},
+    {K::DropDown, kCmbSource, "", 600, 1680, 1215, 315},
+    {K::DropDown, kCmbType, "", 2160, 1680, 1215, 315},
+    {K::Label, 0, "Gradient Source", 600, 1440, 1215, 255},
+    {K::Label, 0, "Gradient Type", 2160, 1440, 1215, 255},
+    {K::CheckBox, kChkBeepOnMinMax, "BeepOnMinMax", 4200, 1920, 1740, 285},
+    {K::CheckBox, kChkResizeAtOnce, "ResizeAtOnce", 2400, 2280, 1380, 285},
+};
+
+class GeneralPage final : public ComObject<GeneralPage, PropertyPage> {
+ public:
+  static const QITAB kInterfaceTable[];
+  GeneralPage() = default;
+
+ private:
+  Layout PageLayout() const override { return {L"General", 6270, 3720, kDesign}; }
+  void SelectionChanged() override;
+  HostStatus ApplyChanges() override;
+  void Command(int id, int code) override;
+  void SaveShown() override { loaded_ = Read(); }
+  void RestoreShown() override { Show(loaded_); }
+
+  void FillList(int id, std::span<const std::string_view> items, int position);
+  void Show(const GeneralContents& contents);
+  GeneralContents Read() const;
+
+  GeneralContents loaded_;  // what the lists were loaded from
+};
+
+const QITAB GeneralPage::kInterfaceTable[] = {
+    QITABENT(GeneralPage, IPropertyPage),
+    {nullptr, 0},
+};
+
+void GeneralPage::FillList(int id, std::span<const std::string_view> items, int position) {
+  SendMessageW(Item(id), CB_RESETCONTENT, 0, 0);
+  for (std::string_view item : items)
+    SendMessageW(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(item).c_str()));
+  SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
+void GeneralPage::Show(const GeneralContents& contents) {
+  for (const Bound& b : kChecks) SetCheck(b.id, contents.checks.at(b.property) == 1);
+  for (const Bound& b : kTexts) SetText(b.id, contents.texts.at(b.property));
+  FillList(kCmbSource, kGradientSourceItems, contents.lists.at("GradientSource"));
+  FillList(kCmbType, kGradientTypeItems, contents.lists.at("GradientType"));
+}
+
+GeneralContents GeneralPage::Read() const {
+  GeneralContents contents = loaded_;
+  for (const Bound& b : kChecks)
+    contents.checks[b.property] = static_cast<int>(SendMessageW(Item(b.id), BM_GETCHECK, 0, 0));
+  for (const Bound& b : kTexts) contents.texts[b.property] = Text(b.id);
+  for (const Bound& b : kLists)
+    contents.lists[b.property] = static_cast<int>(SendMessageW(Item(b.id), CB_GETCURSEL, 0, 0));
+  return contents;
+}
+
+// Loads once: a later selection keeps what the first control showed.
+void GeneralPage::SelectionChanged() {
+  if (Protocol().Loaded()) return;
+  HostObjectPtr control = FirstSelected();
+  if (!control) return;
+  GeneralContents contents;
+  if (!LoadGeneral(*control, contents)) return;  // tried again at the next selection
+  loaded_ = contents;
+  Show(contents);
+  Protocol().SetLoaded();
+}
+
+HostStatus GeneralPage::ApplyChanges() {
+  HostObjectPtr control = FirstSelected();
+  if (!control) return HostStatus::Failed("No control is selected");
+  GeneralContents contents = Read();
+  HostStatus status = ApplyGeneral(*control, contents);
+  for (const Bound& b : kTexts)
+    if (Text(b.id) != contents.texts[b.property]) SetText(b.id, contents.texts[b.property]);
+  return status;
+}
+
+void GeneralPage::Command(int id, int code) {
+  bool edit = (code == BN_CLICKED && id >= kChkCenterX) || code == EN_CHANGE || code == CBN_SELCHANGE;
+  if (edit) EditMade();
+}
+
+}  // namespace
+
+HRESULT CreateGeneralPage(REFIID riid, void** ppv) { return CreateComObject<GeneralPage>(riid, ppv); }
+
+}  // namespace amb::pages

@@ -1,0 +1,260 @@
+#include "property_page.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "com_module.h"
+
+#include "dispatch_object.h"
+#include "wide_text.h"
+
+namespace amb::pages {
+namespace {
+
+// An empty child dialog: the page adds its controls itself, so the template carries none.
+struct EmptyTemplate {
+  DLGTEMPLATE head;
+  WORD menu, windowClass, title;
+};
+
+int Pixels(HDC dc, int twips, int axis) { return MulDiv(twips, GetDeviceCaps(dc, axis), 1440); }
+
+struct ClassAndStyle {
+  const wchar_t* windowClass;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ClassAndStyle ClassFor(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Label:
+      return {L"STATIC", SS_LEFT, 0};
+    case ControlKind::RightLabel:
+      return {L"STATIC", SS_RIGHT, 0};
+    case ControlKind::Banner:
+      return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::CheckBox:
+      return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::TextBox:
+      return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::DropDown:
+      return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::Button:
+      return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::FontList:
+      return {L"LISTBOX", LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::CheckList:
+      return {WC_LISTVIEWW,
+              LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SORTASCENDING | WS_TABSTOP,
+              WS_EX_CLIENTEDGE};
+  }
+  return {L"STATIC", 0, 0};
+}
+
+}  // namespace
+
+PropertyPage::~PropertyPage() {
+  if (window_) DestroyWindow(window_);
+  if (bannerFont_) DeleteObject(bannerFont_);
+}
+
+IFACEMETHODIMP PropertyPage::SetPageSite(IPropertyPageSite* site) {
+  if (site && site_) return E_UNEXPECTED;
+  site_.reset(site);
+  if (site) site->AddRef();
+  return S_OK;
+}
+
+IFACEMETHODIMP PropertyPage::Activate(HWND parent, LPCRECT rect, BOOL) {
+  if (!rect) return E_POINTER;
+  if (window_) return E_UNEXPECTED;
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&classes);
+  static const EmptyTemplate kTemplate = {{WS_CHILD | DS_CONTROL | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0, 0, 0, 0, 0},
+                                          0, 0, 0};
+  window_ = CreateDialogIndirectParamW(ModuleInstance(), &kTemplate.head, parent, &DialogProc,
+                                       reinterpret_cast<LPARAM>(this));
+  if (!window_) return HRESULT_FROM_WIN32(GetLastError());
+  CreateControls();
+  Move(rect);
+  if (protocol_.Loaded()) {
+    restoring_ = true;
+    RestoreShown();
+    restoring_ = false;
+  }
+  if (!objects_.empty()) SelectionChanged();
+  return S_OK;
+}
+
+IFACEMETHODIMP PropertyPage::Deactivate() {
+  if (!window_) return E_UNEXPECTED;
+  if (protocol_.Loaded()) SaveShown();
+  Destroyed();
+  DestroyWindow(window_);
+  window_ = nullptr;
+  return S_OK;
+}
+
+IFACEMETHODIMP PropertyPage::GetPageInfo(PROPPAGEINFO* info) {
+  if (!info) return E_POINTER;
+  Layout layout = PageLayout();
+  HDC screen = GetDC(nullptr);
+  SIZE size{Pixels(screen, layout.width, LOGPIXELSX), Pixels(screen, layout.height, LOGPIXELSY)};
+  ReleaseDC(nullptr, screen);
+  size_t bytes = (wcslen(layout.title) + 1) * sizeof(wchar_t);
+  auto* title = static_cast<LPOLESTR>(CoTaskMemAlloc(bytes));
+  if (!title) return E_OUTOFMEMORY;
+  memcpy(title, layout.title, bytes);
+  *info = PROPPAGEINFO{sizeof(PROPPAGEINFO), title, size, nullptr, nullptr, 0};
+  return S_OK;
+}
+
+IFACEMETHODIMP PropertyPage::SetObjects(ULONG count, IUnknown** objects) {
+  if (count && !objects) return E_POINTER;
+  objects_.clear();
+  for (ULONG i = 0; i < count; ++i) {
+    rt::ComPtr<IUnknown> held;
+    held.reset(objects[i]);
+    if (objects[i]) objects[i]->AddRef();
+    objects_.push_back(std::move(held));
+  }
+  if (window_ && !objects_.empty()) SelectionChanged();
+  return S_OK;
+}
+
+IFACEMETHODIMP PropertyPage::Show(UINT command) {
+  if (!window_) return E_UNEXPECTED;
+  ShowWindow(window_, command);
+  return S_OK;
+}
+
+IFACEMETHODIMP PropertyPage::Move(LPCRECT rect) {
+  if (!rect) return E_POINTER;
+  if (!window_) return E_UNEXPECTED;
+  MoveWindow(window_, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, TRUE);
+  return S_OK;
+}
+
+IFACEMETHODIMP PropertyPage::IsPageDirty() { return protocol_.Changed() ? S_OK : S_FALSE; }
+
+// Only a changed page is applied; a write that fails ends the apply there and goes back to the
+// frame, and the page stays changed.
+IFACEMETHODIMP PropertyPage::Apply() {
+  if (!protocol_.Changed()) return S_OK;
+  HostStatus status = ApplyChanges();
+  if (!status) return ReportFailure(status);
+  protocol_.Applied();
+  return S_OK;
+}
+
+IFACEMETHODIMP PropertyPage::TranslateAccelerator(MSG* msg) {
+  if (!msg) return E_POINTER;
+  return window_ && IsDialogMessageW(window_, msg) ? S_OK : S_FALSE;
+}
+
+HostObjectPtr PropertyPage::FirstSelected() const {
+  if (objects_.empty() || !objects_[0]) return nullptr;
+  rt::ComPtr<IDispatch> control;
+  if (FAILED(objects_[0]->QueryInterface(IID_IDispatch, control.put_void()))) return nullptr;
+  return std::make_shared<DispatchObject>(std::move(control), true);
+}
+
+void PropertyPage::EditMade() {
+  if (restoring_) return;
+  if (protocol_.EditMade() && site_) site_->OnStatusChange(PROPPAGESTATUS_DIRTY | PROPPAGESTATUS_VALIDATE);
+}
+
+bool PropertyPage::Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void PropertyPage::SetCheck(int id, bool checked) {
+  SendMessageW(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+std::string PropertyPage::Text(int id) const {
+  HWND item = Item(id);
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+  return Utf8FromWide(text);
+}
+
+void PropertyPage::SetText(int id, const std::string& text) { SetWindowTextW(Item(id), WideFromUtf8(text).c_str()); }
+
+void PropertyPage::SetTextColour(int id, COLORREF colour) {
+  for (auto& entry : colours_)
+    if (entry.first == id) entry.second = colour;
+  if (std::none_of(colours_.begin(), colours_.end(), [&](auto& e) { return e.first == id; }))
+    colours_.emplace_back(id, colour);
+  InvalidateRect(Item(id), nullptr, TRUE);
+}
+
+void PropertyPage::CreateControls() {
+  HDC screen = GetDC(nullptr);
+  HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  if (!bannerFont_)
+    bannerFont_ = CreateFontW(-MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_BOLD, 0, 0, 0,
+                              DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif");
+  for (const ControlDesign& d : PageLayout().design) {
+    ClassAndStyle cs = ClassFor(d.kind);
+    int height = Pixels(screen, d.height, LOGPIXELSY);
+    if (d.kind == ControlKind::DropDown) height *= 8;  // room for the dropped list
+    HWND item = CreateWindowExW(cs.exStyle, cs.windowClass, WideFromUtf8(d.caption).c_str(),
+                                WS_CHILD | WS_VISIBLE | cs.style, Pixels(screen, d.left, LOGPIXELSX),
+                                Pixels(screen, d.top, LOGPIXELSY), Pixels(screen, d.width, LOGPIXELSX), height,
+                                window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), ModuleInstance(),
+                                nullptr);
+    SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(d.kind == ControlKind::Banner ? bannerFont_ : font), 0);
+    if (d.kind == ControlKind::CheckList) {
+      ListView_SetExtendedListViewStyle(item, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+      LVCOLUMNW column{LVCF_WIDTH, 0, Pixels(screen, d.width, LOGPIXELSX) - 24};
+      SendMessageW(item, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    }
+  }
+  ReleaseDC(nullptr, screen);
+}
+
+INT_PTR CALLBACK PropertyPage::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrW(window, DWLP_USER, lParam);
+    return FALSE;
+  }
+  auto* page = reinterpret_cast<PropertyPage*>(GetWindowLongPtrW(window, DWLP_USER));
+  if (!page || page->window_ != window) return FALSE;
+  switch (message) {
+    case WM_COMMAND:
+      page->Command(LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+    case WM_NOTIFY:
+      page->Notify(*reinterpret_cast<NMHDR*>(lParam));
+      return TRUE;
+    case WM_TIMER:
+      page->Timer(wParam);
+      return TRUE;
+    case WM_CTLCOLORSTATIC: {
+      int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+      for (const auto& [item, colour] : page->colours_) {
+        if (item != id) continue;
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, colour);
+        SetBkColor(dc, RGB(255, 255, 255));
+        return reinterpret_cast<INT_PTR>(GetStockObject(WHITE_BRUSH));
+      }
+      return FALSE;
+    }
+    default:
+      return FALSE;
+  }
+}
+
+HRESULT ReportFailure(const HostStatus& status) {
+  rt::ComPtr<ICreateErrorInfo> create;
+  if (SUCCEEDED(CreateErrorInfo(create.put()))) {
+    create->SetDescription(const_cast<LPOLESTR>(WideFromUtf8(status.description).c_str()));
+    create->SetSource(const_cast<LPOLESTR>(L"Ambrelo"));
+    rt::ComPtr<IErrorInfo> info;
+    if (SUCCEEDED(create.As(info))) SetErrorInfo(0, info.get());
+  }
+  return E_FAIL;
+}
+
+}  // namespace amb::pages

@@ -1,0 +1,93 @@
+#pragma once
+// What the seven property pages share: IPropertyPage over a child dialog window that the page
+// builds from its design table (raw Win32 controls, positions in twips), the first selected
+// control reached late-bound, and the page protocol (load once, changed only once loaded).
+#include <windows.h>
+#include <ocidl.h>
+
+#include <span>
+#include <vector>
+
+#include "host_object.h"
+#include "page_protocol.h"
+#include "scoped_win.h"
+
+namespace amb::pages {
+
+enum class ControlKind { Label, RightLabel, CheckBox, TextBox, DropDown, Button, CheckList, FontList, Banner };
+
+struct ControlDesign {
+  ControlKind kind;
+  int id;
+  const char* caption;
+  int left, top, width, height;  // twips
+};
+
+class PropertyPage : public IPropertyPage {
+ public:
+  IFACEMETHODIMP SetPageSite(IPropertyPageSite* site) override;
+  IFACEMETHODIMP Activate(HWND parent, LPCRECT rect, BOOL modal) override;
+  IFACEMETHODIMP Deactivate() override;
+  IFACEMETHODIMP GetPageInfo(PROPPAGEINFO* info) override;
+  IFACEMETHODIMP SetObjects(ULONG count, IUnknown** objects) override;
+  IFACEMETHODIMP Show(UINT command) override;
+  IFACEMETHODIMP Move(LPCRECT rect) override;
+  IFACEMETHODIMP IsPageDirty() override;
+  IFACEMETHODIMP Apply() override;
+  IFACEMETHODIMP Help(LPCOLESTR) override { return E_NOTIMPL; }
+  IFACEMETHODIMP TranslateAccelerator(MSG* msg) override;
+
+ protected:
+  struct Layout {
+    const wchar_t* title;  // the tab caption: the page's class name
+    int width, height;     // twips
+    std::span<const ControlDesign> design;
+  };
+  PropertyPage() = default;
+  virtual ~PropertyPage();
+
+  virtual Layout PageLayout() const = 0;
+
+  // The page got a selection while its window is up (the platform's selection-changed event).
+  virtual void SelectionChanged() = 0;
+  virtual HostStatus ApplyChanges() = 0;
+  virtual void Command(int id, int code) {}
+  virtual void Notify(const NMHDR& header) {}
+  virtual void Timer(UINT_PTR id) {}
+  virtual void Destroyed() {}
+  // A page deactivated and activated again by its frame gets a new window: it keeps what its
+  // boxes showed (edits included) and shows it again, rather than the design values.
+  virtual void SaveShown() {}
+  virtual void RestoreShown() {}
+
+  HWND Window() const { return window_; }
+  HWND Item(int id) const { return GetDlgItem(window_, id); }
+  // Item 0 of the selection, late-bound; nullptr when nothing is selected.
+  HostObjectPtr FirstSelected() const;
+  PageProtocol& Protocol() { return protocol_; }
+  // An edit of one of the page's controls: changed, and the frame told, once loaded.
+  void EditMade();
+
+  bool Checked(int id) const;
+  void SetCheck(int id, bool checked);
+  std::string Text(int id) const;
+  void SetText(int id, const std::string& text);
+  void SetTextColour(int id, COLORREF colour);
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateControls();
+
+  HWND window_ = nullptr;
+  rt::ComPtr<IPropertyPageSite> site_;
+  std::vector<rt::ComPtr<IUnknown>> objects_;
+  PageProtocol protocol_;
+  bool restoring_ = false;
+  std::vector<std::pair<int, COLORREF>> colours_;
+  HFONT bannerFont_ = nullptr;
+};
+
+// A failed write or read as the frame gets it: the description in the thread's error object.
+HRESULT ReportFailure(const HostStatus& status);
+
+}  // namespace amb::pages

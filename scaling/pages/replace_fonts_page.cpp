@@ -1,0 +1,104 @@
+#include "replace_fonts_page.h"
+
+#include <optional>
+
+#include "com_object.h"
+#include "property_page.h"
+#include "wide_text.h"
+
+namespace amb::pages {
+namespace {
+
+using K = ControlKind;
+
+constexpr ControlDesign kDesign[] = {
+    {K::FontList, kFontList, "", 1200, 600, 3615, 2790},
+    {K::Label, 0, "ReplaceFontsWith", 1200, 360, 2055, 255},
+};
+
+int CALLBACK AddFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM list) {
+  SendMessageW(reinterpret_cast<HWND>(list), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
+  return 1;
+}
+
+// "<none>" and the name of every family the system reports, as reported.
+void FillFontList(HWND list) {
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"<none>"));
+  HDC dc = GetDC(list);
+  EnumFontFamiliesW(dc, nullptr, &AddFamily, reinterpret_cast<LPARAM>(list));
+  ReleaseDC(list, dc);
+}
+
+std::wstring EntryText(HWND list, int i) {
+  LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+  if (length == LB_ERR) return L"";
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+class ReplaceFontsPage final : public ComObject<ReplaceFontsPage, PropertyPage> {
+ public:
+  static const QITAB kInterfaceTable[];
+
+ private:
+  Layout PageLayout() const override { return {L"ReplaceFontsWith", 6000, 3600, kDesign}; }
+  void SelectionChanged() override;
+  HostStatus ApplyChanges() override;
+  void SaveShown() override {
+    int current = static_cast<int>(SendMessageW(Item(kFontList), LB_GETCURSEL, 0, 0));
+    shown_ = current < 0 ? std::nullopt : std::optional(EntryText(Item(kFontList), current));
+  }
+  void RestoreShown() override {
+    FillFontList(Item(kFontList));
+    Select(shown_);
+  }
+  void Select(const std::optional<std::wstring>& name);
+  std::optional<std::wstring> shown_;  // the chosen entry while the window is away
+  void Command(int id, int code) override {
+    if (id == kFontList && code == LBN_SELCHANGE) EditMade();
+  }
+};
+
+const QITAB ReplaceFontsPage::kInterfaceTable[] = {
+    QITABENT(ReplaceFontsPage, IPropertyPage),
+    {nullptr, 0},
+};
+
+// The stored name selects the first entry that equals it exactly, case included.
+void ReplaceFontsPage::SelectionChanged() {
+  if (Protocol().Loaded()) return;
+  HostObjectPtr control = FirstSelected();
+  if (!control) return;
+  HWND list = Item(kFontList);
+  FillFontList(list);
+  std::string stored;
+  if (!GetText(*control, "ReplaceFontsWith", stored)) return;
+  Select(WideFromUtf8(stored));
+  Protocol().SetLoaded();
+}
+
+void ReplaceFontsPage::Select(const std::optional<std::wstring>& name) {
+  HWND list = Item(kFontList);
+  int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  int found = -1;
+  for (int i = 0; name && i < count && found < 0; ++i)
+    if (EntryText(list, i) == *name) found = i;
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
+}
+
+HostStatus ReplaceFontsPage::ApplyChanges() {
+  HostObjectPtr control = FirstSelected();
+  if (!control) return HostStatus::Failed("No control is selected");
+  HWND list = Item(kFontList);
+  int current = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+  return control->Let("ReplaceFontsWith", Utf8FromWide(current < 0 ? L"" : EntryText(list, current)));
+}
+
+}  // namespace
+
+HRESULT CreateReplaceFontsWithPage(REFIID riid, void** ppv) { return CreateComObject<ReplaceFontsPage>(riid, ppv); }
+
+}  // namespace amb::pages

@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include "fake_host_object.h"
+#include "pages/exclusion_page_model.h"
+#include "pages/form_effects_model.h"
+#include "pages/general_page_model.h"
+#include "pages/page_protocol.h"
+#include "pages/scale_controls_model.h"
+
+namespace amb::pages {
+namespace {
+
+using amb::test::FakePtr;
+using amb::test::MakeFake;
+
+TEST(PageProtocol, MarksChangedOnlyOnceLoaded) {
+  PageProtocol page;
+  EXPECT_FALSE(page.EditMade());
+  EXPECT_FALSE(page.Changed());
+  page.SetLoaded();
+  EXPECT_TRUE(page.EditMade());
+  EXPECT_FALSE(page.EditMade()) << "already changed";
+  page.Applied();
+  EXPECT_FALSE(page.Changed());
+  EXPECT_TRUE(page.Loaded());
+  EXPECT_EQ(CheckOf(-1), 1);
+  EXPECT_EQ(CheckOf(0), 0);
+  EXPECT_EQ(CheckOf(2), 0);
+  EXPECT_FALSE(TruthOf(2)) << "a greyed box writes False";
+}
+
+TEST(GeneralPage, NumericTextFollowsThePlatformsTest) {
+  struct Case {
+    const char* text;
+    bool numeric;
+  } cases[] = {{"12", true},  {" -3 ", true}, {"1.5", true}, {".5", true}, {"1e3", true}, {"", false},
+               {"abc", false}, {"1e", false}, {".", false},  {"1 2", false}, {"+", false}};
+  for (const Case& c : cases) EXPECT_EQ(IsNumericText(c.text), c.numeric) << '"' << c.text << '"';
+}
+
+// An Ambrelo as the pages see it: its properties by name, its flag list by index.
+struct FakeAmbrelo {
+  std::shared_ptr<amb::test::FakeStats> stats = std::make_shared<amb::test::FakeStats>();
+  FakePtr control = MakeFake(stats, "Ambrelo");
+  std::vector<std::string> log;
+  FakeAmbrelo() {
+    for (const char* b : {"GradientFill", "SaveWindowState", "ScaleGraphics", "ScaleControls", "ScaleFonts",
+                          "ScaleBorders", "ResizeOnMouseUp", "StayOnTop", "CenterY", "CenterX", "BeepOnMinMax",
+                          "ResizeAtOnce"})
+      control->members[b] = false;
+    for (const char* n : {"MdiChildHeight", "MdiChildWidth", "ScaleY", "ScaleX", "MinHeight", "MinWidth",
+                          "MaxHeight", "MaxWidth", "GradientSource", "GradientType", "ControlFlagCount"})
+      control->members[n] = 0.0;
+    control->members["WindowName"] = std::string();
+    control->indexed[std::string(kFlagKeyPropertyName)];
+    for (DontScale f : kAllDontScale) control->indexed[FlagPropertyName(f)];
+    control->log = &log;
+  }
+  void Store(int i, std::string key, std::initializer_list<DontScale> set) {
+    control->indexed[std::string(kFlagKeyPropertyName)][i] = key;
+    for (DontScale f : kAllDontScale)
+      control->indexed[FlagPropertyName(f)][i] = std::find(set.begin(), set.end(), f) != set.end();
+  }
+  HostValue At(std::string_view property, int i) { return control->indexed[std::string(property)][i]; }
+  bool Flag(DontScale f, int i) { return std::get<bool>(At(FlagPropertyName(f), i)); }
+};
+
+TEST(GeneralPage, LoadsWhatTheControlHoldsAndAppliesAllInOrder) {
+  FakeAmbrelo amb;
+  amb.control->members["ScaleFonts"] = true;
+  amb.control->members["MinWidth"] = 1440.0;
+  amb.control->members["GradientSource"] = 42.0;  // set by code, outside the list
+  amb.control->members["GradientType"] = 1.0;
+  GeneralContents contents;
+  ASSERT_TRUE(LoadGeneral(*amb.control, contents));
+  EXPECT_EQ(contents.checks["ScaleFonts"], 1);
+  EXPECT_EQ(contents.checks["CenterX"], 0);
+  EXPECT_EQ(contents.texts["MinWidth"], "1440");
+  EXPECT_EQ(contents.lists["GradientSource"], -1);
+  EXPECT_EQ(contents.lists["GradientType"], 1);
+
+  contents.texts["ScaleX"] = "abc";
+  contents.texts["ScaleY"] = "";
+  contents.texts["MaxWidth"] = "12";
+  contents.texts["WindowName"] = "";
+  contents.checks["CenterX"] = 2;
+  ASSERT_TRUE(ApplyGeneral(*amb.control, contents));
+  EXPECT_EQ(contents.texts["ScaleX"], "0") << "the box shows what was written";
+  EXPECT_EQ(contents.texts["ScaleY"], "0");
+  EXPECT_EQ(contents.texts["WindowName"], "") << "the name is not cleaned";
+  ASSERT_EQ(amb.log.size(), 23u);
+  EXPECT_EQ(amb.log.front(), "Ambrelo.WindowName=");
+  EXPECT_EQ(amb.log[9], "Ambrelo.ScaleY=0");
+  EXPECT_EQ(amb.log[14], "Ambrelo.MaxWidth=12");
+  EXPECT_EQ(amb.log.back(), "Ambrelo.ResizeAtOnce=False");
+  EXPECT_EQ(std::get<bool>(amb.control->members["CenterX"]), false);
+  EXPECT_EQ(TextOf(amb.control->members["GradientSource"]), "42") << "a value the list cannot show is kept";
+}
+
+TEST(GeneralPage, ApplyStopsAtTheWriteThatFails) {
+  FakeAmbrelo amb;
+  GeneralContents contents;
+  ASSERT_TRUE(LoadGeneral(*amb.control, contents));
+  amb.control->failing.insert("ScaleX");
+  EXPECT_FALSE(ApplyGeneral(*amb.control, contents));
+  EXPECT_EQ(amb.log.back(), "Ambrelo.ScaleY=0");
+}
+
+// A host form with a text box (fonts, no border), a line (border, no font) and a menu.
+struct HostForm {
+  FakeAmbrelo amb;
+  FakePtr form = MakeFake(amb.stats, "Form");
+  FakePtr list = MakeFake(amb.stats, "Collection");
+  FakePtr Add(const char* type, const char* name, std::initializer_list<const char*> members) {
+    FakePtr c = MakeFake(amb.stats, type);
+    c->members["Name"] = std::string(name);
+    for (const char* m : members) c->members[m] = 0.0;
+    list->items.push_back(c);
+    return c;
+  }
+  HostForm() {
+    list->first = 0;
+    form->isForm = true;
+    form->members["Name"] = std::string("Form1");
+    list->items.push_back(form);
+    FakePtr font = MakeFake(amb.stats, "Font");
+    font->members["Size"] = 8.0;
+    Add("TextBox", "Text1", {"Left", "Top", "Width", "Height"})->members["Font"] = HostObjectPtr(font);
+    Add("Line", "Line1", {"X1", "X2", "Y1", "Y2", "BorderWidth"});
+    Add("Menu", "mnuFile", {});
+    amb.control->members["FormControls"] = HostObjectPtr(list);
+  }
+};
+
+TEST(ExclusionPages, BuildListsByProbeTakesStoredFlagsAndBlanksGoneControlsAtOnce) {
+  HostForm host;
+  host.amb.control->members["ControlFlagCount"] = 4.0;
+  host.amb.Store(1, "LINE1", {DontScale::Border, DontScale::Font});
+  host.amb.Store(2, "Gone", {DontScale::Border, DontScale::Font});
+  host.amb.Store(3, "Text1", {DontScale::Border});
+  host.amb.Store(4, "text1", {});  // the later entry of a key wins
+  ExclusionModel model(ExclusionKind::Borders);
+  ASSERT_TRUE(model.Build(*host.amb.control));
+
+  ASSERT_EQ(model.Records().size(), 4u);
+  std::vector<std::string> listed;
+  for (const PageRecord& r : model.Records())
+    if (r.listed) listed.push_back(r.key + ":" + r.typeName);
+  EXPECT_EQ(listed, std::vector<std::string>{"Line1:Line"});
+  EXPECT_TRUE(model.Check(*model.Find("line1")));
+  EXPECT_FALSE(model.Check(*model.Find("Text1")));
+  EXPECT_EQ(TextOf(host.amb.At(kFlagKeyPropertyName, 2)), "");
+  EXPECT_FALSE(host.amb.Flag(DontScale::Border, 2)) << "blanked before any apply";
+  EXPECT_TRUE(host.amb.Flag(DontScale::Font, 2)) << "another page's flag is that page's to blank";
+}
+
+TEST(ExclusionPages, ApplyWritesEveryControlInFormOrderWithItsOwnFlags) {
+  HostForm host;
+  host.amb.control->members["ControlFlagCount"] = 2.0;
+  host.amb.Store(1, "mnuFile", {});
+  host.amb.Store(2, "Line1", {DontScale::Font, DontScale::Left});  // flags this page does not edit
+  ExclusionModel model(ExclusionKind::Borders);
+  ASSERT_TRUE(model.Build(*host.amb.control));
+  EXPECT_TRUE(model.SetCheck(*model.Find("Line1"), true));
+  EXPECT_FALSE(model.SetCheck(*model.Find("Line1"), true));
+  ASSERT_TRUE(model.Apply(*host.amb.control));
+
+  EXPECT_EQ(TextOf(host.amb.control->members["ControlFlagCount"]), "4");
+  const char* keys[] = {"Form1", "Text1", "Line1", "mnuFile"};
+  for (int i = 1; i <= 4; ++i) EXPECT_EQ(TextOf(host.amb.At(kFlagKeyPropertyName, i)), keys[i - 1]);
+  EXPECT_TRUE(host.amb.Flag(DontScale::Border, 3));
+  EXPECT_TRUE(host.amb.Flag(DontScale::Font, 3)) << "the other flags move with their control";
+  EXPECT_TRUE(host.amb.Flag(DontScale::Left, 3));
+  EXPECT_FALSE(host.amb.Flag(DontScale::Font, 2));
+}
+
+TEST(ExclusionPages, AControlWithoutFormControlsBuildsNothingAndKeepsItsList) {
+  FakeAmbrelo amb;
+  amb.control->members["ControlFlagCount"] = 1.0;
+  amb.Store(1, "Text1", {DontScale::Font});
+  ExclusionModel model(ExclusionKind::Fonts);
+  ASSERT_TRUE(model.Build(*amb.control));
+  EXPECT_TRUE(model.Records().empty());
+  EXPECT_EQ(TextOf(amb.At(kFlagKeyPropertyName, 1)), "Text1");
+}
+
+TEST(ExclusionPages, BannerTellsTheSwitch) {
+  FakeAmbrelo amb;
+  amb.control->members["ScaleGraphics"] = true;
+  Banner on = ReadBanner(ExclusionKind::Graphics, *amb.control);
+  EXPECT_EQ(on.caption, "ScaleGraphics = True (Set on General Tab) ");
+  EXPECT_EQ(on.colour, 0xFF00u);
+  Banner off = ReadBanner(ExclusionKind::Controls, *amb.control);
+  EXPECT_EQ(off.caption, "ScaleControls = False (Set on General Tab) ");
+  EXPECT_EQ(off.colour, 0xFFu);
+}
+
+TEST(ScaleControlsLocks, AtMostTwoLocksPerAxis) {
+  LockBoxes boxes{};
+  boxes[static_cast<int>(Lock::Left)] = boxes[static_cast<int>(Lock::Width)] = true;
+  EXPECT_TRUE(IsThirdOfAxis(Lock::Right, boxes));
+  EXPECT_FALSE(IsThirdOfAxis(Lock::Top, boxes));
+  boxes[static_cast<int>(Lock::Top)] = boxes[static_cast<int>(Lock::Bottom)] = true;
+  EXPECT_TRUE(IsThirdOfAxis(Lock::Height, boxes));
+  EXPECT_FALSE(IsThirdOfAxis(Lock::Left, boxes)) << "resetting one of the two is no third";
+}
+
+TEST(ScaleControlsLocks, ExcludingLocksPlaceAndSizeIncludingClearsAll) {
+  FlagEntry e;
+  e[DontScale::Right] = true;
+  Exclude(e);
+  EXPECT_TRUE(e[DontScale::Control] && e[DontScale::Left] && e[DontScale::Top] && e[DontScale::Width] &&
+              e[DontScale::Height]);
+  EXPECT_TRUE(e[DontScale::Right]) << "Right and Bottom stay as they were";
+  ExcludeAll(e);
+  EXPECT_FALSE(e[DontScale::Right]);
+  e[DontScale::Font] = true;
+  Include(e);
+  EXPECT_EQ(LocksOf(e), LockBoxes{});
+  EXPECT_FALSE(e[DontScale::Control]);
+  EXPECT_TRUE(e[DontScale::Font]) << "other pages' flags are not touched";
+  EXPECT_EQ(LockCaption(Lock::Height, true), "Lock Y Height");
+  EXPECT_EQ(LockCaption(Lock::Right, false), "Lock Right");
+}
+
+TEST(FormEffectsPage, TimeBoxesHoldZeroToTenSeconds) {
+  struct Case {
+    const char* typed;
+    const char* shown;
+    bool replaced;
+  } cases[] = {{".", "0.", true},   {"-", "0", true},  {"12", "10", true}, {"abc", "0", true},
+               {"2.5", "2.5", false}, {"", "", false}, {"0.", "0.", false}, {"10", "10", false}};
+  for (const Case& c : cases) {
+    TimeBoxEdit edit = TimeBoxRule(c.typed);
+    EXPECT_EQ(edit.text, c.shown) << c.typed;
+    EXPECT_EQ(edit.replaced, c.replaced) << c.typed;
+  }
+}
+
+TEST(FormEffectsPage, LoadClampsStoredTimesAndApplyWritesFiveValues) {
+  FakeAmbrelo amb;
+  for (const char* n : {"FormOpen", "FormClose", "FormPicture"}) amb.control->members[n] = 0.0;
+  amb.control->members["FormOpen"] = 7.0;
+  amb.control->members["FormPicture"] = 9.0;  // set by code, outside the list
+  amb.control->members["FormOpenTime"] = 25.0;
+  amb.control->members["FormCloseTime"] = 1.0;
+  EffectsContents contents;
+  ASSERT_TRUE(LoadEffects(*amb.control, contents));
+  EXPECT_EQ(contents.lists["FormOpen"], 7);
+  EXPECT_EQ(contents.lists["FormPicture"], -1);
+  EXPECT_EQ(contents.times["FormOpenTime"], "10");
+  EXPECT_EQ(contents.times["FormCloseTime"], "1");
+  contents.times["FormCloseTime"] = "";
+  ASSERT_TRUE(ApplyEffects(*amb.control, contents));
+  EXPECT_EQ(amb.log, (std::vector<std::string>{"Ambrelo.FormOpen=7", "Ambrelo.FormClose=0", "Ambrelo.FormPicture=9",
+                                               "Ambrelo.FormOpenTime=10", "Ambrelo.FormCloseTime=0"}));
+}
+
+}  // namespace
+}  // namespace amb::pages
