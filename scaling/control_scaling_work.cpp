@@ -4,6 +4,13 @@
 
 namespace amb {
 
+// Only where the control acts (user mode and enabled), and only for a face of the user's choice:
+// the exact text "<none>" keeps every font as designed.
+void ControlScalingWork::ReplaceFonts() {
+  if (!ActiveHost() || settings_.replaceFontsWith == kNoReplacementFont) return;
+  engine_.ReplaceFonts(settings_.replaceFontsWith);
+}
+
 // A saved placement that cannot be applied leaves the form where the form runtime put it.
 HostStatus ControlScalingWork::LoadWindowSettings() {
   HostForm* host = lifecycle_.Host();

@@ -24,6 +24,7 @@ class ControlScalingWork final : public PendingScalingWork {
         effects_(effects),
         windowNameChanged_(std::move(windowNameChanged)) {}
 
+  void ReplaceFonts() override;
   HostStatus ResizeControls() override { return engine_.ResizeControls(); }
   HostStatus LoadWindowSettings() override;
   HostStatus SaveWindowSettings() override;

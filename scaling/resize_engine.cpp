@@ -131,6 +131,19 @@ bool ResizeEngine::Capture(HostObject& form) {
   return true;
 }
 
+void ResizeEngine::ReplaceFonts(const std::string& face) {
+  HostObjectPtr form = host_.Form(), controls;
+  if (!form || !GetObjectOf(*form, "Controls", controls) || !controls) return;
+  int32_t count = 0;
+  if (!CountOf(*controls, count)) return;
+  static constexpr const char* kFonts[] = {"Font", "DayFont", "GridFont", "TitleFont", "HeadFont"};
+  for (int32_t i = 0; i < count; ++i) {
+    HostObjectPtr control;
+    if (!ItemOf(*controls, i, control) || !control) continue;
+    for (const char* font : kFonts) LetNested(*control, font, "Name", HostValue(face));
+  }
+}
+
 void ResizeEngine::Crash(const std::string& name) {
   host_.ReportError(name + kCrashedOut);
 }

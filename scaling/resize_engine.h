@@ -69,6 +69,9 @@ class ResizeEngine {
     return RecordControl(control, records_, state_.referenceWidth, state_.referenceHeight);
   }
   HostStatus SaveControlFlags(HostObject& control) { return EnsureControlFlags(control, flags_); }
+  // Every control of the form gets the replacement face in each font it has (Font, DayFont,
+  // GridFont, TitleFont, HeadFont); errors are passed over, control by control.
+  void ReplaceFonts(const std::string& face);
   // One control from its record, as a pass does it; a control without a record or flags fails.
   HostStatus AdjustPosition(HostObject& control);
 

@@ -107,5 +107,32 @@ TEST_F(ControlScalingWorkTest, ADisabledControlNeitherPlacesNorRaisesTheForm) {
   EXPECT_TRUE(log.empty());
 }
 
+// The replacement face goes into every font a control has, before anything is recorded; the
+// exact text "<none>" leaves the fonts as designed.
+TEST_F(ControlScalingWorkTest, ReplacementFaceGoesIntoEveryFontOfEveryControl) {
+  test::FakePtr label = engineForm.Add("Label", "lblTitle", {120, 120, 2400, 300});
+  test::FakePtr calendar = engineForm.Add("Calendar", "calDay", {120, 600, 2400, 2000});
+  engineForm.Add("Timer", "tmrTick", {0, 0, 0, 0});
+  test::FakePtr labelFont = test::FakeForm::GiveFont(label, "Font", 10);
+  test::FakePtr dayFont = test::FakeForm::GiveFont(calendar, "DayFont", 8);
+  test::FakePtr headFont = test::FakeForm::GiveFont(calendar, "HeadFont", 9);
+  auto face = [](const test::FakePtr& font) { return std::get<std::string>(font->members["Name"]); };
+
+  settings.replaceFontsWith = "<none>";
+  Open();
+  EXPECT_EQ(face(labelFont), "Arial");
+
+  settings.replaceFontsWith = "Tahoma";
+  work.ReplaceFonts();
+  EXPECT_EQ(face(labelFont), "Tahoma");
+  EXPECT_EQ(face(dayFont), "Tahoma");
+  EXPECT_EQ(face(headFont), "Tahoma");
+
+  settings.enabled = false;  // a control that is switched off changes nothing
+  settings.replaceFontsWith = "Verdana";
+  work.ReplaceFonts();
+  EXPECT_EQ(face(labelFont), "Tahoma");
+}
+
 }  // namespace
 }  // namespace amb
