@@ -77,6 +77,11 @@ class cMenuItems {
   // A command chosen from a generated popup; false for the host's own items.
   bool MenuSelected(UINT Index, HMENU hMenu, LPARAM lParam);
 
+  // The delegates: the stores that own the popups this store generated, one per popup.
+  std::shared_ptr<cMenuItems> Delegate(HMENU menu) const;
+  void AddDelegate(HMENU popup, std::shared_ptr<cMenuItems> owner) { delegates_[popup] = std::move(owner); }
+  void RemoveDelegate(HMENU popup) { delegates_.erase(popup); }
+
   // The item's record; an empty record (ItemID 0) when neither the store nor a delegate knows it.
   MenuItemRecord GetMenuItem(UINT MenuID, HMENU hMenu) const;
   // The popup's record; nullptr when it was never converted.
@@ -121,7 +126,6 @@ class cMenuItems {
   void DrawSideBar(MenuItemRecord& item, PopupRecord& popup);
   MenuItemRecord* Item(UINT id, HMENU menu);
   PopupRecord& PopupFor(HMENU menu);
-  std::shared_ptr<cMenuItems> Delegate(HMENU menu) const;
 
   const rt::ImageList* imageList_ = nullptr;
   std::shared_ptr<cTips> callbacks_, previousCallbacks_;
