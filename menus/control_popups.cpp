@@ -90,7 +90,7 @@ HANDLE HostControlPicture(HWND form, std::string_view name) {
   return image ? image->Picture() : nullptr;
 }
 
-HMENU BuildControlPopup(cMenuItems& store, UINT, int position, HMENU hMenu, int controlType, HWND control,
+HMENU BuildControlPopup(cMenuItems& store, UINT itemID, int position, HMENU hMenu, int controlType, HWND control,
                         std::string_view block) {
   if (!control || !IsWindow(control)) return nullptr;
   const LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
@@ -99,7 +99,7 @@ HMENU BuildControlPopup(cMenuItems& store, UINT, int position, HMENU hMenu, int 
   if (kind == kComboBox && (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE))) return nullptr;
   const bool multiple = kind == kListBox && (style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL));
   const int type = kind + (multiple ? 1 : 0);
-  HMENU popup = ReplaceGeneratedPopup(store, hMenu, position);
+  HMENU popup = ReplaceGeneratedPopup(store, itemID, hMenu, position);
   if (!popup) return nullptr;
 
   bool fullPath = false, timeConsuming = false;

@@ -6,14 +6,24 @@
 
 namespace modMenus {
 
-HMENU ReplaceGeneratedPopup(cMenuItems& owner, HMENU hMenu, int position) {
+namespace {
+
+void DropGeneratedPopup(cMenuItems& owner, HMENU popup) {
+  if (!popup || !owner.Delegate(popup)) return;
+  owner.RemoveDelegate(popup);
+  if (IsMenu(popup)) DestroyMenu(popup);
+}
+
+}  // namespace
+
+HMENU ReplaceGeneratedPopup(cMenuItems& owner, UINT itemID, HMENU hMenu, int position) {
   HMENU popup = CreatePopupMenu();
   if (!popup) return nullptr;
-  HMENU previous = GetSubMenu(hMenu, position);
-  if (previous && owner.Delegate(previous)) {
-    owner.RemoveDelegate(previous);
-    DestroyMenu(previous);
-  }
+  HMENU attached = GetSubMenu(hMenu, position);
+  HMENU previous = owner.TakeGeneratedPopup(itemID, hMenu);
+  DropGeneratedPopup(owner, attached);
+  if (previous != attached) DropGeneratedPopup(owner, previous);
+  owner.SetGeneratedPopup(itemID, hMenu, popup);
   return popup;
 }
 

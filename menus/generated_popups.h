@@ -13,10 +13,10 @@ namespace modMenus {
 
 class cMenuItems;
 
-// A new empty popup for the item at position of hMenu; the popup generated there before loses its
-// delegate and is destroyed. A submenu the host put there is left to the host. nullptr when no
-// popup could be made (the old one then stays).
-HMENU ReplaceGeneratedPopup(cMenuItems& owner, HMENU hMenu, int position);
+// A new empty popup for the item itemID at position of hMenu; the popup generated for it before
+// loses its delegate and is destroyed, whether the item still holds it or not. A submenu the host
+// put there is left to the host. nullptr when no popup could be made (the old one then stays).
+HMENU ReplaceGeneratedPopup(cMenuItems& owner, UINT itemID, HMENU hMenu, int position);
 
 void AppendPanelItems(HMENU popup, const std::vector<PanelItem>& items);
 

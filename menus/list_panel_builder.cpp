@@ -51,9 +51,9 @@ PanelContent PanelFor(std::string_view key, const std::string& value, const std:
 
 }  // namespace
 
-HMENU BuildListPanel(cMenuItems& store, UINT, int position, HMENU hMenu, std::string_view key,
+HMENU BuildListPanel(cMenuItems& store, UINT itemID, int position, HMENU hMenu, std::string_view key,
                      std::string_view value, std::string& tip) {
-  HMENU popup = ReplaceGeneratedPopup(store, hMenu, position);
+  HMENU popup = ReplaceGeneratedPopup(store, itemID, hMenu, position);
   if (!popup) return nullptr;
   std::string panelValue(value);
   const std::string id = TakePanelId(panelValue);

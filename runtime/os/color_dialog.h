@@ -1,6 +1,7 @@
 #pragma once
 // The common "Color" dialog, so that tests can answer it.
 #include <windows.h>
+#include <commdlg.h>
 
 #include <array>
 #include <optional>
