@@ -1,7 +1,7 @@
 #pragma once
 // Where the item store hands over to the engine's generated popups (list panels, popups fed from
-// a host's list or combo box) and to its file and drive items. This program's menus use none of
-// them: each hook answers "nothing made, nothing known" and leaves the item as the caption says.
+// a host's list or combo box), to the host form's controls and to its file and drive items. This
+// program's own menus use none of them; the engine offers them to any host.
 #include <windows.h>
 
 #include <string>

@@ -46,6 +46,20 @@ bool IsNumber(const std::string& text) {
 cMenuItems::~cMenuItems() {
   for (PopupRecord& popup : popups_)
     if (popup.SideBarBitmap) DeleteObject(popup.SideBarBitmap);
+  // The popups generated for the host's items go with the store: taken off their items first,
+  // so that the host's menus hold no destroyed popup.
+  for (const auto& [item, popup] : generated_) {
+    if (!IsMenu(popup)) continue;
+    const HMENU menu = item.second;
+    for (int position = IsMenu(menu) ? GetMenuItemCount(menu) - 1 : -1; position >= 0; --position)
+      if (GetSubMenu(menu, position) == popup) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_SUBMENU;
+        SetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+      }
+    DestroyMenu(popup);
+  }
 }
 
 void cMenuItems::InitializeSubMenu(HWND hForm, const rt::ImageList* oImgList, std::shared_ptr<cTips> CallBacks,
@@ -86,6 +100,14 @@ PopupRecord& cMenuItems::PopupFor(HMENU menu) {
 std::shared_ptr<cMenuItems> cMenuItems::Delegate(HMENU menu) const {
   auto it = delegates_.find(menu);
   return it == delegates_.end() ? nullptr : it->second;
+}
+
+HMENU cMenuItems::TakeGeneratedPopup(UINT itemID, HMENU menu) {
+  auto it = generated_.find({itemID, menu});
+  if (it == generated_.end()) return nullptr;
+  HMENU popup = it->second;
+  generated_.erase(it);
+  return popup;
 }
 
 std::string cMenuItems::Tips(UINT MenuID, HMENU hMenu) const {

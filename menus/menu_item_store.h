@@ -77,6 +77,15 @@ class cMenuItems {
   // A command chosen from a generated popup; false for the host's own items.
   bool MenuSelected(UINT Index, HMENU hMenu, LPARAM lParam);
 
+  // The delegates: the stores that own the popups this store generated, one per popup.
+  std::shared_ptr<cMenuItems> Delegate(HMENU menu) const;
+  void AddDelegate(HMENU popup, std::shared_ptr<cMenuItems> owner) { delegates_[popup] = std::move(owner); }
+  void RemoveDelegate(HMENU popup) { delegates_.erase(popup); }
+  // The popup generated for an item at its last opening, which the item may have lost since (a
+  // host rewriting the item takes its submenu off); nullptr when none. Taking it forgets it.
+  HMENU TakeGeneratedPopup(UINT itemID, HMENU menu);
+  void SetGeneratedPopup(UINT itemID, HMENU menu, HMENU popup) { generated_[{itemID, menu}] = popup; }
+
   // The item's record; an empty record (ItemID 0) when neither the store nor a delegate knows it.
   MenuItemRecord GetMenuItem(UINT MenuID, HMENU hMenu) const;
   // The popup's record; nullptr when it was never converted.
@@ -121,7 +130,6 @@ class cMenuItems {
   void DrawSideBar(MenuItemRecord& item, PopupRecord& popup);
   MenuItemRecord* Item(UINT id, HMENU menu);
   PopupRecord& PopupFor(HMENU menu);
-  std::shared_ptr<cMenuItems> Delegate(HMENU menu) const;
 
   const rt::ImageList* imageList_ = nullptr;
   std::shared_ptr<cTips> callbacks_, previousCallbacks_;
@@ -136,6 +144,7 @@ class cMenuItems {
   std::map<std::pair<UINT, HMENU>, size_t> itemIndex_;
   std::map<HMENU, size_t> popupIndex_;
   std::map<HMENU, std::shared_ptr<cMenuItems>> delegates_;  // owners of generated popups
+  std::map<std::pair<UINT, HMENU>, HMENU> generated_;        // by the item they were made for
   HWND hForm_ = nullptr;
   std::string defaultTip_;
 };

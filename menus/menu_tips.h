@@ -2,13 +2,20 @@
 // The events a host may ask the menu engine for: the tip of the item under the cursor, a choice
 // in a generated panel and the closing of the menus. The engine shares ownership of the object,
 // so it stays valid for as long as a window is attached with it.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <variant>
 
 namespace modMenus {
 
-using ChoiceValue = std::variant<int32_t, std::string>;
+// A date chosen in a panel: whole days since 30 December 1899.
+struct ChoiceDate {
+  int32_t serial = 0;
+  bool operator==(const ChoiceDate&) const = default;
+};
+
+using ChoiceValue = std::variant<int32_t, std::string, ChoiceDate>;
 
 class cTips {
  public:

@@ -1,0 +1,232 @@
+// The contents of the generated list panels, the choices their items report, and the texts of
+// drive items and of popups fed from a host's list: all decided without the platform.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "control_popup_captions.h"
+#include "drive_texts.h"
+#include "list_panels.h"
+#include "panel_choice.h"
+
+namespace {
+
+using namespace modMenus;
+
+LocaleNames English() {
+  return LocaleNames{{"January", "February", "March", "April", "May", "June", "July", "August", "September",
+                      "October", "November", "December"},
+                     {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
+                     {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}};
+}
+
+uint32_t NoSystemColor(int) { return 0; }
+
+std::vector<std::string> Checked(const PanelContent& panel) {
+  std::vector<std::string> checked;
+  for (const PanelItem& item : panel.items)
+    if (item.checked) checked.push_back(item.caption.substr(0, item.caption.find('{')));
+  return checked;
+}
+
+TEST(PanelValues, SubKeysAndTheIdTakenOut) {
+  EXPECT_EQ(PanelSubKey("Red:ID:7", "ID:"), "7");
+  EXPECT_EQ(PanelSubKey("3:group:CYQtr:ID:x", "Group:"), "CYQtr");
+  EXPECT_EQ(PanelSubKey("ID:5", "ID:"), "5");
+  EXPECT_EQ(PanelSubKey("PAID:5", "ID:"), "");  // only at the start or after a colon
+  std::string value = "Red:ID:7";
+  EXPECT_EQ(TakePanelId(value), "7");
+  EXPECT_EQ(value, "Red");
+}
+
+TEST(PanelDates, SerialsWeekDaysAndMonthLengths) {
+  EXPECT_EQ(DateSerial(1899, 12, 30), 0);
+  EXPECT_EQ(DateSerial(2000, 1, 1), 36526);
+  EXPECT_EQ(DateSerial(2000, 13, 1), DateSerial(2001, 1, 1));
+  EXPECT_EQ(DateSerial(2000, 3, 0), DateSerial(2000, 2, 29));
+  const CivilDate back = DateFromSerial(36526);
+  EXPECT_EQ(back.year * 10000 + back.month * 100 + back.day, 20000101);
+  EXPECT_EQ(WeekDay(0), 7);                          // a Saturday
+  EXPECT_EQ(WeekDay(DateSerial(2026, 12, 13)), 1);   // a Sunday
+  EXPECT_EQ(DaysInMonth(2000, 2), 29);
+  EXPECT_EQ(DaysInMonth(1900, 2), 28);
+  EXPECT_EQ(DaysInMonth(2024, 12), 31);
+}
+
+TEST(ColorPanel, TheCurrentColourIsCheckedAndTheCustomItemCarriesIt) {
+  const PanelContent red = ColorPanel("255", "7", NoSystemColor);
+  ASSERT_EQ(red.items.size(), 25u);
+  EXPECT_EQ(red.items[0].caption, "Black{gControl:0|lvID:7|LColor:0}");
+  EXPECT_EQ(red.items[0].id, 32499u);
+  EXPECT_EQ(Checked(red), std::vector<std::string>{"Red"});
+  EXPECT_EQ(red.items[23].caption, "-{Raised}");
+  EXPECT_EQ(red.items[23].id, 32476u);
+  EXPECT_TRUE(red.items[23].disabled);
+  EXPECT_EQ(red.items[24].caption, "Select a custom color{gControl:0|lvID:7|LDefClr:255|LColor:-1}");
+  EXPECT_EQ(red.items[24].id, 32475u);
+  EXPECT_FALSE(red.timeConsuming);
+
+  EXPECT_TRUE(Checked(ColorPanel("-1", "", NoSystemColor)).empty());
+  EXPECT_EQ(ColorPanel("-1", "", NoSystemColor).items[24].caption,
+            "Select a custom color{gControl:0|lvID:|LDefClr:-1|LColor:-1}");
+  EXPECT_EQ(Checked(ColorPanel("0", "", NoSystemColor)), std::vector<std::string>{"Black"});
+  EXPECT_EQ(Checked(ColorPanel("&HFF0000", "", NoSystemColor)), std::vector<std::string>{"Blue"});
+}
+
+TEST(MonthPanel, FiscalQuartersStartInOctoberWithTheirHeadings) {
+  const PanelContent panel = MonthPanel("0:Group:FYQtr", "", CivilDate{2026, 2, 10}, English());
+  std::vector<std::string> labels;
+  for (const PanelItem& item : panel.items) labels.push_back(item.caption.substr(0, item.caption.find('{')));
+  EXPECT_EQ(labels, (std::vector<std::string>{"-1st Fiscal Quarter", "October", "November", "December",
+                                               "-2nd Fiscal Quarter", "January", "February", "March",
+                                               "-3rd Fiscal Quarter", "April", "May", "June", "-4th Fiscal Quarter",
+                                               "July", "August", "September"}));
+  for (size_t i = 0; i < panel.items.size(); ++i) EXPECT_EQ(panel.items[i].id, 32500u - i) << i;
+  EXPECT_EQ(Checked(panel), std::vector<std::string>{"February"});
+  EXPECT_TRUE(panel.items[4].disabled);
+  EXPECT_EQ(panel.items[1].caption, "October{gControl:0|lvID:|LMonth:10}");
+
+  const PanelContent calendar = MonthPanel("3:Group:CYQtr", "", CivilDate{2026, 2, 10}, English());
+  EXPECT_EQ(calendar.items[0].caption, "-First Quarter{Raised}");
+  EXPECT_EQ(calendar.items[4].caption, "-Second Quarter{Raised}");
+  EXPECT_EQ(Checked(calendar), std::vector<std::string>{"March"});
+  const PanelContent plain = MonthPanel("12", "", CivilDate{2026, 2, 10}, English());
+  ASSERT_EQ(plain.items.size(), 12u);
+  EXPECT_EQ(plain.items[0].id, 32499u);
+}
+
+TEST(WeekDayPanel, SundayFirstAndTheCurrentDayChecked) {
+  const PanelContent panel = WeekDayPanel("3", "d", CivilDate{2026, 12, 10}, English());
+  ASSERT_EQ(panel.items.size(), 7u);
+  EXPECT_EQ(panel.items[0].caption, "Sunday{gControl:0|lvID:d|LDay:1}");
+  EXPECT_EQ(panel.items[6].id, 32493u);
+  EXPECT_EQ(Checked(panel), std::vector<std::string>{"Tuesday"});
+  // 10 December 2026 is a Thursday.
+  EXPECT_EQ(Checked(WeekDayPanel("0", "", CivilDate{2026, 12, 10}, English())), std::vector<std::string>{"Thursday"});
+}
+
+TEST(StatePanel, CodesAreMatchedOnTheFirstTwoLetters) {
+  const PanelContent panel = StatePanel("tx", "");
+  ASSERT_EQ(panel.items.size(), 51u);
+  EXPECT_TRUE(panel.timeConsuming);
+  EXPECT_EQ(Checked(panel), std::vector<std::string>{"Texas"});
+  EXPECT_EQ(panel.items[8].caption, "District of Columbia{gControl:0|lvID:|LState:DC}");
+  EXPECT_TRUE(Checked(StatePanel("Texas", "")).empty());
+  EXPECT_EQ(Checked(StatePanel("WAshington", "")), std::vector<std::string>{"Washington"});
+  EXPECT_TRUE(Checked(StatePanel("W", "")).empty());
+}
+
+TEST(DaysOfMonthPanel, TheMonthsDaysWithTheirDates) {
+  const PanelContent leap = DaysOfMonthPanel("2:Year:2000:Day:29", "", CivilDate{2026, 12, 10}, English());
+  ASSERT_EQ(leap.items.size(), 29u);
+  EXPECT_EQ(leap.items[0].caption, "Feb 1, Tuesday{gControl:0|lvID:|LDate:" + std::to_string(DateSerial(2000, 2, 1)) + "}");
+  EXPECT_EQ(leap.items[28].id, 32471u);
+  EXPECT_EQ(Checked(leap), std::vector<std::string>{"Feb 29, Tuesday"});
+  EXPECT_TRUE(DaysOfMonthPanel("13", "", CivilDate{2026, 12, 10}, English()).items.empty());
+  // No month and no year: this month of this year, today checked.
+  const PanelContent now = DaysOfMonthPanel("0", "", CivilDate{2026, 12, 10}, English());
+  ASSERT_EQ(now.items.size(), 31u);
+  EXPECT_EQ(Checked(now), std::vector<std::string>{"Dec 10, Thursday"});
+}
+
+TEST(FontPanel, TypeFilterLetterRangeAndTheEmptyList) {
+  const std::vector<std::string> families{"", "Arial", "bookman old style", "Courier New", "Tahoma"};
+  EXPECT_EQ(FontTypeFilter("Arial:Type:TrueType"), 4);
+  EXPECT_EQ(FontTypeFilter("Arial:Type:System"), 1);
+  EXPECT_EQ(FontTypeFilter("Arial"), 0);
+  const PanelContent panel = FontPanel("arial:Type:TrueType:Group:A-C", "", families);
+  ASSERT_EQ(panel.items.size(), 3u);
+  EXPECT_EQ(panel.items[0].caption, "Arial{gControl:0|lvID:|LFont:Arial}\tSample");
+  EXPECT_EQ(panel.items[1].caption, "Bookman Old Style{gControl:0|lvID:|LFont:bookman old style}\tSample");
+  EXPECT_EQ(Checked(panel), std::vector<std::string>{"Arial"});
+  EXPECT_FALSE(panel.timeConsuming);
+
+  const PanelContent none = FontPanel("Arial:Group:X-Z", "", families);
+  ASSERT_EQ(none.items.size(), 1u);
+  EXPECT_EQ(none.items[0].caption, "-No Fonts Available{Raised}");
+  EXPECT_EQ(none.items[0].id, 32500u);
+  std::vector<std::string> many{""};
+  for (int i = 0; i < 20; ++i) many.push_back("Font " + std::to_string(i));
+  EXPECT_TRUE(FontPanel("0", "", many).timeConsuming);
+}
+
+TEST(DrivePanel, LabelsFromRootsAndTheCurrentDrive) {
+  EXPECT_EQ(DriveLabel("C:\\"), "[C]");
+  EXPECT_EQ(DriveLabel("x:\\ share on 'server'"), "[X] share on 'server'");
+  const PanelContent panel =
+      DrivePanel("[D]", "", {"", "C:\\|Fixed Drive", "D:\\|CD Rom", "X:\\ share on 'server'|Network/Mapped Drive"});
+  ASSERT_EQ(panel.items.size(), 3u);
+  EXPECT_EQ(panel.items[0].caption, "[C]{gControl:0|lvID:|LDrv:C:\\|Tip:Fixed Drive}");
+  EXPECT_EQ(panel.items[2].caption,
+            "[X] share on 'server'{gControl:0|lvID:|LDrv:X:\\ share on 'server'|Tip:Network/Mapped Drive}");
+  EXPECT_EQ(Checked(panel), std::vector<std::string>{"[D]"});
+  EXPECT_TRUE(panel.timeConsuming);
+  EXPECT_FALSE(DrivePanel("C:", "", {""}).timeConsuming);
+}
+
+TEST(PanelChoice, EachPayloadReportsItsCategoryAndValue) {
+  struct Case {
+    const char* caption;
+    const char* category;
+    ChoiceValue value;
+  };
+  const Case cases[] = {
+      {"Red{gControl:0|lvID:7|LColor:255}", "Color", int32_t{255}},
+      {"May{gControl:0|lvID:7|LMonth:5}", "Month", int32_t{5}},
+      {"Texas{gControl:0|lvID:7|LState:TX}", "State", std::string("TX")},
+      {"Sunday{gControl:0|lvID:7|LDay:1}", "WeekDay", int32_t{1}},
+      {"Feb 1{gControl:0|lvID:7|LDate:36557}", "DayOfMonth", ChoiceDate{36557}},
+      {"Arial{gControl:0|lvID:7|LFont:Arial}\tSample", "Font", std::string("Arial")},
+      {"[X] a long label{gControl:0|lvID:7|LDrv:X:\\ share on 'server'|Tip:Network/Mapped Drive}", "Drive",
+       std::string("X:\\")},
+  };
+  for (const Case& c : cases) {
+    const std::string caption = c.caption;
+    const std::string block = caption.substr(caption.find('{'), caption.find('}') - caption.find('{')) + "|";
+    const auto choice = DecodePanelChoice(block);
+    ASSERT_TRUE(choice) << c.caption;
+    EXPECT_EQ(choice->userId, "7");
+    EXPECT_EQ(choice->category, c.category);
+    EXPECT_EQ(choice->value, c.value) << c.caption;
+    EXPECT_FALSE(choice->customColor);
+  }
+  const auto custom = DecodePanelChoice("{gControl:0|lvID:|LDefClr:255|LColor:-1|");
+  ASSERT_TRUE(custom);
+  EXPECT_TRUE(custom->customColor);
+  EXPECT_EQ(custom->defaultColor, 255);
+  EXPECT_EQ(custom->userId, "0");  // a panel without an id
+  EXPECT_FALSE(DecodePanelChoice("{gControl:123|LIndex:2|gType:1|"));
+  EXPECT_FALSE(DecodePanelChoice(""));
+}
+
+TEST(DriveTexts, TypesSharesAndListEntries) {
+  EXPECT_EQ(DriveTypeText(1), "Drive does not exist");
+  EXPECT_EQ(DriveTypeText(2), "Removable Media");
+  EXPECT_EQ(DriveTypeText(3), "Fixed Drive");
+  EXPECT_EQ(DriveTypeText(5), "CD Rom");
+  EXPECT_EQ(DriveTypeText(0), "Unknown Drive Type");
+  EXPECT_EQ(DriveTypeText(9), "Unknown Drive Type");
+  EXPECT_EQ(NetworkConnectionText("\\\\server\\share"), " share on 'server'");
+  EXPECT_EQ(NetworkConnectionText(""), "");
+  EXPECT_EQ(DriveListEntry("A:\\", 2, ""), "A:\\|Removable Media");
+  EXPECT_EQ(DriveListEntry("X:\\", 4, " share on 'server'"), "X:\\ share on 'server'|Network/Mapped Drive");
+  EXPECT_EQ(DriveListEntry("Y:\\", 4, "Unknown"), "Y:\\Unknown|Network/Mapped Drive");
+}
+
+TEST(ControlPopupCaptions, EntriesCarryTheControlAndTheirIndex) {
+  const std::string prefix = ControlPopupPrefix(4660, "", 1);
+  EXPECT_EQ(prefix, "gControl:4660|LIndex:x|gType:1");
+  EXPECT_EQ(ControlPopupPrefix(4660, "C:\\Apps\\", 2), "gControl:4660|LIndex:x|gEXE:C:\\Apps\\|gType:2");
+  EXPECT_EQ(ControlEntryCaption("R&D", "R&D", prefix, "", 3), "R&&D{gControl:4660|LIndex:3|gType:1}");
+  // An entry with its own block keeps it and gains the control's keys inside it.
+  EXPECT_EQ(ControlEntryCaption("Big{Bold}", "Big{Bold}", prefix, "", 0), "Big{gControl:4660|LIndex:0|gType:1|Bold}");
+  EXPECT_EQ(ControlEntryCaption("C:\\x\\a.exe", "a.exe", prefix, "|gEXE:C:\\x\\", 1),
+            "a.exe{gControl:4660|LIndex:1|gType:1|gEXE:C:\\x\\}");
+  EXPECT_EQ(EmptyControlCaption(prefix), "-No Selections Available{gControl:4660|LIndex:x|gType:1|Raised}");
+  EXPECT_EQ(FileItemName("Notepad.exe"), "Notepad");
+  EXPECT_EQ(FileItemName("regedit.exe"), "REGEDIT");
+  EXPECT_EQ(FileItemName("readme"), "README");
+}
+
+}  // namespace
