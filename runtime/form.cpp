@@ -205,11 +205,11 @@ void Form::Load() {
 void Form::AbandonLoad() {
   HWND hwnd = hwnd_;
   hwnd_ = nullptr;
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
   for (auto& control : parts_->controls) control->Detach();
   if (parts_->model) parts_->model->Detach();
   if (parts_->menus) parts_->menus->Detach();
   Unloaded().push_back(std::move(parts_));
-  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
   DestroyWindow(hwnd);
   ForgetSubclasses(hwnd);
 }
@@ -250,6 +250,8 @@ bool Form::Unload(UnloadMode mode) {
   if (!hwnd_) return true;  // an event handler unloaded it already
   HWND hwnd = hwnd_;
   hwnd_ = nullptr;
+  // Taking the menu bar off resizes the window: its messages must not find the form again.
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
   auto& list = Forms::List();
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
   for (auto& control : parts_->controls) control->Detach();
@@ -258,7 +260,6 @@ bool Form::Unload(UnloadMode mode) {
   // The parts may still be in use by the handler that is unloading the form; the outermost loop
   // frees them.
   Unloaded().push_back(std::move(parts_));
-  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
   DestroyWindow(hwnd);
   ForgetSubclasses(hwnd);
   return true;
