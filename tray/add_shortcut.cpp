@@ -11,7 +11,7 @@
 #include "os/shortcut_writer.h"
 #include "path_text.h"
 #include "platform_utils.h"
-#include "shortcut_spec.h"
+#include "shortcut_contents.h"
 
 namespace tray {
 namespace {

@@ -16,7 +16,7 @@
 #include "os/shell.h"
 #include "path_text.h"
 #include "settings_keys.h"
-#include "shortcut_spec.h"
+#include "shortcut_contents.h"
 #include "shared_state.h"
 #include "start_with_windows.h"
 #include "sys_tray.h"

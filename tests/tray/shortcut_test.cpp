@@ -17,7 +17,7 @@
 #include "shell_folders.h"
 #include "shared_state.h"
 #include "shortcut_reader.h"
-#include "shortcut_spec.h"
+#include "shortcut_contents.h"
 #include "tray_front_end.h"
 
 namespace {

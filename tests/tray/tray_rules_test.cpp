@@ -5,7 +5,7 @@
 #include "about_texts.h"
 #include "hot_key_boxes.h"
 #include "option_rules.h"
-#include "shortcut_spec.h"
+#include "shortcut_contents.h"
 
 using namespace tray;
 

@@ -1,4 +1,4 @@
-#include "shortcut_spec.h"
+#include "shortcut_contents.h"
 
 #include "path_text.h"
 
