@@ -7,10 +7,9 @@
 #include "form.h"
 #include "frm_vb_hot_key.h"
 #include "front_end.h"
+#include "help_file.h"
 #include "mod_registry.h"
 #include "msg_box.h"
-#include "os/shell.h"
-#include "path_text.h"
 #include "power_capabilities.h"
 #include "program.h"
 #include "settings_keys.h"
@@ -86,7 +85,7 @@ void OfferHelpFile(bool hotKeyOnly) {
   if (answer == IDYES) {
     // On the hot-key-only road the help window gets no owner: the tray form must not load for it.
     HWND owner = hotKeyOnly ? nullptr : frontEnd().TrayFormWindow();
-    os::shell().Execute({owner, "", rt::JoinPath(rt::App().Path, "Tarnwick.chm"), "", "", SW_SHOWMAXIMIZED});
+    OpenHelpFile(owner, "");
   }
   modRegistry::fWriteValue(kSettingsTop, kSettingsKey, "FirstRun", "S", "No");
 }

@@ -10,6 +10,7 @@
 #include "shared_state.h"
 #include "shutdown_engine.h"
 #include "subclass.h"
+#include "tray_resources.h"
 #include "vb_hot_key.h"
 
 namespace tray {
@@ -52,7 +53,7 @@ constexpr rt::ControlDesign PyramidImage() {
   d.name = "Image1";
   d.kind = rt::ControlKind::Image;
   d.left = 1320, d.top = 1200, d.width = 480, d.height = 480;
-  d.picture = {rt::PictureDesign::Kind::Icon, 1};
+  d.picture = {rt::PictureDesign::Kind::Icon, IDI_PYRAMID};
   return d;
 }
 
@@ -106,7 +107,7 @@ rt::FormSettings CountdownForm::Settings() const {
   s.controlBox = s.minButton = s.maxButton = false;
   s.showInTaskbar = false;
   s.startPosition = rt::StartPosition::CenterScreen;
-  s.icon = 1;
+  s.icon = IDI_PYRAMID;
   s.autoRedraw = true;
   s.scaleMode = rt::ScaleMode::Pixels;
   s.backColor = rt::kBlack;

@@ -20,6 +20,7 @@
 #include "side_bar_caption.h"
 #include "start_with_windows.h"
 #include "sys_tray.h"
+#include "tray_resources.h"
 
 namespace tray {
 namespace {
@@ -27,7 +28,7 @@ namespace {
 using rt::ControlKind;
 using namespace DozIzevodoz;
 
-constexpr int kProgramIcon = 1;
+constexpr int kProgramIcon = IDI_TARNWICK;
 constexpr UINT_PTR kIconRetryTimer = 0x7A01;
 constexpr UINT kIconRetryMilliseconds = 2000;
 constexpr int kIconRetries = 30;

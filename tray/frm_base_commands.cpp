@@ -3,7 +3,6 @@
 
 #include "action_requests.h"
 #include "add_shortcut.h"
-#include "app.h"
 #include "auto_update.h"
 #include "frm_about.h"
 #include "frm_base.h"
@@ -11,10 +10,9 @@
 #include "frm_option.h"
 #include "frm_set_hot_keys.h"
 #include "frm_vb_hot_key.h"
+#include "help_file.h"
 #include "mod_registry.h"
 #include "msg_box.h"
-#include "os/shell.h"
-#include "path_text.h"
 #include "settings_keys.h"
 #include "shortcut_contents.h"
 #include "shared_state.h"
@@ -208,7 +206,7 @@ void FrmBase::mnuText_Click() { frmOption().Show(); }
 void FrmBase::mnuAbout_Click() { frmAbout().Show(); }
 
 void FrmBase::mnuHelp_Click() {
-  os::shell().Execute({hWnd(), "Open", rt::JoinPath(rt::App().Path, "TARNWICK.chm"), "", "", SW_SHOWMAXIMIZED});
+  DozIzevodoz::OpenHelpFile(hWnd());
 }
 
 void FrmBase::sUpdate_Click() {

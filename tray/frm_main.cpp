@@ -1,8 +1,8 @@
 #include "frm_main.h"
 
 #include "error_report.h"
+#include "help_file.h"
 #include "mod_registry.h"
-#include "open_help.h"
 #include "platform_utils.h"
 #include "power_capabilities.h"
 #include "settings_keys.h"
@@ -192,7 +192,7 @@ void FrmMain::btnManage_Click() {
   else Show();
 }
 
-void FrmMain::Image1_Click() { OpenHelpFile(hWnd()); }
+void FrmMain::Image1_Click() { DozIzevodoz::OpenHelpFile(hWnd()); }
 
 void FrmMain::Control_Click(rt::Control& sender) {
   if (sender.Is("optGroup")) optGroup_Click();

@@ -2,9 +2,9 @@
 
 #include "app.h"
 #include "error_report.h"
+#include "help_file.h"
 #include "mod_registry.h"
 #include "msg_box.h"
-#include "open_help.h"
 #include "platform_utils.h"
 #include "settings_keys.h"
 #include "shared_state.h"
@@ -144,7 +144,7 @@ void FrmOption::Command1_Click() {
 void FrmOption::Control_Click(rt::Control& sender) {
   if (sender.Is("Command2")) Command2_Click();
   else if (sender.Is("Command1")) Command1_Click();
-  else if (sender.Is("Image1")) OpenHelpFile(hWnd());
+  else if (sender.Is("Image1")) DozIzevodoz::OpenHelpFile(hWnd());
 }
 
 }  // namespace tray

@@ -2,10 +2,10 @@
 
 #include "app.h"
 #include "error_report.h"
+#include "help_file.h"
 #include "frm_vb_hot_key.h"
 #include "hot_key_boxes.h"
 #include "mod_registry.h"
-#include "open_help.h"
 #include "platform_utils.h"
 #include "settings_keys.h"
 #include "shared_state.h"
@@ -122,7 +122,7 @@ void FrmSetHotKeys::Control_Click(rt::Control& sender) {
     return;
   }
   if (sender.Is("Image1")) {
-    OpenHelpFile(hWnd());
+    DozIzevodoz::OpenHelpFile(hWnd());
     return;
   }
   for (size_t row = 0; row < kHotKeyBoxes.size(); ++row)

@@ -1,0 +1,182 @@
+// Tarnwick.exe's icons as the shell and the program's windows read them back from the file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "../support/file_text.h"
+#include "../support/process_driver.h"
+#include "scoped_win.h"
+#include "tray_resources.h"
+
+namespace {
+
+const std::string kExe = test::WindowsPathOf(TARNWICK_EXE);
+const std::string kArt = test::WindowsPathOf(TARNWICK_ART_DIR);
+
+// One picture of an icon: its size and its image as stored (header, colours, mask).
+struct IconImage {
+  int width = 0, height = 0;
+  std::string bytes;
+  bool operator==(const IconImage&) const = default;
+};
+
+// The leading fields of an .ico file's directory entry and of an icon group's entry are the same;
+// the file's entry then gives the image's offset, the group's the id of its RT_ICON resource.
+struct IconEntryHead {
+  BYTE width, height, colours, reserved;
+  WORD planes, bitCount;
+  DWORD bytes;
+};
+constexpr size_t kDirHeader = 6, kFileEntry = 16, kGroupEntry = 14;
+
+int Side(BYTE stored) { return stored == 0 ? 256 : stored; }
+
+std::vector<IconImage> ImagesOfFile(const std::string& name) {
+  const std::string file = test::ReadFileText(kArt + "\\" + name);
+  std::vector<IconImage> images;
+  if (file.size() < kDirHeader) return images;
+  WORD count = 0;
+  std::memcpy(&count, file.data() + 4, sizeof count);
+  for (size_t i = 0; i < count && kDirHeader + (i + 1) * kFileEntry <= file.size(); ++i) {
+    IconEntryHead head;
+    DWORD offset = 0;
+    std::memcpy(&head, file.data() + kDirHeader + i * kFileEntry, sizeof head);
+    std::memcpy(&offset, file.data() + kDirHeader + i * kFileEntry + 12, sizeof offset);
+    images.push_back({Side(head.width), Side(head.height), file.substr(offset, head.bytes)});
+  }
+  return images;
+}
+
+std::string ResourceBytes(HMODULE module, LPCSTR name, LPCSTR type) {
+  HRSRC found = FindResourceA(module, name, type);
+  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  return data ? std::string(static_cast<const char*>(data), SizeofResource(module, found)) : std::string();
+}
+
+struct GroupEntry {
+  IconEntryHead head;
+  WORD iconId;
+};
+
+std::vector<GroupEntry> EntriesOfGroup(HMODULE module, LPCSTR group) {
+  const std::string data = ResourceBytes(module, group, RT_GROUP_ICON);
+  std::vector<GroupEntry> entries;
+  if (data.size() < kDirHeader) return entries;
+  WORD count = 0;
+  std::memcpy(&count, data.data() + 4, sizeof count);
+  for (size_t i = 0; i < count && kDirHeader + (i + 1) * kGroupEntry <= data.size(); ++i) {
+    GroupEntry e;
+    std::memcpy(&e.head, data.data() + kDirHeader + i * kGroupEntry, sizeof e.head);
+    std::memcpy(&e.iconId, data.data() + kDirHeader + i * kGroupEntry + 12, sizeof e.iconId);
+    entries.push_back(e);
+  }
+  return entries;
+}
+
+std::vector<IconImage> ImagesOfGroup(HMODULE module, int group) {
+  std::vector<IconImage> images;
+  for (const GroupEntry& e : EntriesOfGroup(module, MAKEINTRESOURCEA(group)))
+    images.push_back({Side(e.head.width), Side(e.head.height),
+                      ResourceBytes(module, MAKEINTRESOURCEA(e.iconId), RT_ICON)});
+  return images;
+}
+
+// The icon drawn at its size on white, as rows of 0x00RRGGBB.
+std::vector<std::uint32_t> Drawn(HICON icon, int size) {
+  std::vector<std::uint32_t> pixels;
+  if (!icon) return pixels;
+  rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  rt::GdiObject<HBITMAP> bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
+  RECT all{0, 0, size, size};
+  FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  DrawIconEx(dc.get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  GdiFlush();
+  const auto* p = static_cast<const std::uint32_t*>(bits);
+  pixels.assign(p, p + static_cast<size_t>(size) * size);
+  for (std::uint32_t& px : pixels) px &= 0xFFFFFF;
+  SelectObject(dc.get(), old);
+  DestroyIcon(icon);
+  return pixels;
+}
+
+class ProgramResources : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { exe_.reset(LoadLibraryExA(kExe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)); }
+  static void TearDownTestSuite() { exe_.reset(); }
+  static rt::UniqueModule exe_;
+};
+rt::UniqueModule ProgramResources::exe_;
+
+// Two resource scripts compiled apart each numbered their icon images from 1: the program icon then
+// showed the help icon's pictures, or the other way round, depending on the link order.
+TEST_F(ProgramResources, EachIconShowsExactlyThePicturesOfItsArtFile) {
+  ASSERT_TRUE(exe_) << kExe;
+  const struct {
+    int id;
+    const char* file;
+  } cases[] = {
+      {IDI_TARNWICK, "tarnwick.ico"},
+      {IDI_HELP, "help.ico"},
+      {IDI_HELP_HOVER, "help-hover.ico"},
+      {IDI_PYRAMID, "pyramid.ico"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    std::vector<IconImage> expected = ImagesOfFile(c.file);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_TRUE(ImagesOfGroup(exe_.get(), c.id) == expected) << "the group holds other pictures than the file";
+    const std::string file = kArt + "\\" + c.file;
+    for (int size : {16, 32}) {
+      SCOPED_TRACE(size);
+      std::vector<std::uint32_t> shown = Drawn(static_cast<HICON>(LoadImageA(
+                                                   exe_.get(), MAKEINTRESOURCEA(c.id), IMAGE_ICON, size, size, 0)),
+                                               size);
+      ASSERT_EQ(shown.size(), static_cast<size_t>(size) * size);
+      EXPECT_TRUE(shown == Drawn(static_cast<HICON>(LoadImageA(nullptr, file.c_str(), IMAGE_ICON, size, size,
+                                                                LR_LOADFROMFILE)),
+                                 size))
+          << "the icon draws other pixels than the file";
+    }
+  }
+}
+
+// The shell shows a program's first icon group as its icon.
+TEST_F(ProgramResources, TheProgramIconIsTheFirstGroupAndNoTwoGroupsShareAPicture) {
+  ASSERT_TRUE(exe_) << kExe;
+  std::vector<ULONG_PTR> groups;
+  EnumResourceNamesA(
+      exe_.get(), RT_GROUP_ICON,
+      [](HMODULE, LPCSTR, LPSTR name, LONG_PTR found) -> BOOL {
+        reinterpret_cast<std::vector<ULONG_PTR>*>(found)->push_back(reinterpret_cast<ULONG_PTR>(name));
+        return TRUE;
+      },
+      reinterpret_cast<LONG_PTR>(&groups));
+  ASSERT_FALSE(groups.empty());
+  EXPECT_EQ(groups.front(), static_cast<ULONG_PTR>(IDI_TARNWICK));
+
+  std::map<WORD, int> uses;
+  for (ULONG_PTR group : groups)
+    for (const GroupEntry& e : EntriesOfGroup(exe_.get(), reinterpret_cast<LPCSTR>(group))) ++uses[e.iconId];
+  int images = 0;
+  EnumResourceNamesA(
+      exe_.get(), RT_ICON,
+      [](HMODULE, LPCSTR, LPSTR, LONG_PTR count) -> BOOL {
+        ++*reinterpret_cast<int*>(count);
+        return TRUE;
+      },
+      reinterpret_cast<LONG_PTR>(&images));
+  EXPECT_EQ(static_cast<size_t>(images), uses.size()) << "an icon picture that no group shows";
+  for (const auto& [id, count] : uses) EXPECT_EQ(count, 1) << "icon picture " << id << " is in " << count << " groups";
+}
+
+}  // namespace
