@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include "../support/registry_fixture.h"
+#include "../support/window_picture.h"
 #include "app.h"
 #include "form.h"
 #include "form1.h"
 #include "form2.h"
 #include "os/recording_power.h"
 #include "os/scripted_message_boxes.h"
+#include "scoped_win.h"
 #include "shared_state.h"
 #include "tray_front_end.h"
 
@@ -122,6 +124,41 @@ TEST_F(Countdown, WindowAndTextsFromTheSettings) {
   EXPECT_TRUE(Timer(form, "Timer1").Enabled());
   EXPECT_FALSE(Timer(form, "Timer2").Enabled());
   EXPECT_TRUE(boxes.shown.empty());
+}
+
+// The pyramid under the count, and as the window's icon.
+TEST_F(Countdown, ThePyramidShowsUnderTheCount) {
+  Arm(Form1(), kShutDownCode, "Shut", "Shutdown");
+  CountdownForm& form = Form1();
+  Tick(form, "Timer1");
+  ASSERT_TRUE(form.Visible());
+  test::Picture picture = test::CaptureWindow(form.hWnd());
+  auto gold = [](int r, int g, int b) { return r > 120 && g > 80 && b < 80 && r > b + 60; };
+  RECT image = form.FindControl("Image1")->PixelRect();
+  EXPECT_GT(test::CountPixels(picture, image.left, image.top, 32, 32, gold), 200);
+  EXPECT_EQ(test::CountPixels(picture, 0, 0, image.left, image.top, gold), 0);  // the gradient holds none
+  EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "countdown-pyramid"));
+
+  HICON icon = reinterpret_cast<HICON>(SendMessageA(form.hWnd(), WM_GETICON, ICON_BIG, 0));
+  ASSERT_NE(icon, nullptr);
+  test::Picture drawn;
+  drawn.width = drawn.height = 32;
+  {
+    rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 32, -32, 1, 24, BI_RGB};
+    void* bits = nullptr;
+    rt::GdiObject<HBITMAP> bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
+    DrawIconEx(dc.get(), 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    for (int i = 0; i < 32 * 32; ++i) {
+      const auto* px = static_cast<const std::uint8_t*>(bits) + i * 3;
+      drawn.rgb.insert(drawn.rgb.end(), {px[2], px[1], px[0]});
+    }
+    SelectObject(dc.get(), old);
+  }
+  EXPECT_GT(test::CountPixels(drawn, 0, 0, 32, 32, gold), 200) << "the window's icon is not the pyramid";
 }
 
 TEST_F(Countdown, BadSettingsFallBackSilently) {

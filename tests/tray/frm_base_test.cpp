@@ -437,7 +437,7 @@ TEST_F(TrayForm, HelpAndTheChooser) {
   ASSERT_EQ(shell.requests.size(), 1u);
   EXPECT_EQ(shell.requests[0].owner, form().hWnd());
   EXPECT_EQ(shell.requests[0].verb, "Open");
-  EXPECT_EQ(shell.requests[0].file, rt::App().Path + "\\TARNWICK.chm");
+  EXPECT_EQ(shell.requests[0].file, rt::App().Path + "\\Tarnwick.chm");
   EXPECT_EQ(shell.requests[0].showCommand, SW_SHOWMAXIMIZED);
 
   // The engine loaded the chooser hidden and its list has gone stale; the menu shows it afresh.
