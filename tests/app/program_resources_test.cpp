@@ -47,7 +47,7 @@ std::vector<IconImage> ImagesOfFile(const std::string& name) {
     DWORD offset = 0;
     std::memcpy(&head, file.data() + kDirHeader + i * kFileEntry, sizeof head);
     std::memcpy(&offset, file.data() + kDirHeader + i * kFileEntry + 12, sizeof offset);
-    images.push_back({Side(head.width), Side(head.height), file.substr(offset, head.bytes)});
+    images.push_back({Side(head.width), Side(head.height), offset <= file.size() ? file.substr(offset, head.bytes) : ""});
   }
   return images;
 }
