@@ -25,30 +25,37 @@ struct IconImage {
   bool operator==(const IconImage&) const = default;
 };
 
-// The leading fields of an .ico file's directory entry and of an icon group's entry are the same;
-// the file's entry then gives the image's offset, the group's the id of its RT_ICON resource.
-struct IconEntryHead {
-  BYTE width, height, colours, reserved;
-  WORD planes, bitCount;
-  DWORD bytes;
+// An icon directory, as an .ico file and an icon group both begin: a count, then entries that start
+// alike; the file's entry then gives the image's offset (4 bytes), the group's its RT_ICON id (2).
+struct IconEntry {
+  int width = 0, height = 0;
+  DWORD bytes = 0;
+  DWORD where = 0;  // the file's offset, or the group's RT_ICON id
 };
-constexpr size_t kDirHeader = 6, kFileEntry = 16, kGroupEntry = 14;
+constexpr size_t kDirHeader = 6;
 
-int Side(BYTE stored) { return stored == 0 ? 256 : stored; }
+std::vector<IconEntry> DirectoryEntries(const std::string& data, size_t entrySize) {
+  std::vector<IconEntry> entries;
+  if (data.size() < kDirHeader) return entries;
+  WORD count = 0;
+  std::memcpy(&count, data.data() + 4, sizeof count);
+  for (size_t i = 0; i < count && kDirHeader + (i + 1) * entrySize <= data.size(); ++i) {
+    const char* at = data.data() + kDirHeader + i * entrySize;
+    IconEntry e;
+    e.width = static_cast<BYTE>(at[0]) == 0 ? 256 : static_cast<BYTE>(at[0]);
+    e.height = static_cast<BYTE>(at[1]) == 0 ? 256 : static_cast<BYTE>(at[1]);
+    std::memcpy(&e.bytes, at + 8, sizeof e.bytes);
+    std::memcpy(&e.where, at + 12, entrySize - 12);
+    entries.push_back(e);
+  }
+  return entries;
+}
 
 std::vector<IconImage> ImagesOfFile(const std::string& name) {
   const std::string file = test::ReadFileText(kArt + "\\" + name);
   std::vector<IconImage> images;
-  if (file.size() < kDirHeader) return images;
-  WORD count = 0;
-  std::memcpy(&count, file.data() + 4, sizeof count);
-  for (size_t i = 0; i < count && kDirHeader + (i + 1) * kFileEntry <= file.size(); ++i) {
-    IconEntryHead head;
-    DWORD offset = 0;
-    std::memcpy(&head, file.data() + kDirHeader + i * kFileEntry, sizeof head);
-    std::memcpy(&offset, file.data() + kDirHeader + i * kFileEntry + 12, sizeof offset);
-    images.push_back({Side(head.width), Side(head.height), offset <= file.size() ? file.substr(offset, head.bytes) : ""});
-  }
+  for (const IconEntry& e : DirectoryEntries(file, 16))
+    images.push_back({e.width, e.height, e.where <= file.size() ? file.substr(e.where, e.bytes) : ""});
   return images;
 }
 
@@ -59,31 +66,14 @@ std::string ResourceBytes(HMODULE module, LPCSTR name, LPCSTR type) {
   return data ? std::string(static_cast<const char*>(data), SizeofResource(module, found)) : std::string();
 }
 
-struct GroupEntry {
-  IconEntryHead head;
-  WORD iconId;
-};
-
-std::vector<GroupEntry> EntriesOfGroup(HMODULE module, LPCSTR group) {
-  const std::string data = ResourceBytes(module, group, RT_GROUP_ICON);
-  std::vector<GroupEntry> entries;
-  if (data.size() < kDirHeader) return entries;
-  WORD count = 0;
-  std::memcpy(&count, data.data() + 4, sizeof count);
-  for (size_t i = 0; i < count && kDirHeader + (i + 1) * kGroupEntry <= data.size(); ++i) {
-    GroupEntry e;
-    std::memcpy(&e.head, data.data() + kDirHeader + i * kGroupEntry, sizeof e.head);
-    std::memcpy(&e.iconId, data.data() + kDirHeader + i * kGroupEntry + 12, sizeof e.iconId);
-    entries.push_back(e);
-  }
-  return entries;
+std::vector<IconEntry> EntriesOfGroup(HMODULE module, LPCSTR group) {
+  return DirectoryEntries(ResourceBytes(module, group, RT_GROUP_ICON), 14);
 }
 
 std::vector<IconImage> ImagesOfGroup(HMODULE module, int group) {
   std::vector<IconImage> images;
-  for (const GroupEntry& e : EntriesOfGroup(module, MAKEINTRESOURCEA(group)))
-    images.push_back({Side(e.head.width), Side(e.head.height),
-                      ResourceBytes(module, MAKEINTRESOURCEA(e.iconId), RT_ICON)});
+  for (const IconEntry& e : EntriesOfGroup(module, MAKEINTRESOURCEA(group)))
+    images.push_back({e.width, e.height, ResourceBytes(module, MAKEINTRESOURCEA(e.where), RT_ICON)});
   return images;
 }
 
@@ -164,9 +154,9 @@ TEST_F(ProgramResources, TheProgramIconIsTheFirstGroupAndNoTwoGroupsShareAPictur
   ASSERT_FALSE(groups.empty());
   EXPECT_EQ(groups.front(), static_cast<ULONG_PTR>(IDI_TARNWICK));
 
-  std::map<WORD, int> uses;
+  std::map<DWORD, int> uses;
   for (ULONG_PTR group : groups)
-    for (const GroupEntry& e : EntriesOfGroup(exe_.get(), reinterpret_cast<LPCSTR>(group))) ++uses[e.iconId];
+    for (const IconEntry& e : EntriesOfGroup(exe_.get(), reinterpret_cast<LPCSTR>(group))) ++uses[e.where];
   int images = 0;
   EnumResourceNamesA(
       exe_.get(), RT_ICON,
