@@ -13,22 +13,23 @@ namespace {
 const std::string kHelpFile = test::WindowsPathOf(TARNWICK_HELP_FILE);
 constexpr LRESULT kTopics = 8;  // the pages listed in the help's contents
 
+struct ChildSearch {
+  const char* className;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM p) {
+  auto* search = reinterpret_cast<ChildSearch*>(p);
+  char name[64] = {};
+  GetClassNameA(child, name, sizeof name);
+  if (lstrcmpiA(name, search->className) != 0) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
 HWND FindDescendant(HWND parent, const char* className) {
-  struct Search {
-    const char* className;
-    HWND found;
-  } search{className, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        char name[64] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, s->className) != 0) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ChildSearch search{className, nullptr};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

@@ -77,6 +77,18 @@ std::vector<IconImage> ImagesOfGroup(HMODULE module, int group) {
   return images;
 }
 
+BOOL CALLBACK AddName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
+  reinterpret_cast<std::vector<ULONG_PTR>*>(names)->push_back(reinterpret_cast<ULONG_PTR>(name));
+  return TRUE;
+}
+
+// The ids of the module's resources of that type, in the order of its resource directory.
+std::vector<ULONG_PTR> NamesOf(HMODULE module, LPCSTR type) {
+  std::vector<ULONG_PTR> names;
+  EnumResourceNamesA(module, type, AddName, reinterpret_cast<LONG_PTR>(&names));
+  return names;
+}
+
 // The icon drawn at its size on white, as rows of 0x00RRGGBB.
 std::vector<std::uint32_t> Drawn(HICON icon, int size) {
   std::vector<std::uint32_t> pixels;
@@ -143,29 +155,14 @@ TEST_F(ProgramResources, EachIconShowsExactlyThePicturesOfItsArtFile) {
 // The shell shows a program's first icon group as its icon.
 TEST_F(ProgramResources, TheProgramIconIsTheFirstGroupAndNoTwoGroupsShareAPicture) {
   ASSERT_TRUE(exe_) << kExe;
-  std::vector<ULONG_PTR> groups;
-  EnumResourceNamesA(
-      exe_.get(), RT_GROUP_ICON,
-      [](HMODULE, LPCSTR, LPSTR name, LONG_PTR found) -> BOOL {
-        reinterpret_cast<std::vector<ULONG_PTR>*>(found)->push_back(reinterpret_cast<ULONG_PTR>(name));
-        return TRUE;
-      },
-      reinterpret_cast<LONG_PTR>(&groups));
+  std::vector<ULONG_PTR> groups = NamesOf(exe_.get(), RT_GROUP_ICON);
   ASSERT_FALSE(groups.empty());
   EXPECT_EQ(groups.front(), static_cast<ULONG_PTR>(IDI_TARNWICK));
 
   std::map<DWORD, int> uses;
   for (ULONG_PTR group : groups)
     for (const IconEntry& e : EntriesOfGroup(exe_.get(), reinterpret_cast<LPCSTR>(group))) ++uses[e.where];
-  int images = 0;
-  EnumResourceNamesA(
-      exe_.get(), RT_ICON,
-      [](HMODULE, LPCSTR, LPSTR, LONG_PTR count) -> BOOL {
-        ++*reinterpret_cast<int*>(count);
-        return TRUE;
-      },
-      reinterpret_cast<LONG_PTR>(&images));
-  EXPECT_EQ(static_cast<size_t>(images), uses.size()) << "an icon picture that no group shows";
+  EXPECT_EQ(NamesOf(exe_.get(), RT_ICON).size(), uses.size()) << "an icon picture that no group shows";
   for (const auto& [id, count] : uses) EXPECT_EQ(count, 1) << "icon picture " << id << " is in " << count << " groups";
 }
 
