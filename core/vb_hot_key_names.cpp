@@ -16,24 +16,6 @@ constexpr KeyName kKeyNames[] = {
     {"VK_R", 1, 0x52}, {"VK_ENTER", 9, 0x0D}, {"VK_N", 6, 0x4E},
 };
 
-}  // namespace
-
-bool GetHotKeyId(const std::string& name, uint8_t& id, uint8_t& vk) {
-  for (const KeyName& key : kKeyNames) {
-    if (name == key.name) {
-      id = key.id;
-      vk = key.vk;
-      return true;
-    }
-  }
-  return false;
-}
-
-}  // namespace DozIzevodoz
-
-namespace DozIzevodoz {
-namespace {
-
 constexpr size_t kShownCharacters = 24;
 
 std::string Printable(const std::string& text) {
@@ -51,6 +33,17 @@ std::string Printable(const std::string& text) {
 }
 
 }  // namespace
+
+bool GetHotKeyId(const std::string& name, uint8_t& id, uint8_t& vk) {
+  for (const KeyName& key : kKeyNames) {
+    if (name == key.name) {
+      id = key.id;
+      vk = key.vk;
+      return true;
+    }
+  }
+  return false;
+}
 
 std::string SkippedHotKeysText(const std::vector<SkippedHotKey>& skipped) {
   std::string text = "These hot-key settings name no key and were skipped:";
