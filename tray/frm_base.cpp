@@ -10,12 +10,11 @@
 #include "frm_vb_hot_key.h"
 #include "menu_images.h"
 #include "message_loop.h"
-#include "mod_registry.h"
 #include "power_capabilities.h"
+#include "program_settings.h"
 #include "rounding.h"
 #include "scoped_win.h"
 #include "screen.h"
-#include "settings_keys.h"
 #include "shared_state.h"
 #include "side_bar_caption.h"
 #include "start_with_windows.h"
@@ -99,12 +98,6 @@ void Step(const char* procedure, Body&& body) {
   rt::Trap("frmBase", procedure, std::forward<Body>(body));
 }
 
-std::string ReadSetting(const char* name) {
-  std::string value;
-  modRegistry::fReadValue(kSettingsTop, kSettingsKey, name, "S", "", value);
-  return value;
-}
-
 HICON ProgramIcon() {
   return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON,
                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
@@ -181,7 +174,7 @@ void FrmBase::ApplyRunOnStartUp(const std::string& runOnStartUp) {
   if (runOnStartUp.empty() || runOnStartUp == "Yes") {
     Menu("mnuStartup").SetChecked(false);
     WriteRunValue();
-    modRegistry::fWriteValue(kSettingsTop, kSettingsKey, "RunOnStartUp", "S", "Yes");
+    WriteSetting("RunOnStartUp", "Yes");
   } else if (runOnStartUp == "No") {
     Menu("mnuStartup").SetChecked(true);
     DeleteRunValue();
@@ -232,6 +225,10 @@ void FrmBase::RefreshStartupCaption() {
 }
 
 void FrmBase::PopUpTrayMenu() {
+  // The icon is in the tray before the load attaches the menu engine (a message box of the hot
+  // keys may hold the load up in between): until then a click opens nothing, rather than the
+  // real menu with its raw design captions.
+  if (!modMenus::AttachedStore(hWnd())) return;
   // Without the foreground the menu would not close when the user clicks elsewhere.
   Step("Form_MouseMove", [this] { SetForegroundWindow(hWnd()); });
   Step("Form_MouseMove", [this] { Menu("mnuAbout").SetCaption("About Version " + VersionText + "{img:I1}"); });

@@ -5,7 +5,7 @@
 #include "mod_registry.h"
 #include "platform_utils.h"
 #include "power_capabilities.h"
-#include "settings_keys.h"
+#include "program_settings.h"
 #include "shared_state.h"
 #include "task_store.h"
 #include "tray_resources.h"
@@ -50,7 +50,7 @@ constexpr rt::ControlDesign kControls[] = {
 };
 
 void WriteRunTasks(const char* value) {
-  modRegistry::fWriteValue(DozIzevodoz::kSettingsTop, DozIzevodoz::kSettingsKey, "RunTasks", "S", value);
+  DozIzevodoz::WriteSetting("RunTasks", value);
 }
 
 // The Desc of the first task in array order that is not deleted and has one.
@@ -92,9 +92,7 @@ void FrmMain::FillFromSettings() {
   rt::SkipOnError([] { DozIzevodoz::EnableOptions(); });
   rt::SkipOnError([] { DozIzevodoz::LoadTasks(); });
   std::string runTasks;
-  rt::SkipOnError([&] {
-    modRegistry::fReadValue(DozIzevodoz::kSettingsTop, DozIzevodoz::kSettingsKey, "RunTasks", "S", "", runTasks);
-  });
+  rt::SkipOnError([&] { runTasks = DozIzevodoz::ReadSetting("RunTasks"); });
   rt::SkipOnError([&] { DispGroups(runTasks == "Yes" ? FirstTaskDesc() : std::string()); });
 }
 
