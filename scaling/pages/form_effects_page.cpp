@@ -1,8 +1,11 @@
 #include "form_effects_page.h"
 
+#include "ambrelo_h.h"
 #include "com_object.h"
 #include "form_effects_model.h"
+#include "page_dispatch.h"
 #include "property_page.h"
+#include "user_locale_numbers.h"
 #include "wide_text.h"
 
 namespace amb::pages {
@@ -12,17 +15,17 @@ using K = ControlKind;
 
 constexpr ControlDesign kDesign[] = {
     {K::DropDown, kCmbFormOpen, "", 825, 600, 1935, 315},
-    {K::Label, 0, "Form Open", 825, 360, 1215, 255},
+    {K::Label, 0, "Form Open", 825, 360, 1215, 255, 0, Typeface::Bold},
     {K::DropDown, kCmbFormClose, "", 825, 1800, 1935, 315},
-    {K::Label, 0, "Form Close", 825, 1560, 1215, 255},
+    {K::Label, 0, "Form Close", 825, 1560, 1215, 255, 0, Typeface::Bold},
     {K::DropDown, kCmbFormPicture, "", 825, 2993, 1935, 315},
-    {K::Label, 0, "Form Picture", 825, 2753, 1215, 255},
+    {K::Label, 0, "Form Picture", 825, 2753, 1215, 255, 0, Typeface::Bold},
     {K::TextBox, kTxtFormOpenTime, "1", 2985, 600, 1560, 285},
     {K::TextBox, kTxtFormCloseTime, "1", 2985, 1800, 1560, 285},
-    {K::Label, 0, "Form Open Time", 2970, 360, 1455, 255},
-    {K::Label, 0, "Form Close Time", 2970, 1560, 1455, 255},
-    {K::Label, 0, "Secs", 4590, 720, 615, 255},
-    {K::Label, 0, "Secs", 4590, 1920, 615, 255},
+    {K::Label, 0, "Form Open Time", 2970, 360, 1455, 255, 0, Typeface::Bold},
+    {K::Label, 0, "Form Close Time", 2970, 1560, 1455, 255, 0, Typeface::Bold},
+    {K::Label, 0, "Secs", 4590, 720, 615, 255, 0, Typeface::Bold},
+    {K::Label, 0, "Secs", 4590, 1920, 615, 255, 0, Typeface::Bold},
 };
 
 struct ListBox {
@@ -39,7 +42,7 @@ struct TimeBox {
 };
 constexpr TimeBox kTimes[] = {{kTxtFormOpenTime, "FormOpenTime"}, {kTxtFormCloseTime, "FormCloseTime"}};
 
-class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage> {
+class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage, PageDispatch<_FormEffects>> {
  public:
   static const QITAB kInterfaceTable[];
 
@@ -55,10 +58,13 @@ class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage> {
   EffectsContents Shown() const;
 
   EffectsContents loaded_;
+  UserLocaleNumbers numbers_;
 };
 
 const QITAB FormEffectsPage::kInterfaceTable[] = {
     QITABENT(FormEffectsPage, IPropertyPage),
+    QITABENT(FormEffectsPage, _FormEffects),
+    QITABENTMULTI(FormEffectsPage, IDispatch, _FormEffects),
     {nullptr, 0},
 };
 
@@ -67,10 +73,11 @@ void FormEffectsPage::SelectionChanged() {
   HostObjectPtr control = FirstSelected();
   if (!control) return;
   EffectsContents contents;
-  if (!LoadEffects(*control, contents)) return;
+  if (HostStatus s = LoadEffects(*control, numbers_, contents); !s) return ShowFailure(LoadFailureText(s));
   loaded_ = contents;
   Show(contents);
-  Protocol().SetLoaded();
+  ClearFailure();
+  MarkLoaded(control);
 }
 
 void FormEffectsPage::Show(const EffectsContents& contents) {
@@ -92,14 +99,14 @@ EffectsContents FormEffectsPage::Shown() const {
 }
 
 HostStatus FormEffectsPage::ApplyChanges() {
-  HostObjectPtr control = FirstSelected();
-  if (!control) return HostStatus::Failed("No control is selected");
-  return ApplyEffects(*control, Shown());
+  const HostObjectPtr& control = LoadedControl();
+  if (!control) return HostStatus::Failed("No control was loaded");
+  return ApplyEffects(*control, numbers_, Shown());
 }
 
 // The replaced text raises the box's change again, which then finds it valid.
 void FormEffectsPage::TimeTyped(int id) {
-  TimeBoxEdit edit = TimeBoxRule(Text(id));
+  TimeBoxEdit edit = TimeBoxRule(Text(id), numbers_);
   if (edit.replaced) {
     SetText(id, edit.text);
     SendMessageW(Item(id), EM_SETSEL, 2, 2);
