@@ -699,7 +699,9 @@ TEST_F(PagesOnForm, AClickOnTheListCancelsThePendingInclusion) {
   OpenPage page(CLSID_ScaleControls, {ambrelo});
   ASSERT_TRUE(page.window);
   page.ClickBoxOf(L"cmdOk");
+  ASSERT_EQ(page.Current(), page.ItemOf(L"cmdOk"));
   for (int box : {kLockLeft, kLockTop, kLockWidth, kLockHeight}) page.Click(box);
+  for (int box : {kLockLeft, kLockTop, kLockWidth, kLockHeight}) ASSERT_FALSE(page.Checked(box));
   page.ClickTextOf(L"cmdOk");
   Pump(400);
   EXPECT_TRUE(page.IsChecked(L"cmdOk")) << "kept by the click on the current item";
