@@ -16,8 +16,10 @@ using K = ControlKind;
 
 // The three pages differ in a few numbers of their layout. The banner's text sits in the white
 // strip, which clips it.
-template <int PictureWidth, int TextLeft, int TextWidth, int HeadingWidth, int AllTop, int NoneTop>
+template <int PageWidth, int PageHeight, int PictureWidth, int TextLeft, int TextWidth, int HeadingWidth, int AllTop,
+          int NoneTop>
 struct Design {
+  static constexpr int kWidth = PageWidth, kHeight = PageHeight;
   static constexpr ControlDesign kControls[] = {
       {K::Picture, kPicture1, "", 600, 0, PictureWidth, 375},
       {K::Banner, kBanner, "lblScaleControls", TextLeft, 0, TextWidth, 255, kPicture1},
@@ -29,52 +31,36 @@ struct Design {
   };
 };
 
-using BordersDesign = Design<6315, 120, 6015, 2175, 1320, 2760>;
-using FontsDesign = Design<5700, 0, 5895, 2175, 1080, 2880>;
-using GraphicsDesign = Design<5685, 0, 5895, 1935, 1200, 2760>;
+// The tab captions, by kind.
+constexpr const wchar_t* kTitles[] = {L"ScaleBorders", L"ScaleFonts", L"ScaleGraphics"};
 
-struct BordersPage {
-  using Interface = _ScaleBorders;
-  static constexpr ExclusionKind kKind = ExclusionKind::Borders;
-  static constexpr const wchar_t* kTitle = L"ScaleBorders";
-  static constexpr int kWidth = 7035, kHeight = 3720;
-  using Layout = BordersDesign;
-};
-struct FontsPage {
-  using Interface = _ScaleFonts;
-  static constexpr ExclusionKind kKind = ExclusionKind::Fonts;
-  static constexpr const wchar_t* kTitle = L"ScaleFonts";
-  static constexpr int kWidth = 6375, kHeight = 3735;
-  using Layout = FontsDesign;
-};
-struct GraphicsPage {
-  using Interface = _ScaleGraphics;
-  static constexpr ExclusionKind kKind = ExclusionKind::Graphics;
-  static constexpr const wchar_t* kTitle = L"ScaleGraphics";
-  static constexpr int kWidth = 6330, kHeight = 3720;
-  using Layout = GraphicsDesign;
-};
-
-template <class Page>
-class ExclusionPage final
-    : public ComObject<ExclusionPage<Page>, ExclusionPageBase, PageDispatch<typename Page::Interface>> {
+template <class Interface, ExclusionKind Kind, class PageDesign>
+class ExclusionPage final : public ComObject<ExclusionPage<Interface, Kind, PageDesign>, ExclusionPageBase,
+                                             PageDispatch<Interface>> {
  public:
   static const QITAB kInterfaceTable[];
-  ExclusionPage() { this->SetKind(Page::kKind); }
+  ExclusionPage() { this->SetKind(Kind); }
 
  private:
   PropertyPage::Layout PageLayout() const override {
-    return {Page::kTitle, Page::kWidth, Page::kHeight, Page::Layout::kControls};
+    return {kTitles[static_cast<int>(Kind)], PageDesign::kWidth, PageDesign::kHeight, PageDesign::kControls};
   }
 };
 
-template <class Page>
-const QITAB ExclusionPage<Page>::kInterfaceTable[] = {
-    {&__uuidof(IPropertyPage), OFFSETOFCLASS(IPropertyPage, ExclusionPage<Page>)},
-    {&__uuidof(typename Page::Interface), OFFSETOFCLASS(typename Page::Interface, ExclusionPage<Page>)},
-    {&__uuidof(IDispatch), OFFSETOFCLASS(typename Page::Interface, ExclusionPage<Page>)},
+template <class Interface, ExclusionKind Kind, class PageDesign>
+const QITAB ExclusionPage<Interface, Kind, PageDesign>::kInterfaceTable[] = {
+    {&__uuidof(IPropertyPage), OFFSETOFCLASS(IPropertyPage, ExclusionPage)},
+    {&__uuidof(Interface), OFFSETOFCLASS(Interface, ExclusionPage)},
+    {&__uuidof(IDispatch), OFFSETOFCLASS(Interface, ExclusionPage)},
     {nullptr, 0},
 };
+
+using ScaleBordersPage =
+    ExclusionPage<_ScaleBorders, ExclusionKind::Borders, Design<7035, 3720, 6315, 120, 6015, 2175, 1320, 2760>>;
+using ScaleFontsPage =
+    ExclusionPage<_ScaleFonts, ExclusionKind::Fonts, Design<6375, 3735, 5700, 0, 5895, 2175, 1080, 2880>>;
+using ScaleGraphicsPage =
+    ExclusionPage<_ScaleGraphics, ExclusionKind::Graphics, Design<6330, 3720, 5685, 0, 5895, 1935, 1200, 2760>>;
 
 }  // namespace
 
@@ -248,10 +234,8 @@ bool ExclusionPageBase::ListClicked(POINT at) {
   return true;
 }
 
-HRESULT CreateScaleBordersPage(REFIID riid, void** ppv) { return CreateComObject<ExclusionPage<BordersPage>>(riid, ppv); }
-HRESULT CreateScaleFontsPage(REFIID riid, void** ppv) { return CreateComObject<ExclusionPage<FontsPage>>(riid, ppv); }
-HRESULT CreateScaleGraphicsPage(REFIID riid, void** ppv) {
-  return CreateComObject<ExclusionPage<GraphicsPage>>(riid, ppv);
-}
+HRESULT CreateScaleBordersPage(REFIID riid, void** ppv) { return CreateComObject<ScaleBordersPage>(riid, ppv); }
+HRESULT CreateScaleFontsPage(REFIID riid, void** ppv) { return CreateComObject<ScaleFontsPage>(riid, ppv); }
+HRESULT CreateScaleGraphicsPage(REFIID riid, void** ppv) { return CreateComObject<ScaleGraphicsPage>(riid, ppv); }
 
 }  // namespace amb::pages
