@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <ocidl.h>
 
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -448,8 +449,8 @@ TEST(PropertyPages, EachAnswersForItsDispatchInterface) {
     ASSERT_HRESULT_SUCCEEDED(own->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put()));
     BSTR name = nullptr;
     ASSERT_HRESULT_SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr));
-    EXPECT_STREQ(name, p.name);
-    SysFreeString(name);
+    std::unique_ptr<OLECHAR, decltype(&SysFreeString)> owned(name, &SysFreeString);
+    EXPECT_STREQ(owned.get(), p.name);
   }
 }
 
