@@ -4,8 +4,8 @@
 #include "com_object.h"
 #include "form_effects_model.h"
 #include "page_dispatch.h"
+#include "platform_numbers.h"
 #include "property_page.h"
-#include "user_locale_numbers.h"
 #include "wide_text.h"
 
 namespace amb::pages {
@@ -57,8 +57,9 @@ class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage, Pa
   void Show(const EffectsContents& contents);
   EffectsContents Shown() const;
 
+  PlatformNumbers Numbers() const { return PlatformNumbers(Locale()); }
+
   EffectsContents loaded_;
-  UserLocaleNumbers numbers_;
 };
 
 const QITAB FormEffectsPage::kInterfaceTable[] = {
@@ -73,7 +74,7 @@ void FormEffectsPage::SelectionChanged() {
   HostObjectPtr control = FirstSelected();
   if (!control) return;
   EffectsContents contents;
-  if (HostStatus s = LoadEffects(*control, numbers_, contents); !s) return ShowFailure(LoadFailureText(s));
+  if (HostStatus s = LoadEffects(*control, Numbers(), contents); !s) return ShowFailure(LoadFailureText(s));
   loaded_ = contents;
   Show(contents);
   ClearFailure();
@@ -101,12 +102,12 @@ EffectsContents FormEffectsPage::Shown() const {
 HostStatus FormEffectsPage::ApplyChanges() {
   const HostObjectPtr& control = LoadedControl();
   if (!control) return HostStatus::Failed("No control was loaded");
-  return ApplyEffects(*control, numbers_, Shown());
+  return ApplyEffects(*control, Numbers(), Shown());
 }
 
 // The replaced text raises the box's change again, which then finds it valid.
 void FormEffectsPage::TimeTyped(int id) {
-  TimeBoxEdit edit = TimeBoxRule(Text(id), numbers_);
+  TimeBoxEdit edit = TimeBoxRule(Text(id), Numbers());
   if (edit.replaced) {
     SetText(id, edit.text);
     SendMessageW(Item(id), EM_SETSEL, 2, 2);

@@ -7,8 +7,8 @@
 #include "com_object.h"
 #include "general_page_model.h"
 #include "page_dispatch.h"
+#include "platform_numbers.h"
 #include "property_page.h"
-#include "user_locale_numbers.h"
 #include "wide_text.h"
 
 namespace amb::pages {
@@ -145,7 +145,7 @@ HostStatus GeneralPage::ApplyChanges() {
   const HostObjectPtr& control = LoadedControl();
   if (!control) return HostStatus::Failed("No control was loaded");
   GeneralContents contents = Read();
-  HostStatus status = ApplyGeneral(*control, UserLocaleNumbers(), contents);
+  HostStatus status = ApplyGeneral(*control, PlatformNumbers(Locale()), contents);
   for (const Bound& b : kTexts)
     if (Text(b.id) != contents.texts[b.property]) SetText(b.id, contents.texts[b.property]);
   return status;

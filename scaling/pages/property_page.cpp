@@ -187,6 +187,12 @@ HostObjectPtr PropertyPage::FirstSelected() const {
   return std::make_shared<DispatchObject>(std::move(control), true);
 }
 
+LCID PropertyPage::Locale() const {
+  LCID locale = LOCALE_USER_DEFAULT;
+  if (site_ && FAILED(site_->GetLocaleID(&locale))) locale = LOCALE_USER_DEFAULT;
+  return locale;
+}
+
 void PropertyPage::MarkLoaded(HostObjectPtr from) {
   protocol_.SetLoaded();
   loadedFrom_ = std::move(from);

@@ -79,6 +79,9 @@ class PropertyPage : public IPropertyPage {
   // The page could not load: its controls give way to a note that says why (the banner stays).
   void ShowFailure(const std::string& text);
   void ClearFailure();
+  // The locale the frame gives its pages for the numbers they show and read; the user's when the
+  // frame names none.
+  LCID Locale() const;
   // An edit of one of the page's controls: changed, and the frame told, once loaded.
   void EditMade();
 

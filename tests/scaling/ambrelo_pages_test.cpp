@@ -56,16 +56,18 @@ class PageSite : public IPropertyPageSite {
     if (flags & PROPPAGESTATUS_DIRTY) ++dirtyReports;
     return S_OK;
   }
-  IFACEMETHODIMP GetLocaleID(LCID* lcid) override { return *lcid = 0x0409, S_OK; }
+  IFACEMETHODIMP GetLocaleID(LCID* out) override { return *out = lcid, S_OK; }
   IFACEMETHODIMP GetPageContainer(IUnknown** out) override { return *out = nullptr, E_NOTIMPL; }
   IFACEMETHODIMP TranslateAccelerator(MSG*) override { return S_FALSE; }
   int dirtyReports = 0;
+  LCID lcid = LOCALE_USER_DEFAULT;  // the frame's locale for the page
 };
 
 // A page created through its class factory and activated into a window of the test.
 class OpenPage {
  public:
-  OpenPage(const CLSID& clsid, std::vector<IUnknown*> selection) {
+  OpenPage(const CLSID& clsid, std::vector<IUnknown*> selection, LCID lcid = LOCALE_USER_DEFAULT) {
+    site.lcid = lcid;
     frame_ = CreateWindowExW(0, L"STATIC", L"frame", WS_POPUP | WS_VISIBLE, 40, 40, 520, 300, nullptr, nullptr,
                              nullptr, nullptr);
     HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage, page.put_void());
@@ -318,35 +320,13 @@ TEST(FormEffectsPage, TimeBoxesHoldSecondsAndTheListsWriteTheirPositions) {
   EXPECT_EQ(TextProperty(control.get(), L"FormCloseTime"), L"0");
 }
 
-// The number settings of a German user locale (decimal comma, grouping point) for one test; the
-// previous settings come back at its end.
-class GermanNumbers {
- public:
-  GermanNumbers() {
-    for (const auto& [type, value] : kGerman) {
-      wchar_t was[16] = {};
-      GetLocaleInfoW(LOCALE_USER_DEFAULT, type, was, 16);
-      saved_.emplace_back(type, was);
-      EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, type, value));
-    }
-  }
-  ~GermanNumbers() {
-    for (const auto& [type, value] : saved_) SetLocaleInfoW(LOCALE_USER_DEFAULT, type, value.c_str());
-  }
-
- private:
-  static constexpr std::pair<LCTYPE, const wchar_t*> kGerman[] = {
-      {LOCALE_SDECIMAL, L","}, {LOCALE_STHOUSAND, L"."}, {LOCALE_SMONDECIMALSEP, L","}, {LOCALE_SMONTHOUSANDSEP, L"."}};
-  std::vector<std::pair<LCTYPE, std::wstring>> saved_;
-};
-
-// Under a comma-decimal locale a stored 2.5 shows as "2,5", a typed "1,5" is stored as 1.5, and an
-// unrelated edit keeps both: the times reach the control as numbers.
+// Under a comma-decimal locale (German, the frame's locale for this page only) a stored 2.5 shows
+// as "2,5", a typed "1,5" is stored as 1.5, and an unrelated edit keeps both: the times reach the
+// control as numbers.
 TEST(FormEffectsPage, KeepsFractionalTimesUnderACommaDecimalLocale) {
-  GermanNumbers german;
   rt::ComPtr<IDispatch> control = CreateControl();
   ASSERT_TRUE(test::LatePut(control.get(), L"FormOpenTime", test::VarDouble(2.5)).ok());
-  OpenPage page(CLSID_FormEffects, {control.get()});
+  OpenPage page(CLSID_FormEffects, {control.get()}, MAKELCID(MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), SORT_DEFAULT));
   ASSERT_TRUE(page.window);
   EXPECT_EQ(page.Text(kTxtFormOpenTime), L"2,5");
   page.Type(kTxtFormCloseTime, L",");
