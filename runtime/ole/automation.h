@@ -9,6 +9,7 @@
 #include <string>
 
 #include "com_base.h"
+#include "scoped_ole.h"
 #include "scoped_win.h"
 
 namespace rt::ole {
@@ -97,9 +98,8 @@ HRESULT InvokeMember(const MemberInfo* member, WORD flags, DISPPARAMS* params, V
                      Run&& run) {
   if (!member) return DISP_E_MEMBERNOTFOUND;
   if (!params) return E_INVALIDARG;
-  VARIANT ignored;
-  VariantInit(&ignored);
-  Call call(params, result ? result : &ignored, AccessOf(*member, flags));
+  rt::Variant ignored;
+  Call call(params, result ? result : ignored.get(), AccessOf(*member, flags));
   if (result) VariantInit(result);
   HRESULT hr = S_OK;
   if (call.access() == Access::Put && member->kind != MemberKind::Property) {
@@ -107,7 +107,6 @@ HRESULT InvokeMember(const MemberInfo* member, WORD flags, DISPPARAMS* params, V
   } else {
     hr = run(*member, call);
   }
-  VariantClear(&ignored);
   return FinishInvoke(call, hr, info);
 }
 
