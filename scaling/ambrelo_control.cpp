@@ -6,7 +6,6 @@
 
 #include "late_bound.h"
 #include "own_type_library.h"
-#include "snapshot_enum.h"
 #include "wide_text.h"
 
 namespace amb {
@@ -155,10 +154,7 @@ void Ambrelo::PropertyChanged(const wchar_t* name) {
 
 void Ambrelo::FireEvent(DISPID id, DISPPARAMS& params) {
   if (frozen_ > 0) return;
-  for (const rt::ComPtr<IUnknown>& sink : eventPoint_.Sinks()) {
-    static_cast<IDispatch*>(sink.get())
-        ->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
-  }
+  eventPoint_.Fire(id, params);
 }
 
 void Ambrelo::FireResizeStarted() {

@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "com_base.h"
+#include "com_object.h"
 #include "scoped_ole.h"
 #include "scoped_win.h"
 
@@ -113,7 +113,7 @@ HRESULT InvokeMember(const MemberInfo* member, WORD flags, DISPPARAMS* params, V
 // IDispatch for a class that lists its members; Derived gives Members(), TypeInfo() and
 // Run(member, call).
 template <class Derived, class... More>
-class AutomationObject : public ComBase<Derived, IDispatch, More...> {
+class AutomationObject : public ComObject<Derived, IDispatch, More...> {
  public:
   IFACEMETHODIMP GetTypeInfoCount(UINT* count) override {
     if (!count) return E_POINTER;

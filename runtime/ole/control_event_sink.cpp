@@ -77,7 +77,7 @@ IFACEMETHODIMP ControlEventSink::QueryInterface(REFIID riid, void** ppv) {
     AddRef();
     return S_OK;
   }
-  return ComBase::QueryInterface(riid, ppv);
+  return ComObject::QueryInterface(riid, ppv);
 }
 
 IFACEMETHODIMP ControlEventSink::GetTypeInfoCount(UINT* count) {
