@@ -1,5 +1,6 @@
 #include "form_placement.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -125,7 +126,9 @@ HostStatus FormPlacement::Section(HostForm& host, std::string& section, bool& na
     }
   }
   if (settings_.windowName.empty()) return HostStatus::Failed(kInvalidArgument);
+  // A backslash would make nested keys, which deleting the section leaves behind.
   section = settings_.windowName;
+  std::replace(section.begin(), section.end(), '\\', '/');
   return {};
 }
 

@@ -101,6 +101,18 @@ TEST_F(FormPlacementTest, AFormWithoutANameSavesUnderItsCaptionWhichBecomesItsNa
   EXPECT_EQ(platform.store["Main"], expected);
 }
 
+TEST_F(FormPlacementTest, ABackslashInTheNameMakesNoNestedSection) {
+  form.members["Caption"] = std::string("Reports\\2026");
+  bool nameChanged = false;
+  ASSERT_TRUE(placement.Save(form, {450, 300, 7000, 5000}, nameChanged));
+  EXPECT_EQ(settings.windowName, "Reports\\2026");
+  ASSERT_EQ(platform.store.size(), 1u);
+  EXPECT_EQ(platform.store.begin()->first, "Reports/2026");
+  Placement applied;
+  ASSERT_TRUE(placement.Load(form, applied, nameChanged));
+  EXPECT_TRUE(platform.store.empty()) << "the section is deleted whole";
+}
+
 // Values of no section would land beside every window's sections, and deleting "no section"
 // would take them all away.
 TEST_F(FormPlacementTest, AFormWithoutNameOrCaptionKeepsNothing) {
