@@ -177,11 +177,16 @@ IFACEMETHODIMP Ambrelo::put_ScaleY(short v) {
   LetValue(&AmbreloSettings::scaleY, LimitPercent(v), L"ScaleY");
   return PlaceForm({&ScalingWork::SizeFormToScreen, &ScalingWork::CenterFormY});
 }
-// False takes nothing away: a topmost form stays topmost until it is loaded again.
+// True to False lets the form go below others again; False to False leaves a form that is
+// topmost for reasons of its own as it is.
 IFACEMETHODIMP Ambrelo::get_StayOnTop(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::stayOnTop, v); }
 IFACEMETHODIMP Ambrelo::put_StayOnTop(VARIANT_BOOL v) {
+  const bool wasOnTop = settings_.stayOnTop;
   LetFlag(&AmbreloSettings::stayOnTop, v, L"StayOnTop");
-  scalingWork_.SetTopMost();
+  if (settings_.stayOnTop)
+    scalingWork_.SetTopMost();
+  else if (wasOnTop)
+    scalingWork_.ClearTopMost();
   return S_OK;
 }
 

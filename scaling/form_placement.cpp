@@ -108,7 +108,12 @@ HostStatus FormPlacement::SizeToScreen(HostForm& host) {
 
 void FormPlacement::SetTopMost(HostForm& host) {
   int32_t hwnd = 0;
-  if (settings_.stayOnTop && GetLong(host, "hWnd", hwnd)) platform_.SetTopMost(static_cast<intptr_t>(hwnd));
+  if (settings_.stayOnTop && GetLong(host, "hWnd", hwnd)) platform_.SetTopMost(static_cast<intptr_t>(hwnd), true);
+}
+
+void FormPlacement::ClearTopMost(HostForm& host) {
+  int32_t hwnd = 0;
+  if (GetLong(host, "hWnd", hwnd)) platform_.SetTopMost(static_cast<intptr_t>(hwnd), false);
 }
 
 // Without a name of its own the form's caption names the section. A form without a caption has

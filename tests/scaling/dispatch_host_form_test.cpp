@@ -11,6 +11,7 @@
 #include "com_fakes.h"
 #include "control_fixture.h"
 #include "form_lifecycle.h"
+#include "os/scripted_message_boxes.h"
 #include "stack_garbage.h"
 #include "win32_lifecycle_platform.h"
 
@@ -415,6 +416,15 @@ TEST_F(LifecycleOnWindow, OpensClampsAndReEnablesThroughTheMessageOnlyTimerWindo
       << "the 500 ms timer gives the form back";
   EXPECT_TRUE(PumpUntil([&] { return lifecycle.NormalPlacement().width == 5000; }))
       << "the normal placement follows the form";
+}
+
+TEST_F(LifecycleOnWindow, TrappedErrorBoxIsCaptionedWithTheLibrarysTitle) {
+  os::ScriptedMessageBoxes boxes;
+  os::Install<os::MessageBoxes> install(&boxes);
+  platform.ShowError("Ambrelo Trapped Error = Overflow");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, "Ambrelo");
+  EXPECT_EQ(boxes.shown[0].text, "Ambrelo Trapped Error = Overflow");
 }
 
 TEST_F(LifecycleOnWindow, LockIsTakenForTheSetupAndNeverStolen) {

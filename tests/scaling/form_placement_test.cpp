@@ -81,12 +81,15 @@ TEST_F(FormPlacementTest, ScreenSharesSizeOnlyTheDimensionsThatHaveOne) {
   EXPECT_FLOAT_EQ(Member("Width"), 6000);
 }
 
-TEST_F(FormPlacementTest, TopmostIsOnlyEverSwitchedOn) {
+TEST_F(FormPlacementTest, TopmostIsSwitchedOnByStayOnTopAndOffOnlyWhenAsked) {
   placement.SetTopMost(form);
   EXPECT_TRUE(platform.topMost.empty());
   settings.stayOnTop = true;
   placement.SetTopMost(form);
   EXPECT_EQ(platform.topMost, std::vector<intptr_t>{0x1234});
+  EXPECT_TRUE(platform.notTopMost.empty());
+  placement.ClearTopMost(form);
+  EXPECT_EQ(platform.notTopMost, std::vector<intptr_t>{0x1234});
 }
 
 TEST_F(FormPlacementTest, AFormWithoutANameSavesUnderItsCaptionWhichBecomesItsName) {
