@@ -88,7 +88,7 @@ IFACEMETHODIMP Ambrelo::put_ResizeAtOnce(VARIANT_BOOL v) {
 HRESULT Ambrelo::PlaceForm(std::initializer_list<HostStatus (ScalingWork::*)()> steps) {
   for (auto step : steps) {
     HostStatus s = (scalingWork_.*step)();
-    if (!s) return RaiseHostError(s.description);
+    if (!s) return RaiseHostError(s);
   }
   return S_OK;
 }
@@ -114,7 +114,7 @@ IFACEMETHODIMP Ambrelo::put_GradientFill(VARIANT_BOOL v) {
   if (!lifecycle_.Active() || !host || host->IsMdiParent()) return S_OK;
   bool autoRedraw = false;
   HostStatus s = GetBoolean(*host, "AutoRedraw", autoRedraw);
-  if (!s) return RaiseHostError(s.description);
+  if (!s) return RaiseHostError(s);
   s = host->Let("AutoRedraw", true);
   if (s && settings_.gradientFill) {
     s = scalingWork_.PaintGradient();
@@ -124,7 +124,7 @@ IFACEMETHODIMP Ambrelo::put_GradientFill(VARIANT_BOOL v) {
   }
   HostStatus back = host->Let("AutoRedraw", autoRedraw);
   if (s) s = back;
-  return s ? S_OK : RaiseHostError(s.description);
+  return s ? S_OK : RaiseHostError(s);
 }
 
 HRESULT Ambrelo::LetGradient(int32_t AmbreloSettings::*field, int32_t value, const wchar_t* name) {
@@ -196,7 +196,7 @@ IFACEMETHODIMP Ambrelo::Reset(VARIANT* result) {
   if (result) VariantInit(result);
   if (!lifecycle_.Host()) return RaiseAutomationError(kErrObjectNotSet);
   HostStatus s = lifecycle_.Reset();
-  return s ? S_OK : RaiseHostError(s.description);
+  return s ? S_OK : RaiseHostError(s);
 }
 
 HRESULT Ambrelo::LetLimit(int32_t AmbreloSettings::*field, LONG value, const wchar_t* name) {

@@ -10,6 +10,7 @@
 
 #include "com_fakes.h"
 #include "control_fixture.h"
+#include "automation_error.h"
 #include "form_lifecycle.h"
 #include "os/scripted_message_boxes.h"
 #include "stack_garbage.h"
@@ -169,6 +170,7 @@ class FormObject : public FakeCom<IDispatch, IProvideClassInfo2, IConnectionPoin
     const std::wstring& name = names[id - 1];
     if (name == L"Fail") {
       info->bstrDescription = SysAllocString(L"Invalid property value");
+      info->scode = static_cast<SCODE>(0x800A017C);  // error 380
       return DISP_E_EXCEPTION;
     }
     if (name == L"ScaleX" || name == L"ScaleY") {
@@ -247,6 +249,9 @@ TEST(DispatchHostForm, ReadsWritesAndCallsByNameLookingEachNameUpOnce) {
   std::vector<BagValue> none;
   HostStatus raised = form.Call("Fail", none, nullptr);
   EXPECT_EQ(raised.description, "Invalid property value") << "the object's own description";
+  EXPECT_EQ(raised.number, 380) << "and its own number";
+  EXPECT_EQ(RaiseHostError(raised), static_cast<HRESULT>(0x800A017C)) << "passed on as it came";
+  EXPECT_EQ(RaiseHostError(missing), static_cast<HRESULT>(0x800A03EC)) << "no number of its own: 1004";
   EXPECT_EQ(object.refs, 2) << "the host form holds one reference";
 }
 
