@@ -36,6 +36,7 @@ class ControlScalingWork final : public PendingScalingWork {
   HostStatus OpenEffect() override;
   HostStatus CloseEffect() override;
   void SetTopMost() override;
+  void ClearTopMost();
 
  private:
   HostForm* ActiveHost() const { return lifecycle_.Active() ? lifecycle_.Host() : nullptr; }

@@ -29,8 +29,16 @@ HostStatus NaturalValue(const VARIANT& v, BagValue& out) {
 
 }  // namespace
 
+// A host's run-time error keeps its number: the exception's code, or its scode in FACILITY_CONTROL.
 HostStatus AutomationFailure(HRESULT hr, const EXCEPINFO& info) {
-  if (hr == DISP_E_EXCEPTION && info.bstrDescription) return HostStatus::Failed(Utf8FromBstr(info.bstrDescription));
+  if (hr == DISP_E_EXCEPTION && info.bstrDescription) {
+    HostStatus status = HostStatus::Failed(Utf8FromBstr(info.bstrDescription));
+    if (info.wCode)
+      status.number = info.wCode;
+    else if (FAILED(info.scode) && HRESULT_FACILITY(info.scode) == FACILITY_CONTROL)
+      status.number = HRESULT_CODE(info.scode);
+    return status;
+  }
   if (hr == DISP_E_MEMBERNOTFOUND || hr == DISP_E_UNKNOWNNAME) return HostStatus::Failed(kNoSuchMember);
   char text[48];
   std::snprintf(text, sizeof text, "Automation error 0x%08lX", static_cast<unsigned long>(hr));

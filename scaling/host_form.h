@@ -15,6 +15,7 @@ namespace amb {
 struct HostStatus {
   bool ok = true;
   std::string description;
+  int32_t number = 0;  // the host's own error number, when it gave one
   static HostStatus Failed(std::string text) { return {false, std::move(text)}; }
   explicit operator bool() const { return ok; }
 };
