@@ -18,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   AmbreloSettings settings;
   FlagRecords records;
   ReadSettings(*bag, settings, records);
+  fuzz::Check(settings.flags.Count() >= 0 && settings.flags.Entry(settings.flags.Count()), "the flag list keeps its bounds");
   MemoryBag saved;
   WriteSettings(settings, settings.design, saved);
   AmbreloSettings reread;
