@@ -6,7 +6,6 @@
 
 #include "late_bound.h"
 #include "own_type_library.h"
-#include "snapshot_enum.h"
 #include "wide_text.h"
 
 namespace amb {
@@ -155,10 +154,7 @@ void Ambrelo::PropertyChanged(const wchar_t* name) {
 
 void Ambrelo::FireEvent(DISPID id, DISPPARAMS& params) {
   if (frozen_ > 0) return;
-  for (const rt::ComPtr<IUnknown>& sink : eventPoint_.Sinks()) {
-    static_cast<IDispatch*>(sink.get())
-        ->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
-  }
+  eventPoint_.Fire(id, params);
 }
 
 void Ambrelo::FireResizeStarted() {
@@ -172,18 +168,16 @@ void Ambrelo::FireResizeDone() {
 }
 
 void Ambrelo::FireError(const std::string& description, IDispatch* errorObject) {
-  BSTR text = AllocBstr(description);
-  IDispatch* object = errorObject;
-  VARIANT args[2];
+  // Both go by reference: a sink may replace either, and what they hold afterwards is ours to free.
+  rt::Bstr text(AllocBstr(description));
+  rt::ComPtr<IDispatch> object(errorObject);
+  rt::VariantArray args(2);
   V_VT(&args[0]) = VT_DISPATCH | VT_BYREF;  // arguments travel last first
-  V_DISPATCHREF(&args[0]) = &object;
+  V_DISPATCHREF(&args[0]) = object.inout();
   V_VT(&args[1]) = VT_BSTR | VT_BYREF;
-  V_BSTRREF(&args[1]) = &text;
-  DISPPARAMS params{args, nullptr, 2, 0};
+  V_BSTRREF(&args[1]) = text.inout();
+  DISPPARAMS params{args.data(), nullptr, args.count(), 0};
   FireEvent(3, params);
-  // A sink may have replaced either by-reference argument; what they hold now is ours to free.
-  SysFreeString(text);
-  if (object && object != errorObject) object->Release();
 }
 
 void Ambrelo::FirePrintCancelled() {
@@ -194,12 +188,10 @@ void Ambrelo::FirePrintCancelled() {
 // A container that gives no ambient user mode is taken to run the program, as containers
 // without a designer do.
 void Ambrelo::ReadAmbientUserMode() {
-  VARIANT v;
+  rt::Variant v;
   userMode_ = true;
-  if (SUCCEEDED(GetAmbientProperty(site_.get(), DISPID_AMBIENT_USERMODE, &v)) &&
-      SUCCEEDED(VariantChangeType(&v, &v, 0, VT_BOOL)))
-    userMode_ = V_BOOL(&v) != VARIANT_FALSE;
-  VariantClear(&v);
+  if (SUCCEEDED(GetAmbientProperty(site_.get(), DISPID_AMBIENT_USERMODE, v)) && SUCCEEDED(v.ChangeType(VT_BOOL)))
+    userMode_ = V_BOOL(v.get()) != VARIANT_FALSE;
   lifecycle_.SetUserMode(userMode_);
 }
 

@@ -67,7 +67,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
 }
 
 STDAPI DllCanUnloadNow() {
-  if (amb::ModuleInUse()) return S_FALSE;
+  if (rt::ole::ModuleInUse()) return S_FALSE;
   amb::UnregisterControlWindowClass();
   amb::UnregisterTimerWindowClass();
   return S_OK;
