@@ -2,13 +2,6 @@
 
 namespace amb {
 
-std::string FoldKey(std::string_view key) {
-  std::string folded(key);
-  for (char& c : folded)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return folded;
-}
-
 ControlRecord* ControlRecords::Find(std::string_view key) {
   auto it = records_.find(FoldKey(key));
   return it == records_.end() ? nullptr : it->second.get();

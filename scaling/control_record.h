@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ignore_case.h"
+
 #include "control_probes.h"
 #include "host_object.h"
 
@@ -83,7 +85,5 @@ class ControlRecords {
   std::unordered_map<std::string, std::unique_ptr<ControlRecord>> records_;  // by folded key
 };
 
-// The key as the case-blind collections store it.
-std::string FoldKey(std::string_view key);
 
 }  // namespace amb
