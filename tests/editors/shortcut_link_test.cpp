@@ -38,9 +38,15 @@ TEST(ResolveShortcut, ReadsTargetArgumentsFolderAndShowCommand) {
 // A task runs its program and folder as written: a variable left in them would never resolve.
 TEST(ResolveShortcut, ExpandsTheEnvironmentInTargetArgumentsAndFolder) {
   const std::string link = TempFile("Expanding.lnk");
-  ASSERT_TRUE(test::WriteShortcut(link, "%SystemRoot%\\notepad.exe", "/p %TEMP%\\a.txt", "%TEMP%", SW_SHOWNORMAL));
+  char windows[MAX_PATH];
+  GetWindowsDirectoryA(windows, sizeof windows);
+  // An absolute target, since the link object makes a relative one absolute when it is set.
+  SetEnvironmentVariableA("TARNWICK_LINK_FOLDER", windows + 3);
+  ASSERT_TRUE(test::WriteShortcut(link, std::string(windows, 3) + "%TARNWICK_LINK_FOLDER%\\notepad.exe",
+                                  "/p %TEMP%\\a.txt", "%TEMP%", SW_SHOWNORMAL));
   std::optional<ShortcutTarget> target = ResolveShortcut(link);
   DeleteFileA(link.c_str());
+  SetEnvironmentVariableA("TARNWICK_LINK_FOLDER", nullptr);
   ASSERT_TRUE(target);
   char temp[MAX_PATH] = {};
   ASSERT_GT(GetEnvironmentVariableA("TEMP", temp, sizeof temp), 0u);
