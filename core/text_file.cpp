@@ -41,8 +41,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   // grows meanwhile is read on to its end.
   LARGE_INTEGER size = {};
   GetFileSizeEx(file.get(), &size);
-  std::string bytes(size.QuadPart > 0 && size.QuadPart < (1ll << 30) ? static_cast<size_t>(size.QuadPart) + 1 : 64 * 1024,
-                    '\0');
+  const bool known = size.QuadPart > 0 && size.QuadPart < (1ll << 30);
+  std::string bytes(known ? static_cast<size_t>(size.QuadPart) + 1 : 64 * 1024, '\0');
   size_t done = 0;
   for (;;) {
     if (done == bytes.size()) bytes.resize(bytes.size() * 2);

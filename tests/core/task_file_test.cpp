@@ -54,6 +54,9 @@ TEST(TaskFile, ReadsWhatEditorsAndOtherSystemsMayHaveWritten) {
        {"A", "B", "C"}, 12},
       {"only negative IDs", "-4\tA\tp\t\t\t1\t\r\n", {"A"}, 0},
       {"a duplicated ID keeps the first", "5\tFirst\tp\t\t\t1\t\r\n5\tSecond\tp\t\t\t1\t\r\n", {"First"}, 5},
+      {"IDs out of order, repeated further on",
+       "5\tA\tp\t\t\t1\t\r\n7\tB\tp\t\t\t1\t\r\n5\tC\tp\t\t\t1\t\r\n3\tD\tp\t\t\t1\t\r\n7\tE\tp\t\t\t1\t\r\n",
+       {"A", "B", "D"}, 7},
       {"an empty file", "", {}, 0},
   };
   for (const Case& c : cases) {
@@ -61,6 +64,31 @@ TEST(TaskFile, ReadsWhatEditorsAndOtherSystemsMayHaveWritten) {
     EXPECT_EQ(Descs(list.records), c.descs) << c.what;
     EXPECT_EQ(list.lastId, c.lastId) << c.what;
   }
+}
+
+// Reading into the records of an earlier read (as the store does) leaves nothing of them behind.
+TEST(TaskFile, AReadIntoEarlierRecordsKeepsOnlyTheFilesContents) {
+  RecordList<TaskRecord> list;
+  list.records = {Task(8, "An old and rather long description", "ShutBootLog", 3), Task(9, "Old"), Task(10, "Old")};
+  list.records[0].Args = "/a long list of old arguments";
+  list.lastId = 10;
+  ParseTaskFile("2	New	q.exe			6	
+1	Other	r.exe	-x	C:\	1	Log
+", list);
+  ASSERT_EQ(list.records.size(), 2u);
+  EXPECT_EQ(list.lastId, 2);
+  const TaskRecord& t = list.records[0];
+  EXPECT_EQ(t.ID, 2);
+  EXPECT_EQ(t.Desc, "New");
+  EXPECT_EQ(t.Prog, "q.exe");
+  EXPECT_EQ(t.Args, "");
+  EXPECT_EQ(t.Dir, "");
+  EXPECT_EQ(t.WinStyle, 6);
+  EXPECT_EQ(t.Actions, "");
+  EXPECT_EQ(Descs(list.records), (Names{"New", "Other"}));
+  ParseTaskFile("", list);
+  EXPECT_TRUE(list.records.empty());
+  EXPECT_EQ(list.lastId, 0);
 }
 
 TEST(TaskFile, AWinStyleThatIsNotANumberReadsAsNormal) {
