@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace DozIzevodoz;
 
 namespace {
@@ -72,20 +74,12 @@ TEST(TaskFile, AReadIntoEarlierRecordsKeepsOnlyTheFilesContents) {
   list.records = {Task(8, "An old and rather long description", "ShutBootLog", 3), Task(9, "Old"), Task(10, "Old")};
   list.records[0].Args = "/a long list of old arguments";
   list.lastId = 10;
-  ParseTaskFile("2	New	q.exe			6	
-1	Other	r.exe	-x	C:\	1	Log
-", list);
+  ParseTaskFile("2\tNew\tq.exe\t\t\t6\t\r\n1\tOther\tr.exe\t-x\tC:\\\t1\tLog\r\n", list);
+  auto all = [](const TaskRecord& t) { return std::tie(t.ID, t.Desc, t.Prog, t.Args, t.Dir, t.WinStyle, t.Actions); };
   ASSERT_EQ(list.records.size(), 2u);
   EXPECT_EQ(list.lastId, 2);
-  const TaskRecord& t = list.records[0];
-  EXPECT_EQ(t.ID, 2);
-  EXPECT_EQ(t.Desc, "New");
-  EXPECT_EQ(t.Prog, "q.exe");
-  EXPECT_EQ(t.Args, "");
-  EXPECT_EQ(t.Dir, "");
-  EXPECT_EQ(t.WinStyle, 6);
-  EXPECT_EQ(t.Actions, "");
-  EXPECT_EQ(Descs(list.records), (Names{"New", "Other"}));
+  EXPECT_EQ(all(list.records[0]), all(TaskRecord{2, "New", "q.exe", "", "", 6, ""}));
+  EXPECT_EQ(all(list.records[1]), all(TaskRecord{1, "Other", "r.exe", "-x", "C:\\", 1, "Log"}));
   ParseTaskFile("", list);
   EXPECT_TRUE(list.records.empty());
   EXPECT_EQ(list.lastId, 0);
