@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "color.h"
+#include "common_controls.h"
 #include "error_report.h"
 #include "form.h"
 #include "form_parts.h"
@@ -337,6 +338,7 @@ void Form::UpdateToolTip(Control& control) {
   if (!surface) return;
   if (!parts_->toolTip) {
     if (control.ToolTipText().empty()) return;
+    EnsureCommonControls();
     parts_->toolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                       GetModuleHandleA(nullptr), nullptr);
