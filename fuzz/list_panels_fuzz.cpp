@@ -9,6 +9,8 @@ namespace {
 
 uint32_t FixedColor(int index) { return static_cast<uint32_t>(index) * 0x010101u; }
 
+int CompareBytes(std::string_view a, std::string_view b) { return a.compare(b); }
+
 LocaleNames Names() {
   LocaleNames n;
   for (int i = 0; i < 12; ++i) n.months[i] = n.shortMonths[i] = "M" + std::to_string(i + 1);
@@ -31,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   StatePanel(value, id);
   DaysOfMonthPanel(value, id, today, names);
   FontTypeFilter(value);
-  FontPanel(value, id, {"", "Arial", "Courier New", "Times New Roman"});
+  FontPanel(value, id, {"", "Arial", "Courier New", "Times New Roman"}, CompareBytes);
   DrivePanel(value, id, {"", "A:\\|Removable", "C:\\|Local Disk", std::string(f[2]) + "|Network"});
   DriveLabel(f[2]);
   return 0;
