@@ -7,7 +7,6 @@ using namespace modMenus;
 
 namespace {
 
-uint32_t FixedColor(int index) { return static_cast<uint32_t>(index) * 0x010101u; }
 
 int CompareBytes(std::string_view a, std::string_view b) { return a.compare(b); }
 
@@ -27,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   PanelSubKey(f[0], f[1]);
   static const LocaleNames names = Names();
   const CivilDate today{2026, 12, 10};
-  ColorPanel(value, id, FixedColor);
+  ColorPanel(value, id, fuzz::FixedSystemColor);
   MonthPanel(value, id, today, names);
   WeekDayPanel(value, id, today, names);
   StatePanel(value, id);
