@@ -124,6 +124,31 @@ TEST_F(AmbreloPlacementOnForm, AFormOpensWhereItWasWhenItLastClosed) {
   EXPECT_EQ(rt::GetSetting("Ambrelo", kSection, "WindowState", "gone"), "gone");
 }
 
+// Saved on a monitor that is gone: the form keeps its size and comes back on the one there is.
+TEST_F(AmbreloPlacementOnForm, AFormSavedOffEveryMonitorOpensOnTheNearestWithItsSize) {
+  const double tppX = rt::Screen().TwipsPerPixelX(), tppY = rt::Screen().TwipsPerPixelY();
+  auto twips = [](int pixels, double tpp) { return std::to_string(pixels * tpp); };
+  rt::SaveSetting("Ambrelo", kSection, "WindowLeft", twips(20000, tppX));
+  rt::SaveSetting("Ambrelo", kSection, "WindowTop", twips(15000, tppY));
+  rt::SaveSetting("Ambrelo", kSection, "WindowWidth", twips(420, tppX));
+  rt::SaveSetting("Ambrelo", kSection, "WindowHeight", twips(260, tppY));
+  rt::SaveSetting("Ambrelo", kSection, "WindowState", "0");
+
+  saved.Show();
+  PumpFor(100);
+  RECT r = WindowRect(saved.hWnd());
+  EXPECT_EQ(r.right - r.left, 420);
+  EXPECT_EQ(r.bottom - r.top, 260);
+  HMONITOR monitor = MonitorFromRect(&r, MONITOR_DEFAULTTONULL);
+  ASSERT_NE(monitor, nullptr) << "the form must open where it can be seen";
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMonitorInfoA(monitor, &info));
+  EXPECT_NEAR(r.left - info.rcWork.left, info.rcWork.right - r.right, 1) << "centred on the work area";
+  EXPECT_NEAR(r.top - info.rcWork.top, info.rcWork.bottom - r.bottom, 1);
+  EXPECT_EQ(rt::GetSetting("Ambrelo", kSection, "WindowLeft", "gone"), "gone");
+}
+
 TEST_F(AmbreloPlacementOnForm, TheGradientRunsFromBlueAtTheTopToBlackAtTheBottom) {
   gradient.Show();
   PumpFor(100);
