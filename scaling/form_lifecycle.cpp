@@ -1,7 +1,5 @@
 #include "form_lifecycle.h"
 
-#include "inner_size.h"
-
 namespace amb {
 namespace {
 
@@ -254,7 +252,7 @@ void FormLifecycle::OnTimer(LifecycleTimer timer) {
 HostStatus FormLifecycle::Reset() {
   if (!host_) return HostStatus::Failed("Object variable or With block variable not set");
   float width = 0, height = 0;
-  HostStatus s = InnerSizeTwips(*host_, mdiParent_, width, height);
+  HostStatus s = work_.FormInnerSize(width, height);
   if (!s) return s;
   resetPending_ = !(width > 0) || !(height > 0);
   if (resetPending_) return {};

@@ -160,6 +160,7 @@ class RecordingWork : public ScalingWork {
   std::set<std::string, std::less<>> failing;
   std::function<void()> duringResize;  // what the engine does inside a pass (lock, resize, ...)
   std::vector<unsigned> resizeTimes;
+  float innerWidth = 5880, innerHeight = 3600;  // what FormInnerSize measures, in twips
 
   void ReplaceFonts() override { Note("ReplaceFonts"); }
   HostStatus ResizeControls() override {
@@ -178,6 +179,12 @@ class RecordingWork : public ScalingWork {
   HostStatus CloseEffect() override { return Note("CloseEffect"); }
   void SetTopMost() override { Note("SetTopMost"); }
   void UnhookWindow(intptr_t) override { Note("UnhookWindow"); }
+  HostStatus FormInnerSize(float& width, float& height) override {
+    if (failing.count("FormInnerSize")) return HostStatus::Failed("FormInnerSize went wrong");
+    width = innerWidth;
+    height = innerHeight;
+    return {};
+  }
 
  private:
   HostStatus Note(const char* step) {

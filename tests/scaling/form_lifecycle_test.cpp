@@ -176,10 +176,8 @@ TEST_F(FormLifecycleTest, DelayedPassRespectsTheStateAtItsTick) {
 
 TEST_F(FormLifecycleTest, ResetTakesTheCurrentInnerSizeInTwipsAsReference) {
   settings.resizeOnMouseUp = false;
-  host->members["ScaleMode"] = int16_t{3};
-  host->members["ScaleWidth"] = 400.0f;
-  host->members["ScaleHeight"] = 300.0f;
-  host->twipsPerUnit = 15;
+  work.innerWidth = 6000;
+  work.innerHeight = 4500;
   Open();
   lifecycle.Resize().captured = true;
   ASSERT_TRUE(lifecycle.Reset());
@@ -188,7 +186,7 @@ TEST_F(FormLifecycleTest, ResetTakesTheCurrentInnerSizeInTwipsAsReference) {
   EXPECT_EQ(lifecycle.Resize().referenceHeight, 4500);
   EXPECT_THAT(log, ElementsAre("ResizeControls"));
 
-  host->failing.insert("ScaleX");
+  work.failing.insert("FormInnerSize");
   EXPECT_FALSE(lifecycle.Reset()) << "errors reach the caller";
   FormLifecycle unbound(settings, platform, work);
   EXPECT_FALSE(unbound.Reset());
@@ -199,8 +197,8 @@ TEST_F(FormLifecycleTest, ResetWhileMinimisedWaitsForTheFormToHaveASize) {
   Open();
   lifecycle.Resize().captured = true;
   lifecycle.Resize().referenceWidth = 9000;
-  host->members["ScaleWidth"] = 0.0f;
-  host->members["ScaleHeight"] = 0.0f;
+  work.innerWidth = 0;
+  work.innerHeight = 0;
   ASSERT_TRUE(lifecycle.Reset());
   EXPECT_TRUE(lifecycle.Resize().captured) << "nothing is recorded against no size";
   EXPECT_EQ(lifecycle.Resize().referenceWidth, 9000);
@@ -208,8 +206,8 @@ TEST_F(FormLifecycleTest, ResetWhileMinimisedWaitsForTheFormToHaveASize) {
   EXPECT_TRUE(lifecycle.Resize().captured);
   EXPECT_THAT(log, ::testing::Not(::testing::Contains("ResizeControls")));
 
-  host->members["ScaleWidth"] = 7000.0f;
-  host->members["ScaleHeight"] = 5000.0f;
+  work.innerWidth = 7000;
+  work.innerHeight = 5000;
   lifecycle.OnHostResize();
   EXPECT_FALSE(lifecycle.Resize().captured) << "the reset runs once the form is restored";
   EXPECT_EQ(lifecycle.Resize().referenceWidth, 7000);
