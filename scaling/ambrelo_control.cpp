@@ -154,7 +154,10 @@ void Ambrelo::FirePrintCancelled() {
 
 // A container that gives no ambient user mode is taken to run the program, as containers
 // without a designer do.
+// A container that takes its site away (a designer may give it back later) leaves the mode as it
+// was.
 void Ambrelo::ReadAmbientUserMode() {
+  if (!site_) return;
   rt::Variant v;
   userMode_ = true;
   if (SUCCEEDED(GetAmbientProperty(site_.get(), DISPID_AMBIENT_USERMODE, v)) && SUCCEEDED(v.ChangeType(VT_BOOL)))

@@ -25,6 +25,7 @@ IFACEMETHODIMP Ambrelo::Close(DWORD saveOption) {
   if (saveOption != OLECLOSE_NOSAVE && dirty_ && site_) site_->SaveObject();
   InPlaceDeactivate();
   UnhookHostForm();  // a closed control follows no form
+  lifecycle_.Terminate();
   engine_.Forget();
   if (adviseHolder_) adviseHolder_->SendOnClose();
   return S_OK;

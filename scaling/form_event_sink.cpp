@@ -41,7 +41,7 @@ const QITAB FormEventSink::kInterfaceTable[] = {
     {nullptr, 0},
 };
 
-rt::ComPtr<FormEventSink> FormEventSink::Connect(IDispatch* form, FormLifecycle& lifecycle) {
+rt::ComPtr<FormEventSink> FormEventSink::Connect(IDispatch* form, FormLifecycle& lifecycle, IUnknown* owner) {
   rt::ComPtr<IProvideClassInfo2> classInfo;
   rt::ComPtr<IConnectionPointContainer> container;
   rt::ComPtr<ITypeInfo> source;
@@ -52,7 +52,7 @@ rt::ComPtr<FormEventSink> FormEventSink::Connect(IDispatch* form, FormLifecycle&
       FAILED(form->QueryInterface(IID_IConnectionPointContainer, container.put_void())))
     return {};
   rt::ComPtr<FormEventSink> sink;
-  sink.reset(new (std::nothrow) FormEventSink(lifecycle));
+  sink.reset(new (std::nothrow) FormEventSink(lifecycle, owner));
   if (!sink) return {};
   sink->load_ = IdOf(*source.get(), L"Load");
   sink->resize_ = IdOf(*source.get(), L"Resize");
@@ -65,6 +65,7 @@ rt::ComPtr<FormEventSink> FormEventSink::Connect(IDispatch* form, FormLifecycle&
 
 void FormEventSink::Disconnect() {
   lifecycle_ = nullptr;
+  owner_ = nullptr;
   if (point_ && cookie_) point_->Unadvise(cookie_);
   cookie_ = 0;
   point_.reset();
@@ -81,10 +82,14 @@ IFACEMETHODIMP FormEventSink::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
 }
 IFACEMETHODIMP FormEventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return DISP_E_UNKNOWNNAME; }
 
-// Unload comes with the form's Cancel, which the control reads and never changes.
+// Unload comes with the form's Cancel, which the control reads and never changes. A reaction may
+// pump messages (an open effect) in which the container lets go of the control and of this sink:
+// both stay alive until the reaction is over.
 IFACEMETHODIMP FormEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                                      UINT*) {
   if (!lifecycle_ || id == DISPID_UNKNOWN) return S_OK;
+  rt::ComPtr<IDispatch> keepSink(this);
+  rt::ComPtr<IUnknown> keepControl(owner_);
   if (id == load_) {
     lifecycle_->OnLoad();
   } else if (id == resize_) {

@@ -14,7 +14,8 @@ class FormEventSink final : public ComObject<FormEventSink, IDispatch> {
  public:
   static const QITAB kInterfaceTable[];
   // Advises a new sink on form; empty when the form offers no events the control can follow.
-  static rt::ComPtr<FormEventSink> Connect(IDispatch* form, FormLifecycle& lifecycle);
+  // owner is the control that holds the lifecycle, until Disconnect.
+  static rt::ComPtr<FormEventSink> Connect(IDispatch* form, FormLifecycle& lifecycle, IUnknown* owner);
   // Unadvises; events that still arrive reach nothing.
   void Disconnect();
 
@@ -25,10 +26,11 @@ class FormEventSink final : public ComObject<FormEventSink, IDispatch> {
                         UINT*) override;
 
  private:
-  explicit FormEventSink(FormLifecycle& lifecycle) : lifecycle_(&lifecycle) {}
+  FormEventSink(FormLifecycle& lifecycle, IUnknown* owner) : lifecycle_(&lifecycle), owner_(owner) {}
   ~FormEventSink() override = default;
 
   FormLifecycle* lifecycle_;
+  IUnknown* owner_;  // not held: the control disconnects before it goes
   rt::ComPtr<IConnectionPoint> point_;
   DWORD cookie_ = 0;
   DISPID load_ = DISPID_UNKNOWN, resize_ = DISPID_UNKNOWN, unload_ = DISPID_UNKNOWN;

@@ -78,6 +78,7 @@ void FormLifecycle::OnFormResize() {
       ShowTrapped(s);
       return;
     }
+    if (!hostLoaded_) return;  // unloaded while its open effect ran
   }
   if (loadingPlacement_ || !Active()) return;
   HostStatus s = OrdinaryReaction();
@@ -95,7 +96,7 @@ HostStatus FormLifecycle::FirstTimeSetup() {
   }
   initialised_ = true;
   busy_ = false;
-  if (s) BroadcastAllowUpdates(true);
+  if (s && hostLoaded_) BroadcastAllowUpdates(true);
   return s;
 }
 
@@ -131,6 +132,8 @@ HostStatus FormLifecycle::SetupSteps() {
   LockUpdates(false);
   if (!mdiParent_) {
     if (!(s = work_.OpenEffect())) return s;
+    // The effect hands on the thread's messages; one of them may have unloaded the form.
+    if (!hostLoaded_) return {};
     // The form shows whole after its open effect, whatever the effect left.
     intptr_t window = 0;
     if (Window(window)) platform_.RemoveRegion(window);
@@ -271,12 +274,17 @@ void FormLifecycle::OnUnload(bool cancelled) {
   if (settings_.saveWindowState && normal_.width > 0 && normal_.height > 0) work_.SaveWindowSettings();
   if (!mdiParent_) work_.CloseEffect();
   LetGoOfWindow();
+  hostLoaded_ = false;
 }
 
+// The control closes or goes: nothing of the form is followed or kept any more.
 void FormLifecycle::Terminate() {
   if (!host_) return;
   StopAllTimers();
   LetGoOfWindow();
+  host_.reset();
+  controls_.reset();
+  hostLoaded_ = false;
 }
 
 void FormLifecycle::StopAllTimers() {

@@ -7,9 +7,12 @@
 #include <string>
 
 #include "automation_client.h"
+#include "controls.h"
 #include "form.h"
 #include "message_loop.h"
+#include "ole/design_property_bag.h"
 #include "ole/form_model.h"
+#include "ole/object_model_types.h"
 #include "pump_messages.h"
 #include "screen.h"
 #include "settings_area.h"
@@ -64,6 +67,30 @@ constexpr rt::ControlDesign kWipedControls[] = {
     {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
      .classId = "AmbreloControl.Ambrelo", .properties = kWiped}};
 
+constexpr rt::PropertyDesign kLongOpen[] = {{"FormOpen", "2"}, {"FormOpenTime", "1"}};
+constexpr rt::ControlDesign kLongOpenControls[] = {
+    {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
+     .classId = "AmbreloControl.Ambrelo", .properties = kLongOpen}};
+
+// The sinks advised on the form's events.
+size_t FormEventSinks(rt::Form& form) {
+  rt::ComPtr<IConnectionPointContainer> container;
+  rt::ComPtr<IConnectionPoint> point;
+  rt::ComPtr<IEnumConnections> connections;
+  if (FAILED(form.ObjectModel()->FormDispatch()->QueryInterface(IID_IConnectionPointContainer,
+                                                                container.put_void())) ||
+      FAILED(container->FindConnectionPoint(rt::ole::DIID_FormEvents, point.put())) ||
+      FAILED(point->EnumConnections(connections.put())))
+    return 0;
+  size_t n = 0;
+  CONNECTDATA data;
+  while (connections->Next(1, &data, nullptr) == S_OK) {
+    ++n;
+    data.pUnk->Release();
+  }
+  return n;
+}
+
 RECT WindowRect(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
@@ -77,7 +104,7 @@ class AmbreloPlacementOnForm : public ::testing::Test {
     rt::DeleteSettingSection("Ambrelo", kSection);
   }
   void TearDown() override {
-    for (PlainForm* form : {&centred, &saved, &gradient, &wiped}) form->Unload();
+    for (PlainForm* form : {&centred, &saved, &gradient, &wiped, &slow}) form->Unload();
     rt::CollectUnloadedForms();
     rt::DeleteSettingSection("Ambrelo", kSection);
   }
@@ -85,6 +112,7 @@ class AmbreloPlacementOnForm : public ::testing::Test {
   PlainForm saved{"frmSaved", kSavedControls};
   PlainForm gradient{"frmGradient", kGradientControls};
   PlainForm wiped{"frmWiped", kWipedControls};
+  PlainForm slow{"frmSlow", kLongOpenControls};
 };
 
 TEST_F(AmbreloPlacementOnForm, AFormOpensHalfTheScreenWideInTheMiddleOfIt) {
@@ -147,6 +175,54 @@ TEST_F(AmbreloPlacementOnForm, AFormSavedOffEveryMonitorOpensOnTheNearestWithIts
   EXPECT_NEAR(r.left - info.rcWork.left, info.rcWork.right - r.right, 1) << "centred on the work area";
   EXPECT_NEAR(r.top - info.rcWork.top, info.rcWork.bottom - r.bottom, 1);
   EXPECT_EQ(rt::GetSetting("Ambrelo", kSection, "WindowLeft", "gone"), "gone");
+}
+
+// The user closes the form while its open effect plays: the form goes, the control with it once
+// the effect has let go, and nothing acts on either afterwards.
+TEST_F(AmbreloPlacementOnForm, AFormClosedDuringItsOpenEffectGoesQuietly) {
+  static HWND target;
+  slow.Load();
+  target = slow.hWnd();
+  UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    PostMessageA(target, WM_CLOSE, 0, 0);
+  });
+  ASSERT_NE(timer, 0u);
+  slow.Show();
+  PumpFor(300);
+  EXPECT_FALSE(IsWindow(target));
+  EXPECT_FALSE(slow.IsLoaded());
+  rt::CollectUnloadedForms();
+  PumpFor(200);  // the control's timers, were any left, would tick now
+}
+
+// A program that ends while an effect plays still ends: the quit is left for its own loop.
+TEST_F(AmbreloPlacementOnForm, AQuitDuringAnEffectReachesTheProgramsLoop) {
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    PostQuitMessage(7);
+  });
+  ASSERT_NE(timer, 0u);
+  slow.Show();
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 7u);
+  EXPECT_TRUE(IsWindowVisible(slow.hWnd()));
+}
+
+// Loading the control's values again binds it to the form afresh, not a second time.
+TEST_F(AmbreloPlacementOnForm, ASecondLoadFollowsTheFormOnce) {
+  centred.Show();
+  PumpFor(100);
+  const size_t sinks = FormEventSinks(centred);
+  ASSERT_GE(sinks, 1u);
+  IDispatch* control = static_cast<rt::OleControl*>(centred.FindControl("Ambrelo1"))->Object();
+  rt::ComPtr<IPersistPropertyBag> persist;
+  ASSERT_HRESULT_SUCCEEDED(control->QueryInterface(IID_IPersistPropertyBag, persist.put_void()));
+  rt::ComPtr<rt::ole::DesignPropertyBag> bag;
+  bag.reset(rt::ole::NewComObject<rt::ole::DesignPropertyBag>(std::span<const rt::PropertyDesign>(kCentred)));
+  ASSERT_HRESULT_SUCCEEDED(persist->Load(bag.get(), nullptr));
+  EXPECT_EQ(FormEventSinks(centred), sinks);
 }
 
 TEST_F(AmbreloPlacementOnForm, TheGradientRunsFromBlueAtTheTopToBlackAtTheBottom) {

@@ -301,6 +301,26 @@ TEST_F(FormLifecycleTest, AnotherWindowsLockIsNeverReleased) {
   EXPECT_TRUE(lifecycle.Initialised());
 }
 
+// The open effect hands on the thread's messages, and one of them may close the form: the setup
+// then ends there, with nothing restarted and nothing more asked of the form.
+TEST_F(FormLifecycleTest, AFormUnloadedDuringItsOpenEffectIsLeftAlone) {
+  settings.resizeOnMouseUp = false;
+  work.duringOpenEffect = [this] { lifecycle.OnUnload(false); };
+  Bind();
+  lifecycle.OnLoad();
+  log.clear();
+  lifecycle.OnHostResize();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back(), "OpenEffect");
+  EXPECT_FALSE(platform.Running(LifecycleTimer::WindowSize));
+  lifecycle.OnHostResize();
+  EXPECT_EQ(log.back(), "OpenEffect") << "a form let go of is followed no more";
+
+  lifecycle.Terminate();
+  EXPECT_EQ(lifecycle.Host(), nullptr) << "a closed control keeps nothing of its form";
+  EXPECT_FALSE(lifecycle.Reset());
+}
+
 TEST_F(FormLifecycleTest, UnloadSavesConcealsUnhooksUnlocksAndStopsEveryTimer) {
   settings.saveWindowState = true;
   Open();
