@@ -4,13 +4,13 @@
 #include <windows.h>
 #include <ocidl.h>
 
-#include "com_object.h"
 #include "form_lifecycle.h"
+#include "ole/event_sink.h"
 #include "scoped_win.h"
 
 namespace amb {
 
-class FormEventSink final : public ComObject<FormEventSink, IDispatch> {
+class FormEventSink final : public rt::ole::EventSink<FormEventSink> {
  public:
   static const QITAB kInterfaceTable[];
   // Advises a new sink on form; empty when the form offers no events the control can follow.
@@ -19,9 +19,6 @@ class FormEventSink final : public ComObject<FormEventSink, IDispatch> {
   // Unadvises; events that still arrive reach nothing.
   void Disconnect();
 
-  IFACEMETHODIMP GetTypeInfoCount(UINT* count) override;
-  IFACEMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
-  IFACEMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
   IFACEMETHODIMP Invoke(DISPID id, REFIID riid, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
                         UINT*) override;
 
@@ -31,8 +28,6 @@ class FormEventSink final : public ComObject<FormEventSink, IDispatch> {
 
   FormLifecycle* lifecycle_;
   IUnknown* owner_;  // not held: the control disconnects before it goes
-  rt::ComPtr<IConnectionPoint> point_;
-  DWORD cookie_ = 0;
   DISPID load_ = DISPID_UNKNOWN, resize_ = DISPID_UNKNOWN, unload_ = DISPID_UNKNOWN;
 };
 

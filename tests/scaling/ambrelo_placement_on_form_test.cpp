@@ -49,6 +49,12 @@ constexpr rt::ControlDesign kCentredControls[] = {
     {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
      .classId = "AmbreloControl.Ambrelo", .properties = kCentred}};
 
+// A name of nothing but a backslash: its section must not be the application's whole key.
+constexpr rt::PropertyDesign kBackslash[] = {{"WindowName", "\\"}};
+constexpr rt::ControlDesign kBackslashControls[] = {
+    {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
+     .classId = "AmbreloControl.Ambrelo", .properties = kBackslash}};
+
 constexpr rt::PropertyDesign kSaved[] = {{"SaveWindowState", "True"}, {"WindowName", kSection}};
 constexpr rt::ControlDesign kSavedControls[] = {
     {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
@@ -72,8 +78,9 @@ constexpr rt::ControlDesign kLongOpenControls[] = {
     {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
      .classId = "AmbreloControl.Ambrelo", .properties = kLongOpen}};
 
-// The sinks advised on the form's events.
-size_t FormEventSinks(rt::Form& form) {
+// The sinks advised on the form's events; those that answer for the events' own IID, as a strict
+// connection point asks, are counted in strict.
+size_t FormEventSinks(rt::Form& form, size_t* strict = nullptr) {
   rt::ComPtr<IConnectionPointContainer> container;
   rt::ComPtr<IConnectionPoint> point;
   rt::ComPtr<IEnumConnections> connections;
@@ -86,6 +93,8 @@ size_t FormEventSinks(rt::Form& form) {
   CONNECTDATA data;
   while (connections->Next(1, &data, nullptr) == S_OK) {
     ++n;
+    rt::ComPtr<IUnknown> events;
+    if (strict && SUCCEEDED(data.pUnk->QueryInterface(rt::ole::DIID_FormEvents, events.put_void()))) ++*strict;
     data.pUnk->Release();
   }
   return n;
@@ -104,7 +113,7 @@ class AmbreloPlacementOnForm : public ::testing::Test {
     rt::DeleteSettingSection("Ambrelo", kSection);
   }
   void TearDown() override {
-    for (PlainForm* form : {&centred, &saved, &gradient, &wiped, &slow}) form->Unload();
+    for (PlainForm* form : {&centred, &saved, &gradient, &wiped, &slow, &backslash}) form->Unload();
     rt::CollectUnloadedForms();
     rt::DeleteSettingSection("Ambrelo", kSection);
   }
@@ -113,6 +122,7 @@ class AmbreloPlacementOnForm : public ::testing::Test {
   PlainForm gradient{"frmGradient", kGradientControls};
   PlainForm wiped{"frmWiped", kWipedControls};
   PlainForm slow{"frmSlow", kLongOpenControls};
+  PlainForm backslash{"frmBackslash", kBackslashControls};
 };
 
 TEST_F(AmbreloPlacementOnForm, AFormOpensHalfTheScreenWideInTheMiddleOfIt) {
@@ -177,6 +187,14 @@ TEST_F(AmbreloPlacementOnForm, AFormSavedOffEveryMonitorOpensOnTheNearestWithIts
   EXPECT_EQ(rt::GetSetting("Ambrelo", kSection, "WindowLeft", "gone"), "gone");
 }
 
+// Without SaveWindowState the form's own saved placement is dropped, and only that.
+TEST_F(AmbreloPlacementOnForm, DroppingAPlacementNamedWithABackslashLeavesOtherFormsTheirs) {
+  rt::SaveSetting("Ambrelo", kSection, "WindowLeft", "1234");
+  backslash.Show();
+  PumpFor(100);
+  EXPECT_EQ(rt::GetSetting("Ambrelo", kSection, "WindowLeft"), "1234");
+}
+
 // The user closes the form while its open effect plays: the form goes, the control with it once
 // the effect has let go, and nothing acts on either afterwards.
 TEST_F(AmbreloPlacementOnForm, AFormClosedDuringItsOpenEffectGoesQuietly) {
@@ -214,8 +232,10 @@ TEST_F(AmbreloPlacementOnForm, AQuitDuringAnEffectReachesTheProgramsLoop) {
 TEST_F(AmbreloPlacementOnForm, ASecondLoadFollowsTheFormOnce) {
   centred.Show();
   PumpFor(100);
-  const size_t sinks = FormEventSinks(centred);
+  size_t strict = 0;
+  const size_t sinks = FormEventSinks(centred, &strict);
   ASSERT_GE(sinks, 1u);
+  EXPECT_EQ(strict, sinks) << "the control's sink answers for the form's events interface";
   IDispatch* control = static_cast<rt::OleControl*>(centred.FindControl("Ambrelo1"))->Object();
   rt::ComPtr<IPersistPropertyBag> persist;
   ASSERT_HRESULT_SUCCEEDED(control->QueryInterface(IID_IPersistPropertyBag, persist.put_void()));
