@@ -251,6 +251,7 @@ class Ambrelo final
     Ambrelo& control_;
   };
   HRESULT RecordWith(VARIANT* ctrl, HostStatus (ResizeEngine::*step)(HostObject&));
+  HRESULT MakeAdviseHolder();
 
   // Sends the container "changed" for the member called name, unless properties are being read.
   void PropertyChanged(const wchar_t* name);

@@ -28,6 +28,9 @@ TEST(AmbreloHosting, ObjectTellsTheContainerHowToHostIt) {
   CLSID clsid;
   ole->GetUserClassID(&clsid);
   EXPECT_TRUE(IsEqualCLSID(clsid, CLSID_Ambrelo));
+  rt::ComPtr<IEnumSTATDATA> advises;
+  ASSERT_HRESULT_SUCCEEDED(ole->EnumAdvise(advises.put()));
+  EXPECT_TRUE(advises) << "an enumerator, if an empty one, before any advise";
 
   rt::ComPtr<IProvideClassInfo2> classInfo;
   ASSERT_HRESULT_SUCCEEDED(c.control.As(classInfo));
