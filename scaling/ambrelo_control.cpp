@@ -114,7 +114,7 @@ void Ambrelo::PropertyChanged(const wchar_t* name) {
   dirty_ = true;
   DISPID id = DISPID_UNKNOWN;
   LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  TypeInfo()->GetIDsOfNames(names, 1, &id);
+  LoadedTypeInfo()->GetIDsOfNames(names, 1, &id);
   for (const rt::ComPtr<IUnknown>& sink : notifyPoint_.Sinks())
     static_cast<IPropertyNotifySink*>(sink.get())->OnChanged(id);
 }

@@ -11,8 +11,10 @@
 
 namespace rt::ole {
 
-template <class Interface, HRESULT (*Load)(REFGUID, ITypeInfo**)>
-class TypeInfoDispatch : public Interface {
+// IDispatch's answer for its type information, for an object described by one ITypeInfo, which
+// Derived::TypeInfo(ITypeInfo**) gives with a reference of the caller's.
+template <class Interface, class Derived>
+class OneTypeInfo : public Interface {
  public:
   IFACEMETHODIMP GetTypeInfoCount(UINT* count) override {
     if (!count) return E_POINTER;
@@ -23,6 +25,14 @@ class TypeInfoDispatch : public Interface {
     if (!info) return E_POINTER;
     *info = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
+    return static_cast<Derived*>(this)->TypeInfo(info);
+  }
+};
+
+template <class Interface, HRESULT (*Load)(REFGUID, ITypeInfo**)>
+class TypeInfoDispatch : public OneTypeInfo<Interface, TypeInfoDispatch<Interface, Load>> {
+ public:
+  HRESULT TypeInfo(ITypeInfo** info) {
     HRESULT hr = LoadTypeInfo();
     if (FAILED(hr)) return hr;
     *info = typeInfo_.get();
@@ -47,7 +57,7 @@ class TypeInfoDispatch : public Interface {
  protected:
   // An object that cannot work without its type information reads it at creation, to fail there.
   HRESULT LoadTypeInfo() { return typeInfo_ ? S_OK : Load(__uuidof(Interface), typeInfo_.put()); }
-  ITypeInfo* TypeInfo() const { return typeInfo_.get(); }
+  ITypeInfo* LoadedTypeInfo() const { return typeInfo_.get(); }
 
  private:
   rt::ComPtr<ITypeInfo> typeInfo_;

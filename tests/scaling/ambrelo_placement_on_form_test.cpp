@@ -197,18 +197,25 @@ TEST_F(AmbreloPlacementOnForm, DroppingAPlacementNamedWithABackslashLeavesOtherF
 
 // The user closes the form while its open effect plays: the form goes, the control with it once
 // the effect has let go, and nothing acts on either afterwards.
+HWND closeTarget = nullptr;
+void CALLBACK CloseTheTarget(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  PostMessageA(closeTarget, WM_CLOSE, 0, 0);
+}
+
+void CALLBACK PostQuit(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  PostQuitMessage(7);
+}
+
 TEST_F(AmbreloPlacementOnForm, AFormClosedDuringItsOpenEffectGoesQuietly) {
-  static HWND target;
   slow.Load();
-  target = slow.hWnd();
-  UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    PostMessageA(target, WM_CLOSE, 0, 0);
-  });
+  closeTarget = slow.hWnd();
+  UINT_PTR timer = SetTimer(nullptr, 0, 200, &CloseTheTarget);
   ASSERT_NE(timer, 0u);
   slow.Show();
   PumpFor(300);
-  EXPECT_FALSE(IsWindow(target));
+  EXPECT_FALSE(IsWindow(closeTarget));
   EXPECT_FALSE(slow.IsLoaded());
   rt::CollectUnloadedForms();
   PumpFor(200);  // the control's timers, were any left, would tick now
@@ -216,10 +223,7 @@ TEST_F(AmbreloPlacementOnForm, AFormClosedDuringItsOpenEffectGoesQuietly) {
 
 // A program that ends while an effect plays still ends: the quit is left for its own loop.
 TEST_F(AmbreloPlacementOnForm, AQuitDuringAnEffectReachesTheProgramsLoop) {
-  UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    PostQuitMessage(7);
-  });
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, &PostQuit);
   ASSERT_NE(timer, 0u);
   slow.Show();
   MSG msg;

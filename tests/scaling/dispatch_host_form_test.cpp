@@ -68,6 +68,12 @@ rt::ComPtr<ITypeInfo> FormClassInfo() {
   return classInfo;
 }
 
+HRESULT STDAPICALLTYPE FillInLater(EXCEPINFO* e) {
+  e->bstrDescription = SysAllocString(L"Invalid property value");
+  e->scode = static_cast<SCODE>(0x800A017C);  // error 380
+  return S_OK;
+}
+
 // Members by name (DISPID = position + 1): properties read and written, ScaleX/ScaleY converting
 // from pixels (mode 3) to twips, Double(x) doubling its by-reference argument, Fail raising (its
 // details filled in on demand with FailLater, without a description with FailBare, as a returned
@@ -177,11 +183,7 @@ class FormObject : public FakeCom<IDispatch, IProvideClassInfo2, IConnectionPoin
       return DISP_E_EXCEPTION;
     }
     if (name == L"FailLater") {
-      info->pfnDeferredFillIn = [](EXCEPINFO* e) -> HRESULT {
-        e->bstrDescription = SysAllocString(L"Invalid property value");
-        e->scode = static_cast<SCODE>(0x800A017C);
-        return S_OK;
-      };
+      info->pfnDeferredFillIn = &FillInLater;
       return DISP_E_EXCEPTION;
     }
     if (name == L"FailBare") {

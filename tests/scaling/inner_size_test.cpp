@@ -25,11 +25,7 @@ TEST(InnerSize, ConvertedFromTheScaleModeUnlessAnMdiParentOrWithoutOne) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FakeForm f;
-    f.form->isMdiParent = c.mdiParent;
-    f.form->isForm = !c.mdiParent;
-    if (c.twipsPerUnit != 1) f.form->members["ScaleMode"] = 3.0;
-    if (!c.hasScaleMode) f.form->members.erase("ScaleMode");
-    f.twipsPerUnit = c.twipsPerUnit;
+    f.MeasureIn(c.twipsPerUnit, c.mdiParent, c.hasScaleMode);
     f.Resize(400, 300);
     float w = 0, h = 0, sw = 0, sh = 0;
     ASSERT_TRUE(InnerSizeInTwips(*f.form, w, h, &sw, &sh));

@@ -232,10 +232,7 @@ TEST(ResizeEngineReference, TheDesignInnerSizeInTwipsOrAnMdiParentsPresentOne) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FakeForm f;
-    f.form->isMdiParent = c.mdiParent;
-    f.form->isForm = !c.mdiParent;
-    if (c.twipsPerUnit != 1) f.form->members["ScaleMode"] = 3.0;
-    f.twipsPerUnit = c.twipsPerUnit;
+    f.MeasureIn(c.twipsPerUnit, c.mdiParent);
     f.Resize(500, 300);
     AmbreloSettings settings;
     settings.design.scaleWidth = 400;
