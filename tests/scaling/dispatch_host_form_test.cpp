@@ -464,13 +464,19 @@ TEST_F(LifecycleOnWindow, OpensClampsAndReEnablesThroughTheMessageOnlyTimerWindo
       << "the normal placement follows the form";
 }
 
+// A first-time setup that fails on a form without MDIChild ends in the library's own box.
 TEST_F(LifecycleOnWindow, TrappedErrorBoxIsCaptionedWithTheLibrarysTitle) {
   os::ScriptedMessageBoxes boxes;
   os::Install<os::MessageBoxes> install(&boxes);
-  platform.ShowError("Ambrelo Trapped Error = Overflow");
+  auto host = std::make_shared<DispatchHostForm>(rt::ComPtr<IDispatch>(&object));
+  ASSERT_TRUE(lifecycle.HookHostForm(*host, host, nullptr));
+  VariantClear(&object.values[L"MDIChild"]);
+  object.values.erase(L"MDIChild");
+  lifecycle.OnLoad();
+  lifecycle.OnHostResize();
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].title, "Ambrelo");
-  EXPECT_EQ(boxes.shown[0].text, "Ambrelo Trapped Error = Overflow");
+  EXPECT_EQ(boxes.shown[0].text, "Ambrelo Trapped Error = Object doesn't support this property or method");
 }
 
 TEST_F(LifecycleOnWindow, LockIsTakenForTheSetupAndNeverStolen) {
