@@ -94,8 +94,8 @@ void SoakMenus(int openings) {
   ImagesForm images;  // outlives the menu owner, which reads its image list
   images.Load();
   rt::ImageList& list = images.Ctl<rt::ImageList>("ImageList1");
-  list.Add(LoadIconW(nullptr, IDI_APPLICATION));
-  list.Add(LoadIconW(nullptr, IDI_WARNING));
+  list.Add(LoadIconA(nullptr, IDI_APPLICATION));
+  list.Add(LoadIconA(nullptr, IDI_WARNING));
 
   WNDCLASSA wc{};
   wc.lpfnWndProc = OwnerProc;
