@@ -1,5 +1,9 @@
 #include "inner_size.h"
 
+#include <optional>
+
+#include "rounding.h"
+
 namespace amb {
 namespace {
 
@@ -10,8 +14,9 @@ HostStatus Convert(HostObject& object, const char* method, float size, const Hos
   HostStatus s = object.Call(method, {static_cast<double>(size), mode, kTwips}, &result);
   if (!s) return s;
   const double* d = std::get_if<double>(&result);
-  if (!d) return HostStatus::Failed("Type mismatch");
-  out = static_cast<float>(*d);
+  std::optional<float> single = d ? rt::SingleOf(*d) : std::nullopt;
+  if (!single) return HostStatus::Failed(d ? "Overflow" : "Type mismatch");
+  out = *single;
   return {};
 }
 

@@ -1,8 +1,10 @@
 #include "picture_tools.h"
 
 #include <cmath>
+#include <optional>
 
 #include "inner_size.h"
+#include "rounding.h"
 
 namespace amb {
 
@@ -36,8 +38,9 @@ HostStatus LayPicture(PictureTools& tools, HostObject& container, const HostObje
   double back = 0;
   HostStatus s = GetNumber(container, "BackColor", back);
   if (!s) return s;
-  if (!(w > 0) || !(h > 0)) return HostStatus::Failed("Invalid property value");
-  HostObjectPtr laid = tools.Lay(*picture, layout, w, h, static_cast<int32_t>(back));
+  std::optional<int32_t> colour = rt::ColourOf(back);
+  if (!colour || !(w > 0) || !(h > 0)) return HostStatus::Failed("Invalid property value");
+  HostObjectPtr laid = tools.Lay(*picture, layout, w, h, *colour);
   if (!laid) return HostStatus::Failed("Out of memory");
   return container.Let("Picture", laid);
 }
