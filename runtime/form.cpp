@@ -287,6 +287,7 @@ void Form::Show(ShowMode mode, HWND owner) {
   HWND hwnd = hwnd_;
   ShowWindow(hwnd, SW_SHOW);
   SetForegroundWindow(hwnd);
+  if (hwnd_ != hwnd) return;  // a handler run by the showing unloaded the form
   if (!shownOnce_) {
     shownOnce_ = true;
     FocusFirstControl();

@@ -5,7 +5,6 @@
 #include <new>
 
 #include "late_bound.h"
-#include "own_type_library.h"
 #include "wide_text.h"
 
 namespace amb {
@@ -48,44 +47,12 @@ Ambrelo::~Ambrelo() {
 HRESULT Ambrelo::Create(REFIID riid, void** ppv) {
   if (!ppv) return E_POINTER;
   *ppv = nullptr;
-  rt::ComPtr<ITypeInfo> info;
-  HRESULT hr = LoadOwnTypeInfo(IID__Ambrelo, info.put());
-  if (FAILED(hr)) return hr;
   Ambrelo* control = new (std::nothrow) Ambrelo();
   if (!control) return E_OUTOFMEMORY;
-  control->typeInfo_ = std::move(info);
-  hr = control->QueryInterface(riid, ppv);
+  HRESULT hr = control->LoadTypeInfo();
+  if (SUCCEEDED(hr)) hr = control->QueryInterface(riid, ppv);
   control->Release();
   return hr;
-}
-
-// IDispatch goes through ITypeInfo::Invoke, so names, ids, coercion and optional arguments are
-// exactly those of the library; failing members come back as DISP_E_EXCEPTION with their error info.
-IFACEMETHODIMP Ambrelo::GetTypeInfoCount(UINT* count) {
-  if (!count) return E_POINTER;
-  *count = 1;
-  return S_OK;
-}
-
-IFACEMETHODIMP Ambrelo::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
-  if (!info) return E_POINTER;
-  *info = nullptr;
-  if (index != 0) return DISP_E_BADINDEX;
-  *info = typeInfo_.get();
-  (*info)->AddRef();
-  return S_OK;
-}
-
-IFACEMETHODIMP Ambrelo::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-  if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-  return typeInfo_->GetIDsOfNames(names, count, ids);
-}
-
-IFACEMETHODIMP Ambrelo::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                               EXCEPINFO* excepInfo, UINT* argError) {
-  if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-  SetErrorInfo(0, nullptr);
-  return typeInfo_->Invoke(static_cast<_Ambrelo*>(this), id, flags, params, result, excepInfo, argError);
 }
 
 IFACEMETHODIMP Ambrelo::InterfaceSupportsErrorInfo(REFIID riid) {
@@ -147,7 +114,7 @@ void Ambrelo::PropertyChanged(const wchar_t* name) {
   dirty_ = true;
   DISPID id = DISPID_UNKNOWN;
   LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  typeInfo_->GetIDsOfNames(names, 1, &id);
+  LoadedTypeInfo()->GetIDsOfNames(names, 1, &id);
   for (const rt::ComPtr<IUnknown>& sink : notifyPoint_.Sinks())
     static_cast<IPropertyNotifySink*>(sink.get())->OnChanged(id);
 }
@@ -187,7 +154,10 @@ void Ambrelo::FirePrintCancelled() {
 
 // A container that gives no ambient user mode is taken to run the program, as containers
 // without a designer do.
+// A container that takes its site away (a designer may give it back later) leaves the mode as it
+// was.
 void Ambrelo::ReadAmbientUserMode() {
+  if (!site_) return;
   rt::Variant v;
   userMode_ = true;
   if (SUCCEEDED(GetAmbientProperty(site_.get(), DISPID_AMBIENT_USERMODE, v)) && SUCCEEDED(v.ChangeType(VT_BOOL)))

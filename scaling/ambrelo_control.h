@@ -15,6 +15,7 @@
 #include "flag_records.h"
 #include "form_event_sink.h"
 #include "form_lifecycle.h"
+#include "own_type_library.h"
 #include "resize_engine.h"
 #include "scoped_win.h"
 #include "win32_effect_platform.h"
@@ -25,7 +26,7 @@
 namespace amb {
 
 class Ambrelo final
-    : public ComObject<Ambrelo, _Ambrelo, IOleObject, IOleInPlaceObject, IOleInPlaceActiveObject, IOleControl,
+    : public ComObject<Ambrelo, OwnDispatch<_Ambrelo>, IOleObject, IOleInPlaceObject, IOleInPlaceActiveObject, IOleControl,
                        IViewObject2, IPersistPropertyBag, IPersistStreamInit, IConnectionPointContainer,
                        IProvideClassInfo2, ISpecifyPropertyPages, ISupportErrorInfo> {
  public:
@@ -37,13 +38,6 @@ class Ambrelo final
   void FireResizeDone();
   void FireError(const std::string& description, IDispatch* errorObject);
   void FirePrintCancelled();
-
-  // IDispatch
-  IFACEMETHODIMP GetTypeInfoCount(UINT* count) override;
-  IFACEMETHODIMP GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
-  IFACEMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
-  IFACEMETHODIMP Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
-                        EXCEPINFO* excepInfo, UINT* argError) override;
 
   // _Ambrelo, in the order of the interface
   IFACEMETHODIMP get_colControlInfo(IDispatch** value) override;
@@ -257,6 +251,7 @@ class Ambrelo final
     Ambrelo& control_;
   };
   HRESULT RecordWith(VARIANT* ctrl, HostStatus (ResizeEngine::*step)(HostObject&));
+  HRESULT MakeAdviseHolder();
 
   // Sends the container "changed" for the member called name, unless properties are being read.
   void PropertyChanged(const wchar_t* name);
@@ -289,7 +284,6 @@ class Ambrelo final
   // In-place window (shows the toolbox image while the form is designed)
   HRESULT ActivateInPlace(IOleClientSite* site, HWND parent, LPCRECT posRect);
 
-  rt::ComPtr<ITypeInfo> typeInfo_;
   rt::ComPtr<IOleClientSite> site_;
   rt::ComPtr<IOleInPlaceSite> inPlaceSite_;
   rt::ComPtr<IOleAdviseHolder> adviseHolder_;

@@ -25,6 +25,7 @@ IFACEMETHODIMP Ambrelo::Close(DWORD saveOption) {
   if (saveOption != OLECLOSE_NOSAVE && dirty_ && site_) site_->SaveObject();
   InPlaceDeactivate();
   UnhookHostForm();  // a closed control follows no form
+  lifecycle_.Terminate();
   engine_.Forget();
   if (adviseHolder_) adviseHolder_->SendOnClose();
   return S_OK;
@@ -89,12 +90,14 @@ IFACEMETHODIMP Ambrelo::GetExtent(DWORD aspect, SIZEL* size) {
   return S_OK;
 }
 
+// Made at the first need, so that an enumeration before any advise still gets an enumerator.
+HRESULT Ambrelo::MakeAdviseHolder() {
+  return adviseHolder_ ? S_OK : CreateOleAdviseHolder(adviseHolder_.put());
+}
+
 IFACEMETHODIMP Ambrelo::Advise(IAdviseSink* sink, DWORD* connection) {
-  if (!adviseHolder_) {
-    HRESULT hr = CreateOleAdviseHolder(adviseHolder_.put());
-    if (FAILED(hr)) return hr;
-  }
-  return adviseHolder_->Advise(sink, connection);
+  HRESULT hr = MakeAdviseHolder();
+  return SUCCEEDED(hr) ? adviseHolder_->Advise(sink, connection) : hr;
 }
 
 IFACEMETHODIMP Ambrelo::Unadvise(DWORD connection) {
@@ -104,7 +107,8 @@ IFACEMETHODIMP Ambrelo::Unadvise(DWORD connection) {
 IFACEMETHODIMP Ambrelo::EnumAdvise(IEnumSTATDATA** advise) {
   if (!advise) return E_POINTER;
   *advise = nullptr;
-  return adviseHolder_ ? adviseHolder_->EnumAdvise(advise) : S_OK;
+  HRESULT hr = MakeAdviseHolder();
+  return SUCCEEDED(hr) ? adviseHolder_->EnumAdvise(advise) : hr;
 }
 
 IFACEMETHODIMP Ambrelo::GetMiscStatus(DWORD aspect, DWORD* status) {

@@ -42,14 +42,16 @@ void Ambrelo::LoadFrom(BagReader& bag) {
 // The form is the extender's Parent; entry 0 of the form's controls says what kind of form it is.
 // The form is bound only once its events reach the control: bound without them, an open effect
 // would leave it hidden behind its empty region.
+// A second Load binds afresh: the sink of the first would report every event twice.
 void Ambrelo::HookHostForm() {
+  UnhookHostForm();
   if (!UserMode() || !settings_.enabled || !formControls_) return;
   rt::ComPtr<IDispatch> parent = ExtenderParent();
   if (!parent) return;
   rt::ComPtr<IDispatch> firstObject = GetItemObject(formControls_.get(), 0);
   if (!firstObject) return;
   DispatchHostForm firstControl{firstObject};
-  formEvents_ = FormEventSink::Connect(parent.get(), lifecycle_);
+  formEvents_ = FormEventSink::Connect(parent.get(), lifecycle_, static_cast<IOleObject*>(this));
   if (!formEvents_) return;
   lifecycle_.HookHostForm(firstControl, std::make_shared<DispatchHostForm>(parent),
                           std::make_shared<DispatchHostControls>(formControls_));

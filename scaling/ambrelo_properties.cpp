@@ -194,7 +194,7 @@ IFACEMETHODIMP Ambrelo::put_StayOnTop(VARIANT_BOOL v) {
 // as an unset object does.
 IFACEMETHODIMP Ambrelo::Reset(VARIANT* result) {
   if (result) VariantInit(result);
-  if (!lifecycle_.Host()) return RaiseAutomationError(kErrObjectNotSet);
+  if (!lifecycle_.Host() || !engineForm_) return RaiseAutomationError(kErrObjectNotSet);
   HostStatus s = lifecycle_.Reset();
   return s ? S_OK : RaiseHostError(s);
 }

@@ -9,9 +9,8 @@
 #include "wide_text.h"
 
 namespace amb {
-namespace {
 
-const wchar_t* StandardText(int number) {
+const wchar_t* StandardErrorText(int number) {
   switch (number) {
     case kErrOverflow: return L"Overflow";
     case kErrSubscriptOutOfRange: return L"Subscript out of range";
@@ -20,6 +19,8 @@ const wchar_t* StandardText(int number) {
     default: return L"Application-defined or object-defined error";
   }
 }
+
+namespace {
 
 HRESULT Raise(HRESULT hr, const wchar_t* description) {
   rt::ComPtr<ICreateErrorInfo> create;
@@ -35,7 +36,7 @@ HRESULT Raise(HRESULT hr, const wchar_t* description) {
 
 }  // namespace
 
-HRESULT RaiseAutomationError(int number) { return Raise(AutomationErrorCode(number), StandardText(number)); }
+HRESULT RaiseAutomationError(int number) { return Raise(AutomationErrorCode(number), StandardErrorText(number)); }
 
 HRESULT RaiseNotAvailable(const wchar_t* member) {
   std::wstring text = std::wstring(member) + L" is not available in this build of Ambrelo";

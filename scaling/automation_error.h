@@ -19,6 +19,8 @@ inline constexpr HRESULT AutomationErrorCode(int number) {
   return static_cast<HRESULT>(0x800A0000u | static_cast<unsigned>(number & 0xFFFF));
 }
 
+// The platform's text for an error number (the general one where this library knows no other).
+const wchar_t* StandardErrorText(int number);
 // Sets the thread's error info for number (its standard text) and returns its HRESULT.
 HRESULT RaiseAutomationError(int number);
 // For members whose behaviour this build does not carry yet: E_NOTIMPL with a text naming the member.

@@ -1,6 +1,7 @@
 // One control's share of a pass: where it goes, its fonts, pictures, tabs, border and buttons.
 #include <cmath>
 
+#include "inner_size.h"
 #include "resize_engine.h"
 
 namespace amb {
@@ -78,10 +79,8 @@ void ResizeEngine::ContainerSize(Item& item, GeometryInput& in) {
 std::pair<float, float> ResizeEngine::UnitsPerSize(HostObject& container) {
   auto [it, added] = unitsPerSize_.emplace(container.Identity(), std::pair<float, float>{1, 1});
   if (!added) return it->second;
-  HostValue mode;
   float scaleWidth = 0, scaleHeight = 0, twipsWidth = 0, twipsHeight = 0;
-  if (container.Get("ScaleMode", mode) && InnerSizeInTwips(container, true, twipsWidth, twipsHeight, &scaleWidth,
-                                                           &scaleHeight)) {
+  if (InnerSizeInTwips(container, twipsWidth, twipsHeight, &scaleWidth, &scaleHeight)) {
     if (twipsWidth > 0 && scaleWidth > 0) it->second.first = scaleWidth / twipsWidth;
     if (twipsHeight > 0 && scaleHeight > 0) it->second.second = scaleHeight / twipsHeight;
   }

@@ -37,6 +37,7 @@ class ControlScalingWork final : public PendingScalingWork {
   HostStatus CloseEffect() override;
   void SetTopMost() override;
   void ClearTopMost();
+  HostStatus FormInnerSize(float& width, float& height) override { return engine_.FormInnerSize(width, height); }
 
  private:
   HostForm* ActiveHost() const { return lifecycle_.Active() ? lifecycle_.Host() : nullptr; }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "automation_error.h"
 #include "late_bound.h"
 #include "property_bag_adapter.h"
 #include "wide_text.h"
@@ -29,15 +30,24 @@ HostStatus NaturalValue(const VARIANT& v, BagValue& out) {
 
 }  // namespace
 
-// A host's run-time error keeps its number: the exception's code, or its scode in FACILITY_CONTROL.
-HostStatus AutomationFailure(HRESULT hr, const EXCEPINFO& info) {
-  if (hr == DISP_E_EXCEPTION && info.bstrDescription) {
-    HostStatus status = HostStatus::Failed(Utf8FromBstr(info.bstrDescription));
+// A host's run-time error keeps its number: the exception's code, or its scode in FACILITY_CONTROL,
+// or the returned HRESULT itself when the host gives its error so; an exception whose details are
+// filled in on demand is filled in first. Without a description the number's own text stands.
+HostStatus AutomationFailure(HRESULT hr, EXCEPINFO& info) {
+  if (hr == DISP_E_EXCEPTION) {
+    if (info.pfnDeferredFillIn) {
+      info.pfnDeferredFillIn(&info);
+      info.pfnDeferredFillIn = nullptr;
+    }
+    HostStatus status{false, info.bstrDescription ? Utf8FromBstr(info.bstrDescription) : std::string()};
     if (info.wCode)
       status.number = info.wCode;
     else if (FAILED(info.scode) && HRESULT_FACILITY(info.scode) == FACILITY_CONTROL)
       status.number = HRESULT_CODE(info.scode);
-    return status;
+    if (status.description.empty() && status.number) status.description = Utf8FromWide(StandardErrorText(status.number));
+    if (!status.description.empty()) return status;
+  } else if (HRESULT_FACILITY(hr) == FACILITY_CONTROL) {
+    return {false, Utf8FromWide(StandardErrorText(HRESULT_CODE(hr))), HRESULT_CODE(hr)};
   }
   if (hr == DISP_E_MEMBERNOTFOUND || hr == DISP_E_UNKNOWNNAME) return HostStatus::Failed(kNoSuchMember);
   char text[48];
@@ -65,7 +75,7 @@ HostStatus InvokeMember(IDispatch* object, DISPID id, WORD flags, std::vector<Ba
   rt::ExcepInfo info;
   HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result ? out.get() : nullptr,
                               info.get(), nullptr);
-  HostStatus status = SUCCEEDED(hr) ? HostStatus{} : AutomationFailure(hr, *info);
+  HostStatus status = SUCCEEDED(hr) ? HostStatus{} : AutomationFailure(hr, *info.get());
   if (status && flags != DISPATCH_PROPERTYPUT) {
     for (size_t i = 0; i < args.size(); ++i) NaturalValue(values[i], args[i]);
   }

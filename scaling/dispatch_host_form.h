@@ -44,7 +44,7 @@ class DispatchHostControls final : public HostControls {
 };
 
 // The description a person reads for a failed Invoke.
-HostStatus AutomationFailure(HRESULT hr, const EXCEPINFO& info);
+HostStatus AutomationFailure(HRESULT hr, EXCEPINFO& info);
 // Invokes the member id of object with args passed by reference (written back); result may be null.
 HostStatus InvokeMember(IDispatch* object, DISPID id, WORD flags, std::vector<BagValue>& args, BagValue* result);
 

@@ -130,7 +130,7 @@ HostStatus DispatchObject::Invoke(std::string_view member, WORD flags, const std
   rt::ExcepInfo info;
   HRESULT hr = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result ? out.get() : nullptr,
                                info.get(), nullptr);
-  s = SUCCEEDED(hr) ? HostStatus{} : AutomationFailure(hr, *info);
+  s = SUCCEEDED(hr) ? HostStatus{} : AutomationFailure(hr, *info.get());
   if (s && result) *result = FromVariant(*out);
   return s;
 }

@@ -86,17 +86,18 @@ using RectOfStep = std::optional<RegionRect> (*)(int16_t, int, const EffectFrame
 // The first step runs at once; each later one waits until dt has passed since the end of the one
 // before, or until its own moment t0 + i * dt has passed, whichever comes first: a late step runs
 // at once. The thread's messages run between the steps, and one of them may close the form: the
-// effect then ends where it is. False when the window has gone.
+// effect then ends where it is, as it does when the program is asked to quit. False when the
+// window has gone.
 bool PlaySteps(intptr_t window, int16_t effect, const EffectFrame& f, RectOfStep rectOf, EffectPlatform& platform) {
   const double t0 = platform.Now();
   double lastEnd = t0;
   for (int32_t i = 1; i <= f.steps; ++i) {
     while (i > 1 && f.dt != 0 && platform.Now() - lastEnd < f.dt && platform.Now() < t0 + i * static_cast<double>(f.dt))
-      platform.ProcessEvents();
+      if (!platform.ProcessEvents()) return platform.WindowExists(window);
     if (!platform.WindowExists(window)) return false;
     if (std::optional<RegionRect> r = rectOf(effect, i, f)) platform.SetRegion(window, *r);
     lastEnd = platform.Now();
-    platform.ProcessEvents();
+    if (!platform.ProcessEvents()) return platform.WindowExists(window);
   }
   return platform.WindowExists(window);
 }

@@ -40,8 +40,9 @@ class EffectPlatform {
   virtual void SetRegion(intptr_t window, const RegionRect& rect) = 0;
   virtual void RemoveRegion(intptr_t window) = 0;
   virtual double Now() = 0;  // seconds
-  // Handles what is waiting for the thread; may wait a moment for more.
-  virtual void ProcessEvents() = 0;
+  // Handles what is waiting for the thread; may wait a moment for more. False once the program is
+  // asked to quit: the request is left for the program's own message loop.
+  virtual bool ProcessEvents() = 0;
 };
 
 // False when the effect did not play (minimised form, no effect, the form closed meanwhile):

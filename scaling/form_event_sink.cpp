@@ -7,26 +7,6 @@
 namespace amb {
 namespace {
 
-// The interface the form's class marks as its default source.
-HRESULT DefaultSourceInfo(IProvideClassInfo2& form, ITypeInfo** source) {
-  rt::ComPtr<ITypeInfo> coclass;
-  HRESULT hr = form.GetClassInfo(coclass.put());
-  if (FAILED(hr)) return hr;
-  TYPEATTR* attr = nullptr;
-  if (FAILED(hr = coclass->GetTypeAttr(&attr))) return hr;
-  WORD count = attr->cImplTypes;
-  coclass->ReleaseTypeAttr(attr);
-  for (UINT i = 0; i < count; ++i) {
-    INT flags = 0;
-    HREFTYPE ref = 0;
-    constexpr INT kDefaultSource = IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE;
-    if (SUCCEEDED(coclass->GetImplTypeFlags(i, &flags)) && (flags & kDefaultSource) == kDefaultSource &&
-        SUCCEEDED(coclass->GetRefTypeOfImplType(i, &ref)))
-      return coclass->GetRefTypeInfo(ref, source);
-  }
-  return TYPE_E_ELEMENTNOTFOUND;
-}
-
 DISPID IdOf(ITypeInfo& source, const wchar_t* name) {
   DISPID id = DISPID_UNKNOWN;
   LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
@@ -41,50 +21,37 @@ const QITAB FormEventSink::kInterfaceTable[] = {
     {nullptr, 0},
 };
 
-rt::ComPtr<FormEventSink> FormEventSink::Connect(IDispatch* form, FormLifecycle& lifecycle) {
-  rt::ComPtr<IProvideClassInfo2> classInfo;
-  rt::ComPtr<IConnectionPointContainer> container;
-  rt::ComPtr<ITypeInfo> source;
-  IID events{};
-  if (!form || FAILED(form->QueryInterface(IID_IProvideClassInfo2, classInfo.put_void())) ||
-      FAILED(classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events)) ||
-      FAILED(DefaultSourceInfo(*classInfo.get(), source.put())) ||
-      FAILED(form->QueryInterface(IID_IConnectionPointContainer, container.put_void())))
-    return {};
+// The events are found by name in the form's description: without one, none can be followed.
+rt::ComPtr<FormEventSink> FormEventSink::Connect(IDispatch* form, FormLifecycle& lifecycle, IUnknown* owner) {
+  if (!form) return {};
   rt::ComPtr<FormEventSink> sink;
-  sink.reset(new (std::nothrow) FormEventSink(lifecycle));
-  if (!sink) return {};
+  sink.reset(new (std::nothrow) FormEventSink(lifecycle, owner));
+  rt::ComPtr<ITypeInfo> source;
+  if (!sink || FAILED(sink->Advise(*form, source))) return {};
+  if (!source) {
+    sink->Disconnect();
+    return {};
+  }
   sink->load_ = IdOf(*source.get(), L"Load");
   sink->resize_ = IdOf(*source.get(), L"Resize");
   sink->unload_ = IdOf(*source.get(), L"Unload");
-  if (FAILED(container->FindConnectionPoint(events, sink->point_.put())) ||
-      FAILED(sink->point_->Advise(static_cast<IDispatch*>(sink.get()), &sink->cookie_)))
-    return {};
   return sink;
 }
 
 void FormEventSink::Disconnect() {
   lifecycle_ = nullptr;
-  if (point_ && cookie_) point_->Unadvise(cookie_);
-  cookie_ = 0;
-  point_.reset();
+  owner_ = nullptr;
+  Unadvise();
 }
 
-IFACEMETHODIMP FormEventSink::GetTypeInfoCount(UINT* count) {
-  if (!count) return E_POINTER;
-  *count = 0;
-  return S_OK;
-}
-IFACEMETHODIMP FormEventSink::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-  if (info) *info = nullptr;
-  return E_NOTIMPL;
-}
-IFACEMETHODIMP FormEventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return DISP_E_UNKNOWNNAME; }
-
-// Unload comes with the form's Cancel, which the control reads and never changes.
+// Unload comes with the form's Cancel, which the control reads and never changes. A reaction may
+// pump messages (an open effect) in which the container lets go of the control and of this sink:
+// both stay alive until the reaction is over.
 IFACEMETHODIMP FormEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                                      UINT*) {
   if (!lifecycle_ || id == DISPID_UNKNOWN) return S_OK;
+  rt::ComPtr<IDispatch> keepSink(this);
+  rt::ComPtr<IUnknown> keepControl(owner_);
   if (id == load_) {
     lifecycle_->OnLoad();
   } else if (id == resize_) {

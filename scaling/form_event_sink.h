@@ -4,33 +4,30 @@
 #include <windows.h>
 #include <ocidl.h>
 
-#include "com_object.h"
 #include "form_lifecycle.h"
+#include "ole/event_sink.h"
 #include "scoped_win.h"
 
 namespace amb {
 
-class FormEventSink final : public ComObject<FormEventSink, IDispatch> {
+class FormEventSink final : public rt::ole::EventSink<FormEventSink> {
  public:
   static const QITAB kInterfaceTable[];
   // Advises a new sink on form; empty when the form offers no events the control can follow.
-  static rt::ComPtr<FormEventSink> Connect(IDispatch* form, FormLifecycle& lifecycle);
+  // owner is the control that holds the lifecycle, until Disconnect.
+  static rt::ComPtr<FormEventSink> Connect(IDispatch* form, FormLifecycle& lifecycle, IUnknown* owner);
   // Unadvises; events that still arrive reach nothing.
   void Disconnect();
 
-  IFACEMETHODIMP GetTypeInfoCount(UINT* count) override;
-  IFACEMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
-  IFACEMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
   IFACEMETHODIMP Invoke(DISPID id, REFIID riid, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
                         UINT*) override;
 
  private:
-  explicit FormEventSink(FormLifecycle& lifecycle) : lifecycle_(&lifecycle) {}
+  FormEventSink(FormLifecycle& lifecycle, IUnknown* owner) : lifecycle_(&lifecycle), owner_(owner) {}
   ~FormEventSink() override = default;
 
   FormLifecycle* lifecycle_;
-  rt::ComPtr<IConnectionPoint> point_;
-  DWORD cookie_ = 0;
+  IUnknown* owner_;  // not held: the control disconnects before it goes
   DISPID load_ = DISPID_UNKNOWN, resize_ = DISPID_UNKNOWN, unload_ = DISPID_UNKNOWN;
 };
 

@@ -1,7 +1,5 @@
 #include "form_lifecycle.h"
 
-#include "inner_size.h"
-
 namespace amb {
 namespace {
 
@@ -80,6 +78,7 @@ void FormLifecycle::OnFormResize() {
       ShowTrapped(s);
       return;
     }
+    if (!hostLoaded_) return;  // unloaded while its open effect ran
   }
   if (loadingPlacement_ || !Active()) return;
   HostStatus s = OrdinaryReaction();
@@ -97,7 +96,7 @@ HostStatus FormLifecycle::FirstTimeSetup() {
   }
   initialised_ = true;
   busy_ = false;
-  if (s) BroadcastAllowUpdates(true);
+  if (s && hostLoaded_) BroadcastAllowUpdates(true);
   return s;
 }
 
@@ -133,6 +132,8 @@ HostStatus FormLifecycle::SetupSteps() {
   LockUpdates(false);
   if (!mdiParent_) {
     if (!(s = work_.OpenEffect())) return s;
+    // The effect hands on the thread's messages; one of them may have unloaded the form.
+    if (!hostLoaded_) return {};
     // The form shows whole after its open effect, whatever the effect left.
     intptr_t window = 0;
     if (Window(window)) platform_.RemoveRegion(window);
@@ -254,7 +255,7 @@ void FormLifecycle::OnTimer(LifecycleTimer timer) {
 HostStatus FormLifecycle::Reset() {
   if (!host_) return HostStatus::Failed("Object variable or With block variable not set");
   float width = 0, height = 0;
-  HostStatus s = InnerSizeTwips(*host_, mdiParent_, width, height);
+  HostStatus s = work_.FormInnerSize(width, height);
   if (!s) return s;
   resetPending_ = !(width > 0) || !(height > 0);
   if (resetPending_) return {};
@@ -273,12 +274,17 @@ void FormLifecycle::OnUnload(bool cancelled) {
   if (settings_.saveWindowState && normal_.width > 0 && normal_.height > 0) work_.SaveWindowSettings();
   if (!mdiParent_) work_.CloseEffect();
   LetGoOfWindow();
+  hostLoaded_ = false;
 }
 
+// The control closes or goes: nothing of the form is followed or kept any more.
 void FormLifecycle::Terminate() {
   if (!host_) return;
   StopAllTimers();
   LetGoOfWindow();
+  host_.reset();
+  controls_.reset();
+  hostLoaded_ = false;
 }
 
 void FormLifecycle::StopAllTimers() {

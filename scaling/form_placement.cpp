@@ -22,6 +22,19 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
+// Twips to whole pixels, kept well inside int so that a wild stored value cannot overflow.
+int PixelsOf(float twips, float twipsPerPixel) {
+  constexpr float kFar = 1 << 30;
+  return static_cast<int>(std::clamp(std::nearbyint(twips / twipsPerPixel), -kFar, kFar));
+}
+
+// A backslash would make nested keys, which deleting the section leaves behind.
+std::string SectionOf(const std::string& windowName) {
+  std::string section = windowName;
+  std::replace(section.begin(), section.end(), '\\', '/');
+  return section;
+}
+
 HostStatus InNormalState(HostForm& host, bool& normal) {
   int32_t state = 0;
   HostStatus s = GetLong(host, "WindowState", state);
@@ -132,9 +145,7 @@ HostStatus FormPlacement::Section(HostForm& host, std::string& section, bool& na
     }
   }
   if (settings_.windowName.empty()) return HostStatus::Failed(kInvalidArgument);
-  // A backslash would make nested keys, which deleting the section leaves behind.
-  section = settings_.windowName;
-  std::replace(section.begin(), section.end(), '\\', '/');
+  section = SectionOf(settings_.windowName);
   return {};
 }
 
@@ -170,11 +181,33 @@ bool FormPlacement::Load(HostForm& host, Placement& normal, bool& nameChanged) {
   std::optional<int16_t> state = stateText ? PlacementState(*stateText) : std::nullopt;
   // A form of no size could not be seen, let alone dragged back to a size.
   if (!state || !(values[2] > 0) || !(values[3] > 0)) return false;
-  Placement p{values[0], values[1], values[2], values[3]};
+  Placement p = OnScreen(host, {values[0], values[1], values[2], values[3]});
   if (!Apply(host, p, *state)) return false;
   platform_.DeleteSection(section);
   normal = p;
   return true;
+}
+
+// A monitor unplugged or a resolution lowered since the placement was saved would open the form
+// where nobody sees it. An MDI child's placement lies in its parent's client window, not on a
+// monitor.
+Placement FormPlacement::OnScreen(HostForm& host, const Placement& p) {
+  bool mdiChild = false;
+  IsMdiChild(host, mdiChild);
+  ScreenMetrics screen = platform_.Screen();
+  if (mdiChild || !(screen.twipsPerPixelX > 0) || !(screen.twipsPerPixelY > 0)) return p;
+  PixelRect rect{PixelsOf(p.left, screen.twipsPerPixelX), PixelsOf(p.top, screen.twipsPerPixelY),
+                 PixelsOf(p.left + p.width, screen.twipsPerPixelX), PixelsOf(p.top + p.height, screen.twipsPerPixelY)};
+  if (platform_.OnSomeMonitor(rect)) return p;
+  PixelRect work = platform_.NearestWorkArea(rect);
+  const float workWidth = static_cast<float>(work.right - work.left) * screen.twipsPerPixelX;
+  const float workHeight = static_cast<float>(work.bottom - work.top) * screen.twipsPerPixelY;
+  Placement placed;
+  placed.width = std::min(p.width, workWidth);
+  placed.height = std::min(p.height, workHeight);
+  placed.left = static_cast<float>(work.left) * screen.twipsPerPixelX + CenteredStart(workWidth, placed.width);
+  placed.top = static_cast<float>(work.top) * screen.twipsPerPixelY + CenteredStart(workHeight, placed.height);
+  return placed;
 }
 
 // The window state is set while the form is visible, so that a form still to be shown opens in
@@ -192,7 +225,7 @@ HostStatus FormPlacement::Apply(HostForm& host, const Placement& p, int16_t stat
 }
 
 void FormPlacement::DeleteSaved() {
-  if (!settings_.windowName.empty()) platform_.DeleteSection(settings_.windowName);
+  if (!settings_.windowName.empty()) platform_.DeleteSection(SectionOf(settings_.windowName));
 }
 
 }  // namespace amb

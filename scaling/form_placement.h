@@ -23,6 +23,7 @@ struct ScreenMetrics {
 
 struct PixelRect {
   int left = 0, top = 0, right = 0, bottom = 0;
+  bool operator==(const PixelRect&) const = default;
 };
 
 // The start of a window of length size centred in extent.
@@ -44,6 +45,10 @@ class PlacementPlatform {
   // The window rectangle of the window's parent (an MDI child's client window), in pixels.
   virtual std::optional<PixelRect> ParentWindowRect(intptr_t window) = 0;
   virtual void SetTopMost(intptr_t window, bool onTop) = 0;
+  // Whether any monitor shows part of the rectangle (screen pixels).
+  virtual bool OnSomeMonitor(const PixelRect& rect) = 0;
+  // The work area of the monitor nearest the rectangle (screen pixels).
+  virtual PixelRect NearestWorkArea(const PixelRect& rect) = 0;
   virtual bool SaveSetting(const std::string& section, const std::string& key, const std::string& value) = 0;
   virtual std::optional<std::string> GetSetting(const std::string& section, const std::string& key) = 0;
   virtual void DeleteSection(const std::string& section) = 0;
@@ -64,7 +69,9 @@ class FormPlacement {
   // nameChanged: WindowName was empty and now holds the form's caption.
   HostStatus Save(HostForm& host, const Placement& normal, bool& nameChanged);
   // Applies a complete saved placement and deletes it; with any value missing or unreadable the
-  // form stays where it is and the saved values are kept. normal receives what was applied.
+  // form stays where it is and the saved values are kept. A placement that no monitor shows any
+  // more keeps its size but is centred on the nearest monitor's work area (shrunk to it where it
+  // is larger). normal receives what was applied.
   // Every failure is its own: true when the placement was applied.
   bool Load(HostForm& host, Placement& normal, bool& nameChanged);
   void DeleteSaved();
@@ -76,6 +83,7 @@ class FormPlacement {
   HostStatus ParentRect(HostForm& host, PixelRect& rect);
   HostStatus Section(HostForm& host, std::string& section, bool& nameChanged);
   HostStatus Apply(HostForm& host, const Placement& p, int16_t state);
+  Placement OnScreen(HostForm& host, const Placement& p);
 
   AmbreloSettings& settings_;
   PlacementPlatform& platform_;

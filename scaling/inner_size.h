@@ -1,11 +1,18 @@
 #pragma once
-// The host form's inner size in twips, as the resize engine measures it.
-#include "host_form.h"
+// The inner size of a form or container in twips: one rule for the resize engine, the picture
+// tools and a reset of the reference size.
+#include "host_object.h"
 
 namespace amb {
 
-// An MDI parent form's ScaleWidth and ScaleHeight as they are; any other form's converted from its
-// ScaleMode with its own ScaleX and ScaleY.
-HostStatus InnerSizeTwips(HostForm& form, bool mdiParent, float& width, float& height);
+// A size in the object's own units in twips: converted from its ScaleMode through its own ScaleX
+// and ScaleY. An MDI parent form, and an object without a ScaleMode, measure in twips already.
+// On failure width and height are left as they were.
+HostStatus ToTwips(HostObject& object, float& width, float& height);
+
+// The object's ScaleWidth and ScaleHeight in twips, as ToTwips converts them; scaleWidth and
+// scaleHeight, where given, receive them in the object's own units.
+HostStatus InnerSizeInTwips(HostObject& object, float& width, float& height, float* scaleWidth = nullptr,
+                            float* scaleHeight = nullptr);
 
 }  // namespace amb

@@ -4,9 +4,15 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "ole/type_info_dispatch.h"
+
 namespace amb {
 
 HRESULT LoadOwnTypeLib(ITypeLib** lib);
 HRESULT LoadOwnTypeInfo(REFGUID guid, ITypeInfo** info);
+
+// The dispatch of the control's and its pages' interfaces, from this library.
+template <class Interface>
+using OwnDispatch = rt::ole::TypeInfoDispatch<Interface, LoadOwnTypeInfo>;
 
 }  // namespace amb

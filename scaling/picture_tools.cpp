@@ -3,26 +3,10 @@
 #include <cmath>
 #include <optional>
 
+#include "inner_size.h"
 #include "rounding.h"
 
 namespace amb {
-namespace {
-
-constexpr double kTwips = 1;
-
-HostStatus ConvertToTwips(HostObject& container, const char* convert, double size, const HostValue& mode,
-                          float& out) {
-  HostValue result;
-  HostStatus s = container.Call(convert, {size, mode, kTwips}, &result);
-  if (!s) return s;
-  const double* d = std::get_if<double>(&result);
-  std::optional<float> single = d ? rt::SingleOf(*d) : std::nullopt;
-  if (!single) return HostStatus::Failed(d ? "Overflow" : "Type mismatch");
-  out = *single;
-  return {};
-}
-
-}  // namespace
 
 float CenterOffset(float container, float picture) {
   return container > picture ? container / 2 - picture / 2 : 0;
@@ -46,35 +30,9 @@ HostObjectPtr SizePicture(PictureTools& tools, const HostObjectPtr& picture, dou
   return tools.Stretch(*picture, static_cast<float>(width), static_cast<float>(height));
 }
 
-HostStatus InnerSizeInTwips(HostObject& container, bool convert, float& width, float& height, float* scaleWidth,
-                            float* scaleHeight) {
-  float w = 0, h = 0;
-  HostStatus s = GetFloat(container, "ScaleWidth", w);
-  if (s) s = GetFloat(container, "ScaleHeight", h);
-  if (!s) return s;
-  if (scaleWidth) *scaleWidth = w;
-  if (scaleHeight) *scaleHeight = h;
-  HostValue mode;
-  if (convert && container.Get("ScaleMode", mode)) {
-    float tw = 0, th = 0;
-    if (!(s = ConvertToTwips(container, "ScaleX", w, mode, tw))) return s;
-    if (!(s = ConvertToTwips(container, "ScaleY", h, mode, th))) return s;
-    w = tw;
-    h = th;
-  }
-  width = w;
-  height = h;
-  return {};
-}
-
-void ContainerSizeTwips(HostObject& container, float& width, float& height) {
-  width = height = 0;
-  InnerSizeInTwips(container, true, width, height);
-}
-
 HostStatus LayPicture(PictureTools& tools, HostObject& container, const HostObjectPtr& picture, PictureLayout layout) {
   float w = 0, h = 0;
-  ContainerSizeTwips(container, w, h);
+  InnerSizeInTwips(container, w, h);
   float pw = 0, ph = 0;
   if (!picture || !tools.SizeOf(*picture, pw, ph) || !(pw > 0)) return {};
   double back = 0;

@@ -36,8 +36,6 @@ inline float HimetricToTwips(float himetric) { return himetric * 1440.0f / 2540.
 HostObjectPtr ScalePicture(PictureTools& tools, const HostObjectPtr& picture, double xScale, double yScale);
 // The picture at exactly width × height twips; null as above.
 HostObjectPtr SizePicture(PictureTools& tools, const HostObjectPtr& picture, double width, double height);
-// A container's inner size in twips: converted from its ScaleMode where it has one.
-void ContainerSizeTwips(HostObject& container, float& width, float& height);
 // Gives the container a new Picture with the picture centred or tiled on its background colour.
 // An empty picture leaves the container as it is.
 HostStatus LayPicture(PictureTools& tools, HostObject& container, const HostObjectPtr& picture, PictureLayout layout);
@@ -49,11 +47,4 @@ enum FormPictureMode : int32_t { kFpNone = 0, kFpFit = 1, kFpCenter = 2, kFpTile
 void ApplyFormPicture(PictureTools& tools, HostObject& form, const HostObjectPtr& formPicture, int32_t mode,
                       bool gradientFill, float width, float height);
 
-}  // namespace amb
-
-namespace amb {
-// A container's inner size in twips: as it is (convert false, or no ScaleMode), otherwise
-// through its own ScaleX and ScaleY from its ScaleMode. Also gives the size in its own units.
-HostStatus InnerSizeInTwips(HostObject& container, bool convert, float& width, float& height,
-                            float* scaleWidth = nullptr, float* scaleHeight = nullptr);
 }  // namespace amb

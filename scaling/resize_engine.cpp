@@ -5,12 +5,10 @@
 
 #include "control_capture.h"
 #include "control_probes.h"
-#include "rounding.h"
+#include "inner_size.h"
 
 namespace amb {
 namespace {
-
-constexpr float kTwips = 1;
 
 // Ends a pass however it ends: what the pass detached goes back, the Last* of the controls it
 // adjusted are stored, ResizeDone is raised and the update lock released.
@@ -69,8 +67,8 @@ HostStatus ResizeEngine::Pass() {
   });
   if (!form) return {};
   bool firstAfterCapture = state_.currentHeight == 0;
-  HostStatus s = InnerSizeInTwips(*form, !form->IsMdiParent(), state_.currentWidth, state_.currentHeight,
-                                  &measure_.scaleWidth, &measure_.scaleHeight);
+  HostStatus s = InnerSizeInTwips(*form, state_.currentWidth, state_.currentHeight, &measure_.scaleWidth,
+                                  &measure_.scaleHeight);
   if (!s) return s;
   if (firstAfterCapture)
     ApplyFormPicture(pictures_, *form, formPicture_, settings_.formPicture, settings_.gradientFill,
@@ -83,6 +81,12 @@ HostStatus ResizeEngine::Pass() {
   return FullPass(*form, completed);
 }
 
+HostStatus ResizeEngine::FormInnerSize(float& width, float& height) {
+  HostObjectPtr form = host_.Form();
+  if (!form) return {false, "Object variable or With block variable not set", 91};
+  return InnerSizeInTwips(*form, width, height);
+}
+
 // A design size that is missing (no stored size) or zero would scale every control to nothing:
 // the size the form has now is the reference instead.
 bool ResizeEngine::Capture(HostObject& form) {
@@ -92,22 +96,14 @@ bool ResizeEngine::Capture(HostObject& form) {
     const HostObjectPtr* p = std::get_if<HostObjectPtr>(&picture);
     formPicture_ = p ? *p : nullptr;
   }
-  bool mdi = form.IsMdiParent();
   if (state_.referenceWidth == 0) {
-    float w = 0, h = 0;
-    HostValue mode;
-    if (mdi) {
-      GetFloat(form, "ScaleWidth", w);
-      GetFloat(form, "ScaleHeight", h);
-    } else if (form.Get("ScaleMode", mode)) {
-      HostValue out;
-      if (form.Call("ScaleX", {settings_.design.scaleWidth, mode, kTwips}, &out) && std::holds_alternative<double>(out))
-        w = rt::SingleOf(std::get<double>(out)).value_or(0);
-      if (form.Call("ScaleY", {settings_.design.scaleHeight, mode, kTwips}, &out) &&
-          std::holds_alternative<double>(out))
-        h = rt::SingleOf(std::get<double>(out)).value_or(0);
+    // An MDI parent is taken at its present inner size; any other form at its design inner size.
+    float w = settings_.design.scaleWidth, h = settings_.design.scaleHeight;
+    bool fromDesign = !form.IsMdiParent() && ToTwips(form, w, h) && w > 0 && h > 0;
+    if (!fromDesign) {
+      w = h = 0;
+      InnerSizeInTwips(form, w, h);
     }
-    if (!(w > 0) || !(h > 0)) InnerSizeInTwips(form, !mdi, w, h);
     state_.referenceWidth = w;
     state_.referenceHeight = h;
   }

@@ -74,6 +74,8 @@ class ResizeEngine {
   void ReplaceFonts(const std::string& face);
   // One control from its record, as a pass does it; a control without a record or flags fails.
   HostStatus AdjustPosition(HostObject& control);
+  // The bound form's inner size in twips; fails while no form is bound.
+  HostStatus FormInnerSize(float& width, float& height);
 
   // Lets go of every host object the records hold (a closed control keeps nothing of its form);
   // the next call records afresh.

@@ -23,6 +23,8 @@ class ScalingWork {
   virtual HostStatus CloseEffect() = 0;
   virtual void SetTopMost() = 0;
   virtual void UnhookWindow(intptr_t window) = 0;
+  // The bound form's inner size in twips, measured as the resize engine measures it.
+  virtual HostStatus FormInnerSize(float& width, float& height) = 0;
 };
 
 // Until the engine, placement, effects and gradient are built, their steps leave the form as it is.
@@ -41,6 +43,7 @@ class PendingScalingWork : public ScalingWork {
   HostStatus CloseEffect() override { return {}; }
   void SetTopMost() override {}
   void UnhookWindow(intptr_t) override {}
+  HostStatus FormInnerSize(float&, float&) override { return {}; }
 };
 
 }  // namespace amb

@@ -30,13 +30,18 @@ double Win32EffectPlatform::Now() {
 }
 
 // Waits at most a millisecond for something to arrive, so that a waiting step does not spin.
-void Win32EffectPlatform::ProcessEvents() {
+bool Win32EffectPlatform::ProcessEvents() {
   MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
+  return true;
 }
 
 }  // namespace amb

@@ -12,7 +12,7 @@ class Win32EffectPlatform final : public EffectPlatform {
   void SetRegion(intptr_t window, const RegionRect& rect) override;
   void RemoveRegion(intptr_t window) override;
   double Now() override;
-  void ProcessEvents() override;
+  bool ProcessEvents() override;
 };
 
 }  // namespace amb

@@ -25,6 +25,24 @@ void Win32PlacementPlatform::SetTopMost(intptr_t window, bool onTop) {
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER);
 }
 
+bool Win32PlacementPlatform::OnSomeMonitor(const PixelRect& rect) {
+  RECT r{rect.left, rect.top, rect.right, rect.bottom};
+  return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+// Without the monitor's information the primary work area stands in.
+PixelRect Win32PlacementPlatform::NearestWorkArea(const PixelRect& rect) {
+  RECT r{rect.left, rect.top, rect.right, rect.bottom};
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  RECT work;
+  if (GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info))
+    work = info.rcWork;
+  else if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+    work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return {work.left, work.top, work.right, work.bottom};
+}
+
 bool Win32PlacementPlatform::SaveSetting(const std::string& section, const std::string& key,
                                          const std::string& value) {
   return rt::SaveSetting(kPlacementApplication, section, key, value) == ERROR_SUCCESS;

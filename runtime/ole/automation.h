@@ -11,6 +11,7 @@
 #include "com_object.h"
 #include "scoped_ole.h"
 #include "scoped_win.h"
+#include "type_info_dispatch.h"
 
 namespace rt::ole {
 
@@ -113,19 +114,8 @@ HRESULT InvokeMember(const MemberInfo* member, WORD flags, DISPPARAMS* params, V
 // IDispatch for a class that lists its members; Derived gives Members(), TypeInfo() and
 // Run(member, call).
 template <class Derived, class... More>
-class AutomationObject : public ComObject<Derived, IDispatch, More...> {
+class AutomationObject : public ComObject<Derived, OneTypeInfo<IDispatch, Derived>, More...> {
  public:
-  IFACEMETHODIMP GetTypeInfoCount(UINT* count) override {
-    if (!count) return E_POINTER;
-    *count = 1;
-    return S_OK;
-  }
-  IFACEMETHODIMP GetTypeInfo(UINT index, LCID, ITypeInfo** info) override {
-    if (!info) return E_POINTER;
-    *info = nullptr;
-    if (index != 0) return DISP_E_BADINDEX;
-    return static_cast<Derived*>(this)->TypeInfo(info);
-  }
   IFACEMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
     if (!names || !ids || count == 0) return E_INVALIDARG;
     for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;

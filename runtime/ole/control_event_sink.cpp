@@ -10,26 +10,6 @@
 namespace rt::ole {
 namespace {
 
-// The interface the control's class marks as its default source; its names name the events.
-HRESULT DefaultSource(IProvideClassInfo& control, ITypeInfo** source) {
-  rt::ComPtr<ITypeInfo> coclass;
-  HRESULT hr = control.GetClassInfo(coclass.put());
-  if (FAILED(hr)) return hr;
-  TYPEATTR* attr = nullptr;
-  if (FAILED(hr = coclass->GetTypeAttr(&attr))) return hr;
-  WORD count = attr->cImplTypes;
-  coclass->ReleaseTypeAttr(attr);
-  constexpr INT kDefaultSource = IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE;
-  for (UINT i = 0; i < count; ++i) {
-    INT flags = 0;
-    HREFTYPE ref = 0;
-    if (SUCCEEDED(coclass->GetImplTypeFlags(i, &flags)) && (flags & kDefaultSource) == kDefaultSource &&
-        SUCCEEDED(coclass->GetRefTypeOfImplType(i, &ref)))
-      return coclass->GetRefTypeInfo(ref, source);
-  }
-  return TYPE_E_ELEMENTNOTFOUND;
-}
-
 std::string EventName(ITypeInfo* source, DISPID id) {
   rt::Bstr name;
   UINT n = 0;
@@ -46,49 +26,15 @@ const QITAB ControlEventSink::kInterfaceTable[] = {
 };
 
 ControlEventSink* ControlEventSink::Connect(IUnknown& control, OleControl& owner) {
-  rt::ComPtr<IProvideClassInfo2> classInfo;
-  rt::ComPtr<IConnectionPointContainer> container;
-  IID source{};
-  if (FAILED(control.QueryInterface(IID_IProvideClassInfo2, classInfo.put_void())) ||
-      FAILED(classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source)) ||
-      FAILED(control.QueryInterface(IID_IConnectionPointContainer, container.put_void())))
-    return nullptr;
   rt::ComPtr<ControlEventSink> sink;
   sink.reset(new (std::nothrow) ControlEventSink(owner));
-  if (!sink) return nullptr;
-  sink->source_ = source;
-  DefaultSource(*classInfo.get(), sink->sourceInfo_.put());  // without it, events come unnamed and are dropped
-  if (FAILED(container->FindConnectionPoint(source, sink->point_.put())) ||
-      FAILED(sink->point_->Advise(static_cast<IDispatch*>(sink.get()), &sink->cookie_)))
-    return nullptr;
+  if (!sink || FAILED(sink->Advise(control, sink->sourceInfo_))) return nullptr;
   return sink.detach();
 }
 
 void ControlEventSink::Disconnect() {
   owner_ = nullptr;
-  if (point_ && cookie_) point_->Unadvise(cookie_);
-  cookie_ = 0;
-  point_.reset();
-}
-
-IFACEMETHODIMP ControlEventSink::QueryInterface(REFIID riid, void** ppv) {
-  if (ppv && IsEqualIID(riid, source_)) {
-    *ppv = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  return ComObject::QueryInterface(riid, ppv);
-}
-
-IFACEMETHODIMP ControlEventSink::GetTypeInfoCount(UINT* count) {
-  if (!count) return E_POINTER;
-  *count = 0;
-  return S_OK;
-}
-
-IFACEMETHODIMP ControlEventSink::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-  if (info) *info = nullptr;
-  return E_NOTIMPL;
+  Unadvise();
 }
 
 IFACEMETHODIMP ControlEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,

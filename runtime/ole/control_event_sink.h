@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <ocidl.h>
 
-#include "com_object.h"
+#include "event_sink.h"
 #include "scoped_win.h"
 
 namespace rt {
@@ -13,17 +13,13 @@ class OleControl;
 
 namespace rt::ole {
 
-class ControlEventSink final : public ComObject<ControlEventSink, IDispatch> {
+class ControlEventSink final : public EventSink<ControlEventSink> {
  public:
   static const QITAB kInterfaceTable[];
   // Advises a new sink on the control; null when the control names no default source.
   static ControlEventSink* Connect(IUnknown& control, OleControl& owner);
   void Disconnect();
 
-  IFACEMETHODIMP QueryInterface(REFIID riid, void** ppv) override;
-  IFACEMETHODIMP GetTypeInfoCount(UINT* count) override;
-  IFACEMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
-  IFACEMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
   IFACEMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
                         UINT*) override;
 
@@ -33,10 +29,7 @@ class ControlEventSink final : public ComObject<ControlEventSink, IDispatch> {
   ~ControlEventSink() override = default;
 
   OleControl* owner_;
-  IID source_{};
-  rt::ComPtr<ITypeInfo> sourceInfo_;
-  rt::ComPtr<IConnectionPoint> point_;
-  DWORD cookie_ = 0;
+  rt::ComPtr<ITypeInfo> sourceInfo_;  // without it, events come unnamed and are dropped
 };
 
 }  // namespace rt::ole

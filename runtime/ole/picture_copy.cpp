@@ -2,6 +2,8 @@
 
 #include <olectl.h>
 
+#include "scoped_win.h"
+
 namespace rt::ole {
 
 HRESULT PictureCopy(HBITMAP bitmap, HICON icon, IDispatch** out) {
@@ -36,12 +38,11 @@ std::optional<RuntimeError> CopyAssignedBitmap(const VARIANT* value, HBITMAP& co
                    V_VT(value) == (VT_DISPATCH | VT_BYREF) || V_VT(value) == VT_EMPTY;
     return nothing ? std::nullopt : std::optional(RuntimeError::TypeMismatch);
   }
-  IPicture* picture = nullptr;
+  rt::ComPtr<IPicture> picture;
   OLE_HANDLE handle = 0;
   SHORT type = PICTYPE_NONE;
-  bool read = SUCCEEDED(object->QueryInterface(IID_IPicture, reinterpret_cast<void**>(&picture))) &&
+  bool read = SUCCEEDED(object->QueryInterface(IID_IPicture, picture.put_void())) &&
               SUCCEEDED(picture->get_Type(&type)) && SUCCEEDED(picture->get_Handle(&handle));
-  if (picture) picture->Release();
   if (!read) return RuntimeError::TypeMismatch;
   if (type != PICTYPE_BITMAP) return RuntimeError::InvalidPropertyValue;
   copy = static_cast<HBITMAP>(CopyImage(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, 0));

@@ -1,7 +1,8 @@
 #pragma once
 // An IEnumXxx over a copy of a list taken when the enumerator was made: connection points, their
-// connections, the items of a collection (VARIANTs holding objects). Each item's interface is held
-// by the enumerator and handed out with its own reference.
+// connections, the items of a collection (VARIANTs). The enumerator owns its copy of every item
+// (a reference to its interface, a VARIANT's own copy) and hands each out as a copy of its own,
+// which the caller releases.
 #include <windows.h>
 #include <ocidl.h>
 
@@ -11,32 +12,40 @@
 
 namespace rt::ole {
 
-inline IUnknown* ItemInterface(const CONNECTDATA& c) { return c.pUnk; }
-inline IUnknown* ItemInterface(IConnectionPoint* p) { return p; }
-inline IUnknown* ItemInterface(const VARIANT& v) { return V_VT(&v) == VT_DISPATCH || V_VT(&v) == VT_UNKNOWN ? V_UNKNOWN(&v) : nullptr; }
-inline void HoldItem(IUnknown* item) {
-  if (item) item->AddRef();
+inline void CopyItem(const CONNECTDATA& from, CONNECTDATA& to) {
+  to = from;
+  if (to.pUnk) to.pUnk->AddRef();
 }
-inline void LetGoOfItem(IUnknown* item) {
-  if (item) item->Release();
+inline void CopyItem(IConnectionPoint* from, IConnectionPoint*& to) {
+  to = from;
+  if (to) to->AddRef();
 }
+// A VARIANT that cannot be copied (out of memory) is handed out empty.
+inline void CopyItem(const VARIANT& from, VARIANT& to) {
+  VariantInit(&to);
+  VariantCopy(&to, const_cast<VARIANT*>(&from));
+}
+inline void ClearItem(CONNECTDATA& c) {
+  if (c.pUnk) c.pUnk->Release();
+}
+inline void ClearItem(IConnectionPoint* p) {
+  if (p) p->Release();
+}
+inline void ClearItem(VARIANT& v) { VariantClear(&v); }
 
 template <class IEnum, class Item>
 class SnapshotEnum : public ComObject<SnapshotEnum<IEnum, Item>, IEnum> {
  public:
   static const QITAB kInterfaceTable[];
 
-  explicit SnapshotEnum(std::vector<Item> items, size_t position = 0) : items_(std::move(items)), position_(position) {
-    for (const Item& item : items_) HoldItem(ItemInterface(item));
+  explicit SnapshotEnum(const std::vector<Item>& items, size_t position = 0) : items_(items.size()), position_(position) {
+    for (size_t i = 0; i < items.size(); ++i) CopyItem(items[i], items_[i]);
   }
 
   IFACEMETHODIMP Next(ULONG count, Item* out, ULONG* fetched) override {
     if (!out || (count > 1 && !fetched)) return E_POINTER;
     ULONG n = 0;
-    for (; n < count && position_ < items_.size(); ++n, ++position_) {
-      out[n] = items_[position_];
-      HoldItem(ItemInterface(out[n]));
-    }
+    for (; n < count && position_ < items_.size(); ++n, ++position_) CopyItem(items_[position_], out[n]);
     if (fetched) *fetched = n;
     return n == count ? S_OK : S_FALSE;
   }
@@ -55,7 +64,7 @@ class SnapshotEnum : public ComObject<SnapshotEnum<IEnum, Item>, IEnum> {
 
  protected:
   ~SnapshotEnum() override {
-    for (const Item& item : items_) LetGoOfItem(ItemInterface(item));
+    for (Item& item : items_) ClearItem(item);
   }
 
  private:

@@ -6,7 +6,7 @@
 
 #include "ambrelo_h.h"
 #include "com_object.h"
-#include "page_dispatch.h"
+#include "own_type_library.h"
 #include "wide_text.h"
 
 namespace amb::pages {
@@ -36,7 +36,7 @@ constexpr const wchar_t* kTitles[] = {L"ScaleBorders", L"ScaleFonts", L"ScaleGra
 
 template <class Interface, ExclusionKind Kind, class PageDesign>
 class ExclusionPage final : public ComObject<ExclusionPage<Interface, Kind, PageDesign>, ExclusionPageBase,
-                                             PageDispatch<Interface>> {
+                                             OwnDispatch<Interface>> {
  public:
   static const QITAB kInterfaceTable[];
   ExclusionPage() { this->SetKind(Kind); }

@@ -3,7 +3,7 @@
 #include "ambrelo_h.h"
 #include "com_object.h"
 #include "form_effects_model.h"
-#include "page_dispatch.h"
+#include "own_type_library.h"
 #include "platform_numbers.h"
 #include "property_page.h"
 #include "wide_text.h"
@@ -42,7 +42,7 @@ struct TimeBox {
 };
 constexpr TimeBox kTimes[] = {{kTxtFormOpenTime, "FormOpenTime"}, {kTxtFormCloseTime, "FormCloseTime"}};
 
-class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage, PageDispatch<_FormEffects>> {
+class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage, OwnDispatch<_FormEffects>> {
  public:
   static const QITAB kInterfaceTable[];
 

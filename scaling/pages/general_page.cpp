@@ -6,7 +6,7 @@
 #include "ambrelo_h.h"
 #include "com_object.h"
 #include "general_page_model.h"
-#include "page_dispatch.h"
+#include "own_type_library.h"
 #include "platform_numbers.h"
 #include "property_page.h"
 #include "wide_text.h"
@@ -76,7 +76,7 @@ constexpr ControlDesign kDesign[] = {
     {K::CheckBox, kChkResizeAtOnce, "ResizeAtOnce", 2400, 2280, 1380, 285},
 };
 
-class GeneralPage final : public ComObject<GeneralPage, PropertyPage, PageDispatch<_General>> {
+class GeneralPage final : public ComObject<GeneralPage, PropertyPage, OwnDispatch<_General>> {
  public:
   static const QITAB kInterfaceTable[];
   GeneralPage() = default;

@@ -5,7 +5,7 @@
 #include "ambrelo_h.h"
 #include "com_object.h"
 #include "enum_fonts.h"
-#include "page_dispatch.h"
+#include "own_type_library.h"
 #include "property_page.h"
 #include "wide_text.h"
 
@@ -28,7 +28,7 @@ std::wstring EntryText(HWND list, int i) {
   return text;
 }
 
-class ReplaceFontsPage final : public ComObject<ReplaceFontsPage, PropertyPage, PageDispatch<_ReplaceFontsWith>> {
+class ReplaceFontsPage final : public ComObject<ReplaceFontsPage, PropertyPage, OwnDispatch<_ReplaceFontsWith>> {
  public:
   static const QITAB kInterfaceTable[];
 

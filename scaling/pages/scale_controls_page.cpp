@@ -3,7 +3,7 @@
 #include "ambrelo_h.h"
 #include "com_object.h"
 #include "exclusion_page.h"
-#include "page_dispatch.h"
+#include "own_type_library.h"
 #include "scale_controls_model.h"
 
 namespace amb::pages {
@@ -30,7 +30,7 @@ constexpr ControlDesign kDesign[] = {
 int BoxOf(Lock lock) { return kLockLeft + static_cast<int>(lock); }
 
 class ScaleControlsPage final
-    : public ComObject<ScaleControlsPage, ExclusionPageBase, PageDispatch<_ScaleControls>> {
+    : public ComObject<ScaleControlsPage, ExclusionPageBase, OwnDispatch<_ScaleControls>> {
  public:
   static const QITAB kInterfaceTable[];
   ScaleControlsPage() { SetKind(ExclusionKind::Controls); }

@@ -1,6 +1,9 @@
 // The small helpers every form relies on: text comparison, subclassing, the settings area.
 #include <gtest/gtest.h>
 
+#include "ole/snapshot_enum.h"
+#include "scoped_ole.h"
+#include "scoped_win.h"
 #include "settings_area.h"
 #include "subclass.h"
 #include "text_compare.h"
@@ -78,6 +81,31 @@ TEST(SettingsArea, SavesReadsAndDeletesValuesAndWholeSections) {
   EXPECT_EQ(rt::GetSetting(app, "Placement", "WindowTop", "gone"), "gone");
   EXPECT_NE(rt::DeleteSettingSection(app, "Placement"), ERROR_SUCCESS);  // nothing left to delete
   EXPECT_NE(rt::SaveSetting(app, "", "Key", "x"), ERROR_SUCCESS);          // never the parent key
+}
+
+// Every VARIANT an enumerator hands out is the caller's own copy: clearing one leaves the
+// enumerator's, and its clones', as they were.
+TEST(SnapshotEnum, HandsOutVariantsTheCallerOwns) {
+  rt::Variant text;
+  V_VT(text.get()) = VT_BSTR;
+  V_BSTR(text.get()) = SysAllocString(L"item");
+  rt::ComPtr<IEnumVARIANT> items;
+  ASSERT_HRESULT_SUCCEEDED((rt::ole::CreateComObject<rt::ole::SnapshotEnum<IEnumVARIANT, VARIANT>>(
+      IID_IEnumVARIANT, items.put_void(), std::vector<VARIANT>{*text})));
+  rt::Variant first, second;
+  ASSERT_EQ(items->Next(1, first.get(), nullptr), S_OK);
+  ASSERT_HRESULT_SUCCEEDED(items->Reset());
+  ASSERT_EQ(items->Next(1, second.get(), nullptr), S_OK);
+  EXPECT_NE(V_BSTR(first.get()), V_BSTR(second.get())) << "two copies, not one shared text";
+  EXPECT_NE(V_BSTR(first.get()), V_BSTR(text.get()));
+  first.reset();
+  rt::ComPtr<IEnumVARIANT> clone;
+  ASSERT_HRESULT_SUCCEEDED(items->Clone(clone.put()));
+  ASSERT_HRESULT_SUCCEEDED(clone->Reset());
+  rt::Variant again;
+  ASSERT_EQ(clone->Next(1, again.get(), nullptr), S_OK);
+  ASSERT_EQ(again.vt(), VT_BSTR);
+  EXPECT_STREQ(V_BSTR(again.get()), L"item");
 }
 
 }  // namespace

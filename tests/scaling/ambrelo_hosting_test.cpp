@@ -28,6 +28,9 @@ TEST(AmbreloHosting, ObjectTellsTheContainerHowToHostIt) {
   CLSID clsid;
   ole->GetUserClassID(&clsid);
   EXPECT_TRUE(IsEqualCLSID(clsid, CLSID_Ambrelo));
+  rt::ComPtr<IEnumSTATDATA> advises;
+  ASSERT_HRESULT_SUCCEEDED(ole->EnumAdvise(advises.put()));
+  EXPECT_TRUE(advises) << "an enumerator, if an empty one, before any advise";
 
   rt::ComPtr<IProvideClassInfo2> classInfo;
   ASSERT_HRESULT_SUCCEEDED(c.control.As(classInfo));
@@ -76,6 +79,11 @@ TEST(AmbreloHosting, DrawsItsToolboxImageOnlyWhileDesigned) {
   // Drawn at twice its size: the title bar of the little form is navy, its frame's inside white.
   EXPECT_EQ(DrawnPixel(view.get(), 10, 6), RGB(0, 0, 128));
   EXPECT_EQ(DrawnPixel(view.get(), 6, 22), RGB(255, 255, 255));
+  rt::ComPtr<IOleObject> object;
+  ASSERT_HRESULT_SUCCEEDED(designed.control.As(object));
+  object->SetClientSite(nullptr);
+  EXPECT_EQ(DrawnPixel(view.get(), 10, 6), RGB(0, 0, 128)) << "a designer taking its site away leaves it designed";
+  object->SetClientSite(&designed.site);
 
   designed.site.userMode = true;
   rt::ComPtr<IOleControl> control;

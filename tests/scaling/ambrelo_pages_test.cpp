@@ -431,6 +431,10 @@ TEST(PropertyPages, EachAnswersForItsDispatchInterface) {
     ASSERT_HRESULT_SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr));
     std::unique_ptr<OLECHAR, decltype(&SysFreeString)> owned(name, &SysFreeString);
     EXPECT_STREQ(owned.get(), p.name);
+    LPOLESTR names[] = {const_cast<LPOLESTR>(L"Anything")};
+    DISPID id = 0;
+    EXPECT_EQ(own->GetIDsOfNames(IID_IUnknown, names, 1, LOCALE_USER_DEFAULT, &id), DISP_E_UNKNOWNINTERFACE)
+        << "the reserved argument must be IID_NULL";
   }
 }
 

@@ -7,9 +7,12 @@
 #include <string>
 
 #include "automation_client.h"
+#include "controls.h"
 #include "form.h"
 #include "message_loop.h"
+#include "ole/design_property_bag.h"
 #include "ole/form_model.h"
+#include "ole/object_model_types.h"
 #include "pump_messages.h"
 #include "screen.h"
 #include "settings_area.h"
@@ -46,6 +49,12 @@ constexpr rt::ControlDesign kCentredControls[] = {
     {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
      .classId = "AmbreloControl.Ambrelo", .properties = kCentred}};
 
+// A name of nothing but a backslash: its section must not be the application's whole key.
+constexpr rt::PropertyDesign kBackslash[] = {{"WindowName", "\\"}};
+constexpr rt::ControlDesign kBackslashControls[] = {
+    {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
+     .classId = "AmbreloControl.Ambrelo", .properties = kBackslash}};
+
 constexpr rt::PropertyDesign kSaved[] = {{"SaveWindowState", "True"}, {"WindowName", kSection}};
 constexpr rt::ControlDesign kSavedControls[] = {
     {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
@@ -64,6 +73,33 @@ constexpr rt::ControlDesign kWipedControls[] = {
     {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
      .classId = "AmbreloControl.Ambrelo", .properties = kWiped}};
 
+constexpr rt::PropertyDesign kLongOpen[] = {{"FormOpen", "2"}, {"FormOpenTime", "1"}};
+constexpr rt::ControlDesign kLongOpenControls[] = {
+    {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 120, .top = 120, .width = 480, .height = 480,
+     .classId = "AmbreloControl.Ambrelo", .properties = kLongOpen}};
+
+// The sinks advised on the form's events; those that answer for the events' own IID, as a strict
+// connection point asks, are counted in strict.
+size_t FormEventSinks(rt::Form& form, size_t* strict = nullptr) {
+  rt::ComPtr<IConnectionPointContainer> container;
+  rt::ComPtr<IConnectionPoint> point;
+  rt::ComPtr<IEnumConnections> connections;
+  if (FAILED(form.ObjectModel()->FormDispatch()->QueryInterface(IID_IConnectionPointContainer,
+                                                                container.put_void())) ||
+      FAILED(container->FindConnectionPoint(rt::ole::DIID_FormEvents, point.put())) ||
+      FAILED(point->EnumConnections(connections.put())))
+    return 0;
+  size_t n = 0;
+  CONNECTDATA data;
+  while (connections->Next(1, &data, nullptr) == S_OK) {
+    ++n;
+    rt::ComPtr<IUnknown> events;
+    if (strict && SUCCEEDED(data.pUnk->QueryInterface(rt::ole::DIID_FormEvents, events.put_void()))) ++*strict;
+    data.pUnk->Release();
+  }
+  return n;
+}
+
 RECT WindowRect(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
@@ -77,7 +113,7 @@ class AmbreloPlacementOnForm : public ::testing::Test {
     rt::DeleteSettingSection("Ambrelo", kSection);
   }
   void TearDown() override {
-    for (PlainForm* form : {&centred, &saved, &gradient, &wiped}) form->Unload();
+    for (PlainForm* form : {&centred, &saved, &gradient, &wiped, &slow, &backslash}) form->Unload();
     rt::CollectUnloadedForms();
     rt::DeleteSettingSection("Ambrelo", kSection);
   }
@@ -85,6 +121,8 @@ class AmbreloPlacementOnForm : public ::testing::Test {
   PlainForm saved{"frmSaved", kSavedControls};
   PlainForm gradient{"frmGradient", kGradientControls};
   PlainForm wiped{"frmWiped", kWipedControls};
+  PlainForm slow{"frmSlow", kLongOpenControls};
+  PlainForm backslash{"frmBackslash", kBackslashControls};
 };
 
 TEST_F(AmbreloPlacementOnForm, AFormOpensHalfTheScreenWideInTheMiddleOfIt) {
@@ -122,6 +160,93 @@ TEST_F(AmbreloPlacementOnForm, AFormOpensWhereItWasWhenItLastClosed) {
   EXPECT_EQ(r.bottom - r.top, 260);
   EXPECT_TRUE(IsWindowVisible(saved.hWnd()));
   EXPECT_EQ(rt::GetSetting("Ambrelo", kSection, "WindowState", "gone"), "gone");
+}
+
+// Saved on a monitor that is gone: the form keeps its size and comes back on the one there is.
+TEST_F(AmbreloPlacementOnForm, AFormSavedOffEveryMonitorOpensOnTheNearestWithItsSize) {
+  const double tppX = rt::Screen().TwipsPerPixelX(), tppY = rt::Screen().TwipsPerPixelY();
+  auto twips = [](int pixels, double tpp) { return std::to_string(pixels * tpp); };
+  rt::SaveSetting("Ambrelo", kSection, "WindowLeft", twips(20000, tppX));
+  rt::SaveSetting("Ambrelo", kSection, "WindowTop", twips(15000, tppY));
+  rt::SaveSetting("Ambrelo", kSection, "WindowWidth", twips(420, tppX));
+  rt::SaveSetting("Ambrelo", kSection, "WindowHeight", twips(260, tppY));
+  rt::SaveSetting("Ambrelo", kSection, "WindowState", "0");
+
+  saved.Show();
+  PumpFor(100);
+  RECT r = WindowRect(saved.hWnd());
+  EXPECT_EQ(r.right - r.left, 420);
+  EXPECT_EQ(r.bottom - r.top, 260);
+  HMONITOR monitor = MonitorFromRect(&r, MONITOR_DEFAULTTONULL);
+  ASSERT_NE(monitor, nullptr) << "the form must open where it can be seen";
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMonitorInfoA(monitor, &info));
+  EXPECT_NEAR(r.left - info.rcWork.left, info.rcWork.right - r.right, 1) << "centred on the work area";
+  EXPECT_NEAR(r.top - info.rcWork.top, info.rcWork.bottom - r.bottom, 1);
+  EXPECT_EQ(rt::GetSetting("Ambrelo", kSection, "WindowLeft", "gone"), "gone");
+}
+
+// Without SaveWindowState the form's own saved placement is dropped, and only that.
+TEST_F(AmbreloPlacementOnForm, DroppingAPlacementNamedWithABackslashLeavesOtherFormsTheirs) {
+  rt::SaveSetting("Ambrelo", kSection, "WindowLeft", "1234");
+  backslash.Show();
+  PumpFor(100);
+  EXPECT_EQ(rt::GetSetting("Ambrelo", kSection, "WindowLeft"), "1234");
+}
+
+// The user closes the form while its open effect plays: the form goes, the control with it once
+// the effect has let go, and nothing acts on either afterwards.
+HWND closeTarget = nullptr;
+void CALLBACK CloseTheTarget(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  PostMessageA(closeTarget, WM_CLOSE, 0, 0);
+}
+
+void CALLBACK PostQuit(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  PostQuitMessage(7);
+}
+
+TEST_F(AmbreloPlacementOnForm, AFormClosedDuringItsOpenEffectGoesQuietly) {
+  slow.Load();
+  closeTarget = slow.hWnd();
+  UINT_PTR timer = SetTimer(nullptr, 0, 200, &CloseTheTarget);
+  ASSERT_NE(timer, 0u);
+  slow.Show();
+  PumpFor(300);
+  EXPECT_FALSE(IsWindow(closeTarget));
+  EXPECT_FALSE(slow.IsLoaded());
+  rt::CollectUnloadedForms();
+  PumpFor(200);  // the control's timers, were any left, would tick now
+}
+
+// A program that ends while an effect plays still ends: the quit is left for its own loop.
+TEST_F(AmbreloPlacementOnForm, AQuitDuringAnEffectReachesTheProgramsLoop) {
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, &PostQuit);
+  ASSERT_NE(timer, 0u);
+  slow.Show();
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 7u);
+  EXPECT_TRUE(IsWindowVisible(slow.hWnd()));
+}
+
+// Loading the control's values again binds it to the form afresh, not a second time.
+TEST_F(AmbreloPlacementOnForm, ASecondLoadFollowsTheFormOnce) {
+  centred.Show();
+  PumpFor(100);
+  size_t strict = 0;
+  const size_t sinks = FormEventSinks(centred, &strict);
+  ASSERT_GE(sinks, 1u);
+  EXPECT_EQ(strict, sinks) << "the control's sink answers for the form's events interface";
+  IDispatch* control = static_cast<rt::OleControl*>(centred.FindControl("Ambrelo1"))->Object();
+  rt::ComPtr<IPersistPropertyBag> persist;
+  ASSERT_HRESULT_SUCCEEDED(control->QueryInterface(IID_IPersistPropertyBag, persist.put_void()));
+  rt::ComPtr<rt::ole::DesignPropertyBag> bag;
+  bag.reset(rt::ole::NewComObject<rt::ole::DesignPropertyBag>(std::span<const rt::PropertyDesign>(kCentred)));
+  ASSERT_HRESULT_SUCCEEDED(persist->Load(bag.get(), nullptr));
+  EXPECT_EQ(FormEventSinks(centred), sinks);
 }
 
 TEST_F(AmbreloPlacementOnForm, TheGradientRunsFromBlueAtTheTopToBlackAtTheBottom) {

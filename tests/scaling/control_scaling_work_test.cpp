@@ -21,7 +21,7 @@ class NoEffects : public EffectPlatform {
   void SetRegion(intptr_t, const RegionRect&) override {}
   void RemoveRegion(intptr_t) override {}
   double Now() override { return 0; }
-  void ProcessEvents() override {}
+  bool ProcessEvents() override { return true; }
 };
 
 class ControlScalingWorkTest : public ::testing::Test {

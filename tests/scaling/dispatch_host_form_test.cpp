@@ -68,8 +68,16 @@ rt::ComPtr<ITypeInfo> FormClassInfo() {
   return classInfo;
 }
 
+HRESULT STDAPICALLTYPE FillInLater(EXCEPINFO* e) {
+  e->bstrDescription = SysAllocString(L"Invalid property value");
+  e->scode = static_cast<SCODE>(0x800A017C);  // error 380
+  return S_OK;
+}
+
 // Members by name (DISPID = position + 1): properties read and written, ScaleX/ScaleY converting
-// from pixels (mode 3) to twips, Double(x) doubling its by-reference argument, Fail raising.
+// from pixels (mode 3) to twips, Double(x) doubling its by-reference argument, Fail raising (its
+// details filled in on demand with FailLater, without a description with FailBare, as a returned
+// HRESULT with FailDirect).
 class FormObject : public FakeCom<IDispatch, IProvideClassInfo2, IConnectionPointContainer, IConnectionPoint> {
  public:
   explicit FormObject(const wchar_t* typeName) : typeInfo(typeName ? NamedTypeInfo(typeName) : rt::ComPtr<ITypeInfo>()) {}
@@ -78,7 +86,8 @@ class FormObject : public FakeCom<IDispatch, IProvideClassInfo2, IConnectionPoin
   }
   std::vector<std::wstring> names = {L"Width", L"Height", L"Left", L"Top", L"WindowState", L"hWnd", L"Enabled",
                                      L"MDIChild", L"ScaleWidth", L"ScaleHeight", L"ScaleMode", L"Caption",
-                                     L"ScaleX", L"ScaleY", L"Double", L"Fail"};
+                                     L"ScaleX", L"ScaleY", L"Double", L"Fail", L"FailLater", L"FailBare",
+                                     L"FailDirect"};
   std::map<std::wstring, VARIANT> values;
   rt::ComPtr<ITypeInfo> typeInfo;
   int lookups = 0;
@@ -173,6 +182,15 @@ class FormObject : public FakeCom<IDispatch, IProvideClassInfo2, IConnectionPoin
       info->scode = static_cast<SCODE>(0x800A017C);  // error 380
       return DISP_E_EXCEPTION;
     }
+    if (name == L"FailLater") {
+      info->pfnDeferredFillIn = &FillInLater;
+      return DISP_E_EXCEPTION;
+    }
+    if (name == L"FailBare") {
+      info->scode = static_cast<SCODE>(0x800A0006);  // error 6
+      return DISP_E_EXCEPTION;
+    }
+    if (name == L"FailDirect") return static_cast<HRESULT>(0x800A01A8);  // error 424
     if (name == L"ScaleX" || name == L"ScaleY") {
       if (!(flags & DISPATCH_METHOD) || params->cArgs != 3 || !result) return DISP_E_BADPARAMCOUNT;
       VARIANT size, mode;
@@ -253,6 +271,29 @@ TEST(DispatchHostForm, ReadsWritesAndCallsByNameLookingEachNameUpOnce) {
   EXPECT_EQ(RaiseHostError(raised), static_cast<HRESULT>(0x800A017C)) << "passed on as it came";
   EXPECT_EQ(RaiseHostError(missing), static_cast<HRESULT>(0x800A03EC)) << "no number of its own: 1004";
   EXPECT_EQ(object.refs, 2) << "the host form holds one reference";
+}
+
+// However a host gives its error, its number is kept, with a text a person can read.
+TEST(DispatchHostForm, AHostErrorKeepsItsNumberHoweverItComes) {
+  struct Case {
+    const char* member;
+    int32_t number;
+    const char* description;
+  } cases[] = {
+      {"FailLater", 380, "Invalid property value"},
+      {"FailBare", 6, "Overflow"},
+      {"FailDirect", 424, "Object required"},
+  };
+  FormObject object(L"Form");
+  DispatchHostForm form{rt::ComPtr<IDispatch>(&object)};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.member);
+    std::vector<BagValue> none;
+    HostStatus raised = form.Call(c.member, none, nullptr);
+    EXPECT_FALSE(raised);
+    EXPECT_EQ(raised.number, c.number);
+    EXPECT_EQ(raised.description, c.description);
+  }
 }
 
 TEST(DispatchHostForm, KindComesFromTheObjectsTypeName) {
@@ -423,13 +464,19 @@ TEST_F(LifecycleOnWindow, OpensClampsAndReEnablesThroughTheMessageOnlyTimerWindo
       << "the normal placement follows the form";
 }
 
+// A first-time setup that fails on a form without MDIChild ends in the library's own box.
 TEST_F(LifecycleOnWindow, TrappedErrorBoxIsCaptionedWithTheLibrarysTitle) {
   os::ScriptedMessageBoxes boxes;
   os::Install<os::MessageBoxes> install(&boxes);
-  platform.ShowError("Ambrelo Trapped Error = Overflow");
+  auto host = std::make_shared<DispatchHostForm>(rt::ComPtr<IDispatch>(&object));
+  ASSERT_TRUE(lifecycle.HookHostForm(*host, host, nullptr));
+  VariantClear(&object.values[L"MDIChild"]);
+  object.values.erase(L"MDIChild");
+  lifecycle.OnLoad();
+  lifecycle.OnHostResize();
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].title, "Ambrelo");
-  EXPECT_EQ(boxes.shown[0].text, "Ambrelo Trapped Error = Overflow");
+  EXPECT_EQ(boxes.shown[0].text, "Ambrelo Trapped Error = Object doesn't support this property or method");
 }
 
 TEST_F(LifecycleOnWindow, LockIsTakenForTheSetupAndNeverStolen) {

@@ -159,7 +159,9 @@ class RecordingWork : public ScalingWork {
   RecordingWork(Log& log, FakePlatform& platform) : log_(log), platform_(platform) {}
   std::set<std::string, std::less<>> failing;
   std::function<void()> duringResize;  // what the engine does inside a pass (lock, resize, ...)
+  std::function<void()> duringOpenEffect;  // what the thread's messages do while it plays
   std::vector<unsigned> resizeTimes;
+  float innerWidth = 5880, innerHeight = 3600;  // what FormInnerSize measures, in twips
 
   void ReplaceFonts() override { Note("ReplaceFonts"); }
   HostStatus ResizeControls() override {
@@ -174,10 +176,19 @@ class RecordingWork : public ScalingWork {
   HostStatus CenterFormX() override { return Note("CenterFormX"); }
   HostStatus CenterFormY() override { return Note("CenterFormY"); }
   HostStatus PaintGradient() override { return Note("PaintGradient"); }
-  HostStatus OpenEffect() override { return Note("OpenEffect"); }
+  HostStatus OpenEffect() override {
+    if (duringOpenEffect) duringOpenEffect();
+    return Note("OpenEffect");
+  }
   HostStatus CloseEffect() override { return Note("CloseEffect"); }
   void SetTopMost() override { Note("SetTopMost"); }
   void UnhookWindow(intptr_t) override { Note("UnhookWindow"); }
+  HostStatus FormInnerSize(float& width, float& height) override {
+    if (failing.count("FormInnerSize")) return HostStatus::Failed("FormInnerSize went wrong");
+    width = innerWidth;
+    height = innerHeight;
+    return {};
+  }
 
  private:
   HostStatus Note(const char* step) {

@@ -261,6 +261,15 @@ class FakeForm {
       return HostStatus::Failed("unhandled");
     };
   }
+  // How the form measures: in units of twipsPerUnit (15: pixels), with a ScaleMode of its own or
+  // none; an MDI parent form converts nothing.
+  void MeasureIn(float twips, bool mdiParent, bool hasScaleMode = true) {
+    form->isMdiParent = mdiParent;
+    form->isForm = !mdiParent;
+    if (twips != 1) form->members["ScaleMode"] = 3.0;
+    if (!hasScaleMode) form->members.erase("ScaleMode");
+    twipsPerUnit = twips;
+  }
   // The inner size, in the form's units.
   void Resize(double w, double h) {
     form->members["ScaleWidth"] = w;

@@ -1,5 +1,5 @@
 #pragma once
-// An in-memory screen, MDI client window and settings area for the placement.
+// An in-memory screen with its monitors, MDI client window and settings area for the placement.
 #include <map>
 #include <string>
 #include <vector>
@@ -15,10 +15,22 @@ class FakePlacementPlatform : public PlacementPlatform {
   std::vector<intptr_t> topMost, notTopMost;
   std::map<std::string, std::map<std::string, std::string>> store;  // section -> key -> value
   bool refuseWrites = false;
+  std::vector<PixelRect> monitors = {{0, 0, 1280, 960}};  // 19200 x 14400 twips
+  PixelRect nearestWork{0, 0, 1280, 930};
+  std::vector<PixelRect> askedNearest;
 
   ScreenMetrics Screen() override { return screen; }
   std::optional<PixelRect> ParentWindowRect(intptr_t) override { return parent; }
   void SetTopMost(intptr_t window, bool onTop) override { (onTop ? topMost : notTopMost).push_back(window); }
+  bool OnSomeMonitor(const PixelRect& r) override {
+    for (const PixelRect& m : monitors)
+      if (r.left < m.right && m.left < r.right && r.top < m.bottom && m.top < r.bottom) return true;
+    return false;
+  }
+  PixelRect NearestWorkArea(const PixelRect& r) override {
+    askedNearest.push_back(r);
+    return nearestWork;
+  }
   bool SaveSetting(const std::string& section, const std::string& key, const std::string& value) override {
     if (refuseWrites) return false;
     store[section][key] = value;

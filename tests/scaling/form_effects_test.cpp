@@ -64,6 +64,7 @@ class FakeEffectPlatform : public EffectPlatform {
   double clock = 0;
   int waits = 0, removals = 0;
   int closeAtWait = -1;  // the form closes during that wait
+  int quitAtWait = -1;   // the program is asked to quit during that wait
   bool exists = true;
   std::vector<std::pair<double, RegionRect>> regions;
 
@@ -79,9 +80,10 @@ class FakeEffectPlatform : public EffectPlatform {
   }
   void RemoveRegion(intptr_t) override { ++removals; }
   double Now() override { return clock; }
-  void ProcessEvents() override {
+  bool ProcessEvents() override {
     if (++waits == closeAtWait) exists = false;
     clock += 0.004;
+    return waits != quitAtWait;
   }
 };
 
@@ -118,6 +120,15 @@ TEST_F(EffectPlay, AFormClosedWhileAStepWaitsEndsTheEffectThere) {
   EXPECT_FALSE(played) << "nothing is to follow an effect whose form has gone";
   EXPECT_LT(platform.regions.size(), 18u);
   EXPECT_EQ(platform.removals, 0);
+}
+
+TEST_F(EffectPlay, AQuitRequestEndsTheEffectWithTheFormWhole) {
+  platform.quitAtWait = 3;
+  ASSERT_TRUE(PlayOpenEffect(form, kWipeRight, 1, platform, played));
+  EXPECT_TRUE(played);
+  EXPECT_LT(platform.regions.size(), 18u);
+  EXPECT_EQ(platform.waits, 3) << "no step waits after it";
+  EXPECT_EQ(platform.removals, 1);
 }
 
 TEST_F(EffectPlay, AMinimisedFormIsNotAnimatedButOpensWhole) {

@@ -176,10 +176,8 @@ TEST_F(FormLifecycleTest, DelayedPassRespectsTheStateAtItsTick) {
 
 TEST_F(FormLifecycleTest, ResetTakesTheCurrentInnerSizeInTwipsAsReference) {
   settings.resizeOnMouseUp = false;
-  host->members["ScaleMode"] = int16_t{3};
-  host->members["ScaleWidth"] = 400.0f;
-  host->members["ScaleHeight"] = 300.0f;
-  host->twipsPerUnit = 15;
+  work.innerWidth = 6000;
+  work.innerHeight = 4500;
   Open();
   lifecycle.Resize().captured = true;
   ASSERT_TRUE(lifecycle.Reset());
@@ -188,7 +186,7 @@ TEST_F(FormLifecycleTest, ResetTakesTheCurrentInnerSizeInTwipsAsReference) {
   EXPECT_EQ(lifecycle.Resize().referenceHeight, 4500);
   EXPECT_THAT(log, ElementsAre("ResizeControls"));
 
-  host->failing.insert("ScaleX");
+  work.failing.insert("FormInnerSize");
   EXPECT_FALSE(lifecycle.Reset()) << "errors reach the caller";
   FormLifecycle unbound(settings, platform, work);
   EXPECT_FALSE(unbound.Reset());
@@ -199,8 +197,8 @@ TEST_F(FormLifecycleTest, ResetWhileMinimisedWaitsForTheFormToHaveASize) {
   Open();
   lifecycle.Resize().captured = true;
   lifecycle.Resize().referenceWidth = 9000;
-  host->members["ScaleWidth"] = 0.0f;
-  host->members["ScaleHeight"] = 0.0f;
+  work.innerWidth = 0;
+  work.innerHeight = 0;
   ASSERT_TRUE(lifecycle.Reset());
   EXPECT_TRUE(lifecycle.Resize().captured) << "nothing is recorded against no size";
   EXPECT_EQ(lifecycle.Resize().referenceWidth, 9000);
@@ -208,8 +206,8 @@ TEST_F(FormLifecycleTest, ResetWhileMinimisedWaitsForTheFormToHaveASize) {
   EXPECT_TRUE(lifecycle.Resize().captured);
   EXPECT_THAT(log, ::testing::Not(::testing::Contains("ResizeControls")));
 
-  host->members["ScaleWidth"] = 7000.0f;
-  host->members["ScaleHeight"] = 5000.0f;
+  work.innerWidth = 7000;
+  work.innerHeight = 5000;
   lifecycle.OnHostResize();
   EXPECT_FALSE(lifecycle.Resize().captured) << "the reset runs once the form is restored";
   EXPECT_EQ(lifecycle.Resize().referenceWidth, 7000);
@@ -301,6 +299,26 @@ TEST_F(FormLifecycleTest, AnotherWindowsLockIsNeverReleased) {
   EXPECT_EQ(Count("lock"), 0u);
   EXPECT_EQ(Count("unlock"), 0u);
   EXPECT_TRUE(lifecycle.Initialised());
+}
+
+// The open effect hands on the thread's messages, and one of them may close the form: the setup
+// then ends there, with nothing restarted and nothing more asked of the form.
+TEST_F(FormLifecycleTest, AFormUnloadedDuringItsOpenEffectIsLeftAlone) {
+  settings.resizeOnMouseUp = false;
+  work.duringOpenEffect = [this] { lifecycle.OnUnload(false); };
+  Bind();
+  lifecycle.OnLoad();
+  log.clear();
+  lifecycle.OnHostResize();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back(), "OpenEffect");
+  EXPECT_FALSE(platform.Running(LifecycleTimer::WindowSize));
+  lifecycle.OnHostResize();
+  EXPECT_EQ(log.back(), "OpenEffect") << "a form let go of is followed no more";
+
+  lifecycle.Terminate();
+  EXPECT_EQ(lifecycle.Host(), nullptr) << "a closed control keeps nothing of its form";
+  EXPECT_FALSE(lifecycle.Reset());
 }
 
 TEST_F(FormLifecycleTest, UnloadSavesConcealsUnhooksUnlocksAndStopsEveryTimer) {

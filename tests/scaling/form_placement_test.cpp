@@ -114,6 +114,10 @@ TEST_F(FormPlacementTest, ABackslashInTheNameMakesNoNestedSection) {
   Placement applied;
   ASSERT_TRUE(placement.Load(form, applied, nameChanged));
   EXPECT_TRUE(platform.store.empty()) << "the section is deleted whole";
+
+  ASSERT_TRUE(placement.Save(form, {450, 300, 7000, 5000}, nameChanged));
+  placement.DeleteSaved();
+  EXPECT_TRUE(platform.store.empty()) << "dropping the placement finds the section it was saved under";
 }
 
 // Values of no section would land beside every window's sections, and deleting "no section"
@@ -147,6 +151,49 @@ TEST_F(FormPlacementTest, ASavedPlacementOpensTheFormThereInItsStateAndIsThenFor
                             "Visible=False"}));
   EXPECT_EQ(normal, (Placement{450, 300, 7000, 5000}));
   EXPECT_FALSE(platform.store.count("Main"));
+}
+
+// A monitor unplugged or a resolution lowered since the save: the form keeps its size (within the
+// work area) but is centred on the nearest monitor's work area.
+TEST_F(FormPlacementTest, APlacementNoMonitorShowsComesBackOnTheNearestWorkArea) {
+  const PixelRect primaryWork{0, 0, 1280, 930}, rightWork{1280, 0, 2560, 994};
+  struct Case {
+    const char* name;
+    Placement saved;
+    bool mdiChild;
+    PixelRect work;
+    Placement applied;
+  } cases[] = {
+      {"partly on screen", {-3000, 300, 7000, 5000}, false, primaryWork, {-3000, 300, 7000, 5000}},
+      {"off to the right", {60000, 300, 7000, 5000}, false, primaryWork, {6100, 4475, 7000, 5000}},
+      {"larger than the work area", {-90000, -90000, 30000, 20000}, false, primaryWork, {0, 0, 19200, 13950}},
+      {"nearest is a second monitor", {60000, 300, 7000, 5000}, false, rightWork, {25300, 4955, 7000, 5000}},
+      {"an MDI child lies in its client window", {60000, 300, 7000, 5000}, true, primaryWork,
+       {60000, 300, 7000, 5000}},
+      {"a wild value", {3e30f, 300, 7000, 5000}, false, primaryWork, {6100, 4475, 7000, 5000}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    platform.store["Main"] = {{"WindowLeft", PlacementText(c.saved.left)},
+                              {"WindowTop", PlacementText(c.saved.top)},
+                              {"WindowWidth", PlacementText(c.saved.width)},
+                              {"WindowHeight", PlacementText(c.saved.height)},
+                              {"WindowState", "2"}};
+    form.members["MDIChild"] = c.mdiChild;
+    platform.nearestWork = c.work;
+    form.calls.clear();
+    Placement normal;
+    bool nameChanged = false;
+    ASSERT_TRUE(placement.Load(form, normal, nameChanged));
+    EXPECT_EQ(normal, c.applied);
+    ASSERT_EQ(form.calls.size(), 1u);
+    EXPECT_EQ(form.calls[0].second, (std::vector<BagValue>{c.applied.left, c.applied.top, c.applied.width,
+                                                           c.applied.height}));
+    EXPECT_EQ(form.Single("WindowState"), 2) << "the saved state still applies";
+    EXPECT_FALSE(platform.store.count("Main"));
+  }
+  ASSERT_FALSE(platform.askedNearest.empty());
+  EXPECT_EQ(platform.askedNearest[0], (PixelRect{4000, 20, 4467, 353})) << "measured in pixels";
 }
 
 TEST_F(FormPlacementTest, AnIncompleteOrUnusablePlacementLeavesTheFormAndTheValues) {

@@ -217,6 +217,44 @@ TEST_F(ResizeEngineTest, NoDesignSizeFallsBackToTheCurrentSize) {
   EXPECT_EQ(text->Geometry().width, 4800);
 }
 
+// A form is taken at its design inner size, converted from its scale mode, so that one opened at
+// another size is scaled at once; an MDI parent at the size it has. A reset measures as a pass does.
+TEST(ResizeEngineReference, TheDesignInnerSizeInTwipsOrAnMdiParentsPresentOne) {
+  struct Case {
+    const char* name;
+    bool mdiParent;
+    float twipsPerUnit, reference, current;
+  } cases[] = {
+      {"a form in pixels", false, 15, 6000, 7500},
+      {"a form in twips", false, 1, 400, 500},
+      {"an MDI parent", true, 15, 500, 500},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeForm f;
+    f.MeasureIn(c.twipsPerUnit, c.mdiParent);
+    f.Resize(500, 300);
+    AmbreloSettings settings;
+    settings.design.scaleWidth = 400;
+    settings.design.scaleHeight = 300;
+    ResizeState state;
+    FlagRecords flags;
+    RecordingEngineHost host(f);
+    FakePictureTools tools(f.stats);
+    FakeMoves moves;
+    ResizeEngine engine(settings, state, flags, host, tools, moves);
+    ASSERT_TRUE(engine.ResizeControls());
+    EXPECT_EQ(state.referenceWidth, c.reference);
+    ASSERT_TRUE(engine.ResizeControls());
+    EXPECT_EQ(state.currentWidth, c.current);
+    float width = 0, height = 0;
+    ASSERT_TRUE(engine.FormInnerSize(width, height));
+    EXPECT_EQ(width, c.current);
+    host.bound = false;
+    EXPECT_FALSE(engine.FormInnerSize(width, height));
+  }
+}
+
 TEST_F(ResizeEngineTest, FontsAreWrittenOnlyWhenTheirSizeChanges) {
   FakePtr label = f.Add("Label", "lblTitle", {0, 0, 2000, 400});
   FakePtr font = FakeForm::GiveFont(label, "Font", 10);
