@@ -1,4 +1,5 @@
 // Frames and picture boxes: windows of their own that hold and paint other controls.
+#include "app.h"
 #include "color.h"
 #include "controls.h"
 #include "form.h"
@@ -16,7 +17,7 @@ void RegisterContainerClass() {
     WNDCLASSEXA wc = {sizeof wc};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = ContainerWindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hInstance = CodeModule();
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = kContainerClass;
     return RegisterClassExA(&wc) != 0;

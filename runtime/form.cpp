@@ -22,20 +22,20 @@ const char kFormClass[] = "TarnwickForm";
 const char kParkingClass[] = "TarnwickOwner";
 bool g_quitting = false;
 
-HINSTANCE Instance() { return App().hInstance ? App().hInstance : GetModuleHandleA(nullptr); }
+HINSTANCE Instance() { return App().hInstance ? App().hInstance : CodeModule(); }
 
 void RegisterFormClasses() {
   static bool done = [] {
     WNDCLASSEXA wc = {sizeof wc};
     wc.style = CS_DBLCLKS | CS_OWNDC;
     wc.lpfnWndProc = FormWindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hInstance = CodeModule();
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = kFormClass;
     RegisterClassExA(&wc);
     WNDCLASSEXA parking = {sizeof parking};
     parking.lpfnWndProc = DefWindowProcA;
-    parking.hInstance = GetModuleHandleA(nullptr);
+    parking.hInstance = CodeModule();
     parking.lpszClassName = kParkingClass;
     RegisterClassExA(&parking);
     return true;
@@ -46,7 +46,7 @@ void RegisterFormClasses() {
 // Forms that stay out of the task bar are owned by this hidden window, as the platform did it.
 HWND ParkingWindow() {
   static UniqueWindow window(CreateWindowExA(0, kParkingClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                             GetModuleHandleA(nullptr), nullptr));
+                                             CodeModule(), nullptr));
   return window.get();
 }
 
@@ -169,7 +169,7 @@ void Form::Load() {
   int x = s.startPosition == StartPosition::WindowsDefault ? CW_USEDEFAULT : 0;
   HWND owner = s.showInTaskbar ? nullptr : ParkingWindow();
   HWND hwnd = CreateWindowExA(exStyle, kFormClass, s.caption.c_str(), style, x, x == CW_USEDEFAULT ? 0 : 0,
-                              100, 100, owner, nullptr, GetModuleHandleA(nullptr), this);
+                              100, 100, owner, nullptr, CodeModule(), this);
   if (!hwnd) {
     parts_.reset();
     Raise("Can not create the window of " + name_);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app.h"
 #include "color.h"
 #include "error_report.h"
 #include "form.h"
@@ -339,7 +340,7 @@ void Form::UpdateToolTip(Control& control) {
     if (control.ToolTipText().empty()) return;
     parts_->toolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                      GetModuleHandleA(nullptr), nullptr);
+                                      CodeModule(), nullptr);
     if (!parts_->toolTip) return;
   }
   TTTOOLINFOA tool = {sizeof tool};

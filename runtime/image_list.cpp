@@ -6,7 +6,7 @@ namespace rt {
 void ImageList::Create(HWND) {
   int size = design_.imageSize > 0 ? design_.imageSize : 16;
   list_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, static_cast<int>(design_.images.size()), 4);
-  HINSTANCE instance = App().hInstance ? App().hInstance : GetModuleHandleA(nullptr);
+  HINSTANCE instance = App().hInstance ? App().hInstance : CodeModule();
   for (int id : design_.images) {
     UniqueResource<IconTraits> icon(
         static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0)));

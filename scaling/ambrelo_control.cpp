@@ -4,7 +4,10 @@
 
 #include <new>
 
+#include "automation_error.h"
+#include "error_object.h"
 #include "late_bound.h"
+#include "owned_variant.h"
 #include "own_type_library.h"
 #include "snapshot_enum.h"
 #include "wide_text.h"
@@ -38,7 +41,9 @@ const QITAB Ambrelo::kInterfaceTable[] = {
     {nullptr, 0},
 };
 
-Ambrelo::Ambrelo() : eventPoint_(*this, DIID___Ambrelo), notifyPoint_(*this, IID_IPropertyNotifySink) {}
+Ambrelo::Ambrelo() : eventPoint_(*this, DIID___Ambrelo), notifyPoint_(*this, IID_IPropertyNotifySink) {
+  scalingWork_.SetPrintSizing(&printSizing_);
+}
 
 Ambrelo::~Ambrelo() {
   lifecycle_.Terminate();
@@ -171,19 +176,22 @@ void Ambrelo::FireResizeDone() {
   FireEvent(2, none);
 }
 
-void Ambrelo::FireError(const std::string& description, IDispatch* errorObject) {
-  BSTR text = AllocBstr(description);
-  IDispatch* object = errorObject;
+void Ambrelo::FireError(const std::string& description, int32_t number) {
+  OwnedBstr text(AllocBstr(description));
+  rt::ComPtr<IDispatch> object;
+  NewErrorObject(number != 0 ? number : kErrApplicationDefined, description, object.put());
+  // By reference: a sink may replace either argument; what they hold afterwards is freed with them.
+  BSTR textArg = text.release();
+  IDispatch* objectArg = object.detach();
   VARIANT args[2];
   V_VT(&args[0]) = VT_DISPATCH | VT_BYREF;  // arguments travel last first
-  V_DISPATCHREF(&args[0]) = &object;
+  V_DISPATCHREF(&args[0]) = &objectArg;
   V_VT(&args[1]) = VT_BSTR | VT_BYREF;
-  V_BSTRREF(&args[1]) = &text;
+  V_BSTRREF(&args[1]) = &textArg;
   DISPPARAMS params{args, nullptr, 2, 0};
   FireEvent(3, params);
-  // A sink may have replaced either by-reference argument; what they hold now is ours to free.
-  SysFreeString(text);
-  if (object && object != errorObject) object->Release();
+  text.reset(textArg);
+  object.reset(objectArg);
 }
 
 void Ambrelo::FirePrintCancelled() {

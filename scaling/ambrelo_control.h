@@ -16,12 +16,14 @@
 #include "flag_records.h"
 #include "form_event_sink.h"
 #include "form_lifecycle.h"
+#include "print_sizing.h"
 #include "resize_engine.h"
 #include "scoped_win.h"
 #include "win32_effect_platform.h"
 #include "win32_lifecycle_platform.h"
 #include "win32_picture_tools.h"
 #include "win32_placement_platform.h"
+#include "win32_print_platform.h"
 
 namespace amb {
 
@@ -36,7 +38,9 @@ class Ambrelo final
   // Events, for the parts that raise them; nothing is sent while the container froze events.
   void FireResizeStarted();
   void FireResizeDone();
-  void FireError(const std::string& description, IDispatch* errorObject);
+  // The Error event with an error object that describes it (number 0: the report has no error
+  // number of its own, and the object carries the library's "application-defined" one).
+  void FireError(const std::string& description, int32_t number);
   void FirePrintCancelled();
 
   // IDispatch
@@ -252,7 +256,19 @@ class Ambrelo final
     void LockUpdates(bool on) override { control_.lifecycle_.LockUpdates(on); }
     void ResizeStarted() override { control_.FireResizeStarted(); }
     void ResizeDone() override { control_.FireResizeDone(); }
-    void ReportError(const std::string& description) override { control_.FireError(description, nullptr); }
+    void ReportError(const std::string& description) override { control_.FireError(description, 0); }
+
+   private:
+    Ambrelo& control_;
+  };
+  // What print sizing reports.
+  class PrintSide final : public PrintEvents {
+   public:
+    explicit PrintSide(Ambrelo& control) : control_(control) {}
+    void PrintError(const std::string& description, int32_t number) override {
+      control_.FireError(description, number);
+    }
+    void PrintCancelled() override { control_.FirePrintCancelled(); }
 
    private:
     Ambrelo& control_;
@@ -315,6 +331,9 @@ class Ambrelo final
   DeferredWindowMoves windowMoves_;
   EngineSide engineSide_{*this};
   ResizeEngine engine_{settings_, lifecycle_.Resize(), records_, engineSide_, pictures_, windowMoves_};
+  PrintSide printSide_{*this};
+  Win32PrintPlatform printPlatform_{static_cast<_Ambrelo*>(this)};
+  PrintSizing printSizing_{settings_, lifecycle_, scalingWork_, printPlatform_, printSide_};
   HostObjectPtr engineForm_;
   rt::ComPtr<FormEventSink> formEvents_;
   bool userMode_ = true;

@@ -15,4 +15,13 @@ void LockModule();
 void UnlockModule();
 bool ModuleInUse();
 
+// Held by an object built on a base that does not count the module's objects.
+class ModuleLock {
+ public:
+  ModuleLock() { LockModule(); }
+  ~ModuleLock() { UnlockModule(); }
+  ModuleLock(const ModuleLock&) = delete;
+  ModuleLock& operator=(const ModuleLock&) = delete;
+};
+
 }  // namespace amb

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "automation_error.h"
 #include "late_bound.h"
 #include "property_bag_adapter.h"
 #include "wide_text.h"
@@ -30,7 +31,12 @@ HostStatus NaturalValue(const VARIANT& v, BagValue& out) {
 }  // namespace
 
 HostStatus AutomationFailure(HRESULT hr, const EXCEPINFO& info) {
-  if (hr == DISP_E_EXCEPTION && info.bstrDescription) return HostStatus::Failed(Utf8FromBstr(info.bstrDescription));
+  if (hr == DISP_E_EXCEPTION) {
+    // The platform's run-time errors travel as 0x800A0nnn; anything else keeps its whole code.
+    HRESULT code = info.scode ? info.scode : (info.wCode ? AutomationErrorCode(info.wCode) : hr);
+    int32_t number = HRESULT_FACILITY(code) == FACILITY_CONTROL ? HRESULT_CODE(code) : static_cast<int32_t>(code);
+    if (info.bstrDescription) return HostStatus::Failed(Utf8FromBstr(info.bstrDescription), number);
+  }
   if (hr == DISP_E_MEMBERNOTFOUND || hr == DISP_E_UNKNOWNNAME) return HostStatus::Failed(kNoSuchMember);
   char text[48];
   std::snprintf(text, sizeof text, "Automation error 0x%08lX", static_cast<unsigned long>(hr));

@@ -6,7 +6,6 @@ namespace amb {
 namespace {
 
 constexpr int32_t kMinimised = 1;
-constexpr float kParkedLeft = 32000;
 
 unsigned IntervalOf(LifecycleTimer timer) {
   switch (timer) {
@@ -228,16 +227,9 @@ void FormLifecycle::OnTimer(LifecycleTimer timer) {
       StopTimer(timer);
       if (host_) host_->Let("Enabled", enabledBeforeClamp_);
       break;
-    case LifecycleTimer::PrintHide: {
-      float left = 0;
-      if (!host_ || !Active() || !GetSingle(*host_, "Left", left)) break;
-      if (left != kParkedLeft) {
-        host_->Let("Left", kParkedLeft);
-      } else {
-        StopTimer(timer);
-      }
+    case LifecycleTimer::PrintHide:
+      if (host_ && Active()) work_.KeepPrintFormParked();
       break;
-    }
     case LifecycleTimer::WindowSize:
       if (!Active()) {
         StopTimer(timer);

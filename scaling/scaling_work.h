@@ -23,9 +23,11 @@ class ScalingWork {
   virtual HostStatus CloseEffect() = 0;
   virtual void SetTopMost() = 0;
   virtual void UnhookWindow(intptr_t window) = 0;
+  // The tick of tmrPrintHide.
+  virtual void KeepPrintFormParked() = 0;
 };
 
-// Until the engine, placement, effects and gradient are built, their steps leave the form as it is.
+// The steps a part of the control does not take leave the form as it is.
 class PendingScalingWork : public ScalingWork {
  public:
   void ReplaceFonts() override {}
@@ -41,6 +43,7 @@ class PendingScalingWork : public ScalingWork {
   HostStatus CloseEffect() override { return {}; }
   void SetTopMost() override {}
   void UnhookWindow(intptr_t) override {}
+  void KeepPrintFormParked() override {}
 };
 
 }  // namespace amb

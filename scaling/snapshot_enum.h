@@ -1,6 +1,7 @@
 #pragma once
 // An IEnumXxx over a copy of a list taken when the enumerator was made, for the connection-point
-// enumerators. Each item's interface is held by the enumerator and handed out with its own reference.
+// enumerators and For Each over the record collections. Each item's interface is held by the
+// enumerator and handed out with its own reference.
 #include <windows.h>
 #include <ocidl.h>
 
@@ -12,6 +13,7 @@ namespace amb {
 
 inline IUnknown* ItemInterface(const CONNECTDATA& c) { return c.pUnk; }
 inline IUnknown* ItemInterface(IConnectionPoint* p) { return p; }
+inline IUnknown* ItemInterface(const VARIANT& v) { return V_DISPATCH(&v); }  // VT_DISPATCH items only
 
 template <class IEnum, class Item>
 class SnapshotEnum : public ComObject<SnapshotEnum<IEnum, Item>, IEnum> {

@@ -56,7 +56,8 @@ TEST(FlagRecords, OneRecordPerKeyWhateverTheCase) {
   records.Ensure("cmdOK");
   EXPECT_TRUE(records.Ensure("TXTNAME")[DontScale::Font]);
   EXPECT_EQ(records.Size(), 2u);
-  EXPECT_EQ(records.All()[0].key, "txtName");
+  EXPECT_EQ(records.List()->KeyAt(0), "txtName");
+  EXPECT_EQ(records.Find("txtname")->key, "txtName");
   EXPECT_EQ(records.Find("Label1(2)"), nullptr);
 }
 

@@ -178,6 +178,7 @@ class RecordingWork : public ScalingWork {
   HostStatus CloseEffect() override { return Note("CloseEffect"); }
   void SetTopMost() override { Note("SetTopMost"); }
   void UnhookWindow(intptr_t) override { Note("UnhookWindow"); }
+  void KeepPrintFormParked() override { Note("KeepPrintFormParked"); }
 
  private:
   HostStatus Note(const char* step) {

@@ -1,0 +1,74 @@
+#pragma once
+// The control's record collections: items in the order they were added, each under a key
+// compared without regard to case. The list itself is shared, so the collection object a host
+// holds and the store the engine reads are one and the same; a store can be given another list
+// (assignment by reference) or a new empty one (the capture), and a holder of the old list keeps it.
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace amb {
+
+// The key as the case-blind collections compare it.
+std::string FoldKey(std::string_view key);
+
+template <class T>
+class KeyedList {
+ public:
+  size_t Size() const { return items_.size(); }
+  const std::string& KeyAt(size_t i) const { return items_[i].first; }
+  const std::shared_ptr<T>& At(size_t i) const { return items_[i].second; }
+  std::optional<size_t> IndexOf(std::string_view key) const {
+    auto it = index_.find(FoldKey(key));
+    return it == index_.end() ? std::nullopt : std::optional<size_t>(it->second);
+  }
+  T* Find(std::string_view key) const {
+    std::optional<size_t> i = IndexOf(key);
+    return i ? items_[*i].second.get() : nullptr;
+  }
+  // False when the key is taken. An empty key adds an item that only its position reaches.
+  bool Add(std::string_view key, std::shared_ptr<T> item) {
+    if (!key.empty() && !index_.emplace(FoldKey(key), items_.size()).second) return false;
+    items_.emplace_back(std::string(key), std::move(item));
+    return true;
+  }
+  T& Ensure(std::string_view key) {
+    if (T* found = Find(key)) return *found;
+    auto item = std::make_shared<T>();
+    if constexpr (requires { item->key = std::string(key); }) item->key = std::string(key);  // a record that knows its key
+    Add(key, item);
+    return *item;
+  }
+  void RemoveAt(size_t i) {
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
+    index_.clear();
+    for (size_t j = 0; j < items_.size(); ++j)
+      if (!items_[j].first.empty()) index_.emplace(FoldKey(items_[j].first), j);
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::shared_ptr<T>>> items_;
+  std::unordered_map<std::string, size_t> index_;  // folded key -> position
+};
+
+template <class T>
+class KeyedStore {
+ public:
+  T* Find(std::string_view key) const { return list_->Find(key); }
+  T& Ensure(std::string_view key) { return list_->Ensure(key); }
+  size_t Size() const { return list_->Size(); }
+  // A new empty list; whoever holds the old one keeps it.
+  void Clear() { list_ = std::make_shared<KeyedList<T>>(); }
+  const std::shared_ptr<KeyedList<T>>& List() const { return list_; }
+  void Share(std::shared_ptr<KeyedList<T>> list) { list_ = list ? std::move(list) : std::make_shared<KeyedList<T>>(); }
+
+ private:
+  std::shared_ptr<KeyedList<T>> list_ = std::make_shared<KeyedList<T>>();
+};
+
+}  // namespace amb
