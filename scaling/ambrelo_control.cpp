@@ -2,6 +2,7 @@
 // connection points, events, class info, property pages and the container's ambient mode.
 #include "ambrelo_control.h"
 
+#include <array>
 #include <new>
 
 #include "automation_error.h"
@@ -14,6 +15,31 @@
 
 namespace amb {
 namespace {
+
+constexpr DISPID kPrintSizeId = 52;
+
+constexpr size_t kPrintSizeArgs = 7;
+
+VARIANT Default(VARTYPE type, LONG value) {
+  VARIANT v{};
+  V_VT(&v) = type;
+  if (type == VT_BOOL) V_BOOL(&v) = static_cast<VARIANT_BOOL>(value);
+  if (type == VT_I4) V_I4(&v) = value;
+  return v;
+}
+
+VARIANT SingleDefault(float value) {
+  VARIANT v{};
+  V_VT(&v) = VT_R4;
+  V_R4(&v) = value;
+  return v;
+}
+
+// PrintSize's arguments, last first: AllowCancel, ShowDialog, Hide False; ScaleMode 1 (twips);
+// PrintHeight, PrintWidth 0; Enabled (always given).
+const std::array<VARIANT, kPrintSizeArgs> kPrintSizeDefaults = {
+    Default(VT_BOOL, 0), Default(VT_BOOL, 0), Default(VT_BOOL, 0), Default(VT_I4, 1),
+    SingleDefault(0),    SingleDefault(0),    Default(VT_EMPTY, 0)};
 
 // The platform's stock colour page; the toolchain's headers do not name it.
 constexpr CLSID kStockColorPage = {0x7EBDAAE1, 0x8120, 0x11CF, {0x89, 0x9F, 0x00, 0xAA, 0x00, 0x68, 0x8B, 0x10}};
@@ -91,6 +117,20 @@ IFACEMETHODIMP Ambrelo::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPAR
                                EXCEPINFO* excepInfo, UINT* argError) {
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
   SetErrorInfo(0, nullptr);
+  if (id == kPrintSizeId && params && params->cNamedArgs == 0 && params->cArgs >= 1 &&
+      params->cArgs <= kPrintSizeArgs) {
+    // The optional arguments travel by reference; some type-library runtimes pass a left-out one
+    // as its default value where a pointer belongs. Every one left out is given here instead.
+    std::array<VARIANT, kPrintSizeArgs> args = kPrintSizeDefaults;  // last first, as they travel
+    const size_t n = args.size(), given = params->cArgs;
+    for (size_t i = 0; i < given; ++i) {
+      const VARIANT& arg = params->rgvarg[given - 1 - i];  // argument i
+      bool missing = V_VT(&arg) == VT_ERROR && V_ERROR(&arg) == DISP_E_PARAMNOTFOUND;
+      if (!missing || i == 0) args[n - 1 - i] = arg;  // borrowed, not owned
+    }
+    DISPPARAMS full{args.data(), nullptr, static_cast<UINT>(n), 0};
+    return typeInfo_->Invoke(static_cast<_Ambrelo*>(this), id, flags, &full, result, excepInfo, argError);
+  }
   return typeInfo_->Invoke(static_cast<_Ambrelo*>(this), id, flags, params, result, excepInfo, argError);
 }
 

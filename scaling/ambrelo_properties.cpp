@@ -82,16 +82,19 @@ IFACEMETHODIMP Ambrelo::putref_colControlFlags(IDispatch* value) {
   return S_OK;
 }
 
-// Always 0; what goes wrong is reported through the Error event or passed over.
+// Always 0; what goes wrong is reported through the Error event or passed over. An optional
+// argument left out may arrive as a null pointer (some callers do not pass its default by
+// reference): it takes its default.
 IFACEMETHODIMP Ambrelo::PrintSize(VARIANT_BOOL* enabled, float* printWidth, float* printHeight, LONG* scaleMode,
                                   VARIANT_BOOL* hide, VARIANT_BOOL* showDialog, VARIANT_BOOL* allowCancel,
                                   short* result) {
-  if (!enabled || !printWidth || !printHeight || !scaleMode || !hide || !showDialog || !allowCancel || !result)
-    return E_POINTER;
+  if (!enabled || !result) return E_POINTER;
   *result = 0;
+  auto flag = [](const VARIANT_BOOL* b) { return b && *b != VARIANT_FALSE; };
+  PrintRequest request{*enabled != VARIANT_FALSE, printWidth ? *printWidth : 0, printHeight ? *printHeight : 0,
+                       scaleMode ? *scaleMode : kScaleModeTwips, flag(hide), flag(showDialog), flag(allowCancel)};
   CollectUnloadedLibraryForms();
-  printSizing_.PrintSize({*enabled != VARIANT_FALSE, *printWidth, *printHeight, *scaleMode, *hide != VARIANT_FALSE,
-                          *showDialog != VARIANT_FALSE, *allowCancel != VARIANT_FALSE});
+  printSizing_.PrintSize(request);
   return S_OK;
 }
 

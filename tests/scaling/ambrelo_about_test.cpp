@@ -11,10 +11,13 @@
 #include <sstream>
 #include <string>
 
+#include "app.h"
 #include "frm_about.h"
 #include "os/recording_shell.h"
 #include "process_driver.h"
 #include "scoped_win.h"
+#include "text_encoding.h"
+#include "version_block.h"
 #include "window_picture.h"
 
 namespace {
@@ -35,16 +38,27 @@ class AboutBox : public ::testing::Test {
   os::Install<os::Shell> shellInstalled{&shell};
 };
 
-TEST_F(AboutBox, TheTextsComeFromTheLibrarysVersionBlock) {
+// Linked into this program, the box reads this program's block, which has no trademarks text.
+TEST_F(AboutBox, TheTextsComeFromTheModulesVersionBlock) {
   form().Load();
+  const rt::AppObject& app = rt::App();
   EXPECT_EQ(form().Caption(), "About Ambrelo");
   EXPECT_EQ(label("lblTitle").Caption(), "Ambrelo");
-  EXPECT_EQ(label("lblVersion").Caption(), "Version 11.0.0");
-  EXPECT_EQ(label("lblDescription").Caption(), "Ambrelo form-scaling control");
-  EXPECT_EQ(label("lblCopyright").Caption(), "Copyright \xC2\xA9 2026 Corvane Software");
-  EXPECT_EQ(label("lblTrademark").Caption(), "Ambrelo is a trademark of Corvane Software");
+  EXPECT_EQ(label("lblVersion").Caption(), amb::VersionLine(app.Major, app.Minor, app.Revision));
+  EXPECT_EQ(label("lblDescription").Caption(), app.FileDescription);
+  EXPECT_EQ(label("lblCopyright").Caption(), app.LegalCopyright);
+  EXPECT_EQ(label("lblTrademark").Caption(), app.LegalTrademarks);
   for (const char* link : {"lblSales", "lblWebSite"}) EXPECT_EQ(label(link).ForeColor(), 0xFF0000u) << link;
   EXPECT_EQ(amb::VersionLine(2, 5, 0), "Version 2.5.0");
+}
+
+TEST(AmbreloVersionBlock, TheLibraryCarriesEveryTextItsAboutBoxShows) {
+  rt::VersionBlock block;
+  ASSERT_TRUE(rt::ReadVersionBlock(rt::Utf8FromWide(AMBRELO_DLL_PATH), block));
+  EXPECT_EQ(amb::VersionLine(block.major, block.minor, block.revision), "Version 11.0.0");
+  EXPECT_EQ(block.fileDescription, "Ambrelo form-scaling control");
+  EXPECT_EQ(block.legalCopyright, "Copyright \xC2\xA9 2026 Corvane Software");
+  EXPECT_EQ(block.legalTrademarks, "Ambrelo is a trademark of Corvane Software");
 }
 
 TEST_F(AboutBox, EachClickOnALinkOpensItsAddressAndTheBoxStays) {
@@ -82,7 +96,7 @@ std::string RunScriptHost(const std::string& script, const std::function<void(DW
   si.dwFlags = STARTF_USESTDHANDLES;
   si.hStdOutput = si.hStdError = out.get();
   PROCESS_INFORMATION pi{};
-  std::string command = "cscript.exe //nologo //E:jscript \"" + scriptPath + "\"";
+  std::string command = "cscript.exe \"" + scriptPath + "\"";
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) return "no cscript";
   rt::UniqueHandle process(pi.hProcess), thread(pi.hThread);
   whileRunning(pi.dwProcessId);

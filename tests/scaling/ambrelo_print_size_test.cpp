@@ -100,6 +100,7 @@ class AmbreloPrintSize : public ::testing::Test {
   // PrintSize with the arguments given; the rest are left out.
   static test::LateCall PrintSize(std::vector<VARIANT> args) {
     test::LateCall r = LateInvoke(Control(), L"PrintSize", DISPATCH_METHOD, std::move(args));
+    EXPECT_TRUE(r.ok()) << std::hex << r.hr << " " << std::string(r.description.begin(), r.description.end());
     PumpFor(60);
     return r;
   }
@@ -162,7 +163,9 @@ TEST_F(AmbreloPrintSize, AMaximisedFormIsPrintedInTheNormalStateAndMaximisedAgai
   PrintSize({VarBool(true), VarDouble(12000), VarDouble(9000)});
   EXPECT_FALSE(IsZoomed(frmPrint().hWnd()));
   EXPECT_EQ(Width(), Pixels(12000));
-  PrintSize({VarBool(false)});
+  // Looked at before any message runs: without a window manager, Wine takes the X server's late
+  // answer to the restoring move for a move by the user and drops the maximised state again.
+  ASSERT_TRUE(LateInvoke(Control(), L"PrintSize", DISPATCH_METHOD, {VarBool(false)}).ok());
   EXPECT_TRUE(IsZoomed(frmPrint().hWnd()));
   ShowWindow(frmPrint().hWnd(), SW_RESTORE);
   PumpFor(100);
