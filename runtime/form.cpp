@@ -24,23 +24,26 @@ bool g_quitting = false;
 
 HINSTANCE Instance() { return App().hInstance ? App().hInstance : CodeModule(); }
 
+// Registered again after UnregisterFormWindowClasses.
 void RegisterFormClasses() {
-  static bool done = [] {
-    WNDCLASSEXA wc = {sizeof wc};
+  WNDCLASSEXA wc = {sizeof wc};
+  if (!GetClassInfoExA(CodeModule(), kFormClass, &wc)) {
+    wc = {sizeof wc};
     wc.style = CS_DBLCLKS | CS_OWNDC;
     wc.lpfnWndProc = FormWindowProc;
     wc.hInstance = CodeModule();
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = kFormClass;
     RegisterClassExA(&wc);
-    WNDCLASSEXA parking = {sizeof parking};
+  }
+  WNDCLASSEXA parking = {sizeof parking};
+  if (!GetClassInfoExA(CodeModule(), kParkingClass, &parking)) {
+    parking = {sizeof parking};
     parking.lpfnWndProc = DefWindowProcA;
     parking.hInstance = CodeModule();
     parking.lpszClassName = kParkingClass;
     RegisterClassExA(&parking);
-    return true;
-  }();
-  (void)done;
+  }
 }
 
 // Forms that stay out of the task bar are owned by this hidden window, as the platform did it.
@@ -101,6 +104,11 @@ GdiObject<HFONT> MakeFont(const FontDesign& font) {
 
 bool Quitting() { return g_quitting; }
 void SetQuitting(bool quitting) { g_quitting = quitting; }
+
+void UnregisterFormWindowClasses() {
+  UnregisterClassA(kFormClass, CodeModule());
+  UnregisterContainerClass();
+}
 
 void CollectUnloadedForms() {
   // Destroying parts can run code (a control's clean-up) that unloads more: take them out first.

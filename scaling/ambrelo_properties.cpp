@@ -380,7 +380,6 @@ IFACEMETHODIMP Ambrelo::put_FormOpen(FormOpenEffects v) { return LetEffect(&Ambr
 // Modal: the caller's window waits, and the call returns once the box hides itself; it is
 // unloaded here.
 IFACEMETHODIMP Ambrelo::AboutBox() {
-  NoteLibraryFormMade();
   HWND caller = GetActiveWindow();
   bool disabled = caller && EnableWindow(caller, FALSE) == 0;
   FrmAbout& about = frmAbout();

@@ -1,14 +1,11 @@
 #include "dll_forms.h"
 
-#include <windows.h>
-
 #include "form.h"
 
 namespace amb {
 namespace {
 
 thread_local int t_handlersRunning = 0;
-LONG g_formMade = 0;
 
 }  // namespace
 
@@ -19,7 +16,11 @@ void CollectUnloadedLibraryForms() {
   if (t_handlersRunning == 0) rt::CollectUnloadedForms();
 }
 
-void NoteLibraryFormMade() { InterlockedExchange(&g_formMade, 1); }
-bool LibraryFormMade() { return InterlockedCompareExchange(&g_formMade, 0, 0) != 0; }
+bool ReleaseLibraryForms() {
+  if (rt::Forms::Count() > 0) return false;
+  rt::CollectUnloadedForms();
+  rt::UnregisterFormWindowClasses();
+  return true;
+}
 
 }  // namespace amb

@@ -15,9 +15,8 @@ class FormHandlerScope {
 
 void CollectUnloadedLibraryForms();
 
-// Once a form of the library has been made, its window classes stay registered for the library's
-// code: the library then stays loaded.
-void NoteLibraryFormMade();
-bool LibraryFormMade();
+// Whether the library may go: no form of its own is loaded. It then frees what their unloads left
+// and takes back the runtime's window classes, which name its code.
+bool ReleaseLibraryForms();
 
 }  // namespace amb

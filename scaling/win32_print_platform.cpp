@@ -37,7 +37,6 @@ int32_t Win32PrintPlatform::PixelsX(float twips) {
 }
 
 void Win32PrintPlatform::ShowDialog(bool allowCancel) {
-  NoteLibraryFormMade();
   CollectUnloadedLibraryForms();
   FrmDialog& dialog = frmDialog();
   dialog.TheControl = rt::ComPtr<IDispatch>(control_);

@@ -2,8 +2,8 @@
 
 #include "ambrelo_control.h"
 #include "control_fixture.h"
+#include "frm_about.h"
 #include "scoped_win.h"
-#include "os/scripted_message_boxes.h"
 
 namespace ambtest {
 namespace {
@@ -251,16 +251,20 @@ TEST(AmbreloHosting, EveryReferenceIsGivenBack) {
 
 // The box reads the version block of the module that carries the control: here the test, which
 // embeds the library's resources.
-TEST(AmbreloHosting, AboutBoxShowsTheLibrarysVersionTextsModally) {
-  os::ScriptedMessageBoxes boxes;
-  os::Install<os::MessageBoxes> install(&boxes);
+// The box's close box only hides it, which ends the modal call; the call then unloads it.
+TEST(AmbreloHosting, AboutBoxReturnsWhenItsCloseBoxHidesItAndUnloadsIt) {
   rt::ComPtr<_Ambrelo> object;
   ASSERT_HRESULT_SUCCEEDED(amb::Ambrelo::Create(IID__Ambrelo, object.put_void()));
+  static bool wasShown = false;
+  UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR, DWORD) {
+    amb::FrmAbout& about = amb::frmAbout();
+    wasShown = about.Visible();
+    if (wasShown) PostMessageA(about.hWnd(), WM_CLOSE, 0, 0);
+  });
   ASSERT_HRESULT_SUCCEEDED(object->AboutBox());
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].title, "About Ambrelo");
-  EXPECT_EQ(boxes.shown[0].text, "Ambrelo\r\nVersion 11.0.0\r\nAmbrelo form-scaling control");
-  EXPECT_EQ(boxes.shown[0].flags & MB_TYPEMASK, UINT{MB_OK});
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(wasShown);
+  EXPECT_FALSE(amb::frmAbout().IsLoaded());
 }
 
 }  // namespace
