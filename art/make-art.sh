@@ -84,6 +84,28 @@ ico product-sendle "$tmp/s.png"
 # enough for black text and red links.
 convert -size 495x334 gradient:'#d9e6f7'-'#ffffff' -type TrueColor BMP3:about.bmp
 
+# The countdown's pyramid (its picture and its window icon): a downward-pointing pyramid seen
+# from a little above, its square base a lit rhombus and its two visible faces in shade.
+convert -size 256x256 xc:none -stroke '#4a3500' -strokewidth 6 \
+  -fill '#d9a400' -draw 'polygon 16,64 128,100 128,244' \
+  -fill '#8a6400' -draw 'polygon 240,64 128,100 128,244' \
+  -fill '#ffe680' -draw 'polygon 16,64 128,28 240,64 128,100' \
+  "$tmp/pyramid.png"
+ico pyramid "$tmp/pyramid.png"
+
+# The cancel notice's background (820 by 615 pixels; the notice shows its top-left part): a dark
+# blue sky of stormy cloud, darker towards the bottom, with a lightning bolt on each side of the
+# text. The fixed seed draws the same clouds at every run.
+left_bolt='polygon 30,0 10,80 24,80 6,170 42,60 28,60 40,0'
+right_bolt='polygon 392,0 372,70 386,70 368,150 404,55 390,55 402,0'
+convert -size 820x615 -seed 21 plasma:fractal -blur 0x10 -colorspace Gray -auto-level -colorspace sRGB \
+  +level-colors '#070a16','#56647e' \
+  \( -size 820x615 gradient:'#00000000'-'#000000b0' \) -composite \
+  \( -size 820x615 xc:none -fill '#7fa8ff' -stroke '#7fa8ff' -strokewidth 8 \
+     -draw "$left_bolt" -draw "$right_bolt" -blur 0x6 \) -composite \
+  -fill white -stroke none -draw "$left_bolt" -draw "$right_bolt" \
+  -colors 256 -type Palette -compress None BMP3:cancel-storm.bmp
+
 # Ambrelo's about box: Picture1's banner (90 by 286 pixels), nested frames growing from a corner
 # as a form grows, over a deep blue wash.
 convert -size 90x286 gradient:'#0b2f6f'-'#3f7fdf' \

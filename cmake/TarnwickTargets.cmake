@@ -3,15 +3,51 @@
 set(TARNWICK_TEST_RESULTS ${CMAKE_BINARY_DIR}/test-results)
 file(MAKE_DIRECTORY ${TARNWICK_TEST_RESULTS})
 
-# tarnwick_test(NAME <name> SOURCES ... LIBS ... [LOCKS ...] [GUI])
+# Resource scripts name every file from the source root ("art/help.ico", "app/Tarnwick.manifest"),
+# so that one script can include another wherever either lives.
+set(TARNWICK_RESOURCE_INPUTS)
+foreach(folder art app core tray update scaling tests/support tests/runtime)
+  file(GLOB_RECURSE found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.rc ${PROJECT_SOURCE_DIR}/${folder}/*.ico
+    ${PROJECT_SOURCE_DIR}/${folder}/*.bmp ${PROJECT_SOURCE_DIR}/${folder}/*.wav ${PROJECT_SOURCE_DIR}/${folder}/*.manifest
+    ${PROJECT_SOURCE_DIR}/${folder}/*_resources.h ${PROJECT_SOURCE_DIR}/${folder}/*_pictures.h)
+  list(APPEND TARNWICK_RESOURCE_INPUTS ${found})
+endforeach()
+
+# tarnwick_resource_script(<script>): a script compiled straight into a binary of this folder.
+function(tarnwick_resource_script script)
+  set_source_files_properties(${script} PROPERTIES
+    INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR} OBJECT_DEPENDS "${TARNWICK_RESOURCE_INPUTS}")
+endfunction()
+
+# tarnwick_resources(<target> <script>...): the target's resources, all from one compilation of a
+# script that includes the given ones (paths from the source root). Scripts compiled apart would
+# each number their icon images from 1, and the linker would keep one of each pair.
+function(tarnwick_resources target)
+  set(text "#pragma code_page(65001)\n")
+  foreach(script IN LISTS ARGN)
+    string(APPEND text "#include \"${script}\"\n")
+  endforeach()
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.rc)
+  file(CONFIGURE OUTPUT ${rc} CONTENT "${text}")
+  target_sources(${target} PRIVATE ${rc})
+  tarnwick_resource_script(${rc})
+endfunction()
+
+# tarnwick_test(NAME <name> SOURCES ... LIBS ... [LOCKS ...] [RESOURCES ...] [OWN_VERSION] [GUI])
 # One executable per suite, registered as one CTest test so all of its cases run in one process
 # (a Wine start is the expensive part). Each run writes its gtest XML report for the summary.
+# Its resources: the test manifest, the test version block (unless the RESOURCES bring a version
+# block of their own), and the RESOURCES scripts.
 function(tarnwick_test)
-  cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS;LOCKS" ${ARGN})
+  cmake_parse_arguments(T "GUI;OWN_VERSION" "NAME" "SOURCES;LIBS;LOCKS;RESOURCES" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
   if(WIN32)
-    target_sources(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/test_manifest.rc)
+    set(scripts tests/support/test_manifest.rc)
+    if(NOT T_OWN_VERSION)
+      list(APPEND scripts tests/support/test_version.rc)
+    endif()
+    tarnwick_resources(${T_NAME} ${scripts} ${T_RESOURCES})
   endif()
   set(report ${TARNWICK_TEST_RESULTS}/${T_NAME}.xml)
   if(WIN32)

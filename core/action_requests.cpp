@@ -6,8 +6,8 @@
 
 #include "front_end.h"
 #include "message_loop.h"
-#include "mod_registry.h"
 #include "msg_box.h"
+#include "program_settings.h"
 #include "settings_keys.h"
 #include "shared_state.h"
 #include "shutdown_plan.h"
@@ -32,8 +32,7 @@ bool TasksTiedToPendingAction() {
 void ArmCountdown(bool commandLineWindow) {
   LoadTasks();
   std::string caption = ActionCaption(ActionCode, ActionName);
-  std::string runTasks;
-  modRegistry::fReadValue(kSettingsTop, kSettingsKey, "RunTasks", "S", "", runTasks);
+  const std::string runTasks = ReadSetting("RunTasks");
   // TasksPending is set before the caption: the first touch loads the window, which reads it.
   TasksPending = runTasks == "Yes" && TasksTiedToPendingAction();
   frontEnd().SetCountdownCaption(commandLineWindow, TasksPending ? "Run Tasks" : caption);

@@ -21,9 +21,14 @@ class FrmVbHotKey : public rt::Form {
 
 FrmVbHotKey& frmvbHotKey();
 
-// Registers on the hidden window every key the settings name (values "0" to "12", "9" aside); a
-// key that cannot be registered, or a name that is no key, is reported by name and skipped.
+// Registers on the hidden window every key the settings name (values "0" to "11", "9" aside). A
+// key that cannot be registered is reported by name and skipped; values that name no key are
+// skipped and named together in one message.
 void SetHotKeys();
+
+// Whether the hot-key window can hold CTRL+ALT+ the named key: it holds it already, or no one
+// does. False for a name that is no key.
+bool HotKeyAvailable(const std::string& keyName);
 
 // The text shown when a hot key cannot be registered; keyName follows "CTRL+ALT+" (or stands
 // alone for a key without modifiers).

@@ -59,8 +59,8 @@ class FrontEnd {
   virtual bool CancelNoticeShown() { return false; }
   // The hot keys' errands. The tray icon back (loads the main tray form, which adds its icon).
   virtual void ShowTrayIcon() = 0;
-  // Form1 hidden when it is loaded (it keeps counting).
-  virtual void HideTrayCountdown() = 0;
+  // Form1 hidden and its count stopped, when it is loaded (while the exit question is open).
+  virtual void PauseTrayCountdown() = 0;
   // The count of Form2 (command line) or Form1 stopped and the window unloaded, when it is loaded.
   virtual void CancelCountdown(bool commandLineWindow) = 0;
   // The cancel notice frmCancelMessage: its closing lines, and its end.

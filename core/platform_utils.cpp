@@ -45,10 +45,12 @@ std::string GetSystemFolderPath(int csidl) {
 }
 
 std::string SystemErrorText(unsigned long error) {
+  if (error == 0) return "The request failed, and the system gave no reason.";
   char text[1024] = {};
   FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
                  nullptr);
   std::string message = TrimNull(std::string_view(text, sizeof text));
+  message.erase(message.find_last_not_of("\r\n ") + 1);
   return message.empty() ? "Error " + std::to_string(error) : message;
 }
 

@@ -10,7 +10,8 @@ namespace DozIzevodoz {
 // when it has none.
 std::string GetSystemFolderPath(int csidl);
 
-// The system's text for an error code, or "Error <n>" when it has none.
+// The text of a failure's error code: the system's (without its line break), "Error <n>" when it
+// has none, and a plain failure text of ours for 0, whose system text would read as success.
 std::string SystemErrorText(unsigned long error);
 
 // Removes Close, and the separator above it, from the form's window menu; that also disables the

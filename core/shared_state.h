@@ -30,6 +30,7 @@ inline std::string NoWarningScreen;  // "1": a command-line action runs without 
 inline bool TasksPending = false;
 inline bool CancelTasks = false;
 inline bool CancelKeyRegistered = false;
+// The hidden hot-key window's keys by id; each countdown window keeps its own ENTER flag.
 inline std::array<bool, 10> HotKeyRegistered{};
 inline bool CommandLineMode = false;
 inline std::string VersionText;

@@ -10,13 +10,12 @@
 #include "frm_vb_hot_key.h"
 #include "front_end.h"
 #include "message_loop.h"
-#include "mod_registry.h"
 #include "msg_box.h"
 #include "os/power.h"
 #include "platform_utils.h"
 #include "power_capabilities.h"
+#include "program_settings.h"
 #include "scoped_win.h"
-#include "settings_keys.h"
 #include "shared_state.h"
 #include "shutdown_plan.h"
 #include "text_utils.h"
@@ -31,14 +30,8 @@ constexpr DWORD kExitWindowsReason = 0xFFFFFFFF;
 bool g_engineRunning = false;
 
 
-std::string ReadRunTasks() {
-  std::string value;
-  modRegistry::fReadValue(kSettingsTop, kSettingsKey, "RunTasks", "S", "", value);
-  return value;
-}
-
-// The run works on a copy: the task run pumps messages, and a request or an editor may replace
-// the shared array meanwhile.
+// The run works on a copy: the task run pumps messages, and an editor may replace the shared
+// array meanwhile.
 std::vector<TaskRecord> TaskSnapshot() {
   size_t count = std::min(Tasks.size(), static_cast<size_t>(std::max(TaskCount, 0)));
   return std::vector<TaskRecord>(Tasks.begin(), Tasks.begin() + static_cast<std::ptrdiff_t>(count));
@@ -114,7 +107,7 @@ void CarryOut(const PendingAction& action) {
 
 void StartShutdownProcess() {
   // A countdown that ends inside the task run's message pump calls the engine again; the run in
-  // progress owns the progress window and carries out the action it started with.
+  // progress owns the progress window and carries out the latest request when it ends.
   if (g_engineRunning) return;
   g_engineRunning = true;
   rt::ScopeExit done([] { g_engineRunning = false; });
@@ -124,14 +117,17 @@ void StartShutdownProcess() {
     if (CancelTasks && !frontEnd().CancelNoticeShown()) CancelTasks = false;
   });
 
-  const PendingAction action{ActionCode, ActionName, ForceShutdown};
+  const PendingAction requested{ActionCode, ActionName, ForceShutdown};
   std::string runTasks;
-  rt::SkipOnError([&] { runTasks = ReadRunTasks(); });
+  rt::SkipOnError([&] { runTasks = ReadSetting("RunTasks"); });
   const std::vector<TaskRecord> tasks = TaskSnapshot();
-  if (runTasks == "Yes" && AnyTiedTo(tasks, action.name)) RunTasksFirst(PlanTaskRun(tasks, action));
+  if (runTasks == "Yes" && AnyTiedTo(tasks, requested.name)) RunTasksFirst(PlanTaskRun(tasks, requested));
 
+  // The tray menu and the hot keys stay live during the task run: a request (or a Force toggle)
+  // made meanwhile finds the countdown spent, so it is this run that carries out the latest one.
+  const PendingAction latest{ActionCode, ActionName, ForceShutdown};
   // An exit during the task run ends the program, not the session.
-  if (!CancelTasks && !rt::Quitting()) CarryOut(action);
+  if (!CancelTasks && !rt::Quitting()) CarryOut(latest);
 
   // A command-line process has nothing left to do, and a window the engine loaded (the chooser)
   // must not keep it alive. After a cancel the notice runs to its end and then unloads them.

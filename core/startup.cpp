@@ -7,11 +7,11 @@
 #include "form.h"
 #include "frm_vb_hot_key.h"
 #include "front_end.h"
+#include "help_file.h"
 #include "mod_registry.h"
 #include "msg_box.h"
-#include "os/shell.h"
-#include "path_text.h"
 #include "power_capabilities.h"
+#include "program_settings.h"
 #include "program.h"
 #include "settings_keys.h"
 #include "shared_state.h"
@@ -27,12 +27,6 @@ namespace {
 template <class Body>
 void Step(Body&& body) {
   rt::Trap("DozIzevodoz", "Main", std::forward<Body>(body));
-}
-
-std::string ReadSetting(const char* name) {
-  std::string value;
-  modRegistry::fReadValue(kSettingsTop, kSettingsKey, name, "S", "", value);
-  return value;
 }
 
 struct StartSettings {
@@ -67,13 +61,15 @@ bool IsSupported(Capability c) {
 
 void ActionLetterRoad(const StartSettings& s) {
   if (NoWarningScreen == "1") {
+    // This process exists for the one action, as a command-line countdown's does: the engine, or
+    // the notice of a cancelled task run once it has run its course, ends it.
+    CommandLineMode = true;
     // The countdown road reads the task file when it arms the window; without a countdown the
     // engine would otherwise see no tasks at all.
     Step([] { LoadTasks(); });
     Step([] { StartShutdownProcess(); });
-    // The engine has returned (done, cancelled or failed): a command-line process has nothing
-    // left to do, and a window the engine left loaded must not keep it alive.
-    rt::Forms::UnloadAll();
+    // Whatever became of the engine, a window it left loaded must not keep the process alive.
+    if (!frontEnd().CancelNoticeShown()) rt::Forms::UnloadAll();
     return;
   }
   Step([] { CheckForm1Label3(); });
@@ -86,7 +82,7 @@ void OfferHelpFile(bool hotKeyOnly) {
   if (answer == IDYES) {
     // On the hot-key-only road the help window gets no owner: the tray form must not load for it.
     HWND owner = hotKeyOnly ? nullptr : frontEnd().TrayFormWindow();
-    os::shell().Execute({owner, "", rt::JoinPath(rt::App().Path, "Tarnwick.chm"), "", "", SW_SHOWMAXIMIZED});
+    OpenHelpFile(owner, "");
   }
   modRegistry::fWriteValue(kSettingsTop, kSettingsKey, "FirstRun", "S", "No");
 }

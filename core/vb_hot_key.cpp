@@ -24,7 +24,8 @@ void ShowIconAgain() {
 }
 
 void ExitProgram() {
-  frontEnd().HideTrayCountdown();
+  // A countdown left running behind the question could start its action while the user decides.
+  frontEnd().PauseTrayCountdown();
   frmvbHotKey().Unload();
   Sleep(100);
   int answer = rt::MsgBox("This Will Shutdown The Moxbel Tarnwick Plus Program!", MB_OKCANCEL | MB_ICONINFORMATION,

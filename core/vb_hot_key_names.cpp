@@ -16,6 +16,22 @@ constexpr KeyName kKeyNames[] = {
     {"VK_R", 1, 0x52}, {"VK_ENTER", 9, 0x0D}, {"VK_N", 6, 0x4E},
 };
 
+constexpr size_t kShownCharacters = 24;
+
+std::string Printable(const std::string& text) {
+  const bool cut = text.size() > kShownCharacters;
+  std::string shown;
+  for (unsigned char c : text.substr(0, kShownCharacters)) {
+    if (c < 0x20 || c == 0x7F) {
+      constexpr char kHex[] = "0123456789ABCDEF";
+      shown += {'\\', 'x', kHex[c >> 4], kHex[c & 0xF]};
+    } else {
+      shown += static_cast<char>(c);
+    }
+  }
+  return cut ? shown + "..." : shown;
+}
+
 }  // namespace
 
 bool GetHotKeyId(const std::string& name, uint8_t& id, uint8_t& vk) {
@@ -27,6 +43,13 @@ bool GetHotKeyId(const std::string& name, uint8_t& id, uint8_t& vk) {
     }
   }
   return false;
+}
+
+std::string SkippedHotKeysText(const std::vector<SkippedHotKey>& skipped) {
+  std::string text = "These hot-key settings name no key and were skipped:";
+  for (const SkippedHotKey& key : skipped)
+    text += "\r\n\"" + std::to_string(key.value) + "\" = \"" + Printable(key.text) + "\"";
+  return text;
 }
 
 }  // namespace DozIzevodoz

@@ -5,12 +5,12 @@
 
 #include <utility>
 
-#include "app.h"
 #include "folder.h"
 #include "front_end.h"
+#include "help_file.h"
+#include "help_pictures.h"
 #include "msg_box.h"
 #include "os/open_file_dialog.h"
-#include "os/shell.h"
 #include "platform_utils.h"
 #include "shared_state.h"
 #include "shortcut_link.h"
@@ -84,7 +84,8 @@ constexpr rt::ControlDesign kControls[] = {
      .height = 375, .caption = "Save Changes", .toolTip = "Save changes to this task"},
     {.name = "btnCancelTask", .kind = ControlKind::CommandButton, .left = 360, .top = 6000, .width = 1575,
      .height = 375, .caption = "Cancel Changes", .toolTip = "Discard changes to this task"},
-    {.name = "Image1", .kind = ControlKind::Image, .left = 5520, .top = 0, .width = 480, .height = 480},
+    {.name = "Image1", .kind = ControlKind::Image, .left = 5520, .top = 0, .width = 480, .height = 480,
+     .picture = {rt::PictureDesign::Kind::Icon, IDI_HELP}},
 };
 
 // In the order of ActionBox.
@@ -404,12 +405,7 @@ void FrmTask::ProcessDrop(const std::string& fid) {
 }
 
 void FrmTask::ShowHelp() {
-  os::ShellExecuteRequest request;
-  request.owner = hWnd();
-  request.verb = "Open";
-  request.file = rt::App().Path + "\\Tarnwick.chm";
-  request.showCommand = SW_SHOWMAXIMIZED;
-  os::shell().Execute(request);
+  DozIzevodoz::OpenHelpFile(hWnd());
 }
 
 void FrmTask::Form_OLEDragDrop(const std::vector<std::string>& files) {

@@ -149,6 +149,8 @@ class ComPtr {
   // For out-parameters that hand over a reference.
   T** put() { reset(); return &p_; }
   void** put_void() { return reinterpret_cast<void**>(put()); }
+  // For an [in, out] argument: the callee may release the reference it finds and leave another.
+  T** inout() { return &p_; }
   T* detach() { return std::exchange(p_, nullptr); }
   void reset(T* adopted = nullptr) {
     if (p_) p_->Release();

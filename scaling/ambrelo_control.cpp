@@ -8,9 +8,7 @@
 #include "automation_error.h"
 #include "error_object.h"
 #include "late_bound.h"
-#include "owned_variant.h"
 #include "own_type_library.h"
-#include "snapshot_enum.h"
 #include "wide_text.h"
 
 namespace amb {
@@ -200,10 +198,7 @@ void Ambrelo::PropertyChanged(const wchar_t* name) {
 
 void Ambrelo::FireEvent(DISPID id, DISPPARAMS& params) {
   if (frozen_ > 0) return;
-  for (const rt::ComPtr<IUnknown>& sink : eventPoint_.Sinks()) {
-    static_cast<IDispatch*>(sink.get())
-        ->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
-  }
+  eventPoint_.Fire(id, params);
 }
 
 void Ambrelo::FireResizeStarted() {
@@ -217,21 +212,17 @@ void Ambrelo::FireResizeDone() {
 }
 
 void Ambrelo::FireError(const std::string& description, int32_t number) {
-  OwnedBstr text(AllocBstr(description));
+  // Both go by reference: a sink may replace either, and what they hold afterwards is ours to free.
+  rt::Bstr text(AllocBstr(description));
   rt::ComPtr<IDispatch> object;
   NewErrorObject(number != 0 ? number : kErrApplicationDefined, description, object.put());
-  // By reference: a sink may replace either argument; what they hold afterwards is freed with them.
-  BSTR textArg = text.release();
-  IDispatch* objectArg = object.detach();
-  VARIANT args[2];
+  rt::VariantArray args(2);
   V_VT(&args[0]) = VT_DISPATCH | VT_BYREF;  // arguments travel last first
-  V_DISPATCHREF(&args[0]) = &objectArg;
+  V_DISPATCHREF(&args[0]) = object.inout();
   V_VT(&args[1]) = VT_BSTR | VT_BYREF;
-  V_BSTRREF(&args[1]) = &textArg;
-  DISPPARAMS params{args, nullptr, 2, 0};
+  V_BSTRREF(&args[1]) = text.inout();
+  DISPPARAMS params{args.data(), nullptr, args.count(), 0};
   FireEvent(3, params);
-  text.reset(textArg);
-  object.reset(objectArg);
 }
 
 void Ambrelo::FirePrintCancelled() {
@@ -242,12 +233,10 @@ void Ambrelo::FirePrintCancelled() {
 // A container that gives no ambient user mode is taken to run the program, as containers
 // without a designer do.
 void Ambrelo::ReadAmbientUserMode() {
-  VARIANT v;
+  rt::Variant v;
   userMode_ = true;
-  if (SUCCEEDED(GetAmbientProperty(site_.get(), DISPID_AMBIENT_USERMODE, &v)) &&
-      SUCCEEDED(VariantChangeType(&v, &v, 0, VT_BOOL)))
-    userMode_ = V_BOOL(&v) != VARIANT_FALSE;
-  VariantClear(&v);
+  if (SUCCEEDED(GetAmbientProperty(site_.get(), DISPID_AMBIENT_USERMODE, v)) && SUCCEEDED(v.ChangeType(VT_BOOL)))
+    userMode_ = V_BOOL(v.get()) != VARIANT_FALSE;
   lifecycle_.SetUserMode(userMode_);
 }
 

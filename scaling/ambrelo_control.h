@@ -10,7 +10,6 @@
 #include "ambrelo_h.h"
 #include "ambrelo_settings.h"
 #include "com_object.h"
-#include "connection_point.h"
 #include "control_scaling_work.h"
 #include "deferred_moves.h"
 #include "flag_records.h"

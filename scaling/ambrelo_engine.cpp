@@ -4,6 +4,7 @@
 #include "automation_error.h"
 #include "dispatch_object.h"
 #include "picture_tools.h"
+#include "scoped_ole.h"
 #include "wide_text.h"
 
 namespace amb {
@@ -46,15 +47,9 @@ IFACEMETHODIMP Ambrelo::AdjustPosition(VARIANT* ctrl) { return RecordWith(ctrl, 
 IFACEMETHODIMP Ambrelo::SaveControlFlags(VARIANT* ctrl) {
   if (!ctrl) return E_POINTER;
   if (ObjectIn(ctrl)) return RecordWith(ctrl, &ResizeEngine::SaveControlFlags);
-  VARIANT key;
-  VariantInit(&key);
-  HRESULT hr = VariantChangeType(&key, ctrl, 0, VT_BSTR);
-  if (FAILED(hr)) {
-    VariantClear(&key);
-    return RaiseAutomationError(kErrObjectNotSet);
-  }
-  records_.Ensure(Utf8FromBstr(V_BSTR(&key)));
-  VariantClear(&key);
+  rt::Variant key;
+  if (FAILED(key.ChangeTypeOf(*ctrl, VT_BSTR))) return RaiseAutomationError(kErrObjectNotSet);
+  records_.Ensure(Utf8FromBstr(V_BSTR(key.get())));
   return S_OK;
 }
 

@@ -43,15 +43,11 @@ void Ambrelo::LoadFrom(BagReader& bag) {
 // would leave it hidden behind its empty region.
 void Ambrelo::HookHostForm() {
   if (!UserMode() || !settings_.enabled || !formControls_) return;
-  VARIANT first;
   rt::ComPtr<IDispatch> parent = ExtenderParent();
-  if (!parent || FAILED(GetItem(formControls_.get(), 0, &first)) ||
-      FAILED(VariantChangeType(&first, &first, 0, VT_DISPATCH)) || !V_DISPATCH(&first)) {
-    VariantClear(&first);
-    return;
-  }
-  DispatchHostForm firstControl{rt::ComPtr<IDispatch>(V_DISPATCH(&first))};
-  VariantClear(&first);
+  if (!parent) return;
+  rt::ComPtr<IDispatch> firstObject = GetItemObject(formControls_.get(), 0);
+  if (!firstObject) return;
+  DispatchHostForm firstControl{firstObject};
   formEvents_ = FormEventSink::Connect(parent.get(), lifecycle_);
   if (!formEvents_) return;
   lifecycle_.HookHostForm(firstControl, std::make_shared<DispatchHostForm>(parent),
@@ -63,16 +59,10 @@ void Ambrelo::HookHostForm() {
 rt::ComPtr<IDispatch> Ambrelo::ExtenderParent() const {
   rt::ComPtr<IOleControlSite> controlSite;
   rt::ComPtr<IDispatch> extender;
-  VARIANT parent;
-  VariantInit(&parent);
-  rt::ComPtr<IDispatch> form;
   if (site_ && SUCCEEDED(site_->QueryInterface(IID_IOleControlSite, controlSite.put_void())) &&
-      SUCCEEDED(controlSite->GetExtendedControl(extender.put())) && extender &&
-      SUCCEEDED(GetPropertyByName(extender.get(), L"Parent", &parent)) &&
-      SUCCEEDED(VariantChangeType(&parent, &parent, 0, VT_DISPATCH)))
-    form = rt::ComPtr<IDispatch>(V_DISPATCH(&parent));
-  VariantClear(&parent);
-  return form;
+      SUCCEEDED(controlSite->GetExtendedControl(extender.put())) && extender)
+    return GetObjectByName(extender.get(), L"Parent");
+  return {};
 }
 
 void Ambrelo::UnhookHostForm() {
@@ -92,26 +82,19 @@ IFACEMETHODIMP Ambrelo::Load(IPropertyBag* bag, IErrorLog* log) {
 // a value, and at run time, the instance's own stored size is written, so a save never loses it.
 DesignSize Ambrelo::DesignSizeToWrite() const {
   DesignSize size = settings_.design;
-  if (UserMode()) return size;
-  VARIANT form;
-  VariantInit(&form);
-  if (!formControls_ || FAILED(GetItem(formControls_.get(), 0, &form)) ||
-      FAILED(VariantChangeType(&form, &form, 0, VT_DISPATCH)) || !V_DISPATCH(&form)) {
-    VariantClear(&form);
-    return size;
-  }
+  if (UserMode() || !formControls_) return size;
+  rt::ComPtr<IDispatch> form = GetItemObject(formControls_.get(), 0);
+  if (!form) return size;
   struct Member {
     const wchar_t* name;
     float DesignSize::*field;
   };
   for (Member m : {Member{L"Width", &DesignSize::width}, Member{L"Height", &DesignSize::height},
                    Member{L"ScaleWidth", &DesignSize::scaleWidth}, Member{L"ScaleHeight", &DesignSize::scaleHeight}}) {
-    VARIANT v;
-    if (SUCCEEDED(GetPropertyByName(V_DISPATCH(&form), m.name, &v)) && SUCCEEDED(VariantChangeType(&v, &v, 0, VT_R4)))
-      size.*m.field = V_R4(&v);
-    VariantClear(&v);
+    rt::Variant v;
+    if (SUCCEEDED(GetPropertyByName(form.get(), m.name, v)) && SUCCEEDED(v.ChangeType(VT_R4)))
+      size.*m.field = V_R4(v.get());
   }
-  VariantClear(&form);
   return size;
 }
 

@@ -20,9 +20,9 @@ class ClassFactory : public ComObject<ClassFactory, IClassFactory> {
   }
   IFACEMETHODIMP LockServer(BOOL lock) override {
     if (lock) {
-      LockModule();
+      rt::ole::LockModule();
     } else {
-      UnlockModule();
+      rt::ole::UnlockModule();
     }
     return S_OK;
   }

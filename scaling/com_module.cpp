@@ -4,7 +4,6 @@ namespace amb {
 namespace {
 
 HINSTANCE g_instance = nullptr;
-LONG g_locks = 0;
 
 }  // namespace
 
@@ -24,9 +23,5 @@ std::wstring ModulePath() {
     path.resize(path.size() * 2);
   }
 }
-
-void LockModule() { InterlockedIncrement(&g_locks); }
-void UnlockModule() { InterlockedDecrement(&g_locks); }
-bool ModuleInUse() { return g_locks != 0; }
 
 }  // namespace amb

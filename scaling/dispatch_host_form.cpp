@@ -45,7 +45,7 @@ HostStatus AutomationFailure(HRESULT hr, const EXCEPINFO& info) {
 
 HostStatus InvokeMember(IDispatch* object, DISPID id, WORD flags, std::vector<BagValue>& args, BagValue* result) {
   // Each argument lives in a VARIANT of its own, reached by reference; the list goes last first.
-  std::vector<VARIANT> values(args.size()), refs(args.size());
+  rt::VariantArray values(args.size()), refs(args.size());
   for (size_t i = 0; i < args.size(); ++i) ToVariant(args[i], &values[i]);
   for (size_t i = 0; i < args.size(); ++i) {
     VARIANT& ref = refs[args.size() - 1 - i];
@@ -53,27 +53,21 @@ HostStatus InvokeMember(IDispatch* object, DISPID id, WORD flags, std::vector<Ba
     V_VARIANTREF(&ref) = &values[i];
   }
   DISPID named = DISPID_PROPERTYPUT;
-  DISPPARAMS params{refs.data(), nullptr, static_cast<UINT>(refs.size()), 0};
+  DISPPARAMS params{refs.data(), nullptr, refs.count(), 0};
   if (flags == DISPATCH_PROPERTYPUT) {
     params.rgdispidNamedArgs = &named;
     params.cNamedArgs = 1;
     params.rgvarg = values.data();  // a property's new value goes by value
   }
-  VARIANT out;
-  VariantInit(&out);
-  EXCEPINFO info{};
-  HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result ? &out : nullptr, &info,
-                              nullptr);
-  HostStatus status = SUCCEEDED(hr) ? HostStatus{} : AutomationFailure(hr, info);
-  SysFreeString(info.bstrDescription);
-  SysFreeString(info.bstrSource);
-  SysFreeString(info.bstrHelpFile);
+  rt::Variant out;
+  rt::ExcepInfo info;
+  HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result ? out.get() : nullptr,
+                              info.get(), nullptr);
+  HostStatus status = SUCCEEDED(hr) ? HostStatus{} : AutomationFailure(hr, *info);
   if (status && flags != DISPATCH_PROPERTYPUT) {
     for (size_t i = 0; i < args.size(); ++i) NaturalValue(values[i], args[i]);
   }
-  if (status && result) status = NaturalValue(out, *result);
-  VariantClear(&out);
-  for (VARIANT& v : values) VariantClear(&v);
+  if (status && result) status = NaturalValue(*out, *result);
   return status;
 }
 
@@ -116,33 +110,25 @@ const std::string& DispatchHostForm::TypeName() {
   if (typeName_) return *typeName_;
   typeName_.emplace();
   rt::ComPtr<ITypeInfo> info;
-  BSTR name = nullptr;
+  rt::Bstr name;
   if (form_ && SUCCEEDED(form_->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put())) && info &&
-      SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
-    *typeName_ = Utf8FromBstr(name);
-  SysFreeString(name);
+      SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, name.put(), nullptr, nullptr, nullptr)))
+    *typeName_ = Utf8FromBstr(name.get());
   return *typeName_;
 }
 
 size_t DispatchHostControls::Count() {
-  VARIANT v;
-  size_t n = 0;
-  if (collection_ && SUCCEEDED(GetPropertyByName(collection_.get(), L"Count", &v)) &&
-      SUCCEEDED(VariantChangeType(&v, &v, 0, VT_I4)) && V_I4(&v) > 0)
-    n = static_cast<size_t>(V_I4(&v));
-  VariantClear(&v);
-  return n;
+  rt::Variant v;
+  if (collection_ && SUCCEEDED(GetPropertyByName(collection_.get(), L"Count", v)) && SUCCEEDED(v.ChangeType(VT_I4)) &&
+      V_I4(v.get()) > 0)
+    return static_cast<size_t>(V_I4(v.get()));
+  return 0;
 }
 
 HostStatus DispatchHostControls::CallOnItem(size_t index, std::string_view member, std::vector<BagValue>& args) {
-  VARIANT item;
-  if (!collection_ || FAILED(GetItem(collection_.get(), static_cast<LONG>(index), &item)) ||
-      FAILED(VariantChangeType(&item, &item, 0, VT_DISPATCH)) || !V_DISPATCH(&item)) {
-    VariantClear(&item);
-    return HostStatus::Failed(kNoSuchMember);
-  }
-  DispatchHostForm object{rt::ComPtr<IDispatch>(V_DISPATCH(&item))};
-  VariantClear(&item);
+  rt::ComPtr<IDispatch> item = GetItemObject(collection_.get(), static_cast<LONG>(index));
+  if (!item) return HostStatus::Failed(kNoSuchMember);
+  DispatchHostForm object{std::move(item)};
   return object.Call(member, args, nullptr);
 }
 

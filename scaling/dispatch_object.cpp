@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "dispatch_host_form.h"
+#include "scoped_ole.h"
 #include "wide_text.h"
 
 namespace amb {
@@ -21,10 +22,6 @@ using ClassIds = std::map<std::string, std::optional<DISPID>, std::less<>>;
 std::map<GUID, ClassIds, GuidLess>& ClassTable() {
   thread_local auto* table = new std::map<GUID, ClassIds, GuidLess>();
   return *table;
-}
-
-void ClearArgs(std::vector<VARIANT>& args) {
-  for (VARIANT& v : args) VariantClear(&v);
 }
 
 }  // namespace
@@ -51,28 +48,23 @@ void ToVariant(const HostValue& value, VARIANT* out) {
 }
 
 HostValue FromVariant(const VARIANT& in) {
-  VARIANT v;
-  VariantInit(&v);
-  if (FAILED(VariantCopyInd(&v, const_cast<VARIANT*>(&in)))) return {};
-  HostValue out;
-  switch (V_VT(&v)) {
+  rt::Variant v;
+  if (FAILED(VariantCopyInd(v.get(), const_cast<VARIANT*>(&in)))) return {};
+  switch (v.vt()) {
     case VT_EMPTY:
-    case VT_NULL: break;
-    case VT_BOOL: out = V_BOOL(&v) != VARIANT_FALSE; break;
-    case VT_BSTR: out = Utf8FromBstr(V_BSTR(&v)); break;
-    case VT_DISPATCH: out = WrapDispatch(V_DISPATCH(&v)); break;
+    case VT_NULL: return {};
+    case VT_BOOL: return V_BOOL(v.get()) != VARIANT_FALSE;
+    case VT_BSTR: return Utf8FromBstr(V_BSTR(v.get()));
+    case VT_DISPATCH: return WrapDispatch(V_DISPATCH(v.get()));
     case VT_UNKNOWN: {
       rt::ComPtr<IDispatch> d;
-      if (V_UNKNOWN(&v)) V_UNKNOWN(&v)->QueryInterface(IID_IDispatch, d.put_void());
-      out = WrapDispatch(d.get());
-      break;
+      if (V_UNKNOWN(v.get())) V_UNKNOWN(v.get())->QueryInterface(IID_IDispatch, d.put_void());
+      return WrapDispatch(d.get());
     }
     default:
-      if (SUCCEEDED(VariantChangeType(&v, &v, 0, VT_R8))) out = V_R8(&v);
-      break;
+      if (SUCCEEDED(v.ChangeType(VT_R8))) return V_R8(v.get());
+      return {};
   }
-  VariantClear(&v);
-  return out;
 }
 
 HostObjectPtr WrapDispatch(IDispatch* object) {
@@ -95,10 +87,9 @@ DispatchObject::DispatchObject(rt::ComPtr<IDispatch> object, bool perObjectIds)
       if (!perObjectIds && !IsEqualGUID(attr->guid, GUID_NULL)) ids_ = &ClassTable()[attr->guid];
       info->ReleaseTypeAttr(attr);
     }
-    BSTR name = nullptr;
-    if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr)))
-      typeName_ = Utf8FromBstr(name);
-    SysFreeString(name);
+    rt::Bstr name;
+    if (SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, name.put(), nullptr, nullptr, nullptr)))
+      typeName_ = Utf8FromBstr(name.get());
   }
 }
 
@@ -127,26 +118,20 @@ HostStatus DispatchObject::Invoke(std::string_view member, WORD flags, const std
   HostStatus s = IdOf(member, id);
   if (!s && member == "Item") s = {}, id = DISPID_VALUE;  // collections that only offer a default member
   if (!s) return s;
-  std::vector<VARIANT> values(args.size());
+  rt::VariantArray values(args.size());
   for (size_t i = 0; i < args.size(); ++i) ToVariant(args[i], &values[args.size() - 1 - i]);
   DISPID named = DISPID_PROPERTYPUT;
-  DISPPARAMS params{values.data(), nullptr, static_cast<UINT>(values.size()), 0};
+  DISPPARAMS params{values.data(), nullptr, values.count(), 0};
   if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
     params.rgdispidNamedArgs = &named;
     params.cNamedArgs = 1;
   }
-  VARIANT out;
-  VariantInit(&out);
-  EXCEPINFO info{};
-  HRESULT hr = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result ? &out : nullptr, &info,
-                               nullptr);
-  s = SUCCEEDED(hr) ? HostStatus{} : AutomationFailure(hr, info);
-  SysFreeString(info.bstrDescription);
-  SysFreeString(info.bstrSource);
-  SysFreeString(info.bstrHelpFile);
-  if (s && result) *result = FromVariant(out);
-  VariantClear(&out);
-  ClearArgs(values);
+  rt::Variant out;
+  rt::ExcepInfo info;
+  HRESULT hr = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result ? out.get() : nullptr,
+                               info.get(), nullptr);
+  s = SUCCEEDED(hr) ? HostStatus{} : AutomationFailure(hr, *info);
+  if (s && result) *result = FromVariant(*out);
   return s;
 }
 

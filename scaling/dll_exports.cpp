@@ -68,7 +68,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
 }
 
 STDAPI DllCanUnloadNow() {
-  if (amb::ModuleInUse() || !amb::ReleaseLibraryForms()) return S_FALSE;
+  if (rt::ole::ModuleInUse() || !amb::ReleaseLibraryForms()) return S_FALSE;
   amb::UnregisterControlWindowClass();
   amb::UnregisterTimerWindowClass();
   return S_OK;

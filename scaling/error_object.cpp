@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "com_module.h"
 #include "ole/automation.h"
 #include "ole/object_model_types.h"
 
@@ -57,7 +56,6 @@ class ErrorObject final : public rt::ole::AutomationObject<ErrorObject> {
   std::string description_;
   std::string source_ = kErrorSource;
   std::string helpFile_;
-  ModuleLock lock_;
 };
 
 const QITAB ErrorObject::kInterfaceTable[] = {

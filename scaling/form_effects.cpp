@@ -2,11 +2,13 @@
 
 #include <cmath>
 
+#include "property_limits.h"
+
 namespace amb {
 namespace {
 
 constexpr float kStepsPerSecond = 18;
-constexpr int kStepsWithoutTime = 100;
+constexpr int32_t kStepsWithoutTime = 100;
 constexpr int32_t kMinimised = 1;
 
 int32_t Coordinate(float v) { return static_cast<int32_t>(std::nearbyint(v)); }  // halves to even
@@ -14,12 +16,14 @@ RegionRect Rect(float l, float t, float r, float b) { return {Coordinate(l), Coo
 
 }  // namespace
 
-int EffectSteps(float seconds) {
+int32_t EffectSteps(float seconds) {
+  seconds = LimitEffectTime(seconds);
   if (!(seconds > 0)) return kStepsWithoutTime;
-  return static_cast<int>(std::nearbyint(seconds * kStepsPerSecond));
+  return static_cast<int32_t>(std::nearbyint(seconds * kStepsPerSecond));
 }
 
 EffectFrame MakeEffectFrame(float width, float height, float seconds) {
+  seconds = LimitEffectTime(seconds);
   EffectFrame f;
   f.steps = EffectSteps(seconds);
   f.width = width;
@@ -81,17 +85,20 @@ using RectOfStep = std::optional<RegionRect> (*)(int16_t, int, const EffectFrame
 
 // The first step runs at once; each later one waits until dt has passed since the end of the one
 // before, or until its own moment t0 + i * dt has passed, whichever comes first: a late step runs
-// at once.
-void PlaySteps(intptr_t window, int16_t effect, const EffectFrame& f, RectOfStep rectOf, EffectPlatform& platform) {
+// at once. The thread's messages run between the steps, and one of them may close the form: the
+// effect then ends where it is. False when the window has gone.
+bool PlaySteps(intptr_t window, int16_t effect, const EffectFrame& f, RectOfStep rectOf, EffectPlatform& platform) {
   const double t0 = platform.Now();
   double lastEnd = t0;
-  for (int i = 1; i <= f.steps; ++i) {
+  for (int32_t i = 1; i <= f.steps; ++i) {
     while (i > 1 && f.dt != 0 && platform.Now() - lastEnd < f.dt && platform.Now() < t0 + i * static_cast<double>(f.dt))
       platform.ProcessEvents();
+    if (!platform.WindowExists(window)) return false;
     if (std::optional<RegionRect> r = rectOf(effect, i, f)) platform.SetRegion(window, *r);
     lastEnd = platform.Now();
     platform.ProcessEvents();
   }
+  return platform.WindowExists(window);
 }
 
 HostStatus Play(HostForm& form, int16_t effect, float seconds, EffectPlatform& platform, bool open, bool& played) {
@@ -106,7 +113,8 @@ HostStatus Play(HostForm& form, int16_t effect, float seconds, EffectPlatform& p
   if (state == kMinimised || effect == kNoEffect) return {};
   float width = 0, height = 0;
   if (!platform.WindowSize(window, width, height)) return HostStatus::Failed("The form's window cannot be measured");
-  PlaySteps(window, effect, MakeEffectFrame(width, height, seconds), open ? OpenRect : CloseRect, platform);
+  if (!PlaySteps(window, effect, MakeEffectFrame(width, height, seconds), open ? OpenRect : CloseRect, platform))
+    return {};
   if (open) platform.RemoveRegion(window);
   played = true;
   return {};

@@ -18,11 +18,12 @@ struct RegionRect {
 
 // One run of an effect on a window width by height pixels; dt is seconds per step.
 struct EffectFrame {
-  int steps = 0;
+  int32_t steps = 0;
   float width = 0, height = 0, dx = 0, dy = 0, dt = 0, xa = 0, xb = 0;
 };
-// 18 steps a second, 100 without a time; a time too short for one step gives none.
-int EffectSteps(float seconds);
+// 18 steps a second, 100 without a time; a time too short for one step gives none. The time is
+// taken within the range a property page offers, whatever a stored value says.
+int32_t EffectSteps(float seconds);
 EffectFrame MakeEffectFrame(float width, float height, float seconds);
 // The region of step i (1 to steps); nullopt: the region stays as it is for that step.
 std::optional<RegionRect> OpenRect(int16_t effect, int i, const EffectFrame& f);
@@ -34,6 +35,8 @@ class EffectPlatform {
   virtual ~EffectPlatform() = default;
   // The window's outer size in pixels.
   virtual bool WindowSize(intptr_t window, float& width, float& height) = 0;
+  // False once the window is destroyed (the form closed while a step waited).
+  virtual bool WindowExists(intptr_t window) = 0;
   virtual void SetRegion(intptr_t window, const RegionRect& rect) = 0;
   virtual void RemoveRegion(intptr_t window) = 0;
   virtual double Now() = 0;  // seconds
@@ -41,7 +44,8 @@ class EffectPlatform {
   virtual void ProcessEvents() = 0;
 };
 
-// False when the effect did not play (minimised form, no effect): nothing is to follow it then.
+// False when the effect did not play (minimised form, no effect, the form closed meanwhile):
+// nothing is to follow it then.
 HostStatus PlayOpenEffect(HostForm& form, int16_t effect, float seconds, EffectPlatform& platform, bool& played);
 HostStatus PlayCloseEffect(HostForm& form, int16_t effect, float seconds, EffectPlatform& platform, bool& played);
 

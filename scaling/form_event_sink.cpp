@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "scoped_ole.h"
+
 namespace amb {
 namespace {
 
@@ -90,10 +92,8 @@ IFACEMETHODIMP FormEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* 
   } else if (id == unload_) {
     bool cancelled = false;
     if (params && params->cArgs >= 1) {
-      VARIANT cancel;
-      VariantInit(&cancel);
-      if (SUCCEEDED(VariantChangeType(&cancel, &params->rgvarg[params->cArgs - 1], 0, VT_I4)))
-        cancelled = V_I4(&cancel) != 0;
+      rt::Variant cancel;
+      if (SUCCEEDED(cancel.ChangeTypeOf(params->rgvarg[params->cArgs - 1], VT_I4))) cancelled = V_I4(cancel.get()) != 0;
     }
     lifecycle_->OnUnload(cancelled);
   }

@@ -1,7 +1,7 @@
 #include "frm_dialog.h"
 
 #include "dll_forms.h"
-#include "owned_variant.h"
+#include "scoped_ole.h"
 #include "screen.h"
 #include "win32_placement_platform.h"
 
@@ -21,11 +21,11 @@ void CallPrintSizeOff(IDispatch* control) {
   LPOLESTR name = const_cast<LPOLESTR>(L"PrintSize");
   DISPID id = DISPID_UNKNOWN;
   if (FAILED(control->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id))) return;
-  OwnedVariant off;
+  rt::Variant off;
   V_VT(off.put()) = VT_BOOL;
   V_BOOL(off.get()) = VARIANT_FALSE;
   DISPPARAMS params{off.get(), nullptr, 1, 0};
-  OwnedVariant result;
+  rt::Variant result;
   control->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result.put(), nullptr, nullptr);
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "scoped_ole.h"
 #include "wide_text.h"
 
 namespace amb {
@@ -40,18 +41,16 @@ HRESULT ToVariant(const BagValue& value, VARIANT* out) {
 }
 
 HRESULT FromVariant(const VARIANT& in, BagType type, BagValue& out) {
-  VARIANT v;
-  VariantInit(&v);
-  HRESULT hr = VariantChangeType(&v, const_cast<VARIANT*>(&in), 0, VarTypeOf(type));
+  rt::Variant v;
+  HRESULT hr = v.ChangeTypeOf(in, VarTypeOf(type));
   if (FAILED(hr)) return hr;
   switch (type) {
-    case BagType::Boolean: out = V_BOOL(&v) != VARIANT_FALSE; break;
-    case BagType::Integer: out = static_cast<int16_t>(V_I2(&v)); break;
-    case BagType::Long: out = static_cast<int32_t>(V_I4(&v)); break;
-    case BagType::Single: out = V_R4(&v); break;
-    case BagType::String: out = Utf8FromBstr(V_BSTR(&v)); break;
+    case BagType::Boolean: out = V_BOOL(v.get()) != VARIANT_FALSE; break;
+    case BagType::Integer: out = static_cast<int16_t>(V_I2(v.get())); break;
+    case BagType::Long: out = static_cast<int32_t>(V_I4(v.get())); break;
+    case BagType::Single: out = V_R4(v.get()); break;
+    case BagType::String: out = Utf8FromBstr(V_BSTR(v.get())); break;
   }
-  VariantClear(&v);
   return S_OK;
 }
 
@@ -59,23 +58,18 @@ HRESULT FromVariant(const VARIANT& in, BagType type, BagValue& out) {
 // then converted here, so a text "12" still reads as a number, as the platform's bag did.
 ReadStatus PropertyBagReader::Read(std::string_view name, BagType type, BagValue& out) {
   std::wstring wide = WideFromUtf8(name);
-  VARIANT v;
-  VariantInit(&v);
-  HRESULT hr = bag_.Read(wide.c_str(), &v, log_);
+  rt::Variant v;
+  HRESULT hr = bag_.Read(wide.c_str(), v.get(), log_);
   if (hr == E_INVALIDARG) return ReadStatus::Missing;
   if (FAILED(hr)) return ReadStatus::Unreadable;
-  hr = FromVariant(v, type, out);
-  VariantClear(&v);
-  return SUCCEEDED(hr) ? ReadStatus::Found : ReadStatus::Unreadable;
+  return SUCCEEDED(FromVariant(*v, type, out)) ? ReadStatus::Found : ReadStatus::Unreadable;
 }
 
 bool PropertyBagWriter::Write(std::string_view name, const BagValue& value) {
-  VARIANT v;
-  if (FAILED(ToVariant(value, &v))) return false;
+  rt::Variant v;
+  if (FAILED(ToVariant(value, v.get()))) return false;
   std::wstring wide = WideFromUtf8(name);
-  HRESULT hr = bag_.Write(wide.c_str(), &v);
-  VariantClear(&v);
-  return SUCCEEDED(hr);
+  return SUCCEEDED(bag_.Write(wide.c_str(), v.get()));
 }
 
 }  // namespace amb

@@ -5,11 +5,10 @@
 #include <type_traits>
 #include <variant>
 
-#include "com_module.h"
+#include "com_object.h"
 #include "dispatch_object.h"
 #include "ole/automation.h"
 #include "ole/object_model_types.h"
-#include "snapshot_enum.h"
 
 namespace amb {
 namespace {
@@ -307,7 +306,6 @@ class RecordObject final : public rt::ole::AutomationObject<RecordObject<Record>
 
  private:
   std::shared_ptr<Record> record_;
-  ModuleLock lock_;
 };
 
 template <class Record>
@@ -357,7 +355,6 @@ class RecordCollection final : public rt::ole::AutomationObject<RecordCollection
   HRESULT NewEnum(Call& call);
 
   std::shared_ptr<KeyedList<Record>> list_;
-  ModuleLock lock_;
 };
 
 template <class Record>

@@ -12,6 +12,8 @@ bool Win32EffectPlatform::WindowSize(intptr_t window, float& width, float& heigh
   return true;
 }
 
+bool Win32EffectPlatform::WindowExists(intptr_t window) { return IsWindow(reinterpret_cast<HWND>(window)) != FALSE; }
+
 // A region the system did not take is still ours to delete; one that cannot be made is skipped.
 void Win32EffectPlatform::SetRegion(intptr_t window, const RegionRect& rect) {
   HRGN region = CreateRectRgn(rect.left, rect.top, rect.right, rect.bottom);

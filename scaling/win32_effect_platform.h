@@ -8,6 +8,7 @@ namespace amb {
 class Win32EffectPlatform final : public EffectPlatform {
  public:
   bool WindowSize(intptr_t window, float& width, float& height) override;
+  bool WindowExists(intptr_t window) override;
   void SetRegion(intptr_t window, const RegionRect& rect) override;
   void RemoveRegion(intptr_t window) override;
   double Now() override;

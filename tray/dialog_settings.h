@@ -13,7 +13,7 @@ inline rt::FormSettings DialogSettings(int clientWidth, int clientHeight) {
   s.border = rt::FormBorder::FixedSingle;
   s.minButton = s.maxButton = false;
   s.startPosition = rt::StartPosition::CenterScreen;
-  s.icon = IDI_PRODUCT_TARNWICK;
+  s.icon = IDI_TARNWICK;
   return s;
 }
 

@@ -3,13 +3,14 @@
 #include "app.h"
 #include "countdown_rules.h"
 #include "frm_vb_hot_key.h"
-#include "mod_registry.h"
+#include "error_report.h"
 #include "msg_box.h"
+#include "program_settings.h"
 #include "scoped_win.h"
-#include "settings_keys.h"
 #include "shared_state.h"
 #include "shutdown_engine.h"
 #include "subclass.h"
+#include "tray_resources.h"
 #include "vb_hot_key.h"
 
 namespace tray {
@@ -52,7 +53,7 @@ constexpr rt::ControlDesign PyramidImage() {
   d.name = "Image1";
   d.kind = rt::ControlKind::Image;
   d.left = 1320, d.top = 1200, d.width = 480, d.height = 480;
-  d.picture = {rt::PictureDesign::Kind::Icon, 1};
+  d.picture = {rt::PictureDesign::Kind::Icon, IDI_PYRAMID};
   return d;
 }
 
@@ -84,12 +85,6 @@ int& TrayWindowDepth() {
   return depth;
 }
 
-std::string ReadSetting(const char* name) {
-  std::string value;
-  modRegistry::fReadValue(kSettingsTop, kSettingsKey, name, "S", "", value);
-  return value;
-}
-
 }  // namespace
 
 CountdownForm& Form1() {
@@ -106,7 +101,7 @@ rt::FormSettings CountdownForm::Settings() const {
   s.controlBox = s.minButton = s.maxButton = false;
   s.showInTaskbar = false;
   s.startPosition = rt::StartPosition::CenterScreen;
-  s.icon = 1;
+  s.icon = IDI_PYRAMID;
   s.autoRedraw = true;
   s.scaleMode = rt::ScaleMode::Pixels;
   s.backColor = rt::kBlack;
@@ -126,24 +121,41 @@ void CountdownForm::SetActionCaption(const std::string& caption) {
 
 void CountdownForm::SetSeconds(const std::string& seconds) { Label("Label3").SetCaption(CountdownSeconds(seconds)); }
 
-void CountdownForm::Form_Load() {
-  Hide();
-  rt::InstallSubclass(hWnd(), &vbHotKey::CallbackMsgs);
-  if (variant_ == Variant::Tray && HotKeyRegistered[kEnterId]) UnregisterHotKey(hWnd(), kEnterId);
-  HotKeyRegistered[kEnterId] = RegisterHotKey(hWnd(), kEnterId, 0, VK_RETURN) != FALSE;
-  if (variant_ == Variant::CommandLine) CommandLineMode = true;
-  if (!HotKeyRegistered[kEnterId]) rt::MsgBox(HotKeyFailureText("ENTER"), MB_OK | MB_ICONERROR, rt::App().Title);
+// Each statement of the load follows the error convention: a failure is reported and the next
+// statement runs, so the count starts whatever went wrong before it.
+template <class Body>
+void CountdownForm::LoadStep(Body&& body) {
+  rt::Trap(Name().c_str(), "Form_Load", std::forward<Body>(body));
+}
 
-  const rt::AppObject& app = rt::App();
-  Label("Label5").SetCaption("Moxbel Tarnwick Plus v " + std::to_string(app.Major) + "." + std::to_string(app.Minor) +
-                             "." + std::to_string(app.Revision));
-  std::string message = ReadSetting("Message");
-  Label("Label1").SetCaption(message.empty() ? "Windows Will Now!" : message);
-  Label("Label3").SetCaption(CountdownSeconds(ReadSetting("TimeOut")));
-  double fontSize = CountdownFontSize(ReadSetting("Font"));
-  for (const char* name : {"Label1", "Label2", "Label3"}) Label(name).SetFontSize(fontSize);
-  FadeForm();
-  Timer("Timer1").SetEnabled(true);
+void CountdownForm::Form_Load() {
+  LoadStep([&] { Hide(); });
+  LoadStep([&] { rt::InstallSubclass(hWnd(), &vbHotKey::CallbackMsgs); });
+  LoadStep([&] {
+    if (variant_ == Variant::Tray && enterRegistered_) UnregisterHotKey(hWnd(), kEnterId);
+  });
+  LoadStep([&] { enterRegistered_ = RegisterHotKey(hWnd(), kEnterId, 0, VK_RETURN) != FALSE; });
+  LoadStep([&] {
+    if (variant_ == Variant::CommandLine) CommandLineMode = true;
+  });
+  LoadStep([&] {
+    if (!enterRegistered_) rt::MsgBox(HotKeyFailureText("ENTER"), MB_OK | MB_ICONERROR, rt::App().Title);
+  });
+  LoadStep([&] {
+    const rt::AppObject& app = rt::App();
+    Label("Label5").SetCaption("Moxbel Tarnwick Plus v " + std::to_string(app.Major) + "." +
+                               std::to_string(app.Minor) + "." + std::to_string(app.Revision));
+  });
+  std::string message, timeOut, font;
+  LoadStep([&] { message = ReadSetting("Message"); });
+  LoadStep([&] { font = ReadSetting("Font"); });
+  LoadStep([&] { timeOut = ReadSetting("TimeOut"); });
+  LoadStep([&] { Label("Label1").SetCaption(message.empty() ? "Windows Will Now!" : message); });
+  LoadStep([&] { Label("Label3").SetCaption(CountdownSeconds(timeOut)); });
+  const double fontSize = CountdownFontSize(font);
+  for (const char* name : {"Label1", "Label2", "Label3"}) LoadStep([&] { Label(name).SetFontSize(fontSize); });
+  LoadStep([&] { FadeForm(); });
+  LoadStep([&] { Timer("Timer1").SetEnabled(true); });
 }
 
 void CountdownForm::FadeForm() {
@@ -177,46 +189,57 @@ void CountdownForm::ShowLabel4ForCaption() {
   label4.SetVisible(!before.empty());
 }
 
+// The ticks report nothing: a step that fails is skipped and the next one runs, so a count never
+// stops half-way on an error box.
 void CountdownForm::Timer_Timer(rt::Timer& sender) {
   if (sender.Is("Timer2")) {
-    Timer("Timer2").SetEnabled(false);
-    Timer("Timer1").SetEnabled(true);
+    rt::SkipOnError([&] { Timer("Timer2").SetEnabled(false); });
+    rt::SkipOnError([&] { Timer("Timer1").SetEnabled(true); });
     return;
   }
   CountOneSecond();
 }
 
 void CountdownForm::CountOneSecond() {
-  ShowLabel4ForCaption();
+  rt::SkipOnError([&] { ShowLabel4ForCaption(); });
   // Only the first show activates the window: later seconds must not take the focus again.
-  if (!Visible()) Show();
-  CountdownTick tick = NextCountdownTick(Label("Label3").Caption());
-  Label("Label3").SetCaption(tick.label);
+  rt::SkipOnError([&] {
+    if (!Visible()) Show();
+  });
+  CountdownTick tick{"", false};
+  rt::SkipOnError([&] {
+    tick = NextCountdownTick(Label("Label3").Caption());
+    Label("Label3").SetCaption(tick.label);
+  });
   if (!tick.fire) {
-    Timer("Timer1").SetEnabled(false);
-    Timer("Timer2").SetEnabled(true);
+    rt::SkipOnError([&] { Timer("Timer1").SetEnabled(false); });
+    rt::SkipOnError([&] { Timer("Timer2").SetEnabled(true); });
     return;
   }
-  Timer("Timer1").SetEnabled(false);
-  Timer("Timer2").SetEnabled(false);
-  Hide();
+  rt::SkipOnError([&] { Timer("Timer1").SetEnabled(false); });
+  rt::SkipOnError([&] { Timer("Timer2").SetEnabled(false); });
+  rt::SkipOnError([&] { Hide(); });
   // The tasks the engine starts must get their ENTER key.
-  ReleaseEnter();
+  rt::SkipOnError([&] { ReleaseEnter(); });
   if (variant_ == Variant::Tray) TasksPending = false;
-  StartShutdownProcess();
-  Unload();
+  rt::SkipOnError([] { StartShutdownProcess(); });
+  rt::SkipOnError([&] { Unload(); });
 }
 
 void CountdownForm::ReleaseEnter() {
-  if (HotKeyRegistered[kEnterId] && IsLoaded()) UnregisterHotKey(hWnd(), kEnterId);
-  HotKeyRegistered[kEnterId] = false;
+  if (enterRegistered_ && IsLoaded()) UnregisterHotKey(hWnd(), kEnterId);
+  enterRegistered_ = false;
+}
+
+void CountdownForm::Pause() {
+  Hide();
+  Timer("Timer1").SetEnabled(false);
+  Timer("Timer2").SetEnabled(false);
 }
 
 void CountdownForm::Cancel() {
   if (!IsLoaded()) return;
-  Hide();
-  Timer("Timer1").SetEnabled(false);
-  Timer("Timer2").SetEnabled(false);
+  Pause();
   Unload();
 }
 
@@ -225,7 +248,7 @@ void CountdownForm::Form_Click() { Cancel(); }
 void CountdownForm::Form_Unload(int&) {
   if (variant_ == Variant::CommandLine) {
     UnregisterHotKey(hWnd(), kEnterId);
-    HotKeyRegistered[kEnterId] = false;
+    enterRegistered_ = false;
   } else {
     ReleaseEnter();
   }

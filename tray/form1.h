@@ -16,8 +16,12 @@ class CountdownForm : public rt::Form {
   // Label2: the action (or "Run Tasks"); Label3: the seconds left. Touching either loads the window.
   void SetActionCaption(const std::string& caption);
   void SetSeconds(const std::string& seconds);
+  // Hides the window and stops the count where it is.
+  void Pause();
   // Stops the count and unloads the window; the pending action is left as it is.
   void Cancel();
+  // Whether this window holds ENTER as its cancel key now.
+  bool HoldsEnter() const { return enterRegistered_; }
   // The colour depth the gradient was measured at (0 before the first measure).
   int ColourDepth() const;
 
@@ -29,6 +33,8 @@ class CountdownForm : public rt::Form {
   void Timer_Timer(rt::Timer& sender) override;
 
  private:
+  template <class Body>
+  void LoadStep(Body&& body);
   void FadeForm();
   void CountOneSecond();
   void ShowLabel4ForCaption();
@@ -38,6 +44,7 @@ class CountdownForm : public rt::Form {
 
   Variant variant_;
   int depth_ = 0;
+  bool enterRegistered_ = false;
 };
 
 CountdownForm& Form1();

@@ -3,7 +3,7 @@
 #include "about_texts.h"
 #include "app.h"
 #include "error_report.h"
-#include "open_help.h"
+#include "help_file.h"
 #include "os/shell.h"
 #include "platform_utils.h"
 #include "dialog_settings.h"
@@ -49,7 +49,7 @@ constexpr rt::ControlDesign kControls[] = {
     ProductImage("Image2", 360, "Click to open the Moxbel Pellor Program Page!", IDI_PRODUCT_PELLOR),
     ProductImage("Image3", 1080, "Click to open the Moxbel Quillet Program Page!", IDI_PRODUCT_QUILLET),
     ProductImage("Image4", 1800, "Click to open the Moxbel Varrow Program Page!", IDI_PRODUCT_VARROW),
-    ProductImage("Image1", 2520, "Click to open the Moxbel Tarnwick Program Page!", IDI_PRODUCT_TARNWICK),
+    ProductImage("Image1", 2520, "Click to open the Moxbel Tarnwick Program Page!", IDI_TARNWICK),
     ProductImage("Image7", 3120, "Click to open the Moxbel Sendle Program Page!", IDI_PRODUCT_SENDLE),
     {.name = "lblHome", .kind = ControlKind::Label, .left = 240, .top = 4080, .width = 3495, .height = 495,
      .caption = "Moxbel Home Page", .font = {kSansSerif, 13.5, true, false, true}, .foreColor = rt::kBlack,
@@ -88,12 +88,7 @@ void FrmAbout::Form_Load() {
 }
 
 void FrmAbout::OpenPage(const std::string& address) {
-  os::ShellExecuteRequest request;
-  request.owner = hWnd();
-  request.verb = "open";
-  request.file = address;
-  request.showCommand = SW_SHOW;
-  os::shell().Execute(request);
+  os::OpenDocument(hWnd(), "open", address, SW_SHOW);
 }
 
 void FrmAbout::HighlightLink(const rt::Control* hovered) {
@@ -137,9 +132,9 @@ void FrmAbout::Control_Click(rt::Control& sender) {
   } else if (sender.Is("Label1")) {
     OpenPage(kRuntimeFilesPage);
   } else if (sender.Is("Image5")) {
-    OpenHelpFile(hWnd());
+    DozIzevodoz::OpenHelpFile(hWnd());
   } else if (sender.Is("Image6")) {
-    OpenHelpFile(hWnd());
+    DozIzevodoz::OpenHelpFile(hWnd());
     ShowHelpPicture(false);
   } else if (sender.Is("Label2")) {
     Unload();

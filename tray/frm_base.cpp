@@ -10,16 +10,16 @@
 #include "frm_vb_hot_key.h"
 #include "menu_images.h"
 #include "message_loop.h"
-#include "mod_registry.h"
 #include "power_capabilities.h"
+#include "program_settings.h"
 #include "rounding.h"
 #include "scoped_win.h"
 #include "screen.h"
-#include "settings_keys.h"
 #include "shared_state.h"
 #include "side_bar_caption.h"
 #include "start_with_windows.h"
 #include "sys_tray.h"
+#include "tray_resources.h"
 
 namespace tray {
 namespace {
@@ -27,7 +27,7 @@ namespace {
 using rt::ControlKind;
 using namespace DozIzevodoz;
 
-constexpr int kProgramIcon = 1;
+constexpr int kProgramIcon = IDI_TARNWICK;
 constexpr UINT_PTR kIconRetryTimer = 0x7A01;
 constexpr UINT kIconRetryMilliseconds = 2000;
 constexpr int kIconRetries = 30;
@@ -96,12 +96,6 @@ bool g_updateCheckRunning = false;
 template <class Body>
 void Step(const char* procedure, Body&& body) {
   rt::Trap("frmBase", procedure, std::forward<Body>(body));
-}
-
-std::string ReadSetting(const char* name) {
-  std::string value;
-  modRegistry::fReadValue(kSettingsTop, kSettingsKey, name, "S", "", value);
-  return value;
 }
 
 HICON ProgramIcon() {
@@ -180,7 +174,7 @@ void FrmBase::ApplyRunOnStartUp(const std::string& runOnStartUp) {
   if (runOnStartUp.empty() || runOnStartUp == "Yes") {
     Menu("mnuStartup").SetChecked(false);
     WriteRunValue();
-    modRegistry::fWriteValue(kSettingsTop, kSettingsKey, "RunOnStartUp", "S", "Yes");
+    WriteSetting("RunOnStartUp", "Yes");
   } else if (runOnStartUp == "No") {
     Menu("mnuStartup").SetChecked(true);
     DeleteRunValue();
@@ -231,6 +225,10 @@ void FrmBase::RefreshStartupCaption() {
 }
 
 void FrmBase::PopUpTrayMenu() {
+  // The icon is in the tray before the load attaches the menu engine (a message box of the hot
+  // keys may hold the load up in between): until then a click opens nothing, rather than the
+  // real menu with its raw design captions.
+  if (!modMenus::AttachedStore(hWnd())) return;
   // Without the foreground the menu would not close when the user clicks elsewhere.
   Step("Form_MouseMove", [this] { SetForegroundWindow(hWnd()); });
   Step("Form_MouseMove", [this] { Menu("mnuAbout").SetCaption("About Version " + VersionText + "{img:I1}"); });

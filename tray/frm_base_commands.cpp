@@ -1,9 +1,10 @@
 // The tray menu's commands. They run inside the tray callback's PopupMenu, after the menu closed.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "action_requests.h"
 #include "add_shortcut.h"
-#include "app.h"
 #include "auto_update.h"
 #include "frm_about.h"
 #include "frm_base.h"
@@ -11,10 +12,12 @@
 #include "frm_option.h"
 #include "frm_set_hot_keys.h"
 #include "frm_vb_hot_key.h"
+#include "help_file.h"
 #include "mod_registry.h"
 #include "msg_box.h"
 #include "os/shell.h"
 #include "path_text.h"
+#include "program_settings.h"
 #include "settings_keys.h"
 #include "shortcut_contents.h"
 #include "shared_state.h"
@@ -27,19 +30,10 @@ namespace {
 
 using namespace DozIzevodoz;
 
-void WriteSetting(const char* name, const std::string& value) {
-  modRegistry::fWriteValue(kSettingsTop, kSettingsKey, name, "S", value);
-}
-
 // The hot keys the settings name ("0" to "11" that are not empty).
 int CountStoredHotKeys() {
-  int count = 0;
-  for (int id = 0; id <= 11; ++id) {
-    std::string value;
-    modRegistry::fReadValue(kSettingsTop, kHotKeysKey, std::to_string(id), "S", "", value);
-    if (!value.empty()) ++count;
-  }
-  return count;
+  const StoredHotKeys stored = ReadStoredHotKeys();
+  return static_cast<int>(std::count_if(stored.begin(), stored.end(), [](const std::string& v) { return !v.empty(); }));
 }
 
 constexpr UINT kInfoOkCancel = MB_ICONINFORMATION | MB_OKCANCEL;
@@ -181,6 +175,15 @@ void FrmBase::mnuHideIcon_Click() {
     if (answer == IDOK) rt::Forms::UnloadAll();
     return;
   }
+  // Without CTRL+ALT+N nothing could bring the icon back: the user would be locked out of the
+  // program's menu for good, this run and the next. That is settled before anything is said or
+  // written, so the user reads one message and the settings stay as they were.
+  if (!HotKeyAvailable("VK_N")) {
+    rt::MsgBox(
+        "The Hot Key Ctrl + Alt + N Could Not Be Registered, So The Program Icon Stays In The Tray",
+        MB_ICONINFORMATION | MB_OK, kInfoTitle5);
+    return;
+  }
   rt::MsgBox(
       "   Your Hot Keys Will Still Function, But A New Hot Key\r\n\r\n"
       "                        Ctrl + Alt + N\r\n\r\n"
@@ -189,14 +192,12 @@ void FrmBase::mnuHideIcon_Click() {
   modRegistry::fWriteValue(kSettingsTop, kHotKeysKey, "6", "S", "VK_N");
   frmvbHotKey().Unload();
   frmvbHotKey().Load();
-  // Without CTRL+ALT+N nothing could bring the icon back: the user would be locked out of the
-  // program's menu for good, this run and the next.
-  if (!HotKeyRegistered[6]) {
-    rt::MsgBox(
-        "The Hot Key Ctrl + Alt + N Could Not Be Registered, So The Program Icon Stays In The Tray",
-        MB_ICONINFORMATION | MB_OK, kInfoTitle5);
-    return;
-  }
+  // The reload turns the hot keys on, also when they were off: the setting and the check mark
+  // say so as well.
+  WriteSetting("HotKeysOn", "On");
+  Menu("mnuTurnOff").SetChecked(true);
+  // Taken by another program in the meantime: the hot-key window has said so, the icon stays.
+  if (!HotKeyRegistered[6]) return;
   WriteSetting("NoIcon", "Yes");
   SysTray::IconHide(hWnd());
 }
@@ -208,7 +209,7 @@ void FrmBase::mnuText_Click() { frmOption().Show(); }
 void FrmBase::mnuAbout_Click() { frmAbout().Show(); }
 
 void FrmBase::mnuHelp_Click() {
-  os::shell().Execute({hWnd(), "Open", rt::JoinPath(rt::App().Path, "TARNWICK.chm"), "", "", SW_SHOWMAXIMIZED});
+  DozIzevodoz::OpenHelpFile(hWnd());
 }
 
 void FrmBase::sUpdate_Click() {

@@ -1,6 +1,7 @@
 #include "frm_cancel_message.h"
 
 #include "shared_state.h"
+#include "tray_resources.h"
 
 namespace tray {
 namespace {
@@ -36,7 +37,8 @@ rt::FormSettings FrmCancelMessage::Settings() const {
   s.border = rt::FormBorder::None;
   s.controlBox = s.minButton = s.maxButton = false;
   s.startPosition = rt::StartPosition::CenterScreen;
-  s.backColor = 0x402010;  // a dark stormy blue
+  s.backColor = 0x402010;  // the sky's dark blue, should the picture be missing
+  s.picture = {rt::PictureDesign::Kind::Bitmap, IDB_CANCEL_BACKGROUND};
   s.controls = kControls;
   return s;
 }

@@ -1,11 +1,11 @@
 #include "frm_main.h"
 
 #include "error_report.h"
+#include "help_file.h"
 #include "mod_registry.h"
-#include "open_help.h"
 #include "platform_utils.h"
 #include "power_capabilities.h"
-#include "settings_keys.h"
+#include "program_settings.h"
 #include "shared_state.h"
 #include "task_store.h"
 #include "tray_resources.h"
@@ -50,7 +50,7 @@ constexpr rt::ControlDesign kControls[] = {
 };
 
 void WriteRunTasks(const char* value) {
-  modRegistry::fWriteValue(DozIzevodoz::kSettingsTop, DozIzevodoz::kSettingsKey, "RunTasks", "S", value);
+  DozIzevodoz::WriteSetting("RunTasks", value);
 }
 
 // The Desc of the first task in array order that is not deleted and has one.
@@ -92,9 +92,7 @@ void FrmMain::FillFromSettings() {
   rt::SkipOnError([] { DozIzevodoz::EnableOptions(); });
   rt::SkipOnError([] { DozIzevodoz::LoadTasks(); });
   std::string runTasks;
-  rt::SkipOnError([&] {
-    modRegistry::fReadValue(DozIzevodoz::kSettingsTop, DozIzevodoz::kSettingsKey, "RunTasks", "S", "", runTasks);
-  });
+  rt::SkipOnError([&] { runTasks = DozIzevodoz::ReadSetting("RunTasks"); });
   rt::SkipOnError([&] { DispGroups(runTasks == "Yes" ? FirstTaskDesc() : std::string()); });
 }
 
@@ -192,7 +190,7 @@ void FrmMain::btnManage_Click() {
   else Show();
 }
 
-void FrmMain::Image1_Click() { OpenHelpFile(hWnd()); }
+void FrmMain::Image1_Click() { DozIzevodoz::OpenHelpFile(hWnd()); }
 
 void FrmMain::Control_Click(rt::Control& sender) {
   if (sender.Is("optGroup")) optGroup_Click();

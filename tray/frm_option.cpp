@@ -2,10 +2,11 @@
 
 #include "app.h"
 #include "error_report.h"
+#include "help_file.h"
 #include "mod_registry.h"
 #include "msg_box.h"
-#include "open_help.h"
 #include "platform_utils.h"
+#include "program_settings.h"
 #include "settings_keys.h"
 #include "shared_state.h"
 #include "dialog_settings.h"
@@ -13,6 +14,8 @@
 
 namespace tray {
 namespace {
+
+using DozIzevodoz::ReadSetting;
 
 using rt::ControlKind;
 
@@ -43,12 +46,6 @@ constexpr rt::ControlDesign kControls[] = {
     {.name = "Image1", .kind = ControlKind::Image, .left = 4080, .top = 2760, .width = 480, .height = 480,
      .picture = {rt::PictureDesign::Kind::Icon, IDI_HELP}},
 };
-
-std::string ReadSetting(const char* name) {
-  std::string value;
-  modRegistry::fReadValue(DozIzevodoz::kSettingsTop, DozIzevodoz::kSettingsKey, name, "S", "", value);
-  return value;
-}
 
 // The three writes in their order; the status of the first that fails, or 0.
 int32_t WriteSettings(const OptionTexts& texts) {
@@ -144,7 +141,7 @@ void FrmOption::Command1_Click() {
 void FrmOption::Control_Click(rt::Control& sender) {
   if (sender.Is("Command2")) Command2_Click();
   else if (sender.Is("Command1")) Command1_Click();
-  else if (sender.Is("Image1")) OpenHelpFile(hWnd());
+  else if (sender.Is("Image1")) DozIzevodoz::OpenHelpFile(hWnd());
 }
 
 }  // namespace tray

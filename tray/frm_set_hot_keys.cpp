@@ -2,11 +2,12 @@
 
 #include "app.h"
 #include "error_report.h"
+#include "help_file.h"
 #include "frm_vb_hot_key.h"
 #include "hot_key_boxes.h"
 #include "mod_registry.h"
-#include "open_help.h"
 #include "platform_utils.h"
+#include "program_settings.h"
 #include "settings_keys.h"
 #include "shared_state.h"
 #include "dialog_settings.h"
@@ -64,11 +65,7 @@ void FrmSetHotKeys::Form_Load() {
   DozIzevodoz::RemoveCloseMenu(*this);
   SetCaption(rt::App().FileDescription + " v " + DozIzevodoz::VersionText);
 
-  StoredHotKeys stored;
-  for (int n = 0; n < kHotKeyValueCount; ++n)
-    modRegistry::fReadValue(DozIzevodoz::kSettingsTop, DozIzevodoz::kHotKeysKey, std::to_string(n), "S", "",
-                            stored[n]);
-  const auto ticked = TickedHotKeyBoxes(stored);
+  const auto ticked = TickedHotKeyBoxes(DozIzevodoz::ReadStoredHotKeys());
   // Showing the stored state is no change of the user's: nothing is written for it.
   loading_ = true;
   rt::ScopeExit loaded([&] { loading_ = false; });
@@ -93,11 +90,12 @@ bool FrmSetHotKeys::AnyBoxTicked() {
 
 void FrmSetHotKeys::Form_Unload(int&) {
   DozIzevodoz::frmvbHotKey().Unload();
-  if (AnyBoxTicked()) {
-    // While the program ends, a reloaded hot-key window would keep it alive with its keys held.
-    if (!rt::Quitting()) DozIzevodoz::frmvbHotKey().Load();
-    modRegistry::fWriteValue(DozIzevodoz::kSettingsTop, DozIzevodoz::kSettingsKey, "HotKeysOn", "S", "On");
-  }
+  // With no box ticked the hot keys are off from now on, and the setting says so: the next start
+  // must not turn them on again.
+  const bool on = AnyBoxTicked();
+  // While the program ends, a reloaded hot-key window would keep it alive with its keys held.
+  if (on && !rt::Quitting()) DozIzevodoz::frmvbHotKey().Load();
+  DozIzevodoz::WriteSetting("HotKeysOn", on ? "On" : "Off");
 }
 
 void FrmSetHotKeys::ShowHint(const char* text) {
@@ -122,7 +120,7 @@ void FrmSetHotKeys::Control_Click(rt::Control& sender) {
     return;
   }
   if (sender.Is("Image1")) {
-    OpenHelpFile(hWnd());
+    DozIzevodoz::OpenHelpFile(hWnd());
     return;
   }
   for (size_t row = 0; row < kHotKeyBoxes.size(); ++row)

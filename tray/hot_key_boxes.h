@@ -5,7 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "vb_hot_key_names.h"
+
 namespace tray {
+
+using DozIzevodoz::StoredHotKeys;
 
 struct HotKeyBox {
   const char* box;        // the check box's name
@@ -26,10 +30,6 @@ inline constexpr std::array<HotKeyBox, 7> kHotKeyBoxes = {{
     {"cSetH", "Set Hotkey Ctrl + Alt + H for Hibernate", "4", "VK_H", "Will Set Up The Hotkey For Hibernate", 4},
     {"cSetX", "Set Hotkey Ctrl + Alt + X for Exit Program", "7", "VK_X", "Will Set Up The Hotkey For Exit Program", 7},
 }};
-
-// The values "0" to "11" of the hot-key key ("" where there is none).
-inline constexpr int kHotKeyValueCount = 12;
-using StoredHotKeys = std::array<std::string, kHotKeyValueCount>;
 
 // For each box of kHotKeyBoxes: whether a stored value names its key. The box follows the key
 // name, not the value's name; names of keys without a box, and texts that name no key, tick none.

@@ -90,7 +90,9 @@ void TrayFrontEnd::TryTaskRun(const DozIzevodoz::TaskRun& run) {
 
 void TrayFrontEnd::ShowTrayIcon() { frmBase().ShowIcon(); }
 
-void TrayFrontEnd::HideTrayCountdown() { Form1().Hide(); }
+void TrayFrontEnd::PauseTrayCountdown() {
+  if (Form1().IsLoaded()) Form1().Pause();
+}
 
 void TrayFrontEnd::CancelCountdown(bool commandLineWindow) { (commandLineWindow ? Form2() : Form1()).Cancel(); }
 

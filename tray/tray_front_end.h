@@ -27,7 +27,7 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   void TryTaskRun(const DozIzevodoz::TaskRun& run) override;
   bool CancelNoticeShown() override;
   void ShowTrayIcon() override;
-  void HideTrayCountdown() override;
+  void PauseTrayCountdown() override;
   void CancelCountdown(bool commandLineWindow) override;
   void ShowCancelCompleted() override;
   void UnloadCancelMessage() override;

@@ -1,11 +1,14 @@
 #pragma once
-// Resource ids of the tray's pictures (tray_pictures.rc), clear of the program's own.
+// Resource ids of the tray's pictures (tray_pictures.rc) and the help pictures they show.
+#include "help_pictures.h"
 
-#define IDI_HELP 201
-#define IDI_HELP_HOVER 202
+// The program icon: the tray icon, and the icon of the program and of its windows.
+#define IDI_TARNWICK 1
 #define IDB_ABOUT_BACKGROUND 203
-#define IDI_PRODUCT_TARNWICK 204
 #define IDI_PRODUCT_PELLOR 205
 #define IDI_PRODUCT_QUILLET 206
 #define IDI_PRODUCT_VARROW 207
 #define IDI_PRODUCT_SENDLE 208
+// The countdown's pyramid, its picture and its window icon.
+#define IDI_PYRAMID 209
+#define IDB_CANCEL_BACKGROUND 210

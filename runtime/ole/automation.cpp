@@ -5,15 +5,6 @@
 #include "text_encoding.h"
 
 namespace rt::ole {
-namespace {
-
-bool Changed(const VARIANT* from, VARTYPE type, VARIANT& to) {
-  VariantInit(&to);
-  return from && SUCCEEDED(VariantChangeType(&to, const_cast<VARIANT*>(from), 0, type));
-}
-
-}  // namespace
-
 std::string RuntimeErrorText(RuntimeError error) {
   switch (error) {
     case RuntimeError::InvalidCall: return "Invalid procedure call or argument";
@@ -56,29 +47,34 @@ const VARIANT* Call::NewValue() const {
 
 namespace {
 
+// The argument converted to type; false when it is missing or does not convert.
+bool Changed(const VARIANT* from, VARTYPE type, rt::Variant& to) {
+  return from && SUCCEEDED(to.ChangeTypeOf(*from, type));
+}
+
 bool ToDouble(const VARIANT* v, double& out) {
-  VARIANT c;
+  rt::Variant c;
   if (!Changed(v, VT_R8, c)) return false;
-  out = V_R8(&c);
+  out = V_R8(c.get());
   return true;
 }
 bool ToLong(const VARIANT* v, LONG& out) {
-  VARIANT c;
+  rt::Variant c;
   if (!Changed(v, VT_I4, c)) return false;
-  out = V_I4(&c);
+  out = V_I4(c.get());
   return true;
 }
 bool ToBool(const VARIANT* v, bool& out) {
-  VARIANT c;
+  rt::Variant c;
   if (!Changed(v, VT_BOOL, c)) return false;
-  out = V_BOOL(&c) != VARIANT_FALSE;
+  out = V_BOOL(c.get()) != VARIANT_FALSE;
   return true;
 }
 bool ToText(const VARIANT* v, std::string& out) {
-  VARIANT c;
+  rt::Variant c;
   if (!Changed(v, VT_BSTR, c)) return false;
-  out = V_BSTR(&c) ? Utf8FromWide(std::wstring_view(V_BSTR(&c), SysStringLen(V_BSTR(&c)))) : std::string();
-  VariantClear(&c);
+  BSTR text = V_BSTR(c.get());
+  out = text ? Utf8FromWide(std::wstring_view(text, SysStringLen(text))) : std::string();
   return true;
 }
 

@@ -8,7 +8,8 @@
 #include <span>
 #include <string>
 
-#include "com_base.h"
+#include "com_object.h"
+#include "scoped_ole.h"
 #include "scoped_win.h"
 
 namespace rt::ole {
@@ -97,9 +98,8 @@ HRESULT InvokeMember(const MemberInfo* member, WORD flags, DISPPARAMS* params, V
                      Run&& run) {
   if (!member) return DISP_E_MEMBERNOTFOUND;
   if (!params) return E_INVALIDARG;
-  VARIANT ignored;
-  VariantInit(&ignored);
-  Call call(params, result ? result : &ignored, AccessOf(*member, flags));
+  rt::Variant ignored;
+  Call call(params, result ? result : ignored.get(), AccessOf(*member, flags));
   if (result) VariantInit(result);
   HRESULT hr = S_OK;
   if (call.access() == Access::Put && member->kind != MemberKind::Property) {
@@ -107,14 +107,13 @@ HRESULT InvokeMember(const MemberInfo* member, WORD flags, DISPPARAMS* params, V
   } else {
     hr = run(*member, call);
   }
-  VariantClear(&ignored);
   return FinishInvoke(call, hr, info);
 }
 
 // IDispatch for a class that lists its members; Derived gives Members(), TypeInfo() and
 // Run(member, call).
 template <class Derived, class... More>
-class AutomationObject : public ComBase<Derived, IDispatch, More...> {
+class AutomationObject : public ComObject<Derived, IDispatch, More...> {
  public:
   IFACEMETHODIMP GetTypeInfoCount(UINT* count) override {
     if (!count) return E_POINTER;

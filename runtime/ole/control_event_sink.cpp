@@ -4,6 +4,8 @@
 #include <string>
 
 #include "controls.h"
+#include "scoped_ole.h"
+#include "text_encoding.h"
 
 namespace rt::ole {
 namespace {
@@ -29,16 +31,11 @@ HRESULT DefaultSource(IProvideClassInfo& control, ITypeInfo** source) {
 }
 
 std::string EventName(ITypeInfo* source, DISPID id) {
-  BSTR name = nullptr;
+  rt::Bstr name;
   UINT n = 0;
-  std::string text;
-  if (source && SUCCEEDED(source->GetNames(id, &name, 1, &n)) && n == 1 && name) {
-    int size = WideCharToMultiByte(CP_UTF8, 0, name, -1, nullptr, 0, nullptr, nullptr);
-    text.assign(static_cast<size_t>(size > 0 ? size - 1 : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, name, -1, text.data(), size, nullptr, nullptr);
-  }
-  SysFreeString(name);
-  return text;
+  if (source && SUCCEEDED(source->GetNames(id, name.put(), 1, &n)) && n == 1 && name.get())
+    return Utf8FromWide(std::wstring_view(name.get(), SysStringLen(name.get())));
+  return {};
 }
 
 }  // namespace
@@ -80,7 +77,7 @@ IFACEMETHODIMP ControlEventSink::QueryInterface(REFIID riid, void** ppv) {
     AddRef();
     return S_OK;
   }
-  return ComBase::QueryInterface(riid, ppv);
+  return ComObject::QueryInterface(riid, ppv);
 }
 
 IFACEMETHODIMP ControlEventSink::GetTypeInfoCount(UINT* count) {

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <ocidl.h>
 
-#include "com_base.h"
+#include "com_object.h"
 #include "scoped_win.h"
 
 namespace rt {
@@ -13,7 +13,7 @@ class OleControl;
 
 namespace rt::ole {
 
-class ControlEventSink final : public ComBase<ControlEventSink, IDispatch> {
+class ControlEventSink final : public ComObject<ControlEventSink, IDispatch> {
  public:
   static const QITAB kInterfaceTable[];
   // Advises a new sink on the control; null when the control names no default source.
@@ -29,7 +29,7 @@ class ControlEventSink final : public ComBase<ControlEventSink, IDispatch> {
 
  private:
   explicit ControlEventSink(OleControl& owner) : owner_(&owner) {}
-  friend class ComBase<ControlEventSink, IDispatch>;
+  friend class ComObject<ControlEventSink, IDispatch>;
   ~ControlEventSink() override = default;
 
   OleControl* owner_;

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <ocidl.h>
 
-#include "com_base.h"
+#include "com_object.h"
 #include "parent_controls_site.h"
 
 namespace rt {
@@ -15,7 +15,7 @@ class OleControl;
 
 namespace rt::ole {
 
-class ControlSite final : public ComBase<ControlSite, IOleClientSite, IOleInPlaceSite, IOleControlSite, IDispatch,
+class ControlSite final : public ComObject<ControlSite, IOleClientSite, IOleInPlaceSite, IOleControlSite, IDispatch,
                                          IParentControlsSite> {
  public:
   static const QITAB kInterfaceTable[];

@@ -4,6 +4,7 @@
 
 #include "controls.h"
 #include "form_model.h"
+#include "snapshot_enum.h"
 
 namespace rt::ole {
 
@@ -13,52 +14,6 @@ constexpr MemberInfo kCollectionMembers[] = {
     {L"Item", DISPID_VALUE, MemberKind::ReadOnly},
     {L"Count", 1, MemberKind::ReadOnly},
     {L"_NewEnum", DISPID_NEWENUM, MemberKind::ReadOnly},
-};
-
-// For Each over a collection: its items as they were when the loop began.
-class ItemEnum final : public ComBase<ItemEnum, IEnumVARIANT> {
- public:
-  static const QITAB kInterfaceTable[];
-  ItemEnum(std::vector<IDispatch*> items, size_t position) : items_(std::move(items)), position_(position) {
-    for (IDispatch* item : items_) item->AddRef();
-  }
-  IFACEMETHODIMP Next(ULONG count, VARIANT* out, ULONG* fetched) override {
-    if (!out || (count > 1 && !fetched)) return E_POINTER;
-    ULONG n = 0;
-    for (; n < count && position_ < items_.size(); ++n, ++position_) {
-      V_VT(&out[n]) = VT_DISPATCH;
-      V_DISPATCH(&out[n]) = items_[position_];
-      items_[position_]->AddRef();
-    }
-    if (fetched) *fetched = n;
-    return n == count ? S_OK : S_FALSE;
-  }
-  IFACEMETHODIMP Skip(ULONG count) override {
-    size_t left = items_.size() - position_;
-    position_ += count < left ? count : left;
-    return count <= left ? S_OK : S_FALSE;
-  }
-  IFACEMETHODIMP Reset() override {
-    position_ = 0;
-    return S_OK;
-  }
-  IFACEMETHODIMP Clone(IEnumVARIANT** out) override {
-    if (!out) return E_POINTER;
-    *out = new (std::nothrow) ItemEnum(items_, position_);
-    return *out ? S_OK : E_OUTOFMEMORY;
-  }
-
- private:
-  ~ItemEnum() override {
-    for (IDispatch* item : items_) item->Release();
-  }
-  std::vector<IDispatch*> items_;
-  size_t position_;
-};
-
-const QITAB ItemEnum::kInterfaceTable[] = {
-    QITABENT(ItemEnum, IEnumVARIANT),
-    {nullptr, 0},
 };
 
 }  // namespace
@@ -89,10 +44,17 @@ HRESULT ControlsCollection::Run(const MemberInfo& member, Call& call) {
   std::vector<IDispatch*> items = Items();
   if (member.id == 1) return call.Return(static_cast<LONG>(items.size()));
   if (member.id == DISPID_NEWENUM) {
-    IEnumVARIANT* each = new (std::nothrow) ItemEnum(std::move(items), 0);
-    if (!each) return E_OUTOFMEMORY;
+    // For Each: the items as they were when the loop began.
+    std::vector<VARIANT> each(items.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+      V_VT(&each[i]) = VT_DISPATCH;
+      V_DISPATCH(&each[i]) = items[i];
+    }
+    rt::ComPtr<IEnumVARIANT> enumerator;
+    HRESULT hr = CreateComObject<SnapshotEnum<IEnumVARIANT, VARIANT>>(IID_IEnumVARIANT, enumerator.put_void(), each);
+    if (FAILED(hr)) return hr;
     V_VT(call.Result()) = VT_UNKNOWN;
-    V_UNKNOWN(call.Result()) = each;
+    V_UNKNOWN(call.Result()) = enumerator.detach();
     return S_OK;
   }
   if (!call.Has(0)) return call.Fail(RuntimeError::InvalidCall);

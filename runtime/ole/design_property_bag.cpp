@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "scoped_ole.h"
 #include "text_encoding.h"
 
 namespace rt::ole {
@@ -17,18 +18,19 @@ IFACEMETHODIMP DesignPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog
     if (CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, WideFromUtf8(p.name).c_str(), -1, name, -1) != CSTR_EQUAL)
       continue;
     VARTYPE wanted = V_VT(value);
-    VARIANT text;
-    V_VT(&text) = VT_BSTR;
-    V_BSTR(&text) = SysAllocString(WideFromUtf8(p.value ? p.value : "").c_str());
-    if (!V_BSTR(&text)) return E_OUTOFMEMORY;
-    if (wanted == VT_EMPTY || wanted == VT_BSTR) {
-      *value = text;
-      return S_OK;
+    rt::Variant text;
+    V_BSTR(text.get()) = SysAllocString(WideFromUtf8(p.value ? p.value : "").c_str());
+    if (!V_BSTR(text.get())) return E_OUTOFMEMORY;
+    V_VT(text.get()) = VT_BSTR;
+    if (wanted != VT_EMPTY && wanted != VT_BSTR) {
+      HRESULT hr = text.ChangeType(wanted);
+      if (FAILED(hr)) {
+        VariantInit(value);  // only the type was asked for in it
+        return hr;
+      }
     }
-    VariantInit(value);
-    HRESULT hr = VariantChangeType(value, &text, 0, wanted);
-    VariantClear(&text);
-    return hr;
+    *value = text.release();
+    return S_OK;
   }
   return E_INVALIDARG;
 }

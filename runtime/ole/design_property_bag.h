@@ -6,12 +6,12 @@
 
 #include <span>
 
-#include "com_base.h"
+#include "com_object.h"
 #include "design.h"
 
 namespace rt::ole {
 
-class DesignPropertyBag final : public ComBase<DesignPropertyBag, IPropertyBag> {
+class DesignPropertyBag final : public ComObject<DesignPropertyBag, IPropertyBag> {
  public:
   static const QITAB kInterfaceTable[];
   explicit DesignPropertyBag(std::span<const PropertyDesign> values) : values_(values) {}

@@ -53,10 +53,10 @@ void FormModel::Fire(FormEventId event) {
   if (!formObject_) return;  // nobody can have advised yet
   rt::ComPtr<FormObject> keep = formObject_;
   short cancel = 0;
-  VARIANT arg;
-  V_VT(&arg) = VT_I2 | VT_BYREF;
-  V_I2REF(&arg) = &cancel;
-  DISPPARAMS params{&arg, nullptr, event == kFormUnload ? 1u : 0u, 0};
+  rt::Variant arg;
+  V_VT(arg.get()) = VT_I2 | VT_BYREF;
+  V_I2REF(arg.get()) = &cancel;
+  DISPPARAMS params{arg.get(), nullptr, event == kFormUnload ? 1u : 0u, 0};
   keep->Fire(event, params);
 }
 

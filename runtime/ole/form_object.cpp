@@ -9,6 +9,7 @@
 #include "picture_copy.h"
 #include "rounding.h"
 #include "screen.h"
+#include "snapshot_enum.h"
 
 namespace rt::ole {
 namespace {
@@ -105,8 +106,9 @@ IFACEMETHODIMP FormObject::GetGUID(DWORD kind, GUID* guid) {
 }
 
 IFACEMETHODIMP FormObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
-  if (points) *points = nullptr;
-  return E_NOTIMPL;
+  std::vector<IConnectionPoint*> items = {&events_};
+  return CreateComObject<SnapshotEnum<IEnumConnectionPoints, IConnectionPoint*>>(
+      IID_IEnumConnectionPoints, reinterpret_cast<void**>(points), items);
 }
 
 IFACEMETHODIMP FormObject::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {

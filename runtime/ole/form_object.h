@@ -5,7 +5,7 @@
 #include <ocidl.h>
 
 #include "automation.h"
-#include "event_point.h"
+#include "connection_point.h"
 #include "object_model_types.h"
 
 namespace rt {
@@ -17,7 +17,7 @@ namespace rt::ole {
 class FormObject final : public AutomationObject<FormObject, IProvideClassInfo2, IConnectionPointContainer> {
  public:
   static const QITAB kInterfaceTable[];
-  explicit FormObject(ModelAnchor model) : model_(std::move(model)), events_(*this, DIID_FormEvents) {}
+  explicit FormObject(ModelAnchor model) : model_(std::move(model)), events_(*this, DIID_FormEvents, /*orDispatch=*/true) {}
 
   void DropSinks() { events_.DropAll(); }
   void Fire(DISPID id, DISPPARAMS& params) { events_.Fire(id, params); }
@@ -41,7 +41,7 @@ class FormObject final : public AutomationObject<FormObject, IProvideClassInfo2,
   HRESULT RunDrawing(const MemberInfo& member, Call& call, Form& form);
 
   ModelAnchor model_;
-  EventPoint events_;
+  ConnectionPoint events_;
 };
 
 }  // namespace rt::ole

@@ -23,13 +23,13 @@ void RecordingPower::Record(const PowerCall& call) {
 
 bool RecordingPower::EndSession(UINT flags, DWORD reason, DWORD& lastError) {
   Record({PowerCall::Kind::ExitWindowsEx, flags, reason});
-  if (!succeed) lastError = ERROR_ACCESS_DENIED;
+  if (!succeed) lastError = failureCode;
   return succeed;
 }
 
 bool RecordingPower::SetSystemPowerState(bool suspend, bool force, DWORD& lastError) {
   Record({PowerCall::Kind::SetSystemPowerState, 0, 0, suspend, force});
-  if (!succeed) lastError = ERROR_ACCESS_DENIED;
+  if (!succeed) lastError = failureCode;
   return succeed;
 }
 

@@ -26,6 +26,7 @@ class RecordingPower final : public Power {
 
   std::vector<PowerCall> calls;
   bool succeed = true;
+  DWORD failureCode = ERROR_ACCESS_DENIED;  // the last error of a failed call
 
  private:
   void Record(const PowerCall& call);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "seam.h"
 
@@ -25,5 +26,10 @@ class Shell {
 };
 
 inline Shell& shell() { return Use<Shell>(); }
+
+// A document, page or program opened with the verb, without parameters or working folder.
+inline INT_PTR OpenDocument(HWND owner, std::string verb, std::string file, int showCommand) {
+  return shell().Execute({owner, std::move(verb), std::move(file), "", "", showCommand});
+}
 
 }  // namespace os

@@ -1,6 +1,12 @@
 #include "exclusion_page.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "ambrelo_h.h"
 #include "com_object.h"
+#include "page_dispatch.h"
 #include "wide_text.h"
 
 namespace amb::pages {
@@ -8,13 +14,15 @@ namespace {
 
 using K = ControlKind;
 
-// The three pages differ in a few numbers of their layout. The banner's label fills the white
-// strip from its left edge, clipped to the strip.
-template <int BannerWidth, int TextLeft, int TextWidth, int HeadingWidth, int AllTop, int NoneTop>
+// The three pages differ in a few numbers of their layout. The banner's text sits in the white
+// strip, which clips it.
+template <int PageWidth, int PageHeight, int PictureWidth, int TextLeft, int TextWidth, int HeadingWidth, int AllTop,
+          int NoneTop>
 struct Design {
+  static constexpr int kWidth = PageWidth, kHeight = PageHeight;
   static constexpr ControlDesign kControls[] = {
-      {K::Banner, kBanner, "lblScaleControls", 600 + TextLeft, 0,
-       TextWidth < BannerWidth - TextLeft ? TextWidth : BannerWidth - TextLeft, 375},
+      {K::Picture, kPicture1, "", 600, 0, PictureWidth, 375},
+      {K::Banner, kBanner, "lblScaleControls", TextLeft, 0, TextWidth, 255, kPicture1},
       {K::CheckList, kList, "", 600, 840, 4215, 2760},
       {K::Button, kSelectAll, "Select All", 4920, AllTop, 1215, 495},
       {K::Button, kSelectNone, "Select None", 4920, NoneTop, 1215, 495},
@@ -23,32 +31,36 @@ struct Design {
   };
 };
 
-using BordersDesign = Design<6315, 120, 6015, 2175, 1320, 2760>;
-using FontsDesign = Design<5700, 0, 5895, 2175, 1080, 2880>;
-using GraphicsDesign = Design<5685, 0, 5895, 1935, 1200, 2760>;
+// The tab captions, by kind.
+constexpr const wchar_t* kTitles[] = {L"ScaleBorders", L"ScaleFonts", L"ScaleGraphics"};
 
-class ExclusionPage final : public ComObject<ExclusionPage, ExclusionPageBase> {
+template <class Interface, ExclusionKind Kind, class PageDesign>
+class ExclusionPage final : public ComObject<ExclusionPage<Interface, Kind, PageDesign>, ExclusionPageBase,
+                                             PageDispatch<Interface>> {
  public:
   static const QITAB kInterfaceTable[];
-  explicit ExclusionPage(ExclusionKind kind) { SetKind(kind); }
+  ExclusionPage() { this->SetKind(Kind); }
 
  private:
-  Layout PageLayout() const override {
-    switch (PageKind()) {
-      case ExclusionKind::Borders:
-        return {L"ScaleBorders", 7035, 3720, BordersDesign::kControls};
-      case ExclusionKind::Fonts:
-        return {L"ScaleFonts", 6375, 3735, FontsDesign::kControls};
-      default:
-        return {L"ScaleGraphics", 6330, 3720, GraphicsDesign::kControls};
-    }
+  PropertyPage::Layout PageLayout() const override {
+    return {kTitles[static_cast<int>(Kind)], PageDesign::kWidth, PageDesign::kHeight, PageDesign::kControls};
   }
 };
 
-const QITAB ExclusionPage::kInterfaceTable[] = {
-    QITABENT(ExclusionPage, IPropertyPage),
+template <class Interface, ExclusionKind Kind, class PageDesign>
+const QITAB ExclusionPage<Interface, Kind, PageDesign>::kInterfaceTable[] = {
+    {&__uuidof(IPropertyPage), OFFSETOFCLASS(IPropertyPage, ExclusionPage)},
+    {&__uuidof(Interface), OFFSETOFCLASS(Interface, ExclusionPage)},
+    {&__uuidof(IDispatch), OFFSETOFCLASS(Interface, ExclusionPage)},
     {nullptr, 0},
 };
+
+using ScaleBordersPage =
+    ExclusionPage<_ScaleBorders, ExclusionKind::Borders, Design<7035, 3720, 6315, 120, 6015, 2175, 1320, 2760>>;
+using ScaleFontsPage =
+    ExclusionPage<_ScaleFonts, ExclusionKind::Fonts, Design<6375, 3735, 5700, 0, 5895, 2175, 1080, 2880>>;
+using ScaleGraphicsPage =
+    ExclusionPage<_ScaleGraphics, ExclusionKind::Graphics, Design<6330, 3720, 5685, 0, 5895, 1935, 1200, 2760>>;
 
 }  // namespace
 
@@ -87,14 +99,18 @@ bool ExclusionPageBase::ItemChecked(int item) const { return ListView_GetCheckSt
 
 void ExclusionPageBase::ShowTypeOf(const PageRecord& record) { SetText(kControlType, record.typeName); }
 
-// The list is built once; the banner follows the switch at every selection.
+// The list is built once, from the first selected control; the banner follows that control's
+// switch at every selection.
 void ExclusionPageBase::SelectionChanged() {
-  HostObjectPtr control = FirstSelected();
+  HostObjectPtr control = Protocol().Loaded() ? LoadedControl() : FirstSelected();
   if (!control) return;
   if (!Protocol().Loaded()) {
-    Protocol().SetLoaded();
-    model_.Build(*control);  // a list that cannot be read stays empty
+    MarkLoaded(control);
+    HostStatus built = model_.Build(*control);
     FillList();
+    if (!built)
+      ShowFailure("The list of the form's controls could not be read: " + built.description +
+                  ". This page stores nothing.");
     Built();
   }
   Banner banner = ReadBanner(kind_, *control);
@@ -125,10 +141,10 @@ void ExclusionPageBase::FillList() {
   filling_ = false;
 }
 
+// Without a list there is nothing of the page's to store.
 HostStatus ExclusionPageBase::ApplyChanges() {
-  HostObjectPtr control = FirstSelected();
-  if (!control) return HostStatus::Failed("No control is selected");
-  return model_.Apply(*control);
+  const HostObjectPtr& control = LoadedControl();
+  return control ? model_.Apply(*control) : HostStatus{};
 }
 
 void ExclusionPageBase::CheckChanged(PageRecord& record, bool checked) {
@@ -168,22 +184,58 @@ void ExclusionPageBase::Command(int id, int code) {
 void ExclusionPageBase::Notify(const NMHDR& header) {
   if (header.idFrom != kList || header.code != LVN_ITEMCHANGED || filling_) return;
   const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-  if (!(change.uChanged & LVIF_STATE) || change.iItem < 0) return;
-  PageRecord* record = RecordAt(change.iItem);
-  if (!record || !Protocol().Loaded()) return;
+  if (!(change.uChanged & LVIF_STATE) || !Protocol().Loaded()) return;
+  bool lost = (change.uOldState & LVIS_SELECTED) && !(change.uNewState & LVIS_SELECTED);
+  if (lost && !CurrentItem()) CurrentLost();
+  PageRecord* record = change.iItem < 0 ? nullptr : RecordAt(change.iItem);
+  if (!record) return;
   if ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK)
     CheckChanged(*record, ((change.uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2);
   if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED)) CurrentChanged(*record);
 }
 
-HRESULT CreateScaleBordersPage(REFIID riid, void** ppv) {
-  return CreateComObject<ExclusionPage>(riid, ppv, ExclusionKind::Borders);
+void ExclusionPageBase::Created() { SetWindowSubclass(Item(kList), &ListProc, 0, reinterpret_cast<DWORD_PTR>(this)); }
+
+LRESULT CALLBACK ExclusionPageBase::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR page) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      if (!reinterpret_cast<ExclusionPageBase*>(page)->ListClicked({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+        SetFocus(list);
+        return 0;
+      }
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(list, &ListProc, 0);
+      break;
+  }
+  return DefSubclassProc(list, message, wParam, lParam);
 }
-HRESULT CreateScaleFontsPage(REFIID riid, void** ppv) {
-  return CreateComObject<ExclusionPage>(riid, ppv, ExclusionKind::Fonts);
+
+// The list view on its own changes the check of an item whose box is clicked without making it
+// current, and makes no item current after a click on its blank area; the page's list does
+// neither.
+bool ExclusionPageBase::ListClicked(POINT at) {
+  HWND list = Item(kList);
+  int hit = -1;
+  for (int i = std::max(0, ListView_GetTopIndex(list)); i < ItemCount() && hit < 0; ++i) {
+    RECT row{};
+    if (ListView_GetItemRect(list, i, &row, LVIR_BOUNDS) && PtInRect(&row, at)) hit = i;
+  }
+  if (hit < 0) return false;
+  if (CurrentItem() != hit) {
+    MakeCurrent(hit);
+  } else if (PageRecord* record = RecordAt(hit)) {
+    CurrentChanged(*record);
+  }
+  return true;
 }
-HRESULT CreateScaleGraphicsPage(REFIID riid, void** ppv) {
-  return CreateComObject<ExclusionPage>(riid, ppv, ExclusionKind::Graphics);
-}
+
+HRESULT CreateScaleBordersPage(REFIID riid, void** ppv) { return CreateComObject<ScaleBordersPage>(riid, ppv); }
+HRESULT CreateScaleFontsPage(REFIID riid, void** ppv) { return CreateComObject<ScaleFontsPage>(riid, ppv); }
+HRESULT CreateScaleGraphicsPage(REFIID riid, void** ppv) { return CreateComObject<ScaleGraphicsPage>(riid, ppv); }
 
 }  // namespace amb::pages

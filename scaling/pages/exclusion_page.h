@@ -12,7 +12,7 @@
 
 namespace amb::pages {
 
-enum ExclusionId : int { kBanner = 200, kHeading, kControlType, kList, kSelectAll, kSelectNone };
+enum ExclusionId : int { kBanner = 200, kHeading, kControlType, kList, kSelectAll, kSelectNone, kPicture1 };
 
 class ExclusionPageBase : public PropertyPage {
  protected:
@@ -24,16 +24,20 @@ class ExclusionPageBase : public PropertyPage {
 
   // The page's reactions; the base keeps the records and the list in step.
   virtual void CheckChanged(PageRecord& record, bool checked);
+  // The item became current, or was clicked while it was.
   virtual void CurrentChanged(PageRecord& record);
+  // No item is current any more.
+  virtual void CurrentLost() {}
   virtual void SelectAll();
   virtual void SelectNone();
-  // After the first build.
+  // After the list was filled, at the first selection and at every new window.
   virtual void Built() {}
 
   void SelectionChanged() override;
   HostStatus ApplyChanges() override;
   void Command(int id, int code) override;
   void Notify(const NMHDR& header) override;
+  void Created() override;
   void RestoreShown() override;
 
   ExclusionModel& Model() { return model_; }
@@ -49,6 +53,10 @@ class ExclusionPageBase : public PropertyPage {
   void ShowTypeOf(const PageRecord& record);
 
  private:
+  static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR page);
+  // A mouse button went down on the list: an item hit becomes current before the list toggles
+  // its check; false for the blank area, where the current item stays.
+  bool ListClicked(POINT at);
   void FillList();
 
   ExclusionKind kind_ = ExclusionKind::Borders;

@@ -1,9 +1,12 @@
 #include "exclusion_page_model.h"
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 
 #include "control_probes.h"
 #include "ignore_case.h"
+#include "page_protocol.h"
 
 namespace amb::pages {
 namespace {
@@ -24,10 +27,24 @@ const ExclusionPageKind kKinds[] = {
 constexpr uint32_t kGreen = 0xFF00;
 constexpr uint32_t kRed = 0xFF;
 
-bool TruthOfValue(const HostValue& value) {
+// A Boolean as the pages read it: its value And 1; a number beyond a 32-bit integer has none.
+std::optional<bool> TruthOfValue(const HostValue& value) {
   if (const bool* b = std::get_if<bool>(&value)) return *b;
-  if (const double* d = std::get_if<double>(&value)) return (static_cast<long long>(*d) & 1) != 0;
+  if (const double* d = std::get_if<double>(&value)) {
+    std::optional<int> check = CheckOf(*d);
+    if (!check) return std::nullopt;
+    return *check == 1;
+  }
   return false;
+}
+
+HostStatus Overflow(std::string_view property) { return HostStatus::Failed(std::string(property) + ": Overflow"); }
+
+// The stored entry of a key; when a key is stored at several positions, the highest one counts.
+const FlagEntry* StoredEntryOf(const std::vector<FlagEntry>& stored, std::string_view key) {
+  auto it = std::find_if(stored.rbegin(), stored.rend(),
+                         [&](const FlagEntry& e) { return EqualsIgnoringCase(e.key, key); });
+  return it == stored.rend() ? nullptr : &*it;
 }
 
 }  // namespace
@@ -41,8 +58,34 @@ Banner BannerFor(ExclusionKind kind, bool switchOn) {
 
 Banner ReadBanner(ExclusionKind kind, HostObject& control) {
   HostValue value;
-  bool on = control.Get(PageKindOf(kind).switchName, value) && TruthOfValue(value);
+  bool on = control.Get(PageKindOf(kind).switchName, value) && TruthOfValue(value).value_or(false);
   return BannerFor(kind, on);
+}
+
+HostStatus ReadStoredList(HostObject& control, std::vector<FlagEntry>& out) {
+  out.clear();
+  double stored = 0;
+  if (HostStatus s = GetNumber(control, "ControlFlagCount", stored); !s) return s;
+  // The count is a 16-bit number; a negative one lists nothing.
+  std::optional<int32_t> count = LongOf(stored);
+  if (!count || *count > std::numeric_limits<int16_t>::max() || *count < std::numeric_limits<int16_t>::min())
+    return Overflow("ControlFlagCount");
+  for (int32_t i = 1; i <= *count; ++i) {
+    const HostValue index = static_cast<double>(i);
+    HostValue key;
+    if (HostStatus s = control.GetAt(kFlagKeyPropertyName, index, key); !s) return s;
+    FlagEntry entry;
+    entry.key = TextOf(key);
+    for (DontScale flag : kAllDontScale) {
+      HostValue value;
+      if (HostStatus s = control.GetAt(FlagPropertyName(flag), index, value); !s) return s;
+      std::optional<bool> truth = TruthOfValue(value);
+      if (!truth) return Overflow(FlagPropertyName(flag));
+      entry[flag] = *truth;
+    }
+    out.push_back(std::move(entry));
+  }
+  return {};
 }
 
 PageRecord* ExclusionModel::Find(std::string_view key) {
@@ -61,6 +104,12 @@ bool ExclusionModel::SetCheck(PageRecord& record, bool checked) {
 }
 
 HostStatus ExclusionModel::Build(HostObject& control) {
+  HostStatus status = BuildRecords(control);
+  if (!status) records_.clear();
+  return status;
+}
+
+HostStatus ExclusionModel::BuildRecords(HostObject& control) {
   records_.clear();
   HostObjectPtr controls;
   if (!GetObjectOf(control, "FormControls", controls) || !controls) return {};
@@ -77,48 +126,45 @@ HostStatus ExclusionModel::Build(HostObject& control) {
     record.entry.key = record.key;
     records_.push_back(std::move(record));
   }
-  return ReadStoredList(control);
-}
-
-HostStatus ExclusionModel::ReadStoredList(HostObject& control) {
-  double count = 0;
-  if (HostStatus s = GetNumber(control, "ControlFlagCount", count); !s) return s;
-  for (int i = 1; i <= static_cast<int16_t>(count); ++i) {
-    const HostValue index = static_cast<double>(i);
-    HostValue key;
-    if (HostStatus s = control.GetAt(kFlagKeyPropertyName, index, key); !s) return s;
-    PageRecord* record = Find(TextOf(key));
-    if (!record) {
-      // The entry's control is no longer on the form.
-      if (HostStatus s = control.LetAt(kFlagKeyPropertyName, index, std::string()); !s) return s;
-      for (DontScale flag : PageKindOf(kind_).flags)
-        if (HostStatus s = control.LetAt(FlagPropertyName(flag), index, false); !s) return s;
+  std::vector<FlagEntry> stored;
+  if (HostStatus s = ReadStoredList(control, stored); !s) return s;
+  std::span<const DontScale> own = PageKindOf(kind_).flags;
+  for (size_t i = 0; i < stored.size(); ++i) {
+    const HostValue index = static_cast<double>(i + 1);
+    if (PageRecord* record = Find(stored[i].key)) {
+      for (DontScale flag : own) record->entry[flag] = stored[i][flag];
       continue;
     }
-    for (DontScale flag : kAllDontScale) {
-      HostValue value;
-      if (HostStatus s = control.GetAt(FlagPropertyName(flag), index, value); !s) return s;
-      record->entry[flag] = TruthOfValue(value);
-    }
+    // The entry's control is no longer on the form.
+    if (HostStatus s = control.LetAt(kFlagKeyPropertyName, index, std::string()); !s) return s;
+    for (DontScale flag : own)
+      if (HostStatus s = control.LetAt(FlagPropertyName(flag), index, false); !s) return s;
   }
   return {};
 }
 
 HostStatus ExclusionModel::Apply(HostObject& control) const {
+  if (records_.empty()) return {};
+  std::vector<FlagEntry> stored;
+  if (HostStatus s = ReadStoredList(control, stored); !s) return s;
   std::span<const DontScale> own = PageKindOf(kind_).flags;
-  if (HostStatus s = control.Let("ControlFlagCount", static_cast<double>(records_.size())); !s) return s;
+  HostStatus first;
+  auto note = [&first](HostStatus s) {
+    if (first && !s) first = std::move(s);
+  };
+  note(control.Let("ControlFlagCount", static_cast<double>(records_.size())));
   for (size_t i = 0; i < records_.size(); ++i) {
     const HostValue index = static_cast<double>(i + 1);
     const PageRecord& record = records_[i];
-    if (HostStatus s = control.LetAt(kFlagKeyPropertyName, index, record.key); !s) return s;
-    for (DontScale flag : own)
-      if (HostStatus s = control.LetAt(FlagPropertyName(flag), index, record.entry[flag]); !s) return s;
+    const FlagEntry* current = StoredEntryOf(stored, record.key);
+    note(control.LetAt(kFlagKeyPropertyName, index, record.key));
+    for (DontScale flag : own) note(control.LetAt(FlagPropertyName(flag), index, record.entry[flag]));
     for (DontScale flag : kAllDontScale) {
       if (std::find(own.begin(), own.end(), flag) != own.end()) continue;
-      if (HostStatus s = control.LetAt(FlagPropertyName(flag), index, record.entry[flag]); !s) return s;
+      note(control.LetAt(FlagPropertyName(flag), index, current && (*current)[flag]));
     }
   }
-  return {};
+  return first;
 }
 
 }  // namespace amb::pages

@@ -1,8 +1,9 @@
 #pragma once
 // The exclusion pages' working list: one record per control of the host form, in the order of the
-// selected control's FormControls, with the flags read from its stored flag list, and written back
-// as a whole. The four pages differ in the probe that lists a control, the flags they edit and the
-// switch their banner reports.
+// selected control's FormControls, with the page's flags read from its stored flag list. An apply
+// writes only the page's own flags, over the stored list as it stands then, so that pages applied
+// one after the other in one sheet keep each other's edits. The four pages differ in the probe
+// that lists a control, the flags they edit and the switch their banner reports.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -28,7 +29,7 @@ struct PageRecord {
   std::string key;
   std::string typeName;  // what the type label shows for it
   bool listed = false;   // the page's probe passed
-  FlagEntry entry;       // all ten flags, so an apply keeps them with their control's key
+  FlagEntry entry;       // the page's own flags are the ones that count
 };
 
 struct Banner {
@@ -39,15 +40,25 @@ Banner BannerFor(ExclusionKind kind, bool switchOn);
 // Reads the page's switch from the control; an unreadable switch shows as False.
 Banner ReadBanner(ExclusionKind kind, HostObject& control);
 
+// The control's stored flag list as it stands: every entry with its key and all ten flags. Fails
+// on a read that fails and on a count or flag that is no number the platform takes ("Overflow").
+HostStatus ReadStoredList(HostObject& control, std::vector<FlagEntry>& out);
+
 class ExclusionModel {
  public:
   explicit ExclusionModel(ExclusionKind kind) : kind_(kind) {}
 
   // Records for every item of the control's FormControls, their flags from the stored list; a
   // stored entry whose control is gone is blanked on the control at once. A control without
-  // FormControls gives no records and changes nothing.
+  // FormControls gives no records and changes nothing. A build that fails part-way keeps no
+  // record: the page then has no list and writes nothing.
   HostStatus Build(HostObject& control);
-  // ControlFlagCount, then per record its key and its ten flags, the page's own first.
+  // Whether the records hold the whole of the host form's controls.
+  bool HasList() const { return !records_.empty(); }
+  // ControlFlagCount, then per record its key, the page's own flags from the record and every
+  // other flag from the stored entry of the same key. Writes nothing without a list or when the
+  // stored list cannot be read; a write that fails does not stop the others, the first failure
+  // is answered once all were tried.
   HostStatus Apply(HostObject& control) const;
 
   const std::vector<PageRecord>& Records() const { return records_; }
@@ -60,7 +71,7 @@ class ExclusionModel {
   bool SetCheck(PageRecord& record, bool checked);
 
  private:
-  HostStatus ReadStoredList(HostObject& control);
+  HostStatus BuildRecords(HostObject& control);
 
   ExclusionKind kind_;
   std::vector<PageRecord> records_;

@@ -1,9 +1,8 @@
 #include "form_effects_model.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <cmath>
 #include <iterator>
-
-#include "general_page_model.h"
 
 namespace amb::pages {
 namespace {
@@ -23,17 +22,18 @@ double NumberIn(const HostValue& value) {
 
 }  // namespace
 
-TimeBoxEdit TimeBoxRule(std::string_view text) {
-  if (text == ".") return {"0.", true};
+TimeBoxEdit TimeBoxRule(std::string_view text, const LocaleNumbers& numbers) {
+  std::string separator = numbers.DecimalSeparator();
+  if (text == separator) return {"0" + separator, true};
   if (text.empty()) return {std::string(), false};
   TimeBoxEdit edit{std::string(text), false};
-  double seconds = IsNumericText(text) ? std::strtod(std::string(text).c_str(), nullptr) : -1;
-  if (seconds < 0) edit = {"0", true}, seconds = 0;
+  double seconds = numbers.Parse(text).value_or(-1);
+  if (!(seconds >= 0)) edit = {"0", true}, seconds = 0;
   if (seconds > 10) edit = {"10", true};
   return edit;
 }
 
-HostStatus LoadEffects(HostObject& control, EffectsContents& out) {
+HostStatus LoadEffects(HostObject& control, const LocaleNumbers& numbers, EffectsContents& out) {
   for (const char* property : kLists) {
     HostValue value;
     if (HostStatus s = control.Get(property, value); !s) return s;
@@ -43,14 +43,16 @@ HostStatus LoadEffects(HostObject& control, EffectsContents& out) {
     out.storedLists[property] = number;
   }
   for (const char* property : kTimes) {
-    HostValue value;
-    if (HostStatus s = control.Get(property, value); !s) return s;
-    out.times[property] = TimeBoxRule(TextOf(value)).text;
+    double seconds = 0;
+    if (HostStatus s = GetNumber(control, property, seconds); !s) return s;
+    // The rule holds the box to 0..10 anyway; the value only has to stay a number a Single holds.
+    float shown = static_cast<float>(std::isnan(seconds) ? -1.0 : std::clamp(seconds, -1.0, 11.0));
+    out.times[property] = TimeBoxRule(SingleText(shown, numbers), numbers).text;
   }
   return {};
 }
 
-HostStatus ApplyEffects(HostObject& control, const EffectsContents& contents) {
+HostStatus ApplyEffects(HostObject& control, const LocaleNumbers& numbers, const EffectsContents& contents) {
   for (const char* property : kLists) {
     auto shown = contents.lists.find(property);
     auto stored = contents.storedLists.find(property);
@@ -60,8 +62,10 @@ HostStatus ApplyEffects(HostObject& control, const EffectsContents& contents) {
   }
   for (const char* property : kTimes) {
     auto time = contents.times.find(property);
-    std::string text = time == contents.times.end() || time->second.empty() ? "0" : time->second;
-    if (HostStatus s = control.Let(property, text); !s) return s;
+    std::string text = time == contents.times.end() ? std::string() : time->second;
+    std::optional<double> seconds = text.empty() ? 0.0 : numbers.Parse(text);
+    if (!seconds) return HostStatus::Failed(std::string(property) + ": \"" + text + "\" is not a number");
+    if (HostStatus s = control.Let(property, *seconds); !s) return s;
   }
   return {};
 }

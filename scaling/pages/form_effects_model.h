@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "host_object.h"
+#include "locale_numbers.h"
 
 namespace amb::pages {
 
@@ -17,18 +18,18 @@ struct TimeBoxEdit {
   std::string text;
   bool replaced = false;  // the text was replaced; the caret goes behind its second character
 };
-// A lone "." becomes "0."; a text that is no number or below 0 becomes "0", above 10 "10"; an
-// empty text stays empty.
-TimeBoxEdit TimeBoxRule(std::string_view text);
+// A lone decimal separator gets a 0 before it; a text that is no number or below 0 becomes "0",
+// above 10 "10"; an empty text stays empty.
+TimeBoxEdit TimeBoxRule(std::string_view text, const LocaleNumbers& numbers);
 
 struct EffectsContents {
   std::map<std::string, int, std::less<>> lists;           // FormOpen, FormClose, FormPicture
   std::map<std::string, double, std::less<>> storedLists;  // a value the list cannot show is kept
-  std::map<std::string, std::string, std::less<>> times;   // FormOpenTime, FormCloseTime
+  std::map<std::string, std::string, std::less<>> times;   // FormOpenTime, FormCloseTime, as shown
 };
 
-HostStatus LoadEffects(HostObject& control, EffectsContents& out);
-// Five writes; a time box still empty is written as 0.
-HostStatus ApplyEffects(HostObject& control, const EffectsContents& contents);
+HostStatus LoadEffects(HostObject& control, const LocaleNumbers& numbers, EffectsContents& out);
+// Five writes; the times go as numbers read in the user's locale, a box still empty as 0.
+HostStatus ApplyEffects(HostObject& control, const LocaleNumbers& numbers, const EffectsContents& contents);
 
 }  // namespace amb::pages

@@ -1,7 +1,10 @@
 #include "form_effects_page.h"
 
+#include "ambrelo_h.h"
 #include "com_object.h"
 #include "form_effects_model.h"
+#include "page_dispatch.h"
+#include "platform_numbers.h"
 #include "property_page.h"
 #include "wide_text.h"
 
@@ -12,17 +15,17 @@ using K = ControlKind;
 
 constexpr ControlDesign kDesign[] = {
     {K::DropDown, kCmbFormOpen, "", 825, 600, 1935, 315},
-    {K::Label, 0, "Form Open", 825, 360, 1215, 255},
+    {K::Label, 0, "Form Open", 825, 360, 1215, 255, 0, Typeface::Bold},
     {K::DropDown, kCmbFormClose, "", 825, 1800, 1935, 315},
-    {K::Label, 0, "Form Close", 825, 1560, 1215, 255},
+    {K::Label, 0, "Form Close", 825, 1560, 1215, 255, 0, Typeface::Bold},
     {K::DropDown, kCmbFormPicture, "", 825, 2993, 1935, 315},
-    {K::Label, 0, "Form Picture", 825, 2753, 1215, 255},
+    {K::Label, 0, "Form Picture", 825, 2753, 1215, 255, 0, Typeface::Bold},
     {K::TextBox, kTxtFormOpenTime, "1", 2985, 600, 1560, 285},
     {K::TextBox, kTxtFormCloseTime, "1", 2985, 1800, 1560, 285},
-    {K::Label, 0, "Form Open Time", 2970, 360, 1455, 255},
-    {K::Label, 0, "Form Close Time", 2970, 1560, 1455, 255},
-    {K::Label, 0, "Secs", 4590, 720, 615, 255},
-    {K::Label, 0, "Secs", 4590, 1920, 615, 255},
+    {K::Label, 0, "Form Open Time", 2970, 360, 1455, 255, 0, Typeface::Bold},
+    {K::Label, 0, "Form Close Time", 2970, 1560, 1455, 255, 0, Typeface::Bold},
+    {K::Label, 0, "Secs", 4590, 720, 615, 255, 0, Typeface::Bold},
+    {K::Label, 0, "Secs", 4590, 1920, 615, 255, 0, Typeface::Bold},
 };
 
 struct ListBox {
@@ -39,7 +42,7 @@ struct TimeBox {
 };
 constexpr TimeBox kTimes[] = {{kTxtFormOpenTime, "FormOpenTime"}, {kTxtFormCloseTime, "FormCloseTime"}};
 
-class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage> {
+class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage, PageDispatch<_FormEffects>> {
  public:
   static const QITAB kInterfaceTable[];
 
@@ -54,11 +57,15 @@ class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage> {
   void Show(const EffectsContents& contents);
   EffectsContents Shown() const;
 
+  PlatformNumbers Numbers() const { return PlatformNumbers(Locale()); }
+
   EffectsContents loaded_;
 };
 
 const QITAB FormEffectsPage::kInterfaceTable[] = {
     QITABENT(FormEffectsPage, IPropertyPage),
+    QITABENT(FormEffectsPage, _FormEffects),
+    QITABENTMULTI(FormEffectsPage, IDispatch, _FormEffects),
     {nullptr, 0},
 };
 
@@ -67,10 +74,11 @@ void FormEffectsPage::SelectionChanged() {
   HostObjectPtr control = FirstSelected();
   if (!control) return;
   EffectsContents contents;
-  if (!LoadEffects(*control, contents)) return;
+  if (HostStatus s = LoadEffects(*control, Numbers(), contents); !s) return ShowFailure(LoadFailureText(s));
   loaded_ = contents;
   Show(contents);
-  Protocol().SetLoaded();
+  ClearFailure();
+  MarkLoaded(control);
 }
 
 void FormEffectsPage::Show(const EffectsContents& contents) {
@@ -92,14 +100,14 @@ EffectsContents FormEffectsPage::Shown() const {
 }
 
 HostStatus FormEffectsPage::ApplyChanges() {
-  HostObjectPtr control = FirstSelected();
-  if (!control) return HostStatus::Failed("No control is selected");
-  return ApplyEffects(*control, Shown());
+  const HostObjectPtr& control = LoadedControl();
+  if (!control) return HostStatus::Failed("No control was loaded");
+  return ApplyEffects(*control, Numbers(), Shown());
 }
 
 // The replaced text raises the box's change again, which then finds it valid.
 void FormEffectsPage::TimeTyped(int id) {
-  TimeBoxEdit edit = TimeBoxRule(Text(id));
+  TimeBoxEdit edit = TimeBoxRule(Text(id), Numbers());
   if (edit.replaced) {
     SetText(id, edit.text);
     SendMessageW(Item(id), EM_SETSEL, 2, 2);

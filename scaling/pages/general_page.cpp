@@ -3,8 +3,11 @@
 #include <iterator>
 #include <string>
 
+#include "ambrelo_h.h"
 #include "com_object.h"
 #include "general_page_model.h"
+#include "page_dispatch.h"
+#include "platform_numbers.h"
 #include "property_page.h"
 #include "wide_text.h"
 
@@ -73,7 +76,7 @@ constexpr ControlDesign kDesign[] = {
     {K::CheckBox, kChkResizeAtOnce, "ResizeAtOnce", 2400, 2280, 1380, 285},
 };
 
-class GeneralPage final : public ComObject<GeneralPage, PropertyPage> {
+class GeneralPage final : public ComObject<GeneralPage, PropertyPage, PageDispatch<_General>> {
  public:
   static const QITAB kInterfaceTable[];
   GeneralPage() = default;
@@ -95,6 +98,8 @@ class GeneralPage final : public ComObject<GeneralPage, PropertyPage> {
 
 const QITAB GeneralPage::kInterfaceTable[] = {
     QITABENT(GeneralPage, IPropertyPage),
+    QITABENT(GeneralPage, _General),
+    QITABENTMULTI(GeneralPage, IDispatch, _General),
     {nullptr, 0},
 };
 
@@ -128,17 +133,19 @@ void GeneralPage::SelectionChanged() {
   HostObjectPtr control = FirstSelected();
   if (!control) return;
   GeneralContents contents;
-  if (!LoadGeneral(*control, contents)) return;  // tried again at the next selection
+  // Tried again at the next selection.
+  if (HostStatus s = LoadGeneral(*control, contents); !s) return ShowFailure(LoadFailureText(s));
   loaded_ = contents;
   Show(contents);
-  Protocol().SetLoaded();
+  ClearFailure();
+  MarkLoaded(control);
 }
 
 HostStatus GeneralPage::ApplyChanges() {
-  HostObjectPtr control = FirstSelected();
-  if (!control) return HostStatus::Failed("No control is selected");
+  const HostObjectPtr& control = LoadedControl();
+  if (!control) return HostStatus::Failed("No control was loaded");
   GeneralContents contents = Read();
-  HostStatus status = ApplyGeneral(*control, contents);
+  HostStatus status = ApplyGeneral(*control, PlatformNumbers(Locale()), contents);
   for (const Bound& b : kTexts)
     if (Text(b.id) != contents.texts[b.property]) SetText(b.id, contents.texts[b.property]);
   return status;

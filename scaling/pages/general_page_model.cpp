@@ -1,6 +1,5 @@
 #include "general_page_model.h"
 
-#include <cctype>
 #include <iterator>
 
 #include "page_protocol.h"
@@ -42,35 +41,7 @@ size_t ListSize(std::string_view property) {
   return property == "GradientSource" ? std::size(kGradientSourceItems) : std::size(kGradientTypeItems);
 }
 
-size_t Digits(std::string_view text, size_t& i) {
-  size_t start = i;
-  while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
-  return i - start;
-}
-
 }  // namespace
-
-bool IsNumericText(std::string_view text) {
-  size_t i = 0;
-  auto blanks = [&] {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  };
-  blanks();
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  size_t mantissa = Digits(text, i);
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    mantissa += Digits(text, i);
-  }
-  if (mantissa == 0) return false;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    if (Digits(text, i) == 0) return false;
-  }
-  blanks();
-  return i == text.size();
-}
 
 HostStatus LoadGeneral(HostObject& control, GeneralContents& out) {
   for (const Step& step : kLoadOrder) {
@@ -86,7 +57,9 @@ HostStatus LoadGeneral(HostObject& control, GeneralContents& out) {
         if (const double* d = std::get_if<double>(&value)) number = *d;
         if (const bool* b = std::get_if<bool>(&value)) number = *b ? -1 : 0;
         if (step.kind == Kind::Check) {
-          out.checks[step.property] = CheckOf(number);
+          std::optional<int> check = CheckOf(number);
+          if (!check) return HostStatus::Failed(std::string(step.property) + ": Overflow");
+          out.checks[step.property] = *check;
         } else {
           // A stored position outside the list (set by code) shows no item.
           bool inList = number >= 0 && number < static_cast<double>(ListSize(step.property));
@@ -100,9 +73,9 @@ HostStatus LoadGeneral(HostObject& control, GeneralContents& out) {
   return {};
 }
 
-HostStatus ApplyGeneral(HostObject& control, GeneralContents& contents) {
+HostStatus ApplyGeneral(HostObject& control, const LocaleNumbers& numbers, GeneralContents& contents) {
   for (auto& [property, text] : contents.texts)
-    if (IsNumberBox(property) && !IsNumericText(text)) text = "0";
+    if (IsNumberBox(property) && !numbers.Parse(text)) text = "0";
   for (const Step& step : kApplyOrder) {
     HostValue value;
     switch (step.kind) {

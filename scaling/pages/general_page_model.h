@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "host_object.h"
+#include "locale_numbers.h"
 
 namespace amb::pages {
 
@@ -25,14 +26,11 @@ inline constexpr std::string_view kGradientSourceItems[] = {"Top",     "Bottom",
                                                             "Middle",  "Outside"};
 inline constexpr std::string_view kGradientTypeItems[] = {"Linear", "Radial"};
 
-// The platform's numeric test for a text: blanks around an optionally signed decimal number with
-// an optional exponent; an empty text is not numeric.
-bool IsNumericText(std::string_view text);
-
-// Reads every property the page shows; stops at the first read that fails.
+// Reads every property the page shows; stops at the first read that fails, or at a Boolean that
+// is no 32-bit number ("Overflow").
 HostStatus LoadGeneral(HostObject& control, GeneralContents& out);
-// Cleans the numeric boxes (a non-numeric one becomes "0", in contents too, so the page shows it)
-// and writes all 23 properties; stops at the first write that fails.
-HostStatus ApplyGeneral(HostObject& control, GeneralContents& contents);
+// Cleans the numeric boxes (one that the platform's numeric test refuses becomes "0", in contents
+// too, so the page shows it) and writes all 23 properties; stops at the first write that fails.
+HostStatus ApplyGeneral(HostObject& control, const LocaleNumbers& numbers, GeneralContents& contents);
 
 }  // namespace amb::pages

@@ -1,6 +1,10 @@
 #pragma once
 // What every property page of the control shares: values are loaded once per page object, and an
 // edit marks the page changed only once they are; the page's own filling never does.
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
 namespace amb::pages {
 
 class PageProtocol {
@@ -21,9 +25,22 @@ class PageProtocol {
   bool changed_ = false;
 };
 
+// A number the platform takes as a 32-bit integer (rounded half to even, as its conversion
+// does); nothing for one outside that range or not a number at all, where it raises "Overflow".
+inline std::optional<int32_t> LongOf(double value) {
+  if (!(value >= -2147483648.5 && value < 2147483647.5)) return std::nullopt;
+  double rounded = std::nearbyint(value);
+  if (rounded < -2147483648.0 || rounded > 2147483647.0) return std::nullopt;
+  return static_cast<int32_t>(rounded);
+}
+
 // A Boolean property shows as checked when its value And 1 is 1; only a box that is exactly
-// checked (1) writes True.
-inline int CheckOf(double value) { return (static_cast<long long>(value) & 1) ? 1 : 0; }
+// checked (1) writes True. A value that is no 32-bit integer has no check.
+inline std::optional<int> CheckOf(double value) {
+  std::optional<int32_t> whole = LongOf(value);
+  if (!whole) return std::nullopt;
+  return (*whole & 1) ? 1 : 0;
+}
 inline bool TruthOf(int checkState) { return checkState == 1; }
 
 }  // namespace amb::pages

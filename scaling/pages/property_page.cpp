@@ -32,6 +32,8 @@ ClassAndStyle ClassFor(ControlKind kind) {
       return {L"STATIC", SS_LEFT, 0};
     case ControlKind::RightLabel:
       return {L"STATIC", SS_RIGHT, 0};
+    case ControlKind::Picture:
+      return {L"STATIC", SS_LEFT, 0};
     case ControlKind::Banner:
       return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::CheckBox:
@@ -52,11 +54,26 @@ ClassAndStyle ClassFor(ControlKind kind) {
   return {L"STATIC", 0, 0};
 }
 
+// A picture box paints its own contents: the colours of the labels inside it are the page's.
+LRESULT CALLBACK PictureProc(HWND picture, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_CTLCOLORSTATIC) return SendMessageW(GetParent(picture), message, wParam, lParam);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(picture, &PictureProc, 0);
+  return DefSubclassProc(picture, message, wParam, lParam);
+}
+
+HFONT CreatePointFont(HDC screen, int hundredthsOfPoint, const wchar_t* face) {
+  return CreateFontW(-MulDiv(hundredthsOfPoint, GetDeviceCaps(screen, LOGPIXELSY), 7200), 0, 0, 0, FW_BOLD, 0, 0, 0,
+                     DEFAULT_CHARSET, 0, 0, 0, 0, face);
+}
+
+constexpr int kNoteId = 99;
+
 }  // namespace
 
 PropertyPage::~PropertyPage() {
   if (window_) DestroyWindow(window_);
   if (bannerFont_) DeleteObject(bannerFont_);
+  if (boldFont_) DeleteObject(boldFont_);
 }
 
 IFACEMETHODIMP PropertyPage::SetPageSite(IPropertyPageSite* site) {
@@ -77,7 +94,9 @@ IFACEMETHODIMP PropertyPage::Activate(HWND parent, LPCRECT rect, BOOL) {
                                        reinterpret_cast<LPARAM>(this));
   if (!window_) return HRESULT_FROM_WIN32(GetLastError());
   CreateControls();
+  Created();
   Move(rect);
+  ShowFailureState();
   if (protocol_.Loaded()) {
     restoring_ = true;
     RestoreShown();
@@ -93,6 +112,8 @@ IFACEMETHODIMP PropertyPage::Deactivate() {
   Destroyed();
   DestroyWindow(window_);
   window_ = nullptr;
+  note_ = nullptr;
+  items_.clear();
   return S_OK;
 }
 
@@ -153,11 +174,67 @@ IFACEMETHODIMP PropertyPage::TranslateAccelerator(MSG* msg) {
   return window_ && IsDialogMessageW(window_, msg) ? S_OK : S_FALSE;
 }
 
+HWND PropertyPage::Item(int id) const {
+  for (const auto& [itemId, item] : items_)
+    if (itemId == id && id) return item;
+  return nullptr;
+}
+
 HostObjectPtr PropertyPage::FirstSelected() const {
   if (objects_.empty() || !objects_[0]) return nullptr;
   rt::ComPtr<IDispatch> control;
   if (FAILED(objects_[0]->QueryInterface(IID_IDispatch, control.put_void()))) return nullptr;
   return std::make_shared<DispatchObject>(std::move(control), true);
+}
+
+LCID PropertyPage::Locale() const {
+  LCID locale = LOCALE_USER_DEFAULT;
+  if (site_ && FAILED(site_->GetLocaleID(&locale))) locale = LOCALE_USER_DEFAULT;
+  return locale;
+}
+
+void PropertyPage::MarkLoaded(HostObjectPtr from) {
+  protocol_.SetLoaded();
+  loadedFrom_ = std::move(from);
+}
+
+void PropertyPage::ShowFailure(const std::string& text) {
+  failure_ = text;
+  ShowFailureState();
+}
+
+void PropertyPage::ClearFailure() {
+  if (failure_.empty()) return;
+  failure_.clear();
+  ShowFailureState();
+}
+
+void PropertyPage::ShowFailureState() {
+  if (!window_) return;
+  bool failed = !failure_.empty();
+  std::span<const ControlDesign> design = PageLayout().design;
+  for (size_t i = 0; i < design.size() && i < items_.size(); ++i)
+    if (design[i].kind != ControlKind::Picture && design[i].kind != ControlKind::Banner)
+      ShowWindow(items_[i].second, failed ? SW_HIDE : SW_SHOW);
+  if (!failed) {
+    if (note_) ShowWindow(note_, SW_HIDE);
+    return;
+  }
+  if (!note_) {
+    // Below the banner strip, across the page.
+    HDC screen = GetDC(nullptr);
+    RECT page{};
+    GetClientRect(window_, &page);
+    int top = Pixels(screen, 480, LOGPIXELSY), margin = Pixels(screen, 240, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    note_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_CENTER | SS_NOPREFIX, margin, top,
+                            std::max(0, static_cast<int>(page.right) - 2 * margin),
+                            std::max(0, static_cast<int>(page.bottom) - top), window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNoteId)), ModuleInstance(), nullptr);
+    SendMessageW(note_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  }
+  SetWindowTextW(note_, WideFromUtf8(failure_).c_str());
+  ShowWindow(note_, SW_SHOW);
 }
 
 void PropertyPage::EditMade() {
@@ -191,19 +268,25 @@ void PropertyPage::SetTextColour(int id, COLORREF colour) {
 void PropertyPage::CreateControls() {
   HDC screen = GetDC(nullptr);
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  if (!bannerFont_)
-    bannerFont_ = CreateFontW(-MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 72), 0, 0, 0, FW_BOLD, 0, 0, 0,
-                              DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif");
+  if (!bannerFont_) bannerFont_ = CreatePointFont(screen, 1200, L"MS Sans Serif");
+  if (!boldFont_) boldFont_ = CreatePointFont(screen, 825, L"MS Sans Serif");
   for (const ControlDesign& d : PageLayout().design) {
     ClassAndStyle cs = ClassFor(d.kind);
     int height = Pixels(screen, d.height, LOGPIXELSY);
     if (d.kind == ControlKind::DropDown) height *= 8;  // room for the dropped list
+    HWND parent = d.parent ? Item(d.parent) : window_;
     HWND item = CreateWindowExW(cs.exStyle, cs.windowClass, WideFromUtf8(d.caption).c_str(),
                                 WS_CHILD | WS_VISIBLE | cs.style, Pixels(screen, d.left, LOGPIXELSX),
                                 Pixels(screen, d.top, LOGPIXELSY), Pixels(screen, d.width, LOGPIXELSX), height,
-                                window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), ModuleInstance(),
+                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), ModuleInstance(),
                                 nullptr);
-    SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(d.kind == ControlKind::Banner ? bannerFont_ : font), 0);
+    items_.emplace_back(d.id, item);
+    HFONT face = d.kind == ControlKind::Banner ? bannerFont_ : d.face == Typeface::Bold ? boldFont_ : font;
+    SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(face), 0);
+    if (d.kind == ControlKind::Picture) {
+      SetWindowSubclass(item, &PictureProc, 0, 0);
+      SetTextColour(d.id, RGB(0, 0, 0));
+    }
     if (d.kind == ControlKind::CheckList) {
       ListView_SetExtendedListViewStyle(item, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
       LVCOLUMNW column{LVCF_WIDTH, 0, Pixels(screen, d.width, LOGPIXELSX) - 24};
@@ -255,6 +338,11 @@ HRESULT ReportFailure(const HostStatus& status) {
     if (SUCCEEDED(create.As(info))) SetErrorInfo(0, info.get());
   }
   return E_FAIL;
+}
+
+std::string LoadFailureText(const HostStatus& status) {
+  return "The control's settings could not be read: " + status.description +
+         ". This page shows and stores nothing.";
 }
 
 }  // namespace amb::pages

@@ -6,6 +6,7 @@
 #include <ocidl.h>
 
 #include <span>
+#include <string>
 #include <vector>
 
 #include "host_object.h"
@@ -14,13 +15,17 @@
 
 namespace amb::pages {
 
-enum class ControlKind { Label, RightLabel, CheckBox, TextBox, DropDown, Button, CheckList, FontList, Banner };
+// Picture: a white box (the exclusion pages' banner strip); Banner: its text, 12-point bold.
+enum class ControlKind { Label, RightLabel, CheckBox, TextBox, DropDown, Button, CheckList, FontList, Picture, Banner };
+enum class Typeface { Plain, Bold };  // Bold: 8.25-point bold "MS Sans Serif"
 
 struct ControlDesign {
   ControlKind kind;
   int id;
   const char* caption;
-  int left, top, width, height;  // twips
+  int left, top, width, height;  // twips, within the parent
+  int parent = 0;                // the id of the control it sits in; 0: the page
+  Typeface face = Typeface::Plain;
 };
 
 class PropertyPage : public IPropertyPage {
@@ -54,6 +59,8 @@ class PropertyPage : public IPropertyPage {
   virtual void Command(int id, int code) {}
   virtual void Notify(const NMHDR& header) {}
   virtual void Timer(UINT_PTR id) {}
+  // The page's controls were created (each activation gives new ones).
+  virtual void Created() {}
   virtual void Destroyed() {}
   // A page deactivated and activated again by its frame gets a new window: it keeps what its
   // boxes showed (edits included) and shows it again, rather than the design values.
@@ -61,10 +68,20 @@ class PropertyPage : public IPropertyPage {
   virtual void RestoreShown() {}
 
   HWND Window() const { return window_; }
-  HWND Item(int id) const { return GetDlgItem(window_, id); }
+  HWND Item(int id) const;
   // Item 0 of the selection, late-bound; nullptr when nothing is selected.
   HostObjectPtr FirstSelected() const;
   PageProtocol& Protocol() { return protocol_; }
+  // The page has loaded its values from `from`; an apply writes them back to it, whatever the
+  // selection is by then.
+  void MarkLoaded(HostObjectPtr from);
+  const HostObjectPtr& LoadedControl() const { return loadedFrom_; }
+  // The page could not load: its controls give way to a note that says why (the banner stays).
+  void ShowFailure(const std::string& text);
+  void ClearFailure();
+  // The locale the frame gives its pages for the numbers they show and read; the user's when the
+  // frame names none.
+  LCID Locale() const;
   // An edit of one of the page's controls: changed, and the frame told, once loaded.
   void EditMade();
 
@@ -77,17 +94,25 @@ class PropertyPage : public IPropertyPage {
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
+  void ShowFailureState();
 
   HWND window_ = nullptr;
   rt::ComPtr<IPropertyPageSite> site_;
   std::vector<rt::ComPtr<IUnknown>> objects_;
+  HostObjectPtr loadedFrom_;
   PageProtocol protocol_;
   bool restoring_ = false;
   std::vector<std::pair<int, COLORREF>> colours_;
+  std::vector<std::pair<int, HWND>> items_;  // the page's controls in design order, with their ids
+  std::string failure_;                      // why the page could not load; empty when it could
+  HWND note_ = nullptr;
   HFONT bannerFont_ = nullptr;
+  HFONT boldFont_ = nullptr;
 };
 
 // A failed write or read as the frame gets it: the description in the thread's error object.
 HRESULT ReportFailure(const HostStatus& status);
+// What a page that could not load says in place of its controls.
+std::string LoadFailureText(const HostStatus& status);
 
 }  // namespace amb::pages

@@ -2,7 +2,10 @@
 
 #include <optional>
 
+#include "ambrelo_h.h"
 #include "com_object.h"
+#include "enum_fonts.h"
+#include "page_dispatch.h"
 #include "property_page.h"
 #include "wide_text.h"
 
@@ -16,20 +19,6 @@ constexpr ControlDesign kDesign[] = {
     {K::Label, 0, "ReplaceFontsWith", 1200, 360, 2055, 255},
 };
 
-int CALLBACK AddFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM list) {
-  SendMessageW(reinterpret_cast<HWND>(list), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
-  return 1;
-}
-
-// "<none>" and the name of every family the system reports, as reported.
-void FillFontList(HWND list) {
-  SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"<none>"));
-  HDC dc = GetDC(list);
-  EnumFontFamiliesW(dc, nullptr, &AddFamily, reinterpret_cast<LPARAM>(list));
-  ReleaseDC(list, dc);
-}
-
 std::wstring EntryText(HWND list, int i) {
   LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
   if (length == LB_ERR) return L"";
@@ -39,7 +28,7 @@ std::wstring EntryText(HWND list, int i) {
   return text;
 }
 
-class ReplaceFontsPage final : public ComObject<ReplaceFontsPage, PropertyPage> {
+class ReplaceFontsPage final : public ComObject<ReplaceFontsPage, PropertyPage, PageDispatch<_ReplaceFontsWith>> {
  public:
   static const QITAB kInterfaceTable[];
 
@@ -64,6 +53,8 @@ class ReplaceFontsPage final : public ComObject<ReplaceFontsPage, PropertyPage> 
 
 const QITAB ReplaceFontsPage::kInterfaceTable[] = {
     QITABENT(ReplaceFontsPage, IPropertyPage),
+    QITABENT(ReplaceFontsPage, _ReplaceFontsWith),
+    QITABENTMULTI(ReplaceFontsPage, IDispatch, _ReplaceFontsWith),
     {nullptr, 0},
 };
 
@@ -75,9 +66,10 @@ void ReplaceFontsPage::SelectionChanged() {
   HWND list = Item(kFontList);
   FillFontList(list);
   std::string stored;
-  if (!GetText(*control, "ReplaceFontsWith", stored)) return;
+  if (HostStatus s = GetText(*control, "ReplaceFontsWith", stored); !s) return ShowFailure(LoadFailureText(s));
   Select(WideFromUtf8(stored));
-  Protocol().SetLoaded();
+  ClearFailure();
+  MarkLoaded(control);
 }
 
 void ReplaceFontsPage::Select(const std::optional<std::wstring>& name) {
@@ -90,8 +82,8 @@ void ReplaceFontsPage::Select(const std::optional<std::wstring>& name) {
 }
 
 HostStatus ReplaceFontsPage::ApplyChanges() {
-  HostObjectPtr control = FirstSelected();
-  if (!control) return HostStatus::Failed("No control is selected");
+  const HostObjectPtr& control = LoadedControl();
+  if (!control) return HostStatus::Failed("No control was loaded");
   HWND list = Item(kFontList);
   int current = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
   return control->Let("ReplaceFontsWith", Utf8FromWide(current < 0 ? L"" : EntryText(list, current)));

@@ -3,7 +3,7 @@
 #include "ambrelo_h.h"
 #include "com_object.h"
 #include "exclusion_page.h"
-#include "own_type_library.h"
+#include "page_dispatch.h"
 #include "scale_controls_model.h"
 
 namespace amb::pages {
@@ -12,7 +12,8 @@ namespace {
 using K = ControlKind;
 
 constexpr ControlDesign kDesign[] = {
-    {K::Banner, kBanner, "lblScaleControls", 600, 0, 5565, 375},
+    {K::Picture, kPicture1, "", 600, 0, 5565, 375},
+    {K::Banner, kBanner, "lblScaleControls", 0, 0, 5895, 255, kPicture1},
     {K::CheckList, kList, "", 600, 840, 3975, 2085},
     {K::Button, kSelectAll, "Select All", 840, 3000, 1095, 375},
     {K::Button, kSelectNone, "Select None", 2160, 3000, 1095, 375},
@@ -28,24 +29,21 @@ constexpr ControlDesign kDesign[] = {
 
 int BoxOf(Lock lock) { return kLockLeft + static_cast<int>(lock); }
 
-class ScaleControlsPage final : public ComObject<ScaleControlsPage, ExclusionPageBase, _ScaleControls> {
+class ScaleControlsPage final
+    : public ComObject<ScaleControlsPage, ExclusionPageBase, PageDispatch<_ScaleControls>> {
  public:
   static const QITAB kInterfaceTable[];
   ScaleControlsPage() { SetKind(ExclusionKind::Controls); }
 
   // _ScaleControls
   IFACEMETHODIMP CheckIfAllDeselected() override;
-  IFACEMETHODIMP GetTypeInfoCount(UINT* count) override;
-  IFACEMETHODIMP GetTypeInfo(UINT index, LCID, ITypeInfo** info) override;
-  IFACEMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
-  IFACEMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* info,
-                        UINT* argError) override;
 
  private:
   Layout PageLayout() const override { return {L"ScaleControls", 6270, 3720, kDesign}; }
   void Built() override;
   void CheckChanged(PageRecord& record, bool checked) override;
   void CurrentChanged(PageRecord& record) override;
+  void CurrentLost() override { EnableBoxes(false); }
   void SelectAll() override;
   void SelectNone() override;
   void Command(int id, int code) override;
@@ -57,7 +55,6 @@ class ScaleControlsPage final : public ComObject<ScaleControlsPage, ExclusionPag
   void StopTimer() { KillTimer(Window(), kDeselectTimer); }
   void EnableBoxes(bool enabled);
   PageRecord* CurrentRecord();
-  HRESULT TypeInfo(ITypeInfo** info);
 
   bool updating_ = false;
 };
@@ -90,7 +87,9 @@ void ScaleControlsPage::LoadBoxes(const PageRecord& record, bool excluded) {
   updating_ = false;
 }
 
+// An empty list leaves no lock to edit: the boxes are disabled.
 void ScaleControlsPage::Built() {
+  EnableBoxes(false);
   if (ItemCount() == 0) return;
   MakeCurrent(0);
   if (PageRecord* record = RecordAt(0)) LoadBoxes(*record, ItemChecked(0));
@@ -158,9 +157,12 @@ void ScaleControlsPage::Command(int id, int code) {
   ExclusionPageBase::Command(id, code);
 }
 
-// A third lock of an axis is refused with a beep; the box is cleared again.
+// A third lock of an axis is refused with a beep; the box is cleared again. Without a current
+// item there is no record to store a lock in.
 void ScaleControlsPage::LockClicked(Lock lock) {
   if (updating_) return;
+  PageRecord* record = CurrentRecord();
+  if (!record) return;
   LockBoxes boxes{};
   for (Lock l : kAllLocks) boxes[static_cast<size_t>(l)] = Checked(BoxOf(l));
   bool set = boxes[static_cast<size_t>(lock)];
@@ -169,7 +171,7 @@ void ScaleControlsPage::LockClicked(Lock lock) {
     MessageBeep(MB_OK);
     set = false;
   }
-  if (PageRecord* record = CurrentRecord()) record->entry[FlagOf(lock)] = set;
+  record->entry[FlagOf(lock)] = set;
   SetTimer(Window(), kDeselectTimer, kDeselectDelayMs, nullptr);
   EditMade();
 }
@@ -188,38 +190,6 @@ IFACEMETHODIMP ScaleControlsPage::CheckIfAllDeselected() {
   if (std::optional<int> current = CurrentItem()) ListView_SetCheckState(Item(kList), *current, FALSE);
   EnableBoxes(false);
   return S_OK;
-}
-
-HRESULT ScaleControlsPage::TypeInfo(ITypeInfo** info) {
-  rt::ComPtr<ITypeLib> lib;
-  HRESULT hr = LoadOwnTypeLib(lib.put());
-  return SUCCEEDED(hr) ? lib->GetTypeInfoOfGuid(IID__ScaleControls, info) : hr;
-}
-
-IFACEMETHODIMP ScaleControlsPage::GetTypeInfoCount(UINT* count) {
-  if (!count) return E_POINTER;
-  *count = 1;
-  return S_OK;
-}
-
-IFACEMETHODIMP ScaleControlsPage::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
-  if (!info) return E_POINTER;
-  *info = nullptr;
-  return index == 0 ? TypeInfo(info) : DISP_E_BADINDEX;
-}
-
-IFACEMETHODIMP ScaleControlsPage::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
-  rt::ComPtr<ITypeInfo> info;
-  HRESULT hr = TypeInfo(info.put());
-  return SUCCEEDED(hr) ? info->GetIDsOfNames(names, count, ids) : hr;
-}
-
-IFACEMETHODIMP ScaleControlsPage::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                         EXCEPINFO* info, UINT* argError) {
-  rt::ComPtr<ITypeInfo> typeInfo;
-  HRESULT hr = TypeInfo(typeInfo.put());
-  if (FAILED(hr)) return hr;
-  return typeInfo->Invoke(static_cast<_ScaleControls*>(this), id, flags, params, result, info, argError);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "../support/recording_front_end.h"
@@ -82,22 +83,22 @@ TEST_F(HotKeys, RegistersTheNamedKeysAndReleasesThemAtUnload) {
   Key("7", "VK_X");
   Key("6", "VK_F");   // the command comes from the key, not from the value's name
   Key("9", "VK_R");   // never read: ENTER's place
-  Key("12", "VK_L");  // the last value read
+  Key("12", "VK_L");  // beyond the last value: never registered
   frmvbHotKey().Load();
 
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_FALSE(frmvbHotKey().Visible());
-  for (int id : {0, 3, 6, 7}) EXPECT_TRUE(HotKeyRegistered[id]) << id;
+  for (int id : {0, 6, 7}) EXPECT_TRUE(HotKeyRegistered[id]) << id;
   EXPECT_FALSE(HotKeyRegistered[1]);
   EXPECT_FALSE(probe.CanTake(kCtrlAlt, 'S'));
   EXPECT_FALSE(probe.CanTake(kCtrlAlt, 'X'));
   EXPECT_FALSE(probe.CanTake(kCtrlAlt, 'F'));
-  EXPECT_FALSE(probe.CanTake(kCtrlAlt, 'L'));
+  EXPECT_TRUE(probe.CanTake(kCtrlAlt, 'L'));
   EXPECT_TRUE(probe.CanTake(kCtrlAlt, 'R'));
+  EXPECT_FALSE(HotKeyRegistered[3]);  // "12" = "VK_L" is not read
 
   frmvbHotKey().Unload();
   EXPECT_TRUE(probe.CanTake(kCtrlAlt, 'S'));
-  EXPECT_TRUE(probe.CanTake(kCtrlAlt, 'L'));
   for (bool flag : HotKeyRegistered) EXPECT_FALSE(flag);
 }
 
@@ -108,23 +109,36 @@ TEST_F(HotKeys, NoValuesRegisterNothingAndShowNothing) {
   EXPECT_TRUE(frmvbHotKey().IsLoaded());
 }
 
-TEST_F(HotKeys, UnknownNameAndTakenKeyAreReportedByNameAndSkipped) {
+TEST_F(HotKeys, ATakenKeyIsReportedByNameAndJunkValuesTogetherInOneBox) {
   ASSERT_TRUE(probe.Hold(kCtrlAlt, 'P'));
   Key("0", "VK_Q");  // unknown and first: must not become CTRL+ALT with no key
   Key("1", "VK_P");
   Key("2", "VK_R");
+  Key("4", "bell\a and a line\r\nbreak here");
+  Key("11", std::string(65536, 'x').c_str());
   frmvbHotKey().Load();
 
   const std::string tail = " ... Try other keys this key is already registered by some other running applications.";
   EXPECT_EQ(Boxes(), (std::vector<std::string>{
-                         "Tarnwick: Can not register all or one of the hotkeys CTRL+ALT+VK_Q" + tail,
-                         "Tarnwick: Can not register all or one of the hotkeys CTRL+ALT+VK_P" + tail}));
+                         "Tarnwick: Can not register all or one of the hotkeys CTRL+ALT+VK_P" + tail,
+                         "Tarnwick: These hot-key settings name no key and were skipped:\r\n"
+                         "\"0\" = \"VK_Q\"\r\n"
+                         "\"4\" = \"bell\\x07 and a line\\x0D\\x0Abreak ...\"\r\n"
+                         "\"11\" = \"xxxxxxxxxxxxxxxxxxxxxxxx...\""}));
   EXPECT_EQ(boxes.shown.at(0).flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
   EXPECT_FALSE(HotKeyRegistered[0]);
   EXPECT_FALSE(HotKeyRegistered[2]);
   EXPECT_TRUE(HotKeyRegistered[1]);
   EXPECT_FALSE(probe.CanTake(kCtrlAlt, 'R'));
   EXPECT_TRUE(probe.CanTake(kCtrlAlt, 0));
+
+  // Twelve junk values still make one box.
+  boxes.shown.clear();
+  frmvbHotKey().Unload();
+  for (int n = 0; n < 12; ++n) Key(std::to_string(n).c_str(), "junk");
+  frmvbHotKey().Load();
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(std::count(boxes.shown[0].text.begin(), boxes.shown[0].text.end(), '\n'), 11);  // all but "9"
 }
 
 TEST_F(HotKeys, EachCommandThroughItsMessage) {
@@ -203,7 +217,7 @@ TEST_F(HotKeys, ExitAskedAndCancelledGivesTheKeysBack) {
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, "This Will Shutdown The Moxbel Tarnwick Plus Program!");
   EXPECT_EQ(boxes.shown[0].flags, static_cast<UINT>(MB_OKCANCEL | MB_ICONINFORMATION));
-  EXPECT_EQ(frontEnd.calls, (Calls{"Form1.Hide", "Form1.Unload"}));
+  EXPECT_EQ(frontEnd.calls, (Calls{"Form1.Pause", "Form1.Unload"}));
   // The window came back with its keys, and answers them.
   ASSERT_TRUE(frmvbHotKey().IsLoaded());
   EXPECT_TRUE(HotKeyRegistered[0]);

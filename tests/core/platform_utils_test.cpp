@@ -39,6 +39,18 @@ TEST(PlatformUtils, SpecialFolderPathsCarryNoTrailingBackslash) {
   EXPECT_EQ(DozIzevodoz::GetSystemFolderPath(0x7F), "");  // no such folder
 }
 
+TEST(PlatformUtils, ErrorTextsSayWhatFailedOnOneLine) {
+  std::string system(256, '\0');
+  system.resize(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_ACCESS_DENIED, 0, system.data(), 256, nullptr));
+  ASSERT_GT(system.size(), 2u);
+  const std::string denied = DozIzevodoz::SystemErrorText(ERROR_ACCESS_DENIED);
+  EXPECT_EQ(denied, system.substr(0, denied.size()));
+  EXPECT_NE(denied.back(), '\n');
+  EXPECT_NE(denied.back(), '\r');
+  EXPECT_EQ(DozIzevodoz::SystemErrorText(0), "The request failed, and the system gave no reason.");
+  EXPECT_EQ(DozIzevodoz::SystemErrorText(0x2000FFFFu), "Error 536936447");  // no text for it
+}
+
 TEST(PlatformUtils, TheRunningSystemIsOfTheNtFamily) {
   EXPECT_TRUE(VersionInfo::IsMoreME());
   EXPECT_FALSE(VersionInfo::IsWin98() || VersionInfo::IsWin98SE() || VersionInfo::IsWinME());

@@ -15,6 +15,7 @@
 #include "form.h"
 #include "frm_vb_hot_key.h"
 #include "os/recording_power.h"
+#include "platform_utils.h"
 #include "os/scripted_message_boxes.h"
 #include "shared_state.h"
 #include "vb_hot_key.h"
@@ -156,19 +157,22 @@ TEST_F(Engine, TheCancelHotKeyOnTheProgressWindowCancels) {
   EXPECT_TRUE(power.calls.empty());
 }
 
-TEST_F(Engine, ARequestDuringTheRunChangesNeitherTheRunNorTheAction) {
+TEST_F(Engine, ARequestDuringTheRunKeepsTheRunAndIsCarriedOutAfterIt) {
   RunTasksSetting("Yes");
   UseTasks({Task(1, "One", "Shut"), Task(2, "Two", "Shut")});
   frontEnd.duringTask = [](size_t i) {
-    // An editor replaces the array and a new request sets another action.
+    // An editor replaces the array; the user asks for a forced reboot instead.
     Tasks.clear();
     TaskCount = 0;
-    ActionCode = kRebootCode;
-    ActionName = "Boot";
+    if (i == 0) {
+      ActionCode = kRebootCode;
+      ActionName = "Boot";
+      ForceShutdown = true;
+    }
   };
   Request(kShutDownCode, "Shut");
   EXPECT_EQ(frontEnd.started, (Calls{"One", "Two"}));
-  EXPECT_EQ(Described(), Calls{"ExitWindowsEx 1"});
+  EXPECT_EQ(Described(), Calls{"ExitWindowsEx 6"});
 }
 
 TEST_F(Engine, AnExitDuringTheRunEndsTheProgramAndNotTheSession) {
@@ -237,12 +241,13 @@ TEST_F(Engine, UnsupportedOrFailingPowerCallsSaySo) {
   SuspendSupported = true;
   Request(kSuspendCode, "Sus");
   Request(kPowerOffCode, "Pwr");
-  ASSERT_EQ(boxes.shown.size(), 2u);
-  std::string denied(256, '\0');
-  denied.resize(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_ACCESS_DENIED, 0, denied.data(), 256, nullptr));
-  ASSERT_FALSE(denied.empty());
-  EXPECT_EQ(boxes.shown[0].text, denied);
-  EXPECT_EQ(boxes.shown[1].text, denied);
+  // A failure without an error code must not read as the system's text for 0, a success.
+  power.failureCode = 0;
+  Request(kRebootCode, "Boot");
+  ASSERT_EQ(boxes.shown.size(), 3u);
+  EXPECT_EQ(boxes.shown[0].text, SystemErrorText(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(boxes.shown[1].text, SystemErrorText(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(boxes.shown[2].text, "The request failed, and the system gave no reason.");
   EXPECT_EQ(boxes.shown[1].title, title);
   EXPECT_EQ(boxes.shown[1].flags, static_cast<UINT>(MB_OK));
 }

@@ -16,6 +16,7 @@
 #include "shortcut_writer.h"
 #include "task_store.h"
 #include "text_file.h"
+#include "window_picture.h"
 
 namespace editors {
 namespace {
@@ -328,9 +329,15 @@ TEST_F(TaskEditor, TheActionBoxesLieAboveTheFrame) {
   }
 }
 
-TEST_F(TaskEditor, HelpOpensTheHelpFileMaximised) {
+TEST_F(TaskEditor, TheHelpPictureOpensTheHelpFileMaximised) {
   Open();
   RECT r = frmTask().Ctl<rt::Control>("Image1").PixelRect();
+  SetWindowPos(frmTask().hWnd(), HWND_TOPMOST, 40, 40, 0, 0, SWP_NOSIZE);
+  test::Picture picture = test::CaptureWindow(frmTask().hWnd());
+  auto yellow = [](int red, int green, int blue) { return red > 200 && green > 160 && blue < 80; };
+  EXPECT_GT(test::CountPixels(picture, r.left, r.top, r.right - r.left, r.bottom - r.top, yellow), 150)
+      << "no help picture";
+  EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "task-editor"));
   LPARAM at = MAKELPARAM(r.left + 3, r.top + 3);
   SendMessageA(frmTask().hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageA(frmTask().hWnd(), WM_LBUTTONUP, 0, at);

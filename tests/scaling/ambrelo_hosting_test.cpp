@@ -4,6 +4,7 @@
 #include "control_fixture.h"
 #include "frm_about.h"
 #include "scoped_win.h"
+#include "stack_garbage.h"
 
 namespace ambtest {
 namespace {
@@ -247,6 +248,46 @@ TEST(AmbreloHosting, EveryReferenceIsGivenBack) {
     EXPECT_FALSE(GetClassInfoExW(dll, L"AmbreloControlWindow", &wc))
         << "no window class may outlive the code of its window procedure";
   }
+}
+
+// Every container lets go of the control with SetClientSite(nullptr), whatever its earlier calls
+// left on the stack; the control's roads past a host that lacks what it asks for are as safe.
+TEST(AmbreloHosting, NoRoadClearsAValueItNeverSet) {
+  StackGarbage garbage;
+  ASSERT_TRUE(garbage.Ready());
+  PropertyDispatch form;  // no ScaleWidth, no ScaleHeight
+  form.Set(L"Width", 9000);
+  form.Set(L"Height", 7000);
+  PropertyDispatch controls, extender;  // an extender without Parent
+  controls.items = {&form};
+
+  HostedControl designed(/*userMode=*/false);
+  designed.site.parentControls = &controls;
+  rt::ComPtr<IPersistPropertyBag> persist;
+  designed.control.As(persist);
+  rt::ComPtr<IPersistStreamInit> fresh;
+  designed.control.As(fresh);
+  fresh->InitNew();
+  FakePropertyBag saved;
+  EXPECT_EQ(garbage.ReleasesDuring([&] { persist->Save(&saved, TRUE, FALSE); }), 0)
+      << "the design size read from a form that lacks some of it";
+  ASSERT_NE(saved.Find(L"DesignFormWidth"), nullptr);
+  EXPECT_EQ(Show(*saved.Find(L"DesignFormWidth")), L"vt4:9000");
+
+  HostedControl running(/*userMode=*/true);
+  running.site.parentControls = &controls;
+  running.site.extender = &extender;
+  running.control.As(persist);
+  FakePropertyBag empty;
+  EXPECT_EQ(garbage.ReleasesDuring([&] { persist->Load(&empty, nullptr); }), 0)
+      << "the host form's hook when the extender has no Parent";
+
+  rt::ComPtr<IOleObject> ole;
+  running.control.As(ole);
+  EXPECT_EQ(garbage.ReleasesDuring([&] { ole->SetClientSite(nullptr); }), 0) << "the site taken away";
+  EXPECT_EQ(running.site.refs, 1);
+  EXPECT_EQ(extender.refs, 1);
+  EXPECT_EQ(form.refs, 1);
 }
 
 // The box reads the version block of the module that carries the control: here the test, which

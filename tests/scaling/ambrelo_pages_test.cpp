@@ -7,19 +7,24 @@
 #include <commctrl.h>
 #include <ocidl.h>
 
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "automation_client.h"
+#include "com_fakes.h"
 #include "control_fixture.h"
 #include "form.h"
 #include "message_loop.h"
 #include "ole/form_model.h"
+#include "ole/object_model_types.h"
 #include "pages/exclusion_page.h"
 #include "pages/form_effects_page.h"
 #include "pages/general_page.h"
 #include "pages/replace_fonts_page.h"
 #include "pages/scale_controls_page.h"
+#include "text_encoding.h"
 #include "window_picture.h"
 
 namespace ambtest {
@@ -51,16 +56,18 @@ class PageSite : public IPropertyPageSite {
     if (flags & PROPPAGESTATUS_DIRTY) ++dirtyReports;
     return S_OK;
   }
-  IFACEMETHODIMP GetLocaleID(LCID* lcid) override { return *lcid = 0x0409, S_OK; }
+  IFACEMETHODIMP GetLocaleID(LCID* out) override { return *out = lcid, S_OK; }
   IFACEMETHODIMP GetPageContainer(IUnknown** out) override { return *out = nullptr, E_NOTIMPL; }
   IFACEMETHODIMP TranslateAccelerator(MSG*) override { return S_FALSE; }
   int dirtyReports = 0;
+  LCID lcid = LOCALE_USER_DEFAULT;  // the frame's locale for the page
 };
 
 // A page created through its class factory and activated into a window of the test.
 class OpenPage {
  public:
-  OpenPage(const CLSID& clsid, std::vector<IUnknown*> selection) {
+  OpenPage(const CLSID& clsid, std::vector<IUnknown*> selection, LCID lcid = LOCALE_USER_DEFAULT) {
+    site.lcid = lcid;
     frame_ = CreateWindowExW(0, L"STATIC", L"frame", WS_POPUP | WS_VISIBLE, 40, 40, 520, 300, nullptr, nullptr,
                              nullptr, nullptr);
     HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage, page.put_void());
@@ -92,14 +99,19 @@ class OpenPage {
     ASSERT_HRESULT_SUCCEEDED(page->Activate(frame_, &r, TRUE));
     window = GetWindow(frame_, GW_CHILD);
   }
-  HWND Item(int id) const { return GetDlgItem(window, id); }
+  // A control of the page; the banner's text sits inside the white strip.
+  HWND Item(int id) const {
+    HWND item = GetDlgItem(window, id);
+    return item ? item : GetDlgItem(GetDlgItem(window, kPicture1), id);
+  }
   bool Dirty() const { return page->IsPageDirty() == S_OK; }
   void Click(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
   bool Checked(int id) { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   void Type(int id, const wchar_t* text) { SetWindowTextW(Item(id), text); }
-  std::wstring Text(int id) {
-    wchar_t text[256] = {};
-    GetWindowTextW(Item(id), text, 256);
+  std::wstring Text(int id) { return TextOf(Item(id)); }
+  std::wstring TextOf(HWND item) {
+    wchar_t text[512] = {};
+    GetWindowTextW(item, text, 512);
     return text;
   }
   void Choose(int id, int position) {
@@ -122,12 +134,36 @@ class OpenPage {
     LVFINDINFOW find{LVFI_STRING, key};
     return static_cast<int>(SendMessageW(Item(kList), LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
   }
-  // As a click on the item's check box does it: the item becomes current, then its check flips.
-  void ClickCheckOf(const wchar_t* key) {
-    int i = ItemOf(key);
-    ListView_SetItemState(Item(kList), i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    ListView_SetCheckState(Item(kList), i, !ListView_GetCheckState(Item(kList), i));
+  // Mouse clicks on the list, as the mouse gives them to it: on an item's check box, on its text,
+  // and below the last item.
+  void ClickBoxOf(const wchar_t* key) { ClickList(BoxOf(ItemOf(key))); }
+  void ClickTextOf(const wchar_t* key) {
+    RECT label{};
+    ListView_GetItemRect(Item(kList), ItemOf(key), &label, LVIR_LABEL);
+    ClickList({label.left + 4, (label.top + label.bottom) / 2});
   }
+  void ClickBlank() {
+    RECT list{};
+    GetClientRect(Item(kList), &list);
+    ClickList({list.right / 2, list.bottom - 4});
+  }
+  POINT BoxOf(int item) {
+    RECT row{};
+    ListView_GetItemRect(Item(kList), item, &row, LVIR_BOUNDS);
+    for (LONG x = row.left; x < row.right; ++x) {
+      LVHITTESTINFO hit{{x, (row.top + row.bottom) / 2}};
+      if (ListView_HitTest(Item(kList), &hit) == item && (hit.flags & LVHT_ONITEMSTATEICON)) return hit.pt;
+    }
+    ADD_FAILURE() << "no check box on item " << item;
+    return {};
+  }
+  void ClickList(POINT at) {
+    LPARAM where = MAKELPARAM(at.x, at.y);
+    SendMessageW(Item(kList), WM_LBUTTONDOWN, MK_LBUTTON, where);
+    SendMessageW(Item(kList), WM_LBUTTONUP, 0, where);
+  }
+  bool IsChecked(const wchar_t* key) { return ListView_GetCheckState(Item(kList), ItemOf(key)) != 0; }
+  int Current() { return ListView_GetNextItem(Item(kList), -1, LVNI_SELECTED); }
   void Keep(const char* name) {
     EXPECT_TRUE(test::KeepPicture(test::CaptureWindow(frame_), TARNWICK_ARTIFACT_DIR, name));
   }
@@ -180,9 +216,9 @@ TEST(GeneralPage, ShowsTheControlAppliesTheEditsAndCleansNumberBoxes) {
   EXPECT_EQ(TextProperty(control.get(), L"GradientType"), L"1");
 }
 
-// A later selection keeps the first control's values on the page; an apply writes them to the
-// control that is first in the selection then, and only to it.
-TEST(GeneralPage, WorksOnTheFirstSelectedControlAndLoadsOnce) {
+// A later selection keeps the first control's values on the page, and an apply writes them back
+// to the control they came from: never one value loaded from one control onto another.
+TEST(GeneralPage, AppliesToTheControlItLoadedFromWhateverIsSelectedLater) {
   rt::ComPtr<IDispatch> first = CreateControl(), second = CreateControl(), third = CreateControl();
   ASSERT_TRUE(test::LatePut(first.get(), L"ScaleY", test::VarLong(40)).ok());
   OpenPage page(CLSID_General, {first.get(), second.get()});
@@ -191,12 +227,33 @@ TEST(GeneralPage, WorksOnTheFirstSelectedControlAndLoadsOnce) {
   IUnknown* next[] = {third.get(), second.get()};
   ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(2, next));
   EXPECT_EQ(page.Text(kTxtScaleY), L"40") << "no reload";
-  page.Type(kTxtWindowName, L"Copied");
+  page.Type(kTxtWindowName, L"Edited");
   ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
-  EXPECT_EQ(TextProperty(third.get(), L"ScaleY"), L"40");
-  EXPECT_EQ(TextProperty(third.get(), L"WindowName"), L"Copied");
+  EXPECT_EQ(TextProperty(first.get(), L"WindowName"), L"Edited");
+  EXPECT_EQ(TextProperty(third.get(), L"WindowName"), L"");
+  EXPECT_EQ(TextProperty(third.get(), L"ScaleY"), L"0");
   EXPECT_EQ(TextProperty(second.get(), L"WindowName"), L"");
-  EXPECT_EQ(TextProperty(first.get(), L"WindowName"), L"");
+}
+
+// A number box takes what the platform's numeric test takes; the property converts the text the
+// same way. What the test refuses is cleaned to "0".
+TEST(GeneralPage, NumberBoxesTakeWhatThePlatformTakesAsANumber) {
+  rt::ComPtr<IDispatch> control = CreateControl();
+  OpenPage page(CLSID_General, {control.get()});
+  ASSERT_TRUE(page.window);
+  struct Case {
+    const wchar_t* typed;
+    const wchar_t* written;
+  } cases[] = {{L"&H10", L"16"}, {L"5-", L"-5"}, {L"(3)", L"-3"}, {L" 7 ", L"7"}, {L"abc", L"0"}, {L"", L"0"},
+               {L"1d2", nullptr}};
+  for (const Case& c : cases) {
+    double platform = 0;
+    bool numeric = SUCCEEDED(VarR8FromStr(const_cast<wchar_t*>(c.typed), LOCALE_USER_DEFAULT, 0, &platform));
+    std::wstring written = c.written ? c.written : numeric ? std::to_wstring(static_cast<int>(platform)) : L"0";
+    page.Type(kTxtMdiChildWidth, c.typed);
+    ASSERT_HRESULT_SUCCEEDED(page.page->Apply()) << c.typed;
+    EXPECT_EQ(TextProperty(control.get(), L"MdiChildWidth"), written) << c.typed;
+  }
 }
 
 // Edits survive a new window: a frame that deactivates a page must not lose them, nor have the
@@ -263,6 +320,26 @@ TEST(FormEffectsPage, TimeBoxesHoldSecondsAndTheListsWriteTheirPositions) {
   EXPECT_EQ(TextProperty(control.get(), L"FormCloseTime"), L"0");
 }
 
+// Under a comma-decimal locale (German, the frame's locale for this page only) a stored 2.5 shows
+// as "2,5", a typed "1,5" is stored as 1.5, and an unrelated edit keeps both: the times reach the
+// control as numbers.
+TEST(FormEffectsPage, KeepsFractionalTimesUnderACommaDecimalLocale) {
+  rt::ComPtr<IDispatch> control = CreateControl();
+  ASSERT_TRUE(test::LatePut(control.get(), L"FormOpenTime", test::VarDouble(2.5)).ok());
+  OpenPage page(CLSID_FormEffects, {control.get()}, MAKELCID(MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), SORT_DEFAULT));
+  ASSERT_TRUE(page.window);
+  EXPECT_EQ(page.Text(kTxtFormOpenTime), L"2,5");
+  page.Type(kTxtFormCloseTime, L",");
+  EXPECT_EQ(page.Text(kTxtFormCloseTime), L"0,");
+  page.Type(kTxtFormCloseTime, L"1,5");
+  EXPECT_EQ(page.Text(kTxtFormCloseTime), L"1,5");
+  page.Choose(kCmbFormOpen, 3);
+  ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+  EXPECT_EQ(test::NumberOf(test::LateGet(control.get(), L"FormOpenTime")), 2.5);
+  EXPECT_EQ(test::NumberOf(test::LateGet(control.get(), L"FormCloseTime")), 1.5);
+  EXPECT_EQ(TextProperty(control.get(), L"FormOpen"), L"3");
+}
+
 std::wstring FontEntry(HWND list, int i) {
   wchar_t text[LF_FACESIZE + 8] = {};
   SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
@@ -299,6 +376,110 @@ TEST(ReplaceFontsWithPage, SelectsTheStoredNameExactlyAndWritesTheChosenEntry) {
   EXPECT_EQ(SendMessageW(page.Item(kFontList), LB_GETCURSEL, 0, 0), LB_ERR) << "case counts";
 }
 
+int CALLBACK CountFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM families) {
+  std::wstring name = font->lfFaceName;
+  CharLowerW(name.data());
+  reinterpret_cast<std::set<std::wstring>*>(families)->insert(name);
+  return 1;
+}
+
+// The system reports a family once per character set; the list shows each family once.
+TEST(ReplaceFontsWithPage, ListsEachInstalledFamilyOnce) {
+  rt::ComPtr<IDispatch> control = CreateControl();
+  OpenPage page(CLSID_ReplaceFontsWith, {control.get()});
+  ASSERT_TRUE(page.window);
+  HWND list = page.Item(kFontList);
+  std::set<std::wstring> families;
+  HDC dc = GetDC(list);
+  EnumFontFamiliesW(dc, nullptr, &CountFamily, reinterpret_cast<LPARAM>(&families));
+  ReleaseDC(list, dc);
+  std::set<std::wstring> shown;
+  int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    std::wstring entry = FontEntry(list, i);
+    CharLowerW(entry.data());
+    EXPECT_TRUE(shown.insert(entry).second) << "twice: " << rt::Utf8FromWide(entry);
+  }
+  families.insert(L"<none>");
+  EXPECT_EQ(shown, families);
+}
+
+// What a designer may ask of any page object: its default dispatch interface, described by the
+// control's type library.
+TEST(PropertyPages, EachAnswersForItsDispatchInterface) {
+  struct Page {
+    const CLSID* clsid;
+    const IID* iid;
+    const wchar_t* name;
+  } pages[] = {{&CLSID_General, &IID__General, L"_General"},
+               {&CLSID_ScaleBorders, &IID__ScaleBorders, L"_ScaleBorders"},
+               {&CLSID_ScaleControls, &IID__ScaleControls, L"_ScaleControls"},
+               {&CLSID_ScaleFonts, &IID__ScaleFonts, L"_ScaleFonts"},
+               {&CLSID_ScaleGraphics, &IID__ScaleGraphics, L"_ScaleGraphics"},
+               {&CLSID_ReplaceFontsWith, &IID__ReplaceFontsWith, L"_ReplaceFontsWith"},
+               {&CLSID_FormEffects, &IID__FormEffects, L"_FormEffects"}};
+  for (const Page& p : pages) {
+    rt::ComPtr<IUnknown> page;
+    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(*p.clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, page.put_void()));
+    rt::ComPtr<IDispatch> own, plain;
+    ASSERT_HRESULT_SUCCEEDED(page->QueryInterface(*p.iid, own.put_void())) << rt::Utf8FromWide(p.name);
+    ASSERT_HRESULT_SUCCEEDED(page->QueryInterface(IID_IDispatch, plain.put_void())) << rt::Utf8FromWide(p.name);
+    EXPECT_EQ(own.get(), plain.get());
+    rt::ComPtr<ITypeInfo> info;
+    ASSERT_HRESULT_SUCCEEDED(own->GetTypeInfo(0, LOCALE_USER_DEFAULT, info.put()));
+    BSTR name = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr));
+    std::unique_ptr<OLECHAR, decltype(&SysFreeString)> owned(name, &SysFreeString);
+    EXPECT_STREQ(owned.get(), p.name);
+  }
+}
+
+RECT TwipsOf(HWND item, HWND page) {
+  RECT r{};
+  GetWindowRect(item, &r);
+  MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  auto twips = [dpi](LONG pixels) { return static_cast<LONG>(MulDiv(pixels, 1440, dpi)); };
+  return {twips(r.left), twips(r.top), twips(r.right), twips(r.bottom)};
+}
+
+// The exclusion pages' white strip and the FormEffects page's bold labels, as designed.
+TEST(PropertyPages, BannerStripAndLabelsAsDesigned) {
+  rt::ComPtr<IDispatch> control = CreateControl();
+  struct Strip {
+    const CLSID* clsid;
+    LONG right;  // twips
+  } strips[] = {{&CLSID_ScaleBorders, 6915}, {&CLSID_ScaleFonts, 6300}, {&CLSID_ScaleGraphics, 6285},
+                {&CLSID_ScaleControls, 6165}};
+  for (const Strip& strip : strips) {
+    OpenPage page(*strip.clsid, {control.get()});
+    ASSERT_TRUE(page.window);
+    HWND picture = GetDlgItem(page.window, kPicture1);
+    ASSERT_TRUE(picture);
+    RECT r = TwipsOf(picture, page.window);
+    EXPECT_NEAR(r.left, 600, 15) << rt::Utf8FromWide(page.title);
+    EXPECT_NEAR(r.right, strip.right, 15) << rt::Utf8FromWide(page.title);
+    EXPECT_NEAR(r.bottom, 375, 15) << rt::Utf8FromWide(page.title);
+    EXPECT_EQ(GetParent(page.Item(kBanner)), picture) << "the banner's text sits in the strip";
+  }
+  OpenPage effects(CLSID_FormEffects, {control.get()});
+  ASSERT_TRUE(effects.window);
+  HDC screen = GetDC(nullptr);
+  LONG height = -MulDiv(825, GetDeviceCaps(screen, LOGPIXELSY), 7200);
+  ReleaseDC(nullptr, screen);
+  for (const wchar_t* caption : {L"Form Open", L"Form Close Time", L"Secs"}) {
+    HWND label = FindWindowExW(effects.window, nullptr, L"Static", caption);
+    ASSERT_TRUE(label) << rt::Utf8FromWide(caption);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, L"MS Sans Serif");
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
+    EXPECT_EQ(font.lfHeight, height);
+  }
+}
+
 // A form of our runtime holding Ambrelo: the pages list its controls through FormControls.
 constexpr rt::ControlDesign kControls[] = {
     {.name = "lblTitle", .kind = rt::ControlKind::Label, .left = 120, .top = 120, .width = 2400, .height = 300,
@@ -306,6 +487,8 @@ constexpr rt::ControlDesign kControls[] = {
     {.name = "cmdOk", .kind = rt::ControlKind::CommandButton, .left = 120, .top = 600, .width = 1200,
      .height = 400, .caption = "OK"},
     {.name = "txtName", .kind = rt::ControlKind::TextBox, .left = 120, .top = 1200, .width = 1200, .height = 300},
+    {.name = "picLogo", .kind = rt::ControlKind::PictureBox, .left = 1800, .top = 600, .width = 900, .height = 900},
+    {.name = "imgMark", .kind = rt::ControlKind::Image, .left = 1800, .top = 1800, .width = 480, .height = 480},
     {.name = "Ambrelo1", .kind = rt::ControlKind::OleControl, .left = 4000, .top = 120, .width = 480,
      .height = 480, .classId = "AmbreloControl.Ambrelo"},
 };
@@ -370,17 +553,18 @@ TEST_F(PagesOnForm, TheFontsPageListsControlsWithFontsAndWritesTheWholeList) {
   EXPECT_EQ(page.title, L"ScaleFonts");
   EXPECT_EQ(page.Text(kBanner), L"ScaleFonts = True (Set on General Tab) ");
   std::vector<std::wstring> items = page.ListItems();
-  EXPECT_EQ(items, (std::vector<std::wstring>{L"[ ]cmdOk", L"[ ]lblTitle", L"[x]txtName"})) << "sorted, by the probe";
+  EXPECT_EQ(items, (std::vector<std::wstring>{L"[ ]cmdOk", L"[ ]lblTitle", L"[ ]picLogo", L"[x]txtName"}))
+      << "sorted, by the probe";
   EXPECT_EQ(Entry(L"ControlFlagControlKey", 1), L"") << "a gone control's entry is blanked at once";
   EXPECT_EQ(Entry(L"ControlFlagDontScaleFont", 1), L"False");
   EXPECT_FALSE(page.Dirty());
 
-  page.ClickCheckOf(L"cmdOk");
+  page.ClickBoxOf(L"cmdOk");
   EXPECT_TRUE(page.Dirty());
   EXPECT_EQ(page.Text(kControlType), L"CommandButton");
   page.Keep("ambrelo-page-scalefonts");
   page.Reactivate();
-  EXPECT_EQ(page.ListItems(), (std::vector<std::wstring>{L"[x]cmdOk", L"[ ]lblTitle", L"[x]txtName"}));
+  EXPECT_EQ(page.ListItems(), (std::vector<std::wstring>{L"[x]cmdOk", L"[ ]lblTitle", L"[ ]picLogo", L"[x]txtName"}));
   ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
   LONG count = static_cast<LONG>(test::NumberOf(test::LateGet(ambrelo, L"ControlFlagCount")));
   EXPECT_GE(count, 5) << "the form and each control";
@@ -393,16 +577,43 @@ TEST_F(PagesOnForm, TheFontsPageListsControlsWithFontsAndWritesTheWholeList) {
   EXPECT_EQ(EntryOf(L"Gone"), 0);
 }
 
-TEST_F(PagesOnForm, SelectAllAndNoneOnTheBordersAndGraphicsPages) {
-  for (const CLSID* clsid : {&CLSID_ScaleBorders, &CLSID_ScaleGraphics}) {
+// Select All and Select None change checks of items that are not current: each still marks the
+// page changed, and the apply stores them.
+TEST_F(PagesOnForm, SelectAllAndNoneMarkThePageChangedAndAreStored) {
+  for (const CLSID* clsid : {&CLSID_ScaleGraphics, &CLSID_ScaleFonts}) {
     OpenPage page(*clsid, {ambrelo});
     ASSERT_TRUE(page.window);
+    const wchar_t* flag = clsid == &CLSID_ScaleGraphics ? L"ControlFlagDontScaleGraphic" : L"ControlFlagDontScaleFont";
+    ASSERT_GE(page.ListItems().size(), 1u) << rt::Utf8FromWide(page.title);
     page.Click(kSelectAll);
-    for (const std::wstring& item : page.ListItems()) EXPECT_EQ(item.substr(0, 3), L"[x]") << item;
-    page.Keep(clsid == &CLSID_ScaleBorders ? "ambrelo-page-scaleborders" : "ambrelo-page-scalegraphics");
+    for (const std::wstring& item : page.ListItems()) EXPECT_EQ(item.substr(0, 3), L"[x]") << rt::Utf8FromWide(item);
+    EXPECT_TRUE(page.Dirty());
+    if (clsid == &CLSID_ScaleGraphics) page.Keep("ambrelo-page-scalegraphics");
+    ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+    EXPECT_EQ(Entry(flag, EntryOf(L"picLogo")), L"True");
     page.Click(kSelectNone);
-    for (const std::wstring& item : page.ListItems()) EXPECT_EQ(item.substr(0, 3), L"[ ]") << item;
+    for (const std::wstring& item : page.ListItems()) EXPECT_EQ(item.substr(0, 3), L"[ ]") << rt::Utf8FromWide(item);
+    EXPECT_TRUE(page.Dirty());
+    ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+    EXPECT_EQ(Entry(flag, EntryOf(L"picLogo")), L"False");
   }
+}
+
+// The pages of one sheet, edited and then applied one after the other as the frame does it.
+TEST_F(PagesOnForm, PagesOfOneSheetKeepEveryEdit) {
+  OpenPage controls(CLSID_ScaleControls, {ambrelo}), fonts(CLSID_ScaleFonts, {ambrelo}),
+      graphics(CLSID_ScaleGraphics, {ambrelo});
+  ASSERT_TRUE(controls.window && fonts.window && graphics.window);
+  controls.ClickBoxOf(L"txtName");
+  fonts.ClickBoxOf(L"cmdOk");
+  graphics.ClickBoxOf(L"imgMark");
+  for (OpenPage* page : {&controls, &fonts, &graphics}) ASSERT_HRESULT_SUCCEEDED(page->page->Apply());
+  LONG txtName = EntryOf(L"txtName");
+  ASSERT_GT(txtName, 0);
+  EXPECT_EQ(Entry(L"ControlFlagDontScaleControl", txtName), L"True");
+  EXPECT_EQ(Entry(L"ControlFlagDontScaleLeft", txtName), L"True");
+  EXPECT_EQ(Entry(L"ControlFlagDontScaleFont", EntryOf(L"cmdOk")), L"True");
+  EXPECT_EQ(Entry(L"ControlFlagDontScaleGraphic", EntryOf(L"imgMark")), L"True");
 }
 
 TEST_F(PagesOnForm, ScaleControlsLocksFollowTheItemAndRefuseAThirdPerAxis) {
@@ -411,8 +622,11 @@ TEST_F(PagesOnForm, ScaleControlsLocksFollowTheItemAndRefuseAThirdPerAxis) {
   EXPECT_EQ(page.Text(kBanner), L"ScaleControls = True (Set on General Tab) ");
   ASSERT_GE(page.ItemOf(L"cmdOk"), 0) << page.ListItems().size() << " " << ListView_GetItemCount(page.Item(kList));
   EXPECT_FALSE(IsWindowEnabled(page.Item(kLockLeft))) << "item 0 is current and included";
+  ASSERT_NE(page.Current(), page.ItemOf(L"cmdOk"));
 
-  page.ClickCheckOf(L"cmdOk");
+  page.ClickBoxOf(L"cmdOk");
+  EXPECT_EQ(page.Current(), page.ItemOf(L"cmdOk")) << "a click on an item's box makes it current";
+  EXPECT_EQ(page.Text(kControlType), L"CommandButton");
   EXPECT_TRUE(page.Dirty());
   EXPECT_TRUE(IsWindowEnabled(page.Item(kLockLeft)));
   for (int box : {kLockLeft, kLockTop, kLockWidth, kLockHeight}) EXPECT_TRUE(page.Checked(box)) << box;
@@ -442,12 +656,178 @@ TEST_F(PagesOnForm, ScaleControlsLocksFollowTheItemAndRefuseAThirdPerAxis) {
   EXPECT_EQ(Entry(L"ControlFlagDontScaleBottom", n), L"False");
 }
 
-TEST_F(PagesOnForm, ALineOfLocksNamesItsAxis) {
+// A click on the list's blank area leaves the current item current: the lock boxes it shows are
+// the ones the apply stores.
+TEST_F(PagesOnForm, LockEditsAfterAClickOnTheBlankAreaAreStored) {
   OpenPage page(CLSID_ScaleControls, {ambrelo});
   ASSERT_TRUE(page.window);
-  page.ClickCheckOf(L"txtName");
+  page.ClickTextOf(L"cmdOk");
+  page.ClickBoxOf(L"cmdOk");
+  page.ClickBlank();
+  EXPECT_EQ(page.Current(), page.ItemOf(L"cmdOk"));
+  ASSERT_TRUE(IsWindowEnabled(page.Item(kLockLeft)));
+  page.Click(kLockLeft);
+  ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+  LONG n = EntryOf(L"cmdOk");
+  EXPECT_EQ(Entry(L"ControlFlagDontScaleControl", n), L"True");
+  EXPECT_EQ(Entry(L"ControlFlagDontScaleLeft", n), L"False");
+  EXPECT_EQ(Entry(L"ControlFlagDontScaleTop", n), L"True");
+}
+
+// Clearing the last lock includes the item again 100 ms later, unless a click on the list comes
+// first, also one on the current item; and no check is made once the page has no window.
+TEST_F(PagesOnForm, AClickOnTheListCancelsThePendingInclusion) {
+  OpenPage page(CLSID_ScaleControls, {ambrelo});
+  ASSERT_TRUE(page.window);
+  page.ClickBoxOf(L"cmdOk");
+  ASSERT_EQ(page.Current(), page.ItemOf(L"cmdOk"));
+  for (int box : {kLockLeft, kLockTop, kLockWidth, kLockHeight}) page.Click(box);
+  for (int box : {kLockLeft, kLockTop, kLockWidth, kLockHeight}) ASSERT_FALSE(page.Checked(box));
+  page.ClickTextOf(L"cmdOk");
+  Pump(400);
+  EXPECT_TRUE(page.IsChecked(L"cmdOk")) << "kept by the click on the current item";
+
+  page.Click(kLockTop);
+  page.Click(kLockTop);
+  page.Reactivate();
+  Pump(400);
+  EXPECT_TRUE(page.IsChecked(L"cmdOk")) << "no tick once the window is gone";
+}
+
+// The space bar toggles the current item's check, as a click on its box does.
+TEST_F(PagesOnForm, TheSpaceBarTogglesTheCurrentItem) {
+  OpenPage page(CLSID_ScaleFonts, {ambrelo});
+  ASSERT_TRUE(page.window);
+  page.ClickTextOf(L"lblTitle");
+  SetFocus(page.Item(kList));
+  SendMessageW(page.Item(kList), WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(page.Item(kList), WM_KEYUP, VK_SPACE, 0);
+  EXPECT_TRUE(page.IsChecked(L"lblTitle"));
+  EXPECT_TRUE(page.Dirty());
+  ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+  EXPECT_EQ(Entry(L"ControlFlagDontScaleFont", EntryOf(L"lblTitle")), L"True");
+}
+
+// A control whose form has not been read has no list: its lock boxes are disabled, and a lock
+// click changes nothing that an apply could store over the stored list.
+TEST(ScaleControlsPage, WithoutAFormListItStoresNothing) {
+  rt::ComPtr<IDispatch> control = CreateControl();
+  ASSERT_TRUE(test::LatePut(control.get(), L"ControlFlagCount", test::VarLong(1)).ok());
+  OpenPage page(CLSID_ScaleControls, {control.get()});
+  ASSERT_TRUE(page.window);
+  EXPECT_EQ(ListView_GetItemCount(page.Item(kList)), 0);
+  EXPECT_FALSE(IsWindowEnabled(page.Item(kLockLeft)));
+  SendMessageW(page.window, WM_COMMAND, MAKEWPARAM(kLockLeft, BN_CLICKED), reinterpret_cast<LPARAM>(page.Item(kLockLeft)));
+  EXPECT_FALSE(page.Dirty());
+  ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+  EXPECT_EQ(TextProperty(control.get(), L"ControlFlagCount"), L"1");
+}
+
+VARIANT Text(const wchar_t* text) {
+  VARIANT v;
+  V_VT(&v) = VT_BSTR;
+  V_BSTR(&v) = SysAllocString(text);
+  return v;
+}
+
+// A form's controls that cannot be read whole give no list at all: the page says why where the
+// list would be, keeps its banner and stores nothing.
+TEST(ScaleFontsPage, AListThatCannotBeReadSaysWhy) {
+  PropertyDispatch form, controls, ambrelo;
+  form.properties[L"Name"] = Text(L"Form1");
+  controls.properties[L"Count"] = test::VarLong(2);  // but only one item answers
+  controls.items.push_back(&form);
+  VARIANT list;
+  V_VT(&list) = VT_DISPATCH;
+  V_DISPATCH(&list) = &controls;
+  controls.AddRef();
+  ambrelo.properties[L"FormControls"] = list;
+  ambrelo.properties[L"ScaleFonts"] = test::VarBool(true);
+  ambrelo.properties[L"ControlFlagCount"] = test::VarLong(0);
+  OpenPage page(CLSID_ScaleFonts, {&ambrelo});
+  ASSERT_TRUE(page.window);
+  EXPECT_FALSE(IsWindowVisible(page.Item(kList)));
+  EXPECT_FALSE(IsWindowVisible(page.Item(kSelectAll)));
+  EXPECT_EQ(page.Text(kBanner), L"ScaleFonts = True (Set on General Tab) ");
+  std::wstring note;
+  for (HWND child = GetWindow(page.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (IsWindowVisible(child) && page.TextOf(child).find(L"could not be read") != std::wstring::npos)
+      note = page.TextOf(child);
+  EXPECT_NE(note, L"") << "the reason is shown";
+  page.Keep("ambrelo-page-unreadable-list");
+  EXPECT_FALSE(page.Dirty());
+}
+
+// A control of a stand-in form with a type name of its own, as the pages show it.
+class TypedDispatch : public PropertyDispatch {
+ public:
+  TypedDispatch(const wchar_t* type, std::initializer_list<const wchar_t*> numbers, const wchar_t* name) {
+    rt::ole::DispatchTypeInfo(type, {}, info_.put());
+    for (const wchar_t* n : numbers) properties[n] = test::VarLong(0);
+    properties[L"Name"] = Text(name);
+  }
+  IFACEMETHODIMP GetTypeInfoCount(UINT* n) override { return *n = 1, S_OK; }
+  IFACEMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** out) override {
+    *out = info_.get();
+    if (*out) (*out)->AddRef();
+    return *out ? S_OK : E_FAIL;
+  }
+
+ private:
+  rt::ComPtr<ITypeInfo> info_;
+};
+
+// The platform's line and shape controls, which our runtime's forms do not have, on a stand-in
+// form: the pages reach a form only through the control's FormControls.
+class PagesOnLineForm : public ::testing::Test {
+ protected:
+  PagesOnLineForm() {
+    controls.properties[L"Count"] = test::VarLong(3);
+    controls.items = {&form, &line, &shape};
+    VARIANT list;
+    V_VT(&list) = VT_DISPATCH;
+    V_DISPATCH(&list) = &controls;
+    controls.AddRef();
+    ambrelo.properties[L"FormControls"] = list;
+    ambrelo.properties[L"ScaleControls"] = test::VarBool(true);
+    ambrelo.properties[L"ScaleBorders"] = test::VarBool(true);
+    ambrelo.properties[L"ControlFlagCount"] = test::VarLong(0);
+  }
+  TypedDispatch form{L"StandInForm", {}, L"Form1"};
+  TypedDispatch line{L"Line", {L"X1", L"Y1", L"X2", L"Y2", L"BorderWidth"}, L"Line1"};
+  TypedDispatch shape{L"Shape", {L"Left", L"Top", L"Width", L"Height", L"BorderWidth"}, L"Shape1"};
+  PropertyDispatch controls, ambrelo;
+};
+
+TEST_F(PagesOnLineForm, ALineOfLocksNamesItsAxis) {
+  OpenPage page(CLSID_ScaleControls, {&ambrelo});
+  ASSERT_TRUE(page.window);
+  ASSERT_EQ(page.ListItems(), (std::vector<std::wstring>{L"[ ]Line1", L"[ ]Shape1"}));
+  page.ClickBoxOf(L"Line1");
+  EXPECT_EQ(page.Text(kControlType), L"Line");
+  const std::pair<int, const wchar_t*> line[] = {{kLockLeft, L"Lock X Left"},   {kLockTop, L"Lock Y Top"},
+                                                 {kLockWidth, L"Lock X Width"}, {kLockHeight, L"Lock Y Height"},
+                                                 {kLockRight, L"Lock X Right"}, {kLockBottom, L"Lock Y Bottom"}};
+  for (const auto& [box, caption] : line) EXPECT_EQ(page.Text(box), caption);
+  page.Keep("ambrelo-page-scalecontrols-line");
+  page.ClickTextOf(L"Shape1");
+  EXPECT_EQ(page.Text(kControlType), L"Shape");
   EXPECT_EQ(page.Text(kLockLeft), L"Lock Left");
-  EXPECT_EQ(page.Text(kControlType), L"TextBox");
+  EXPECT_EQ(page.Text(kLockBottom), L"Lock Bottom");
+}
+
+TEST_F(PagesOnLineForm, SelectAllAndNoneOnTheBordersPage) {
+  OpenPage page(CLSID_ScaleBorders, {&ambrelo});
+  ASSERT_TRUE(page.window);
+  ASSERT_EQ(page.ListItems(), (std::vector<std::wstring>{L"[ ]Line1", L"[ ]Shape1"}));
+  page.Click(kSelectAll);
+  EXPECT_EQ(page.ListItems(), (std::vector<std::wstring>{L"[x]Line1", L"[x]Shape1"}));
+  EXPECT_EQ(page.Text(kControlType), L"Line") << "the first item's type, shown on the way";
+  EXPECT_EQ(page.Current(), -1) << "then no item is current";
+  EXPECT_TRUE(page.Dirty());
+  page.Keep("ambrelo-page-scaleborders");
+  page.Click(kSelectNone);
+  EXPECT_EQ(page.ListItems(), (std::vector<std::wstring>{L"[ ]Line1", L"[ ]Shape1"}));
 }
 
 }  // namespace
@@ -458,6 +838,8 @@ namespace {
 
 HWND g_shownFrame = nullptr;
 std::vector<std::wstring> g_tabs;  // the frame's tab captions, read while it is up
+std::string g_picturePrefix;       // names the pictures kept of each tab
+int g_shownTab = -1;
 
 BOOL CALLBACK FindFrame(HWND window, LPARAM) {
   if (!IsWindowVisible(window)) return TRUE;
@@ -468,13 +850,14 @@ BOOL CALLBACK FindFrame(HWND window, LPARAM) {
   return FALSE;
 }
 
-// Once the modal frame is up: its picture is kept, then it is closed as Cancel would.
-void CALLBACK CloseFrame(HWND, UINT, UINT_PTR timer, DWORD) {
-  EnumThreadWindows(GetCurrentThreadId(), &FindFrame, 0);
+// While the modal frame is up: a picture of each tab in turn, then it is closed as Cancel would.
+void CALLBACK WalkFrame(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!g_shownFrame) EnumThreadWindows(GetCurrentThreadId(), &FindFrame, 0);
   if (!g_shownFrame) return;
-  KillTimer(nullptr, timer);
-  if (HWND tabs = FindWindowExW(g_shownFrame, nullptr, WC_TABCONTROLW, nullptr)) {
-    for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) {
+  HWND tabs = FindWindowExW(g_shownFrame, nullptr, WC_TABCONTROLW, nullptr);
+  int count = tabs ? TabCtrl_GetItemCount(tabs) : 0;
+  if (g_shownTab < 0) {
+    for (int i = 0; i < count; ++i) {
       wchar_t caption[64] = {};
       TCITEMW item{TCIF_TEXT};
       item.pszText = caption;
@@ -482,32 +865,65 @@ void CALLBACK CloseFrame(HWND, UINT, UINT_PTR timer, DWORD) {
       SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
       g_tabs.push_back(caption);
     }
+  } else {
+    std::string name = g_picturePrefix + "-" + rt::Utf8FromWide(g_tabs[static_cast<size_t>(g_shownTab)]);
+    EXPECT_TRUE(test::KeepPicture(test::CaptureWindow(g_shownFrame), TARNWICK_ARTIFACT_DIR, name.c_str()));
   }
-  EXPECT_TRUE(test::KeepPicture(test::CaptureWindow(g_shownFrame), TARNWICK_ARTIFACT_DIR, "ambrelo-property-frame"));
-  PostMessageW(g_shownFrame, WM_COMMAND, IDCANCEL, 0);
+  if (++g_shownTab >= count) {
+    KillTimer(nullptr, timer);
+    PostMessageW(g_shownFrame, WM_COMMAND, IDCANCEL, 0);
+    return;
+  }
+  NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), TCN_SELCHANGING};
+  SendMessageW(g_shownFrame, WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+  TabCtrl_SetCurSel(tabs, g_shownTab);
+  change.code = TCN_SELCHANGE;
+  SendMessageW(g_shownFrame, WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
 }
 
-// The system's own property frame shows the control's pages, the General page first.
-TEST(PropertyFrame, ShowsThePagesOfTheControl) {
-  rt::ComPtr<IDispatch> control = CreateControl();
+// Shows the system's property frame for the object with the pages the control names, keeps a
+// picture of each tab and answers the frame's tab captions.
+std::vector<std::wstring> ShowFrame(IUnknown* object, const char* picturePrefix) {
+  rt::ComPtr<IDispatch> bare = CreateControl();
   rt::ComPtr<ISpecifyPropertyPages> specify;
-  ASSERT_HRESULT_SUCCEEDED(control.As(specify));
+  EXPECT_HRESULT_SUCCEEDED(bare.As(specify));
   CAUUID pages{};
-  ASSERT_HRESULT_SUCCEEDED(specify->GetPages(&pages));
-  UINT_PTR timer = SetTimer(nullptr, 0, 500, &CloseFrame);
-  IUnknown* objects[] = {control.get()};
+  if (!specify || FAILED(specify->GetPages(&pages))) return {};
+  g_shownFrame = nullptr;
+  g_tabs.clear();
+  g_shownTab = -1;
+  g_picturePrefix = picturePrefix;
+  UINT_PTR timer = SetTimer(nullptr, 0, 400, &WalkFrame);
+  IUnknown* objects[] = {object ? object : bare.get()};
   HRESULT hr = OleCreatePropertyFrame(nullptr, 10, 10, L"Ambrelo", 1, objects, pages.cElems, pages.pElems,
                                       LOCALE_USER_DEFAULT, 0, nullptr);
   KillTimer(nullptr, timer);
   CoTaskMemFree(pages.pElems);
   EXPECT_HRESULT_SUCCEEDED(hr);
-  ASSERT_TRUE(g_shownFrame) << "the frame was shown";
+  EXPECT_TRUE(g_shownFrame) << "the frame was shown";
+  return g_tabs;
+}
+
+// The tabs of our pages, in the frame's order (the standard colour page is the system's).
+std::vector<std::wstring> OurTabs(const std::vector<std::wstring>& tabs) {
   std::vector<std::wstring> ours;
-  for (const std::wstring& tab : g_tabs)
+  for (const std::wstring& tab : tabs)
     if (tab.rfind(L"Scale", 0) == 0 || tab == L"General" || tab == L"ReplaceFontsWith" || tab == L"FormEffects")
       ours.push_back(tab);
-  EXPECT_EQ(ours, (std::vector<std::wstring>{L"General", L"ScaleBorders", L"ScaleControls", L"ScaleFonts",
-                                             L"ScaleGraphics", L"ReplaceFontsWith", L"FormEffects"}));
+  return ours;
+}
+const std::vector<std::wstring> kOurTabs = {L"General",       L"ScaleBorders",     L"ScaleControls", L"ScaleFonts",
+                                            L"ScaleGraphics", L"ReplaceFontsWith", L"FormEffects"};
+
+// The system's own property frame shows the control's pages, the General page first.
+TEST(PropertyFrame, ShowsThePagesOfTheControl) {
+  EXPECT_EQ(OurTabs(ShowFrame(nullptr, "ambrelo-property-frame")), kOurTabs);
+}
+
+// The same frame over a control on a form: the exclusion pages list the form's controls.
+TEST_F(PagesOnForm, TheSystemsFrameShowsEachPage) {
+  Store({{L"txtName", {L"ControlFlagDontScaleControl", L"ControlFlagDontScaleLeft"}}});
+  EXPECT_EQ(OurTabs(ShowFrame(ambrelo, "ambrelo-property-frame-on-form")), kOurTabs);
 }
 
 }  // namespace

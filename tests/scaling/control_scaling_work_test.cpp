@@ -17,6 +17,7 @@ namespace {
 class NoEffects : public EffectPlatform {
  public:
   bool WindowSize(intptr_t, float& w, float& h) override { return w = 400, h = 300, true; }
+  bool WindowExists(intptr_t) override { return true; }
   void SetRegion(intptr_t, const RegionRect&) override {}
   void RemoveRegion(intptr_t) override {}
   double Now() override { return 0; }

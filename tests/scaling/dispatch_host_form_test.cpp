@@ -11,6 +11,7 @@
 #include "com_fakes.h"
 #include "control_fixture.h"
 #include "form_lifecycle.h"
+#include "stack_garbage.h"
 #include "win32_lifecycle_platform.h"
 
 namespace amb {
@@ -280,6 +281,22 @@ TEST(DispatchHostControls, CallsTheMemberOnEveryItemThatHasIt) {
   EXPECT_FALSE(controls.CallOnItem(2, "Double", args));
   EXPECT_EQ(first.refs, 1);
   EXPECT_EQ(second.refs, 1);
+}
+
+// A collection without Count, and no collection at all, hold nothing; neither road clears a value
+// it never set, whatever the stack holds.
+TEST(DispatchHostControls, MissingCountOrCollectionIsEmpty) {
+  ambtest::StackGarbage garbage;
+  ASSERT_TRUE(garbage.Ready());
+  ambtest::PropertyDispatch withoutCount;
+  DispatchHostControls uncounted{rt::ComPtr<IDispatch>(&withoutCount)}, none{nullptr};
+  size_t n = 1;
+  EXPECT_EQ(garbage.ReleasesDuring([&] { n = uncounted.Count(); }), 0);
+  EXPECT_EQ(n, 0u);
+  std::vector<BagValue> args;
+  HostStatus called;
+  EXPECT_EQ(garbage.ReleasesDuring([&] { called = none.CallOnItem(0, "Move", args); }), 0);
+  EXPECT_FALSE(called);
 }
 
 // Controls and their parts reached by the resize engine: values of every kind, objects inside

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "fake_host_form.h"
 
 namespace amb {
@@ -13,7 +15,10 @@ TEST(FormEffects, EighteenStepsASecondAndAHundredWithoutATime) {
   struct Case {
     float seconds;
     int steps;
-  } cases[] = {{1, 18}, {0.5f, 9}, {10, 180}, {0, 100}, {-1, 100}, {0.01f, 0}};
+  } cases[] = {{1, 18},     {0.5f, 9}, {10, 180}, {0, 100}, {-1, 100}, {0.01f, 0},
+               // a stored time beyond what a page offers plays as the longest the page offers
+               {11, 180}, {1e30f, 180}, {std::numeric_limits<float>::infinity(), 180},
+               {std::numeric_limits<float>::quiet_NaN(), 100}};
   for (const Case& c : cases) EXPECT_EQ(EffectSteps(c.seconds), c.steps) << c.seconds;
 }
 
@@ -58,6 +63,8 @@ class FakeEffectPlatform : public EffectPlatform {
  public:
   double clock = 0;
   int waits = 0, removals = 0;
+  int closeAtWait = -1;  // the form closes during that wait
+  bool exists = true;
   std::vector<std::pair<double, RegionRect>> regions;
 
   bool WindowSize(intptr_t, float& w, float& h) override {
@@ -65,11 +72,15 @@ class FakeEffectPlatform : public EffectPlatform {
     h = 200;
     return true;
   }
-  void SetRegion(intptr_t, const RegionRect& r) override { regions.emplace_back(clock, r); }
+  bool WindowExists(intptr_t) override { return exists; }
+  void SetRegion(intptr_t, const RegionRect& r) override {
+    EXPECT_TRUE(exists) << "a region set on a window that is gone";
+    regions.emplace_back(clock, r);
+  }
   void RemoveRegion(intptr_t) override { ++removals; }
   double Now() override { return clock; }
   void ProcessEvents() override {
-    ++waits;
+    if (++waits == closeAtWait) exists = false;
     clock += 0.004;
   }
 };
@@ -99,6 +110,14 @@ TEST_F(EffectPlay, WithoutATimeEveryStepRunsAtOnce) {
   EXPECT_EQ(platform.regions.size(), 100u);
   EXPECT_EQ(platform.waits, 100);  // once after each step, never before one
   EXPECT_EQ(platform.removals, 0);  // the close effect keeps its last region
+}
+
+TEST_F(EffectPlay, AFormClosedWhileAStepWaitsEndsTheEffectThere) {
+  platform.closeAtWait = 3;
+  ASSERT_TRUE(PlayOpenEffect(form, kWipeRight, 1, platform, played));
+  EXPECT_FALSE(played) << "nothing is to follow an effect whose form has gone";
+  EXPECT_LT(platform.regions.size(), 18u);
+  EXPECT_EQ(platform.removals, 0);
 }
 
 TEST_F(EffectPlay, AMinimisedFormIsNotAnimatedButOpensWhole) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
 #include "fake_host_object.h"
 #include "pages/exclusion_page_model.h"
 #include "pages/form_effects_model.h"
@@ -13,6 +17,26 @@ namespace {
 using amb::test::FakePtr;
 using amb::test::MakeFake;
 
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Plain decimal numbers with the given separator, as a locale that writes them so would read them.
+class DecimalNumbers : public LocaleNumbers {
+ public:
+  explicit DecimalNumbers(std::string separator = ".") : separator_(std::move(separator)) {}
+  std::optional<double> Parse(std::string_view text) const override {
+    std::string c(text);
+    if (size_t at = c.find(separator_); at != std::string::npos) c.replace(at, separator_.size(), ".");
+    char* end = nullptr;
+    double value = std::strtod(c.c_str(), &end);
+    if (c.empty() || *end || c.find_first_of("xXnN") != std::string::npos) return std::nullopt;
+    return value;
+  }
+  std::string DecimalSeparator() const override { return separator_; }
+
+ private:
+  std::string separator_;
+};
+
 TEST(PageProtocol, MarksChangedOnlyOnceLoaded) {
   PageProtocol page;
   EXPECT_FALSE(page.EditMade());
@@ -23,19 +47,20 @@ TEST(PageProtocol, MarksChangedOnlyOnceLoaded) {
   page.Applied();
   EXPECT_FALSE(page.Changed());
   EXPECT_TRUE(page.Loaded());
-  EXPECT_EQ(CheckOf(-1), 1);
-  EXPECT_EQ(CheckOf(0), 0);
-  EXPECT_EQ(CheckOf(2), 0);
   EXPECT_FALSE(TruthOf(2)) << "a greyed box writes False";
 }
 
-TEST(GeneralPage, NumericTextFollowsThePlatformsTest) {
+// A Boolean shows its value And 1; a value the platform cannot take as a 32-bit integer has no
+// check at all (it raises "Overflow" there), rather than whatever a conversion out of range gives.
+TEST(PageProtocol, ChecksOnlyNumbersThatFitA32BitInteger) {
   struct Case {
-    const char* text;
-    bool numeric;
-  } cases[] = {{"12", true},  {" -3 ", true}, {"1.5", true}, {".5", true}, {"1e3", true}, {"", false},
-               {"abc", false}, {"1e", false}, {".", false},  {"1 2", false}, {"+", false}};
-  for (const Case& c : cases) EXPECT_EQ(IsNumericText(c.text), c.numeric) << '"' << c.text << '"';
+    double value;
+    std::optional<int> check;
+  } cases[] = {{-1, 1},          {0, 0},           {2, 0},           {1.5, 0} /* half to even: 2 */,
+               {2.5, 0},         {3.4, 1},         {2147483647, 1},  {-2147483648.0, 0},
+               {2147483648.0, std::nullopt},       {1e300, std::nullopt}, {-1e300, std::nullopt},
+               {kNaN, std::nullopt},               {std::numeric_limits<double>::infinity(), std::nullopt}};
+  for (const Case& c : cases) EXPECT_EQ(CheckOf(c.value), c.check) << c.value;
 }
 
 // An Ambrelo as the pages see it: its properties by name, its flag list by index.
@@ -84,7 +109,7 @@ TEST(GeneralPage, LoadsWhatTheControlHoldsAndAppliesAllInOrder) {
   contents.texts["MaxWidth"] = "12";
   contents.texts["WindowName"] = "";
   contents.checks["CenterX"] = 2;
-  ASSERT_TRUE(ApplyGeneral(*amb.control, contents));
+  ASSERT_TRUE(ApplyGeneral(*amb.control, DecimalNumbers(), contents));
   EXPECT_EQ(contents.texts["ScaleX"], "0") << "the box shows what was written";
   EXPECT_EQ(contents.texts["ScaleY"], "0");
   EXPECT_EQ(contents.texts["WindowName"], "") << "the name is not cleaned";
@@ -102,8 +127,19 @@ TEST(GeneralPage, ApplyStopsAtTheWriteThatFails) {
   GeneralContents contents;
   ASSERT_TRUE(LoadGeneral(*amb.control, contents));
   amb.control->failing.insert("ScaleX");
-  EXPECT_FALSE(ApplyGeneral(*amb.control, contents));
+  EXPECT_FALSE(ApplyGeneral(*amb.control, DecimalNumbers(), contents));
   EXPECT_EQ(amb.log.back(), "Ambrelo.ScaleY=0");
+}
+
+TEST(GeneralPage, ABooleanBeyondA32BitIntegerFailsTheLoad) {
+  for (double odd : {1e300, kNaN}) {
+    FakeAmbrelo amb;
+    amb.control->members["CenterX"] = odd;
+    GeneralContents contents;
+    HostStatus status = LoadGeneral(*amb.control, contents);
+    EXPECT_FALSE(status) << odd;
+    EXPECT_EQ(status.description, "CenterX: Overflow");
+  }
 }
 
 // A host form with a text box (fonts, no border), a line (border, no font) and a menu.
@@ -182,6 +218,107 @@ TEST(ExclusionPages, AControlWithoutFormControlsBuildsNothingAndKeepsItsList) {
   ASSERT_TRUE(model.Build(*amb.control));
   EXPECT_TRUE(model.Records().empty());
   EXPECT_EQ(TextOf(amb.At(kFlagKeyPropertyName, 1)), "Text1");
+  uint64_t lets = amb.stats->lets;
+  EXPECT_TRUE(model.Apply(*amb.control));
+  EXPECT_EQ(amb.stats->lets, lets) << "an empty list is no list to store";
+  EXPECT_EQ(TextOf(amb.control->members["ControlFlagCount"]), "1");
+}
+
+// The frame applies the pages of one sheet one after the other; each was built when the sheet
+// opened. None may write back what another page has changed since.
+TEST(ExclusionPages, PagesAppliedInTurnKeepEachOthersEdits) {
+  HostForm host;
+  host.amb.control->members["ControlFlagCount"] = 1.0;
+  host.amb.Store(1, "Text1", {DontScale::Font});
+  ExclusionModel controls(ExclusionKind::Controls), fonts(ExclusionKind::Fonts), borders(ExclusionKind::Borders);
+  for (ExclusionModel* page : {&controls, &fonts, &borders}) ASSERT_TRUE(page->Build(*host.amb.control));
+  Exclude(controls.Find("Text1")->entry);
+  EXPECT_TRUE(fonts.SetCheck(*fonts.Find("Text1"), false));
+  EXPECT_TRUE(borders.SetCheck(*borders.Find("Line1"), true));
+  for (ExclusionModel* page : {&controls, &fonts, &borders}) ASSERT_TRUE(page->Apply(*host.amb.control));
+
+  ASSERT_EQ(TextOf(host.amb.At(kFlagKeyPropertyName, 2)), "Text1");  // the form's order: Form1, Text1, Line1, mnuFile
+  EXPECT_TRUE(host.amb.Flag(DontScale::Control, 2)) << "ScaleControls' edit";
+  EXPECT_TRUE(host.amb.Flag(DontScale::Left, 2));
+  EXPECT_FALSE(host.amb.Flag(DontScale::Font, 2)) << "ScaleFonts' edit";
+  EXPECT_TRUE(host.amb.Flag(DontScale::Border, 3)) << "ScaleBorders' edit";
+  EXPECT_FALSE(host.amb.Flag(DontScale::Control, 3));
+}
+
+// A list read only in part would write False for every flag it never read: the page keeps no
+// list, writes nothing and answers why.
+TEST(ExclusionPages, AStoredListThatCannotBeReadWholeWritesNothing) {
+  struct Case {
+    const char* what;
+    double count;
+    double flag;  // of entry 1, the page's own
+    const char* failure;
+  } cases[] = {
+      {"an entry missing", 2, 0, "Object doesn't support this property or method"},
+      {"a count beyond 16 bits", 40000, 0, "ControlFlagCount: Overflow"},
+      {"a count of 1e300", 1e300, 0, "ControlFlagCount: Overflow"},
+      {"a count that is no number", kNaN, 0, "ControlFlagCount: Overflow"},
+      {"a flag of 1e300", 1, 1e300, "ControlFlagDontScaleBorder: Overflow"},
+      {"a flag that is no number", 1, kNaN, "ControlFlagDontScaleBorder: Overflow"},
+  };
+  for (const Case& c : cases) {
+    HostForm host;
+    host.amb.Store(1, "Line1", {});
+    host.amb.control->indexed[FlagPropertyName(DontScale::Border)][1] = c.flag;
+    host.amb.control->members["ControlFlagCount"] = c.count;
+    ExclusionModel model(ExclusionKind::Borders);
+    HostStatus built = model.Build(*host.amb.control);
+    EXPECT_FALSE(built) << c.what;
+    EXPECT_EQ(built.description, c.failure) << c.what;
+    EXPECT_FALSE(model.HasList()) << c.what;
+    uint64_t lets = host.amb.stats->lets;
+    EXPECT_TRUE(model.Apply(*host.amb.control)) << c.what;
+    EXPECT_EQ(host.amb.stats->lets, lets) << c.what;
+  }
+  // Built whole, but unreadable by the time of the apply: nothing is written over it.
+  HostForm host;
+  ExclusionModel model(ExclusionKind::Borders);
+  ASSERT_TRUE(model.Build(*host.amb.control));
+  host.amb.control->members["ControlFlagCount"] = 1e300;
+  uint64_t lets = host.amb.stats->lets;
+  EXPECT_FALSE(model.Apply(*host.amb.control));
+  EXPECT_EQ(host.amb.stats->lets, lets);
+}
+
+// The fake control, refusing the writes of one indexed property.
+class RefusingWritesOf final : public HostObject {
+ public:
+  RefusingWritesOf(HostObject& inner, std::string refused) : inner_(inner), refused_(std::move(refused)) {}
+  HostStatus Get(std::string_view m, HostValue& out) override { return inner_.Get(m, out); }
+  HostStatus Let(std::string_view m, const HostValue& v) override { return inner_.Let(m, v); }
+  HostStatus Call(std::string_view m, const std::vector<HostValue>& a, HostValue* r) override {
+    return inner_.Call(m, a, r);
+  }
+  HostStatus GetAt(std::string_view m, const HostValue& i, HostValue& out) override { return inner_.GetAt(m, i, out); }
+  HostStatus LetAt(std::string_view m, const HostValue& i, const HostValue& v) override {
+    return m == refused_ ? HostStatus::Failed("Permission denied") : inner_.LetAt(m, i, v);
+  }
+  std::string TypeName() override { return inner_.TypeName(); }
+  bool IsForm() override { return inner_.IsForm(); }
+  bool IsMdiParent() override { return inner_.IsMdiParent(); }
+  const void* Identity() override { return inner_.Identity(); }
+
+ private:
+  HostObject& inner_;
+  std::string refused_;
+};
+
+TEST(ExclusionPages, AFailedWriteIsAnsweredAfterTheRest) {
+  HostForm host;
+  ExclusionModel model(ExclusionKind::Controls);
+  ASSERT_TRUE(model.Build(*host.amb.control));
+  Exclude(model.Find("Text1")->entry);
+  RefusingWritesOf refusing(*host.amb.control, FlagPropertyName(DontScale::Left));
+  HostStatus applied = model.Apply(refusing);
+  EXPECT_FALSE(applied);
+  EXPECT_EQ(applied.description, "Permission denied");
+  EXPECT_TRUE(host.amb.Flag(DontScale::Top, 2)) << "the writes after the failed one";
+  EXPECT_EQ(TextOf(host.amb.At(kFlagKeyPropertyName, 4)), "mnuFile");
 }
 
 TEST(ExclusionPages, BannerTellsTheSwitch) {
@@ -193,6 +330,11 @@ TEST(ExclusionPages, BannerTellsTheSwitch) {
   Banner off = ReadBanner(ExclusionKind::Controls, *amb.control);
   EXPECT_EQ(off.caption, "ScaleControls = False (Set on General Tab) ");
   EXPECT_EQ(off.colour, 0xFFu);
+  for (double odd : {1e300, kNaN}) {
+    amb.control->members["ScaleFonts"] = odd;
+    EXPECT_EQ(ReadBanner(ExclusionKind::Fonts, *amb.control).caption, "ScaleFonts = False (Set on General Tab) ")
+        << "a switch no Boolean reads as unreadable";
+  }
 }
 
 TEST(ScaleControlsLocks, AtMostTwoLocksPerAxis) {
@@ -223,15 +365,18 @@ TEST(ScaleControlsLocks, ExcludingLocksPlaceAndSizeIncludingClearsAll) {
   EXPECT_EQ(LockCaption(Lock::Right, false), "Lock Right");
 }
 
+// The rule reads the box in the user's locale: a lone decimal separator gets its 0, whichever it is.
 TEST(FormEffectsPage, TimeBoxesHoldZeroToTenSeconds) {
   struct Case {
+    const char* separator;
     const char* typed;
     const char* shown;
     bool replaced;
-  } cases[] = {{".", "0.", true},   {"-", "0", true},  {"12", "10", true}, {"abc", "0", true},
-               {"2.5", "2.5", false}, {"", "", false}, {"0.", "0.", false}, {"10", "10", false}};
+  } cases[] = {{".", ".", "0.", true},    {".", "-", "0", true},   {".", "12", "10", true}, {".", "abc", "0", true},
+               {".", "2.5", "2.5", false}, {".", "", "", false},   {".", "0.", "0.", false}, {".", "10", "10", false},
+               {",", ",", "0,", true},    {",", "2,5", "2,5", false}, {",", "10,5", "10", true}, {",", "-0,5", "0", true}};
   for (const Case& c : cases) {
-    TimeBoxEdit edit = TimeBoxRule(c.typed);
+    TimeBoxEdit edit = TimeBoxRule(c.typed, DecimalNumbers(c.separator));
     EXPECT_EQ(edit.text, c.shown) << c.typed;
     EXPECT_EQ(edit.replaced, c.replaced) << c.typed;
   }
@@ -245,15 +390,43 @@ TEST(FormEffectsPage, LoadClampsStoredTimesAndApplyWritesFiveValues) {
   amb.control->members["FormOpenTime"] = 25.0;
   amb.control->members["FormCloseTime"] = 1.0;
   EffectsContents contents;
-  ASSERT_TRUE(LoadEffects(*amb.control, contents));
+  ASSERT_TRUE(LoadEffects(*amb.control, DecimalNumbers(), contents));
   EXPECT_EQ(contents.lists["FormOpen"], 7);
   EXPECT_EQ(contents.lists["FormPicture"], -1);
   EXPECT_EQ(contents.times["FormOpenTime"], "10");
   EXPECT_EQ(contents.times["FormCloseTime"], "1");
   contents.times["FormCloseTime"] = "";
-  ASSERT_TRUE(ApplyEffects(*amb.control, contents));
+  ASSERT_TRUE(ApplyEffects(*amb.control, DecimalNumbers(), contents));
   EXPECT_EQ(amb.log, (std::vector<std::string>{"Ambrelo.FormOpen=7", "Ambrelo.FormClose=0", "Ambrelo.FormPicture=9",
                                                "Ambrelo.FormOpenTime=10", "Ambrelo.FormCloseTime=0"}));
+}
+
+// A fractional time is shown with the locale's separator and goes back to the control as the
+// number it is, never as text for the control to read again.
+TEST(FormEffectsPage, FractionalTimesKeepTheirValueInACommaLocale) {
+  FakeAmbrelo amb;
+  for (const char* n : {"FormOpen", "FormClose", "FormPicture"}) amb.control->members[n] = 0.0;
+  amb.control->members["FormOpenTime"] = 2.5;
+  amb.control->members["FormCloseTime"] = static_cast<double>(0.1f);
+  DecimalNumbers comma(",");
+  EffectsContents contents;
+  ASSERT_TRUE(LoadEffects(*amb.control, comma, contents));
+  EXPECT_EQ(contents.times["FormOpenTime"], "2,5");
+  EXPECT_EQ(contents.times["FormCloseTime"], "0,1") << "a Single's own digits";
+  ASSERT_TRUE(ApplyEffects(*amb.control, comma, contents));
+  EXPECT_EQ(std::get<double>(amb.control->members["FormOpenTime"]), 2.5);
+  EXPECT_NEAR(std::get<double>(amb.control->members["FormCloseTime"]), 0.1, 1e-9);
+}
+
+TEST(FormEffectsPage, StoredTimesBeyondASingleLoadClamped) {
+  FakeAmbrelo amb;
+  for (const char* n : {"FormOpen", "FormClose", "FormPicture"}) amb.control->members[n] = 0.0;
+  amb.control->members["FormOpenTime"] = 1e300;
+  amb.control->members["FormCloseTime"] = kNaN;
+  EffectsContents contents;
+  ASSERT_TRUE(LoadEffects(*amb.control, DecimalNumbers(), contents));
+  EXPECT_EQ(contents.times["FormOpenTime"], "10");
+  EXPECT_EQ(contents.times["FormCloseTime"], "0");
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
     for (const auto& t : run.tasks) started.push_back(t.Desc);
   }
   void ShowTrayIcon() override { calls.push_back("ShowTrayIcon"); }
-  void HideTrayCountdown() override { calls.push_back("Form1.Hide"); }
+  void PauseTrayCountdown() override { calls.push_back("Form1.Pause"); }
   void CancelCountdown(bool commandLine) override { calls.push_back(commandLine ? "Form2.Cancel" : "Form1.Cancel"); }
   void ShowCancelCompleted() override { calls.push_back("frmCancelMessage.Completed"); }
   void UnloadCancelMessage() override { calls.push_back("frmCancelMessage.Unload"); }

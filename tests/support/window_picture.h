@@ -59,6 +59,16 @@ inline Picture CaptureWindow(HWND window) {
   return p;
 }
 
+// How many pixels of the rectangle (x, y, width, height) the test accepts, e.g. a picture's colour.
+template <class Test>
+int CountPixels(const Picture& p, int x, int y, int width, int height, Test accepts) {
+  int count = 0;
+  for (int row = y; row < y + height && row < p.height; ++row)
+    for (int col = x; col < x + width && col < p.width; ++col)
+      if (accepts(p.At(col, row, 0), p.At(col, row, 1), p.At(col, row, 2))) ++count;
+  return count;
+}
+
 // Writes the picture as <artifact folder>/<name>.png; false when it cannot.
 inline bool KeepPicture(const Picture& p, const std::string& artifactDir, const std::string& name) {
   std::string folder = WindowsPathOf(artifactDir);

@@ -5,15 +5,22 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "../support/registry_fixture.h"
+#include "../support/window_picture.h"
 #include "app.h"
 #include "form.h"
 #include "form1.h"
 #include "form2.h"
+#include "frm_vb_hot_key.h"
+#include "message_loop.h"
 #include "os/recording_power.h"
 #include "os/scripted_message_boxes.h"
+#include "scoped_win.h"
 #include "shared_state.h"
 #include "tray_front_end.h"
+#include "vb_hot_key.h"
 
 using namespace DozIzevodoz;
 using tray::CountdownForm;
@@ -23,6 +30,16 @@ using tray::Form2;
 namespace {
 
 const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
+const std::string kHotKeys = "Software\\Moxbel Software\\TarnwickHotKeys";
+
+// Lets the windows' own timers run for a while.
+void PumpFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < milliseconds) {
+    rt::DoEvents();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+}
 
 // Another window that tries ENTER: while a countdown holds it, it is refused.
 class EnterProbe {
@@ -48,6 +65,7 @@ class Countdown : public ::testing::Test {
     ResetSharedState();
     SetFrontEnd(&frontEnd);
     test::DeleteKeyTree(kSettings);
+    test::DeleteKeyTree(kHotKeys);
     test::SetText(kSettings, "RunTasks", "No");
   }
   void TearDown() override {
@@ -56,6 +74,7 @@ class Countdown : public ::testing::Test {
     rt::SetQuitting(false);
     SetFrontEnd(nullptr);
     test::DeleteKeyTree(kSettings);
+    test::DeleteKeyTree(kHotKeys);
     ResetSharedState();
   }
   void Setting(const char* name, const char* value) { test::SetText(kSettings, name, value); }
@@ -124,6 +143,41 @@ TEST_F(Countdown, WindowAndTextsFromTheSettings) {
   EXPECT_TRUE(boxes.shown.empty());
 }
 
+// The pyramid under the count, and as the window's icon.
+TEST_F(Countdown, ThePyramidShowsUnderTheCount) {
+  Arm(Form1(), kShutDownCode, "Shut", "Shutdown");
+  CountdownForm& form = Form1();
+  Tick(form, "Timer1");
+  ASSERT_TRUE(form.Visible());
+  test::Picture picture = test::CaptureWindow(form.hWnd());
+  auto gold = [](int r, int g, int b) { return r > 120 && g > 80 && b < 80 && r > b + 60; };
+  RECT image = form.FindControl("Image1")->PixelRect();
+  EXPECT_GT(test::CountPixels(picture, image.left, image.top, 32, 32, gold), 200);
+  EXPECT_EQ(test::CountPixels(picture, 0, 0, image.left, image.top, gold), 0);  // the gradient holds none
+  EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "countdown-pyramid"));
+
+  HICON icon = reinterpret_cast<HICON>(SendMessageA(form.hWnd(), WM_GETICON, ICON_BIG, 0));
+  ASSERT_NE(icon, nullptr);
+  test::Picture drawn;
+  drawn.width = drawn.height = 32;
+  {
+    rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 32, -32, 1, 24, BI_RGB};
+    void* bits = nullptr;
+    rt::GdiObject<HBITMAP> bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
+    DrawIconEx(dc.get(), 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    for (int i = 0; i < 32 * 32; ++i) {
+      const auto* px = static_cast<const std::uint8_t*>(bits) + i * 3;
+      drawn.rgb.insert(drawn.rgb.end(), {px[2], px[1], px[0]});
+    }
+    SelectObject(dc.get(), old);
+  }
+  EXPECT_GT(test::CountPixels(drawn, 0, 0, 32, 32, gold), 200) << "the window's icon is not the pyramid";
+}
+
 TEST_F(Countdown, BadSettingsFallBackSilently) {
   struct Case { const char* timeOut; const char* font; };
   const Case cases[] = {{"0", "big"}, {"-2", "0"}, {"abc", "500"}, {"40000", ""}};
@@ -186,7 +240,7 @@ TEST_F(Countdown, CountsEverySecondAndActsAtZeroWithEnterFree) {
   Setting("TimeOut", "3");
   Arm(Form1(), kRebootCode, "Boot", "Reboot");
   CountdownForm& form = Form1();
-  EXPECT_TRUE(HotKeyRegistered[9]);
+  EXPECT_TRUE(form.HoldsEnter());
   EXPECT_FALSE(probe.CanTake());
 
   Tick(form, "Timer2");  // off: nothing happens
@@ -206,7 +260,7 @@ TEST_F(Countdown, CountsEverySecondAndActsAtZeroWithEnterFree) {
   Tick(form, "Timer1");
   EXPECT_EQ(Described(), (std::vector<std::string>{"ExitWindowsEx 2"}));
   EXPECT_FALSE(form.IsLoaded());
-  EXPECT_FALSE(HotKeyRegistered[9]);
+  EXPECT_FALSE(form.HoldsEnter());
   EXPECT_TRUE(probe.CanTake());
 }
 
@@ -275,7 +329,7 @@ TEST_F(Countdown, ClickOnTheBareWindowOrEnterCancels) {
   Arm(Form1(), kShutDownCode, "Shut", "Shutdown");
   EXPECT_EQ(SendMessageA(Form1().hWnd(), WM_HOTKEY, 9, 0), 1);
   EXPECT_FALSE(Form1().IsLoaded());
-  EXPECT_FALSE(HotKeyRegistered[9]);
+  EXPECT_FALSE(Form1().HoldsEnter());
   // A stray 9 with no countdown loads none.
   CommandLineMode = true;
   frontEnd.CancelCountdown(true);
@@ -294,10 +348,73 @@ TEST_F(Countdown, EnterHeldElsewhereIsReportedAndTheCountGoesOn) {
             "Can not register all or one of the hotkeys ENTER ... Try other keys this key is already registered by "
             "some other running applications.");
   EXPECT_EQ(boxes.shown[0].title, "Tarnwick");
-  EXPECT_FALSE(HotKeyRegistered[9]);
+  EXPECT_FALSE(Form1().HoldsEnter());
   Second(Form1());
   Tick(Form1(), "Timer1");
   EXPECT_EQ(Described(), (std::vector<std::string>{"ExitWindowsEx 1"}));
+}
+
+TEST_F(Countdown, EachWindowKeepsItsOwnEnterFlag) {
+  // The hot-key window holds CTRL+ALT+ENTER as id 9, from a value naming "VK_ENTER".
+  test::SetText(kHotKeys, "5", "VK_ENTER");
+  frmvbHotKey().Load();
+  ASSERT_TRUE(HotKeyRegistered[9]);
+  for (CountdownForm* form : {&Form1(), &Form2()}) {
+    Arm(*form, kShutDownCode, "Shut", "Shutdown");
+    EXPECT_TRUE(form->HoldsEnter()) << form->Name();
+    form->Cancel();
+    EXPECT_FALSE(form->HoldsEnter()) << form->Name();
+    EXPECT_TRUE(HotKeyRegistered[9]) << form->Name();
+  }
+  // The hot-key window still knows its key, and gives it back when it goes.
+  HWND probeWindow = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  EXPECT_FALSE(RegisterHotKey(probeWindow, 0x302, MOD_CONTROL | MOD_ALT, VK_RETURN));
+  frmvbHotKey().Unload();
+  EXPECT_FALSE(HotKeyRegistered[9]);
+  EXPECT_TRUE(RegisterHotKey(probeWindow, 0x302, MOD_CONTROL | MOD_ALT, VK_RETURN));
+  DestroyWindow(probeWindow);
+}
+
+TEST_F(Countdown, TheExitQuestionPausesTheCountAndEitherAnswerEndsIt) {
+  Setting("TimeOut", "2");
+  for (int answer : {IDCANCEL, IDOK}) {
+    rt::SetQuitting(false);
+    frmvbHotKey().Load();
+    Arm(Form1(), kShutDownCode, "Shut", "Shutdown");
+    std::string counterWhileAsked;
+    bool shownWhileAsked = true;
+    boxes.answers = {answer};
+    boxes.whileShown = [&](const os::ShownBox&) {
+      // Longer than the whole count: running timers would have started the action by now.
+      PumpFor(2500);
+      counterWhileAsked = Label(Form1(), "Label3").Caption();
+      shownWhileAsked = Form1().Visible();
+    };
+    vbHotKey::DoFunctions(7);
+    boxes.whileShown = nullptr;
+    EXPECT_EQ(counterWhileAsked, "2") << answer;
+    EXPECT_FALSE(shownWhileAsked) << answer;
+    EXPECT_FALSE(Form1().IsLoaded()) << answer;
+    EXPECT_EQ(frmvbHotKey().IsLoaded(), answer == IDCANCEL) << answer;
+  }
+  PumpFor(1500);
+  EXPECT_TRUE(power.calls.empty());
+}
+
+TEST_F(Countdown, AFailingLoadStatementIsReportedAndTheCountStartsAllTheSame) {
+  ASSERT_TRUE(probe.Hold());  // so the load shows its ENTER message, which fails here
+  Setting("TimeOut", "3");
+  boxes.whileShown = [](const os::ShownBox& box) {
+    if (box.title != "Application Error") throw std::runtime_error("The box could not be shown");
+  };
+  Arm(Form1(), kShutDownCode, "Shut", "Shutdown");
+  boxes.whileShown = nullptr;
+  ASSERT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(boxes.shown[1].title, "Application Error");
+  EXPECT_NE(boxes.shown[1].text.find(".Form1.Form_Load "), std::string::npos) << boxes.shown[1].text;
+  EXPECT_EQ(Label(Form1(), "Label3").Caption(), "3");
+  EXPECT_EQ(Label(Form1(), "Label1").Caption(), "Windows Will Now!");
+  EXPECT_TRUE(Timer(Form1(), "Timer1").Enabled());
 }
 
 }  // namespace

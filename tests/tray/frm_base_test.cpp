@@ -346,13 +346,18 @@ TEST_F(TrayForm, HotKeysOnAndOff) {
 
 TEST_F(TrayForm, HidingTheIconNeedsTheShowIconKey) {
   test::SetText(kHotKeys, "0", "VK_S");
+  test::SetText(kSettings, "HotKeysOn", "Off");
   form().Load();
   tray.requests.clear();
   Command("mnuHideIcon");
+  EXPECT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(test::ReadText(kHotKeys, "6"), "VK_N");
   EXPECT_EQ(Setting("NoIcon"), "Yes");
   EXPECT_TRUE(frmvbHotKey().IsLoaded());
   EXPECT_TRUE(HotKeyRegistered[6]);
+  // The reload turned the hot keys on: the setting and the check mark agree with it.
+  EXPECT_EQ(Setting("HotKeysOn"), "On");
+  EXPECT_TRUE(item("mnuTurnOff").Checked());
   EXPECT_EQ(tray.Count(NIM_DELETE), 1u);
   EXPECT_FALSE(SysTray::IconShown());
   EXPECT_TRUE(form().IsLoaded());
@@ -377,9 +382,33 @@ TEST_F(TrayForm, HidingTheIconKeepsItWhenTheShowIconKeyIsTaken) {
   DestroyWindow(holder);
   EXPECT_EQ(tray.Count(NIM_DELETE), 0u);
   EXPECT_TRUE(SysTray::IconShown());
+  // One message, and nothing written or turned on behind it.
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Moxbel Tarnwick Plus Info.....: The Hot Key Ctrl + Alt + N Could "
+                                                  "Not Be Registered, So The Program Icon Stays In The Tray"}));
   EXPECT_EQ(Setting("NoIcon"), std::nullopt);
-  ASSERT_FALSE(boxes.shown.empty());
-  EXPECT_NE(boxes.shown.back().text.find("Stays In The Tray"), std::string::npos);
+  EXPECT_EQ(Setting("HotKeysOn"), std::nullopt);
+  EXPECT_EQ(test::ReadText(kHotKeys, "6"), std::nullopt);
+  EXPECT_FALSE(frmvbHotKey().IsLoaded());
+  EXPECT_FALSE(item("mnuTurnOff").Checked());
+}
+
+TEST_F(TrayForm, AMessageHoldingUpTheLoadLeavesTheIconWithoutAMenu) {
+  // The hot-key window's junk message comes after the icon and before the menu engine.
+  test::SetText(kSettings, "HotKeysOn", "On");
+  test::SetText(kHotKeys, "0", "junk");
+  bool menuSeen = true;
+  boxes.whileShown = [&](const os::ShownBox&) {
+    ASSERT_TRUE(SysTray::IconShown());
+    MenuWatch::seen = false;
+    UINT_PTR timer = SetTimer(nullptr, 0, 300, &MenuWatch::Tick);
+    Callback(WM_RBUTTONUP);
+    KillTimer(nullptr, timer);
+    menuSeen = MenuWatch::seen;
+  };
+  form().Load();
+  boxes.whileShown = nullptr;
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_FALSE(menuSeen);
 }
 
 TEST_F(TrayForm, HidingTheIconWithoutHotKeysEndsTheProgramAfterAsking) {
@@ -437,7 +466,7 @@ TEST_F(TrayForm, HelpAndTheChooser) {
   ASSERT_EQ(shell.requests.size(), 1u);
   EXPECT_EQ(shell.requests[0].owner, form().hWnd());
   EXPECT_EQ(shell.requests[0].verb, "Open");
-  EXPECT_EQ(shell.requests[0].file, rt::App().Path + "\\TARNWICK.chm");
+  EXPECT_EQ(shell.requests[0].file, rt::App().Path + "\\Tarnwick.chm");
   EXPECT_EQ(shell.requests[0].showCommand, SW_SHOWMAXIMIZED);
 
   // The engine loaded the chooser hidden and its list has gone stale; the menu shows it afresh.

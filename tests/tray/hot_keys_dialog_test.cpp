@@ -172,7 +172,7 @@ TEST_F(HotKeysDialog, OkWithABoxTickedRegistersTheKeysAndTurnsThemOn) {
   EXPECT_EQ(test::ReadText(kHotKeys, "1"), std::nullopt);
 }
 
-TEST_F(HotKeysDialog, OkWithNoBoxTickedLeavesNoKeyAndTheSettingAsItWas) {
+TEST_F(HotKeysDialog, OkWithNoBoxTickedLeavesNoKeyAndTurnsTheSettingOff) {
   test::SetText(kHotKeys, "0", "VK_S");
   test::SetText(kHotKeys, "6", "VK_N");  // no box: stays, and is not registered either
   test::SetText(kSettings, "HotKeysOn", "On");
@@ -184,7 +184,8 @@ TEST_F(HotKeysDialog, OkWithNoBoxTickedLeavesNoKeyAndTheSettingAsItWas) {
   Ok();
   EXPECT_FALSE(DozIzevodoz::frmvbHotKey().IsLoaded());
   for (char key : {'S', 'R', 'P', 'L', 'H', 'Z', 'X', 'N'}) EXPECT_TRUE(KeyIsFree(key)) << key;
-  EXPECT_EQ(test::ReadText(kSettings, "HotKeysOn"), "On");
+  // The next start must not turn on again what the user has just turned off.
+  EXPECT_EQ(test::ReadText(kSettings, "HotKeysOn"), "Off");
   EXPECT_EQ(test::ReadText(kHotKeys, "6"), "VK_N");
 }
 

@@ -17,7 +17,10 @@
 #include "os/recording_power.h"
 #include "os/scripted_message_boxes.h"
 #include "shared_state.h"
+#include "program.h"
 #include "shutdown_engine.h"
+#include "startup.h"
+#include "task_store.h"
 #include "tray_front_end.h"
 
 using namespace DozIzevodoz;
@@ -238,19 +241,34 @@ TEST_F(TaskRun, TheNoticeGoesAlsoWhenTheCancelKeyWasNotRegistered) {
   EXPECT_FALSE(CancelTasks);
 }
 
+// Both roads of a command-line process: a second instance's countdown ends in the engine; a first
+// instance with the warning screen off calls the engine from its start.
 TEST_F(TaskRun, ACommandLineProcessKeepsItsWindowsUntilTheNoticeHasEnded) {
-  CommandLineMode = true;
-  UseTasks({HelperTask(1, "one", 20000)});
-  Sampler::onSample = [&](const std::string&) {
-    if (Log().find("one start") == std::string::npos) return;
-    Sampler::onSample = nullptr;
-    tray::frmProg().CancelAll();
-  };
-  RequestShutDown();
-  EXPECT_TRUE(tray::frmCancelMessage().IsLoaded());
-  ASSERT_TRUE(PumpUntilNoticeGone());
-  EXPECT_EQ(rt::Forms::Count(), 0u);
-  EXPECT_TRUE(power.calls.empty());
+  for (bool fromStart : {false, true}) {
+    ResetSharedState();
+    rt::SetQuitting(false);
+    DeleteFileA(log_.c_str());
+    UseTasks({HelperTask(1, "one", 20000)});
+    Sampler::onSample = [&](const std::string&) {
+      if (Log().find("one start") == std::string::npos) return;
+      Sampler::onSample = nullptr;
+      tray::frmProg().CancelAll();
+    };
+    if (fromStart) {
+      ASSERT_TRUE(SaveTasks());
+      test::SetText(kSettings, "Display", "1");
+      rt::SetCommandText("S");
+      DozIzevodoz::Main();
+      DeleteFileA(TaskFilePath().c_str());
+    } else {
+      CommandLineMode = true;
+      RequestShutDown();
+    }
+    ASSERT_TRUE(tray::frmCancelMessage().IsLoaded()) << fromStart;
+    ASSERT_TRUE(PumpUntilNoticeGone()) << fromStart;
+    EXPECT_EQ(rt::Forms::Count(), 0u) << fromStart;
+    EXPECT_TRUE(power.calls.empty()) << fromStart;
+  }
 }
 
 }  // namespace

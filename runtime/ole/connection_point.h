@@ -1,6 +1,7 @@
 #pragma once
-// One outgoing interface of the control. It lives inside the control and shares its reference
-// count, so a sink's hold on the point keeps the control alive and no cycle forms.
+// One outgoing interface of an object (the control's events and property notifications, the
+// form's events). It lives inside its object and shares that object's reference count, so a
+// sink's hold on the point keeps the object alive and no cycle forms.
 #include <windows.h>
 #include <ocidl.h>
 
@@ -9,11 +10,13 @@
 
 #include "scoped_win.h"
 
-namespace amb {
+namespace rt::ole {
 
 class ConnectionPoint : public IConnectionPoint {
  public:
-  ConnectionPoint(IConnectionPointContainer& owner, const IID& iid) : owner_(owner), iid_(iid) {}
+  // orDispatch: a sink may answer only for IDispatch, as the platform's event sinks do.
+  ConnectionPoint(IConnectionPointContainer& owner, const IID& iid, bool orDispatch = false)
+      : owner_(owner), iid_(iid), orDispatch_(orDispatch) {}
   ConnectionPoint(const ConnectionPoint&) = delete;
   ConnectionPoint& operator=(const ConnectionPoint&) = delete;
 
@@ -30,13 +33,16 @@ class ConnectionPoint : public IConnectionPoint {
   const IID& Iid() const { return iid_; }
   // The sinks as they are now; a sink that unadvises during a call does not disturb the others.
   std::vector<rt::ComPtr<IUnknown>> Sinks() const;
+  // Calls every sink advised now, for a point whose interface is a dispinterface.
+  void Fire(DISPID id, DISPPARAMS& params) const;
   void DropAll() { sinks_.clear(); }
 
  private:
   IConnectionPointContainer& owner_;
   const IID& iid_;
+  bool orDispatch_;
   std::vector<std::pair<DWORD, rt::ComPtr<IUnknown>>> sinks_;  // each held as the point's interface
   DWORD nextCookie_ = 1;
 };
 
-}  // namespace amb
+}  // namespace rt::ole

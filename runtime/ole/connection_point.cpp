@@ -6,7 +6,7 @@
 
 #include "snapshot_enum.h"
 
-namespace amb {
+namespace rt::ole {
 
 IFACEMETHODIMP ConnectionPoint::QueryInterface(REFIID riid, void** ppv) {
   if (!ppv) return E_POINTER;
@@ -37,7 +37,9 @@ IFACEMETHODIMP ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
   *cookie = 0;
   if (!sink) return E_POINTER;
   rt::ComPtr<IUnknown> typed;
-  if (FAILED(sink->QueryInterface(iid_, typed.put_void()))) return CONNECT_E_CANNOTCONNECT;
+  if (FAILED(sink->QueryInterface(iid_, typed.put_void())) &&
+      (!orDispatch_ || FAILED(sink->QueryInterface(IID_IDispatch, typed.put_void()))))
+    return CONNECT_E_CANNOTCONNECT;
   *cookie = nextCookie_++;
   sinks_.emplace_back(*cookie, std::move(typed));
   return S_OK;
@@ -65,4 +67,11 @@ std::vector<rt::ComPtr<IUnknown>> ConnectionPoint::Sinks() const {
   return copy;
 }
 
-}  // namespace amb
+// Each sink was taken as the dispinterface or as IDispatch, so it is an IDispatch.
+void ConnectionPoint::Fire(DISPID id, DISPPARAMS& params) const {
+  for (const rt::ComPtr<IUnknown>& sink : Sinks())
+    static_cast<IDispatch*>(sink.get())
+        ->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+}
+
+}  // namespace rt::ole

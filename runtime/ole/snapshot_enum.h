@@ -1,7 +1,7 @@
 #pragma once
-// An IEnumXxx over a copy of a list taken when the enumerator was made, for the connection-point
-// enumerators and For Each over the record collections. Each item's interface is held by the
-// enumerator and handed out with its own reference.
+// An IEnumXxx over a copy of a list taken when the enumerator was made: connection points, their
+// connections, the items of a collection (VARIANTs holding objects). Each item's interface is held
+// by the enumerator and handed out with its own reference.
 #include <windows.h>
 #include <ocidl.h>
 
@@ -9,11 +9,17 @@
 
 #include "com_object.h"
 
-namespace amb {
+namespace rt::ole {
 
 inline IUnknown* ItemInterface(const CONNECTDATA& c) { return c.pUnk; }
 inline IUnknown* ItemInterface(IConnectionPoint* p) { return p; }
-inline IUnknown* ItemInterface(const VARIANT& v) { return V_DISPATCH(&v); }  // VT_DISPATCH items only
+inline IUnknown* ItemInterface(const VARIANT& v) { return V_VT(&v) == VT_DISPATCH || V_VT(&v) == VT_UNKNOWN ? V_UNKNOWN(&v) : nullptr; }
+inline void HoldItem(IUnknown* item) {
+  if (item) item->AddRef();
+}
+inline void LetGoOfItem(IUnknown* item) {
+  if (item) item->Release();
+}
 
 template <class IEnum, class Item>
 class SnapshotEnum : public ComObject<SnapshotEnum<IEnum, Item>, IEnum> {
@@ -21,7 +27,7 @@ class SnapshotEnum : public ComObject<SnapshotEnum<IEnum, Item>, IEnum> {
   static const QITAB kInterfaceTable[];
 
   explicit SnapshotEnum(std::vector<Item> items, size_t position = 0) : items_(std::move(items)), position_(position) {
-    for (const Item& item : items_) ItemInterface(item)->AddRef();
+    for (const Item& item : items_) HoldItem(ItemInterface(item));
   }
 
   IFACEMETHODIMP Next(ULONG count, Item* out, ULONG* fetched) override {
@@ -29,7 +35,7 @@ class SnapshotEnum : public ComObject<SnapshotEnum<IEnum, Item>, IEnum> {
     ULONG n = 0;
     for (; n < count && position_ < items_.size(); ++n, ++position_) {
       out[n] = items_[position_];
-      ItemInterface(out[n])->AddRef();
+      HoldItem(ItemInterface(out[n]));
     }
     if (fetched) *fetched = n;
     return n == count ? S_OK : S_FALSE;
@@ -49,7 +55,7 @@ class SnapshotEnum : public ComObject<SnapshotEnum<IEnum, Item>, IEnum> {
 
  protected:
   ~SnapshotEnum() override {
-    for (const Item& item : items_) ItemInterface(item)->Release();
+    for (const Item& item : items_) LetGoOfItem(ItemInterface(item));
   }
 
  private:
@@ -63,4 +69,4 @@ const QITAB SnapshotEnum<IEnum, Item>::kInterfaceTable[] = {
     {nullptr, 0},
 };
 
-}  // namespace amb
+}  // namespace rt::ole

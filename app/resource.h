@@ -1,4 +1,0 @@
-#pragma once
-// Resource ids of Tarnwick.exe.
-
-#define IDI_TARNWICK 1
