@@ -16,7 +16,10 @@ double RoundHalfEven(double value) {
 
 bool RoundToLong(double value, long& out) {
   double rounded = RoundHalfEven(value);
-  if (!(rounded >= static_cast<double>(LONG_MIN) && rounded <= static_cast<double>(LONG_MAX))) return false;
+  // LONG_MAX is not representable where long has 64 bits (it rounds up to 2^63, which is out of
+  // range), so the upper bound is the exact power of two just above it.
+  const double lowest = static_cast<double>(LONG_MIN);
+  if (!(rounded >= lowest && rounded < -lowest)) return false;
   out = static_cast<long>(rounded);
   return true;
 }

@@ -31,9 +31,9 @@ HostObjectPtr Ambrelo::EngineSide::ParentControls() { return WrapDispatch(contro
 HRESULT Ambrelo::RecordWith(VARIANT* ctrl, HostStatus (ResizeEngine::*step)(HostObject&)) {
   if (!ctrl) return E_POINTER;
   HostObjectPtr control = ObjectIn(ctrl);
-  if (!control) return RaiseAutomationError(kErrObjectNotSet);
+  if (!control) return RaiseAutomationError(kErrObjectRequired);
   HostStatus s = (engine_.*step)(*control);
-  return s ? S_OK : RaiseHostError(s.description);
+  return s ? S_OK : RaiseHostError(s);
 }
 
 // The two sizes are accepted for the interface's sake; the record takes its container's own.

@@ -113,7 +113,7 @@ IFACEMETHODIMP Ambrelo::put_ResizeAtOnce(VARIANT_BOOL v) {
 HRESULT Ambrelo::PlaceForm(std::initializer_list<HostStatus (ScalingWork::*)()> steps) {
   for (auto step : steps) {
     HostStatus s = (scalingWork_.*step)();
-    if (!s) return RaiseHostError(s.description);
+    if (!s) return RaiseHostError(s);
   }
   return S_OK;
 }
@@ -139,7 +139,7 @@ IFACEMETHODIMP Ambrelo::put_GradientFill(VARIANT_BOOL v) {
   if (!lifecycle_.Active() || !host || host->IsMdiParent()) return S_OK;
   bool autoRedraw = false;
   HostStatus s = GetBoolean(*host, "AutoRedraw", autoRedraw);
-  if (!s) return RaiseHostError(s.description);
+  if (!s) return RaiseHostError(s);
   s = host->Let("AutoRedraw", true);
   if (s && settings_.gradientFill) {
     s = scalingWork_.PaintGradient();
@@ -149,7 +149,7 @@ IFACEMETHODIMP Ambrelo::put_GradientFill(VARIANT_BOOL v) {
   }
   HostStatus back = host->Let("AutoRedraw", autoRedraw);
   if (s) s = back;
-  return s ? S_OK : RaiseHostError(s.description);
+  return s ? S_OK : RaiseHostError(s);
 }
 
 HRESULT Ambrelo::LetGradient(int32_t AmbreloSettings::*field, int32_t value, const wchar_t* name) {
@@ -202,11 +202,16 @@ IFACEMETHODIMP Ambrelo::put_ScaleY(short v) {
   LetValue(&AmbreloSettings::scaleY, LimitPercent(v), L"ScaleY");
   return PlaceForm({&ScalingWork::SizeFormToScreen, &ScalingWork::CenterFormY});
 }
-// False takes nothing away: a topmost form stays topmost until it is loaded again.
+// True to False lets the form go below others again; False to False leaves a form that is
+// topmost for reasons of its own as it is.
 IFACEMETHODIMP Ambrelo::get_StayOnTop(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::stayOnTop, v); }
 IFACEMETHODIMP Ambrelo::put_StayOnTop(VARIANT_BOOL v) {
+  const bool wasOnTop = settings_.stayOnTop;
   LetFlag(&AmbreloSettings::stayOnTop, v, L"StayOnTop");
-  scalingWork_.SetTopMost();
+  if (settings_.stayOnTop)
+    scalingWork_.SetTopMost();
+  else if (wasOnTop)
+    scalingWork_.ClearTopMost();
   return S_OK;
 }
 
@@ -216,7 +221,7 @@ IFACEMETHODIMP Ambrelo::Reset(VARIANT* result) {
   if (result) VariantInit(result);
   if (!lifecycle_.Host()) return RaiseAutomationError(kErrObjectNotSet);
   HostStatus s = lifecycle_.Reset();
-  return s ? S_OK : RaiseHostError(s.description);
+  return s ? S_OK : RaiseHostError(s);
 }
 
 HRESULT Ambrelo::LetLimit(int32_t AmbreloSettings::*field, LONG value, const wchar_t* name) {

@@ -16,6 +16,7 @@ const wchar_t* StandardText(int number) {
     case kErrOverflow: return L"Overflow";
     case kErrSubscriptOutOfRange: return L"Subscript out of range";
     case kErrObjectNotSet: return L"Object variable or With block variable not set";
+    case kErrObjectRequired: return L"Object required";
     default: return L"Application-defined or object-defined error";
   }
 }
@@ -42,6 +43,11 @@ HRESULT RaiseTypeMismatch(const wchar_t* description) {
 
 HRESULT RaiseHostError(const std::string& description) {
   return Raise(AutomationErrorCode(kErrApplicationDefined), WideFromUtf8(description).c_str());
+}
+
+HRESULT RaiseHostError(const HostStatus& status) {
+  int number = status.number > 0 && status.number <= 0xFFFF ? status.number : kErrApplicationDefined;
+  return Raise(AutomationErrorCode(number), WideFromUtf8(status.description).c_str());
 }
 
 }  // namespace amb

@@ -5,11 +5,14 @@
 
 #include <string>
 
+#include "host_form.h"
+
 namespace amb {
 
 inline constexpr int kErrOverflow = 6;
 inline constexpr int kErrSubscriptOutOfRange = 9;
 inline constexpr int kErrObjectNotSet = 91;
+inline constexpr int kErrObjectRequired = 424;
 inline constexpr int kErrApplicationDefined = 1004;
 
 inline constexpr HRESULT AutomationErrorCode(int number) {
@@ -24,5 +27,7 @@ inline constexpr int kErrTypeMismatch = 13;
 HRESULT RaiseTypeMismatch(const wchar_t* description);
 // An error of the host form's object model, passed on with its own description.
 HRESULT RaiseHostError(const std::string& description);
+// The same with the host's own error number where it gave one.
+HRESULT RaiseHostError(const HostStatus& status);
 
 }  // namespace amb

@@ -50,8 +50,8 @@ bool SameBagValue(const BagValue& a, const BagValue& b) {
 }
 
 const BagValue* MemoryBag::Find(std::string_view name) const {
-  auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return EqualsIgnoringCase(e.first, name); });
-  return it == entries_.end() ? nullptr : &it->second;
+  auto it = index_.find(FoldKey(name));
+  return it == index_.end() ? nullptr : &entries_[it->second].second;
 }
 
 ReadStatus MemoryBag::Read(std::string_view name, BagType type, BagValue& out) {
@@ -64,10 +64,11 @@ ReadStatus MemoryBag::Read(std::string_view name, BagType type, BagValue& out) {
 }
 
 bool MemoryBag::Write(std::string_view name, const BagValue& value) {
-  if (const BagValue* stored = Find(name)) {
-    *const_cast<BagValue*>(stored) = value;
-  } else {
+  auto [it, added] = index_.emplace(FoldKey(name), entries_.size());
+  if (added) {
     entries_.emplace_back(std::string(name), value);
+  } else {
+    entries_[it->second].second = value;
   }
   return true;
 }

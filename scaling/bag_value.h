@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -37,7 +38,7 @@ class BagWriter {
 };
 
 // A bag in memory, in the order the names were first written; the stream form of the control
-// goes through it.
+// goes through it. Names are looked up by key, so loading a large stream stays linear.
 class MemoryBag : public BagReader, public BagWriter {
  public:
   using Entry = std::pair<std::string, BagValue>;
@@ -49,6 +50,7 @@ class MemoryBag : public BagReader, public BagWriter {
 
  private:
   std::vector<Entry> entries_;
+  std::unordered_map<std::string, size_t> index_;  // folded name -> position in entries_
 };
 
 }  // namespace amb

@@ -133,14 +133,20 @@ void ResizeEngine::ApplyMove(Item& item, bool parked, const Box& current) {
   c.Let("Left", left), c.Let("Top", next.top), c.Let("Width", next.width), c.Let("Height", next.height);
 }
 
-HostStatus ResizeEngine::FinishControl(Item& item, Stop& stop) {
-  ControlRecord& r = *item.record;
-  const FlagEntry& f = *item.flags;
-  if (item.adjusted) SetFonts(item, false);
+// After its move: fonts that grow, and a drop-down combo box's text no longer shown selected (its
+// new width selects it). A host's own AdjustPosition ends the same way.
+void ResizeEngine::FinishGeometry(Item& item) {
+  SetFonts(item, false);
   if (item.control->TypeName() == "ComboBox") {
     double style = -1;
     if (GetNumber(*item.control, "Style", style) && style == 0) item.control->Let("SelLength", 0.0);
   }
+}
+
+HostStatus ResizeEngine::FinishControl(Item& item, Stop& stop) {
+  ControlRecord& r = *item.record;
+  const FlagEntry& f = *item.flags;
+  if (item.adjusted) FinishGeometry(item);
   HostStatus s;
   switch (r.kind) {
     case ControlKind::Line: break;

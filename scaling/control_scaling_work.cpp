@@ -79,4 +79,9 @@ void ControlScalingWork::SetTopMost() {
   if (host && !lifecycle_.IsMdiParentHost()) placement_.SetTopMost(*host);
 }
 
+void ControlScalingWork::ClearTopMost() {
+  HostForm* host = lifecycle_.Host();
+  if (host && !lifecycle_.IsMdiParentHost()) placement_.ClearTopMost(*host);
+}
+
 }  // namespace amb

@@ -37,6 +37,7 @@ class ControlScalingWork final : public PendingScalingWork {
   HostStatus OpenEffect() override;
   HostStatus CloseEffect() override;
   void SetTopMost() override;
+  void ClearTopMost();
   void UnhookWindow(intptr_t window) override {
     if (print_) print_->UnhookWindow(window);
   }

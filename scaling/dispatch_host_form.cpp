@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "automation_error.h"
 #include "late_bound.h"
 #include "property_bag_adapter.h"
 #include "wide_text.h"
@@ -30,12 +29,14 @@ HostStatus NaturalValue(const VARIANT& v, BagValue& out) {
 
 }  // namespace
 
+// A host's run-time error keeps its number: the exception's code, or its scode (in FACILITY_CONTROL
+// the code alone; any other whole, as the platform's Err.Number shows it).
 HostStatus AutomationFailure(HRESULT hr, const EXCEPINFO& info) {
-  if (hr == DISP_E_EXCEPTION) {
-    // The platform's run-time errors travel as 0x800A0nnn; anything else keeps its whole code.
-    HRESULT code = info.scode ? info.scode : (info.wCode ? AutomationErrorCode(info.wCode) : hr);
-    int32_t number = HRESULT_FACILITY(code) == FACILITY_CONTROL ? HRESULT_CODE(code) : static_cast<int32_t>(code);
-    if (info.bstrDescription) return HostStatus::Failed(Utf8FromBstr(info.bstrDescription), number);
+  if (hr == DISP_E_EXCEPTION && info.bstrDescription) {
+    int32_t number = info.wCode;
+    if (!number && FAILED(info.scode))
+      number = HRESULT_FACILITY(info.scode) == FACILITY_CONTROL ? HRESULT_CODE(info.scode) : static_cast<int32_t>(info.scode);
+    return HostStatus::Failed(Utf8FromBstr(info.bstrDescription), number);
   }
   if (hr == DISP_E_MEMBERNOTFOUND || hr == DISP_E_UNKNOWNNAME) return HostStatus::Failed(kNoSuchMember);
   char text[48];

@@ -1,5 +1,6 @@
 #include "form_placement.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -107,7 +108,12 @@ HostStatus FormPlacement::SizeToScreen(HostForm& host) {
 
 void FormPlacement::SetTopMost(HostForm& host) {
   int32_t hwnd = 0;
-  if (settings_.stayOnTop && GetLong(host, "hWnd", hwnd)) platform_.SetTopMost(static_cast<intptr_t>(hwnd));
+  if (settings_.stayOnTop && GetLong(host, "hWnd", hwnd)) platform_.SetTopMost(static_cast<intptr_t>(hwnd), true);
+}
+
+void FormPlacement::ClearTopMost(HostForm& host) {
+  int32_t hwnd = 0;
+  if (GetLong(host, "hWnd", hwnd)) platform_.SetTopMost(static_cast<intptr_t>(hwnd), false);
 }
 
 // Without a name of its own the form's caption names the section. A form without a caption has
@@ -125,7 +131,9 @@ HostStatus FormPlacement::Section(HostForm& host, std::string& section, bool& na
     }
   }
   if (settings_.windowName.empty()) return HostStatus::Failed(kInvalidArgument);
+  // A backslash would make nested keys, which deleting the section leaves behind.
   section = settings_.windowName;
+  std::replace(section.begin(), section.end(), '\\', '/');
   return {};
 }
 

@@ -43,7 +43,7 @@ class PlacementPlatform {
   virtual ScreenMetrics Screen() = 0;
   // The window rectangle of the window's parent (an MDI child's client window), in pixels.
   virtual std::optional<PixelRect> ParentWindowRect(intptr_t window) = 0;
-  virtual void SetTopMost(intptr_t window) = 0;
+  virtual void SetTopMost(intptr_t window, bool onTop) = 0;
   virtual bool SaveSetting(const std::string& section, const std::string& key, const std::string& value) = 0;
   virtual std::optional<std::string> GetSetting(const std::string& section, const std::string& key) = 0;
   virtual void DeleteSection(const std::string& section) = 0;
@@ -56,8 +56,10 @@ class FormPlacement {
   HostStatus CenterX(HostForm& host);
   HostStatus CenterY(HostForm& host);
   HostStatus SizeToScreen(HostForm& host);
-  // Only ever makes the form topmost: nothing takes that away again.
+  // Makes the form topmost when StayOnTop says so; never takes it away.
   void SetTopMost(HostForm& host);
+  // StayOnTop turned False: the form is topmost no more.
+  void ClearTopMost(HostForm& host);
 
   // nameChanged: WindowName was empty and now holds the form's caption.
   HostStatus Save(HostForm& host, const Placement& normal, bool& nameChanged);

@@ -17,7 +17,7 @@ namespace amb {
 struct HostStatus {
   bool ok = true;
   std::string description;
-  int32_t number = 0;
+  int32_t number = 0;  // the host's own error number, when it gave one
   static HostStatus Failed(std::string text, int32_t number = 0) { return {false, std::move(text), number}; }
   explicit operator bool() const { return ok; }
 };

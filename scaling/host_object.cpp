@@ -1,6 +1,7 @@
 #include "host_object.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace amb {
@@ -95,11 +96,15 @@ bool IsNothing(const HostValue& value) {
   return p && !*p;
 }
 
+// A host answers whatever it likes: a count that no 32-bit number holds (NaN included) is refused.
 HostStatus CountOf(HostObject& collection, int32_t& count) {
   double d = 0;
   HostStatus s = GetNumber(collection, "Count", d);
-  if (s) count = static_cast<int32_t>(d);
-  return s;
+  if (!s) return s;
+  if (!(d > static_cast<double>(INT32_MIN) - 1 && d < static_cast<double>(INT32_MAX) + 1))
+    return HostStatus::Failed("Overflow");
+  count = static_cast<int32_t>(d);
+  return {};
 }
 
 HostStatus ItemOf(HostObject& collection, int32_t index, HostObjectPtr& out) {

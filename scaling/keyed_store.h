@@ -12,10 +12,9 @@
 #include <utility>
 #include <vector>
 
-namespace amb {
+#include "ignore_case.h"
 
-// The key as the case-blind collections compare it.
-std::string FoldKey(std::string_view key);
+namespace amb {
 
 template <class T>
 class KeyedList {

@@ -320,7 +320,7 @@ HostStatus ResizeEngine::AdjustPosition(HostObject& control) {
   PlaceControl(item);
   moves_.Flush();
   moves_.Finish();
-  SetFonts(item, false);
+  FinishGeometry(item);
   return {};
 }
 

@@ -119,6 +119,7 @@ class ResizeEngine {
   // Per control (control_adjust.cpp)
   HostStatus PlaceControl(Item& item);
   HostStatus FinishControl(Item& item, Stop& stop);
+  void FinishGeometry(Item& item);
   GeometryInput ReadGeometry(Item& item, bool& parked);
   void ContainerSize(Item& item, GeometryInput& in);
   std::pair<float, float> UnitsPerSize(HostObject& container);

@@ -59,7 +59,8 @@ void Win32LifecyclePlatform::RemoveRegion(intptr_t window) { SetWindowRgn(AsWind
 
 void Win32LifecyclePlatform::Beep() { MessageBeep(MB_OK); }
 
-void Win32LifecyclePlatform::ShowError(const std::string& text) { rt::MsgBox(text, MB_OK); }
+// Captioned with the library's own title: nothing in a DLL sets the program title MsgBox would take.
+void Win32LifecyclePlatform::ShowError(const std::string& text) { rt::MsgBox(text, MB_OK, "Ambrelo"); }
 
 void Win32LifecyclePlatform::StartTimer(LifecycleTimer timer, unsigned milliseconds) {
   if (EnsureTimerWindow()) SetTimer(timerWindow_, TimerId(timer), milliseconds, nullptr);

@@ -20,8 +20,8 @@ std::optional<PixelRect> Win32PlacementPlatform::ParentWindowRect(intptr_t windo
   return PixelRect{r.left, r.top, r.right, r.bottom};
 }
 
-void Win32PlacementPlatform::SetTopMost(intptr_t window) {
-  SetWindowPos(reinterpret_cast<HWND>(window), HWND_TOPMOST, 0, 0, 0, 0,
+void Win32PlacementPlatform::SetTopMost(intptr_t window, bool onTop) {
+  SetWindowPos(reinterpret_cast<HWND>(window), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -19,6 +20,21 @@ TEST(RoundHalfEven, RefusesWhatDoesNotFitALong) {
   EXPECT_EQ(out, 2147483647L);
   EXPECT_FALSE(rt::RoundToLong(NAN, out));
   EXPECT_FALSE(rt::RoundToLong(1e300, out));
+}
+
+// The first value past the top of long, whatever its width (2^31 or 2^63), is refused, not
+// converted out of range; the bottom itself fits.
+TEST(RoundHalfEven, TheEdgesOfLong) {
+  long out = 5;
+  const double top = -static_cast<double>(LONG_MIN);
+  EXPECT_FALSE(rt::RoundToLong(top, out));
+  EXPECT_EQ(out, 5);
+  // Where long has 64 bits its top is not representable and rounds up to 2^63.
+  const double max = static_cast<double>(LONG_MAX);
+  EXPECT_EQ(rt::RoundToLong(max, out), max < top);
+  EXPECT_TRUE(rt::RoundToLong(static_cast<double>(LONG_MIN), out));
+  EXPECT_EQ(out, LONG_MIN);
+  EXPECT_FALSE(rt::RoundToLong(-INFINITY, out));
 }
 
 }  // namespace

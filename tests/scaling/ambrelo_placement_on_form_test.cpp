@@ -156,6 +156,12 @@ TEST_F(AmbreloPlacementOnForm, SettingsChangedAtRunTimeActOnTheForm) {
   int screenWidth = rt::Screen().TwipsToPixelsX(rt::Screen().Width());
   EXPECT_NEAR(r.left, (screenWidth - (r.right - r.left)) / 2, 1);
   EXPECT_EQ(r.top, 0);
+
+  auto topmost = [&] { return (GetWindowLongW(gradient.hWnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+  ASSERT_HRESULT_SUCCEEDED(test::LatePut(control, L"StayOnTop", test::VarBool(true)).hr);
+  EXPECT_TRUE(topmost());
+  ASSERT_HRESULT_SUCCEEDED(test::LatePut(control, L"StayOnTop", test::VarBool(false)).hr);
+  EXPECT_FALSE(topmost()) << "StayOnTop False must not leave the form above everything";
 }
 
 // Hidden behind an empty region from the moment the control binds it, the form is revealed by

@@ -256,13 +256,13 @@ TEST(AmbreloTypeLibrary, EveryMemberIsReachableLateBound) {
       {L"CenterPicture", {noObject, noObject}, S_OK},
       {L"TilePicture", {noObject, noObject}, S_OK},
       {L"Reset", {}, static_cast<SCODE>(0x800A005B)},
-      {L"SaveControlInfo", {Text(L"txt"), R4(1), R4(1)}, static_cast<SCODE>(0x800A005B)},
+      {L"SaveControlInfo", {Text(L"txt"), R4(1), R4(1)}, static_cast<SCODE>(0x800A01A8)},  // Object required
       {L"SaveControlFlags", {Text(L"txtName")}, S_OK},
       {L"SaveWindowSettings", {}, static_cast<SCODE>(0x800A005B)},  // no form bound
       {L"LoadWindowSettings", {}, static_cast<SCODE>(0x800A005B)},
       {L"PrintSize", {Bool(true)}, S_OK},  // no form: reported through the Error event
-      {L"AdjustPosition", {Text(L"txt")}, static_cast<SCODE>(0x800A005B)},  // a control, not a text
-      {L"UpdateControl", {Text(L"txt")}, static_cast<SCODE>(0x800A005B)},
+      {L"AdjustPosition", {Text(L"txt")}, static_cast<SCODE>(0x800A01A8)},  // a control, not a text
+      {L"UpdateControl", {Text(L"txt")}, static_cast<SCODE>(0x800A01A8)},
   };
   for (MethodCase& m : methods) {
     CallResult r = Invoke(ctl, m.name, DISPATCH_METHOD, m.args, nullptr);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "control_capture.h"
 #include "fake_host_object.h"
 
@@ -72,6 +74,25 @@ TEST(ControlProbes, AnyOfTheFiveFontsCounts) {
   FakePtr header = f.Add("Grid", "grdRows", {0, 0, 100, 100});
   FakeForm::GiveFont(header, "HeadFont", 8);
   EXPECT_TRUE(CanScaleFont(*header)) << "a font the engine scales can be excluded";
+}
+
+TEST(HostCount, ACountNoWholeNumberHoldsIsRefused) {
+  auto stats = std::make_shared<test::FakeStats>();
+  struct Case {
+    double answer;
+    bool ok;
+    int32_t count;
+  } cases[] = {{3, true, 3}, {2147483647.0, true, INT32_MAX}, {1e300, false, 0}, {-1e300, false, 0},
+               {std::numeric_limits<double>::quiet_NaN(), false, 0}, {std::numeric_limits<double>::infinity(), false, 0}};
+  for (const Case& c : cases) {
+    FakePtr list = MakeFake(stats, "ListItems");
+    list->members = {{"Count", c.answer}};
+    int32_t count = 0;
+    HostStatus s = CountOf(*list, count);
+    EXPECT_EQ(s.ok, c.ok) << c.answer;
+    if (c.ok) EXPECT_EQ(count, c.count) << c.answer;
+    if (!c.ok) EXPECT_EQ(s.description, "Overflow") << c.answer;
+  }
 }
 
 TEST(ControlFilter, NoResizeNamesAndMenusStayOut) {

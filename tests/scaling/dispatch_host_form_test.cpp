@@ -10,7 +10,9 @@
 
 #include "com_fakes.h"
 #include "control_fixture.h"
+#include "automation_error.h"
 #include "form_lifecycle.h"
+#include "os/scripted_message_boxes.h"
 #include "stack_garbage.h"
 #include "win32_lifecycle_platform.h"
 
@@ -168,6 +170,7 @@ class FormObject : public FakeCom<IDispatch, IProvideClassInfo2, IConnectionPoin
     const std::wstring& name = names[id - 1];
     if (name == L"Fail") {
       info->bstrDescription = SysAllocString(L"Invalid property value");
+      info->scode = static_cast<SCODE>(0x800A017C);  // error 380
       return DISP_E_EXCEPTION;
     }
     if (name == L"ScaleX" || name == L"ScaleY") {
@@ -246,6 +249,9 @@ TEST(DispatchHostForm, ReadsWritesAndCallsByNameLookingEachNameUpOnce) {
   std::vector<BagValue> none;
   HostStatus raised = form.Call("Fail", none, nullptr);
   EXPECT_EQ(raised.description, "Invalid property value") << "the object's own description";
+  EXPECT_EQ(raised.number, 380) << "and its own number";
+  EXPECT_EQ(RaiseHostError(raised), static_cast<HRESULT>(0x800A017C)) << "passed on as it came";
+  EXPECT_EQ(RaiseHostError(missing), static_cast<HRESULT>(0x800A03EC)) << "no number of its own: 1004";
   EXPECT_EQ(object.refs, 2) << "the host form holds one reference";
 }
 
@@ -415,6 +421,15 @@ TEST_F(LifecycleOnWindow, OpensClampsAndReEnablesThroughTheMessageOnlyTimerWindo
       << "the 500 ms timer gives the form back";
   EXPECT_TRUE(PumpUntil([&] { return lifecycle.NormalPlacement().width == 5000; }))
       << "the normal placement follows the form";
+}
+
+TEST_F(LifecycleOnWindow, TrappedErrorBoxIsCaptionedWithTheLibrarysTitle) {
+  os::ScriptedMessageBoxes boxes;
+  os::Install<os::MessageBoxes> install(&boxes);
+  platform.ShowError("Ambrelo Trapped Error = Overflow");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, "Ambrelo");
+  EXPECT_EQ(boxes.shown[0].text, "Ambrelo Trapped Error = Overflow");
 }
 
 TEST_F(LifecycleOnWindow, LockIsTakenForTheSetupAndNeverStolen) {

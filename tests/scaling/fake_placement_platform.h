@@ -12,13 +12,13 @@ class FakePlacementPlatform : public PlacementPlatform {
  public:
   ScreenMetrics screen{19200, 14400, 15, 15};
   std::optional<PixelRect> parent = PixelRect{10, 20, 810, 620};  // the MDI client window, 800 x 600
-  std::vector<intptr_t> topMost;
+  std::vector<intptr_t> topMost, notTopMost;
   std::map<std::string, std::map<std::string, std::string>> store;  // section -> key -> value
   bool refuseWrites = false;
 
   ScreenMetrics Screen() override { return screen; }
   std::optional<PixelRect> ParentWindowRect(intptr_t) override { return parent; }
-  void SetTopMost(intptr_t window) override { topMost.push_back(window); }
+  void SetTopMost(intptr_t window, bool onTop) override { (onTop ? topMost : notTopMost).push_back(window); }
   bool SaveSetting(const std::string& section, const std::string& key, const std::string& value) override {
     if (refuseWrites) return false;
     store[section][key] = value;

@@ -81,12 +81,15 @@ TEST_F(FormPlacementTest, ScreenSharesSizeOnlyTheDimensionsThatHaveOne) {
   EXPECT_FLOAT_EQ(Member("Width"), 6000);
 }
 
-TEST_F(FormPlacementTest, TopmostIsOnlyEverSwitchedOn) {
+TEST_F(FormPlacementTest, TopmostIsSwitchedOnByStayOnTopAndOffOnlyWhenAsked) {
   placement.SetTopMost(form);
   EXPECT_TRUE(platform.topMost.empty());
   settings.stayOnTop = true;
   placement.SetTopMost(form);
   EXPECT_EQ(platform.topMost, std::vector<intptr_t>{0x1234});
+  EXPECT_TRUE(platform.notTopMost.empty());
+  placement.ClearTopMost(form);
+  EXPECT_EQ(platform.notTopMost, std::vector<intptr_t>{0x1234});
 }
 
 TEST_F(FormPlacementTest, AFormWithoutANameSavesUnderItsCaptionWhichBecomesItsName) {
@@ -99,6 +102,18 @@ TEST_F(FormPlacementTest, AFormWithoutANameSavesUnderItsCaptionWhichBecomesItsNa
                                                  {"WindowWidth", "7000"}, {"WindowHeight", "5000"},
                                                  {"WindowState", "2"}};
   EXPECT_EQ(platform.store["Main"], expected);
+}
+
+TEST_F(FormPlacementTest, ABackslashInTheNameMakesNoNestedSection) {
+  form.members["Caption"] = std::string("Reports\\2026");
+  bool nameChanged = false;
+  ASSERT_TRUE(placement.Save(form, {450, 300, 7000, 5000}, nameChanged));
+  EXPECT_EQ(settings.windowName, "Reports\\2026");
+  ASSERT_EQ(platform.store.size(), 1u);
+  EXPECT_EQ(platform.store.begin()->first, "Reports/2026");
+  Placement applied;
+  ASSERT_TRUE(placement.Load(form, applied, nameChanged));
+  EXPECT_TRUE(platform.store.empty()) << "the section is deleted whole";
 }
 
 // Values of no section would land beside every window's sections, and deleting "no section"

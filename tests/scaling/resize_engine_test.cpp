@@ -106,6 +106,21 @@ TEST_F(ResizeEngineTest, FirstCallRecordsOnlyAndTheDesignSizeChangesNothing) {
   EXPECT_TRUE(writes.empty());
 }
 
+// A host's own AdjustPosition ends as the engine's pass does: a drop-down combo box (Style 0) shows
+// its text unselected after its move.
+TEST_F(ResizeEngineTest, AdjustPositionByTheHostEndsAsThePassDoes) {
+  FakePtr combo = f.Add("ComboBox", "cboKind", {600, 400, 2400, 300});
+  combo->members["Style"] = 0.0;
+  combo->members["SelLength"] = 4.0;
+  Capture();
+  ASSERT_TRUE(engine.AdjustPosition(*combo));
+  EXPECT_EQ(combo->members["SelLength"], HostValue(0.0));
+  combo->members["Style"] = 2.0;  // a list: nothing to select
+  combo->members["SelLength"] = 4.0;
+  ASSERT_TRUE(engine.AdjustPosition(*combo));
+  EXPECT_EQ(combo->members["SelLength"], HostValue(4.0));
+}
+
 // A table of forms: each control's place after doubling the form, whatever order the host lists
 // the controls in (containers after what they hold here).
 TEST_F(ResizeEngineTest, FormsOfEveryShapeFollowTheNewSize) {
