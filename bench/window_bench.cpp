@@ -2,13 +2,12 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "deferred_moves.h"
 #include "resize_engine.h"
 #include "win32_picture_tools.h"
@@ -17,17 +16,10 @@
 namespace amb::bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using ::bench::Median;
+using ::bench::Stopwatch;
 using test::WindowControl;
 using test::WindowFont;
-
-double Micros(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
-
-// The machine is shared: the middle time of many is the figure, not the mean.
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
 
 void Pump() {
   MSG msg;
@@ -37,18 +29,26 @@ void Pump() {
 struct Placed {
   HWND window;
   RECT rect;
+  HFONT font;
 };
 
-// Every window's rectangle in its parent, grouped by parent as one batch each moves them.
+// Every window's rectangle in its parent and its font, grouped by parent as one batch each moves
+// them.
 std::map<HWND, std::vector<Placed>> Snapshot(const std::vector<std::shared_ptr<WindowControl>>& windows) {
   std::map<HWND, std::vector<Placed>> byParent;
-  for (const auto& w : windows) byParent[GetParent(w->Window())].push_back({w->Window(), w->PixelRect()});
+  for (const auto& w : windows) {
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(w->Window(), WM_GETFONT, 0, 0));
+    byParent[GetParent(w->Window())].push_back({w->Window(), w->PixelRect(), font});
+  }
   return byParent;
 }
 
-// The floor: the same windows to the same rectangles, one deferred batch per parent, one repaint.
-Clock::duration MoveByBatch(HWND form, const std::map<HWND, std::vector<Placed>>& target) {
-  Clock::time_point t0 = Clock::now();
+// The floors: the same windows to the same rectangles, one deferred batch per parent, one
+// repaint; the fair one also gives each window the font the engine gives it, the cheapest way:
+// the font objects are made once for each face and size and shared, and set without a repaint.
+enum class Floor { MovesOnly, MovesAndFonts };
+
+void MoveByBatch(HWND form, const std::map<HWND, std::vector<Placed>>& target, Floor floor) {
   for (const auto& [parent, group] : target) {
     HDWP batch = BeginDeferWindowPos(static_cast<int>(group.size()));
     for (const Placed& p : group)
@@ -57,13 +57,40 @@ Clock::duration MoveByBatch(HWND form, const std::map<HWND, std::vector<Placed>>
                              SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOREDRAW);
     if (batch) EndDeferWindowPos(batch);
   }
+  if (floor == Floor::MovesAndFonts) {
+    for (const auto& [parent, group] : target)
+      for (const Placed& p : group)
+        if (p.font) SendMessageA(p.window, WM_SETFONT, reinterpret_cast<WPARAM>(p.font), FALSE);
+  }
   RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-  return Clock::now() - t0;
 }
 
-struct Row {
-  double engineMicros, fixedFontMicros, floorMicros, calls, moves, fonts;
+// A window's font in the snapshot only where the engine changes it between the two sizes.
+void KeepChangedFonts(std::map<HWND, std::vector<Placed>>& large, std::map<HWND, std::vector<Placed>>& design) {
+  for (auto& [parent, group] : large) {
+    std::vector<Placed>& other = design[parent];
+    for (size_t i = 0; i < group.size() && i < other.size(); ++i)
+      if (group[i].font == other[i].font) group[i].font = other[i].font = nullptr;
+  }
+}
+
+// Medians over blocks of passes, per pass: wall and CPU time.
+struct Cost {
+  std::vector<double> wall, cpu;
+  void Add(const Stopwatch& w, int passes) {
+    wall.push_back(w.Wall() / passes);
+    cpu.push_back(w.Cpu() / passes);
+  }
+  double Wall() const { return Median(wall); }
+  double Cpu() const { return Median(cpu); }
 };
+
+struct Row {
+  Cost engine, fixedFont, moveFloor, fairFloor;
+  double calls = 0, moves = 0, fonts = 0;
+};
+
+constexpr int kBlocks = 7;
 
 Row RunWindows(int n) {
   auto stats = std::make_shared<test::FakeStats>();
@@ -120,55 +147,54 @@ Row RunWindows(int n) {
   engine.ResizeControls();
   host.initialised = true;
 
-  auto sizeForm = [&](int w, int h) {
-    SetWindowPos(formWindow, nullptr, 0, 0, w, h, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  auto sizeForm = [&](bool large) {
+    SetWindowPos(formWindow, nullptr, 0, 0, large ? 1200 : 800, large ? 900 : 600,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     Pump();
   };
-  const int reps = n >= 4000 ? 6 : 15;
+  // What the engine does at each size is what the floors do: taken from its first passes.
+  std::map<HWND, std::vector<Placed>> large, design;
+  sizeForm(true);
+  engine.ResizeControls();
+  Pump();
+  large = Snapshot(windows);
+  sizeForm(false);
+  engine.ResizeControls();
+  Pump();
+  design = Snapshot(windows);
+  KeepChangedFonts(large, design);
+
+  // Each block runs every way in turn, so that a busy spell of the machine falls on all of them.
+  const int passes = n >= 4000 ? 4 : n >= 1000 ? 10 : 40;
+  Row row;
   test::FakeStats before = *stats;
   PassCounters counted = engine.Counters();
-  std::vector<double> engineTimes, floorTimes;
-  std::map<HWND, std::vector<Placed>> large, design;
-  for (int r = 0; r < reps; ++r) {
-    sizeForm(1200, 900);
-    Clock::time_point t0 = Clock::now();
-    engine.ResizeControls();
-    engineTimes.push_back(Micros(Clock::now() - t0));
-    Pump();
-    if (r == 0) large = Snapshot(windows);
-    sizeForm(800, 600);
-    t0 = Clock::now();
-    engine.ResizeControls();
-    engineTimes.push_back(Micros(Clock::now() - t0));
-    Pump();
-    if (r == 0) design = Snapshot(windows);
-  }
-  Row row{};
-  row.calls = double(stats->Total() - before.Total()) / (2 * reps);
-  row.moves = double(engine.Counters().moves - counted.moves) / (2 * reps);
-  row.fonts = double(engine.Counters().fontSets - counted.fontSets) / (2 * reps);
-  // The same passes with the fonts kept at their design size: the engine's own share, without the
-  // fonts the floor does not change.
-  settings.scaleFonts = false;
-  std::vector<double> fixedFontTimes;
-  for (int r = 0; r < reps; ++r) {
-    for (int size : {1, 0}) {
-      sizeForm(size ? 1200 : 800, size ? 900 : 600);
-      Clock::time_point t0 = Clock::now();
-      engine.ResizeControls();
-      fixedFontTimes.push_back(Micros(Clock::now() - t0));
-      Pump();
+  for (int b = 0; b < kBlocks; ++b) {
+    for (bool keepFonts : {false, true}) {
+      settings.scaleFonts = !keepFonts;
+      Stopwatch w;
+      for (int p = 0; p < passes; ++p) {
+        sizeForm(p % 2 == 0);
+        w.Time([&] { engine.ResizeControls(); });
+        host.events.clear();
+        Pump();
+      }
+      (keepFonts ? row.fixedFont : row.engine).Add(w, passes);
+      if (b == 0 && !keepFonts) {
+        row.calls = double(stats->Total() - before.Total()) / passes;
+        row.moves = double(engine.Counters().moves - counted.moves) / passes;
+        row.fonts = double(engine.Counters().fontSets - counted.fontSets) / passes;
+      }
+    }
+    for (Floor floor : {Floor::MovesOnly, Floor::MovesAndFonts}) {
+      Stopwatch w;
+      for (int p = 0; p < passes; ++p) {
+        w.Time([&] { MoveByBatch(formWindow, p % 2 == 0 ? large : design, floor); });
+        Pump();
+      }
+      (floor == Floor::MovesOnly ? row.moveFloor : row.fairFloor).Add(w, passes);
     }
   }
-  for (int r = 0; r < reps; ++r) {
-    floorTimes.push_back(Micros(MoveByBatch(formWindow, large)));
-    Pump();
-    floorTimes.push_back(Micros(MoveByBatch(formWindow, design)));
-    Pump();
-  }
-  row.engineMicros = Median(engineTimes);
-  row.floorMicros = Median(floorTimes);
-  row.fixedFontMicros = Median(fixedFontTimes);
   DestroyWindow(formWindow);
   return row;
 }
@@ -176,18 +202,25 @@ Row RunWindows(int n) {
 }  // namespace
 
 void PrintWindows() {
-  std::printf("\nEngine over real child windows against one deferred batch per parent (the floor), median pass\n");
-  std::printf("%8s %12s %12s %14s %16s %10s %8s %8s\n", "controls", "engine us", "floor us", "engine/floor",
-              "fonts kept/floor", "calls", "moves", "fonts");
-  double t1000 = 0, t4000 = 0;
+  std::printf("\nEngine over real child windows, against two floors: one deferred batch per parent (moves),\n"
+              "and the same with the engine's font changes made the cheapest way (fair floor).\n"
+              "Per pass, median of %d blocks of passes; wall and CPU time in ms.\n", kBlocks);
+  std::printf("%8s %9s %9s %9s %9s %10s %10s %9s %11s %12s %7s %7s %7s\n", "controls", "engine", "eng cpu", "fair",
+              "fair cpu", "eng/fair", "cpu ratio", "moves", "eng/moves", "kept/moves", "calls", "moves", "fonts");
+  Row at1000, at4000;
   for (int n : {100, 1000, 4000}) {
     Row r = RunWindows(n);
-    std::printf("%8d %12.0f %12.0f %14.2f %16.2f %10.0f %8.0f %8.0f\n", n, r.engineMicros, r.floorMicros,
-                r.engineMicros / r.floorMicros, r.fixedFontMicros / r.floorMicros, r.calls, r.moves, r.fonts);
-    if (n == 1000) t1000 = r.engineMicros;
-    if (n == 4000) t4000 = r.engineMicros;
+    std::printf("%8d %9.2f %9.2f %9.2f %9.2f %10.2f %10.2f %9.2f %11.2f %12.2f %7.0f %7.0f %7.0f\n", n,
+                r.engine.Wall() / 1000, r.engine.Cpu() / 1000, r.fairFloor.Wall() / 1000, r.fairFloor.Cpu() / 1000,
+                r.engine.Wall() / r.fairFloor.Wall(), r.engine.Cpu() / r.fairFloor.Cpu(), r.moveFloor.Wall() / 1000,
+                r.engine.Wall() / r.moveFloor.Wall(), r.fixedFont.Wall() / r.moveFloor.Wall(), r.calls, r.moves,
+                r.fonts);
+    if (n == 1000) at1000 = r;
+    if (n == 4000) at4000 = r;
   }
-  std::printf("growth 4000 / 1000 windows: %.2f (linear is 4)\n", t4000 / t1000);
+  std::printf("growth 4000 / 1000 windows: engine %.2f (CPU %.2f), fair floor %.2f (CPU %.2f); linear is 4\n",
+              at4000.engine.Wall() / at1000.engine.Wall(), at4000.engine.Cpu() / at1000.engine.Cpu(),
+              at4000.fairFloor.Wall() / at1000.fairFloor.Wall(), at4000.fairFloor.Cpu() / at1000.fairFloor.Cpu());
 }
 
 }  // namespace amb::bench

@@ -47,11 +47,10 @@ class FrontEnd {
   // data), and optGroup is enabled when there is any.
   virtual void RefillTaskChooser(const std::vector<std::string>& descriptions) = 0;
   // The group editor over the chooser frmMain: the chooser's window (loading it), the item data of
-  // its current list entry (-1 when none), its Enabled, and its DispGroups with a selection text.
+  // its current list entry (-1 when none), and its Enabled.
   virtual HWND TaskChooserWindow() = 0;
   virtual int32_t TaskChooserCurrentId() = 0;
   virtual void EnableTaskChooser(bool enabled) = 0;
-  virtual void SelectInTaskChooser(const std::string& selection) = 0;
   // The group editor's trial of a group: frmProg loaded, LoadTaskIDs, Show, RunTasks, the pending
   // messages handled once, unloaded.
   virtual void TryTaskRun(const TaskRun& run) = 0;

@@ -24,6 +24,7 @@ struct TaskRun {
   std::string idList;    // the tasks' IDs joined by ";"
   std::string nameList;  // their descriptions joined by ";"
   std::string actionName;
+  bool everyTask = false;  // a trial: each task runs whatever its Actions, none left out
 };
 
 // True when text holds part, ASCII letters compared without regard to case. Like the platform's

@@ -21,6 +21,10 @@ struct RecordList {
 // same ID the first is kept.
 RecordList<TaskRecord> ParseTaskFile(std::string_view text);
 RecordList<GroupRecord> ParseGroupFile(std::string_view text);
+// The same into a list, whose records make way for the file's: their strings are used again where
+// they have the room, so a file read again allocates nothing per field.
+void ParseTaskFile(std::string_view text, RecordList<TaskRecord>& list);
+void ParseGroupFile(std::string_view text, RecordList<GroupRecord>& list);
 
 // Records with a negative ID are left out. A TAB, CR or LF inside a text field would split the
 // record when it is read again, so each is written as a blank.

@@ -37,13 +37,23 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   rt::UniqueHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
                                    FILE_ATTRIBUTE_NORMAL);
   if (!file) return std::nullopt;
-  std::string bytes;
-  char buffer[64 * 1024];
+  // One read of the size the file has (and one more byte, where the end shows); a file that
+  // grows meanwhile is read on to its end.
+  LARGE_INTEGER size = {};
+  GetFileSizeEx(file.get(), &size);
+  const bool known = size.QuadPart > 0 && size.QuadPart < (1ll << 30);
+  std::string bytes(known ? static_cast<size_t>(size.QuadPart) + 1 : 64 * 1024, '\0');
+  size_t done = 0;
   for (;;) {
+    if (done == bytes.size()) bytes.resize(bytes.size() * 2);
     DWORD got = 0;
-    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) return std::nullopt;
-    if (got == 0) return bytes;
-    bytes.append(buffer, got);
+    DWORD wanted = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+    if (!ReadFile(file.get(), bytes.data() + done, wanted, &got, nullptr)) return std::nullopt;
+    if (got == 0) {
+      bytes.resize(done);
+      return bytes;
+    }
+    done += got;
   }
 }
 

@@ -3,21 +3,24 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <source_location>
 
+#include "editor_title.h"
+#include "error_report.h"
 #include "frm_task.h"
 #include "front_end.h"
 #include "message_loop.h"
 #include "msg_box.h"
+#include "shared_copy.h"
 #include "shared_state.h"
 #include "task_store.h"
 #include "text_compare.h"
+#include "unsaved_work.h"
 
 namespace editors {
 namespace {
 
 using rt::ControlKind;
-
-constexpr const char* kTitle = "Moxbel Tarnwick";
 
 constexpr const char* kWelcomeGroups =
     "Click the \"New Group\" button, or select a Group from the list on the left, then click the \"Edit Group\" "
@@ -110,12 +113,6 @@ std::vector<int32_t> IdsOf(const rt::ListBox& list) {
   return ids;
 }
 
-int ChosenCount(const rt::ListBox& list) {
-  int chosen = 0;
-  for (int i = 0; i < list.ListCount(); ++i) chosen += list.Selected(i) ? 1 : 0;
-  return chosen;
-}
-
 }  // namespace
 
 FrmGroups& frmGroups() {
@@ -173,6 +170,11 @@ void FrmGroups::Form_Unload(int& cancel) {
   if (!rt::Quitting()) DozIzevodoz::frontEnd().EnableTaskChooser(true);
 }
 
+void FrmGroups::Form_QueryEnd(int& cancel) {
+  const bool unsaved = model_ && (model_->Changed() || Ctl<rt::Container>("fraGroup").Visible());
+  if (unsaved && !LetUnsavedWorkGo("group editor", hWnd())) cancel = 1;
+}
+
 void FrmGroups::SetEnabled(const char* name, bool on) { Ctl<rt::Control>(name).SetEnabled(on); }
 
 void FrmGroups::SetGuidance(const std::string& text) {
@@ -200,23 +202,6 @@ void FrmGroups::DispGroups() {
     if (group.ID < 0) continue;
     list.SetItemData(list.AddItem(group.Desc), group.ID);
   }
-}
-
-void FrmGroups::EnableMovers() {
-  auto& sel = Ctl<rt::ListBox>("lstTasksSel");
-  auto& avail = Ctl<rt::ListBox>("lstTasksAvail");
-  MoverStates s = MoverStatesFor({.selectedCount = sel.ListCount(),
-                                  .selectedChosen = ChosenCount(sel),
-                                  .selectedCurrent = sel.ListIndex(),
-                                  .availableCount = avail.ListCount(),
-                                  .availableChosen = ChosenCount(avail)});
-  SetEnabled("btnTest", s.test);
-  SetEnabled("btnRemAll", s.remAll);
-  SetEnabled("btnRemOne", s.remOne);
-  if (s.up) SetEnabled("btnUp", *s.up);
-  if (s.down) SetEnabled("btnDown", *s.down);
-  SetEnabled("btnAddAll", s.addAll);
-  SetEnabled("btnAddOne", s.addOne);
 }
 
 void FrmGroups::ShowTaskLists(const TaskLists& lists) {
@@ -331,6 +316,11 @@ void FrmGroups::Done() {
       model_->PrepareDone(CurrentTasks(), [this](const DozIzevodoz::GroupRecord& group) {
         return rt::MsgBox(EmptyGroupQuestion(group.Desc), MB_YESNO | MB_ICONQUESTION, kTitle, hWnd()) == IDYES;
       });
+  for (const GroupEditorModel::NotANumber& bad : prepared.notNumbers)
+    rt::ReportError(Name(), "btnDone_Click",
+                    "Type mismatch: \"" + bad.element + "\" in the tasks of the group \"" + bad.group +
+                        "\" is no task number",
+                    static_cast<int>(std::source_location::current().line()));
   // The list shows what the copy holds, also when Done stops here.
   for (int32_t id : prepared.deletedIds) RemoveGroupEntry(id);
   if (prepared.keptEmptyId >= 0) {
@@ -344,27 +334,11 @@ void FrmGroups::Done() {
     }
     return;
   }
-  // The shared groups take the copy only if the file takes it too.
-  std::vector<DozIzevodoz::GroupRecord> previous = DozIzevodoz::Groups;
-  const int32_t previousCount = DozIzevodoz::GroupCount, previousLast = DozIzevodoz::LastGroupId;
-  DozIzevodoz::Groups = model_->Groups();
-  DozIzevodoz::GroupCount = static_cast<int32_t>(DozIzevodoz::Groups.size());
-  DozIzevodoz::LastGroupId = model_->LastGroupId();
-  if (!DozIzevodoz::SaveGroups()) {
-    DozIzevodoz::Groups = std::move(previous);
-    DozIzevodoz::GroupCount = previousCount;
-    DozIzevodoz::LastGroupId = previousLast;
-    rt::MsgBox("The groups could not be saved to\r\n" + DozIzevodoz::GroupFilePath() +
-                   "\r\nCheck that the file is not read-only or in use, then try again.",
-               MB_OK | MB_ICONEXCLAMATION, kTitle, hWnd());
+  if (!CommitCopy<DozIzevodoz::GroupRecord>(
+          {DozIzevodoz::Groups, DozIzevodoz::GroupCount, DozIzevodoz::LastGroupId}, model_->Groups(),
+          model_->LastGroupId(), &DozIzevodoz::SaveGroups, "groups", DozIzevodoz::GroupFilePath(), hWnd()))
     return;
-  }
-  std::string selection;
-  auto& list = Ctl<rt::ListBox>("lstGroups");
-  for (int i = 0; i < list.ListCount(); ++i)
-    if (list.ItemData(i) == selGroupId_) selection = list.List(i);
-  // With nothing to select, the chooser's refill would switch the running of tasks off.
-  if (!selection.empty()) DozIzevodoz::frontEnd().SelectInTaskChooser(selection);
+  // The chooser lists tasks, not groups: its list, its selection and its "Run Tasks" stay as they are.
   DozIzevodoz::frontEnd().EnableTaskChooser(true);
   Hide();
   DozIzevodoz::frontEnd().ShowTaskChooser();
@@ -378,50 +352,6 @@ void FrmGroups::Cancel() {
   Hide();
   DozIzevodoz::frontEnd().ShowTaskChooser();
   Unload();
-}
-
-// Entries are taken from the last to the first, so several moved at once arrive in reverse order.
-void FrmGroups::MoveTasks(const char* from, const char* to, bool chosenOnly) {
-  auto& source = Ctl<rt::ListBox>(from);
-  auto& target = Ctl<rt::ListBox>(to);
-  for (int i = source.ListCount() - 1; i >= 0; --i) {
-    if (chosenOnly && !source.Selected(i)) continue;
-    const int added = target.AddItem(source.List(i));
-    target.SetItemData(added, source.ItemData(i));
-    if (chosenOnly) target.SetListIndex(added);
-    source.RemoveItem(i);
-  }
-}
-
-void FrmGroups::MoveAll(const char* from, const char* to) {
-  MoveTasks(from, to, false);
-  auto& avail = Ctl<rt::ListBox>("lstTasksAvail");
-  if (avail.ListCount() > 0) avail.SetListIndex(0);
-  EnableMovers();
-}
-
-void FrmGroups::MoveChosen(const char* from, const char* to) {
-  MoveTasks(from, to, true);
-  EnableMovers();
-}
-
-void FrmGroups::MoveSelectedTask(int step) {
-  auto& sel = Ctl<rt::ListBox>("lstTasksSel");
-  const int i = sel.ListIndex();
-  const int j = i + step;
-  if (i < 0 || j < 0 || j >= sel.ListCount()) return;
-  const std::string text = sel.List(i);
-  const LONG_PTR data = sel.ItemData(i);
-  const bool selected = sel.Selected(i);
-  sel.SetList(i, sel.List(j));
-  sel.SetItemData(i, sel.ItemData(j));
-  sel.SetSelected(i, sel.Selected(j));
-  sel.SetList(j, text);
-  sel.SetItemData(j, data);
-  // The highlight goes with the task, so a second click moves the same one on.
-  sel.SetSelected(j, selected);
-  sel.SetListIndex(j);
-  EnableMovers();
 }
 
 void FrmGroups::ReturnFromTaskEditor() {

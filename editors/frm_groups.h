@@ -1,6 +1,7 @@
 #pragma once
 // frmGroups, the group editor: builds named groups of tasks, each an ordered list of task IDs.
-// It edits its own copy of the groups and writes the group file only on "Done".
+// It edits its own copy of the groups and writes the group file only on "Done". The moves of its
+// task lists are in frm_groups_moves.cpp.
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@ class FrmGroups : public rt::Form {
   rt::FormSettings Settings() const override;
   void Form_Load() override;
   void Form_Unload(int& cancel) override;
+  void Form_QueryEnd(int& cancel) override;
   void Control_Click(rt::Control& sender) override;
   void Control_DblClick(rt::Control& sender) override;
   void Control_MouseMove(rt::Control& sender, int button, int shift, double x, double y) override;

@@ -1,28 +1,29 @@
 #include "frm_task.h"
 
 #include <windows.h>
-#include <commdlg.h>
 
 #include <utility>
 
+#include "app.h"
+#include "editor_title.h"
 #include "folder.h"
 #include "front_end.h"
 #include "help_file.h"
 #include "help_pictures.h"
 #include "msg_box.h"
 #include "os/open_file_dialog.h"
+#include "os/shell.h"
 #include "platform_utils.h"
+#include "shared_copy.h"
 #include "shared_state.h"
-#include "shortcut_link.h"
 #include "task_store.h"
 #include "text_compare.h"
+#include "unsaved_work.h"
 
 namespace editors {
 namespace {
 
 using rt::ControlKind;
-
-constexpr const char* kTitle = "Moxbel Tarnwick";
 
 constexpr rt::ControlDesign kControls[] = {
     {.name = "lblTasks", .kind = ControlKind::Label, .left = 240, .top = 120, .width = 2295, .height = 255,
@@ -168,6 +169,14 @@ void FrmTask::Form_Unload(int& cancel) {
   else DozIzevodoz::frontEnd().ShowTaskChooser();
 }
 
+void FrmTask::Form_QueryEnd(int& cancel) {
+  // Work the user has not saved: a Save or a Delete since the load, or anything in the fields.
+  bool typed = false;
+  for (const char* box : {"txtDesc", "txtProg", "txtArgs"}) typed = typed || !Ctl<rt::TextBox>(box).Text().empty();
+  for (const char* box : kBoxNames) typed = typed || Ctl<rt::CheckBox>(box).Value() != 0;
+  if (model_ && (model_->Changed() || typed) && !LetUnsavedWorkGo("task editor", hWnd())) cancel = 1;
+}
+
 void FrmTask::SetListsButtons(bool enable) {
   Ctl<rt::CommandButton>("btnEditTask").SetEnabled(enable);
   Ctl<rt::CommandButton>("btnDelTask").SetEnabled(enable);
@@ -295,21 +304,10 @@ void FrmTask::SaveTask() {
 }
 
 void FrmTask::Finish() {
-  // The shared list takes the editor's copy only if the file takes it too.
-  std::vector<DozIzevodoz::TaskRecord> previous = DozIzevodoz::Tasks;
-  int32_t previousCount = DozIzevodoz::TaskCount, previousLast = DozIzevodoz::LastTaskId;
-  DozIzevodoz::Tasks = model_->Tasks();
-  DozIzevodoz::TaskCount = static_cast<int32_t>(DozIzevodoz::Tasks.size());
-  DozIzevodoz::LastTaskId = model_->LastTaskId();
-  if (!DozIzevodoz::SaveTasks()) {
-    DozIzevodoz::Tasks = std::move(previous);
-    DozIzevodoz::TaskCount = previousCount;
-    DozIzevodoz::LastTaskId = previousLast;
-    rt::MsgBox("The tasks could not be saved to\r\n" + DozIzevodoz::TaskFilePath() +
-                   "\r\nCheck that the file is not read-only or in use, then try again.",
-               MB_OK | MB_ICONEXCLAMATION, kTitle, hWnd());
+  if (!CommitCopy<DozIzevodoz::TaskRecord>({DozIzevodoz::Tasks, DozIzevodoz::TaskCount, DozIzevodoz::LastTaskId},
+                                           model_->Tasks(), model_->LastTaskId(), &DozIzevodoz::SaveTasks, "tasks",
+                                           DozIzevodoz::TaskFilePath(), hWnd()))
     return;
-  }
   DozIzevodoz::LoadTasks();
   std::vector<std::string> descriptions;
   for (int32_t i = 0; i < DozIzevodoz::TaskCount; ++i) descriptions.push_back(DozIzevodoz::Tasks[i].Desc);
@@ -322,86 +320,6 @@ void FrmTask::Return() {
   DozIzevodoz::LoadTasks();
   Hide();
   Unload();
-}
-
-void FrmTask::BrowseProgram() {
-  os::OpenFileRequest request;
-  request.owner = hWnd();
-  request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_NODEREFERENCELINKS | OFN_LONGNAMES;
-  request.title = "Select Program";
-  request.initialDir = DozIzevodoz::SystemDriveRoot;
-  request.filter = "Program (*.exe)|*.exe|Shortcuts (*.lnk)|*.lnk|All Files (*.*)|*.*";
-  request.fileName = lastBrowsed_;
-  std::optional<std::string> chosen = os::openFileDialog().Choose(request);
-  if (!chosen) return;
-  lastBrowsed_ = *chosen;
-  DropPlan plan = PlanDrop(*chosen);
-  if (plan.kind == DropPlan::Kind::Shortcut) {
-    // A shortcut cannot be started as a program: what it starts goes into the task instead.
-    if (std::optional<ShortcutTarget> target = ResolveShortcut(*chosen)) {
-      ApplyShortcutTarget(*target);
-      return;
-    }
-  }
-  Ctl<rt::TextBox>("txtProg").SetText(*chosen);
-  ApplyDefaultWorkDir();
-}
-
-void FrmTask::ApplyDefaultWorkDir() {
-  auto& dir = Ctl<rt::TextBox>("txtDir");
-  std::string current = dir.Text();
-  bool exists = !TrimBlanks(current).empty() && Folder::FolderExists(current);
-  std::string proposed = DefaultWorkDir(current, exists, Ctl<rt::TextBox>("txtProg").Text());
-  if (proposed != current) dir.SetText(proposed);
-}
-
-void FrmTask::SetDropDescription(const std::string& desc) {
-  // As many characters as the box takes from the keyboard.
-  auto& box = Ctl<rt::TextBox>("txtDesc");
-  box.SetText(box.MaxLength() > 0 ? desc.substr(0, static_cast<size_t>(box.MaxLength())) : desc);
-}
-
-void FrmTask::FillFromShortcut(const std::string& linkFile, const DropPlan& plan) {
-  SetDropDescription(plan.desc);
-  std::optional<ShortcutTarget> target = ResolveShortcut(linkFile);
-  if (!target) {
-    // Unreadable: the user types the program; a hidden window would be a trap, so Normal.
-    Ctl<rt::TextBox>("txtProg").SetText("");
-    Ctl<rt::TextBox>("txtArgs").SetText("");
-    Ctl<rt::TextBox>("txtDir").SetText(plan.folder);
-    Ctl<rt::ComboBox>("cboWS").SetListIndex(0);
-    return;
-  }
-  ApplyShortcutTarget(*target);
-}
-
-void FrmTask::ApplyShortcutTarget(const ShortcutTarget& target) {
-  Ctl<rt::TextBox>("txtProg").SetText(target.path);
-  Ctl<rt::TextBox>("txtArgs").SetText(target.arguments);
-  std::string dir = target.workingDir;
-  if (dir.empty()) dir = DefaultWorkDir("", false, target.path);
-  Ctl<rt::TextBox>("txtDir").SetText(dir);
-  SelectWinStyle(WinStyleOfShowCommand(target.showCommand));
-}
-
-void FrmTask::ProcessDrop(const std::string& fid) {
-  if (!Ctl<rt::Container>("fraTask").Visible()) NewTask();
-  DropPlan plan = PlanDrop(fid);
-  switch (plan.kind) {
-    case DropPlan::Kind::Shortcut:
-      FillFromShortcut(fid, plan);
-      break;
-    case DropPlan::Kind::Program:
-      SetDropDescription(plan.desc);
-      Ctl<rt::TextBox>("txtProg").SetText(fid);
-      Ctl<rt::TextBox>("txtArgs").SetText("");
-      Ctl<rt::TextBox>("txtDir").SetText(plan.folder);
-      Ctl<rt::ComboBox>("cboWS").SetListIndex(0);
-      break;
-    case DropPlan::Kind::Refused:
-      rt::MsgBox(plan.message, MB_OK | MB_ICONEXCLAMATION, kTitle, hWnd());
-      break;
-  }
 }
 
 void FrmTask::ShowHelp() {

@@ -1,6 +1,7 @@
 #pragma once
 // frmTask, the task editor: creates, edits and deletes the tasks that run before a power action.
 // It edits its own copy of the task list and writes the task file only when the user finishes.
+// Browsing for a program and dropping files are in frm_task_drop.cpp.
 #include <functional>
 #include <optional>
 #include <string>
@@ -28,6 +29,7 @@ class FrmTask : public rt::Form {
   void Form_Load() override;
   void Form_QueryUnload(int& cancel, rt::UnloadMode mode) override;
   void Form_Unload(int& cancel) override;
+  void Form_QueryEnd(int& cancel) override;
   void Form_OLEDragDrop(const std::vector<std::string>& files) override;
   void Control_Click(rt::Control& sender) override;
   void Control_DblClick(rt::Control& sender) override;

@@ -55,11 +55,13 @@ MoverStates MoverStatesFor(const TaskListsState& lists) {
   return s;
 }
 
-std::vector<int32_t> SplitTaskIds(std::string_view taskIds) {
+std::vector<int32_t> SplitTaskIds(std::string_view taskIds, std::vector<std::string>* notNumbers) {
   std::vector<int32_t> ids;
   while (!taskIds.empty()) {
     size_t end = taskIds.find(';');
-    if (std::optional<int32_t> id = DozIzevodoz::ParseWholeNumber(taskIds.substr(0, end))) ids.push_back(*id);
+    std::string_view element = taskIds.substr(0, end);
+    if (std::optional<int32_t> id = DozIzevodoz::ParseWholeNumber(element)) ids.push_back(*id);
+    else if (notNumbers && !TrimBlanks(element).empty()) notNumbers->emplace_back(element);
     if (end == std::string_view::npos) break;
     taskIds.remove_prefix(end + 1);
   }
@@ -95,9 +97,8 @@ DozIzevodoz::TaskRun TrialRun(const std::vector<int32_t>& ids, const std::vector
     AppendListed(run.idList, std::to_string(task->ID));
     AppendListed(run.nameList, task->Desc);
   }
-  // Every task saved by the task editor names at least one action, and an empty name is held by
-  // any non-empty Actions text: the trial runs the whole group, whichever action came last.
-  run.actionName.clear();
+  // The trial runs the whole group, whichever action came last and whatever a task's Actions say.
+  run.everyTask = true;
   return run;
 }
 
@@ -157,6 +158,7 @@ GroupEditorModel::SaveResult GroupEditorModel::Save(int32_t groupIndex, std::str
   result.index = groupIndex;
   result.id = group.ID;
   result.desc = group.Desc;
+  changed_ = true;
   return result;
 }
 
@@ -164,6 +166,7 @@ bool GroupEditorModel::Delete(int32_t id) {
   int32_t i = IndexOfId(id);
   if (i < 0) return false;
   groups_[i] = GroupRecord{-1, "", ""};
+  changed_ = true;
   return true;
 }
 
@@ -173,8 +176,10 @@ GroupEditorModel::DoneResult GroupEditorModel::PrepareDone(const std::vector<Tas
   for (GroupRecord& group : groups_) {
     if (group.ID < 0) continue;
     std::vector<int32_t> kept;
-    for (int32_t id : SplitTaskIds(group.TaskIDs))
+    std::vector<std::string> notNumbers;
+    for (int32_t id : SplitTaskIds(group.TaskIDs, &notNumbers))
       if (FindTask(tasks, id)) kept.push_back(id);
+    for (std::string& element : notNumbers) result.notNumbers.push_back({group.Desc, std::move(element)});
     group.TaskIDs = JoinTaskIds(kept);
     if (!group.TaskIDs.empty()) continue;
     if (!deleteEmpty(group)) {
@@ -183,6 +188,7 @@ GroupEditorModel::DoneResult GroupEditorModel::PrepareDone(const std::vector<Tas
     }
     result.deletedIds.push_back(group.ID);
     group = GroupRecord{-1, "", ""};
+    changed_ = true;
   }
   return result;
 }

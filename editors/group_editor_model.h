@@ -44,15 +44,16 @@ struct MoverStates {
 MoverStates MoverStatesFor(const TaskListsState& lists);
 
 // A TaskIDs text and back: IDs joined by ";". Elements that are no whole number name no task and
-// are left out.
-std::vector<int32_t> SplitTaskIds(std::string_view taskIds);
+// are left out; notNumbers, when given, collects those that are not empty.
+std::vector<int32_t> SplitTaskIds(std::string_view taskIds, std::vector<std::string>* notNumbers = nullptr);
 std::string JoinTaskIds(const std::vector<int32_t>& ids);
 
 // The tasks named by ids, in that order and each once, and the other tasks in task-list order;
 // IDs without a task, and deleted tasks, are not shown.
 TaskLists SplitTasks(const std::vector<int32_t>& ids, const std::vector<DozIzevodoz::TaskRecord>& tasks);
 
-// A trial of a group's tasks, in the given order: every task runs, whatever action is pending.
+// A trial of a group's tasks, in the given order: every task runs, whatever action is pending and
+// whatever its Actions.
 DozIzevodoz::TaskRun TrialRun(const std::vector<int32_t>& ids, const std::vector<DozIzevodoz::TaskRecord>& tasks);
 
 // The question Done asks about a group that has no task left.
@@ -91,12 +92,22 @@ class GroupEditorModel {
   // Marks the first group with this ID deleted; false when there is none.
   bool Delete(int32_t id);
 
+  // A Save or a Delete has changed the copy since it was taken.
+  bool Changed() const { return changed_; }
+
+  struct NotANumber {
+    std::string group;    // the description of the group
+    std::string element;  // the element of its TaskIDs
+    bool operator==(const NotANumber&) const = default;
+  };
   struct DoneResult {
     int32_t keptEmptyId = -1;         // a group left without tasks that the user keeps: Done stops
     std::vector<int32_t> deletedIds;  // groups without tasks that the user had deleted
+    std::vector<NotANumber> notNumbers;  // dropped from their groups, for the user to hear of
   };
-  // Drops from every group the IDs of tasks that no longer exist, and asks about each group left
-  // without tasks whether it goes (true) or stays to be edited (false, which ends the round).
+  // Drops from every group the IDs of tasks that no longer exist and the elements that are no
+  // number, and asks about each group left without tasks whether it goes (true) or stays to be
+  // edited (false, which ends the round).
   DoneResult PrepareDone(const std::vector<DozIzevodoz::TaskRecord>& tasks,
                          const std::function<bool(const DozIzevodoz::GroupRecord&)>& deleteEmpty);
 
@@ -104,6 +115,7 @@ class GroupEditorModel {
   std::vector<DozIzevodoz::GroupRecord> groups_;
   int32_t lastGroupId_;
   TextEquality textEquals_;
+  bool changed_ = false;
 };
 
 }  // namespace editors

@@ -31,6 +31,15 @@ class ComApartment {
   HRESULT hr_;
 };
 
+// "%TEMP%" and the like, as the shell itself would start the shortcut: a task keeps no variables,
+// since the task runner takes its program and folder literally.
+std::string Expanded(const char* text) {
+  std::vector<char> expanded(ExpandEnvironmentStringsA(text, nullptr, 0));
+  if (expanded.empty()) return text;
+  DWORD length = ExpandEnvironmentStringsA(text, expanded.data(), static_cast<DWORD>(expanded.size()));
+  return length && length <= expanded.size() ? std::string(expanded.data()) : std::string(text);
+}
+
 }  // namespace
 
 std::optional<ShortcutTarget> ResolveShortcut(const std::string& linkFile) {
@@ -53,12 +62,13 @@ std::optional<ShortcutTarget> ResolveShortcut(const std::string& linkFile) {
   WIN32_FIND_DATAA found{};
   if (link.p->GetPath(text.data(), static_cast<int>(text.size()), &found, SLGP_RAWPATH) != S_OK || !text[0])
     return std::nullopt;
-  target.path = text.data();
+  target.path = Expanded(text.data());
   text[0] = '\0';
-  if (SUCCEEDED(link.p->GetArguments(text.data(), static_cast<int>(text.size())))) target.arguments = text.data();
+  if (SUCCEEDED(link.p->GetArguments(text.data(), static_cast<int>(text.size()))))
+    target.arguments = Expanded(text.data());
   text[0] = '\0';
   if (SUCCEEDED(link.p->GetWorkingDirectory(text.data(), static_cast<int>(text.size()))))
-    target.workingDir = text.data();
+    target.workingDir = Expanded(text.data());
   int show = SW_SHOWNORMAL;
   if (SUCCEEDED(link.p->GetShowCmd(&show))) target.showCommand = show;
   return target;

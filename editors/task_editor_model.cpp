@@ -75,9 +75,9 @@ std::string TaskEditorModel::Check(const TaskFields& f, const FolderTest& folder
   if (!anyBox) return "You must check at least one type of shutdown action";
   const std::string desc = TrimBlanks(f.desc);
   if (desc.empty()) return "You must enter a Description";
-  // Deleted records still count: a name freed in this session stays taken until the next load.
+  // A deleted record is never written again, so its name is free at once.
   for (size_t i = 0; i < tasks_.size(); ++i) {
-    if (static_cast<int32_t>(i) == taskIndex_) continue;
+    if (static_cast<int32_t>(i) == taskIndex_ || tasks_[i].ID < 0) continue;
     if (textEquals_(tasks_[i].Desc, desc))
       return "A Task named \"" + desc + "\" Already Exists.\r\nPlease select a different Description.";
   }
@@ -114,6 +114,7 @@ TaskEditorModel::SaveResult TaskEditorModel::Save(const TaskFields& f) {
   result.desc = t.Desc;
   // The next Save after this one is a new task, never a silent overwrite of this one.
   taskIndex_ = -1;
+  changed_ = true;
   return result;
 }
 
@@ -125,6 +126,7 @@ bool TaskEditorModel::Delete(int32_t id) {
   tasks_[i].Args.clear();
   tasks_[i].Dir.clear();
   if (i == taskIndex_) taskIndex_ = -1;
+  changed_ = true;
   return true;
 }
 

@@ -70,10 +70,14 @@ class TaskEditorModel {
   // Marks the first record with this ID deleted; false when there is none.
   bool Delete(int32_t id);
 
+  // A Save or a Delete has changed the copy since it was taken.
+  bool Changed() const { return changed_; }
+
  private:
   std::vector<DozIzevodoz::TaskRecord> tasks_;
   int32_t lastTaskId_;
   int32_t taskIndex_ = -1;
+  bool changed_ = false;
   TextEquality textEquals_;
 };
 

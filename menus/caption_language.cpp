@@ -1,6 +1,7 @@
 #include "caption_language.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "caption_text.h"
 
@@ -26,15 +27,35 @@ std::string_view TipEntry(std::string_view text) {
   return text.substr(delimiter + 1, end - delimiter - 1);
 }
 
-}  // namespace
+// Whether the tip entry's text starts at position at of text.
+bool TipAt(std::string_view text, size_t at, std::string_view tip) {
+  return !tip.empty() && (text[at] == 'T' || text[at] == 't') && FindNoCase(text.substr(at, tip.size()), tip) == 0;
+}
 
-std::string GetAttribute(std::string_view text, std::string_view key) {
+// Where key's entry lies in text: [begin, end) holds the key and its value, in the text's own
+// positions. Found as the language reads it: in a copy without the tip entry, after "|", else
+// "{", else ":", the value running to the next "|", else "}".
+struct Entry {
+  size_t begin = npos, end = npos;
+};
+
+Entry LocateEntry(std::string_view text, std::string_view key) {
   if (text.size() < 3 || key.empty()) return {};
+  // The copy without the tip, with each of its characters' place in text.
+  std::string work;
+  std::vector<size_t> origin;
   const std::string_view tip = TipEntry(text);
-  if (EqualsNoCase(key, "Tip:")) return tip.empty() ? std::string() : std::string(tip.substr(4));
-
-  std::string work(text);
-  if (!tip.empty()) EraseAllNoCase(work, std::string(tip));
+  work.reserve(text.size());
+  origin.reserve(text.size() + 1);
+  for (size_t i = 0; i < text.size();) {
+    if (TipAt(text, i, tip)) {
+      i += tip.size();
+      continue;
+    }
+    work += text[i];
+    origin.push_back(i++);
+  }
+  origin.push_back(text.size());
   size_t at = npos;
   for (char before : {'|', '{', ':'}) {
     at = FindNoCase(work, std::string(1, before) + std::string(key));
@@ -45,10 +66,46 @@ std::string GetAttribute(std::string_view text, std::string_view key) {
   size_t end = work.find('|', start + 1);
   if (end == npos) end = work.find('}', start + 1);
   if (end == npos) return {};
-  std::string value = work.substr(start, end - start);
+  return Entry{origin[start], origin[end - 1] + 1};
+}
+
+}  // namespace
+
+std::optional<std::string> FindAttribute(std::string_view text, std::string_view key) {
+  if (text.size() < 3 || key.empty()) return std::nullopt;
+  if (EqualsNoCase(key, "Tip:")) {
+    const std::string_view tip = TipEntry(text);
+    if (tip.empty()) return std::nullopt;
+    return std::string(tip.substr(4));
+  }
+  const Entry entry = LocateEntry(text, key);
+  if (entry.begin == npos) return std::nullopt;
+  // Without the tip's text, as the value was read (a tip can only lie inside it when it was cut).
+  std::string value;
+  const std::string_view tip = TipEntry(text);
+  for (size_t i = entry.begin; i < entry.end;) {
+    if (TipAt(text, i, tip)) {
+      i += tip.size();
+      continue;
+    }
+    value += text[i++];
+  }
   value.erase(0, std::min(key.size(), value.size()));
-  if (value.empty()) return IsFlagWord(key) ? "True" : "0";
   return value;
+}
+
+std::string GetAttribute(std::string_view text, std::string_view key) {
+  std::optional<std::string> value = FindAttribute(text, key);
+  if (!value) return {};
+  if (value->empty()) return EqualsNoCase(key, "Tip:") ? std::string() : IsFlagWord(key) ? "True" : "0";
+  return std::move(*value);
+}
+
+std::string RemoveAttribute(std::string_view text, std::string_view key) {
+  const Entry entry = LocateEntry(text, key);
+  std::string rest(text);
+  if (entry.begin != npos) rest.erase(entry.begin, entry.end - entry.begin);
+  return rest;
 }
 
 SplitCaptionResult SplitCaption(std::string_view caption) {

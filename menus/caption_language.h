@@ -3,6 +3,7 @@
 // braces holds "|"-separated entries, each a key with its value ("Font:Arial") or a flag ("Bold").
 // Keys are matched without regard to case, and only after "|", "{" or ":". A "Tip:" entry is cut
 // out before any other key is looked for, so words of a tip never count as keys.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,14 @@ namespace modMenus {
 // The value of key in text (a block or a whole caption); "" when the key is absent. A key that is
 // present without a value gives "True" for the flag words and "0" for any other key.
 std::string GetAttribute(std::string_view text, std::string_view key);
+
+// The value as it is written: empty when the key is present without a value; nothing when the
+// key is absent.
+std::optional<std::string> FindAttribute(std::string_view text, std::string_view key);
+
+// text without the key and its value (the entry GetAttribute reads); text itself when the key is
+// absent. The delimiters around the entry stay.
+std::string RemoveAttribute(std::string_view text, std::string_view key);
 
 struct SplitCaptionResult {
   std::string visible;  // the text before the TAB without the block, trimmed

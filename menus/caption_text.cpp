@@ -1,12 +1,50 @@
 #include "caption_text.h"
 
 #include <algorithm>
-#include <cctype>
+#include <charconv>
 
 namespace modMenus {
 namespace {
-char Fold(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The length of the UTF-8 character that starts with lead.
+size_t CharacterLength(unsigned char lead) {
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
+  if (lead >= 0xC2) return 2;
+  return 1;
+}
+
 }  // namespace
+
+int CompareAsciiNoCase(std::string_view a, std::string_view b) {
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+    const unsigned char x = static_cast<unsigned char>(Fold(a[i])), y = static_cast<unsigned char>(Fold(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+std::vector<std::string_view> Characters(std::string_view text) {
+  std::vector<std::string_view> characters;
+  for (size_t at = 0; at < text.size();) {
+    const std::string_view one = text.substr(at, CharacterLength(static_cast<unsigned char>(text[at])));
+    characters.push_back(one);
+    at += one.size();
+  }
+  return characters;
+}
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char LowerAscii(char c) { return Fold(c); }
+
+std::optional<uint64_t> ParseDigits(std::string_view text, int base) {
+  if (text.empty()) return std::nullopt;
+  uint64_t value = 0;
+  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+  if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
+  return value;
+}
 
 size_t FindNoCase(std::string_view text, std::string_view what, size_t from) {
   if (what.empty() || from > text.size()) return kNotFound;

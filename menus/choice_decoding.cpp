@@ -1,12 +1,13 @@
 // A command chosen in a popup the engine generated: a list panel's choice is reported to the
 // host's events object, a list-fed entry is selected in its control. Commands of the host's own
 // items are left to the host.
+#include "choice_decoding.h"
+
 #include <windows.h>
 #include <commdlg.h>
 
 #include "caption_language.h"
 #include "control_popups.h"
-#include "engine_hooks.h"
 #include "menu_item_store.h"
 #include "os/color_dialog.h"
 #include "panel_choice.h"

@@ -1,6 +1,6 @@
 #include "control_popup_captions.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cstdint>
 
 #include "caption_text.h"
@@ -14,16 +14,51 @@ std::string ControlPopupPrefix(uintptr_t control, std::string_view folder, int c
   return prefix + "|gType:" + std::to_string(controlType);
 }
 
-std::string ControlEntryCaption(std::string_view text, std::string_view label, std::string_view prefix,
-                                std::string_view suffix, int index) {
-  std::string caption;
-  if (const size_t brace = text.find('{'); brace != std::string_view::npos)
-    caption = std::string(text.substr(0, brace + 1)) + std::string(prefix) + "|" + std::string(text.substr(brace + 1));
-  else
-    caption = std::string(label) + "{" + std::string(prefix) + std::string(suffix) + "}";
-  ReplaceAll(caption, "LIndex:x", "LIndex:" + std::to_string(index));
-  ReplaceAll(caption, "&", "&&");
+namespace {
+
+// Every "&" doubled, except the ones before a blank, which the item's reading doubles itself
+// ("A & B" is shown as it is written). text is trimmed, so a blank is never its end.
+std::string ShownAsWritten(std::string_view text) {
+  std::string shown;
+  for (size_t i = 0; i < text.size(); ++i) {
+    shown += text[i];
+    if (text[i] == '&' && (i + 1 == text.size() || text[i + 1] != ' ')) shown += '&';
+  }
+  return shown;
+}
+
+}  // namespace
+
+std::string ControlEntryCaption(std::string_view entry, std::string_view prefix, std::string_view suffix, int index) {
+  std::string block(prefix);
+  if (const size_t at = block.find("LIndex:x"); at != std::string::npos)  // the one of the prefix, not a folder's
+    block.replace(at, 8, "LIndex:" + std::to_string(index));
+  block += suffix;
+  const size_t tab = entry.find('\t');
+  const std::string_view head = entry.substr(0, tab);
+  std::string shown(head);
+  const size_t open = head.find('{');
+  if (const size_t close = open == std::string_view::npos ? open : head.find('}', open);
+      close != std::string_view::npos) {
+    shown = std::string(head.substr(0, open)) + std::string(head.substr(close + 1));
+    block += "|" + std::string(head.substr(open + 1, close - open - 1));
+  }
+  std::string caption = ShownAsWritten(Trim(shown)) + "{" + block + "}";
+  // The right-hand column is drawn as it is read.
+  if (tab != std::string_view::npos) caption += "\t" + ShowAmpersands(entry.substr(tab + 1));
   return caption;
+}
+
+std::string ShowAmpersands(std::string_view text) {
+  std::string shown(text);
+  ReplaceAll(shown, "&", "&&");
+  return shown;
+}
+
+std::string EntryTextOf(std::string_view displayText) {
+  std::string text(displayText);
+  ReplaceAll(text, "&&", "&");
+  return text;
 }
 
 std::string EmptyControlCaption(std::string_view prefix) {
@@ -36,10 +71,8 @@ std::string FileItemName(std::string_view fileName) {
     const size_t slash = fileName.find_last_of("\\:");
     name = std::string(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1));
   }
-  bool hasCapital = false;
-  for (char c : name) hasCapital = hasCapital || std::isupper(static_cast<unsigned char>(c));
-  if (!hasCapital)
-    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (std::none_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+    for (char& c : name) c = UpperAscii(c);
   return name;
 }
 

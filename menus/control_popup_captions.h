@@ -11,10 +11,15 @@ namespace modMenus {
 // "gControl:<window>|LIndex:x[|gEXE:<folder>]|gType:<type>"; folder "" for none.
 std::string ControlPopupPrefix(uintptr_t control, std::string_view folder, int controlType);
 
-// The caption of entry index: text already carrying its own block gets the prefix inside that
-// block; any other text is label & "{" & prefix & suffix & "}". Ampersands are doubled so they show.
-std::string ControlEntryCaption(std::string_view text, std::string_view label, std::string_view prefix,
-                                std::string_view suffix, int index);
+// The caption of entry index: its shown text, then the block of prefix & suffix, into which an
+// entry's own block ("Big{Bold}") goes after them, then, for an entry with a TAB, the rest after
+// it (the right-hand column). The entry's text stays out of the block and the block's values
+// (a folder with "&") stay as they are; ampersands of the text are shown, never access keys.
+std::string ControlEntryCaption(std::string_view entry, std::string_view prefix, std::string_view suffix, int index);
+
+// An item's shown text with every "&" shown, not taken as an access key; and back ("&&" to "&").
+std::string ShowAmpersands(std::string_view text);
+std::string EntryTextOf(std::string_view displayText);
 
 // The caption of the one line an empty control gives.
 std::string EmptyControlCaption(std::string_view prefix);

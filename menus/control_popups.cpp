@@ -8,9 +8,7 @@
 #include "caption_text.h"
 #include "control_popup_captions.h"
 #include "controls.h"
-#include "engine_hooks.h"
 #include "file_drive_info.h"
-#include "form.h"
 #include "generated_popups.h"
 #include "item_caption.h"
 #include "menu_item_store.h"
@@ -40,25 +38,6 @@ bool IsFile(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The loaded form whose window is form; the last loaded first.
-rt::Form* HostForm(HWND form) {
-  const auto& loaded = rt::Forms::Loaded();
-  for (auto it = loaded.rbegin(); it != loaded.rend(); ++it)
-    if ((*it)->IsLoaded() && (*it)->hWnd() == form) return *it;
-  return nullptr;
-}
-
-// "lstFiles" or, for a member of a control array, "lstFiles(2)".
-rt::Control* HostControl(HWND form, std::string_view name) {
-  const std::string text = Trim(name);
-  rt::Form* host = text.empty() ? nullptr : HostForm(form);
-  if (!host) return nullptr;
-  const size_t open = text.rfind('(');
-  if (text.back() == ')' && open != std::string::npos)
-    return host->FindControl(text.substr(0, open), std::atoi(text.c_str() + open + 1));
-  return host->FindControl(text);
-}
-
 // The text of entry i, without NULs and blanks around it.
 std::string EntryText(HWND control, const ListMessages& messages, int i) {
   std::string text = rt::ListItemText(control, messages.length, messages.text, i);
@@ -66,10 +45,22 @@ std::string EntryText(HWND control, const ListMessages& messages, int i) {
   return Trim(text);
 }
 
+// A bare file name stands for a file in the current folder.
+std::string FullPath(const std::string& text) {
+  if (text.find_first_of("\\:") != std::string::npos) return text;
+  char folder[MAX_PATH] = {};
+  const DWORD length = GetCurrentDirectoryA(MAX_PATH, folder);
+  if (length == 0 || length >= MAX_PATH) return text;
+  std::string path(folder, length);
+  if (path.back() != '\\') path += '\\';
+  return path + text;
+}
+
 // Full-path mode: the file's name as label, and where to find it.
 void FullPathEntry(const std::string& text, std::string& label, std::string& suffix, bool& timeConsuming) {
-  const std::string shortFolder = StripFile(GetShortFileName(text), "P");
-  label = StripFile(text, "N");
+  const std::string path = FullPath(text);
+  const std::string shortFolder = StripFile(GetShortFileName(path), "P");
+  label = StripFile(path, "N");
   if (IsFile(shortFolder + label)) {
     suffix = "|gEXE:" + shortFolder;
     timeConsuming = true;
@@ -79,16 +70,6 @@ void FullPathEntry(const std::string& text, std::string& label, std::string& suf
 }
 
 }  // namespace
-
-HWND FindHostControl(HWND form, std::string_view name) {
-  rt::Control* control = HostControl(form, name);
-  return control ? control->hWnd() : nullptr;
-}
-
-HANDLE HostControlPicture(HWND form, std::string_view name) {
-  auto* image = dynamic_cast<rt::Image*>(HostControl(form, name));
-  return image ? image->Picture() : nullptr;
-}
 
 HMENU BuildControlPopup(cMenuItems& store, UINT itemID, int position, HMENU hMenu, int controlType, HWND control,
                         std::string_view block) {
@@ -123,7 +104,7 @@ HMENU BuildControlPopup(cMenuItems& store, UINT itemID, int position, HMENU hMen
     const bool checked = type == kMultiSelectList ? SendMessageA(control, LB_GETSEL, i, 0) > 0 : i == current;
     std::string label = text, suffix;
     if (fullPath && text.find('{') == std::string::npos) FullPathEntry(text, label, suffix, timeConsuming);
-    items.push_back(PanelItem{ControlEntryCaption(text, label, prefix, suffix, i),
+    items.push_back(PanelItem{ControlEntryCaption(label, prefix, suffix, i),
                               kFirstPanelId - static_cast<unsigned>(i), checked, false});
   }
   if (items.empty()) items.push_back(PanelItem{EmptyControlCaption(prefix), kFirstPanelId, false, true});

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "path_parts.h"
+#include "text_compare.h"
 
 namespace modMenus {
 namespace {
@@ -30,7 +31,7 @@ std::vector<std::string> GetFontFamilies(HWND window, int FontTypeFilter) {
   Enumeration e{FontTypeFilter, &names};
   EnumFontFamiliesA(dc, nullptr, &FontFamilyCallback, reinterpret_cast<LPARAM>(&e));
   ReleaseDC(window, dc);
-  if (names.size() > 1) SortTexts(names);
+  if (names.size() > 1) SortTexts(names, rt::CompareText);
   return names;
 }
 

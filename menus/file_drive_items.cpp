@@ -1,9 +1,10 @@
 // File items ("gEXE:") and drive items ("LDrv:") of generated popups: their text, image and tip
 // from the file system.
+#include "file_drive_items.h"
+
 #include <string>
 
 #include "control_popup_captions.h"
-#include "engine_hooks.h"
 #include "engine_utilities.h"
 #include "file_drive_info.h"
 #include "image_drawing.h"
@@ -27,8 +28,9 @@ class QuietDriveErrors {
 }  // namespace
 
 void ApplyFileItem(MenuItemRecord& item, std::string_view folder) {
-  item.ImageKey = GetShortFileName(std::string(folder)) + item.DisplayText;
-  item.DisplayText = FileItemName(item.DisplayText);
+  const std::string fileName = EntryTextOf(item.DisplayText);
+  item.ImageKey = GetShortFileName(std::string(folder)) + fileName;
+  item.DisplayText = ShowAmpersands(FileItemName(fileName));
   if (std::string description = GetFileDescription(item.ImageKey); !description.empty())
     item.ItemTip = std::move(description);
 }

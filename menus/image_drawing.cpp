@@ -2,21 +2,16 @@
 
 #include <shellapi.h>
 
-#include <charconv>
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
+#include "caption_text.h"
 #include "menu_drawing.h"
 #include "scoped_win.h"
 
 namespace modMenus {
 namespace {
-
-struct IconTraits {
-  using Handle = HICON;
-  static Handle Invalid() { return nullptr; }
-  static void Close(Handle h) { DestroyIcon(h); }
-};
-using UniqueIcon = rt::UniqueResource<IconTraits>;
 
 // A device context that keeps an object selected while it lives.
 class Selection {
@@ -63,38 +58,84 @@ void DrawPlain(HDC dc, HANDLE image, bool bitmap, int mode, int x, int y, int wi
   }
 }
 
-// The image's dark pixels painted in one brush colour at (x, y).
-void PaintShape(HDC dc, HDC mask, int x, int y, int width, int height, COLORREF color) {
-  rt::GdiObject<HBRUSH> brush(CreateSolidBrush(color));
-  Selection selected(dc, brush.get());
-  BitBlt(dc, x, y, width, height, mask, 0, 0, 0xB8074A);  // the brush where the mask is 0
+// A 32-bit top-down picture of width x height whose pixels can be read and written.
+class Pixels {
+ public:
+  Pixels(HDC like, int width, int height) : dc_(CreateCompatibleDC(like)) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    bitmap_.reset(CreateDIBSection(like, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bits_ = static_cast<uint32_t*>(bits);
+    if (bitmap_) old_ = SelectObject(dc_.get(), bitmap_.get());
+  }
+  ~Pixels() {
+    if (old_) SelectObject(dc_.get(), old_);
+  }
+  Pixels(const Pixels&) = delete;
+  Pixels& operator=(const Pixels&) = delete;
+  bool ok() const { return bits_ != nullptr; }
+  HDC dc() const { return dc_.get(); }
+  uint32_t* bits() const { return bits_; }
+
+ private:
+  rt::UniqueMemoryDc dc_;
+  rt::GdiObject<HBITMAP> bitmap_;
+  uint32_t* bits_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+};
+
+// How much of each pixel the image covers (0 to 255), found by drawing it once on white and once
+// on black: whatever it leaves uncovered shows the background, whatever it covers does not. A
+// pixel the image paints white counts as uncovered, as a greyed image shows only its dark parts.
+// This holds for an icon's alpha or mask and for a bitmap's left-out colour alike.
+std::vector<uint8_t> Coverage(HDC dc, HANDLE image, bool bitmap, int mode, int width, int height) {
+  Pixels onWhite(dc, width, height), onBlack(dc, width, height);
+  std::vector<uint8_t> coverage(static_cast<size_t>(width) * height, 0);
+  if (!onWhite.ok() || !onBlack.ok()) return coverage;
+  std::fill_n(onWhite.bits(), coverage.size(), 0x00FFFFFFu);
+  std::fill_n(onBlack.bits(), coverage.size(), 0u);
+  DrawPlain(onWhite.dc(), image, bitmap, mode, 0, 0, width, height);
+  DrawPlain(onBlack.dc(), image, bitmap, mode, 0, 0, width, height);
+  GdiFlush();
+  for (size_t i = 0; i < coverage.size(); ++i) {
+    const uint32_t white = onWhite.bits()[i] & 0xFFFFFF, black = onBlack.bits()[i] & 0xFFFFFF;
+    if (black == 0xFFFFFF) continue;  // painted white
+    int covered = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+      const int shown = static_cast<int>((white >> shift) & 0xFF) - static_cast<int>((black >> shift) & 0xFF);
+      covered = std::max(covered, 255 - std::clamp(shown, 0, 255));
+    }
+    coverage[i] = static_cast<uint8_t>(covered);
+  }
+  return coverage;
+}
+
+// The covered pixels painted in one colour at (x, y), blended by how much each is covered.
+void PaintShape(HDC dc, const std::vector<uint8_t>& coverage, int x, int y, int width, int height, COLORREF color) {
+  Pixels shape(dc, width, height);
+  if (!shape.ok()) return;
+  for (size_t i = 0; i < coverage.size(); ++i) {
+    const uint32_t a = coverage[i];  // premultiplied, as the blend takes it
+    shape.bits()[i] = a << 24 | (GetRValue(color) * a / 255) << 16 | (GetGValue(color) * a / 255) << 8 |
+                      (GetBValue(color) * a / 255);
+  }
+  GdiFlush();
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  GdiAlphaBlend(dc, x, y, width, height, shape.dc(), 0, 0, width, height, blend);
 }
 
 void DrawDisabled(HDC dc, HANDLE image, bool bitmap, int mode, bool embossed, int x, int y, int width, int height) {
-  rt::UniqueMemoryDc color(CreateCompatibleDC(dc));
-  rt::GdiObject<HBITMAP> colorBits(CreateCompatibleBitmap(dc, width, height));
-  Selection colorSelected(color.get(), colorBits.get());
-  PatBlt(color.get(), 0, 0, width, height, WHITENESS);
-  DrawPlain(color.get(), image, bitmap, mode, 0, 0, width, height);
-  // One bit per pixel: white stays 1, everything the image drew becomes 0.
-  rt::UniqueMemoryDc mask(CreateCompatibleDC(dc));
-  rt::GdiObject<HBITMAP> maskBits(CreateBitmap(width, height, 1, 1, nullptr));
-  Selection maskSelected(mask.get(), maskBits.get());
-  SetBkColor(color.get(), RGB(255, 255, 255));
-  BitBlt(mask.get(), 0, 0, width, height, color.get(), 0, 0, SRCCOPY);
-
-  const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
-  const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  if (width <= 0 || height <= 0) return;
+  const std::vector<uint8_t> coverage = Coverage(dc, image, bitmap, mode, width, height);
   const EngineColors& c = Colors();
   if (embossed) {
-    PaintShape(dc, mask.get(), x + 1, y + 1, width, height, c.light);
-    PaintShape(dc, mask.get(), x, y, width, height, c.shadow);
+    PaintShape(dc, coverage, x + 1, y + 1, width, height, c.light);
+    PaintShape(dc, coverage, x, y, width, height, c.shadow);
   } else {
-    PaintShape(dc, mask.get(), x + 1, y + 1, width, height, c.shadow);
-    PaintShape(dc, mask.get(), x, y, width, height, oldBack);
+    PaintShape(dc, coverage, x + 1, y + 1, width, height, c.shadow);
+    PaintShape(dc, coverage, x, y, width, height, GetBkColor(dc));
   }
-  SetTextColor(dc, oldText);
-  SetBkColor(dc, oldBack);
 }
 
 }  // namespace
@@ -104,18 +145,15 @@ std::string ImageKeyOf(HANDLE image) {
 }
 
 HANDLE ImageOfKey(std::string_view key) {
-  uintptr_t value = 0;
-  auto [ptr, ec] = std::from_chars(key.data(), key.data() + key.size(), value);
-  if (ec != std::errc() || ptr != key.data() + key.size()) return nullptr;
-  return reinterpret_cast<HANDLE>(value);
+  const std::optional<uintptr_t> value = ParseHandleValue(key);
+  return value ? reinterpret_cast<HANDLE>(*value) : nullptr;
 }
 
 bool DrawImage(HDC dc, std::string_view imageSpec, const RECT& rect, bool disabled, bool embossed, int mode,
                int offsetX, int offsetY, int width, int height) {
   HANDLE image = nullptr;
-  UniqueIcon shellIcon;
-  const bool numeric = imageSpec.empty() || imageSpec.find_first_not_of("0123456789") == std::string_view::npos;
-  if (numeric) {
+  rt::UniqueHicon shellIcon;
+  if (imageSpec.empty() || IsDigits(imageSpec)) {
     image = ImageOfKey(imageSpec);
   } else {
     SHFILEINFOA info{};

@@ -1,31 +1,24 @@
 #include "item_images.h"
 
-#include <charconv>
 #include <cstdint>
 #include <string>
 
 #include "caption_language.h"
 #include "caption_text.h"
-#include "engine_hooks.h"
+#include "host_controls.h"
 
 namespace modMenus {
 namespace {
 
-bool ParseUnsigned(std::string_view text, int base, uintptr_t& out) {
-  if (text.empty()) return false;
-  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out, base);
-  return ec == std::errc() && ptr == text.data() + text.size();
-}
-
 HANDLE Resolve(const std::string& value, const ImageSource& source) {
-  uintptr_t number = 0;
-  if (ParseUnsigned(value, 10, number)) return reinterpret_cast<HANDLE>(number);
-  if (StartsWithNoCase(value, "&H") && ParseUnsigned(std::string_view(value).substr(2), 16, number))
-    return reinterpret_cast<HANDLE>(number);
-  if ((value[0] == 'I' || value[0] == 'i') && ParseUnsigned(std::string_view(value).substr(1), 10, number)) {
-    if (!source.imageList || number < 1 || number > static_cast<uintptr_t>(source.imageList->Count())) return nullptr;
-    return source.imageList->Icon(static_cast<int>(number));
-  }
+  if (auto number = ParseHandleValue(value)) return reinterpret_cast<HANDLE>(*number);
+  if (StartsWithNoCase(value, "&H"))
+    if (auto number = ParseHandleValue(std::string_view(value).substr(2), 16)) return reinterpret_cast<HANDLE>(*number);
+  if (value[0] == 'I' || value[0] == 'i')
+    if (auto number = ParseDigits(std::string_view(value).substr(1))) {
+      if (!source.imageList || *number < 1 || *number > static_cast<uint64_t>(source.imageList->Count())) return nullptr;
+      return source.imageList->Icon(static_cast<int>(*number));
+    }
   return HostControlPicture(source.form, value);
 }
 

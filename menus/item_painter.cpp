@@ -181,7 +181,9 @@ bool DrawMenuItem(const cMenuItems& store, const DRAWITEMSTRUCT& d, bool keyboar
   const bool imageColumn = look.systemCommand || (popup.HasImages && (!item.ImageKey.empty() || look.checked));
   if (!imageColumn) text.left = d.rcItem.left;
   if (look.colorItem && item.RawCaption.find("LColor:-1") == std::string::npos) text.right -= 38;
-  if ((!look.separator && !look.disabled) || (look.disabled && look.hot) || look.separator)
+  // Disabled items, separators among them, keep the menu's own background unless the hot look
+  // highlights them.
+  if (!look.disabled || look.hot)
     DrawBox(dc, text.left, text.top, text.right, text.bottom - 1, static_cast<int32_t>(back));
   if (look.separator) {
     DrawSeparator(dc, d.rcItem, text, item, look);

@@ -1,13 +1,16 @@
 // The list panels a caption asks for ("lvColors:", "lvMonths:" ...): their items from the panel's
 // value, today's date, the user's month and day names, the installed fonts or the drives.
+#include "list_panel_builder.h"
+
 #include <string>
 
-#include "engine_hooks.h"
 #include "engine_utilities.h"
 #include "file_drive_info.h"
 #include "generated_popups.h"
 #include "list_panels.h"
+#include "menu_drawing.h"
 #include "menu_item_store.h"
+#include "text_compare.h"
 
 namespace modMenus {
 namespace {
@@ -36,15 +39,13 @@ CivilDate Today() {
   return CivilDate{now.wYear, now.wMonth, now.wDay};
 }
 
-uint32_t SystemColor(int index) { return GetSysColor(index); }
-
 PanelContent PanelFor(std::string_view key, const std::string& value, const std::string& id, HWND form) {
   if (key == "lvColors:") return ColorPanel(value, id, SystemColor);
   if (key == "lvMonths:") return MonthPanel(value, id, Today(), UserLocaleNames());
   if (key == "lvDays:") return WeekDayPanel(value, id, Today(), UserLocaleNames());
   if (key == "lvStates:") return StatePanel(value, id);
   if (key == "lvMonth:") return DaysOfMonthPanel(value, id, Today(), UserLocaleNames());
-  if (key == "lvFonts:") return FontPanel(value, id, GetFontFamilies(form, FontTypeFilter(value)));
+  if (key == "lvFonts:") return FontPanel(value, id, GetFontFamilies(form, FontTypeFilter(value)), rt::CompareText);
   if (key == "lvDrives:") return DrivePanel(value, id, GetLogicalDriveList());
   return {};
 }

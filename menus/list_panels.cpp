@@ -1,6 +1,6 @@
 #include "list_panels.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cstdlib>
 
 #include "caption_text.h"
@@ -34,18 +34,30 @@ class PanelWriter {
   unsigned count_ = 0;
 };
 
+// Font family names are shown with each word's first letter in capitals, the others small.
 std::string ProperCase(std::string_view name) {
   std::string text(name);
   bool wordStart = true;
   for (char& c : text) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    c = static_cast<char>(wordStart ? std::toupper(u) : std::tolower(u));
+    c = wordStart ? UpperAscii(c) : LowerAscii(c);
     wordStart = c == ' ';
   }
   return text;
 }
 
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+// The drive letters a panel value or a drive root names, in capitals: "C" for "c", "C:", "C:\",
+// "C:\Dir" and "[C]".
+std::string DriveLetters(std::string_view text) {
+  if (!text.empty() && text.front() == '[') {
+    const size_t close = text.find(']');
+    text = close == std::string_view::npos ? std::string_view() : text.substr(1, close - 1);
+  } else {
+    text = text.substr(0, text.find(':'));
+  }
+  std::string letters(text);
+  for (char& c : letters) c = UpperAscii(c);
+  return letters;
+}
 
 constexpr std::array<PanelColor, 23> kColors{{
     {"Black", 0},           {"Blue", 16711680},          {"Brown", 17510},
@@ -96,16 +108,18 @@ std::string TakePanelId(std::string& value) {
 }
 
 int32_t DateSerial(int year, int month, int day) {
-  // Whole months carry into the year first, as a date built from parts does.
-  year += (month - 1) / 12 - ((month - 1) % 12 < 0 ? 1 : 0);
-  month = ((month - 1) % 12 + 12) % 12 + 1;
-  const int y = year - (month <= 2 ? 1 : 0);
-  const int era = (y >= 0 ? y : y - 399) / 400;
-  const int yoe = y - era * 400;
-  const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5;
-  const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  const int32_t daysFrom1970 = era * 146097 + doe - 719468;
-  return daysFrom1970 + 25569 + (day - 1);
+  // Whole months carry into the year first, as a date built from parts does. Worked out in 64
+  // bits: any parts give a number, which is then kept within 32 bits.
+  const int64_t months = int64_t{month} - 1;
+  const int64_t carried = int64_t{year} + months / 12 - (months % 12 < 0 ? 1 : 0);
+  const int64_t m = (months % 12 + 12) % 12 + 1;
+  const int64_t y = carried - (m <= 2 ? 1 : 0);
+  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const int64_t yoe = y - era * 400;
+  const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5;
+  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  const int64_t serial = era * 146097 + doe - 719468 + 25569 + (int64_t{day} - 1);
+  return static_cast<int32_t>(std::clamp<int64_t>(serial, INT32_MIN, INT32_MAX));
 }
 
 CivilDate DateFromSerial(int32_t serial) {
@@ -198,6 +212,7 @@ PanelContent DaysOfMonthPanel(std::string_view value, std::string_view id, const
   const std::string yearText = PanelSubKey(value, "Year:");
   long year = LeadingNumber(yearText);
   if (yearText.empty() || year < 1) year = today.year;
+  year = std::min(year, static_cast<long>(kLastYear));
   long current = LeadingNumber(PanelSubKey(value, "Day:"));
   if (current == 0) current = today.day;
   PanelWriter panel(content);
@@ -219,11 +234,12 @@ int FontTypeFilter(std::string_view value) {
   return 0;
 }
 
-PanelContent FontPanel(std::string_view value, std::string_view id, const std::vector<std::string>& families) {
+PanelContent FontPanel(std::string_view value, std::string_view id, const std::vector<std::string>& families,
+                       const CompareTextFn& compare) {
   const std::string_view current = value.substr(0, value.find(':'));
-  const std::string group = PanelSubKey(value, "Group:");
+  const std::string groupText = PanelSubKey(value, "Group:");
+  const std::vector<std::string_view> group = Characters(groupText);
   const bool ranged = group.size() == 3;
-  const char low = ranged ? Upper(group.front()) : 0, high = ranged ? Upper(group.back()) : 0;
   PanelContent content;
   PanelWriter panel(content);
   const std::string prefix = Prefix(id);
@@ -231,8 +247,9 @@ PanelContent FontPanel(std::string_view value, std::string_view id, const std::v
   for (size_t i = 1; i < families.size(); ++i) {
     const std::string& family = families[i];
     if (family.empty()) continue;
-    if (ranged && (Upper(family.front()) < low || Upper(family.front()) > high)) continue;
-    panel.Add(ProperCase(family) + prefix + "|LFont:" + family + "}\tSample", EqualsNoCase(family, current));
+    const std::string_view first = Characters(family).front();
+    if (ranged && (compare(first, group.front()) < 0 || compare(first, group.back()) > 0)) continue;
+    panel.Add(ProperCase(family) + prefix + "|LFont:" + family + "}\tSample", compare(family, current) == 0);
     ++listed;
   }
   if (listed == 0) {
@@ -248,17 +265,13 @@ std::string DriveLabel(std::string_view root) {
   cut = cut == std::string_view::npos ? root.size() : cut + 1;
   std::string head(root.substr(0, cut));
   if (head.empty() || head.back() != '\\') head += '\\';
-  if (const size_t colon = head.find(':'); colon != std::string::npos) {
-    std::string letters = head.substr(0, colon);
-    for (char& c : letters) c = Upper(c);
-    head = "[" + letters + "]";
-  }
+  if (head.find(':') != std::string::npos) head = "[" + DriveLetters(head) + "]";
   return head + std::string(root.substr(cut));
 }
 
 PanelContent DrivePanel(std::string_view value, std::string_view id, const std::vector<std::string>& drives) {
-  const size_t colon = value.find(':');
-  const std::string_view current = colon == 1 ? value.substr(0, 2) : value;
+  // The current drive by its letters, however the value writes it ("C:", "C:\", "[C]").
+  const std::string current = DriveLetters(value);
   PanelContent content;
   PanelWriter panel(content);
   const std::string prefix = Prefix(id);
@@ -268,7 +281,8 @@ PanelContent DrivePanel(std::string_view value, std::string_view id, const std::
     const std::string root = entry.substr(0, bar);
     const std::string type = bar == std::string::npos ? std::string() : entry.substr(bar + 1);
     const std::string label = DriveLabel(root);
-    panel.Add(label + prefix + "|LDrv:" + root + "|Tip:" + type + "}", StartsWithNoCase(label, current));
+    panel.Add(label + prefix + "|LDrv:" + root + "|Tip:" + type + "}",
+              !current.empty() && DriveLetters(root) == current);
   }
   content.timeConsuming = drives.size() > 1;
   return content;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "caption_text.h"
 #include "menu_colors.h"
 
 namespace modMenus {
@@ -33,10 +34,13 @@ std::string PanelSubKey(std::string_view value, std::string_view name);
 // Takes the "ID:" part out of the value and returns the id ("" when none).
 std::string TakePanelId(std::string& value);
 
+// The last year a date can have; a later "Year:" is taken as this one.
+inline constexpr int kLastYear = 9999;
+
 struct CivilDate {
   int year = 1899, month = 12, day = 30;
 };
-// Whole days since 30 December 1899, and back.
+// Whole days since 30 December 1899 (months and days beyond their range carry over), and back.
 int32_t DateSerial(int year, int month, int day);
 CivilDate DateFromSerial(int32_t serial);
 // 1 Sunday .. 7 Saturday.
@@ -69,8 +73,10 @@ PanelContent DaysOfMonthPanel(std::string_view value, std::string_view id, const
                               const LocaleNames& names);
 // The family filter of GetFontFamilies that the fonts panel's "Type:" asks for.
 int FontTypeFilter(std::string_view value);
-// families: sorted, after one empty first entry (as GetFontFamilies gives them).
-PanelContent FontPanel(std::string_view value, std::string_view id, const std::vector<std::string>& families);
+// families: sorted, after one empty first entry (as GetFontFamilies gives them); compare: how
+// family names and letters compare without regard to case.
+PanelContent FontPanel(std::string_view value, std::string_view id, const std::vector<std::string>& families,
+                       const CompareTextFn& compare);
 // drives: "root|type text" entries after one empty first entry (as the drive list gives them).
 PanelContent DrivePanel(std::string_view value, std::string_view id, const std::vector<std::string>& drives);
 

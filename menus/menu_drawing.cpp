@@ -11,8 +11,6 @@ namespace {
 EngineColors g_colors{};
 bool g_colorsReady = false;
 
-uint32_t SystemColor(int index) { return GetSysColor(index); }
-
 void Line(HDC dc, int x1, int y1, int x2, int y2) {
   MoveToEx(dc, x1, y1, nullptr);
   LineTo(dc, x2, y2);
@@ -43,6 +41,8 @@ void InitDefaultColors() {
 }
 
 bool ColorsReady() { return g_colorsReady; }
+
+uint32_t SystemColor(int index) { return GetSysColor(index); }
 
 const EngineColors& Colors() {
   if (!g_colorsReady) InitDefaultColors();

@@ -18,6 +18,9 @@ void InitDefaultColors();
 bool ColorsReady();
 const EngineColors& Colors();
 
+// The platform's system colour n, for the colour rules that take it as a SystemColorFn.
+uint32_t SystemColor(int index);
+
 // A colour value: 0 or more is RGB, negative names a system colour.
 COLORREF ResolveColor(int32_t color);
 COLORREF ColorFromName(std::string_view value, COLORREF defaultColor);

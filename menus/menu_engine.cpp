@@ -1,7 +1,6 @@
 #include "menu_engine.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,6 +13,8 @@
 #include "menu_keys.h"
 #include "screen.h"
 #include "subclass.h"
+#include "text_compare.h"
+#include "text_encoding.h"
 
 namespace modMenus {
 namespace {
@@ -74,6 +75,29 @@ void SelectMenuTarget(HWND hWnd, HMENU& hMenu, bool isSystemMenu) {
   e.target = child;
   // A menu-less child's pop-ups belong to the frame's menu bar.
   if (childStore->IsMenuLess() && hMenu != childStore->SystemMenu()) e.target = frame;
+}
+
+// The code page in which a typed character reaches an ANSI window: the keyboard's.
+UINT KeyboardCodePage() {
+  const LCID locale = MAKELCID(LOWORD(reinterpret_cast<uintptr_t>(GetKeyboardLayout(0))), SORT_DEFAULT);
+  UINT codePage = 0;
+  if (GetLocaleInfoW(locale, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER, reinterpret_cast<LPWSTR>(&codePage),
+                     sizeof codePage / sizeof(WCHAR)) &&
+      codePage != 0)
+    return codePage;
+  return CP_ACP;
+}
+
+// The character of a WM_MENUCHAR as our text writes it: the window procedure is an ANSI one, so
+// the character comes in the keyboard's code page, one byte or a lead and a trail byte.
+std::string TypedLetter(int charCode) {
+  char bytes[2];
+  int count = 0;
+  if (charCode > 0xFF) bytes[count++] = static_cast<char>((charCode >> 8) & 0xFF);
+  bytes[count++] = static_cast<char>(charCode & 0xFF);
+  WCHAR wide[2];
+  const int length = MultiByteToWideChar(KeyboardCodePage(), 0, bytes, count, wide, 2);
+  return length > 0 ? rt::Utf8FromWide(std::wstring_view(wide, static_cast<size_t>(length))) : std::string();
 }
 
 // The command id of the item at position in menu (a submenu's item too).
@@ -210,13 +234,15 @@ LRESULT HandleMenuChar(int CharCode, HMENU hMenu) {
   auto store = Target();
   const PopupRecord* popup = store ? store->GetPanelItem(hMenu) : nullptr;
   if (!popup) return 0;
-  const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(CharCode & 0xFF)));
-  return static_cast<LRESULT>(MenuCharAnswer(popup->Accelerators, letter, [&](int position) {
+  const uint32_t answer = MenuCharAnswer(popup->Accelerators, TypedLetter(CharCode), rt::TextEquals, [&](int position) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STATE;
     return GetMenuItemInfoA(hMenu, static_cast<UINT>(position), TRUE, &info) && (info.fState & MFS_HILITE);
-  }));
+  });
+  // The command that follows comes from this popup, whatever was selected last.
+  if (ExecutedPosition(answer) >= 0) Engine().lastMenu = hMenu;
+  return static_cast<LRESULT>(answer);
 }
 
 LRESULT CALLBACK MenuWndProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {

@@ -13,6 +13,10 @@ namespace {
 std::string g_menuFontName;
 double g_menuFontSize = 0;
 std::array<rt::GdiObject<HFONT>, 8> g_slots;
+// The slots live from the first attachment to the last detachment; in between they are made on
+// first use. Outside, a selection makes its font for itself and frees it again.
+bool g_slotsOpen = false;
+std::string g_faceName;  // the face of slots 6 and 7
 int g_osWidthAdjust = 0;
 
 LOGFONTA SystemMenuFont() {
@@ -48,6 +52,25 @@ HFONT Make(LOGFONTA font, LONG weight = -1, bool italic = false) {
   return CreateFontIndirectA(&font);
 }
 
+double SmallFontSize() { return MenuFontSize() * 0.8 < 7.5 ? MenuFontSize() - 0.5 : MenuFontSize() * 0.8; }
+
+// A new font as slot (1-7) holds it.
+HFONT MakeSlotFont(int slot) {
+  const LOGFONTA base = BaseFont(MenuFontSize());
+  LOGFONTA face = base;
+  lstrcpynA(face.lfFaceName, g_faceName.c_str(), LF_FACESIZE);
+  switch (slot) {
+    case 1: return Make(base);
+    case 2: return Make(base, FW_EXTRABOLD);
+    case 3: return Make(BaseFont(SmallFontSize()));
+    case 4: return Make(base, -1, true);
+    case 5: return Make(base, FW_EXTRABOLD, true);
+    case 6: return Make(face, FW_NORMAL);
+    case 7: return Make(face, FW_NORMAL, true);
+    default: return nullptr;
+  }
+}
+
 }  // namespace
 
 std::string GetMenuFontName() {
@@ -67,36 +90,37 @@ int FontHeight(double points) {
 void SetMenuFonts(bool create, bool italic, const std::string& faceName) {
   if (!create) {
     for (auto& slot : g_slots) slot.reset();
+    g_slotsOpen = false;
     return;
   }
-  const LOGFONTA base = BaseFont(MenuFontSize());
+  if (!italic && !faceName.empty()) g_faceName = faceName;
+  if (!italic && faceName.empty()) g_slotsOpen = true;
+  if (!g_slotsOpen) return;  // made by each selection until the engine is attached
+  int first = 1, last = 3;
   if (italic) {
     if (g_slots[4]) return;
-    g_slots[4].reset(Make(base, -1, true));
-    g_slots[5].reset(Make(base, FW_EXTRABOLD, true));
+    first = 4, last = 5;
   } else if (!faceName.empty()) {
-    LOGFONTA face = base;
-    lstrcpynA(face.lfFaceName, faceName.c_str(), LF_FACESIZE);
-    g_slots[6].reset(Make(face, FW_NORMAL));
-    g_slots[7].reset(Make(face, FW_NORMAL, true));
-  } else {
-    g_slots[1].reset(Make(base));
-    g_slots[2].reset(Make(base, FW_EXTRABOLD));
-    const double small = MenuFontSize() * 0.8 < 7.5 ? MenuFontSize() - 0.5 : MenuFontSize() * 0.8;
-    g_slots[3].reset(Make(BaseFont(small)));
+    first = 6, last = 7;
   }
+  for (int slot = first; slot <= last; ++slot) g_slots[static_cast<size_t>(slot)].reset(MakeSlotFont(slot));
 }
 
 HFONT FontSlot(int slot) {
-  if (slot < 1 || slot > 7) return nullptr;
+  if (slot < 1 || slot > 7 || !g_slotsOpen) return nullptr;
   if (slot <= 3 && !g_slots[1]) SetMenuFonts(true, false, "");
   if ((slot == 4 || slot == 5) && !g_slots[4]) SetMenuFonts(true, true, "");
   return g_slots[static_cast<size_t>(slot)].get();
 }
 
 SelectFontSlot::SelectFontSlot(int slot, HDC dc) : dc_(dc) {
+  if (!dc_ || slot < 1 || slot > 7) return;
   HFONT font = FontSlot(slot);
-  if (dc_ && font) old_ = SelectObject(dc_, font);
+  if (!font && !g_slotsOpen) {
+    own_.reset(MakeSlotFont(slot));
+    font = own_.get();
+  }
+  if (font) old_ = SelectObject(dc_, font);
 }
 
 SelectFontSlot::~SelectFontSlot() {

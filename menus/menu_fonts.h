@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "scoped_win.h"
+
 namespace modMenus {
 
 // The face of the system's menu font, read once; MenuFontSize() its size in points.
@@ -15,14 +17,17 @@ double MenuFontSize();
 // A font height in pixels for a size in points on this display (negative: character height).
 int FontHeight(double points);
 
-// create false releases every slot; italic makes slots 4 and 5 (once); a face makes 6 and 7 anew;
-// otherwise slots 1 to 3 are made.
+// create false releases every slot (the engine's last detachment); italic makes slots 4 and 5
+// (once); a face makes 6 and 7 anew; otherwise slots 1 to 3 are made (the first attachment).
+// While no window is attached no slot is kept.
 void SetMenuFonts(bool create, bool italic, const std::string& faceName);
 
-// Slot 1-7's font; slots 1-3 are made on first use. nullptr for other slots.
+// Slot 1-7's font while a window is attached (slots 1-5 are made on first use); nullptr for other
+// slots and while none is.
 HFONT FontSlot(int slot);
 
-// Selects a slot's font into a device context for the life of the object.
+// Selects a slot's font into a device context for the life of the object; while no window is
+// attached, a font of its own that goes with it.
 class SelectFontSlot {
  public:
   SelectFontSlot(int slot, HDC dc);
@@ -32,6 +37,7 @@ class SelectFontSlot {
 
  private:
   HDC dc_;
+  rt::GdiObject<HFONT> own_;
   HGDIOBJ old_ = nullptr;
 };
 

@@ -5,10 +5,14 @@
 
 #include "caption_language.h"
 #include "caption_text.h"
-#include "engine_hooks.h"
+#include "choice_decoding.h"
+#include "control_popups.h"
+#include "file_drive_items.h"
+#include "host_controls.h"
 #include "image_drawing.h"
 #include "item_caption.h"
 #include "item_layout.h"
+#include "list_panel_builder.h"
 #include "menu_fonts.h"
 #include "menu_keys.h"
 #include "scoped_win.h"
@@ -35,10 +39,6 @@ uint16_t StateFlags(const MENUITEMINFOA& info) {
   if (info.fState & MFS_DEFAULT) flags |= kDefault;
   if (info.hSubMenu) flags |= kHasSubmenu;
   return flags;
-}
-
-bool IsNumber(const std::string& text) {
-  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
 }  // namespace
@@ -226,8 +226,11 @@ void cMenuItems::FindFeedingControl(MenuItemRecord& record, const std::string& b
   else if (!(source = GetAttribute(block, "CB:")).empty())
     record.ControlType = 0;
   if (source.empty()) return;
-  HWND control = IsNumber(source) ? reinterpret_cast<HWND>(static_cast<uintptr_t>(std::stoull(source)))
-                                  : FindHostControl(hForm_, source);
+  HWND control = nullptr;
+  if (!IsDigits(source))
+    control = FindHostControl(hForm_, source);
+  else if (const std::optional<uintptr_t> handle = ParseHandleValue(source))
+    control = reinterpret_cast<HWND>(*handle);
   record.ControlHwnd = control && IsWindow(control) ? control : nullptr;
 }
 
@@ -388,7 +391,7 @@ void cMenuItems::MeasurePopup(HMENU hSubMenu, bool isSysMenu, const std::vector<
       MenuItemRecord* item = Item(ids[i], hSubMenu);
       if (!item || item == sideBar) continue;
       item->Padding = static_cast<int16_t>(padding + ((item->ItemFlags & kColorItem) ? 10 : 0));
-      if ((!item->ImageKey.empty() && !IsNumber(item->ImageKey)) ||
+      if ((!item->ImageKey.empty() && !IsDigits(item->ImageKey)) ||
           (FindNoCase(item->RawCaption, "lFont:") != kNotFound && ids.size() > 20))
         fresh.LongList = true;
     }
@@ -401,12 +404,12 @@ void cMenuItems::MeasurePopup(HMENU hSubMenu, bool isSysMenu, const std::vector<
     if (std::find(breaks.begin(), breaks.end(), static_cast<int>(i)) != breaks.end()) finishColumn(i);
     MenuItemRecord* item = Item(ids[i], hSubMenu);
     if (!item) {
-      fresh.Accelerators += kNoAccelerator;
+      fresh.Accelerators.emplace_back();
       continue;
     }
     if (item->ItemFlags & kSideBar) {
       sideBar = item;
-      if (!(item->ItemFlags & kSideBarRemoved)) fresh.Accelerators += kNoAccelerator;
+      if (!(item->ItemFlags & kSideBarRemoved)) fresh.Accelerators.emplace_back();
       continue;
     }
     fresh.HasImages = fresh.HasImages || !item->ImageKey.empty();
@@ -415,7 +418,7 @@ void cMenuItems::MeasurePopup(HMENU hSubMenu, bool isSysMenu, const std::vector<
     columnRight = columnRight || !item->RightText.empty();
     columnHeight += item->Height;
     totalHeight += item->Height;
-    fresh.Accelerators += (item->ItemFlags & kSeparator) ? kNoAccelerator : GetAccelerator(item->DisplayText);
+    fresh.Accelerators.push_back((item->ItemFlags & kSeparator) ? std::string() : GetAccelerator(item->DisplayText));
   }
   finishColumn(ids.size());
   if (isSysMenu) fresh.HasSystemItems = true;

@@ -43,7 +43,7 @@ struct PopupRecord {
   UINT SideBarID = 0;
   HMENU Menu = nullptr;
   bool LongList = false;
-  std::string Accelerators;  // one character per item position
+  std::vector<std::string> Accelerators;  // each item position's access letter, "" for none
 };
 
 class cMenuItems {

@@ -1,12 +1,9 @@
 #include "menu_keys.h"
 
-#include <cctype>
-#include <vector>
+#include "caption_text.h"
 
 namespace modMenus {
 namespace {
-
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
 
 uint32_t MakeLong(int low, int high) {
   return (static_cast<uint32_t>(high) << 16) | (static_cast<uint32_t>(low) & 0xFFFFu);
@@ -17,26 +14,24 @@ constexpr int kSelect = 3;   // MNC_SELECT
 
 }  // namespace
 
-char GetAccelerator(std::string_view text) {
+std::string GetAccelerator(std::string_view text) {
   for (size_t i = 0; i + 1 < text.size(); ++i) {
     if (text[i] != '&') continue;
     if (text[i + 1] == '&') {
       ++i;  // "&&" shows an ampersand
       continue;
     }
-    return Upper(text[i + 1]);
+    return std::string(Characters(text.substr(i + 1, 4)).front());
   }
-  return kNoAccelerator;
+  return {};
 }
 
-uint32_t MenuCharAnswer(std::string_view accelerators, char letter,
-                        const std::function<bool(int position)>& highlighted) {
-  // The placeholder of items without an accelerator is no letter of theirs.
-  const char wanted = Upper(letter);
-  if (wanted == kNoAccelerator) return 0;
+uint32_t MenuCharAnswer(const std::vector<std::string>& accelerators, std::string_view letter,
+                        const SameLetterFn& sameLetter, const std::function<bool(int position)>& highlighted) {
+  if (letter.empty()) return 0;
   std::vector<int> matches;
   for (size_t i = 0; i < accelerators.size(); ++i)
-    if (Upper(accelerators[i]) == wanted) matches.push_back(static_cast<int>(i));
+    if (!accelerators[i].empty() && sameLetter(accelerators[i], letter)) matches.push_back(static_cast<int>(i));
   if (matches.empty()) return 0;
   if (matches.size() == 1) return MakeLong(matches[0], kExecute);
   size_t next = 0;
@@ -47,5 +42,7 @@ uint32_t MenuCharAnswer(std::string_view accelerators, char letter,
     }
   return MakeLong(matches[next], kSelect);
 }
+
+int ExecutedPosition(uint32_t answer) { return (answer >> 16) == kExecute ? static_cast<int>(answer & 0xFFFF) : -1; }
 
 }  // namespace modMenus

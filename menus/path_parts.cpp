@@ -1,6 +1,6 @@
 #include "path_parts.h"
 
-#include <cctype>
+#include "caption_text.h"
 
 namespace modMenus {
 namespace {
@@ -15,7 +15,7 @@ int PartNumber(std::string_view part) {
   for (size_t at = 0; at + part.size() <= kLetters.size(); ++at) {
     bool same = true;
     for (size_t i = 0; i < part.size() && same; ++i)
-      same = std::tolower(static_cast<unsigned char>(part[i])) == kLetters[at + i];
+      same = UpperAscii(part[i]) == UpperAscii(kLetters[at + i]);
     if (same) return static_cast<int>(at) + 1;
   }
   return 0;
@@ -53,14 +53,6 @@ std::string NameWithoutExtension(std::string_view path) {
   return dot == npos || dot == 0 ? std::string() : name.substr(0, dot);
 }
 
-bool GreaterNoCase(const std::string& a, const std::string& b) {
-  for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
-    const int x = std::tolower(static_cast<unsigned char>(a[i])), y = std::tolower(static_cast<unsigned char>(b[i]));
-    if (x != y) return x > y;
-  }
-  return a.size() > b.size();
-}
-
 }  // namespace
 
 std::string StripFile(std::string_view path, std::string_view part) {
@@ -75,7 +67,7 @@ std::string StripFile(std::string_view path, std::string_view part) {
   }
 }
 
-void SortTexts(std::vector<std::string>& items) {
+void SortTexts(std::vector<std::string>& items, const CompareTextFn& compare) {
   const size_t count = items.size();
   if (count < 2) return;
   size_t gap = 1;
@@ -84,7 +76,7 @@ void SortTexts(std::vector<std::string>& items) {
     for (size_t i = gap; i < count; ++i) {
       std::string moving = std::move(items[i]);
       size_t j = i;
-      for (; j >= gap && GreaterNoCase(items[j - gap], moving); j -= gap) items[j] = std::move(items[j - gap]);
+      for (; j >= gap && compare(items[j - gap], moving) > 0; j -= gap) items[j] = std::move(items[j - gap]);
       items[j] = std::move(moving);
     }
     if (gap == 1) break;

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "caption_text.h"
+
 namespace modMenus {
 
 // The part of path that the letter names: "D" drive ("C:\", "\\Server\"), "P" folder with its
@@ -11,7 +13,8 @@ namespace modMenus {
 // "DPNEm" without regard to case; an empty one means "D"; any other gives "".
 std::string StripFile(std::string_view path, std::string_view part);
 
-// Sorts in place without regard to case (a Shell sort with the gaps 1, 4, 13, 40 ...).
-void SortTexts(std::vector<std::string>& items);
+// Sorts in place without regard to case (a Shell sort with the gaps 1, 4, 13, 40 ...; items that
+// compare equal keep their order within a pass).
+void SortTexts(std::vector<std::string>& items, const CompareTextFn& compare);
 
 }  // namespace modMenus

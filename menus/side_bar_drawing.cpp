@@ -15,8 +15,6 @@
 namespace modMenus {
 namespace {
 
-uint32_t SystemColor(int index) { return GetSysColor(index); }
-
 using rt::WindowDc;
 
 HFONT MakeFont(const SideBarSpec& spec, double size, bool turned) {
@@ -157,11 +155,9 @@ HBITMAP DrawSideBarBitmap(MenuItemRecord& item, const std::string& block, const 
   rt::UniqueMemoryDc picture(CreateCompatibleDC(screen.get()));
   HGDIOBJ oldPicture = image.isBitmap ? SelectObject(picture.get(), image.handle) : nullptr;
 
-  const std::string back = GetAttribute(block, "BColor:");
-  const bool topLeft = back == "-1" || (image.isBitmap && back.empty());
   SideBarSpec fill = spec;
-  if (topLeft && image.isBitmap) {
-    fill.backColor = GetPixel(picture.get(), 0, 0);
+  if (spec.automaticBack) {
+    if (image.isBitmap) fill.backColor = GetPixel(picture.get(), 0, 0);
     fill.gradient = false;
   }
   FillStrip(dc.get(), width, height, fill);

@@ -1,6 +1,8 @@
 #include "side_bar_text.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 #include "caption_language.h"
 #include "caption_text.h"
@@ -8,15 +10,26 @@
 namespace modMenus {
 namespace {
 
-double NumberOr(std::string_view text, double fallback) {
+// A number of the caption within [low, high]; fallback when the text is no number (NaN too).
+double NumberIn(std::string_view text, double fallback, double low, double high) {
+  const std::string value = Trim(text);
+  if (value.empty()) return fallback;
+  double number = fallback;
   try {
     size_t used = 0;
-    const std::string value = Trim(text);
-    const double number = std::stod(value, &used);
-    return used == value.size() ? number : fallback;
-  } catch (...) {
+    number = std::stod(value, &used);
+    if (used != value.size()) return fallback;
+  } catch (...) {  // no number, or one beyond a double's range
     return fallback;
   }
+  if (std::isnan(number)) return fallback;
+  return std::clamp(number, low, high);
+}
+
+// A value as written; fallback when the key is absent or written without a value.
+std::string TextOr(std::string_view block, std::string_view key, std::string_view fallback = {}) {
+  std::optional<std::string> value = FindAttribute(block, key);
+  return value && !value->empty() ? std::move(*value) : std::string(fallback);
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -27,10 +40,12 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return joined;
 }
 
-// The blank nearest the middle of line; the earlier one when two are equally near.
+// The blank nearest the middle of line; the earlier one when two are equally near. The middle is
+// the character at half the length counted from 1, and a missing blank on one side counts as the
+// line's last character.
 size_t MiddleBlank(const std::string& line) {
-  const size_t middle = line.size() / 2;
   const size_t last = line.size() - 1;
+  const size_t middle = std::max<size_t>(line.size() / 2, 1) - 1;
   size_t after = line.find(' ', middle);
   size_t before = line.rfind(' ', middle);
   if (after == std::string::npos) after = last;
@@ -63,28 +78,29 @@ bool SoftBreak(std::vector<std::string>& lines, const std::function<int(std::str
 
 SideBarSpec ReadSideBarSpec(std::string_view block, uint32_t menuColor, const SystemColorFn& systemColor) {
   SideBarSpec spec;
-  spec.text = GetAttribute(block, "Text:");
-  if (spec.text.empty()) spec.text = "Pendrix<br>Menus";
-  std::string rest(block);
-  EraseAllNoCase(rest, spec.text);  // words of the text are not keys
-  spec.font = GetAttribute(rest, "Font:");
-  if (spec.font.empty()) spec.font = "Arial";
-  spec.size = std::clamp(NumberOr(GetAttribute(rest, "FSize:"), 11), 7.0, 24.0);
-  spec.minSize = std::clamp(NumberOr(GetAttribute(rest, "MinFSize:"), 5), 5.0, std::max(5.0, spec.size));
+  spec.text = TextOr(block, "Text:", kDefaultSideBarText);
+  const std::string rest = RemoveAttribute(block, "Text:");  // words of the text are not keys
+  spec.font = TextOr(rest, "Font:", kDefaultSideBarFont);
+  spec.size = NumberIn(TextOr(rest, "FSize:"), 11, 7, 24);
+  spec.minSize = NumberIn(TextOr(rest, "MinFSize:"), 5, 5, spec.size);
   spec.bold = !GetAttribute(rest, "Bold").empty();
   spec.italic = !GetAttribute(rest, "Italic").empty();
   spec.underline = !GetAttribute(rest, "Underline").empty();
   spec.textColor = ColorFromName(GetAttribute(rest, "FColor:"), 0, systemColor);
-  const std::string back = GetAttribute(rest, "BColor:");
-  spec.backColor = back.empty() || Trim(back) == "1" ? menuColor : ColorFromName(back, menuColor, systemColor);
+  const std::string back = Trim(GetAttribute(rest, "BColor:"));
+  // -1 is "automatic", never system colour 255: a picture strip takes its picture's own corner.
+  spec.automaticBack = back.empty() || back == "-1";
+  spec.backColor = back.empty() || back == "1" || spec.automaticBack ? menuColor
+                                                                      : ColorFromName(back, menuColor, systemColor);
   const uint32_t gradient = ColorFromName(GetAttribute(rest, "GColor:"), 1, systemColor);
   spec.gradient = gradient != 1 && gradient != spec.backColor;
   spec.gradientColor = gradient;
-  spec.width = std::max(35, static_cast<int>(NumberOr(GetAttribute(rest, "Width:"), 35)));
-  const std::string align = GetAttribute(rest, "Align:");
-  spec.align = EqualsNoCase(Trim(align), "Top")   ? SideBarAlign::Top
-               : EqualsNoCase(Trim(align), "Bot") ? SideBarAlign::Bottom
-                                                  : SideBarAlign::Center;
+  spec.width =
+      static_cast<int>(NumberIn(TextOr(rest, "Width:"), kMinSideBarWidth, kMinSideBarWidth, kMaxSideBarWidth));
+  const std::string align = Trim(GetAttribute(rest, "Align:"));
+  spec.align = EqualsNoCase(align, "Top")   ? SideBarAlign::Top
+               : EqualsNoCase(align, "Bot") ? SideBarAlign::Bottom
+                                            : SideBarAlign::Center;
   return spec;
 }
 

@@ -11,6 +11,11 @@
 
 namespace modMenus {
 
+inline constexpr std::string_view kDefaultSideBarText = "Pendrix<br>Menus";
+inline constexpr std::string_view kDefaultSideBarFont = "Arial";
+// The strip's width in pixels: never narrower than 35, and no wider than a caption can write.
+inline constexpr int kMinSideBarWidth = 35, kMaxSideBarWidth = 32767;
+
 enum class SideBarAlign { Center, Top, Bottom };
 
 struct SideBarSpec {
@@ -20,13 +25,17 @@ struct SideBarSpec {
   bool bold = false, italic = false, underline = false;
   uint32_t textColor = 0;
   uint32_t backColor = 0;
+  // No "BColor:" or -1: a picture strip takes its bitmap's top-left colour, one colour only
+  // (backColor then holds the menu colour, which a text strip and an icon strip take).
+  bool automaticBack = false;
   bool gradient = false;  // backColor to gradientColor, top to bottom
   uint32_t gradientColor = 0;
-  int width = 35;  // at least 35
+  int width = kMinSideBarWidth;
   SideBarAlign align = SideBarAlign::Center;
 };
 
 // menuColor is the platform's menu colour (the background of "BColor:1" and of no "BColor:").
+// Every number is kept within its limits; a key written without a value reads as its default.
 SideBarSpec ReadSideBarSpec(std::string_view block, uint32_t menuColor, const SystemColorFn& systemColor);
 
 // The default side bar, shown when a picture side bar has no picture.

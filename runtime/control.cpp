@@ -4,6 +4,7 @@
 
 #include "app.h"
 #include "color.h"
+#include "common_controls.h"
 #include "error_report.h"
 #include "form.h"
 #include "rounding.h"
@@ -223,6 +224,7 @@ HBRUSH Control::ColorBrush(HDC dc) {
 
 HWND Control::CreateChild(HWND parent, const char* windowClass, DWORD style, DWORD exStyle,
                           const std::string& text, bool subclass) {
+  EnsureCommonControls();
   RECT r = PixelRect();
   style |= WS_CHILD | WS_CLIPSIBLINGS;
   if (visible_) style |= WS_VISIBLE;

@@ -207,12 +207,14 @@ class ListView : public Control {
 };
 
 // Icons for menus and pictures; each stays valid while the list is loaded.
+// The pictures are read when they are first asked for, the system image list made when its handle
+// is: a form that is loaded but never shows them pays for neither.
 class ImageList : public Control {
  public:
   using Control::Control;
-  int Count() const { return static_cast<int>(icons_.size()); }
+  int Count() const;
   HICON Icon(int number) const;  // number from 1; nullptr when out of range
-  HIMAGELIST Handle() const { return list_; }
+  HIMAGELIST Handle() const;
   // Adds a copy of the icon; returns its number.
   int Add(HICON icon);
   ~ImageList() override;
@@ -226,8 +228,12 @@ class ImageList : public Control {
     static Handle Invalid() { return nullptr; }
     static void Close(Handle h) { DestroyIcon(h); }
   };
-  std::vector<UniqueResource<IconTraits>> icons_;
-  HIMAGELIST list_ = nullptr;
+  void LoadDesignIcons() const;
+  int Size() const { return design_.imageSize > 0 ? design_.imageSize : 16; }
+
+  mutable bool designPending_ = false;  // loaded, its design pictures not read yet
+  mutable std::vector<UniqueResource<IconTraits>> icons_;
+  mutable HIMAGELIST list_ = nullptr;
 };
 
 class Timer : public Control {

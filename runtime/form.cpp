@@ -139,6 +139,13 @@ void Forms::UnloadAll() {
   }
 }
 
+bool Forms::QueryEnd() {
+  const std::vector<Form*> snapshot = List();  // a form may unload itself while it asks
+  for (Form* form : snapshot)
+    if (form->IsLoaded() && !form->QueryEnd()) return false;
+  return true;
+}
+
 Form::Form(std::string name) : name_(std::move(name)) {}
 
 Form::~Form() {
@@ -271,6 +278,13 @@ bool Form::Unload(UnloadMode mode) {
   DestroyWindow(hwnd);
   ForgetSubclasses(hwnd);
   return true;
+}
+
+bool Form::QueryEnd() {
+  if (!hwnd_) return true;
+  int cancel = 0;
+  Run(nullptr, "QueryEnd", [&] { Form_QueryEnd(cancel); });
+  return cancel == 0;
 }
 
 void Form::Show(ShowMode mode, HWND owner) {

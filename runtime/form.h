@@ -67,6 +67,9 @@ class Form {
   // Asks Form_QueryUnload and Form_Unload; destroys the window unless one of them cancels.
   // Returns true when the form is no longer loaded.
   bool Unload(UnloadMode mode = UnloadMode::FormCode);
+  // Before the program ends on its own account (to make way for its updater): Form_QueryEnd may
+  // keep it running. True when the form lets it end.
+  bool QueryEnd();
   // Modal: the other forms are disabled and the call returns once this form is hidden or unloaded.
   void Show(ShowMode mode = ShowMode::Modeless, HWND owner = nullptr);
   void Hide();
@@ -125,6 +128,8 @@ class Form {
   virtual void Form_Load() {}
   virtual void Form_QueryUnload(int& cancel, UnloadMode mode) {}
   virtual void Form_Unload(int& cancel) {}
+  // A form holding work the user has not saved asks the user, and sets cancel to keep it.
+  virtual void Form_QueryEnd(int& cancel) {}
   virtual void Form_Resize() {}
   virtual void Form_Activate() {}
   virtual void Form_Deactivate() {}
@@ -225,6 +230,9 @@ class Forms {
   // handler may load another form). Marks the program as quitting first. A form whose own unload
   // is running (and has called this) is left to finish it.
   static void UnloadAll();
+  // Asks every loaded form's QueryEnd, in load order, until one keeps the program running; true
+  // when none does.
+  static bool QueryEnd();
 
  private:
   friend class Form;

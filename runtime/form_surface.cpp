@@ -6,6 +6,7 @@
 
 #include "app.h"
 #include "color.h"
+#include "common_controls.h"
 #include "error_report.h"
 #include "form.h"
 #include "form_parts.h"
@@ -338,6 +339,7 @@ void Form::UpdateToolTip(Control& control) {
   if (!surface) return;
   if (!parts_->toolTip) {
     if (control.ToolTipText().empty()) return;
+    EnsureCommonControls();
     parts_->toolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                       CodeModule(), nullptr);

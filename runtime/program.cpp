@@ -1,7 +1,5 @@
 #include "program.h"
 
-#include <commctrl.h>
-
 #include "app.h"
 #include "command_text.h"
 #include "error_report.h"
@@ -20,8 +18,6 @@ const std::string& CommandText() { return CommandTextStorage(); }
 void SetCommandText(std::string text) { CommandTextStorage() = std::move(text); }
 
 int RunProgram(HINSTANCE instance, const ProgramInfo& program) {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
   InitApp(instance, program.title);
   SetCommandText(StripProgramPath(GetCommandLineA()));
   Trap(program.startObject, "Main", [&] { program.startProcedure(); });

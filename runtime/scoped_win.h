@@ -76,6 +76,11 @@ struct WindowTraits {
   static Handle Invalid() { return nullptr; }
   static void Close(Handle h) { DestroyWindow(h); }
 };
+struct HiconTraits {
+  using Handle = HICON;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { DestroyIcon(h); }
+};
 
 using UniqueHandle = UniqueResource<KernelHandleTraits>;   // process, thread, mutex, file
 using UniqueFindHandle = UniqueResource<FindHandleTraits>;
@@ -84,6 +89,7 @@ using UniqueHmenu = UniqueResource<HmenuTraits>;
 using UniqueModule = UniqueResource<ModuleTraits>;
 using UniqueMemoryDc = UniqueResource<MemoryDcTraits>;  // CreateCompatibleDC
 using UniqueWindow = UniqueResource<WindowTraits>;
+using UniqueHicon = UniqueResource<HiconTraits>;  // CreateIconIndirect, CopyImage, SHGetFileInfo
 template <class T>
 using GdiObject = UniqueResource<GdiObjectTraits<T>>;
 

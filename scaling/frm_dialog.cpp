@@ -59,7 +59,7 @@ rt::FormSettings FrmDialog::Settings() const {
 
 void FrmDialog::Form_Load() {
   Move(rt::Screen().Width() / 2 - Width() / 2, rt::Screen().Height() / 2 - Height() / 2);
-  Win32PlacementPlatform().SetTopMost(reinterpret_cast<intptr_t>(hWnd()));
+  Win32PlacementPlatform().SetTopMost(reinterpret_cast<intptr_t>(hWnd()), true);
 }
 
 // Unloading this box is part of what the call does, so the control is held here until it returns.

@@ -105,7 +105,7 @@ void FrmProg::RunAll() {
     if (DozIzevodoz::CancelTasks || !IsLoaded()) return;
     const DozIzevodoz::TaskRecord& task = run.tasks[i];
     const int row = static_cast<int>(i) + 1;
-    if (DozIzevodoz::IsTiedTo(task, run.actionName)) {
+    if (run.everyTask || DozIzevodoz::IsTiedTo(task, run.actionName)) {
       SetStatus(row, kRunning);
       Ctl<rt::Label>("lblGroup").SetCaption(task.Desc);
       rt::DoEvents();

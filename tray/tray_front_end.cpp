@@ -75,7 +75,6 @@ void TrayFrontEnd::EnableTaskChooser(bool enabled) {
   if (frmMain().IsLoaded()) EnableWindow(frmMain().hWnd(), enabled);
 }
 
-void TrayFrontEnd::SelectInTaskChooser(const std::string& selection) { frmMain().DispGroups(selection); }
 
 void TrayFrontEnd::TryTaskRun(const DozIzevodoz::TaskRun& run) {
   // The shutdown engine's own run owns the window while it lasts.

@@ -23,7 +23,6 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   HWND TaskChooserWindow() override;
   int32_t TaskChooserCurrentId() override;
   void EnableTaskChooser(bool enabled) override;
-  void SelectInTaskChooser(const std::string& selection) override;
   void TryTaskRun(const DozIzevodoz::TaskRun& run) override;
   bool CancelNoticeShown() override;
   void ShowTrayIcon() override;

@@ -7,6 +7,7 @@
 
 #include "app.h"
 #include "downloader.h"
+#include "form.h"
 #include "front_end.h"
 #include "frm_update.h"
 #include "message_loop.h"
@@ -80,10 +81,13 @@ void ReportUpdaterFailure(HWND owner) {
 }
 
 bool RunCheck() {
-  std::string base = UpdateBase();
-  // Without an update host there is nothing to ask, so no traffic at all.
-  bool connected = !base.empty() && CNetConnect().Connected();
-  if (!connected) {
+  const std::string base = UpdateBase();
+  if (base.empty()) {  // nothing to ask, so no traffic at all; only the user's own check hears why
+    if (ManualUpdateCheck) rt::MsgBox(kNoServerText, kInfoBox, kUpdateTitle);
+    Finish();
+    return false;
+  }
+  if (!CNetConnect().Connected()) {
     if (ManualUpdateCheck) rt::MsgBox(kNotConnectedText, kInfoBox, kNotConnectedTitle);
     Finish();
     return false;
@@ -93,7 +97,7 @@ bool RunCheck() {
   const std::string versionFile = tmp + "ver.txt";
   ClearReadOnly(versionFile);
   if (!DownloadFile(JoinUrl(base, kVersionFilePath), versionFile, kVersionFileLimit)) {
-    rt::MsgBox(kVersionFileErrorText, kInfoBox, kVersionFileErrorTitle);
+    rt::MsgBox(kVersionFileErrorText, kInfoBox, kUpdateTitle);
     Finish();
     return false;
   }
@@ -140,6 +144,12 @@ void GetUpdate() {
   frmUpdate().Timer1Enabled(false);
   frmUpdate().Hide();
   frmUpdate().Unload();
+  // The updater ends the program: an editor holding unsaved work asks its user first, and a
+  // refusal leaves the update for a later check, before anything is downloaded.
+  if (!rt::Forms::QueryEnd()) {
+    ManualUpdateCheck = false;
+    return;
+  }
   HWND owner = TrayWindow();
   const std::string target = rt::JoinPath(rt::App().Path, "Update.exe");
   if (FetchVerifiedUpdater(UpdateBase(), target)) {

@@ -15,14 +15,19 @@ inline constexpr char kNotConnectedText[] = "You must be connected to the intern
 inline constexpr char kNotConnectedTitle[] = "Moxbel AutoUpdate Program";
 inline constexpr char kVersionFileErrorText[] =
     "Error occurred downloading version text file, make sure you have an internet connection";
-inline constexpr char kVersionFileErrorTitle[] = "Moxbel Tarnwick AutoUpdate Program";
+inline constexpr char kUpdateTitle[] = "Moxbel Tarnwick AutoUpdate Program";
+inline constexpr char kNoServerText[] =
+    "No usable update server is set, so the program cannot look for updates.\r\n\r\n"
+    "To set one, give the setting UpdateServer under HKEY_CURRENT_USER\\Software\\Moxbel Software\\Tarnwick "
+    "the https address of the update server.";
 inline constexpr char kUpdaterErrorText[] =
     "There Was A Problem Downloading The Update Executable, Please Try Again Later!\r\n\r\n"
     "              Automatic Return Will Happen In %T Seconds.            ";
 
 // Runs the check; always false (callers ignore it).
 bool CheckForUpdate();
-// Downloads and starts the updater, then ends the program; on failure says so and returns.
+// Downloads and starts the updater, then ends the program; on failure says so and returns. Nothing
+// happens when a form keeps the program running (rt::Forms::QueryEnd).
 void GetUpdate();
 // The system's temporary folder (despite the name), normally ending in "\".
 std::string GetTempFile();

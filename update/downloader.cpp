@@ -1,5 +1,7 @@
 #include "downloader.h"
 
+#include <algorithm>
+
 #include "internet_session.h"
 
 namespace AutoUpdate {
@@ -11,12 +13,17 @@ bool IsHttpOk(HINTERNET request) {
          status == 200;
 }
 
-bool CopyBody(HINTERNET request, HANDLE out, uint64_t maxBytes) {
+// Each read takes only what has arrived, so that a slow server cannot keep one read busy past
+// the deadline: a full buffer's read would wait for the whole buffer.
+bool CopyBody(HINTERNET request, HANDLE out, uint64_t maxBytes, std::chrono::steady_clock::time_point deadline) {
   char buffer[16 * 1024];
   uint64_t total = 0;
   for (;;) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    DWORD available = 0;
+    if (!InternetQueryDataAvailable(request, &available, 0, 0)) return false;
     DWORD read = 0;
-    if (!InternetReadFile(request, buffer, sizeof buffer, &read)) return false;
+    if (!InternetReadFile(request, buffer, std::clamp<DWORD>(available, 1, sizeof buffer), &read)) return false;
     if (read == 0) return true;
     total += read;
     if (total > maxBytes) return false;
@@ -27,7 +34,9 @@ bool CopyBody(HINTERNET request, HANDLE out, uint64_t maxBytes) {
 
 }  // namespace
 
-bool DownloadFile(const std::string& url, const std::string& file, uint64_t maxBytes) {
+bool DownloadFile(const std::string& url, const std::string& file, uint64_t maxBytes,
+                  std::chrono::milliseconds deadline) {
+  const auto until = std::chrono::steady_clock::now() + deadline;
   UniqueInternet session = OpenInternetSession();
   if (!session) return false;
   UrlRequest fetched = OpenUrl(session.get(), url, kFreshCopyFlags);
@@ -40,7 +49,7 @@ bool DownloadFile(const std::string& url, const std::string& file, uint64_t maxB
       out.release();
       return false;
     }
-    ok = CopyBody(request, out.get(), maxBytes);
+    ok = CopyBody(request, out.get(), maxBytes, until);
   }
   if (!ok) DeleteFileA(file.c_str());
   return ok;

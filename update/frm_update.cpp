@@ -6,6 +6,7 @@
 #include "error_report.h"
 #include "auto_update.h"
 #include "notice_geometry.h"
+#include "screen.h"
 #include "sound.h"
 #include "transparent.h"
 
@@ -17,14 +18,9 @@ constexpr COLORREF kDarkRed = RGB(128, 0, 0);
 constexpr int kClientWidthTwips = 4680, kClientHeightTwips = 2280;
 constexpr int kBorderPixels = 1;  // the thin single border on each side
 
-int TwipsPerPixel(int axis) {
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, axis);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? 1440 / dpi : 15;
-}
-int TppX() { return TwipsPerPixel(LOGPIXELSX); }
-int TppY() { return TwipsPerPixel(LOGPIXELSY); }
+// Whole twips per pixel: the notice's own positions are kept in whole twips.
+int TppX() { return static_cast<int>(rt::Screen().TwipsPerPixelX()); }
+int TppY() { return static_cast<int>(rt::Screen().TwipsPerPixelY()); }
 
 HFONT ArialBold(double points) {
   HDC screen = GetDC(nullptr);
@@ -35,7 +31,7 @@ HFONT ArialBold(double points) {
 }
 
 struct ControlDesign {
-  frmUpdateForm::ControlId id;
+  FrmUpdate::ControlId id;
   int left, top, width, height;  // twips
   const char* caption;
 };
@@ -43,25 +39,25 @@ struct ControlDesign {
 // Every label notifies its clicks: a plain static would let a click fall through to the form,
 // whose own click starts the update, even on the countdown, which must ignore clicks.
 constexpr ControlDesign kLabels[] = {
-    {frmUpdateForm::kLabel1, 120, 0, 4335, 495, "There is an update for Moxbel"},
-    {frmUpdateForm::kLabel2, 720, 480, 3255, 615, ""},
-    {frmUpdateForm::kLabel3, 600, 1680, 3135, 615, "Click to Install Update"},
-    {frmUpdateForm::kLabel4, 3960, 480, 495, 615, ""},
-    {frmUpdateForm::kLabel5, 1590, 1080, 1380, 510, ""},
+    {FrmUpdate::kLabel1, 120, 0, 4335, 495, "There is an update for Moxbel"},
+    {FrmUpdate::kLabel2, 720, 480, 3255, 615, ""},
+    {FrmUpdate::kLabel3, 600, 1680, 3135, 615, "Click to Install Update"},
+    {FrmUpdate::kLabel4, 3960, 480, 495, 615, ""},
+    {FrmUpdate::kLabel5, 1590, 1080, 1380, 510, ""},
 };
-constexpr ControlDesign kImageDesign = {frmUpdateForm::kImage1, 120, 600, 480, 480, nullptr};
+constexpr ControlDesign kImageDesign = {FrmUpdate::kImage1, 120, 600, 480, 480, nullptr};
 
 }  // namespace
 
-frmUpdateForm& frmUpdate() {
-  static frmUpdateForm form;
+FrmUpdate& frmUpdate() {
+  static FrmUpdate form;
   return form;
 }
 
-int frmUpdateForm::Width() const { return kClientWidthTwips + 2 * kBorderPixels * TppX(); }
-int frmUpdateForm::Height() const { return kClientHeightTwips + 2 * kBorderPixels * TppY(); }
+int FrmUpdate::Width() const { return kClientWidthTwips + 2 * kBorderPixels * TppX(); }
+int FrmUpdate::Height() const { return kClientHeightTwips + 2 * kBorderPixels * TppY(); }
 
-rt::FormSettings frmUpdateForm::Settings() const {
+rt::FormSettings FrmUpdate::Settings() const {
   rt::FormSettings s;
   s.border = rt::FormBorder::FixedSingle;  // no caption, no control box: a bordered popup
   s.controlBox = s.minButton = s.maxButton = false;
@@ -72,7 +68,7 @@ rt::FormSettings frmUpdateForm::Settings() const {
   return s;
 }
 
-void frmUpdateForm::Move(int left, int top) {
+void FrmUpdate::Move(int left, int top) {
   left_ = left;
   top_ = top;
   if (HWND hwnd = IsLoaded() ? hWnd() : nullptr)
@@ -80,30 +76,30 @@ void frmUpdateForm::Move(int left, int top) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void frmUpdateForm::Label2(const std::string& caption) {
+void FrmUpdate::Label2(const std::string& caption) {
   Load();
   SetCaption(kLabel2, caption);
 }
 
-std::string frmUpdateForm::Label4() {
+std::string FrmUpdate::Label4() {
   Load();
   char text[16] = {};
   GetDlgItemTextA(hWnd(), kLabel4, text, sizeof text);
   return text;
 }
 
-void frmUpdateForm::Timer1Enabled(bool enabled) {
+void FrmUpdate::Timer1Enabled(bool enabled) {
   if (!IsLoaded()) return;
   if (enabled && !timer1Enabled_) SetTimer(hWnd(), kTimer1, 1000, nullptr);
   if (!enabled && timer1Enabled_) KillTimer(hWnd(), kTimer1);
   timer1Enabled_ = enabled;
 }
 
-void frmUpdateForm::SetCaption(ControlId id, const std::string& caption) {
+void FrmUpdate::SetCaption(ControlId id, const std::string& caption) {
   if (IsLoaded()) SetDlgItemTextA(hWnd(), id, caption.c_str());
 }
 
-void frmUpdateForm::CreateControls() {
+void FrmUpdate::CreateControls() {
   HWND form = hWnd();
   backBrush_.reset(CreateSolidBrush(kBackColour));
   font1425_.reset(ArialBold(14.25));
@@ -126,7 +122,7 @@ void frmUpdateForm::CreateControls() {
   SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(icon ? icon : LoadIconA(nullptr, IDI_INFORMATION)), 0);
 }
 
-void frmUpdateForm::Form_Load() {
+void FrmUpdate::Form_Load() {
   CreateControls();
   RECT area = {};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
@@ -146,7 +142,7 @@ void frmUpdateForm::Form_Load() {
   Timer1Enabled(true);
 }
 
-void frmUpdateForm::Timer1_Timer() {
+void FrmUpdate::Timer1_Timer() {
   int left = std::atoi(Label4().c_str()) - 1;
   SetCaption(kLabel4, std::to_string(left));
   if (left > 0) return;
@@ -154,17 +150,17 @@ void frmUpdateForm::Timer1_Timer() {
   Unload();
 }
 
-void frmUpdateForm::StartUpdate() {
+void FrmUpdate::StartUpdate() {
   Hide();
   AutoUpdate::GetUpdate();
 }
 
-void frmUpdateForm::Form_Unload(int& cancel) {
+void FrmUpdate::Form_Unload(int& cancel) {
   Timer1Enabled(false);
   AutoUpdate::UpdateCheckDone = true;
 }
 
-bool frmUpdateForm::OnControlColour(HDC dc, HWND control, LRESULT& result) {
+bool FrmUpdate::OnControlColour(HDC dc, HWND control, LRESULT& result) {
   int id = GetDlgCtrlID(control);
   SetTextColor(dc, id == kLabel2 || id == kLabel5 ? kDarkRed : RGB(0, 0, 0));
   SetBkColor(dc, kBackColour);
@@ -172,7 +168,7 @@ bool frmUpdateForm::OnControlColour(HDC dc, HWND control, LRESULT& result) {
   return true;
 }
 
-bool frmUpdateForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool FrmUpdate::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_TIMER:
       if (wParam != kTimer1) return false;

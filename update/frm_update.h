@@ -7,9 +7,9 @@
 #include "form.h"
 #include "scoped_win.h"
 
-class frmUpdateForm final : public rt::Form {
+class FrmUpdate final : public rt::Form {
  public:
-  frmUpdateForm() : rt::Form("frmUpdate") {}
+  FrmUpdate() : rt::Form("frmUpdate") {}
 
   // Each touch loads the notice first, as its first use does.
   void Label2(const std::string& caption);
@@ -45,4 +45,4 @@ class frmUpdateForm final : public rt::Form {
   rt::GdiObject<HFONT> font1425_, font2025_, font2175_;
 };
 
-frmUpdateForm& frmUpdate();
+FrmUpdate& frmUpdate();

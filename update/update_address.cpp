@@ -32,13 +32,24 @@ bool IsWellFormedAuthority(std::string_view authority, std::string_view& host) {
   return true;
 }
 
+// The file names are appended to the base: a query or a fragment would swallow them, and a blank
+// or a control character (a line break) would end the address or the request line early.
+bool HasOnlyPathCharacters(std::string_view base) {
+  for (char c : base) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u <= 0x20 || u == 0x7F || c == '?' || c == '#') return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool IsAcceptableUpdateBase(std::string_view base) {
   bool secure = StartsWithNoCase(base, "https://");
   if (!secure && !StartsWithNoCase(base, "http://")) return false;
+  if (!HasOnlyPathCharacters(base)) return false;
   std::string_view rest = base.substr(secure ? 8 : 7);
-  std::string_view authority = rest.substr(0, rest.find_first_of("/?#"));
+  std::string_view authority = rest.substr(0, rest.find('/'));
   std::string_view host;
   if (!IsWellFormedAuthority(authority, host)) return false;
   return secure || host == "127.0.0.1" || EqualsNoCase(host, "localhost");

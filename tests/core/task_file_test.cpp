@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace DozIzevodoz;
 
 namespace {
@@ -54,6 +56,9 @@ TEST(TaskFile, ReadsWhatEditorsAndOtherSystemsMayHaveWritten) {
        {"A", "B", "C"}, 12},
       {"only negative IDs", "-4\tA\tp\t\t\t1\t\r\n", {"A"}, 0},
       {"a duplicated ID keeps the first", "5\tFirst\tp\t\t\t1\t\r\n5\tSecond\tp\t\t\t1\t\r\n", {"First"}, 5},
+      {"IDs out of order, repeated further on",
+       "5\tA\tp\t\t\t1\t\r\n7\tB\tp\t\t\t1\t\r\n5\tC\tp\t\t\t1\t\r\n3\tD\tp\t\t\t1\t\r\n7\tE\tp\t\t\t1\t\r\n",
+       {"A", "B", "D"}, 7},
       {"an empty file", "", {}, 0},
   };
   for (const Case& c : cases) {
@@ -61,6 +66,23 @@ TEST(TaskFile, ReadsWhatEditorsAndOtherSystemsMayHaveWritten) {
     EXPECT_EQ(Descs(list.records), c.descs) << c.what;
     EXPECT_EQ(list.lastId, c.lastId) << c.what;
   }
+}
+
+// Reading into the records of an earlier read (as the store does) leaves nothing of them behind.
+TEST(TaskFile, AReadIntoEarlierRecordsKeepsOnlyTheFilesContents) {
+  RecordList<TaskRecord> list;
+  list.records = {Task(8, "An old and rather long description", "ShutBootLog", 3), Task(9, "Old"), Task(10, "Old")};
+  list.records[0].Args = "/a long list of old arguments";
+  list.lastId = 10;
+  ParseTaskFile("2\tNew\tq.exe\t\t\t6\t\r\n1\tOther\tr.exe\t-x\tC:\\\t1\tLog\r\n", list);
+  auto all = [](const TaskRecord& t) { return std::tie(t.ID, t.Desc, t.Prog, t.Args, t.Dir, t.WinStyle, t.Actions); };
+  ASSERT_EQ(list.records.size(), 2u);
+  EXPECT_EQ(list.lastId, 2);
+  EXPECT_EQ(all(list.records[0]), all(TaskRecord{2, "New", "q.exe", "", "", 6, ""}));
+  EXPECT_EQ(all(list.records[1]), all(TaskRecord{1, "Other", "r.exe", "-x", "C:\\", 1, "Log"}));
+  ParseTaskFile("", list);
+  EXPECT_TRUE(list.records.empty());
+  EXPECT_EQ(list.lastId, 0);
 }
 
 TEST(TaskFile, AWinStyleThatIsNotANumberReadsAsNormal) {

@@ -2,11 +2,15 @@
 // callback pops the menu up, a power item chosen on the real menu counts down and acts, and Exit
 // ends the program and takes the icon away.
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "../support/key_input.h"
 #include "../support/power_log.h"
@@ -27,6 +31,21 @@ int TrayIconCount() {
   for (HWND icon = tray ? GetWindow(tray, GW_CHILD) : nullptr; icon; icon = GetWindow(icon, GW_HWNDNEXT))
     count += IsWindowVisible(icon) ? 1 : 0;
   return count;
+}
+
+// The file names of the modules a process has loaded, in lower case.
+std::vector<std::string> ModulesOf(DWORD pid) {
+  std::vector<std::string> names;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+  if (snapshot == INVALID_HANDLE_VALUE) return names;
+  MODULEENTRY32 module = {sizeof module};
+  for (BOOL more = Module32First(snapshot, &module); more; more = Module32Next(snapshot, &module)) {
+    std::string name = module.szModule;
+    for (char& c : name) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    names.push_back(name);
+  }
+  CloseHandle(snapshot);
+  return names;
 }
 
 HWND VisibleMenu() {
@@ -130,6 +149,22 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
   ChooseFromBottom(base, 2);
   EXPECT_TRUE(program.WaitForExit(10000)) << "Exit did not end the program";
   EXPECT_TRUE(test::WaitUntil([&] { return TrayIconCount() == iconsBefore; }, 5000)) << "the icon stayed";
+}
+
+// A program that waits in the tray pays for none of what only a command needs: the dialogs and
+// printing, the network, sound, COM, network drives, hashing and the common controls load with
+// the first command that uses them.
+TEST_F(TrayRoad, TheIdleTrayHasNotLoadedWhatOnlyCommandsNeed) {
+  test::Program program(kExe, "");
+  ASSERT_TRUE(program.Started());
+  HWND base = program.WaitForWindow("", "Moxbel Tarnwick Base Form");
+  ASSERT_TRUE(base);
+  ASSERT_TRUE(test::WaitUntil([&] { return !ModulesOf(program.ProcessId()).empty(); }, 5000));
+  std::vector<std::string> loaded = ModulesOf(program.ProcessId());
+  EXPECT_NE(std::find(loaded.begin(), loaded.end(), "user32.dll"), loaded.end());
+  for (const char* late : {"comdlg32.dll", "wininet.dll", "winmm.dll", "ole32.dll", "oleaut32.dll", "mpr.dll",
+                           "bcrypt.dll", "comctl32.dll"})
+    EXPECT_EQ(std::find(loaded.begin(), loaded.end(), late), loaded.end()) << late << " is loaded at the start";
 }
 
 }  // namespace

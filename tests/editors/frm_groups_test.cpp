@@ -142,30 +142,37 @@ TEST_F(GroupEditor, ANewGroupIsBuiltOrderedCheckedAndWrittenOnDone) {
 
   Choose("lstTasksAvail", {1, 2, 3});
   EXPECT_TRUE(Enabled("btnAddOne"));
-  Click("btnAddOne");  // taken from the last: they arrive in reverse
-  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Clean", "Sync", "Mail"}));
+  Click("btnAddOne");  // several at once keep their order
+  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Mail", "Sync", "Clean"}));
+  EXPECT_EQ(List("lstTasksSel").ListIndex(), 2);
   EXPECT_EQ(Entries("lstTasksAvail"), (Strings{"Backup"}));
   EXPECT_TRUE(Enabled("btnTest"));
   EXPECT_TRUE(Enabled("btnRemAll"));
   EXPECT_FALSE(Enabled("btnRemOne"));
   EXPECT_FALSE(Enabled("btnAddOne"));
+  Choose("lstTasksSel", {0, 2});  // and back the same way
+  Click("btnRemOne");
+  EXPECT_EQ(Entries("lstTasksAvail"), (Strings{"Backup", "Mail", "Clean"}));
+  Choose("lstTasksAvail", {1, 2});
+  Click("btnAddOne");
+  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Sync", "Mail", "Clean"}));
 
-  Choose("lstTasksSel", {2});  // Mail, the last
+  Choose("lstTasksSel", {2});  // Clean, the last
   EXPECT_TRUE(Enabled("btnUp"));
   EXPECT_FALSE(Enabled("btnDown"));
   Click("btnUp");
-  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Clean", "Mail", "Sync"}));
+  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Sync", "Clean", "Mail"}));
   EXPECT_TRUE(Enabled("btnUp"));
   EXPECT_TRUE(Enabled("btnDown"));
   Click("btnUp");
-  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Mail", "Clean", "Sync"}));
+  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Clean", "Sync", "Mail"}));
   EXPECT_TRUE(List("lstTasksSel").Selected(0));
   EXPECT_FALSE(Enabled("btnUp"));
   Command("btnUp");  // on the first entry: nothing
-  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Mail", "Clean", "Sync"}));
+  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Clean", "Sync", "Mail"}));
   Choose("lstTasksSel", {2});
   Command("btnDown");  // on the last entry: nothing
-  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Mail", "Clean", "Sync"}));
+  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Clean", "Sync", "Mail"}));
 
   struct Attempt {
     const char* desc;
@@ -199,14 +206,14 @@ TEST_F(GroupEditor, ANewGroupIsBuiltOrderedCheckedAndWrittenOnDone) {
   Click("btnDone");
   rt::DoEvents();
   EXPECT_FALSE(Form().IsLoaded());
-  EXPECT_EQ(GroupFile(), "1\tNight\t5;11;8\r\n");
+  EXPECT_EQ(GroupFile(), "1\tNight\t11;8;5\r\n");
   EXPECT_TRUE(ChooserEnabled());
-  // No group was chosen in the chooser: it is not refilled, so its "Run Tasks" stays as it is.
+  // The chooser lists tasks: Done neither refills it nor moves its selection or its "Run Tasks".
   EXPECT_EQ(frontEnd_.calls, (Strings{"frmMain.Show", "frmMain.Enabled=False", "frmMain.Enabled=True",
                                       "frmMain.Show", "frmMain.Enabled=True"}));
   DozIzevodoz::LoadGroups();
   ASSERT_EQ(DozIzevodoz::GroupCount, 1);
-  EXPECT_EQ(DozIzevodoz::Groups[0].TaskIDs, "5;11;8");
+  EXPECT_EQ(DozIzevodoz::Groups[0].TaskIDs, "11;8;5");
 }
 
 TEST_F(GroupEditor, EditShowsTheStoredRunOrderAndSavingKeepsIt) {
@@ -237,7 +244,9 @@ TEST_F(GroupEditor, EditShowsTheStoredRunOrderAndSavingKeepsIt) {
 
   Click("btnDone");
   EXPECT_EQ(GroupFile(), "1\tnight\t8;3\r\n2\tDay\t5\r\n");
-  EXPECT_EQ(frontEnd_.calls[2], "frmMain.DispGroups Day");
+  // The chooser's current entry is a task whose ID a group shares: Done leaves the chooser alone.
+  EXPECT_EQ(frontEnd_.calls, (Strings{"frmMain.Show", "frmMain.Enabled=False", "frmMain.Enabled=True",
+                                      "frmMain.Show", "frmMain.Enabled=True"}));
 }
 
 TEST_F(GroupEditor, DeleteAsksAndIsWrittenOnlyByDone) {
@@ -296,6 +305,46 @@ TEST_F(GroupEditor, DoneDropsVanishedTasksAndOffersToDeleteEmptiedGroups) {
   EXPECT_EQ(GroupFile(), "1\tNight\t8;3\r\n3\tDay\t5\r\n");
 }
 
+TEST_F(GroupEditor, DoneReportsATaskIdThatIsNoNumberAndDropsIt) {
+  Write(DozIzevodoz::GroupFilePath(), "1\tNight\t8;x;3\r\n");
+  Open();
+  Click("btnDone");
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].title, "Application Error");
+  const std::string& text = boxes_.shown[0].text;
+  EXPECT_EQ(text.rfind("Type mismatch: \"x\" in the tasks of the group \"Night\" is no task number\r\nin ", 0), 0u)
+      << text;
+  EXPECT_NE(text.find(".frmGroups.btnDone_Click at line "), std::string::npos) << text;
+  EXPECT_FALSE(Form().IsLoaded());
+  EXPECT_EQ(GroupFile(), "1\tNight\t8;3\r\n");
+}
+
+// The updater ends the program: the editor asks first when it holds work not yet saved.
+TEST_F(GroupEditor, AnUpdateAsksBeforeItDropsUnsavedWork) {
+  Write(DozIzevodoz::GroupFilePath(), "1\tNight\t3\r\n");
+  Open();
+  EXPECT_TRUE(rt::Forms::QueryEnd());
+  EXPECT_TRUE(boxes_.shown.empty());
+
+  Click("btnNewGroup");
+  boxes_.answers = {IDNO};
+  EXPECT_FALSE(rt::Forms::QueryEnd());
+  ASSERT_EQ(boxes_.shown.size(), 1u);  // the question itself: the task editor's test
+  EXPECT_EQ(boxes_.shown[0].text.rfind("The group editor has changes that are not saved", 0), 0u);
+  EXPECT_TRUE(Editing());
+
+  Click("btnCancelGroup");
+  EXPECT_TRUE(rt::Forms::QueryEnd());
+  EXPECT_EQ(boxes_.shown.size(), 1u);
+
+  boxes_.answers = {IDYES, IDYES};
+  List("lstGroups").SetListIndex(0);
+  Click("btnDelGroup");  // a delete is work too, until Done writes it
+  EXPECT_TRUE(rt::Forms::QueryEnd());
+  EXPECT_EQ(boxes_.shown.size(), 3u);
+  EXPECT_EQ(GroupFile(), "1\tNight\t3\r\n");
+}
+
 TEST_F(GroupEditor, ADoneThatCannotWriteSaysSoAndKeepsTheWork) {
   Write(DozIzevodoz::GroupFilePath(), "1\tNight\t3\r\n");
   SetFileAttributesA(DozIzevodoz::GroupFilePath().c_str(), FILE_ATTRIBUTE_READONLY);
@@ -318,7 +367,7 @@ TEST_F(GroupEditor, ADoneThatCannotWriteSaysSoAndKeepsTheWork) {
   SetFileAttributesA(DozIzevodoz::GroupFilePath().c_str(), FILE_ATTRIBUTE_NORMAL);
   Click("btnDone");
   EXPECT_FALSE(Form().IsLoaded());
-  EXPECT_EQ(GroupFile(), "1\tNight\t3\r\n2\tGroup 2\t11;8;5;3\r\n");
+  EXPECT_EQ(GroupFile(), "1\tNight\t3\r\n2\tGroup 2\t3;5;8;11\r\n");
 }
 
 TEST_F(GroupEditor, TestRunsTheSelectedTasksInListOrderAndChangesNoGroup) {

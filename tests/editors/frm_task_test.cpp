@@ -221,14 +221,16 @@ TEST_F(TaskEditor, EditShowsTheRecordAndDeleteAsksThenEmptiesTheList) {
   EXPECT_FALSE(Enabled("btnEditTask"));
   EXPECT_FALSE(Enabled("btnDelTask"));
 
-  // A deleted name stays taken until the next load.
+  // A deleted task frees its name at once.
+  boxes_.shown.clear();
   Click("btnNewTask");
   Text("txtDesc").SetText("alpha");
   Text("txtProg").SetText("C:\\a.exe");
   Click("ckShutdown");
   Click("btnSaveTask");
-  EXPECT_EQ(boxes_.shown.back().text,
-            "A Task named \"alpha\" Already Exists.\r\nPlease select a different Description.");
+  EXPECT_TRUE(boxes_.shown.empty()) << boxes_.shown.front().text;
+  EXPECT_EQ(List().ListCount(), 1);
+  EXPECT_EQ(List().List(0), "alpha");
 
   Click("btnCancel");  // Return: nothing written, the tasks are back
   rt::DoEvents();
@@ -294,6 +296,36 @@ TEST_F(TaskEditor, TheCloseKeyReturnsAndAnEndingProgramGetsNoChooserBack) {
   rt::SetQuitting(false);
   EXPECT_FALSE(frmTask().IsLoaded());
   EXPECT_TRUE(frontEnd_.calls.empty());
+}
+
+// The updater ends the program: the editor asks first when it holds work not yet saved.
+TEST_F(TaskEditor, AnUpdateAsksBeforeItDropsUnsavedWork) {
+  WriteTasks(kTwoTasks);
+  Open();
+  EXPECT_TRUE(rt::Forms::QueryEnd());  // nothing done yet: no question
+  EXPECT_TRUE(boxes_.shown.empty());
+
+  Click("btnNewTask");
+  boxes_.answers = {IDNO};
+  EXPECT_FALSE(rt::Forms::QueryEnd());
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].text,
+            "The task editor has changes that are not saved, and the update closes the program.\r\n\r\n"
+            "Close the task editor without saving them?");
+  EXPECT_EQ(boxes_.shown[0].title, "Moxbel Tarnwick");
+  EXPECT_EQ(boxes_.shown[0].flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
+  EXPECT_EQ(Text("txtDesc").Text(), "Task 3");  // kept as it was
+
+  Click("btnCancelTask");
+  EXPECT_TRUE(rt::Forms::QueryEnd());
+  EXPECT_EQ(boxes_.shown.size(), 1u);
+
+  boxes_.answers = {IDYES, IDNO, IDYES};
+  Click("btnDelTask");  // a delete is work too, until "Finished" writes it
+  EXPECT_FALSE(rt::Forms::QueryEnd());
+  EXPECT_TRUE(rt::Forms::QueryEnd());
+  EXPECT_EQ(boxes_.shown.size(), 4u);
+  EXPECT_EQ(TaskFile(), kTwoTasks);
 }
 
 TEST_F(TaskEditor, BrowseAsksTheOpenDialogAndFillsTheProgram) {

@@ -35,6 +35,28 @@ TEST(ResolveShortcut, ReadsTargetArgumentsFolderAndShowCommand) {
   // Wine 8's link object reads every show command back as SW_SHOWNORMAL, so it is not compared here.
 }
 
+// A task runs its program and folder as written: a variable left in them would never resolve.
+TEST(ResolveShortcut, ExpandsTheEnvironmentInTargetArgumentsAndFolder) {
+  const std::string link = TempFile("Expanding.lnk");
+  char windows[MAX_PATH];
+  GetWindowsDirectoryA(windows, sizeof windows);
+  // An absolute target, since the link object makes a relative one absolute when it is set.
+  SetEnvironmentVariableA("TARNWICK_LINK_FOLDER", windows + 3);
+  ASSERT_TRUE(test::WriteShortcut(link, std::string(windows, 3) + "%TARNWICK_LINK_FOLDER%\\notepad.exe",
+                                  "/p %TEMP%\\a.txt", "%TEMP%", SW_SHOWNORMAL));
+  std::optional<ShortcutTarget> target = ResolveShortcut(link);
+  DeleteFileA(link.c_str());
+  SetEnvironmentVariableA("TARNWICK_LINK_FOLDER", nullptr);
+  ASSERT_TRUE(target);
+  char temp[MAX_PATH] = {};
+  ASSERT_GT(GetEnvironmentVariableA("TEMP", temp, sizeof temp), 0u);
+  EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, target->path.c_str(), -1, Notepad().c_str(), -1),
+            CSTR_EQUAL)
+      << target->path;
+  EXPECT_EQ(target->arguments, "/p " + std::string(temp) + "\\a.txt");
+  EXPECT_EQ(target->workingDir, temp);
+}
+
 TEST(ResolveShortcut, AFileThatIsNoShortcutOrIsMissingGivesNothing) {
   const std::string fake = TempFile("fake.lnk");
   HANDLE f = CreateFileA(fake.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);

@@ -63,8 +63,7 @@ TEST(TaskEditorModel, ChecksInOrderAndSavedRecord) {
       {"name taken", Fields("backup", "p", "", kShut), -1, false,
        "A Task named \"backup\" Already Exists.\r\nPlease select a different Description."},
       {"own name", Fields("BACKUP", "p", "", kShut), 0, false, "", "Shut", "p", ""},
-      {"deleted name", Fields("Old", "p", "", kShut), -1, true,
-       "A Task named \"Old\" Already Exists.\r\nPlease select a different Description."},
+      {"deleted name", Fields("old", "p", "", kShut), -1, true, "", "Shut", "p", ""},  // freed by the delete
       {"blank prog", Fields("X", "  ", "", kShut), -1, false, "You must specify a program"},
       {"missing dir", Fields("X", "p", "C:\\nope", kShut), -1, false,
        "Start In Folder/Working Directory:\r\nC:\\nope\r\nDoes Not Exist"},
@@ -103,7 +102,9 @@ TEST(TaskEditorModel, ChecksInOrderAndSavedRecord) {
 
 TEST(TaskEditorModel, NewTasksTakeTheNextIdsAndASecondSaveNeverOverwrites) {
   TaskEditorModel model({Record(7, "A")}, 1, 7, AsciiEquals);
+  EXPECT_FALSE(model.Changed());
   auto first = model.Save(Fields("B", "p", "", kShut));
+  EXPECT_TRUE(model.Changed());
   auto second = model.Save(Fields("C", "q", "", kShut));
   EXPECT_EQ(first.id, 8);
   EXPECT_EQ(second.id, 9);
@@ -122,7 +123,7 @@ TEST(TaskEditorModel, SavingIntoARecordDeletedWhileEditedMakesANewTask) {
   EXPECT_TRUE(saved.added);
   EXPECT_EQ(saved.id, 3);
   EXPECT_EQ(model.Tasks()[1].ID, -1);
-  EXPECT_EQ(model.Tasks()[1].Desc, "B");  // kept, so the name stays taken
+  EXPECT_EQ(model.Tasks()[1].Desc, "B");  // kept in memory, never written
   EXPECT_TRUE(model.Tasks()[1].Prog.empty());
 
   // Even with the index pointing at the deleted record, the values never land in it.

@@ -12,11 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "../support/window_picture.h"
 #include "engine_utilities.h"
 #include "file_drive_info.h"
 #include "form.h"
 #include "image_drawing.h"
 #include "item_caption.h"
+#include "item_painter.h"
 #include "list_panels.h"
 #include "menu_engine.h"
 #include "menu_item_store.h"
@@ -377,6 +379,105 @@ TEST_F(GeneratedPopups, AFileListShowsItsFilesByNameWithTheirDescriptions) {
   EXPECT_NE(TextAt(paths, 0).find("|gEXE:" + GetShortFileName("C:\\windows\\")), std::string::npos);
   EXPECT_EQ(TextAt(paths, 1).substr(0, 9), "gone.exe{");
   EXPECT_NE(TextAt(paths, 1).find("|Pendrix2}"), std::string::npos);
+}
+
+// Paints each item of a generated popup as the menu would ask for it, one row below the other.
+test::Picture PaintPopup(const cMenuItems& store, HMENU popup) {
+  constexpr int kWidth = 240, kRow = 22;
+  const int rows = GetMenuItemCount(popup);
+  test::Picture picture;
+  picture.width = kWidth;
+  picture.height = rows * kRow;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kRow, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  uint32_t* pixels = nullptr;
+  rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  rt::GdiObject<HBITMAP> bits(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0));
+  HGDIOBJ old = SelectObject(dc.get(), bits.get());
+  for (int row = 0; row < rows; ++row) {
+    const RECT r{0, 0, kWidth, kRow};
+    FillRect(dc.get(), &r, GetSysColorBrush(COLOR_MENU));
+    DRAWITEMSTRUCT d{ODT_MENU, 0, GetMenuItemID(popup, row), ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(popup), dc.get(),
+                     r, reinterpret_cast<ULONG_PTR>(popup)};
+    DrawMenuItem(store, d, false);
+    GdiFlush();
+    for (int i = 0; i < kWidth * kRow; ++i)
+      picture.rgb.insert(picture.rgb.end(), {static_cast<uint8_t>(pixels[i] >> 16), static_cast<uint8_t>(pixels[i] >> 8),
+                                             static_cast<uint8_t>(pixels[i])});
+  }
+  SelectObject(dc.get(), old);
+  return picture;
+}
+
+TEST_F(GeneratedPopups, EntriesWithTabsAndAmpersandsShowAndChooseAsWritten) {
+  auto& plain = frmPanels().Ctl<rt::ListBox>("lstPlain");
+  plain.Clear();
+  for (const char* text : {"Name\tValue & more", "A & B", "Tom&Jerry", "Big{Bold}"}) plain.AddItem(text);
+  HMENU list = Generated("mnuList");
+  ASSERT_EQ(GetMenuItemCount(list), 4);
+  Open(list);
+  const MenuItemRecord tab = Record(list, 0);
+  EXPECT_EQ(tab.DisplayText, "Name");
+  EXPECT_EQ(tab.RightText, "Value && more");
+  EXPECT_EQ(Record(list, 1).DisplayText, "A && B");  // shown as "A & B", no access key
+  EXPECT_EQ(Record(list, 2).DisplayText, "Tom&&Jerry");
+  EXPECT_EQ(store_->GetPanelItem(list)->Accelerators, std::vector<std::string>(4));
+  EXPECT_TRUE(test::KeepPicture(PaintPopup(*store_, list), TARNWICK_ARTIFACT_DIR, "menus-list-fed-popup"));
+
+  for (int position : {0, 1}) {
+    frmPanels().events.clear();
+    Choose(list, position);
+    EXPECT_EQ(plain.ListIndex(), position);
+    EXPECT_EQ(frmPanels().events, std::vector<std::string>{"lstPlain_Click"}) << position;
+  }
+  plain.Clear();
+  for (const char* text : {"One", "R&D", "Big{Bold}"}) plain.AddItem(text);
+  plain.SetListIndex(1);
+}
+
+TEST_F(GeneratedPopups, FilesInAFolderWithAnAmpersandAndBareNamesInFullPathMode) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "Tom & Jerry\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string library = "C:\\windows\\system32\\kernel32.dll";
+  ASSERT_TRUE(CopyFileA(library.c_str(), (folder + "kernel32.dll").c_str(), FALSE));
+  const std::string description = GetFileDescription(library);
+  ASSERT_FALSE(description.empty());
+  auto& files = frmPanels().Ctl<rt::ListBox>("lstFiles");
+  files.Clear();
+  files.AddItem("kernel32.dll");
+  files.AddItem("absent.exe");
+  const std::string caption = frmPanels().Menu("mnuFiles").Caption();
+
+  frmPanels().Menu("mnuFiles").SetCaption("Files{LB:lstFiles|Files:" + folder + "|Tip:A file}");
+  HMENU inFolder = Generated("mnuFiles");
+  ASSERT_EQ(GetMenuItemCount(inFolder), 2);
+  Open(inFolder);
+  EXPECT_EQ(Record(inFolder, 0).DisplayText, "KERNEL32");
+  EXPECT_EQ(Record(inFolder, 0).ImageKey, GetShortFileName(folder) + "kernel32.dll");
+  EXPECT_EQ(Record(inFolder, 0).ItemTip, description);
+
+  // Without a folder a bare name is a file in the current one.
+  char current[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, current);
+  SetCurrentDirectoryA(folder.c_str());
+  frmPanels().Menu("mnuFiles").SetCaption("Files{LB:lstFiles|Files:-1|Tip:A file}");
+  HMENU bare = Generated("mnuFiles");
+  SetCurrentDirectoryA(current);
+  ASSERT_EQ(GetMenuItemCount(bare), 2);
+  Open(bare);
+  EXPECT_EQ(Record(bare, 0).DisplayText, "KERNEL32");
+  EXPECT_EQ(Record(bare, 0).ItemTip, description);
+  EXPECT_FALSE(Record(bare, 1).ItemFlags & kSeparator);  // a file that is not there is still an entry
+  EXPECT_EQ(Record(bare, 1).DisplayText, "absent.exe");
+  EXPECT_TRUE(test::KeepPicture(PaintPopup(*store_, bare), TARNWICK_ARTIFACT_DIR, "menus-file-list-popup"));
+
+  frmPanels().Menu("mnuFiles").SetCaption(caption);
+  files.Clear();
+  for (const char* text : {"notepad.exe", "Missing.exe"}) files.AddItem(text);
+  DeleteFileA((folder + "kernel32.dll").c_str());
+  RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(GeneratedPopups, AnItemShowsThePictureOfAnImageOnTheForm) {

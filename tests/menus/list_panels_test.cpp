@@ -2,12 +2,17 @@
 // drive items and of popups fed from a host's list: all decided without the platform.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "caption_language.h"
 #include "control_popup_captions.h"
 #include "drive_texts.h"
+#include "item_caption.h"
 #include "list_panels.h"
+#include "menu_keys.h"
 #include "panel_choice.h"
 
 namespace {
@@ -128,6 +133,23 @@ TEST(DaysOfMonthPanel, TheMonthsDaysWithTheirDates) {
   const PanelContent now = DaysOfMonthPanel("0", "", CivilDate{2026, 12, 10}, English());
   ASSERT_EQ(now.items.size(), 31u);
   EXPECT_EQ(Checked(now), std::vector<std::string>{"Dec 10, Thursday"});
+  // A year beyond the calendar's last is its last: 31 December 9999 is serial 2958465.
+  for (const char* value : {"12:Year:5880000", "12:Year:2147483647", "12:Year:99999999999999999999"}) {
+    const PanelContent far = DaysOfMonthPanel(value, "", CivilDate{2026, 12, 10}, English());
+    ASSERT_EQ(far.items.size(), 31u) << value;
+    EXPECT_EQ(far.items[30].caption, "Dec 31, Friday{gControl:0|lvID:|LDate:2958465}") << value;
+  }
+}
+
+TEST(DateSerial, AnyPartsGiveADateWithinRange) {
+  EXPECT_EQ(DateSerial(1899, 12, 30), 0);
+  EXPECT_EQ(DateSerial(2000, 13, 1), DateSerial(2001, 1, 1));  // months carry into the year
+  EXPECT_EQ(DateSerial(2000, 0, 1), DateSerial(1999, 12, 1));
+  EXPECT_EQ(DateSerial(2000, 3, 0), DateSerial(2000, 2, 29));
+  EXPECT_EQ(DateSerial(9999, 12, 31), 2958465);
+  EXPECT_EQ(DateSerial(INT32_MAX, INT32_MAX, INT32_MAX), INT32_MAX);
+  EXPECT_EQ(DateSerial(INT32_MIN, INT32_MIN, INT32_MIN), INT32_MIN);
+  EXPECT_EQ(DaysInMonth(9999, 12), 31);
 }
 
 TEST(FontPanel, TypeFilterLetterRangeAndTheEmptyList) {
@@ -135,20 +157,20 @@ TEST(FontPanel, TypeFilterLetterRangeAndTheEmptyList) {
   EXPECT_EQ(FontTypeFilter("Arial:Type:TrueType"), 4);
   EXPECT_EQ(FontTypeFilter("Arial:Type:System"), 1);
   EXPECT_EQ(FontTypeFilter("Arial"), 0);
-  const PanelContent panel = FontPanel("arial:Type:TrueType:Group:A-C", "", families);
+  const PanelContent panel = FontPanel("arial:Type:TrueType:Group:A-C", "", families, CompareAsciiNoCase);
   ASSERT_EQ(panel.items.size(), 3u);
   EXPECT_EQ(panel.items[0].caption, "Arial{gControl:0|lvID:|LFont:Arial}\tSample");
   EXPECT_EQ(panel.items[1].caption, "Bookman Old Style{gControl:0|lvID:|LFont:bookman old style}\tSample");
   EXPECT_EQ(Checked(panel), std::vector<std::string>{"Arial"});
   EXPECT_FALSE(panel.timeConsuming);
 
-  const PanelContent none = FontPanel("Arial:Group:X-Z", "", families);
+  const PanelContent none = FontPanel("Arial:Group:X-Z", "", families, CompareAsciiNoCase);
   ASSERT_EQ(none.items.size(), 1u);
   EXPECT_EQ(none.items[0].caption, "-No Fonts Available{Raised}");
   EXPECT_EQ(none.items[0].id, 32500u);
   std::vector<std::string> many{""};
   for (int i = 0; i < 20; ++i) many.push_back("Font " + std::to_string(i));
-  EXPECT_TRUE(FontPanel("0", "", many).timeConsuming);
+  EXPECT_TRUE(FontPanel("0", "", many, CompareAsciiNoCase).timeConsuming);
 }
 
 TEST(DrivePanel, LabelsFromRootsAndTheCurrentDrive) {
@@ -163,6 +185,14 @@ TEST(DrivePanel, LabelsFromRootsAndTheCurrentDrive) {
   EXPECT_EQ(Checked(panel), std::vector<std::string>{"[D]"});
   EXPECT_TRUE(panel.timeConsuming);
   EXPECT_FALSE(DrivePanel("C:", "", {""}).timeConsuming);
+  // However the value writes the drive, its letter ticks it.
+  for (const char* value : {"C:", "C:\\", "c:\\Windows", "[C]", "c", "[c] label"}) {
+    EXPECT_EQ(Checked(DrivePanel(value, "", {"", "C:\\|Fixed Drive", "CD:\\|Fixed Drive", "D:\\|CD Rom"})),
+              std::vector<std::string>{"[C]"})
+        << value;
+  }
+  for (const char* value : {"", "0", "[", "E:"})
+    EXPECT_TRUE(Checked(DrivePanel(value, "", {"", "C:\\|Fixed Drive", "D:\\|CD Rom"})).empty()) << value;
 }
 
 TEST(PanelChoice, EachPayloadReportsItsCategoryAndValue) {
@@ -218,15 +248,48 @@ TEST(ControlPopupCaptions, EntriesCarryTheControlAndTheirIndex) {
   const std::string prefix = ControlPopupPrefix(4660, "", 1);
   EXPECT_EQ(prefix, "gControl:4660|LIndex:x|gType:1");
   EXPECT_EQ(ControlPopupPrefix(4660, "C:\\Apps\\", 2), "gControl:4660|LIndex:x|gEXE:C:\\Apps\\|gType:2");
-  EXPECT_EQ(ControlEntryCaption("R&D", "R&D", prefix, "", 3), "R&&D{gControl:4660|LIndex:3|gType:1}");
-  // An entry with its own block keeps it and gains the control's keys inside it.
-  EXPECT_EQ(ControlEntryCaption("Big{Bold}", "Big{Bold}", prefix, "", 0), "Big{gControl:4660|LIndex:0|gType:1|Bold}");
-  EXPECT_EQ(ControlEntryCaption("C:\\x\\a.exe", "a.exe", prefix, "|gEXE:C:\\x\\", 1),
-            "a.exe{gControl:4660|LIndex:1|gType:1|gEXE:C:\\x\\}");
   EXPECT_EQ(EmptyControlCaption(prefix), "-No Selections Available{gControl:4660|LIndex:x|gType:1|Raised}");
   EXPECT_EQ(FileItemName("Notepad.exe"), "Notepad");
   EXPECT_EQ(FileItemName("regedit.exe"), "REGEDIT");
   EXPECT_EQ(FileItemName("readme"), "README");
+}
+
+TEST(ControlPopupCaptions, TheEntrysTextStaysOutOfTheBlockAndShowsAsWritten) {
+  const std::string prefix = ControlPopupPrefix(4660, "", 1);
+  const std::string folder = ControlPopupPrefix(4660, "C:\\Tom & Jerry\\LIndex:x\\", 1);
+  struct Case {
+    const char* entry;
+    const std::string& prefix;
+    const char* suffix;
+    const char* caption;
+    const char* shown;  // the item's text once read, as the menu shows it
+  } cases[] = {
+      {"R&D", prefix, "", "R&&D{gControl:4660|LIndex:3|gType:1}", "R&&D"},
+      {"A & B", prefix, "", "A & B{gControl:4660|LIndex:3|gType:1}", "A && B"},  // doubled once, by the reading
+      {"A && B&", prefix, "", "A &&& B&&{gControl:4660|LIndex:3|gType:1}", "A &&&& B&&"},
+      // An entry with its own block keeps it, after the control's keys.
+      {"Big{Bold}", prefix, "", "Big{gControl:4660|LIndex:3|gType:1|Bold}", "Big"},
+      {"A & {Bold} B", prefix, "", "A &  B{gControl:4660|LIndex:3|gType:1|Bold}", "A &&  B"},
+      // A TAB: the rest goes to the right-hand column, after the block.
+      {"Name\tValue & more", prefix, "", "Name{gControl:4660|LIndex:3|gType:1}\tValue && more", "Name"},
+      {"a.exe", prefix, "|gEXE:C:\\x\\", "a.exe{gControl:4660|LIndex:3|gType:1|gEXE:C:\\x\\}", "a.exe"},
+      // A folder's "&" and its text stay as they are inside the block.
+      {"LIndex:x", folder, "", "LIndex:x{gControl:4660|LIndex:3|gEXE:C:\\Tom & Jerry\\LIndex:x\\|gType:1}",
+       "LIndex:x"},
+  };
+  for (const Case& c : cases) {
+    const std::string caption = ControlEntryCaption(c.entry, c.prefix, c.suffix, 3);
+    EXPECT_EQ(caption, c.caption) << c.entry;
+    const ItemCaption item = ParseItemCaption(caption, 0, 0, "");
+    EXPECT_EQ(item.displayText, c.shown) << c.entry;
+    EXPECT_EQ(GetAccelerator(item.displayText), "") << c.entry;  // never an access key
+    EXPECT_EQ(GetAttribute(item.block, "LIndex:"), "3") << c.entry;
+  }
+  EXPECT_EQ(GetAttribute(SplitCaption(ControlEntryCaption("x", folder, "", 0)).block, "gEXE:"),
+            "C:\\Tom & Jerry\\LIndex:x\\");
+  EXPECT_EQ(EntryTextOf(ParseItemCaption(ControlEntryCaption("Tom & Jerry&Co.exe", prefix, "", 0), 0, 0, "").displayText),
+            "Tom & Jerry&Co.exe");
+  EXPECT_EQ(ShowAmpersands("R&D"), "R&&D");
 }
 
 }  // namespace

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "../support/alpha_icon.h"
+#include "../support/window_picture.h"
 #include "image_drawing.h"
 #include "menu_drawing.h"
 #include "scoped_win.h"
@@ -158,13 +162,60 @@ TEST_F(Canvas, TransparentCopyLeavesTheKeyColourOut) {
   rt::GdiObject<HBITMAP> bitmap = GreenOnMagenta(dc());
   rt::UniqueMemoryDc source(CreateCompatibleDC(dc()));
   HGDIOBJ old = SelectObject(source.get(), bitmap.get());
+  DrawBox(source.get(), 4, 4, 8, 8, RGB(200, 0, 0));  // a red corner in the green square's top left
   DrawTransparent(dc(), 10, 10, 16, 16, source.get(), 0, 0, 16, 16, static_cast<int32_t>(RGB(255, 0, 255)));
   DrawTransparent(dc(), 40, 10, 16, 16, source.get(), 0, 0, 16, 16, -1, true, false);
+  DrawTransparent(dc(), 70, 10, 16, 16, source.get(), 0, 0, 16, 16, -1, false, true);
   SelectObject(source.get(), old);
   EXPECT_EQ(At(10, 10), kBack);
-  EXPECT_EQ(At(18, 18), RGB(0, 160, 0));
+  EXPECT_EQ(At(10 + 5, 10 + 5), RGB(200, 0, 0));
+  EXPECT_EQ(At(10 + 10, 10 + 10), RGB(0, 160, 0));
   EXPECT_EQ(At(40, 10), kBack);
-  EXPECT_EQ(At(48, 18), RGB(0, 160, 0));
+  EXPECT_EQ(At(40 + 10, 10 + 5), RGB(200, 0, 0));  // mirrored across: the red corner on the right
+  EXPECT_EQ(At(40 + 5, 10 + 5), RGB(0, 160, 0));
+  EXPECT_EQ(At(70 + 5, 10 + 10), RGB(200, 0, 0));  // mirrored upside down: at the bottom
+  EXPECT_EQ(At(70 + 5, 10 + 5), RGB(0, 160, 0));
+}
+
+TEST_F(Canvas, AGreyedAlphaIconCoversThePixelsOfTheIconAndNoMore) {
+  rt::UniqueHicon icon = test::AlphaDiscIcon();
+  const std::string key = ImageKeyOf(icon.get());
+  ASSERT_TRUE(DrawImage(dc(), key, RECT{10, 10, 0, 0}, false, false, 0, 0, 0, 16, 16));
+  ASSERT_TRUE(DrawImage(dc(), key, RECT{40, 10, 0, 0}, true, true, 0, 0, 0, 16, 16));   // embossed
+  ASSERT_TRUE(DrawImage(dc(), key, RECT{70, 10, 0, 0}, true, false, 0, 0, 0, 16, 16));  // shadowed
+  auto covered = [&](int left, int x, int y) {
+    return x >= 0 && y >= 0 && x < 17 && y < 17 && At(left + x, 10 + y) != kBack;
+  };
+  // Greyed, the icon covers its own pixels and their copy one down and right, nothing else.
+  int normal = 0;
+  for (int y = 0; y < 17; ++y)
+    for (int x = 0; x < 17; ++x) normal += covered(10, x, y);
+  EXPECT_GT(normal, 100);
+  EXPECT_LT(normal, 16 * 16 - 40);  // the corners are transparent
+  for (int left : {40, 70}) {
+    int greyed = 0;
+    for (int y = 0; y < 17; ++y)
+      for (int x = 0; x < 17; ++x) {
+        const bool own = covered(10, x, y), copy = covered(10, x - 1, y - 1);
+        greyed += covered(left, x, y);
+        EXPECT_EQ(covered(left, x, y), own || copy) << left << ": " << x << ", " << y;
+        const COLORREF c = At(left + x, 10 + y);  // grey, not the icon's blue
+        EXPECT_LT(std::abs(int(GetBValue(c)) - int(GetRValue(c))), 16) << left << ": " << x << ", " << y;
+      }
+    EXPECT_LT(greyed, normal + 2 * 17);
+  }
+  EXPECT_EQ(At(40 + 7, 10 + 7), Colors().shadow);     // embossed: the shadow over a light copy
+  EXPECT_EQ(At(70 + 8, 10 + 8), RGB(255, 255, 255));  // shadowed: the background colour over a shadow
+
+  test::Picture picture;
+  picture.width = 100;
+  picture.height = 37;
+  for (int y = 0; y < picture.height; ++y)
+    for (int x = 0; x < picture.width; ++x) {
+      const COLORREF c = At(x, y);
+      picture.rgb.insert(picture.rgb.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
+    }
+  EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "menus-icon-normal-embossed-shadowed"));
 }
 
 }  // namespace

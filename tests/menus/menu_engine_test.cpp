@@ -12,6 +12,7 @@
 #include "item_caption.h"
 #include "engine_utilities.h"
 #include "menu_engine.h"
+#include "menu_fonts.h"
 #include "menu_item_store.h"
 #include "scoped_win.h"
 #include "screen.h"
@@ -177,6 +178,76 @@ TEST_F(Engine, TypedLettersExecuteOrCycleThroughTheirItems) {
   EXPECT_EQ(answer('B'), MAKELRESULT(3, MNC_SELECT));
 }
 
+TEST_F(Engine, ALetterBeyondAsciiIsTypedInTheKeyboardsCodePageAndMatchedWhateverItsCase) {
+  AppendMenuA(popup_.get(), MF_STRING, 100, "Plain");
+  AppendMenuA(popup_.get(), MF_STRING, 101, "&\xC3\x96l");  // "&Öl"
+  AppendMenuA(popup_.get(), MF_STRING, 102, "&\xC3\xA9t\xC3\xA9");  // "&été"
+  SetMenus(owner_.get(), nullptr, nullptr, 0);
+  Open();
+  // An ANSI window receives the character in the keyboard's code page.
+  const LCID keyboard = MAKELCID(LOWORD(reinterpret_cast<uintptr_t>(GetKeyboardLayout(0))), SORT_DEFAULT);
+  UINT codePage = 0;
+  GetLocaleInfoW(keyboard, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER, reinterpret_cast<LPWSTR>(&codePage),
+                 sizeof codePage / sizeof(WCHAR));
+  auto typed = [&](const wchar_t* letter) {
+    char byte = 0;
+    BOOL lost = FALSE;
+    EXPECT_EQ(WideCharToMultiByte(codePage ? codePage : CP_ACP, 0, letter, 1, &byte, 1, nullptr, &lost), 1);
+    return SendMessageA(owner_.get(), WM_MENUCHAR, MAKEWPARAM(static_cast<unsigned char>(byte), MF_POPUP),
+                        reinterpret_cast<LPARAM>(popup_.get()));
+  };
+  if (codePage != 1252) GTEST_SKIP() << "the keyboard's code page is " << codePage;
+  EXPECT_EQ(typed(L"\x00F6"), MAKELRESULT(1, MNC_EXECUTE));  // ö picks Öl, never an item without a letter
+  EXPECT_EQ(typed(L"\x00D6"), MAKELRESULT(1, MNC_EXECUTE));
+  EXPECT_EQ(typed(L"\x00C9"), MAKELRESULT(2, MNC_EXECUTE));
+  EXPECT_EQ(typed(L"\x00FC"), 0);
+}
+
+TEST_F(Engine, ATypedLettersCommandIsDecodedAgainstThePopupItCameFrom) {
+  // A host item whose id a generated panel's item has too: the command must reach the host.
+  AppendMenuA(popup_.get(), MF_STRING, 32499, "&Run");
+  AppendMenuA(popup_.get(), MF_STRING, 100, "Colours{lvColors:0}");
+  auto tips = std::make_shared<cTips>();
+  std::vector<std::string> categories;
+  tips->ItemSelected = [&](const std::string&, const std::string& category, const ChoiceValue&) {
+    if (category != "MenusClosed") categories.push_back(category);
+  };
+  SetMenus(owner_.get(), nullptr, tips, 0);
+  SendMessageA(owner_.get(), WM_ENTERMENULOOP, TRUE, 0);
+  Open();
+  HMENU colors = GetSubMenu(popup_.get(), 1);
+  ASSERT_TRUE(colors);
+  ASSERT_EQ(GetMenuItemID(colors, 0), 32499u);  // "Black"
+  SendMessageA(owner_.get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(colors), 1);
+  SendMessageA(owner_.get(), WM_MENUSELECT, MAKEWPARAM(32499, MF_OWNERDRAW), reinterpret_cast<LPARAM>(colors));
+  // The user goes back to the first popup and types its letter.
+  EXPECT_EQ(SendMessageA(owner_.get(), WM_MENUCHAR, MAKEWPARAM('r', MF_POPUP), reinterpret_cast<LPARAM>(popup_.get())),
+            MAKELRESULT(0, MNC_EXECUTE));
+  SendMessageA(owner_.get(), WM_COMMAND, MAKEWPARAM(32499, 0), 0);
+  SendMessageA(owner_.get(), WM_EXITMENULOOP, TRUE, 0);
+  EXPECT_EQ(g_commands, std::vector<UINT>{32499});
+  EXPECT_TRUE(categories.empty());
+}
+
+TEST_F(Engine, TheMenuFontsGoWithTheLastDetachmentAndStayGone) {
+  AppendMenuA(popup_.get(), MF_STRING, 100, "Item");
+  SetMenus(owner_.get(), nullptr, nullptr, 0);
+  Open();
+  EXPECT_TRUE(FontSlot(1));
+  UnsetMenus(owner_.get());
+  EXPECT_FALSE(FontSlot(1));
+  // Measuring after the engine has gone keeps no font either.
+  rt::UniqueHmenu later(CreatePopupMenu());
+  AppendMenuA(later.get(), MF_STRING, 100, "Item");
+  cMenuItems store;
+  store.InitializeSubMenu(owner_.get(), nullptr, nullptr, true);
+  bool system = false;
+  store.IsWindowList(later.get(), system);
+  EXPECT_GT(store.GetMenuItem(100, later.get()).Width, 40);  // measured in the menu font all the same
+  EXPECT_FALSE(FontSlot(1));
+  EXPECT_FALSE(FontSlot(3));
+}
+
 TEST_F(Engine, LongPopupsShowTheHourglassUntilTheMenuIdles) {
   for (UINT i = 0; i < 60; ++i) AppendMenuA(popup_.get(), MF_STRING, 100 + i, ("Item " + std::to_string(i)).c_str());
   SetMenus(owner_.get(), nullptr, nullptr, 0);
@@ -215,8 +286,12 @@ TEST_F(Engine, ControlsKeepTheirOwnerDrawingAndUnknownWindowsTheirDefaults) {
   SetMenus(owner_.get(), nullptr, nullptr, 0);
   DRAWITEMSTRUCT button{ODT_BUTTON};
   EXPECT_EQ(SendMessageA(owner_.get(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&button)), 0);
-  // A window the engine never knew still gets its messages handled.
-  EXPECT_EQ(MenuWndProc(owner_.get(), WM_NULL, 0, 0), 0);
+  // A window the engine never knew still gets its messages handled by its default procedure.
+  rt::UniqueWindow stranger(MakeOwner());
+  EXPECT_EQ(MenuWndProc(stranger.get(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("renamed")), TRUE);
+  char title[32] = {};
+  GetWindowTextA(stranger.get(), title, sizeof title);
+  EXPECT_STREQ(title, "renamed");
   MINMAXINFO limits{};
   limits.ptMaxSize.x = 77;
   SendMessageA(owner_.get(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "../support/alpha_icon.h"
+#include "../support/window_picture.h"
 #include "image_drawing.h"
 #include "item_caption.h"
 #include "item_painter.h"
@@ -112,8 +114,7 @@ TEST_F(Store, APopupBecomesOwnerDrawnWithItsSideBarInAColumnOfItsOwn) {
   EXPECT_TRUE(popup->HasImages);
   EXPECT_EQ(popup->SideBarID, 100u);
   EXPECT_NE(popup->SideBarBitmap, nullptr);
-  const std::string none(1, kNoAccelerator);
-  EXPECT_EQ(popup->Accelerators, none + "O" + none + none + "S" + none);
+  EXPECT_EQ(popup->Accelerators, (std::vector<std::string>{"", "O", "", "", "S", ""}));
 
   MEASUREITEMSTRUCT measure{ODT_MENU, 0, 101, 0, 0, reinterpret_cast<ULONG_PTR>(popup_.get())};
   EXPECT_TRUE(MeasureMenuItem(store_, measure));
@@ -206,8 +207,10 @@ class Painting : public Store {
     old_ = SelectObject(dc_.get(), bits_.get());
   }
   void TearDown() override { SelectObject(dc_.get(), old_); }
-  void Paint(int position, UINT state, UINT action = ODA_DRAWENTIRE) {
-    DrawBox(dc_.get(), 0, 0, kWidth, kHeight, static_cast<int32_t>(GetSysColor(COLOR_MENU)));
+  // The canvas starts in a colour of its own, so that what the painter fills shows.
+  static constexpr COLORREF kCanvas = RGB(1, 2, 3);
+  void Paint(int position, UINT state, UINT action = ODA_DRAWENTIRE, bool keyboardSelect = false) {
+    DrawBox(dc_.get(), 0, 0, kWidth, kHeight, static_cast<int32_t>(kCanvas));
     DRAWITEMSTRUCT d{ODT_MENU,
                      0,
                      100 + static_cast<UINT>(position),
@@ -217,7 +220,17 @@ class Painting : public Store {
                      dc_.get(),
                      RECT{0, 0, kWidth, kHeight},
                      reinterpret_cast<ULONG_PTR>(popup_.get())};
-    ASSERT_TRUE(DrawMenuItem(store_, d, false));
+    ASSERT_TRUE(DrawMenuItem(store_, d, keyboardSelect));
+  }
+  // The canvas as a picture's next rows.
+  void AddTo(test::Picture& picture) {
+    picture.width = kWidth;
+    picture.height += kHeight;
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) {
+        const COLORREF c = At(x, y);
+        picture.rgb.insert(picture.rgb.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
+      }
   }
   COLORREF At(int x, int y) {
     GdiFlush();
@@ -244,8 +257,8 @@ TEST_F(Painting, SelectedItemsBesideTheirImageColumn) {
   Paint(0, ODS_SELECTED);
   EXPECT_EQ(At(100, 12), Colors().highlight);           // the highlight
   EXPECT_NE(At(10, 12), Colors().highlight);            // leaves the image column alone
-  EXPECT_GT(Count(2, 18, GetSysColor(COLOR_MENU)), 0);  // the image is drawn there
-  EXPECT_LT(Count(2, 18, GetSysColor(COLOR_MENU)), 16 * 16);
+  EXPECT_GT(Count(2, 18, kCanvas), 0);  // the image is drawn there
+  EXPECT_LT(Count(2, 18, kCanvas), 16 * 16);
   EXPECT_GT(Count(23, 120, Colors().highlightText), 5);  // the caption in the selected text colour
   Paint(1, 0);
   EXPECT_EQ(At(100, 12), GetSysColor(COLOR_MENU));
@@ -264,12 +277,17 @@ TEST_F(Painting, CheckMarksSeparatorsAndDisabledText) {
   Convert();
   Paint(0, 0);
   EXPECT_GT(Count(5, 14, Colors().menuText), 6);  // the tick left of the caption
+  EXPECT_EQ(At(100, 5), GetSysColor(COLOR_MENU));  // an enabled item fills its background
   Paint(1, 0);
   EXPECT_EQ(At(100, 11), Colors().shadow);  // one groove across the middle
   EXPECT_EQ(At(100, 12), Colors().light);
-  EXPECT_EQ(At(1, 13), GetSysColor(COLOR_MENU));  // 2 pixels inside each end
-  Paint(1, ODS_SELECTED, ODA_SELECT);
-  EXPECT_EQ(At(100, 5), GetSysColor(COLOR_MENU));  // separators do not follow the highlight
+  EXPECT_EQ(At(1, 13), kCanvas);    // 2 pixels inside each end
+  EXPECT_EQ(At(100, 5), kCanvas);   // the menu's own background stays
+  Paint(1, 0, ODA_DRAWENTIRE, true);
+  EXPECT_EQ(At(100, 5), GetSysColor(COLOR_MENU));  // the hot look fills it
+  Paint(1, ODS_SELECTED, ODA_SELECT, true);
+  EXPECT_EQ(At(100, 5), kCanvas);  // separators do not follow the highlight
+  EXPECT_EQ(At(100, 11), kCanvas);
   Paint(2, 0);
   EXPECT_GT(Count(60, 140, Colors().separatorText), 5);  // the caption in the middle
   EXPECT_EQ(At(5, 11), Colors().shadow);                 // grooves on both sides
@@ -277,6 +295,35 @@ TEST_F(Painting, CheckMarksSeparatorsAndDisabledText) {
   Paint(3, 0);
   EXPECT_GT(Count(20, 120, Colors().disabledText), 5);  // embossed: grey over a light copy
   EXPECT_GT(Count(20, 120, Colors().disabledLight), 2);
+  EXPECT_EQ(At(150, 5), kCanvas);
+}
+
+TEST_F(Painting, ADisabledItemsAlphaIconIsGreyedWithinItsOwnShape) {
+  rt::UniqueHicon icon = test::AlphaDiscIcon();
+  Add("&Open{IMG:" + ImageKeyOf(icon.get()) + "}");
+  Add("&Closed{IMG:" + ImageKeyOf(icon.get()) + "}");
+  EnableMenuItem(popup_.get(), 101, MF_BYCOMMAND | MF_GRAYED);
+  Convert();
+  test::Picture picture;
+  // The icon's cell: 16 x 16 at (2, 4), with the light copy one further down and right.
+  auto covered = [&](COLORREF back) {
+    int n = 0;
+    for (int y = 4; y < 21; ++y)
+      for (int x = 2; x < 19; ++x) n += At(x, y) != back;
+    return n;
+  };
+  Paint(0, 0);
+  const int normal = covered(kCanvas);
+  AddTo(picture);
+  Paint(1, 0);
+  const int greyed = covered(kCanvas);
+  AddTo(picture);
+  EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "menus-items-normal-and-disabled"));
+  EXPECT_GT(normal, 100);
+  EXPECT_GE(greyed, normal);
+  EXPECT_LT(greyed, normal + 2 * 17);  // not the whole square: transparent corners stay the menu's
+  EXPECT_EQ(At(2, 4), kCanvas);
+  EXPECT_EQ(At(2 + 7, 4 + 7), Colors().shadow);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Path parts, sorting and the keyboard rules of the owner-drawn menus.
 #include <gtest/gtest.h>
 
+#include "caption_text.h"
+
 #include "menu_keys.h"
 #include "path_parts.h"
 
@@ -32,31 +34,42 @@ TEST(PathParts, SortIgnoresCase) {
   std::vector<std::string> fonts = {"", "Verdana", "arial", "Courier New", "Tahoma", "MS Sans Serif", "Arial Black",
                                     "Comic Sans MS", "Times New Roman", "Wingdings", "Lucida Console", "Symbol",
                                     "Georgia", "Impact", "Webdings"};
-  modMenus::SortTexts(fonts);
+  modMenus::SortTexts(fonts, modMenus::CompareAsciiNoCase);
   EXPECT_EQ(fonts, (std::vector<std::string>{"", "arial", "Arial Black", "Comic Sans MS", "Courier New", "Georgia",
                                              "Impact", "Lucida Console", "MS Sans Serif", "Symbol", "Tahoma",
                                              "Times New Roman", "Verdana", "Webdings", "Wingdings"}));
 }
 
-TEST(MenuKeys, AcceleratorIsTheLetterAfterASingleAmpersand) {
-  EXPECT_EQ(modMenus::GetAccelerator("E&xit"), 'X');
-  EXPECT_EQ(modMenus::GetAccelerator("Fish && &chips"), 'C');
-  EXPECT_EQ(modMenus::GetAccelerator("Plain"), modMenus::kNoAccelerator);
-  EXPECT_EQ(modMenus::GetAccelerator("Ends &"), modMenus::kNoAccelerator);
+TEST(MenuKeys, AcceleratorIsTheCharacterAfterASingleAmpersand) {
+  struct Case {
+    const char* text;
+    const char* letter;
+  } cases[] = {
+      {"E&xit", "x"}, {"Fish && &chips", "c"}, {"Plain", ""}, {"Ends &", ""},
+      {"&\xC3\xB6" "ffnen", "\xC3\xB6"},  // the whole of a letter beyond ASCII
+      {"&\xE2\x82\xAC", "\xE2\x82\xAC"}, {"&\xE2\x82", "\xE2\x82"},  // cut short: what there is
+  };
+  for (const Case& c : cases) EXPECT_EQ(modMenus::GetAccelerator(c.text), c.letter) << c.text;
 }
 
 TEST(MenuKeys, TypedLetterExecutesOrCyclesThroughItsItems) {
-  const char none = modMenus::kNoAccelerator;
-  const std::string accelerators = {'A', 'B', none, 'C', 'B'};
+  const std::vector<std::string> accelerators = {"a", "B", "", "C", "b"};
+  auto same = [](std::string_view a, std::string_view b) { return modMenus::EqualsNoCase(a, b); };
   auto highlightedAt = [](int position) { return [position](int p) { return p == position; }; };
   auto answer = [](int item, int code) { return static_cast<uint32_t>(code << 16 | item); };
-  EXPECT_EQ(modMenus::MenuCharAnswer(accelerators, 'c', highlightedAt(-1)), answer(3, 2));
-  EXPECT_EQ(modMenus::MenuCharAnswer(accelerators, 'Z', highlightedAt(-1)), 0u);
-  EXPECT_EQ(modMenus::MenuCharAnswer(accelerators, 'b', highlightedAt(1)), answer(4, 3));
-  EXPECT_EQ(modMenus::MenuCharAnswer(accelerators, 'b', highlightedAt(4)), answer(1, 3));
-  EXPECT_EQ(modMenus::MenuCharAnswer(accelerators, 'b', highlightedAt(-1)), answer(1, 3));
-  // Typing the placeholder's own character must not pick an item that has no accelerator.
-  EXPECT_EQ(modMenus::MenuCharAnswer(accelerators, none, highlightedAt(-1)), 0u);
+  using modMenus::MenuCharAnswer;
+  EXPECT_EQ(MenuCharAnswer(accelerators, "c", same, highlightedAt(-1)), answer(3, 2));
+  EXPECT_EQ(MenuCharAnswer(accelerators, "A", same, highlightedAt(-1)), answer(0, 2));
+  EXPECT_EQ(MenuCharAnswer(accelerators, "Z", same, highlightedAt(-1)), 0u);
+  EXPECT_EQ(MenuCharAnswer(accelerators, "b", same, highlightedAt(1)), answer(4, 3));
+  EXPECT_EQ(MenuCharAnswer(accelerators, "b", same, highlightedAt(4)), answer(1, 3));
+  EXPECT_EQ(MenuCharAnswer(accelerators, "b", same, highlightedAt(-1)), answer(1, 3));
+  // An item without an access letter is never picked, whatever is typed.
+  EXPECT_EQ(MenuCharAnswer(accelerators, "", same, highlightedAt(-1)), 0u);
+  EXPECT_EQ(MenuCharAnswer({""}, "\xC3\xB6", [](auto, auto) { return true; }, highlightedAt(-1)), 0u);
+  EXPECT_EQ(modMenus::ExecutedPosition(answer(3, 2)), 3);
+  EXPECT_EQ(modMenus::ExecutedPosition(answer(3, 3)), -1);
+  EXPECT_EQ(modMenus::ExecutedPosition(0), -1);
 }
 
 }  // namespace

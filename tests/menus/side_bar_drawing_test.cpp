@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/alpha_icon.h"
 #include "menu_item_store.h"
 #include "scoped_win.h"
 #include "side_bar_drawing.h"
@@ -91,6 +92,20 @@ TEST(SideBarStrip, APictureIsShrunkIntoTheStripAndCentred) {
   const Strip k = Read(kept.get());
   EXPECT_EQ(k.At(17, 5), RGB(255, 255, 0));  // its own size at the top
   EXPECT_EQ(k.At(17, 50), RGB(0, 255, 0));   // on the strip's colour
+}
+
+TEST(SideBarStrip, AnIconOnTheAutomaticBackgroundSitsOnTheMenuColour) {
+  rt::UniqueHicon icon = test::AlphaDiscIcon();
+  const std::string image = std::to_string(reinterpret_cast<uintptr_t>(icon.get()));
+  for (const char* back : {"|BColor:-1|GColor:255", "|GColor:255", ""}) {
+    MenuItemRecord item;
+    item.Height = 100;
+    rt::GdiObject<HBITMAP> strip(DrawSideBarBitmap(item, "{Sidebar|IMG:" + image + back + "|}", ImageSource{}));
+    const Strip s = Read(strip.get());
+    EXPECT_EQ(s.At(1, 2), GetSysColor(COLOR_MENU)) << back;  // one colour, no gradient
+    EXPECT_EQ(s.At(1, 97), GetSysColor(COLOR_MENU)) << back;
+    EXPECT_NE(s.At(17, 50), GetSysColor(COLOR_MENU)) << back;  // the icon in the middle
+  }
 }
 
 TEST(SideBarStrip, AMissingPictureGivesTheDefaultStrip) {

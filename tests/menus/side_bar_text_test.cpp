@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "side_bar_caption.h"
 #include "side_bar_text.h"
 
 namespace {
@@ -47,9 +50,81 @@ TEST(SideBarText, HardBreaksAlwaysSoftBreaksOneAtATime) {
 TEST(SideBarText, NonBreakingBlanksAndTheMiddleBlank) {
   std::vector<std::string> lines{"one<br0>two three"};
   EXPECT_EQ(SplitSideBarLines(lines, false, TenPerChar, 50), "one two\r\nthree");
-  std::vector<std::string> even{"ab cd ef"};  // blanks at 2 and 5, middle 4: 5 is nearer
-  EXPECT_EQ(SplitSideBarLines(even, false, TenPerChar, 50), "ab cd\r\nef");
+  // The middle counts from 1: "aa bb cc" has its 4th character there, and the blank before it is
+  // nearer than the one after.
+  std::vector<std::string> even{"aa bb cc"};
+  EXPECT_EQ(SplitSideBarLines(even, false, TenPerChar, 50), "aa\r\nbb cc");
+  std::vector<std::string> odd{"a bb c"};  // the 3rd character: both blanks one away, the earlier wins
+  EXPECT_EQ(SplitSideBarLines(odd, false, TenPerChar, 30), "a\r\nbb c");
   EXPECT_EQ(SideBarLineText(" Tarnwick<br>Plus<br0>Menus "), "Tarnwick Plus Menus");
+}
+
+TEST(SideBarText, EveryKeyReadsBackAsTheCaptionWroteIt) {
+  // What the caption builder writes comes back, whatever the text has in common with the keys.
+  struct Case {
+    SideBarLook look;
+    const char* font;  // as read back
+  } cases[] = {
+      {{.text = "a", .font = "Arial"}, "Arial"},
+      {{.text = "A", .font = "Arial", .align = 2}, "Arial"},
+      {{.text = "", .font = "Times New Roman"}, "Times New Roman"},  // written as " "
+      {{.text = "1", .font = "Tahoma", .fSize = 14}, "Tahoma"},
+      {{.text = "Bold Italic", .font = "Verdana", .width = 40, .align = 1}, "Verdana"},
+      {{.text = "Font:Wingdings", .font = "Georgia", .bColor = 255}, "Georgia"},
+      {{.text = "x", .font = ""}, "Arial"},
+  };
+  for (Case& c : cases) {
+    const std::string caption = BuildSideBarCaption(c.look);
+    const SideBarSpec spec = ReadSideBarSpec(caption, 0xABCDEF, NoSystemColor);
+    EXPECT_EQ(spec.text, c.look.text) << caption;
+    EXPECT_EQ(spec.font, c.font) << caption;
+    EXPECT_EQ(spec.size, std::clamp<double>(c.look.fSize < 9 ? 9 : c.look.fSize, 7, 24)) << caption;
+    EXPECT_FALSE(spec.bold || spec.italic || spec.underline) << caption;
+    EXPECT_EQ(spec.backColor, c.look.bColor) << caption;
+    EXPECT_EQ(spec.width, std::max<int>(35, c.look.width)) << caption;
+    EXPECT_EQ(spec.align, c.look.align == 1 ? SideBarAlign::Top
+                          : c.look.align == 2 ? SideBarAlign::Bottom
+                                              : SideBarAlign::Center)
+        << caption;
+  }
+  // Keys written without a value read as their defaults, not as "0".
+  const SideBarSpec empty = ReadSideBarSpec("{Sidebar|Text:|Font:|FSize:|}", 0xABCDEF, NoSystemColor);
+  EXPECT_EQ(empty.text, "Pendrix<br>Menus");
+  EXPECT_EQ(empty.font, "Arial");
+  EXPECT_EQ(empty.size, 11);
+}
+
+TEST(SideBarText, NumbersBeyondTheirRangeAreKeptWithinIt) {
+  struct Case {
+    const char* block;
+    int width;
+    double size, minSize;
+  } cases[] = {
+      {"{Width:2999999991|FSize:1e308|MinFSize:-1e308|", 32767, 24, 5},
+      {"{Width:-2999999991|FSize:-40|MinFSize:99|", 35, 7, 7},
+      {"{Width:inf|FSize:inf|MinFSize:inf|", 32767, 24, 24},
+      {"{Width:-inf|FSize:-inf|MinFSize:-inf|", 35, 7, 5},
+      {"{Width:nan|FSize:nan|MinFSize:nan|", 35, 11, 5},
+      {"{Width:1e999|FSize:0x1p99999|MinFSize:12abc|", 35, 11, 5},
+      {"{Width:80.6|FSize:12.5|MinFSize:8|", 80, 12.5, 8},
+  };
+  for (const Case& c : cases) {
+    const SideBarSpec spec = ReadSideBarSpec(c.block, 0, NoSystemColor);
+    EXPECT_EQ(spec.width, c.width) << c.block;
+    EXPECT_EQ(spec.size, c.size) << c.block;
+    EXPECT_EQ(spec.minSize, c.minSize) << c.block;
+  }
+}
+
+TEST(SideBarText, MinusOneIsTheAutomaticBackgroundNeverASystemColour) {
+  for (const char* block : {"{Sidebar|BColor:-1|", "{Sidebar|BColor: -1 |", "{Sidebar|"}) {
+    const SideBarSpec spec = ReadSideBarSpec(block, 0xABCDEF, NoSystemColor);
+    EXPECT_TRUE(spec.automaticBack) << block;
+    EXPECT_EQ(spec.backColor, 0xABCDEFu) << block;  // the menu colour, where there is no picture
+  }
+  const SideBarSpec given = ReadSideBarSpec("{Sidebar|BColor:vbRed|", 0xABCDEF, NoSystemColor);
+  EXPECT_FALSE(given.automaticBack);
+  EXPECT_EQ(given.backColor, 0xFFu);
 }
 
 }  // namespace

@@ -65,9 +65,6 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
     calls.push_back(enabled ? "frmMain.Enabled=True" : "frmMain.Enabled=False");
     EnableWindow(chooser.hWnd(), enabled);
   }
-  void SelectInTaskChooser(const std::string& selection) override {
-    calls.push_back("frmMain.DispGroups " + selection);
-  }
   void TryTaskRun(const DozIzevodoz::TaskRun& run) override {
     calls.push_back("frmProg.TryRun ids=" + run.idList + " names=" + run.nameList + " action=" + run.actionName);
     for (const auto& t : run.tasks) started.push_back(t.Desc);

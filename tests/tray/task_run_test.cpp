@@ -148,18 +148,22 @@ TEST_F(TaskRun, EachListedTaskRunsOnceAndASingleTaskEndsFinished) {
 }
 
 TEST_F(TaskRun, AGroupsTrialRunsEveryListedTaskInItsOrderWhateverActionIsPending) {
-  UseTasks({HelperTask(1, "one", 200, "Shut"), HelperTask(2, "two", 200, "Log")});
+  // "none" names no action at all (a task file edited by hand): a trial runs it as well.
+  UseTasks({HelperTask(1, "one", 200, "Shut"), HelperTask(2, "two", 200, "Log"), HelperTask(3, "none", 200, "")});
   ActionName = "Boot";
   DozIzevodoz::TaskRun run;
-  run.tasks = {Tasks[1], Tasks[0]};
-  run.idList = "2;1";
-  run.nameList = "two;one";
+  run.tasks = {Tasks[1], Tasks[2], Tasks[0]};
+  run.idList = "2;3;1";
+  run.nameList = "two;none;one";
+  run.everyTask = true;
   frontEnd.TryTaskRun(run);
-  EXPECT_EQ(Log(), "two start\ntwo end\none start\none end\n");
+  EXPECT_EQ(Log(), "two start\ntwo end\nnone start\nnone end\none start\none end\n");
   Lines running;
   for (const std::string& s : Sampler::seen)
     if (s.find("Running") != std::string::npos) running.push_back(s);
-  EXPECT_EQ(running, (Lines{"two: Running ...|two Waiting ...|one", "one: Finished|two Running ...|one"}));
+  EXPECT_EQ(running, (Lines{"two: Running ...|two Waiting ...|none Waiting ...|one",
+                            "none: Finished|two Running ...|none Waiting ...|one",
+                            "one: Finished|two Finished|none Running ...|one"}));
   EXPECT_FALSE(tray::frmProg().IsLoaded());
   EXPECT_TRUE(power.calls.empty());
 }

@@ -7,9 +7,11 @@
 #include <chrono>
 
 #include "countdown_text.h"
+#include "downloader.h"
 #include "timed_message_box.h"
 #include "fake_internet_state.h"
 #include "update_test_support.h"
+#include "update_address.h"
 #include "updater_check.h"
 
 namespace {
@@ -21,6 +23,7 @@ const std::string kDownloadError =
     "Moxbel Tarnwick AutoUpdate Program: Error occurred downloading version text file, make sure you have an "
     "internet connection";
 const std::string kNotConnected = "Moxbel AutoUpdate Program: You must be connected to the internet to update program!";
+const std::string kNoServer = std::string("Moxbel Tarnwick AutoUpdate Program: ") + AutoUpdate::kNoServerText;
 
 class CheckForUpdateTest : public test::UpdateFixture {
  protected:
@@ -114,12 +117,19 @@ TEST_F(CheckForUpdateTest, NoConnectionOrNoHostMeansNoTraffic) {
   EXPECT_EQ(Boxes(), (std::vector<std::string>{kNotConnected}));
   EXPECT_FALSE(AutoUpdate::ManualUpdateCheck);
 
+  // Without a usable host the network is not blamed: the user's own check says what is missing,
+  // the start-up check says nothing, and neither asks the network anything.
   state.ok = true;
   state.flags = INTERNET_CONNECTION_LAN;
   for (const char* setting : {"", "http://example.org"}) {  // none, or not an acceptable host
     test::SetText(test::kSettings, "UpdateServer", setting);
     Check(true);
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{kNotConnected})) << setting;
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{kNoServer})) << setting;
+    EXPECT_FALSE(AutoUpdate::ManualUpdateCheck);
+    EXPECT_TRUE(AutoUpdate::UpdateCheckDone);
+    Check(false);
+    EXPECT_TRUE(Boxes().empty()) << setting;
+    EXPECT_TRUE(AutoUpdate::UpdateCheckDone);
   }
   EXPECT_EQ(state.queries, 2);
   EXPECT_TRUE(host.RequestsSince(mark).empty());
@@ -149,6 +159,22 @@ TEST_F(CheckForUpdateTest, ASlowServerEndsTheCheckWithinTheTimeOuts) {
   PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
   MSG msg;
   EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_APP, WM_APP, PM_REMOVE));
+}
+
+TEST_F(CheckForUpdateTest, ATricklingDownloadEndsAtItsDeadlineAndLeavesNothing) {
+  const std::string url = AutoUpdate::JoinUrl(host.Base(), kExe), file = programFolder + "\\Update.part";
+  host.Serve(kExe, "MZ-ok");  // a slow server that finishes in time is fine
+  host.Trickle(kExe, 0.1);
+  EXPECT_TRUE(AutoUpdate::DownloadFile(url, file, AutoUpdate::kUpdaterLimit, std::chrono::seconds(20)));
+  EXPECT_EQ(test::ReadAll(file), "MZ-ok");
+
+  host.Serve(kExe, std::string(120, 'x'));  // a byte every half second: each read is quick, the whole is not
+  host.Trickle(kExe, 0.5);
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(AutoUpdate::DownloadFile(url, file, AutoUpdate::kUpdaterLimit, std::chrono::seconds(2)));
+  auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(seconds, 20);  // a hang, not a speed: the whole body would take a minute
+  EXPECT_FALSE(test::Exists(file));
 }
 
 TEST_F(CheckForUpdateTest, ARedirectOnTheSameHostIsFollowed) {
@@ -257,6 +283,44 @@ TEST_F(GetUpdateTest, AnUpdaterThatCanNotBeTrustedIsNeitherKeptNorStarted) {
   host.Serve(kVer, "Tarnwick,2.3.0");  // and a later check works as before
   Check(true);
   EXPECT_EQ(Boxes(), (std::vector<std::string>{kUpToDate}));
+}
+
+// A form with work its user keeps: the update is dropped before anything is fetched or started.
+class KeepingForm final : public rt::Form {
+ public:
+  KeepingForm() : rt::Form("frmKeeping") {}
+  int asked = 0;
+  bool keep = true;
+
+ protected:
+  void Form_QueryEnd(int& cancel) override {
+    ++asked;
+    cancel = keep ? 1 : 0;
+  }
+};
+
+TEST_F(GetUpdateTest, AFormThatKeepsItsWorkKeepsTheProgramRunning) {
+  KeepingForm keeping;
+  keeping.Load();
+  Offer(stub, AutoUpdate::Sha256Hex(stub));
+  size_t mark = host.Mark();
+  AutoUpdate::ManualUpdateCheck = true;
+  AutoUpdate::GetUpdate();
+  EXPECT_EQ(keeping.asked, 1);
+  EXPECT_FALSE(frmUpdate().IsLoaded());
+  EXPECT_TRUE(host.RequestsSince(mark).empty());
+  EXPECT_TRUE(shell.requests.empty());
+  EXPECT_EQ(programEnd.ends, 0);
+  EXPECT_TRUE(Boxes().empty());
+  EXPECT_FALSE(AutoUpdate::ManualUpdateCheck);
+  EXPECT_FALSE(test::Exists(Target()));
+
+  keeping.keep = false;  // let go: the update goes ahead
+  Offer(stub, AutoUpdate::Sha256Hex(stub));
+  AutoUpdate::GetUpdate();
+  EXPECT_EQ(keeping.asked, 2);
+  EXPECT_EQ(programEnd.ends, 1);
+  keeping.Unload();
 }
 
 TEST_F(GetUpdateTest, AnUpdaterTheShellCanNotStartKeepsTheProgramRunning) {

@@ -35,11 +35,11 @@ class FrmUpdateTest : public test::UpdateFixture {
 };
 
 TEST_F(FrmUpdateTest, LoadsWithItsTextsInTheWorkAreasCorner) {
-  EXPECT_EQ(Caption(frmUpdateForm::kLabel1), "There is an update for Moxbel");
-  EXPECT_EQ(Caption(frmUpdateForm::kLabel2), "Tarnwick");
-  EXPECT_EQ(Caption(frmUpdateForm::kLabel3), "Click to Install Update");
-  EXPECT_EQ(Caption(frmUpdateForm::kLabel4), "7");
-  EXPECT_EQ(Caption(frmUpdateForm::kLabel5), "To Version 2.3.1");
+  EXPECT_EQ(Caption(FrmUpdate::kLabel1), "There is an update for Moxbel");
+  EXPECT_EQ(Caption(FrmUpdate::kLabel2), "Tarnwick");
+  EXPECT_EQ(Caption(FrmUpdate::kLabel3), "Click to Install Update");
+  EXPECT_EQ(Caption(FrmUpdate::kLabel4), "7");
+  EXPECT_EQ(Caption(FrmUpdate::kLabel5), "To Version 2.3.1");
   RECT area;
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
   EXPECT_EQ(frmUpdate().Left() + frmUpdate().Width(), area.right * Tpp(LOGPIXELSX));
@@ -60,7 +60,7 @@ TEST_F(FrmUpdateTest, CountsDownSevenTicksThenSinksAndUnloads) {
   int top = frmUpdate().Top();
   for (const char* expected : {"6", "5", "4", "3", "2", "1"}) {
     Tick();
-    ASSERT_EQ(Caption(frmUpdateForm::kLabel4), expected);
+    ASSERT_EQ(Caption(FrmUpdate::kLabel4), expected);
   }
   EXPECT_EQ(frmUpdate().Top(), top);
   EXPECT_FALSE(AutoUpdate::UpdateCheckDone);
@@ -73,7 +73,7 @@ TEST_F(FrmUpdateTest, CountsDownSevenTicksThenSinksAndUnloads) {
 }
 
 TEST_F(FrmUpdateTest, TheCountdownIgnoresClicks) {
-  HWND label4 = Control(frmUpdateForm::kLabel4);
+  HWND label4 = Control(FrmUpdate::kLabel4);
   RECT r;
   GetWindowRect(label4, &r);
   EXPECT_EQ(SendMessageA(label4, WM_NCHITTEST, 0, MAKELPARAM(r.left + 2, r.top + 2)), HTCLIENT);
@@ -84,8 +84,8 @@ TEST_F(FrmUpdateTest, TheCountdownIgnoresClicks) {
 }
 
 TEST_F(FrmUpdateTest, AClickAnywhereElseStartsTheUpdate) {
-  for (int id : {0, int(frmUpdateForm::kImage1), int(frmUpdateForm::kLabel1), int(frmUpdateForm::kLabel2),
-                 int(frmUpdateForm::kLabel3), int(frmUpdateForm::kLabel5)}) {
+  for (int id : {0, int(FrmUpdate::kImage1), int(FrmUpdate::kLabel1), int(FrmUpdate::kLabel2),
+                 int(FrmUpdate::kLabel3), int(FrmUpdate::kLabel5)}) {
     SCOPED_TRACE(id);
     boxes.shown.clear();
     AutoUpdate::UpdateCheckDone = false;

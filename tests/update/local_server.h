@@ -26,10 +26,12 @@ class LocalUpdateHost {
   int Port() const { return port_; }
   std::string Base() const { return "http://127.0.0.1:" + std::to_string(port_) + "/" + folder_; }
 
-  // Serves body at path (below the suite's folder); a sidecar gives a status, a delay or a redirect.
+  // Serves body at path (below the suite's folder); a sidecar gives a status, a delay, a pace of
+  // one byte every so many seconds, or a redirect.
   void Serve(const std::string& path, const std::string& body) { Write(path, body); }
   void Status(const std::string& path, int status) { Write(path + ".status", std::to_string(status)); }
   void Delay(const std::string& path, int seconds) { Write(path + ".delay", std::to_string(seconds)); }
+  void Trickle(const std::string& path, double seconds) { Write(path + ".trickle", std::to_string(seconds)); }
   void Redirect(const std::string& path, const std::string& to) { Write(path + ".redirect", to); }
   void Remove(const std::string& path) { DeleteFileA(Local(path).c_str()); }
 

@@ -24,6 +24,17 @@ TEST(UpdateAddress, OnlySecureHostsOrThisMachine) {
       {"ftp://127.0.0.1", false},
       {"", false},
       {"127.0.0.1", false},
+      // The file names go after the base: nothing may carry them off into a query, a fragment or
+      // a second line.
+      {"https://updates.example.org?x", false},
+      {"https://updates.example.org/m?x=1", false},
+      {"https://updates.example.org#frag", false},
+      {"https://updates.example.org/m#", false},
+      {"https://updates.example.org\r\nHost: elsewhere", false},
+      {"https://updates.example.org/m\n", false},
+      {"https://updates.example.org/a b", false},
+      {"https://updates.example.org/\x7F", false},
+      {"http://127.0.0.1:8080\t", false},
   };
   for (const Case& c : cases) EXPECT_EQ(AutoUpdate::IsAcceptableUpdateBase(c.base), c.acceptable) << c.base;
 }

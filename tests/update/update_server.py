@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The update host for the tests: serves files from a folder on 127.0.0.1 only, on a port of the
 system's choosing, and logs every request. Beside a served file, NAME.status gives another status
-code, NAME.delay makes it wait that many seconds before answering and NAME.redirect answers 302 to
-the address it holds. It ends on GET /__quit or after its lifetime, whichever comes first.
+code, NAME.delay makes it wait that many seconds before answering, NAME.trickle sends the body one
+byte at a time with that many seconds between bytes, and NAME.redirect answers 302 to the address
+it holds. It ends on GET /__quit or after its lifetime, whichever comes first.
 
   update_server.py start ROOT STATE_DIR [LIFETIME]   # returns once the port is written
   update_server.py stop STATE_DIR
@@ -39,9 +40,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if redirect:
             return self.answer(302, b"", {"Location": redirect.strip()})
         status = int(self.sidecar(file, ".status") or 200)
+        trickle = float(self.sidecar(file, ".trickle") or 0)
         if os.path.isfile(file):
             with open(file, "rb") as f:
-                return self.answer(status, f.read())
+                return self.answer(status, f.read(), trickle=trickle)
         self.answer(404, b"<html><body>Not Found</body></html>")
 
     def sidecar(self, file, suffix):
@@ -51,7 +53,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         except OSError:
             return None
 
-    def answer(self, status, body, headers=None):
+    def answer(self, status, body, headers=None, trickle=0):
         try:
             self.send_response(status)
             for k, v in (headers or {}).items():
@@ -59,7 +61,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send_header("Content-Length", str(len(body)))
             self.send_header("Cache-Control", "max-age=3600")  # a cache would keep it: the client must not
             self.end_headers()
-            self.wfile.write(body)
+            if not trickle:
+                self.wfile.write(body)
+                return
+            for i in range(len(body)):
+                self.wfile.write(body[i:i + 1])
+                self.wfile.flush()
+                time.sleep(trickle)
         except OSError:
             pass
 

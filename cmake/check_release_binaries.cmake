@@ -1,0 +1,22 @@
+# cmake -DOBJDUMP=<objdump> -DBINARIES=<file;file...> -P check_release_binaries.cmake
+# Fails when a binary that ships carries debug sections, or when its debug information is not in
+# the file beside it that its debug link names.
+foreach(binary IN LISTS BINARIES)
+  execute_process(COMMAND ${OBJDUMP} -h ${binary} OUTPUT_VARIABLE sections RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "${binary}: objdump could not read it")
+  endif()
+  if(sections MATCHES "[ \t](\\.z?debug[^ \t\n]*)")
+    message(FATAL_ERROR "${binary} carries debug section ${CMAKE_MATCH_1}")
+  endif()
+  if(NOT sections MATCHES "\\.gnu_debuglink")
+    message(FATAL_ERROR "${binary} names no debug file")
+  endif()
+  execute_process(COMMAND ${OBJDUMP} -h ${binary}.debug OUTPUT_VARIABLE debug_sections RESULT_VARIABLE failed)
+  if(failed OR NOT debug_sections MATCHES "\\.debug_info")
+    message(FATAL_ERROR "${binary}.debug does not hold the binary's debug information")
+  endif()
+  file(SIZE ${binary} size)
+  math(EXPR kib "${size} / 1024")
+  message(STATUS "${binary}: ${kib} KiB, debug information in ${binary}.debug")
+endforeach()

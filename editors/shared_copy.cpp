@@ -1,0 +1,14 @@
+#include "shared_copy.h"
+
+#include "editor_title.h"
+#include "msg_box.h"
+
+namespace editors {
+
+void ReportNotSaved(const std::string& what, const std::string& file, HWND owner) {
+  rt::MsgBox("The " + what + " could not be saved to\r\n" + file +
+                 "\r\nCheck that the file is not read-only or in use, then try again.",
+             MB_OK | MB_ICONEXCLAMATION, kTitle, owner);
+}
+
+}  // namespace editors
