@@ -5,6 +5,8 @@
 # names (dlltool --output-delaylib), found ahead of the toolchain's under the same name, so every
 # static library the target links calls through it; libmingwex supplies __delayLoadHelper2.
 function(tarnwick_delay_load target)
+  # A library or entry point that cannot be loaded is reported, not a silent end mid-command.
+  target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/runtime/delay_load_failure.cpp)
   set(folder ${CMAKE_BINARY_DIR}/delay-imports)
   file(MAKE_DIRECTORY ${folder})
   foreach(dll IN LISTS ARGN)

@@ -55,6 +55,8 @@ void CheckForm1Label2() { ArmCountdown(false); }
 void RequestAction(int32_t code, const char* name) {
   ActionCode = code;
   ActionName = name;
+  ++RequestCount;
+  RequestWithdrawn = false;
   CheckForm1Label2();
 }
 

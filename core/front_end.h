@@ -56,6 +56,8 @@ class FrontEnd {
   virtual void TryTaskRun(const TaskRun& run) = 0;
   // True while the notice of a cancelled task run is on screen; it ends the cancel itself.
   virtual bool CancelNoticeShown() { return false; }
+  // True while Form1 counts down (its window loaded and a timer running).
+  virtual bool TrayCountdownCounting() { return false; }
   // The hot keys' errands. The tray icon back (loads the main tray form, which adds its icon).
   virtual void ShowTrayIcon() = 0;
   // Form1 hidden and its count stopped, when it is loaded (while the exit question is open).

@@ -8,6 +8,8 @@ void ResetSharedState() {
   ForceShutdown = SuspendSupported = HibernateSupported = PowerOffSupported = false;
   NoWarningScreen.clear();
   TasksPending = CancelTasks = CancelKeyRegistered = false;
+  RequestCount = 0;
+  RequestWithdrawn = false;
   HotKeyRegistered.fill(false);
   CommandLineMode = false;
   VersionText.clear();

@@ -29,6 +29,9 @@ inline bool PowerOffSupported = false;
 inline std::string NoWarningScreen;  // "1": a command-line action runs without the countdown
 inline bool TasksPending = false;
 inline bool CancelTasks = false;
+// Requests made (RequestAction) so far, and whether the user cancelled the latest one's countdown.
+inline uint32_t RequestCount = 0;
+inline bool RequestWithdrawn = false;
 inline bool CancelKeyRegistered = false;
 // The hidden hot-key window's keys by id; each countdown window keeps its own ENTER flag.
 inline std::array<bool, 10> HotKeyRegistered{};

@@ -118,6 +118,7 @@ void StartShutdownProcess() {
   });
 
   const PendingAction requested{ActionCode, ActionName, ForceShutdown};
+  const uint32_t requestsBefore = RequestCount;
   std::string runTasks;
   rt::SkipOnError([&] { runTasks = ReadSetting("RunTasks"); });
   const std::vector<TaskRecord> tasks = TaskSnapshot();
@@ -126,8 +127,13 @@ void StartShutdownProcess() {
   // The tray menu and the hot keys stay live during the task run: a request (or a Force toggle)
   // made meanwhile finds the countdown spent, so it is this run that carries out the latest one.
   const PendingAction latest{ActionCode, ActionName, ForceShutdown};
+  // A request made during the run whose countdown still counts is carried out when that countdown
+  // ends; one whose countdown the user cancelled is withdrawn, and nothing is carried out.
+  bool leftToItsCountdown = false;
+  if (RequestCount != requestsBefore)
+    rt::SkipOnError([&] { leftToItsCountdown = RequestWithdrawn || frontEnd().TrayCountdownCounting(); });
   // An exit during the task run ends the program, not the session.
-  if (!CancelTasks && !rt::Quitting()) CarryOut(latest);
+  if (!CancelTasks && !rt::Quitting() && !leftToItsCountdown) CarryOut(latest);
 
   // A command-line process has nothing left to do, and a window the engine loaded (the chooser)
   // must not keep it alive. After a cancel the notice runs to its end and then unloads them.

@@ -4,15 +4,12 @@
 
 #include <utility>
 
-#include "app.h"
 #include "editor_title.h"
 #include "folder.h"
 #include "front_end.h"
 #include "help_file.h"
 #include "help_pictures.h"
 #include "msg_box.h"
-#include "os/open_file_dialog.h"
-#include "os/shell.h"
 #include "platform_utils.h"
 #include "shared_copy.h"
 #include "shared_state.h"

@@ -34,8 +34,9 @@ class ComApartment {
 // "%TEMP%" and the like, as the shell itself would start the shortcut: a task keeps no variables,
 // since the task runner takes its program and folder literally.
 std::string Expanded(const char* text) {
-  std::vector<char> expanded(ExpandEnvironmentStringsA(text, nullptr, 0));
-  if (expanded.empty()) return text;
+  // The ANSI call wants one byte more than the size it reports.
+  std::vector<char> expanded(ExpandEnvironmentStringsA(text, nullptr, 0) + 1);
+  if (expanded.size() == 1) return text;
   DWORD length = ExpandEnvironmentStringsA(text, expanded.data(), static_cast<DWORD>(expanded.size()));
   return length && length <= expanded.size() ? std::string(expanded.data()) : std::string(text);
 }

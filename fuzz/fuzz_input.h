@@ -35,6 +35,9 @@ inline int SmallNumber(std::string_view text, int modulo) {
   return text.empty() ? 0 : static_cast<unsigned char>(text[0]) % modulo;
 }
 
+// The platform's colour of a system index, as a fixed stand-in: the parsers take it as a function.
+inline uint32_t FixedSystemColor(int index) { return static_cast<uint32_t>(index) * 0x010101u; }
+
 // A property that must hold for every input: a broken one stops the run where libFuzzer (or the
 // replay) reports it, with the input that broke it.
 [[noreturn]] void Fail(const char* what);

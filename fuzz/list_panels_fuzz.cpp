@@ -7,7 +7,8 @@ using namespace modMenus;
 
 namespace {
 
-uint32_t FixedColor(int index) { return static_cast<uint32_t>(index) * 0x010101u; }
+
+int CompareBytes(std::string_view a, std::string_view b) { return a.compare(b); }
 
 LocaleNames Names() {
   LocaleNames n;
@@ -25,13 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   PanelSubKey(f[0], f[1]);
   static const LocaleNames names = Names();
   const CivilDate today{2026, 12, 10};
-  ColorPanel(value, id, FixedColor);
+  ColorPanel(value, id, fuzz::FixedSystemColor);
   MonthPanel(value, id, today, names);
   WeekDayPanel(value, id, today, names);
   StatePanel(value, id);
   DaysOfMonthPanel(value, id, today, names);
   FontTypeFilter(value);
-  FontPanel(value, id, {"", "Arial", "Courier New", "Times New Roman"});
+  FontPanel(value, id, {"", "Arial", "Courier New", "Times New Roman"}, CompareBytes);
   DrivePanel(value, id, {"", "A:\\|Removable", "C:\\|Local Disk", std::string(f[2]) + "|Network"});
   DriveLabel(f[2]);
   return 0;

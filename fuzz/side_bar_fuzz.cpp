@@ -6,15 +6,9 @@
 
 using namespace modMenus;
 
-namespace {
-
-uint32_t FixedColor(int index) { return static_cast<uint32_t>(index) * 0x010101u; }
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto f = fuzz::Fields(data, size, 3);
-  SideBarSpec spec = ReadSideBarSpec(f[0], 0xF0F0F0, FixedColor);
+  SideBarSpec spec = ReadSideBarSpec(f[0], 0xF0F0F0, fuzz::FixedSystemColor);
 
   std::vector<std::string> lines{spec.text};
   auto measure = [](std::string_view s) { return static_cast<int>(s.size()) * 7; };
@@ -25,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   look.text = std::string(f[1]);
   look.font = std::string(f[2]);
   std::string caption = BuildSideBarCaption(look);
-  SideBarSpec back = ReadSideBarSpec(caption, 0xF0F0F0, FixedColor);
+  SideBarSpec back = ReadSideBarSpec(caption, 0xF0F0F0, fuzz::FixedSystemColor);
   // What the caption language cannot carry ("|" ends a key, "}" the block) is the caption's own
   // concern; a text and a font free of them come back as they went in.
   bool plain = look.text.find_first_of("|{}\t\r\n") == std::string::npos &&

@@ -1,5 +1,6 @@
 #include "host_controls.h"
 
+#include <climits>
 #include <cstdlib>
 #include <string>
 
@@ -24,8 +25,12 @@ rt::Control* HostControl(HWND form, std::string_view name) {
   rt::Form* host = text.empty() ? nullptr : HostForm(form);
   if (!host) return nullptr;
   const size_t open = text.rfind('(');
-  if (text.back() == ')' && open != std::string::npos)
-    return host->FindControl(text.substr(0, open), std::atoi(text.c_str() + open + 1));
+  if (text.back() == ')' && open != std::string::npos) {
+    // An index no int holds names no control (and must not overflow on the way).
+    const long long index = std::strtoll(text.c_str() + open + 1, nullptr, 10);
+    if (index < INT_MIN || index > INT_MAX) return nullptr;
+    return host->FindControl(text.substr(0, open), static_cast<int>(index));
+  }
   return host->FindControl(text);
 }
 

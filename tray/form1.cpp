@@ -223,7 +223,10 @@ void CountdownForm::CountOneSecond() {
   rt::SkipOnError([&] { ReleaseEnter(); });
   if (variant_ == Variant::Tray) TasksPending = false;
   rt::SkipOnError([] { StartShutdownProcess(); });
-  rt::SkipOnError([&] { Unload(); });
+  // A request made during the task run may have loaded this window afresh and be counting down.
+  rt::SkipOnError([&] {
+    if (!Counting()) Unload();
+  });
 }
 
 void CountdownForm::ReleaseEnter() {
@@ -237,8 +240,13 @@ void CountdownForm::Pause() {
   Timer("Timer2").SetEnabled(false);
 }
 
+bool CountdownForm::Counting() {
+  return IsLoaded() && (Timer("Timer1").Enabled() || Timer("Timer2").Enabled());
+}
+
 void CountdownForm::Cancel() {
   if (!IsLoaded()) return;
+  DozIzevodoz::RequestWithdrawn = true;
   Pause();
   Unload();
 }

@@ -20,6 +20,8 @@ class CountdownForm : public rt::Form {
   void Pause();
   // Stops the count and unloads the window; the pending action is left as it is.
   void Cancel();
+  // Whether the window is loaded and counting (a timer running).
+  bool Counting();
   // Whether this window holds ENTER as its cancel key now.
   bool HoldsEnter() const { return enterRegistered_; }
   // The colour depth the gradient was measured at (0 before the first measure).

@@ -55,6 +55,8 @@ void TrayFrontEnd::CancelTaskRun() {
 
 bool TrayFrontEnd::CancelNoticeShown() { return frmCancelMessage().IsLoaded(); }
 
+bool TrayFrontEnd::TrayCountdownCounting() { return Form1().Counting(); }
+
 void TrayFrontEnd::UnloadTrayCountdown() { Form1().Unload(); }
 
 void TrayFrontEnd::ShowTaskChooser() { frmMain().Show(); }

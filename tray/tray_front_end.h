@@ -25,6 +25,7 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   void EnableTaskChooser(bool enabled) override;
   void TryTaskRun(const DozIzevodoz::TaskRun& run) override;
   bool CancelNoticeShown() override;
+  bool TrayCountdownCounting() override;
   void ShowTrayIcon() override;
   void PauseTrayCountdown() override;
   void CancelCountdown(bool commandLineWindow) override;

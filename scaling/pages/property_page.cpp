@@ -134,6 +134,8 @@ IFACEMETHODIMP PropertyPage::GetPageInfo(PROPPAGEINFO* info) {
 IFACEMETHODIMP PropertyPage::SetObjects(ULONG count, IUnknown** objects) {
   if (count && !objects) return E_POINTER;
   objects_.clear();
+  // No objects: the frame lets go of the selection, and so does the page, the one it loaded from too.
+  if (count == 0) loadedFrom_ = nullptr;
   for (ULONG i = 0; i < count; ++i) {
     rt::ComPtr<IUnknown> held;
     held.reset(objects[i]);

@@ -175,6 +175,31 @@ TEST_F(Engine, ARequestDuringTheRunKeepsTheRunAndIsCarriedOutAfterIt) {
   EXPECT_EQ(Described(), Calls{"ExitWindowsEx 6"});
 }
 
+// A request made during the run with a countdown of its own: the run leaves it to that countdown
+// while it counts, and carries out nothing once the user has cancelled it.
+TEST_F(Engine, ARequestDuringTheRunThatStillCountsOrWasCancelledIsNotCarriedOutByTheRun) {
+  struct Case {
+    bool counting, withdrawn;
+  };
+  for (const Case& c : {Case{true, false}, Case{false, true}}) {
+    power.calls.clear();
+    frontEnd.started.clear();
+    RunTasksSetting("Yes");
+    UseTasks({Task(1, "One", "Shut")});
+    frontEnd.duringTask = [&](size_t) {
+      ActionCode = kRebootCode;
+      ActionName = "Boot";
+      ++RequestCount;
+      frontEnd.countdownCounting = c.counting;
+      RequestWithdrawn = c.withdrawn;
+    };
+    Request(kShutDownCode, "Shut");
+    EXPECT_EQ(frontEnd.started, Calls{"One"});
+    EXPECT_TRUE(power.calls.empty()) << c.counting << c.withdrawn;
+    frontEnd.countdownCounting = false;
+  }
+}
+
 TEST_F(Engine, AnExitDuringTheRunEndsTheProgramAndNotTheSession) {
   RunTasksSetting("Yes");
   UseTasks({Task(1, "One", "Shut"), Task(2, "Two", "Shut")});

@@ -74,6 +74,7 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
   void CancelCountdown(bool commandLine) override { calls.push_back(commandLine ? "Form2.Cancel" : "Form1.Cancel"); }
   void ShowCancelCompleted() override { calls.push_back("frmCancelMessage.Completed"); }
   void UnloadCancelMessage() override { calls.push_back("frmCancelMessage.Unload"); }
+  bool TrayCountdownCounting() override { return countdownCounting; }
 
   std::vector<std::string> calls;
   std::vector<std::string> started;              // the tasks the progress window started
@@ -82,6 +83,7 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
   rt::Form progress{"frmProg"};
   rt::Form chooser{"frmMain"};  // a real window to own and be disabled by the group editor
   int32_t chooserCurrentId = -1;
+  bool countdownCounting = false;  // Form1 counting down, as TrayCountdownCounting answers
 };
 
 }  // namespace test

@@ -17,45 +17,70 @@ struct Picture {
   int At(int x, int y, int channel) const { return rgb[(static_cast<size_t>(y) * width + x) * 3 + channel]; }
 };
 
-// The client area of a window (without a window manager nobody draws the frame), brought above
-// everything else and painted first; the window may belong to another process.
-inline Picture CaptureWindow(HWND window) {
-  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  for (int i = 0; i < 8; ++i) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(25);
+// Whether a visible top-level window of another process lies above this one and overlaps it. The
+// window's own process may cover it on purpose (a submenu, a tool tip): that belongs in the picture.
+inline bool CoveredByAnotherProgram(HWND window) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  RECT mine;
+  GetWindowRect(window, &mine);
+  for (HWND above = GetWindow(window, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
+    DWORD theirOwner = 0;
+    GetWindowThreadProcessId(above, &theirOwner);
+    RECT theirs, both;
+    if (theirOwner != owner && IsWindowVisible(above) && GetWindowRect(above, &theirs) &&
+        IntersectRect(&both, &mine, &theirs))
+      return true;
   }
+  return false;
+}
+
+// The client area of a window (without a window manager nobody draws the frame), brought above
+// everything else and painted first; the window may belong to another process. Tests run side by
+// side on one screen, so a window another test shows on top of this one is waited out.
+inline Picture CaptureWindow(HWND window) {
+  const int attempts = 40;
   Picture p;
-  RECT r;
-  GetClientRect(window, &r);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  p.width = r.right;
-  p.height = r.bottom;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 24, BI_RGB};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  BitBlt(dc, 0, 0, p.width, p.height, screen, origin.x, origin.y, SRCCOPY);
-  GdiFlush();
-  const int stride = (p.width * 3 + 3) & ~3;
-  for (int y = 0; y < p.height; ++y)
-    for (int x = 0; x < p.width; ++x) {
-      const auto* px = static_cast<const std::uint8_t*>(bits) + y * stride + x * 3;
-      p.rgb.insert(p.rgb.end(), {px[2], px[1], px[0]});
+  for (int attempt = 1; attempt <= attempts; ++attempt) {
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    for (int i = 0; i < 8; ++i) {
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+      Sleep(25);
     }
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+    if (attempt < attempts && CoveredByAnotherProgram(window)) continue;
+    p = Picture();
+    RECT r;
+    GetClientRect(window, &r);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    p.width = r.right;
+    p.height = r.bottom;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 24, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, p.width, p.height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const int stride = (p.width * 3 + 3) & ~3;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x) {
+        const auto* px = static_cast<const std::uint8_t*>(bits) + y * stride + x * 3;
+        p.rgb.insert(p.rgb.end(), {px[2], px[1], px[0]});
+      }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    if (!CoveredByAnotherProgram(window)) break;
+  }
   return p;
 }
 
