@@ -1,7 +1,8 @@
 // The about box: in this process over the library's code (texts, links, closing), and as a script
 // host that knows nothing of our runtime meets it: JScript under the prefix's cscript creates the
-// registered control by its ProgID, reads a collection, prints, and shows the box, which another
-// process (this test) looks at and closes with OK.
+// registered control by its ProgID, works its flag collection (keys in any case, positions, Add,
+// Remove, For Each), prints, and shows the box, which another process (this test) looks at and
+// closes with OK.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -111,6 +112,13 @@ TEST(AboutBoxFromAScriptHost, AboutBoxShowsTheFormAndOkEndsTheCall) {
   const std::string script =
       "var c = new ActiveXObject('AmbreloControl.Ambrelo');\n"
       "WScript.Echo('info ' + c.colControlInfo.Count + ', flags ' + c.colControlFlags.Count);\n"
+      "var flags = c.colControlFlags;\n"
+      "c.SaveControlFlags('Alpha'); c.SaveControlFlags('Beta');\n"
+      "flags.Item('ALPHA').DontScaleLeft = true;\n"
+      "flags.Add(flags.Item(2), 'Gamma'); flags.Remove('beta');\n"
+      "var seen = [];\n"
+      "for (var e = new Enumerator(flags); !e.atEnd(); e.moveNext()) seen.push(e.item().DontScaleLeft);\n"
+      "WScript.Echo('flags ' + c.colControlFlags.Count + ' ' + flags(1).DontScaleLeft + ' ' + flags('gamma').DontScaleLeft + ' ' + seen);\n"
       "WScript.Echo('PrintSize ' + c.PrintSize(true) + ' ' + c.PrintSize(false, 0, 0, 1, false, false, false));\n"
       "c.AboutBox();\n"
       "WScript.Echo('AboutBox returned');\n";
@@ -134,6 +142,7 @@ TEST(AboutBoxFromAScriptHost, AboutBoxShowsTheFormAndOkEndsTheCall) {
   });
   ASSERT_NE(about, nullptr) << output;
   EXPECT_NE(output.find("info 0, flags 0"), std::string::npos) << output;
+  EXPECT_NE(output.find("flags 2 true false true,false"), std::string::npos) << output;
   EXPECT_NE(output.find("PrintSize 0 0"), std::string::npos) << output;
   EXPECT_NE(output.find("AboutBox returned"), std::string::npos) << output;
 }

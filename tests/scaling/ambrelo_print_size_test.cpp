@@ -13,6 +13,7 @@
 #include "rounding.h"
 #include "screen.h"
 #include "scoped_win.h"
+#include "window_picture.h"
 
 namespace {
 
@@ -194,6 +195,7 @@ TEST_F(AmbreloPrintSize, CancelInThePrintingBoxRestoresTheFormAndRaisesPrintCanc
   ASSERT_NE(cancel, nullptr);
   HWND box = GetParent(cancel);
   EXPECT_TRUE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(test::KeepPicture(test::CaptureWindow(box), TARNWICK_ARTIFACT_DIR, "ambrelo-printing-box"));
   SendMessageA(cancel, BM_CLICK, 0, 0);
   PumpFor(60);
   EXPECT_EQ(frmPrint().events, std::vector<std::string>{"PrintCancelled"});
