@@ -205,6 +205,15 @@ TEST_F(AmbreloPrintSize, CancelInThePrintingBoxRestoresTheFormAndRaisesPrintCanc
   EXPECT_EQ(frmPrint().events.size(), 1u);
 }
 
+// A box left up would stay on top for good, its Cancel (if any) moving a form that is gone.
+TEST_F(AmbreloPrintSize, ThePrintingBoxGoesWithTheFormThatIsPrinting) {
+  PrintSize({VarBool(true), VarDouble(9000), VarDouble(6000), VarLong(1), VarBool(false), VarBool(true)});
+  ASSERT_NE(CancelButton(), nullptr);
+  frmPrint().Unload();
+  PumpFor(60);
+  EXPECT_EQ(CancelButton(), nullptr);
+}
+
 TEST_F(AmbreloPrintSize, AScaleModeTheFormCannotConvertIsReportedWithAnErrorObject) {
   ASSERT_TRUE(PrintSize({VarBool(true), VarDouble(100), VarDouble(100), VarLong(99)}).ok());
   EXPECT_EQ(frmPrint().events, std::vector<std::string>{"Error"});
