@@ -26,23 +26,26 @@ class KeyedList {
     auto it = index_.find(FoldKey(key));
     return it == index_.end() ? std::nullopt : std::optional<size_t>(it->second);
   }
-  T* Find(std::string_view key) const {
+  // Shared: a host may drop an item from the list while the engine still works on it.
+  std::shared_ptr<T> FindShared(std::string_view key) const {
     std::optional<size_t> i = IndexOf(key);
-    return i ? items_[*i].second.get() : nullptr;
+    return i ? items_[*i].second : nullptr;
   }
+  T* Find(std::string_view key) const { return FindShared(key).get(); }
   // False when the key is taken. An empty key adds an item that only its position reaches.
   bool Add(std::string_view key, std::shared_ptr<T> item) {
     if (!key.empty() && !index_.emplace(FoldKey(key), items_.size()).second) return false;
     items_.emplace_back(std::string(key), std::move(item));
     return true;
   }
-  T& Ensure(std::string_view key) {
-    if (T* found = Find(key)) return *found;
+  std::shared_ptr<T> EnsureShared(std::string_view key) {
+    if (std::shared_ptr<T> found = FindShared(key)) return found;
     auto item = std::make_shared<T>();
     if constexpr (requires { item->key = std::string(key); }) item->key = std::string(key);  // a record that knows its key
     Add(key, item);
-    return *item;
+    return item;
   }
+  T& Ensure(std::string_view key) { return *EnsureShared(key); }
   void RemoveAt(size_t i) {
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
     index_.clear();
@@ -59,7 +62,9 @@ template <class T>
 class KeyedStore {
  public:
   T* Find(std::string_view key) const { return list_->Find(key); }
+  std::shared_ptr<T> FindShared(std::string_view key) const { return list_->FindShared(key); }
   T& Ensure(std::string_view key) { return list_->Ensure(key); }
+  std::shared_ptr<T> EnsureShared(std::string_view key) { return list_->EnsureShared(key); }
   size_t Size() const { return list_->Size(); }
   // A new empty list; whoever holds the old one keeps it.
   void Clear() { list_ = std::make_shared<KeyedList<T>>(); }

@@ -206,13 +206,13 @@ HostStatus ResizeEngine::FullPass(HostObject& form, bool& completed) {
 HostStatus ResizeEngine::PrepareItems(std::vector<Item>& items) {
   unitsPerSize_.clear();
   for (Item& item : items) {
-    item.record = records_.Find(item.key);
+    item.record = records_.FindShared(item.key);
     if (!item.record) {
       HostStatus s = RecordControl(*item.control, records_, state_.referenceWidth, state_.referenceHeight,
                                    &item.record);
       if (!s) return s;
     }
-    item.flags = &flags_.Ensure(item.key);
+    item.flags = flags_.EnsureShared(item.key);
     HostObjectPtr container;
     if (GetObjectOf(*item.control, "Container", container) && container && !container->IsForm() &&
         !container->IsMdiParent())
@@ -299,7 +299,7 @@ void ResizeEngine::Finish(std::vector<Item>& items, bool full) {
 }
 
 HostStatus ResizeEngine::UpdateControl(HostObject& control) {
-  ControlRecord* r = nullptr;
+  std::shared_ptr<ControlRecord> r;
   HostStatus s = RecordControl(control, records_, state_.referenceWidth, state_.referenceHeight, &r);
   if (s && r && r->kind == ControlKind::Form) formPicture_ = r->picture;
   return s;
@@ -309,8 +309,8 @@ HostStatus ResizeEngine::AdjustPosition(HostObject& control) {
   Item item;
   HostStatus s = GetControlKey(&control, item.key);
   if (!s) return s;
-  item.flags = flags_.Find(item.key);
-  item.record = records_.Find(item.key);
+  item.flags = flags_.FindShared(item.key);
+  item.record = records_.FindShared(item.key);
   if (!item.flags || !item.record) return HostStatus::Failed("Invalid procedure call or argument");
   item.control = std::shared_ptr<HostObject>(&control, [](HostObject*) {});
   HostObjectPtr container;

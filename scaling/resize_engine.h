@@ -3,6 +3,7 @@
 // brings them to the form's new inner size from their records (never from the last result), with
 // ResizeStarted, ResizeDone and the Error reports.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -91,8 +92,9 @@ class ResizeEngine {
   struct Item {
     HostObjectPtr control;
     std::string key;
-    ControlRecord* record = nullptr;
-    const FlagEntry* flags = nullptr;
+    // Held for the pass: the host's code that runs meanwhile may take them out of the collections.
+    std::shared_ptr<ControlRecord> record;
+    std::shared_ptr<const FlagEntry> flags;
     HostObjectPtr container;  // null: placed on the form
     int depth = 0;
     GeometryResult geometry;
