@@ -255,7 +255,9 @@ class Ambrelo final
     void LockUpdates(bool on) override { control_.lifecycle_.LockUpdates(on); }
     void ResizeStarted() override { control_.FireResizeStarted(); }
     void ResizeDone() override { control_.FireResizeDone(); }
-    void ReportError(const std::string& description) override { control_.FireError(description, 0); }
+    void ReportError(const std::string& description, int32_t number) override {
+      control_.FireError(description, number);
+    }
 
    private:
     Ambrelo& control_;

@@ -11,7 +11,6 @@ namespace amb {
 
 inline constexpr int kErrOverflow = 6;
 inline constexpr int kErrSubscriptOutOfRange = 9;
-inline constexpr int kErrObjectNotSet = 91;
 inline constexpr int kErrObjectRequired = 424;
 inline constexpr int kErrApplicationDefined = 1004;
 

@@ -12,6 +12,9 @@
 
 namespace amb {
 
+// The platform's "Object variable or With block variable not set".
+inline constexpr int kErrObjectNotSet = 91;
+
 // The outcome of one late-bound access; a failure carries the description a person reads.
 // number: the platform's error number, where the failure had one (0 otherwise).
 struct HostStatus {

@@ -40,7 +40,7 @@ void PrintSizing::PrintSize(const PrintRequest& request) {
     float height = request.height != 0 ? request.height : settings_.design.height;
     // Without a bound form there is nothing to convert with: the same report as a failed conversion.
     HostStatus s = host ? ToTwips(*host, "ScaleX", width, request.scaleMode, width)
-                        : HostStatus::Failed("Object variable or With block variable not set");
+                        : HostStatus::Failed("Object variable or With block variable not set", kErrObjectNotSet);
     if (s) s = ToTwips(*host, "ScaleY", height, request.scaleMode, height);
     if (!s) {
       events_.PrintError(kScaleModeError, s.number);

@@ -114,8 +114,8 @@ bool ResizeEngine::Capture(HostObject& form) {
   HostObjectPtr controls = host_.ParentControls();
   if (!controls) return true;
   std::vector<Item> items;
-  if (!Enumerate(*controls, 0, items)) {
-    Crash("");
+  if (HostStatus s = Enumerate(*controls, 0, items); !s) {
+    Crash("", s.number);
     return false;
   }
   for (Item& item : items) {
@@ -124,7 +124,7 @@ bool ResizeEngine::Capture(HostObject& form) {
     if (!s) {
       std::string name;
       NameOf(*item.control, name);
-      Crash(name);
+      Crash(name, s.number);
       return false;
     }
   }
@@ -144,8 +144,8 @@ void ResizeEngine::ReplaceFonts(const std::string& face) {
   }
 }
 
-void ResizeEngine::Crash(const std::string& name) {
-  host_.ReportError(name + kCrashedOut);
+void ResizeEngine::Crash(const std::string& name, int32_t number) {
+  host_.ReportError(name + kCrashedOut, number);
 }
 
 // The items of a collection from index first that take part, with their keys.

@@ -41,7 +41,8 @@ class EngineHost {
   virtual void LockUpdates(bool on) = 0;
   virtual void ResizeStarted() = 0;
   virtual void ResizeDone() = 0;
-  virtual void ReportError(const std::string& description) = 0;
+  // number: the error behind the report, where it had one (0 otherwise).
+  virtual void ReportError(const std::string& description, int32_t number) = 0;
 };
 
 // What one pass did, for the benchmark and the tests.
@@ -116,7 +117,7 @@ class ResizeEngine {
   HostStatus ScaleItems(std::vector<Item>& items, Stop& stop);
   void ScaleFormPicture(HostObject& form);
   void Finish(std::vector<Item>& items, bool full);
-  void Crash(const std::string& name);
+  void Crash(const std::string& name, int32_t number = 0);
 
   // Per control (control_adjust.cpp)
   HostStatus PlaceControl(Item& item);

@@ -290,21 +290,22 @@ TEST(AmbreloHosting, NoRoadClearsAValueItNeverSet) {
   EXPECT_EQ(form.refs, 1);
 }
 
-// The box reads the version block of the module that carries the control: here the test, which
-// embeds the library's resources.
+bool g_aboutWasShown = false;
+
+void CALLBACK CloseTheAboutBox(HWND, UINT, UINT_PTR, DWORD) {
+  amb::FrmAbout& about = amb::frmAbout();
+  g_aboutWasShown = about.Visible();
+  if (g_aboutWasShown) PostMessageA(about.hWnd(), WM_CLOSE, 0, 0);
+}
+
 // The box's close box only hides it, which ends the modal call; the call then unloads it.
 TEST(AmbreloHosting, AboutBoxReturnsWhenItsCloseBoxHidesItAndUnloadsIt) {
   rt::ComPtr<_Ambrelo> object;
   ASSERT_HRESULT_SUCCEEDED(amb::Ambrelo::Create(IID__Ambrelo, object.put_void()));
-  static bool wasShown = false;
-  UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR, DWORD) {
-    amb::FrmAbout& about = amb::frmAbout();
-    wasShown = about.Visible();
-    if (wasShown) PostMessageA(about.hWnd(), WM_CLOSE, 0, 0);
-  });
+  UINT_PTR timer = SetTimer(nullptr, 0, 200, CloseTheAboutBox);
   ASSERT_HRESULT_SUCCEEDED(object->AboutBox());
   KillTimer(nullptr, timer);
-  EXPECT_TRUE(wasShown);
+  EXPECT_TRUE(g_aboutWasShown);
   EXPECT_FALSE(amb::frmAbout().IsLoaded());
 }
 

@@ -173,18 +173,17 @@ TEST_F(AmbreloPrintSize, AMaximisedFormIsPrintedInTheNormalStateAndMaximisedAgai
   ExpectRect(before_);
 }
 
+BOOL CALLBACK FindCancelButton(HWND top, LPARAM found) {
+  HWND button = FindWindowExA(top, nullptr, nullptr, "&Cancel");
+  if (!button || !IsWindowVisible(top)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = button;
+  return FALSE;
+}
+
 // The printing box of this thread, found by its Cancel button.
 HWND CancelButton() {
   HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND top, LPARAM p) -> BOOL {
-        HWND button = FindWindowExA(top, nullptr, nullptr, "&Cancel");
-        if (!button || !IsWindowVisible(top)) return TRUE;
-        *reinterpret_cast<HWND*>(p) = button;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), FindCancelButton, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
@@ -325,8 +324,8 @@ TEST_F(AmbreloRecords, OnlyTheLibrarysOwnCollectionsAndRecordsAreTaken) {
   rt::ComPtr<IDispatch> button = Item(info.get(), Key(L"cmdOk"));
   test::LateCall foreign = LateInvoke(flags.get(), L"Add", DISPATCH_METHOD, {Object(button.get()), Key(L"x")});
   EXPECT_EQ(foreign.scode, static_cast<SCODE>(0x800A000D)) << "a ControlClass is no ControlFlags";
-  test::LateCall twice = LateInvoke(info.get(), L"Add", DISPATCH_METHOD, {Object(button.get()), Key(L"CmdOK")});
   const double count = NumberOf(LateGet(info.get(), L"Count"));
+  test::LateCall twice = LateInvoke(info.get(), L"Add", DISPATCH_METHOD, {Object(button.get()), Key(L"CmdOK")});
   EXPECT_EQ(twice.scode, static_cast<SCODE>(0x800A01C9)) << "a key is stored once";
   EXPECT_EQ(NumberOf(LateGet(info.get(), L"Count")), count);
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 #include "rounding.h"
 #include "screen.h"
 
@@ -71,9 +74,33 @@ TEST(FixWindow, AWindowDestroyedWhileHookedLeavesNoRecord) {
   amb::UnhookWindow(window);
 }
 
+// A host may run the control on several threads, each with its own windows; the subclass records
+// behind the hooks are shared by them all.
+TEST(FixWindow, ThreadsHookTheirOwnWindowsAtTheSameTime) {
+  std::vector<int> wrong(4, 0);
+  std::vector<std::thread> threads;
+  for (size_t t = 0; t < wrong.size(); ++t)
+    threads.emplace_back([&wrong, t] {
+      HWND window = MakeWindow();
+      for (int i = 0; i < 2000; ++i) {
+        amb::HookWindow(window, 3000, 1500, amb::LargestWidth(), amb::LargestHeight());
+        MINMAXINFO limits{};
+        SendMessageA(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        SetWindowTextA(window, "passed on");  // through the previous procedure
+        if (limits.ptMinTrackSize.x != Pixels(3000)) ++wrong[t];
+        amb::UnhookWindow(window);
+      }
+      DestroyWindow(window);
+    });
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(wrong, std::vector<int>(wrong.size(), 0));
+}
+
 TEST(FixWindow, TheLargestSizeIs32767PixelsInTwips) {
-  EXPECT_EQ(amb::LargestWidth(), static_cast<LONG>(rt::RoundHalfEven(32767 * rt::Screen().TwipsPerPixelX())));
-  EXPECT_EQ(amb::LargestHeight(), static_cast<LONG>(rt::RoundHalfEven(32767 * rt::Screen().TwipsPerPixelY())));
+  ASSERT_EQ(rt::Screen().TwipsPerPixelX(), 15) << "the test screen's 96 dots an inch";
+  ASSERT_EQ(rt::Screen().TwipsPerPixelY(), 15);
+  EXPECT_EQ(amb::LargestWidth(), 491505);
+  EXPECT_EQ(amb::LargestHeight(), 491505);
 }
 
 }  // namespace

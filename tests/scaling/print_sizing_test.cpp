@@ -119,7 +119,7 @@ TEST_F(PrintSizingTest, AFailedConversionIsReportedAndChangesNothing) {
   PrintSizing noHost{settings, unbound, work, printPlatform, *this};
   log.clear();
   noHost.PrintSize({.enabled = true});
-  EXPECT_THAT(log, ElementsAre("Error Error in ScaleMode 0")) << "a control with no form has nothing to convert with";
+  EXPECT_THAT(log, ElementsAre("Error Error in ScaleMode 91")) << "a control with no form has nothing to convert with";
 }
 
 TEST_F(PrintSizingTest, FalseWithoutTrueDoesNothingAndASecondTrueKeepsTheFormsOwnPlacement) {

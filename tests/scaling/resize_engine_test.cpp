@@ -451,7 +451,8 @@ TEST_F(ResizeEngineTest, UnboundHostAndCrashedCapture) {
   f.parentControls->items.push_back(broken);
   host.initialised = true;
   EXPECT_TRUE(engine.ResizeControls());
-  EXPECT_THAT(host.events, ElementsAre(std::string("Error: ") + kCrashedOut, "Done", "unlock"));
+  EXPECT_THAT(host.events, ElementsAre(std::string("Error: ") + kCrashedOut + " #438", "Done", "unlock"))
+      << "with the number of the error behind it";
   EXPECT_TRUE(state.captured) << "the next call runs a pass that records what was missed";
 }
 
