@@ -168,6 +168,8 @@ HostStatus FormLifecycle::ApplyLimits(const char* member, SizeLimits limits, int
     if (!(s = Clamp(member, *to))) return s;
     if (!(s = GetSingle(*host_, member, size))) return s;
   }
+  // A print size may exceed the maximum: the form is to be printed at it, not shown.
+  if (printSizing_) return s;
   if (std::optional<float> to = MaximumClamp(limits, size, windowState)) s = Clamp(member, *to);
   return s;
 }

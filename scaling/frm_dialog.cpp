@@ -62,6 +62,12 @@ void FrmDialog::Form_Load() {
   Win32PlacementPlatform().SetTopMost(reinterpret_cast<intptr_t>(hWnd()), true);
 }
 
+// Closed by Alt+F4 the box would leave the form printing with no Cancel to reach: only PrintSize
+// False takes it down.
+void FrmDialog::Form_QueryUnload(int& cancel, rt::UnloadMode mode) {
+  if (mode == rt::UnloadMode::FormControlMenu) cancel = 1;
+}
+
 // Unloading this box is part of what the call does, so the control is held here until it returns.
 void FrmDialog::Control_Click(rt::Control& sender) {
   if (!sender.Is("cmdCancel")) return;

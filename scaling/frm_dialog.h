@@ -18,6 +18,7 @@ class FrmDialog : public rt::Form {
  protected:
   rt::FormSettings Settings() const override;
   void Form_Load() override;
+  void Form_QueryUnload(int& cancel, rt::UnloadMode mode) override;
   void Control_Click(rt::Control& sender) override;
 };
 

@@ -20,8 +20,8 @@ template <class T>
 class KeyedList {
  public:
   size_t Size() const { return items_.size(); }
-  const std::string& KeyAt(size_t i) const { return items_[i].first; }
-  const std::shared_ptr<T>& At(size_t i) const { return items_[i].second; }
+  const std::string& KeyAt(size_t i) const { return items_[i].key; }
+  const std::shared_ptr<T>& At(size_t i) const { return items_[i].item; }
   std::optional<size_t> IndexOf(std::string_view key) const {
     auto it = index_.find(FoldKey(key));
     return it == index_.end() ? std::nullopt : std::optional<size_t>(it->second);
@@ -29,15 +29,17 @@ class KeyedList {
   // Shared: a host may drop an item from the list while the engine still works on it.
   std::shared_ptr<T> FindShared(std::string_view key) const {
     std::optional<size_t> i = IndexOf(key);
-    return i ? items_[*i].second : nullptr;
+    return i ? items_[*i].item : nullptr;
   }
   T* Find(std::string_view key) const { return FindShared(key).get(); }
-  // False when the key is taken. An empty key adds an item that only its position reaches.
+  // False when the key is taken; the empty text is a key like any other.
   bool Add(std::string_view key, std::shared_ptr<T> item) {
-    if (!key.empty() && !index_.emplace(FoldKey(key), items_.size()).second) return false;
-    items_.emplace_back(std::string(key), std::move(item));
+    if (!index_.emplace(FoldKey(key), items_.size()).second) return false;
+    items_.push_back({std::string(key), true, std::move(item)});
     return true;
   }
+  // An item added without a key: only its position reaches it.
+  void AddWithoutKey(std::shared_ptr<T> item) { items_.push_back({std::string(), false, std::move(item)}); }
   std::shared_ptr<T> EnsureShared(std::string_view key) {
     if (std::shared_ptr<T> found = FindShared(key)) return found;
     auto item = std::make_shared<T>();
@@ -50,11 +52,16 @@ class KeyedList {
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(i));
     index_.clear();
     for (size_t j = 0; j < items_.size(); ++j)
-      if (!items_[j].first.empty()) index_.emplace(FoldKey(items_[j].first), j);
+      if (items_[j].keyed) index_.emplace(FoldKey(items_[j].key), j);
   }
 
  private:
-  std::vector<std::pair<std::string, std::shared_ptr<T>>> items_;
+  struct Entry {
+    std::string key;
+    bool keyed;
+    std::shared_ptr<T> item;
+  };
+  std::vector<Entry> items_;
   std::unordered_map<std::string, size_t> index_;  // folded key -> position
 };
 

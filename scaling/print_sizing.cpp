@@ -73,13 +73,15 @@ void PrintSizing::Start(HostForm& host, const PrintRequest& r) {
     platform_.HookWindow(window, settings_.minWidth, settings_.minHeight, platform_.LargestWidth(),
                          platform_.LargestHeight());
   parked_ = r.hide;
+  // A form never saved in a designer has no design size: it is printed at its own.
+  float width = r.width != 0 ? r.width : restoreWidth_, height = r.height != 0 ? r.height : restoreHeight_;
   if (r.hide) {
-    Move(host, platform_.ParkedLeft(), restoreTop_, r.width, r.height);
+    Move(host, platform_.ParkedLeft(), restoreTop_, width, height);
     lifecycle_.SetWindowSizeTimer(false);
     lifecycle_.SetPrintHideTimer(true);
   } else {
     lifecycle_.SetPrintHideTimer(false);
-    Move(host, restoreLeft_, restoreTop_, r.width, r.height);
+    Move(host, restoreLeft_, restoreTop_, width, height);
   }
   if (hooked) platform_.UnhookWindow(window);
   if (r.showDialog) platform_.ShowDialog(r.allowCancel);

@@ -1,5 +1,7 @@
 #include "record_objects.h"
 
+#include <cmath>
+#include <limits>
 #include <new>
 #include <span>
 #include <type_traits>
@@ -175,6 +177,18 @@ bool NewObject(Call& call, HostObjectPtr& out) {
   return true;
 }
 
+// A Single takes what fits in it, as the platform's conversion does; the rest overflows.
+bool NewSingle(Call& call, float& out) {
+  double value = 0;
+  if (!call.NewDouble(value)) return false;
+  if (!(std::fabs(value) <= std::numeric_limits<float>::max())) {
+    call.Fail(RuntimeError::Overflow);
+    return false;
+  }
+  out = static_cast<float>(value);
+  return true;
+}
+
 bool NewInteger(Call& call, int16_t& out) {
   LONG value = 0;
   if (!call.NewLong(value)) return false;
@@ -220,9 +234,7 @@ HRESULT RunField(Record& r, const Field<Record>& field, Call& call) {
         using At = decltype(at);
         if constexpr (std::is_same_v<At, float Record::*>) {
           if (!put) return ReturnSingle(call, r.*at);
-          double v = 0;
-          if (!call.NewDouble(v)) return DISP_E_EXCEPTION;
-          r.*at = static_cast<float>(v);
+          if (!NewSingle(call, r.*at)) return DISP_E_EXCEPTION;
         } else if constexpr (std::is_same_v<At, bool Record::*>) {
           if (!put) return call.ReturnBool(r.*at);
           bool v = false;
@@ -251,9 +263,7 @@ HRESULT RunField(Record& r, const Field<Record>& field, Call& call) {
         } else if constexpr (std::is_same_v<Record, CR>) {
           if constexpr (std::is_same_v<At, FontSize>) {
             if (!put) return ReturnSingle(call, r.fonts[at.font].size);
-            double v = 0;
-            if (!call.NewDouble(v)) return DISP_E_EXCEPTION;
-            r.fonts[at.font].size = static_cast<float>(v);
+            if (!NewSingle(call, r.fonts[at.font].size)) return DISP_E_EXCEPTION;
           } else if constexpr (std::is_same_v<At, FontName>) {
             if (!put) return call.Return(r.fontNames[at.font]);
             if (!call.NewText(r.fontNames[at.font])) return DISP_E_EXCEPTION;
@@ -404,11 +414,13 @@ HRESULT RecordCollection<Record>::Add(Call& call) {
                      std::string("Only a ") + (std::is_same_v<Record, CR> ? "ControlClass" : "ControlFlags") +
                          " record of Ambrelo can be added to this collection");
   std::string key;
-  if (call.Count() > 1 && call.Has(1) && !call.Text(1, key)) return DISP_E_EXCEPTION;
+  const bool keyed = call.Count() > 1 && call.Has(1);
+  if (keyed && !call.Text(1, key)) return DISP_E_EXCEPTION;
   if (call.Count() > 2 && (call.Has(2) || (call.Count() > 3 && call.Has(3))))
     return call.Fail(RuntimeError::InvalidCall, "Ambrelo's collections keep their records in the order they were added");
   auto* record = static_cast<RecordObject<Record>*>(own.get());
-  if (!list_->Add(key, record->Record_())) return call.Fail(kKeyTaken, kKeyTakenText);
+  if (!keyed) list_->AddWithoutKey(record->Record_());
+  else if (!list_->Add(key, record->Record_())) return call.Fail(kKeyTaken, kKeyTakenText);
   return S_OK;
 }
 

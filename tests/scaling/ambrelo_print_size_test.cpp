@@ -194,6 +194,8 @@ TEST_F(AmbreloPrintSize, CancelInThePrintingBoxRestoresTheFormAndRaisesPrintCanc
   ASSERT_NE(cancel, nullptr);
   HWND box = GetParent(cancel);
   EXPECT_TRUE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  SendMessageA(box, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindowVisible(box)) << "Alt+F4 would leave the form printing with no Cancel";
   EXPECT_TRUE(test::KeepPicture(test::CaptureWindow(box), TARNWICK_ARTIFACT_DIR, "ambrelo-printing-box"));
   SendMessageA(cancel, BM_CLICK, 0, 0);
   PumpFor(60);
@@ -322,6 +324,11 @@ TEST_F(AmbreloRecords, OnlyTheLibrarysOwnCollectionsAndRecordsAreTaken) {
   EXPECT_EQ(wrongKind.scode, static_cast<SCODE>(0x800A000D));
   EXPECT_NE(wrongKind.description.find(L"colControlInfo"), std::wstring::npos);
   rt::ComPtr<IDispatch> button = Item(info.get(), Key(L"cmdOk"));
+  for (double tooLarge : {1e39, -1e39}) {
+    EXPECT_EQ(test::LatePut(button.get(), L"Width", VarDouble(tooLarge)).scode, static_cast<SCODE>(0x800A0006));
+    EXPECT_EQ(test::LatePut(button.get(), L"FontSize", VarDouble(tooLarge)).scode, static_cast<SCODE>(0x800A0006));
+  }
+  EXPECT_EQ(NumberOf(LateGet(button.get(), L"Width")), 1200) << "a Single too large for it is refused";
   test::LateCall foreign = LateInvoke(flags.get(), L"Add", DISPATCH_METHOD, {Object(button.get()), Key(L"x")});
   EXPECT_EQ(foreign.scode, static_cast<SCODE>(0x800A000D)) << "a ControlClass is no ControlFlags";
   const double count = NumberOf(LateGet(info.get(), L"Count"));

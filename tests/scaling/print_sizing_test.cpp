@@ -110,6 +110,26 @@ TEST_F(PrintSizingTest, LeftOutSizesAreTheDesignSizeAndGivenOnesAreConvertedFrom
   EXPECT_EQ(host->Single("Height"), 9000);
 }
 
+// A form never saved in a designer has no design size: printing it at 0 by 0 collapsed it.
+TEST_F(PrintSizingTest, WithoutADesignSizeTheFormIsPrintedAtItsOwn) {
+  settings.design.width = settings.design.height = 0;
+  Print({.enabled = true});
+  EXPECT_THAT(log, ::testing::Contains("Move(300,200,6000,4000)"));
+}
+
+// The maximum is for the user's resizing: clamping the print size to it cancelled the print.
+TEST_F(PrintSizingTest, ThePrintSizeMayExceedTheMaximumSize) {
+  settings.maxWidth = 12000;
+  settings.maxHeight = 8000;
+  host->onResize = [this] { lifecycle.OnHostResize(); };
+  Print({.enabled = true, .width = 30000, .height = 20000});
+  EXPECT_EQ(host->Single("Width"), 30000);
+  EXPECT_EQ(host->Single("Height"), 20000);
+  EXPECT_EQ(Count("Enabled=False"), 0u) << "no clamp";
+  Print({.enabled = false});
+  EXPECT_EQ(host->Single("Width"), 6000);
+}
+
 TEST_F(PrintSizingTest, AFailedConversionIsReportedAndChangesNothing) {
   host->failing.insert("ScaleY");
   Print({.enabled = true, .width = 800, .height = 600, .scaleMode = 3});
