@@ -388,6 +388,9 @@ IFACEMETHODIMP Ambrelo::AboutBox() {
   HWND caller = GetActiveWindow();
   bool disabled = caller && EnableWindow(caller, FALSE) == 0;
   FrmAbout& about = frmAbout();
+  // Owned by the window that called, which is disabled meanwhile: the box never falls behind it.
+  about.Load();
+  if (caller && about.hWnd()) SetWindowLongPtrA(about.hWnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(caller));
   about.Show(rt::ShowMode::Modal);
   about.Unload();
   if (disabled && IsWindow(caller)) {

@@ -291,21 +291,30 @@ TEST(AmbreloHosting, NoRoadClearsAValueItNeverSet) {
 }
 
 bool g_aboutWasShown = false;
+HWND g_aboutOwner = nullptr;
 
 void CALLBACK CloseTheAboutBox(HWND, UINT, UINT_PTR, DWORD) {
   amb::FrmAbout& about = amb::frmAbout();
   g_aboutWasShown = about.Visible();
+  g_aboutOwner = GetWindow(about.hWnd(), GW_OWNER);
   if (g_aboutWasShown) PostMessageA(about.hWnd(), WM_CLOSE, 0, 0);
 }
 
-// The box's close box only hides it, which ends the modal call; the call then unloads it.
+// The box's close box only hides it, which ends the modal call; the call then unloads it. It is
+// owned by the window that called, so it never falls behind that window, which it disables.
 TEST(AmbreloHosting, AboutBoxReturnsWhenItsCloseBoxHidesItAndUnloadsIt) {
   rt::ComPtr<_Ambrelo> object;
   ASSERT_HRESULT_SUCCEEDED(amb::Ambrelo::Create(IID__Ambrelo, object.put_void()));
+  rt::UniqueWindow caller(CreateWindowExA(0, "STATIC", "caller", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                          nullptr, nullptr, nullptr, nullptr));
+  SetActiveWindow(caller.get());
+  ASSERT_EQ(GetActiveWindow(), caller.get());
   UINT_PTR timer = SetTimer(nullptr, 0, 200, CloseTheAboutBox);
   ASSERT_HRESULT_SUCCEEDED(object->AboutBox());
   KillTimer(nullptr, timer);
   EXPECT_TRUE(g_aboutWasShown);
+  EXPECT_EQ(g_aboutOwner, caller.get());
+  EXPECT_TRUE(IsWindowEnabled(caller.get()));
   EXPECT_FALSE(amb::frmAbout().IsLoaded());
 }
 
