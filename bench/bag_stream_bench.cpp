@@ -56,11 +56,18 @@ size_t WalkEntries(const std::vector<uint8_t>& bytes) {
     uint16_t n;
     std::memcpy(&n, &bytes[at], 2);
     at += 2;
+    if (bytes.size() - at < size_t{n} + 1) break;
     std::string name(reinterpret_cast<const char*>(&bytes[at]), n);
     at += n;
-    uint8_t type = bytes[at];
-    size_t valueSize = type == 0 ? 2 : type == 1 ? 3 : type == 4 ? 5 + bytes[at + 1] : 5;
-    entries.emplace_back(std::move(name), std::vector<uint8_t>(&bytes[at], &bytes[at] + std::min(valueSize, bytes.size() - at)));
+    const uint8_t type = bytes[at];
+    size_t valueSize = type == 0 ? 2 : type == 1 ? 3 : 5;
+    if (type == 4 && bytes.size() - at >= 5) {  // a String: its whole 32-bit length, then its bytes
+      uint32_t length;
+      std::memcpy(&length, &bytes[at + 1], 4);
+      valueSize += length;
+    }
+    valueSize = std::min(valueSize, bytes.size() - at);
+    entries.emplace_back(std::move(name), std::vector<uint8_t>(&bytes[at], &bytes[at] + valueSize));
     at += valueSize;
   }
   return entries.size();

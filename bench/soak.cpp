@@ -1,8 +1,9 @@
-// Soak: 1000 openings of an owner-drawn menu (side bar, columns, a disabled item, a separator, a
-// submenu) and 1000 resizes of a form of our runtime that holds the registered Ambrelo.dll, with
-// what the process holds counted before and after each: GDI objects, windows, menus, icons and
-// private memory. Wine's GetGuiResources answers 0, so handles are also counted by probing every
-// handle value below 0x10000 (Wine accepts a handle by its index alone). Prints; asserts nothing.
+// Soak: 1000 openings of an owner-drawn menu (side bar, columns, icons, a disabled item with its
+// greyed icon, a separator, a submenu) and 1000 resizes of a form of our runtime that holds the
+// registered Ambrelo.dll, with what the process holds counted before and after each: GDI objects,
+// windows, menus, icons and private memory. Wine's GetGuiResources answers 0, so handles are also
+// counted by probing every handle value below 0x10000 (Wine accepts a handle by its index alone).
+// Prints; asserts nothing.
 #include <windows.h>
 #include <psapi.h>
 
@@ -12,6 +13,7 @@
 #include "form.h"
 #include "menu_engine.h"
 #include "message_loop.h"
+#include "regsvr32.h"
 #include "scoped_win.h"
 
 namespace {
@@ -72,7 +74,29 @@ LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
+// The menu's pictures: its items draw icons, a disabled one its greyed image too.
+constexpr rt::ControlDesign kImageControls[] = {{.name = "ImageList1", .kind = rt::ControlKind::ImageList, .imageSize = 16}};
+
+class ImagesForm : public rt::Form {
+ public:
+  ImagesForm() : rt::Form("frmSoakImages") {}
+
+ protected:
+  rt::FormSettings Settings() const override {
+    rt::FormSettings s;
+    s.caption = "Images";
+    s.controls = kImageControls;
+    return s;
+  }
+};
+
 void SoakMenus(int openings) {
+  ImagesForm images;  // outlives the menu owner, which reads its image list
+  images.Load();
+  rt::ImageList& list = images.Ctl<rt::ImageList>("ImageList1");
+  list.Add(LoadIconA(nullptr, IDI_APPLICATION));
+  list.Add(LoadIconA(nullptr, IDI_WARNING));
+
   WNDCLASSA wc{};
   wc.lpfnWndProc = OwnerProc;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -89,10 +113,12 @@ void SoakMenus(int openings) {
   AppendMenuA(popup.get(), MF_STRING, 101, "&Shutdown\tCtrl+Alt+S");
   AppendMenuA(popup.get(), MF_STRING, 102, "&Reboot{Tip:Restarts the computer}");
   AppendMenuA(popup.get(), MF_STRING | MF_GRAYED, 103, "&Hibernate");
+  AppendMenuA(popup.get(), MF_STRING, 105, "&Log Off{img:I1}");
+  AppendMenuA(popup.get(), MF_STRING | MF_GRAYED, 106, "S&uspend{img:I2}");
   AppendMenuA(popup.get(), MF_SEPARATOR, 0, nullptr);
   AppendMenuA(popup.get(), MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "&More");
   AppendMenuA(popup.get(), MF_STRING | MF_CHECKED, 104, "&Force\tF");
-  modMenus::SetMenus(owner.get(), nullptr, nullptr, 0);
+  modMenus::SetMenus(owner.get(), &list, nullptr, 0);
 
   auto open = [&] {
     SetForegroundWindow(owner.get());
@@ -104,6 +130,8 @@ void SoakMenus(int openings) {
   for (int i = 0; i < openings; ++i) open();
   PrintGrowth("menu openings", openings, warm, Take());
   modMenus::UnsetMenus(owner.get());
+  owner.reset();
+  images.Unload();
 }
 
 constexpr rt::PropertyDesign kAmbreloValues[] = {{"BeepOnMinMax", "False"}, {"ResizeAtOnce", "True"}};
@@ -141,27 +169,13 @@ class SoakForm : public rt::Form {
   }
 };
 
-bool Regsvr32(const std::string& dll, bool unregister) {
-  std::string command = std::string("regsvr32 /s ") + (unregister ? "/u " : "") + "\"" + dll + "\"";
-  STARTUPINFOA si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
-  WaitForSingleObject(pi.hProcess, 60000);
-  DWORD code = 1;
-  GetExitCodeProcess(pi.hProcess, &code);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return code == 0;
-}
-
 void SoakResizes(int resizes) {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dll(path);
-  dll = dll.substr(0, dll.find_last_of('\\') + 1) + "Ambrelo.dll";
-  if (!Regsvr32(dll, false)) {
-    std::printf("resizes: could not register %s\n", dll.c_str());
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring dll(path);
+  dll = dll.substr(0, dll.find_last_of(L'\\') + 1) + L"Ambrelo.dll";
+  if (testsupport::RunRegsvr32(dll, false) != 0) {
+    std::printf("resizes: could not register %ls\n", dll.c_str());
     return;
   }
   SoakForm form;
@@ -178,7 +192,7 @@ void SoakResizes(int resizes) {
   PrintGrowth("form resizes", resizes, warm, Take());
   form.Unload();
   rt::CollectUnloadedForms();
-  Regsvr32(dll, true);
+  testsupport::RunRegsvr32(dll, true);
 }
 
 }  // namespace

@@ -19,9 +19,18 @@ constexpr KeyName kKeyNames[] = {
 constexpr size_t kShownCharacters = 24;
 
 std::string Printable(const std::string& text) {
-  const bool cut = text.size() > kShownCharacters;
+  // Cut after whole characters (the settings hold UTF-8), never inside one; stray continuation bytes
+  // count as characters of their own once a character has its four, so junk stays short too.
+  size_t end = 0;
+  for (size_t characters = 0, bytes = 0; end < text.size(); ++end, ++bytes) {
+    const bool startsCharacter = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 || bytes == 4;
+    if (!startsCharacter) continue;
+    if (characters++ == kShownCharacters) break;
+    bytes = 0;
+  }
+  const bool cut = end < text.size();
   std::string shown;
-  for (unsigned char c : text.substr(0, kShownCharacters)) {
+  for (unsigned char c : text.substr(0, end)) {
     if (c < 0x20 || c == 0x7F) {
       constexpr char kHex[] = "0123456789ABCDEF";
       shown += {'\\', 'x', kHex[c >> 4], kHex[c & 0xF]};

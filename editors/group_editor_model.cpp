@@ -1,6 +1,8 @@
 #include "group_editor_model.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "task_editor_model.h"
 #include "task_file.h"
@@ -12,17 +14,22 @@ namespace {
 using DozIzevodoz::GroupRecord;
 using DozIzevodoz::TaskRecord;
 
-const TaskRecord* FindTask(const std::vector<TaskRecord>& tasks, int32_t id) {
-  // A deleted task keeps no ID a group could name.
-  if (id < 0) return nullptr;
-  for (const TaskRecord& task : tasks)
-    if (task.ID == id) return &task;
-  return nullptr;
-}
+// The tasks by ID, built once per pass: a group may name every task of a large task file. The first
+// task of an ID is the one a group names; a deleted task keeps no ID a group could name.
+class TaskIndex {
+ public:
+  explicit TaskIndex(const std::vector<TaskRecord>& tasks) {
+    for (const TaskRecord& task : tasks)
+      if (task.ID >= 0) byId_.emplace(task.ID, &task);
+  }
+  const TaskRecord* Find(int32_t id) const {
+    auto it = byId_.find(id);
+    return it == byId_.end() ? nullptr : it->second;
+  }
 
-bool Contains(const std::vector<int32_t>& ids, int32_t id) {
-  return std::find(ids.begin(), ids.end(), id) != ids.end();
-}
+ private:
+  std::unordered_map<int32_t, const TaskRecord*> byId_;
+};
 
 void AppendListed(std::string& list, const std::string& item) {
   if (!list.empty()) list += ';';
@@ -76,22 +83,23 @@ std::string JoinTaskIds(const std::vector<int32_t>& ids) {
 
 TaskLists SplitTasks(const std::vector<int32_t>& ids, const std::vector<TaskRecord>& tasks) {
   TaskLists lists;
-  std::vector<int32_t> shown;
+  const TaskIndex index(tasks);
+  std::unordered_set<int32_t> shown;
   for (int32_t id : ids) {
-    const TaskRecord* task = FindTask(tasks, id);
-    if (!task || Contains(shown, id)) continue;
-    shown.push_back(id);
+    const TaskRecord* task = index.Find(id);
+    if (!task || !shown.insert(id).second) continue;
     lists.selected.push_back({task->ID, task->Desc});
   }
   for (const TaskRecord& task : tasks)
-    if (task.ID >= 0 && !Contains(shown, task.ID)) lists.available.push_back({task.ID, task.Desc});
+    if (task.ID >= 0 && !shown.count(task.ID)) lists.available.push_back({task.ID, task.Desc});
   return lists;
 }
 
 DozIzevodoz::TaskRun TrialRun(const std::vector<int32_t>& ids, const std::vector<TaskRecord>& tasks) {
   DozIzevodoz::TaskRun run;
+  const TaskIndex index(tasks);
   for (int32_t id : ids) {
-    const TaskRecord* task = FindTask(tasks, id);
+    const TaskRecord* task = index.Find(id);
     if (!task) continue;
     run.tasks.push_back(*task);
     AppendListed(run.idList, std::to_string(task->ID));
@@ -173,12 +181,13 @@ bool GroupEditorModel::Delete(int32_t id) {
 GroupEditorModel::DoneResult GroupEditorModel::PrepareDone(const std::vector<TaskRecord>& tasks,
                                                            const std::function<bool(const GroupRecord&)>& deleteEmpty) {
   DoneResult result;
+  const TaskIndex index(tasks);
   for (GroupRecord& group : groups_) {
     if (group.ID < 0) continue;
     std::vector<int32_t> kept;
     std::vector<std::string> notNumbers;
     for (int32_t id : SplitTaskIds(group.TaskIDs, &notNumbers))
-      if (FindTask(tasks, id)) kept.push_back(id);
+      if (index.Find(id)) kept.push_back(id);
     for (std::string& element : notNumbers) result.notNumbers.push_back({group.Desc, std::move(element)});
     group.TaskIDs = JoinTaskIds(kept);
     if (!group.TaskIDs.empty()) continue;

@@ -1,5 +1,6 @@
 // A stored value converted to the type a property asks for: every value of every type converts or
-// is refused, and a converted number converts back to an equal value.
+// is refused, and a whole number (an Integer, a Long or a Boolean) converted to a whole-number type
+// keeps its value.
 #include <cstring>
 
 #include "bag_value.h"
@@ -42,7 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::optional<BagValue> converted = ConvertBagValue(value, to);
     if (!converted) continue;
     fuzz::Check(TypeOf(*converted) == to, "a conversion gives the type asked for");
-    SameBagValue(value, *converted);
+    const BagType from = TypeOf(value);
+    const bool whole = from == BagType::Integer || from == BagType::Long || from == BagType::Boolean;
+    if (whole && (to == BagType::Integer || to == BagType::Long))
+      fuzz::Check(SameBagValue(value, *converted), "a whole number keeps its value");
   }
   return 0;
 }

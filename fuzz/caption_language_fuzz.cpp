@@ -11,7 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SplitCaptionResult split = SplitCaption(caption);
   GetAttribute(split.block, key);
   GetAttribute(caption, key);
-  uint16_t flags = static_cast<uint16_t>(fuzz::SmallNumber(f[3], 0x10000));
-  ParseItemCaption(caption, fuzz::SmallNumber(f[3], 8), flags, tip);
+  // The item's flags from a whole word (submenus, list panels, colour and font items included), its
+  // position from a byte of its own.
+  const std::string_view numbers = f[3];
+  const auto flags = static_cast<uint16_t>(fuzz::ByteAt(numbers, 0) | fuzz::ByteAt(numbers, 1) << 8);
+  ParseItemCaption(caption, fuzz::ByteAt(numbers, 2) % 8, flags, tip);
   return 0;
 }

@@ -30,10 +30,12 @@ inline std::vector<std::string_view> Fields(const uint8_t* data, size_t size, si
   return out;
 }
 
+// The text's byte at i as a number, 0 past its end: each argument such as a position or a set of
+// flags takes bytes of its own.
+inline int ByteAt(std::string_view text, size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0; }
+
 // A small number taken from the front of a text (its first byte), for arguments such as positions.
-inline int SmallNumber(std::string_view text, int modulo) {
-  return text.empty() ? 0 : static_cast<unsigned char>(text[0]) % modulo;
-}
+inline int SmallNumber(std::string_view text, int modulo) { return ByteAt(text, 0) % modulo; }
 
 // The platform's colour of a system index, as a fixed stand-in: the parsers take it as a function.
 inline uint32_t FixedSystemColor(int index) { return static_cast<uint32_t>(index) * 0x010101u; }

@@ -1,5 +1,7 @@
 // What an update server answers for the version file, and the update address from the settings:
 // an address that is accepted never lets the file name out of the path.
+#include <algorithm>
+
 #include "fuzz_input.h"
 #include "update_address.h"
 #include "version_file.h"
@@ -16,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (IsAcceptableUpdateBase(f[1])) {
     std::string url = JoinUrl(f[1], "ver.txt");
     fuzz::Check(url.size() >= 7 && url.compare(url.size() - 7, 7, "ver.txt") == 0, "the file name ends the address");
-    fuzz::Check(url.find_first_of("?#\r\n") == std::string::npos, "no query, fragment or line break in the address");
+    fuzz::Check(url.find_first_of("?#") == std::string::npos, "no query or fragment in the address");
+    fuzz::Check(std::none_of(url.begin(), url.end(), [](char c) { return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F; }),
+                "no blank or control character in the address");
   }
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 
 namespace modMenus {
 namespace {
@@ -44,6 +45,11 @@ std::optional<uint64_t> ParseDigits(std::string_view text, int base) {
   auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
   if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+int32_t LeadingLong(std::string_view text) {
+  const std::string copy(text);
+  return static_cast<int32_t>(std::clamp<long long>(std::strtoll(copy.c_str(), nullptr, 10), INT32_MIN, INT32_MAX));
 }
 
 size_t FindNoCase(std::string_view text, std::string_view what, size_t from) {

@@ -45,6 +45,9 @@ inline std::optional<uintptr_t> ParseHandleValue(std::string_view text, int base
   if (!value || *value > UINTPTR_MAX) return std::nullopt;
   return static_cast<uintptr_t>(*value);
 }
+// The whole number a text begins with (blanks and a sign before it allowed), held to 32 bits so that a
+// caption's "4294967297" never wraps round to 1; 0 when the text begins with no number.
+int32_t LeadingLong(std::string_view text);
 inline bool IsDigits(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }

@@ -1,6 +1,5 @@
 #include "item_caption.h"
 
-#include <cstdlib>
 
 #include "caption_language.h"
 #include "caption_text.h"
@@ -14,10 +13,10 @@ void ApplyPayloadKeys(ItemCaption& item) {
   const std::string_view block = item.block;
   if (const std::string v = GetAttribute(block, "gControl:"); !v.empty()) {
     item.generated = true;
-    item.controlValue = static_cast<int32_t>(std::strtol(v.c_str(), nullptr, 10));
+    item.controlValue = LeadingLong(v);
   }
   if (const std::string v = GetAttribute(block, "gType:"); !v.empty())
-    item.controlType = static_cast<int>(std::strtol(v.c_str(), nullptr, 10)) & 0xFF;
+    item.controlType = LeadingLong(v) & 0xFF;
   if (Has(block, "LColor:")) item.flags |= kColorItem;
   if (Has(block, "LFont:")) item.flags |= kFontItem;
   if (const std::string v = GetAttribute(block, "LState:"); !v.empty()) item.rightText = v;

@@ -1,18 +1,11 @@
 #include "list_panels.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "caption_text.h"
 
 namespace modMenus {
 namespace {
-
-// The number a text begins with (blanks before it allowed); 0 when none.
-long LeadingNumber(std::string_view text) {
-  const std::string copy(text);
-  return std::strtol(copy.c_str(), nullptr, 10);
-}
 
 std::string Prefix(std::string_view id) { return "{gControl:0|lvID:" + std::string(id); }
 
@@ -142,7 +135,7 @@ int DaysInMonth(int year, int month) { return DateSerial(year, month + 1, 1) - D
 
 PanelContent ColorPanel(std::string_view value, std::string_view id, const SystemColorFn& systemColor) {
   int32_t current = -1;
-  if (!value.empty() && LeadingNumber(value) != -1)
+  if (!value.empty() && LeadingLong(value) != -1)
     current = static_cast<int32_t>(ColorFromName(value, 0xFFFFFFFFu, systemColor));
   PanelContent content;
   PanelWriter panel(content);
@@ -156,7 +149,7 @@ PanelContent ColorPanel(std::string_view value, std::string_view id, const Syste
 }
 
 PanelContent MonthPanel(std::string_view value, std::string_view id, const CivilDate& today, const LocaleNames& names) {
-  long current = LeadingNumber(value);
+  long current = LeadingLong(value);
   if (current == 0) current = today.month;
   const std::string group = PanelSubKey(value, "Group:");
   const bool calendar = EqualsNoCase(group, "CYQtr"), fiscal = EqualsNoCase(group, "FYQtr");
@@ -181,7 +174,7 @@ PanelContent MonthPanel(std::string_view value, std::string_view id, const Civil
 
 PanelContent WeekDayPanel(std::string_view value, std::string_view id, const CivilDate& today,
                           const LocaleNames& names) {
-  long current = LeadingNumber(value);
+  long current = LeadingLong(value);
   if (current == 0) current = WeekDay(DateSerial(today.year, today.month, today.day));
   PanelContent content;
   PanelWriter panel(content);
@@ -206,14 +199,14 @@ PanelContent StatePanel(std::string_view value, std::string_view id) {
 PanelContent DaysOfMonthPanel(std::string_view value, std::string_view id, const CivilDate& today,
                               const LocaleNames& names) {
   PanelContent content;
-  long month = LeadingNumber(value);
+  long month = LeadingLong(value);
   if (month == 0) month = today.month;
   if (month < 1 || month > 12) return content;
   const std::string yearText = PanelSubKey(value, "Year:");
-  long year = LeadingNumber(yearText);
+  long year = LeadingLong(yearText);
   if (yearText.empty() || year < 1) year = today.year;
   year = std::min(year, static_cast<long>(kLastYear));
-  long current = LeadingNumber(PanelSubKey(value, "Day:"));
+  long current = LeadingLong(PanelSubKey(value, "Day:"));
   if (current == 0) current = today.day;
   PanelWriter panel(content);
   const std::string prefix = Prefix(id);

@@ -64,9 +64,9 @@ bool ParseNumber(std::string_view value, int32_t& out) {
   const char* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(text.data(), end, number);
   if (ec != std::errc() || ptr != end || !std::isfinite(number)) return false;
-  const double rounded = rt::RoundHalfEven(number);
-  if (rounded < -2147483648.0 || rounded > 4294967295.0) return false;
-  out = static_cast<int32_t>(static_cast<int64_t>(rounded) & 0xFFFFFFFF);  // 0x80000005 written in decimal
+  const std::optional<int32_t> colour = rt::ColourOf(number);  // 0x80000005 may be written in decimal
+  if (!colour) return false;
+  out = *colour;
   return true;
 }
 

@@ -1,13 +1,13 @@
 #include "panel_choice.h"
 
-#include <cstdlib>
 
 #include "caption_language.h"
+#include "caption_text.h"
 
 namespace modMenus {
 namespace {
 
-int32_t Number(const std::string& text) { return static_cast<int32_t>(std::strtoll(text.c_str(), nullptr, 10)); }
+int32_t Number(const std::string& text) { return LeadingLong(text); }
 
 }  // namespace
 

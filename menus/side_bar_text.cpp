@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 #include "caption_language.h"
@@ -14,15 +15,10 @@ namespace {
 double NumberIn(std::string_view text, double fallback, double low, double high) {
   const std::string value = Trim(text);
   if (value.empty()) return fallback;
-  double number = fallback;
-  try {
-    size_t used = 0;
-    number = std::stod(value, &used);
-    if (used != value.size()) return fallback;
-  } catch (...) {  // no number, or one beyond a double's range
-    return fallback;
-  }
-  if (std::isnan(number)) return fallback;
+  // A number beyond a double's range reads as infinite, so "1e999" is held to the range as "inf" is.
+  char* end = nullptr;
+  const double number = std::strtod(value.c_str(), &end);
+  if (end != value.c_str() + value.size() || std::isnan(number)) return fallback;
   return std::clamp(number, low, high);
 }
 

@@ -1,6 +1,7 @@
 #include "rounding.h"
 
 #include <climits>
+#include <cfloat>
 #include <cmath>
 
 namespace rt {
@@ -22,6 +23,23 @@ bool RoundToLong(double value, long& out) {
   if (!(rounded >= lowest && rounded < -lowest)) return false;
   out = static_cast<long>(rounded);
   return true;
+}
+
+std::optional<int32_t> LongOf(double value) {
+  double rounded = RoundHalfEven(value);
+  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
+  return static_cast<int32_t>(rounded);
+}
+
+std::optional<int32_t> ColourOf(double value) {
+  double rounded = RoundHalfEven(value);
+  if (!(rounded >= -2147483648.0 && rounded <= 4294967295.0)) return std::nullopt;
+  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(rounded) & 0xFFFFFFFF));
+}
+
+std::optional<float> SingleOf(double value) {
+  if (!(std::fabs(value) <= FLT_MAX)) return std::nullopt;
+  return static_cast<float>(value);
 }
 
 }  // namespace rt

@@ -1,5 +1,6 @@
 // IPersistPropertyBag and IPersistStreamInit over one mapping of the settings to named values;
 // the stream holds the same named values in our own versioned form.
+#include <cstring>
 #include <vector>
 
 #include "ambrelo_control.h"
@@ -132,6 +133,11 @@ IFACEMETHODIMP Ambrelo::Save(LPSTREAM stream, BOOL clearDirty) {
   MemoryBag bag;
   WriteSettings(settings_, DesignSizeToWrite(), bag);
   std::vector<uint8_t> bytes = EncodeBagStream(bag);
+  // A stream that Load would refuse (a text of megabytes in WindowName, say) is never written: the
+  // container is told, and what it stored before stays readable.
+  uint8_t header[kBagStreamHeaderSize];
+  std::memcpy(header, bytes.data(), sizeof header);
+  if (!BagStreamRestLength(header)) return STG_E_MEDIUMFULL;
   ULONG written = 0;
   HRESULT hr = stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written);
   if (FAILED(hr)) return hr;

@@ -216,9 +216,9 @@ HostStatus ResizeEngine::TabControlStep(Item& item) {
   if (!settings_.scaleGraphics || f[DontScale::Graphic] || (w == r.lastWidth && h == r.lastHeight) || r.width == 0 ||
       r.height == 0)
     return {};
-  double tabs = 0;
-  GetNumber(c, "Tabs", tabs);
-  for (int32_t i = 0; i < static_cast<int32_t>(tabs); ++i) {
+  int32_t tabs = 0;
+  if (!BoundedCountOf(c, "Tabs", INT16_MAX, tabs)) return {};
+  for (int32_t i = 0; i < tabs; ++i) {
     const HostObjectPtr* recorded = r.tabPicture.At(i);
     if (!recorded || !*recorded) continue;
     if (HostObjectPtr p = ScalePicture(pictures_, *recorded, w / r.width, h / r.height)) {

@@ -40,9 +40,9 @@ void RecordLast(ControlRecord& r) {
 }
 
 void RecordTabPictures(HostObject& control, ControlRecord& r) {
-  double tabs = 0;
-  if (!GetNumber(control, "Tabs", tabs)) return;
-  for (int32_t i = 0; i < static_cast<int32_t>(tabs); ++i) {
+  int32_t tabs = 0;
+  if (!BoundedCountOf(control, "Tabs", INT16_MAX, tabs)) return;
+  for (int32_t i = 0; i < tabs; ++i) {
     HostValue v;
     if (!control.GetAt("TabPicture", static_cast<double>(i), v)) continue;
     if (const HostObjectPtr* p = std::get_if<HostObjectPtr>(&v)) r.tabPicture.Set(i, *p);
@@ -52,7 +52,9 @@ void RecordTabPictures(HostObject& control, ControlRecord& r) {
 void RecordImageList(HostObject& control, ControlRecord& r) {
   HostObjectPtr images;
   int32_t count = 0;
-  if (!GetObjectOf(control, "ListImages", images) || !images || !CountOf(*images, count)) return;
+  if (!GetObjectOf(control, "ListImages", images) || !images ||
+      !BoundedCountOf(*images, "Count", INT16_MAX, count))
+    return;
   r.imageListCount = static_cast<int16_t>(count);
   ReadFloat(control, "ImageWidth", r.imageListWidth);
   ReadFloat(control, "ImageHeight", r.imageListHeight);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host_object.h"
+#include "rounding.h"
 
 namespace amb {
 namespace {
@@ -38,8 +39,8 @@ std::optional<float> PlacementNumber(std::string_view text) {
   if (t.empty()) return std::nullopt;
   char* end = nullptr;
   double d = std::strtod(t.c_str(), &end);
-  if (end != t.c_str() + t.size() || !std::isfinite(d)) return std::nullopt;
-  return static_cast<float>(d);
+  if (end != t.c_str() + t.size()) return std::nullopt;
+  return rt::SingleOf(d);
 }
 
 std::optional<int16_t> PlacementState(std::string_view text) {

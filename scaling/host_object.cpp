@@ -3,11 +3,15 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
+
+#include "rounding.h"
 
 namespace amb {
 namespace {
 
 constexpr const char* kTypeMismatch = "Type mismatch";
+constexpr const char* kOverflow = "Overflow";
 
 }  // namespace
 
@@ -28,8 +32,11 @@ HostStatus GetNumber(HostObject& object, std::string_view member, double& out) {
 HostStatus GetFloat(HostObject& object, std::string_view member, float& out) {
   double d = 0;
   HostStatus s = GetNumber(object, member, d);
-  if (s) out = static_cast<float>(d);
-  return s;
+  if (!s) return s;
+  std::optional<float> single = rt::SingleOf(d);
+  if (!single) return HostStatus::Failed(kOverflow);
+  out = *single;
+  return {};
 }
 
 HostStatus GetText(HostObject& object, std::string_view member, std::string& out) {
@@ -96,14 +103,17 @@ bool IsNothing(const HostValue& value) {
   return p && !*p;
 }
 
-// A host answers whatever it likes: a count that no 32-bit number holds (NaN included) is refused.
-HostStatus CountOf(HostObject& collection, int32_t& count) {
+// A host answers whatever it likes: a count below 0, or one no 32-bit number holds (NaN included), is
+// refused.
+HostStatus CountOf(HostObject& collection, int32_t& count) { return BoundedCountOf(collection, "Count", INT32_MAX, count); }
+
+HostStatus BoundedCountOf(HostObject& object, std::string_view member, int32_t most, int32_t& count) {
   double d = 0;
-  HostStatus s = GetNumber(collection, "Count", d);
+  HostStatus s = GetNumber(object, member, d);
   if (!s) return s;
-  if (!(d > static_cast<double>(INT32_MIN) - 1 && d < static_cast<double>(INT32_MAX) + 1))
-    return HostStatus::Failed("Overflow");
-  count = static_cast<int32_t>(d);
+  std::optional<int32_t> whole = rt::LongOf(d);
+  if (!whole || *whole < 0 || *whole > most) return HostStatus::Failed(kOverflow);
+  count = *whole;
   return {};
 }
 

@@ -46,7 +46,8 @@ class HostObject {
   virtual bool PlanWindowMove(float left, float top, float width, float height, WindowMove& out) { return false; }
 };
 
-// Typed reads: a value of another kind is a failed read, as a type mismatch is.
+// Typed reads: a value of another kind is a failed read, as a type mismatch is; a number no Single
+// holds (NaN included) is a failed read too, as the platform's "Overflow" is.
 HostStatus GetNumber(HostObject& object, std::string_view member, double& out);
 HostStatus GetFloat(HostObject& object, std::string_view member, float& out);
 HostStatus GetText(HostObject& object, std::string_view member, std::string& out);
@@ -64,6 +65,9 @@ bool IsNothing(const HostValue& value);
 
 // A collection's Count, and its item i through the default member Item.
 HostStatus CountOf(HostObject& collection, int32_t& count);
+// A count the host gives as a number property (a tab control's Tabs, say), refused below 0 and above
+// most, so that a host's 2e9 never turns into as many calls back.
+HostStatus BoundedCountOf(HostObject& object, std::string_view member, int32_t most, int32_t& count);
 HostStatus ItemOf(HostObject& collection, int32_t index, HostObjectPtr& out);
 
 }  // namespace amb

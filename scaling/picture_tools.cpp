@@ -1,6 +1,9 @@
 #include "picture_tools.h"
 
 #include <cmath>
+#include <optional>
+
+#include "rounding.h"
 
 namespace amb {
 namespace {
@@ -13,8 +16,9 @@ HostStatus ConvertToTwips(HostObject& container, const char* convert, double siz
   HostStatus s = container.Call(convert, {size, mode, kTwips}, &result);
   if (!s) return s;
   const double* d = std::get_if<double>(&result);
-  if (!d) return HostStatus::Failed("Type mismatch");
-  out = static_cast<float>(*d);
+  std::optional<float> single = d ? rt::SingleOf(*d) : std::nullopt;
+  if (!single) return HostStatus::Failed(d ? "Overflow" : "Type mismatch");
+  out = *single;
   return {};
 }
 
@@ -76,8 +80,9 @@ HostStatus LayPicture(PictureTools& tools, HostObject& container, const HostObje
   double back = 0;
   HostStatus s = GetNumber(container, "BackColor", back);
   if (!s) return s;
-  if (!(w > 0) || !(h > 0)) return HostStatus::Failed("Invalid property value");
-  HostObjectPtr laid = tools.Lay(*picture, layout, w, h, static_cast<int32_t>(back));
+  std::optional<int32_t> colour = rt::ColourOf(back);
+  if (!colour || !(w > 0) || !(h > 0)) return HostStatus::Failed("Invalid property value");
+  HostObjectPtr laid = tools.Lay(*picture, layout, w, h, *colour);
   if (!laid) return HostStatus::Failed("Out of memory");
   return container.Let("Picture", laid);
 }

@@ -5,6 +5,7 @@
 
 #include "control_capture.h"
 #include "control_probes.h"
+#include "rounding.h"
 
 namespace amb {
 namespace {
@@ -101,10 +102,10 @@ bool ResizeEngine::Capture(HostObject& form) {
     } else if (form.Get("ScaleMode", mode)) {
       HostValue out;
       if (form.Call("ScaleX", {settings_.design.scaleWidth, mode, kTwips}, &out) && std::holds_alternative<double>(out))
-        w = static_cast<float>(std::get<double>(out));
+        w = rt::SingleOf(std::get<double>(out)).value_or(0);
       if (form.Call("ScaleY", {settings_.design.scaleHeight, mode, kTwips}, &out) &&
           std::holds_alternative<double>(out))
-        h = static_cast<float>(std::get<double>(out));
+        h = rt::SingleOf(std::get<double>(out)).value_or(0);
     }
     if (!(w > 0) || !(h > 0)) InnerSizeInTwips(form, !mdi, w, h);
     state_.referenceWidth = w;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <unordered_map>
 
 #include "control_probes.h"
 #include "ignore_case.h"
@@ -41,10 +42,12 @@ std::optional<bool> TruthOfValue(const HostValue& value) {
 HostStatus Overflow(std::string_view property) { return HostStatus::Failed(std::string(property) + ": Overflow"); }
 
 // The stored entry of a key; when a key is stored at several positions, the highest one counts.
-const FlagEntry* StoredEntryOf(const std::vector<FlagEntry>& stored, std::string_view key) {
-  auto it = std::find_if(stored.rbegin(), stored.rend(),
-                         [&](const FlagEntry& e) { return EqualsIgnoringCase(e.key, key); });
-  return it == stored.rend() ? nullptr : &*it;
+// Entries by folded key, built once: a stored list may hold 32767 entries, and every record of the
+// form looks its own up. Where a key is stored twice the later entry counts.
+std::unordered_map<std::string, size_t> IndexByKey(const std::vector<FlagEntry>& stored) {
+  std::unordered_map<std::string, size_t> index;
+  for (size_t i = 0; i < stored.size(); ++i) index[FoldKey(stored[i].key)] = i;
+  return index;
 }
 
 }  // namespace
@@ -88,6 +91,7 @@ HostStatus ReadStoredList(HostObject& control, std::vector<FlagEntry>& out) {
   return {};
 }
 
+
 PageRecord* ExclusionModel::Find(std::string_view key) {
   auto it = std::find_if(records_.begin(), records_.end(),
                          [&](const PageRecord& r) { return EqualsIgnoringCase(r.key, key); });
@@ -115,12 +119,14 @@ HostStatus ExclusionModel::BuildRecords(HostObject& control) {
   if (!GetObjectOf(control, "FormControls", controls) || !controls) return {};
   int32_t count = 0;
   if (HostStatus s = CountOf(*controls, count); !s) return s;
+  std::unordered_map<std::string, size_t> recordOf;  // by folded key
   for (int32_t i = 0; i < count; ++i) {
     HostObjectPtr item;
     if (HostStatus s = ItemOf(*controls, i, item); !s) return s;
     PageRecord record;
     // A collection item without a readable name cannot be stored under a key; it is left out.
-    if (!GetControlKey(item.get(), record.key) || Find(record.key)) continue;
+    if (!GetControlKey(item.get(), record.key) || !recordOf.emplace(FoldKey(record.key), records_.size()).second)
+      continue;
     record.typeName = item->TypeName();
     record.listed = PageKindOf(kind_).probe(*item);
     record.entry.key = record.key;
@@ -131,8 +137,8 @@ HostStatus ExclusionModel::BuildRecords(HostObject& control) {
   std::span<const DontScale> own = PageKindOf(kind_).flags;
   for (size_t i = 0; i < stored.size(); ++i) {
     const HostValue index = static_cast<double>(i + 1);
-    if (PageRecord* record = Find(stored[i].key)) {
-      for (DontScale flag : own) record->entry[flag] = stored[i][flag];
+    if (auto found = recordOf.find(FoldKey(stored[i].key)); found != recordOf.end()) {
+      for (DontScale flag : own) records_[found->second].entry[flag] = stored[i][flag];
       continue;
     }
     // The entry's control is no longer on the form.
@@ -152,11 +158,13 @@ HostStatus ExclusionModel::Apply(HostObject& control) const {
   auto note = [&first](HostStatus s) {
     if (first && !s) first = std::move(s);
   };
+  const std::unordered_map<std::string, size_t> storedOf = IndexByKey(stored);
   note(control.Let("ControlFlagCount", static_cast<double>(records_.size())));
   for (size_t i = 0; i < records_.size(); ++i) {
     const HostValue index = static_cast<double>(i + 1);
     const PageRecord& record = records_[i];
-    const FlagEntry* current = StoredEntryOf(stored, record.key);
+    auto found = storedOf.find(FoldKey(record.key));
+    const FlagEntry* current = found == storedOf.end() ? nullptr : &stored[found->second];
     note(control.LetAt(kFlagKeyPropertyName, index, record.key));
     for (DontScale flag : own) note(control.LetAt(FlagPropertyName(flag), index, record.entry[flag]));
     for (DontScale flag : kAllDontScale) {

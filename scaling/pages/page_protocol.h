@@ -1,9 +1,10 @@
 #pragma once
 // What every property page of the control shares: values are loaded once per page object, and an
 // edit marks the page changed only once they are; the page's own filling never does.
-#include <cmath>
 #include <cstdint>
 #include <optional>
+
+#include "rounding.h"
 
 namespace amb::pages {
 
@@ -25,14 +26,8 @@ class PageProtocol {
   bool changed_ = false;
 };
 
-// A number the platform takes as a 32-bit integer (rounded half to even, as its conversion
-// does); nothing for one outside that range or not a number at all, where it raises "Overflow".
-inline std::optional<int32_t> LongOf(double value) {
-  if (!(value >= -2147483648.5 && value < 2147483647.5)) return std::nullopt;
-  double rounded = std::nearbyint(value);
-  if (rounded < -2147483648.0 || rounded > 2147483647.0) return std::nullopt;
-  return static_cast<int32_t>(rounded);
-}
+// A number the platform takes as a 32-bit integer (rounded half to even, as its conversion does).
+using rt::LongOf;
 
 // A Boolean property shows as checked when its value And 1 is 1; only a box that is exactly
 // checked (1) writes True. A value that is no 32-bit integer has no check.

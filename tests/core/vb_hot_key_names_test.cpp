@@ -25,3 +25,15 @@ TEST(HotKeyNames, UnknownNameChangesNothing) {
     EXPECT_EQ(vk, 'H') << name;
   }
 }
+
+// A skipped value is shown cut after 24 whole characters: a character of several bytes is never
+// split, so the box never shows a broken one.
+TEST(HotKeyNames, SkippedValuesAreCutAfterWholeCharacters) {
+  std::string accented;
+  for (int i = 0; i < 30; ++i) accented += "\xC3\xA9";  // é
+  std::string shown;
+  for (int i = 0; i < 24; ++i) shown += "\xC3\xA9";
+  EXPECT_EQ(DozIzevodoz::SkippedHotKeysText({{3, accented}, {5, "\xC3\xA9" + std::string(23, 'x')}}),
+            "These hot-key settings name no key and were skipped:\r\n\"3\" = \"" + shown + "...\"\r\n\"5\" = \"\xC3\xA9" +
+                std::string(23, 'x') + "\"");
+}

@@ -55,6 +55,8 @@ TEST(ItemCaption, KeysTheEngineWritesForGeneratedItems) {
   ItemCaption state = ParseItemCaption("Ohio{gControl:0|LState:OH|LFont:Arial}", 1, 0, "");
   EXPECT_EQ(state.rightText, "OH");
   EXPECT_TRUE(state.flags & kFontItem);
+  // A control's number beyond 32 bits is held at the end of the range, not wrapped.
+  EXPECT_EQ(ParseItemCaption("Far{gControl:4294967303}", 1, 0, "").controlValue, INT32_MAX);
 }
 
 }  // namespace

@@ -207,6 +207,9 @@ TEST(PanelChoice, EachPayloadReportsItsCategoryAndValue) {
       {"Texas{gControl:0|lvID:7|LState:TX}", "State", std::string("TX")},
       {"Sunday{gControl:0|lvID:7|LDay:1}", "WeekDay", int32_t{1}},
       {"Feb 1{gControl:0|lvID:7|LDate:36557}", "DayOfMonth", ChoiceDate{36557}},
+      // Beyond 32 bits a number is held at the end of the range, never wrapped round to 1.
+      {"Far{gControl:0|lvID:7|LDate:4294967297}", "DayOfMonth", ChoiceDate{INT32_MAX}},
+      {"Far{gControl:0|lvID:7|LMonth:-99999999999999999999}", "Month", int32_t{INT32_MIN}},
       {"Arial{gControl:0|lvID:7|LFont:Arial}\tSample", "Font", std::string("Arial")},
       {"[X] a long label{gControl:0|lvID:7|LDrv:X:\\ share on 'server'|Tip:Network/Mapped Drive}", "Drive",
        std::string("X:\\")},

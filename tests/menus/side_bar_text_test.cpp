@@ -105,7 +105,9 @@ TEST(SideBarText, NumbersBeyondTheirRangeAreKeptWithinIt) {
       {"{Width:inf|FSize:inf|MinFSize:inf|", 32767, 24, 24},
       {"{Width:-inf|FSize:-inf|MinFSize:-inf|", 35, 7, 5},
       {"{Width:nan|FSize:nan|MinFSize:nan|", 35, 11, 5},
-      {"{Width:1e999|FSize:0x1p99999|MinFSize:12abc|", 35, 11, 5},
+      // Beyond a double's range a number is held as an infinite one is.
+      {"{Width:1e999|FSize:0x1p99999|MinFSize:12abc|", 32767, 24, 5},
+      {"{Width:-1e999|FSize:-1e999|MinFSize:1e-999|", 35, 7, 5},
       {"{Width:80.6|FSize:12.5|MinFSize:8|", 80, 12.5, 8},
   };
   for (const Case& c : cases) {

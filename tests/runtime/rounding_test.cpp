@@ -37,4 +37,23 @@ TEST(RoundHalfEven, TheEdgesOfLong) {
   EXPECT_FALSE(rt::RoundToLong(-INFINITY, out));
 }
 
+// Numbers from outside are converted only when the target holds them.
+TEST(RoundHalfEven, LongColourAndSingleTakeOnlyWhatTheyHold) {
+  struct Case {
+    double in;
+    std::optional<int32_t> whole, colour;
+  };
+  const std::optional<int32_t> none;
+  for (const Case& c : {Case{2.5, 2, 2}, Case{-2147483648.4, INT32_MIN, INT32_MIN}, Case{2147483647.4, INT32_MAX, INT32_MAX},
+                        Case{2147483647.5, none, INT32_MIN}, Case{2147483663.0, none, static_cast<int32_t>(0x8000000Fu)},
+                        Case{4294967295.0, none, -1}, Case{4294967296.0, none, none}, Case{-2147483649.0, none, none},
+                        Case{1e300, none, none}, Case{NAN, none, none}, Case{-INFINITY, none, none}}) {
+    EXPECT_EQ(rt::LongOf(c.in), c.whole) << c.in;
+    EXPECT_EQ(rt::ColourOf(c.in), c.colour) << c.in;
+  }
+  EXPECT_EQ(rt::SingleOf(-3.4e38), -3.4e38f);
+  for (double out : {1e39, -1e300, static_cast<double>(INFINITY), static_cast<double>(NAN)})
+    EXPECT_FALSE(rt::SingleOf(out)) << out;
+}
+
 }  // namespace

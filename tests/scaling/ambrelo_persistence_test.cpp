@@ -197,5 +197,20 @@ TEST(AmbreloPersistence, DamagedStreamIsRefusedAndChangesNothing) {
   EXPECT_HRESULT_FAILED(persist->Load(foreign.get()));
 }
 
+// A stream larger than Load takes back is refused before anything is written, so the settings are
+// never saved in a form that would lose them all at the next load.
+TEST(AmbreloPersistence, AStreamLoadWouldRefuseIsNotWritten) {
+  HostedControl c;
+  const std::wstring huge(17u << 20, L'w');
+  Put(c.control.get(), L"WindowName", Text(huge.c_str()));
+  rt::ComPtr<IPersistStreamInit> persist;
+  c.control.As(persist);
+  rt::ComPtr<IStream> stream = NewStream();
+  EXPECT_EQ(persist->Save(stream.get(), TRUE), STG_E_MEDIUMFULL);
+  STATSTG stat;
+  stream->Stat(&stat, STATFLAG_NONAME);
+  EXPECT_EQ(stat.cbSize.QuadPart, 0u);
+}
+
 }  // namespace
 }  // namespace ambtest

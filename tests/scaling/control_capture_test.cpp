@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "fake_host_object.h"
 
 namespace amb {
@@ -107,6 +109,24 @@ TEST_F(ControlCaptureTest, ImageListsWithAndWithoutImages) {
   ControlRecord& empty = Record(list);
   EXPECT_EQ(empty.imageListCount, 0);
   EXPECT_EQ(empty.imageListPicture.Size(), 0u);
+}
+
+// A host answers whatever it likes: a count no 16-bit number holds, or no number at all, is refused
+// before it is converted, and never turns into as many calls back.
+TEST_F(ControlCaptureTest, CountsOutOfRangeAreRefusedWithoutCallingBack) {
+  for (double count : {40000.0, 2e9, 1e300, -1e300, std::nan(""), -5.0}) {
+    FakePtr tabs = f.Add("SSTab", "tabHuge", {0, 0, 4000, 3000});
+    tabs->members["Tabs"] = count;
+    FakePtr images = MakeFake(f.stats, "ListImages");
+    images->members = {{"Count", count}};
+    FakePtr list = MakeFake(f.stats, "ImageList");
+    list->members = {{"Name", std::string("imlHuge")}, {"ListImages", HostObjectPtr(images)}};
+    list->container = f.form;
+    f.stats->gets = 0;
+    EXPECT_EQ(Record(tabs).tabPicture.Size(), 0u) << count;
+    EXPECT_EQ(Record(list).imageListCount, 0) << count;
+    EXPECT_LT(f.stats->gets, 200u) << count;
+  }
 }
 
 TEST_F(ControlCaptureTest, ButtonsOfAnEntryBoxDoNotCount) {

@@ -1,20 +1,10 @@
 #include "control_fixture.h"
 
-#include <cwchar>
+#include "regsvr32.h"
 
 namespace ambtest {
 
-DWORD RunRegsvr32(bool unregister) {
-  std::wstring command = std::wstring(L"regsvr32 /s ") + (unregister ? L"/u " : L"") + L"\"" AMBRELO_DLL_PATH L"\"";
-  STARTUPINFOW si{sizeof si};
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return ~0u;
-  rt::UniqueHandle process(pi.hProcess), thread(pi.hThread);
-  WaitForSingleObject(process.get(), 60000);
-  DWORD code = ~0u;
-  GetExitCodeProcess(process.get(), &code);
-  return code;
-}
+DWORD RunRegsvr32(bool unregister) { return testsupport::RunRegsvr32(AMBRELO_DLL_PATH, unregister); }
 
 void ComEnvironment::SetUp() {
   ASSERT_HRESULT_SUCCEEDED(OleInitialize(nullptr));

@@ -175,6 +175,9 @@ TEST(PlacementText, NumbersRoundTripInOneFormWhateverTheLocale) {
   EXPECT_FALSE(PlacementNumber(""));
   EXPECT_FALSE(PlacementNumber("12,5"));
   EXPECT_FALSE(PlacementNumber("abc"));
+  // A stored number no Single holds is refused, never turned into an infinite size for Move.
+  EXPECT_EQ(PlacementNumber("3.4e38"), 3.4e38f);
+  for (const char* text : {"1e300", "-1e39", "inf", "nan", "1e999"}) EXPECT_FALSE(PlacementNumber(text)) << text;
   EXPECT_EQ(PlacementState("2"), 2);
   EXPECT_EQ(PlacementState("2.5"), 2);  // halves to even, as the platform converts
   EXPECT_FALSE(PlacementState("70000"));

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "decimal_numbers.h"
 #include "fake_host_object.h"
 #include "pages/exclusion_page_model.h"
 #include "pages/form_effects_model.h"
@@ -14,28 +15,11 @@
 namespace amb::pages {
 namespace {
 
+using amb::test::DecimalNumbers;
 using amb::test::FakePtr;
 using amb::test::MakeFake;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// Plain decimal numbers with the given separator, as a locale that writes them so would read them.
-class DecimalNumbers : public LocaleNumbers {
- public:
-  explicit DecimalNumbers(std::string separator = ".") : separator_(std::move(separator)) {}
-  std::optional<double> Parse(std::string_view text) const override {
-    std::string c(text);
-    if (size_t at = c.find(separator_); at != std::string::npos) c.replace(at, separator_.size(), ".");
-    char* end = nullptr;
-    double value = std::strtod(c.c_str(), &end);
-    if (c.empty() || *end || c.find_first_of("xXnN") != std::string::npos) return std::nullopt;
-    return value;
-  }
-  std::string DecimalSeparator() const override { return separator_; }
-
- private:
-  std::string separator_;
-};
 
 TEST(PageProtocol, MarksChangedOnlyOnceLoaded) {
   PageProtocol page;

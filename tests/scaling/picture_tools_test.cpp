@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "fake_host_object.h"
 
 namespace amb {
@@ -56,6 +58,29 @@ TEST(PictureTools, LayoutMeasuresThePixelContainerInTwips) {
   f.form->members["Picture"] = HostObjectPtr();
   ASSERT_TRUE(LayPicture(tools, *f.form, MakePicture(f.stats, 0, 0), PictureLayout::Center));
   EXPECT_FALSE(std::get<HostObjectPtr>(f.form->members["Picture"])) << "an empty picture changes nothing";
+}
+
+// The host may give a system colour as an unsigned OLE colour (2147483663 is &H8000000F); a value
+// that is no colour at all is refused before it is converted.
+TEST(PictureTools, TheBackColourIsTakenAsAColourOrRefused) {
+  struct Case {
+    double back;
+    bool laid;
+    int32_t colour;
+  };
+  const int32_t face = static_cast<int32_t>(0x8000000Fu);
+  for (const Case& c : {Case{2147483663.0, true, face}, Case{-2147483633.0, true, face}, Case{4294967295.0, true, -1},
+                        Case{4294967296.0, false, 0}, Case{1e300, false, 0},
+                        Case{std::nan(""), false, 0}, Case{-INFINITY, false, 0}}) {
+    FakeForm f;
+    FakePictureTools tools(f.stats);
+    f.form->members["BackColor"] = c.back;
+    HostStatus s = LayPicture(tools, *f.form, MakePicture(f.stats, 100, 100), PictureLayout::Tile);
+    EXPECT_EQ(static_cast<bool>(s), c.laid) << c.back;
+    if (!c.laid) EXPECT_EQ(s.description, "Invalid property value") << c.back;
+    ASSERT_EQ(tools.laid.size(), c.laid ? 1u : 0u) << c.back;
+    if (c.laid) EXPECT_EQ(tools.laid[0].backColor, c.colour) << c.back;
+  }
 }
 
 TEST(PictureTools, FormPictureModes) {
