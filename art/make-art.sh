@@ -105,3 +105,14 @@ convert -size 820x615 -seed 21 plasma:fractal -blur 0x10 -colorspace Gray -auto-
      -draw "$left_bolt" -draw "$right_bolt" -blur 0x6 \) -composite \
   -fill white -stroke none -draw "$left_bolt" -draw "$right_bolt" \
   -colors 256 -type Palette -compress None BMP3:cancel-storm.bmp
+
+# Ambrelo's about box: Picture1's banner (90 by 286 pixels), nested frames growing from a corner
+# as a form grows, over a deep blue wash.
+convert -size 90x286 gradient:'#0b2f6f'-'#3f7fdf' \
+  -fill none -strokewidth 2 \
+  -stroke '#ffffff40' -draw 'rectangle 14,196 34,216' \
+  -stroke '#ffffff70' -draw 'rectangle 14,166 50,216' \
+  -stroke '#ffffffa0' -draw 'rectangle 14,128 66,216' \
+  -stroke '#ffffffe0' -draw 'rectangle 14,84 78,216' \
+  -fill white -stroke none -font DejaVu-Sans-Bold -pointsize 22 -gravity north -annotate +0+24 'A' \
+  -type TrueColor BMP3:ambrelo-about.bmp

@@ -43,6 +43,13 @@ bool AppObject::ClaimResidentInstance() {
   return true;
 }
 
+HINSTANCE CodeModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&CodeModule), &module);
+  return module ? module : GetModuleHandleA(nullptr);
+}
+
 void InitApp(HINSTANCE instance, const std::string& title) {
   AppObject& app = App();
   app.hInstance = instance;
@@ -64,6 +71,7 @@ void InitApp(HINSTANCE instance, const std::string& title) {
   app.Revision = block.revision;
   app.FileDescription = block.fileDescription;
   app.LegalCopyright = block.legalCopyright;
+  app.LegalTrademarks = block.legalTrademarks;
   app.Comments = block.comments;
   app.CompanyName = block.companyName;
   app.ProductName = block.productName;

@@ -13,7 +13,7 @@ struct AppObject {
   std::string EXEName;  // file name without ".exe"
   std::string Title;
   int Major = 0, Minor = 0, Revision = 0;
-  std::string FileDescription, LegalCopyright, Comments, CompanyName, ProductName;
+  std::string FileDescription, LegalCopyright, LegalTrademarks, Comments, CompanyName, ProductName;
 
   // True while another process holds this program's resident marker.
   bool PrevInstance() const;
@@ -22,6 +22,10 @@ struct AppObject {
 };
 
 AppObject& App();
+
+// The module this code is linked into: the program, or a DLL that carries the runtime. Window
+// classes are registered for it, so a DLL's forms and its host's never share a class.
+HINSTANCE CodeModule();
 
 // Fills App() from the running module and its version block.
 void InitApp(HINSTANCE instance, const std::string& title);

@@ -1,4 +1,5 @@
 // Frames and picture boxes: windows of their own that hold and paint other controls.
+#include "app.h"
 #include "color.h"
 #include "controls.h"
 #include "form.h"
@@ -11,19 +12,21 @@ LRESULT CALLBACK ContainerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 namespace {
 const char kContainerClass[] = "TarnwickContainer";
 
+// Registered again after UnregisterContainerClass.
 void RegisterContainerClass() {
-  static bool done = [] {
-    WNDCLASSEXA wc = {sizeof wc};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = ContainerWindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kContainerClass;
-    return RegisterClassExA(&wc) != 0;
-  }();
-  (void)done;
+  WNDCLASSEXA wc = {sizeof wc};
+  if (GetClassInfoExA(CodeModule(), kContainerClass, &wc)) return;
+  wc = {sizeof wc};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = ContainerWindowProc;
+  wc.hInstance = CodeModule();
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kContainerClass;
+  RegisterClassExA(&wc);
 }
 }  // namespace
+
+void UnregisterContainerClass() { UnregisterClassA(kContainerClass, CodeModule()); }
 
 void Container::Create(HWND parent) {
   RegisterContainerClass();

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app.h"
 #include "color.h"
 #include "common_controls.h"
 #include "error_report.h"
@@ -230,7 +231,7 @@ HWND Control::CreateChild(HWND parent, const char* windowClass, DWORD style, DWO
   if (!enabled_) style |= WS_DISABLED;
   HWND hwnd = CreateWindowExA(exStyle, windowClass, text.c_str(), style, r.left, r.top, r.right - r.left,
                               r.bottom - r.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id_)),
-                              GetModuleHandleA(nullptr), nullptr);
+                              CodeModule(), nullptr);
   if (!hwnd) Raise("Can not create the control " + name_);
   hwnd_ = hwnd;
   SetPropA(hwnd, kControlProperty, this);

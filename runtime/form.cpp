@@ -22,31 +22,34 @@ const char kFormClass[] = "TarnwickForm";
 const char kParkingClass[] = "TarnwickOwner";
 bool g_quitting = false;
 
-HINSTANCE Instance() { return App().hInstance ? App().hInstance : GetModuleHandleA(nullptr); }
+HINSTANCE Instance() { return App().hInstance ? App().hInstance : CodeModule(); }
 
+// Registered again after UnregisterFormWindowClasses.
 void RegisterFormClasses() {
-  static bool done = [] {
-    WNDCLASSEXA wc = {sizeof wc};
+  WNDCLASSEXA wc = {sizeof wc};
+  if (!GetClassInfoExA(CodeModule(), kFormClass, &wc)) {
+    wc = {sizeof wc};
     wc.style = CS_DBLCLKS | CS_OWNDC;
     wc.lpfnWndProc = FormWindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hInstance = CodeModule();
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = kFormClass;
     RegisterClassExA(&wc);
-    WNDCLASSEXA parking = {sizeof parking};
+  }
+  WNDCLASSEXA parking = {sizeof parking};
+  if (!GetClassInfoExA(CodeModule(), kParkingClass, &parking)) {
+    parking = {sizeof parking};
     parking.lpfnWndProc = DefWindowProcA;
-    parking.hInstance = GetModuleHandleA(nullptr);
+    parking.hInstance = CodeModule();
     parking.lpszClassName = kParkingClass;
     RegisterClassExA(&parking);
-    return true;
-  }();
-  (void)done;
+  }
 }
 
 // Forms that stay out of the task bar are owned by this hidden window, as the platform did it.
 HWND ParkingWindow() {
   static UniqueWindow window(CreateWindowExA(0, kParkingClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                             GetModuleHandleA(nullptr), nullptr));
+                                             CodeModule(), nullptr));
   return window.get();
 }
 
@@ -101,6 +104,11 @@ GdiObject<HFONT> MakeFont(const FontDesign& font) {
 
 bool Quitting() { return g_quitting; }
 void SetQuitting(bool quitting) { g_quitting = quitting; }
+
+void UnregisterFormWindowClasses() {
+  UnregisterClassA(kFormClass, CodeModule());
+  UnregisterContainerClass();
+}
 
 void CollectUnloadedForms() {
   // Destroying parts can run code (a control's clean-up) that unloads more: take them out first.
@@ -176,7 +184,7 @@ void Form::Load() {
   int x = s.startPosition == StartPosition::WindowsDefault ? CW_USEDEFAULT : 0;
   HWND owner = s.showInTaskbar ? nullptr : ParkingWindow();
   HWND hwnd = CreateWindowExA(exStyle, kFormClass, s.caption.c_str(), style, x, x == CW_USEDEFAULT ? 0 : 0,
-                              100, 100, owner, nullptr, GetModuleHandleA(nullptr), this);
+                              100, 100, owner, nullptr, CodeModule(), this);
   if (!hwnd) {
     parts_.reset();
     Raise("Can not create the window of " + name_);

@@ -247,6 +247,11 @@ void SetQuitting(bool quitting);
 // loop calls it, when no handler of any form is running.
 void CollectUnloadedForms();
 
+// Takes back the window classes of forms and their containers, which name this module's window
+// procedures: a DLL that carries the runtime does so before it may be unloaded. The next load
+// registers them again.
+void UnregisterFormWindowClasses();
+
 // Keyboard navigation (TAB, ENTER for the default button, ESC for the cancel button) of the form
 // the message is for; true when the message was handled and must not be dispatched.
 bool HandleFormNavigation(MSG& msg);

@@ -9,6 +9,9 @@
 
 namespace rt {
 
+// For UnregisterFormWindowClasses.
+void UnregisterContainerClass();
+
 struct FormParts {
   GdiObject<HFONT> font;
   GdiObject<HBRUSH> backBrush;

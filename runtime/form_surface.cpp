@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app.h"
 #include "color.h"
 #include "common_controls.h"
 #include "error_report.h"
@@ -341,7 +342,7 @@ void Form::UpdateToolTip(Control& control) {
     EnsureCommonControls();
     parts_->toolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                      GetModuleHandleA(nullptr), nullptr);
+                                      CodeModule(), nullptr);
     if (!parts_->toolTip) return;
   }
   TTTOOLINFOA tool = {sizeof tool};

@@ -9,7 +9,7 @@ void ImageList::Create(HWND) { designPending_ = true; }
 void ImageList::LoadDesignIcons() const {
   if (!designPending_) return;
   designPending_ = false;
-  HINSTANCE instance = App().hInstance ? App().hInstance : GetModuleHandleA(nullptr);
+  HINSTANCE instance = App().hInstance ? App().hInstance : CodeModule();
   for (int id : design_.images)  // a missing picture keeps its number, as an empty image
     icons_.emplace_back(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, Size(), Size(), 0)));
 }

@@ -1,12 +1,20 @@
 #include "subclass.h"
 
 #include <map>
+#include <mutex>
 #include <utility>
 
 namespace rt {
 namespace {
 
 using Key = std::pair<HWND, WNDPROC>;
+
+// One table for the process, as a window may be subclassed from a thread other than its own; the
+// lock is never held while a window procedure runs, which may subclass or unsubclass in turn.
+std::mutex& RecordsLock() {
+  static std::mutex lock;
+  return lock;
+}
 
 std::map<Key, WNDPROC>& Records() {
   static std::map<Key, WNDPROC> records;
@@ -19,6 +27,7 @@ WNDPROC CurrentProc(HWND hwnd) { return reinterpret_cast<WNDPROC>(GetWindowLongP
 
 bool InstallSubclass(HWND hwnd, WNDPROC proc) {
   if (!IsWindow(hwnd) || !proc) return false;
+  std::lock_guard<std::mutex> hold(RecordsLock());
   if (Records().count({hwnd, proc})) return true;
   SetLastError(0);
   LONG_PTR previous = SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
@@ -28,6 +37,7 @@ bool InstallSubclass(HWND hwnd, WNDPROC proc) {
 }
 
 WNDPROC PreviousWindowProc(HWND hwnd, WNDPROC proc) {
+  std::lock_guard<std::mutex> hold(RecordsLock());
   auto it = Records().find({hwnd, proc});
   return it == Records().end() ? nullptr : it->second;
 }
@@ -36,11 +46,15 @@ LRESULT CallPreviousWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wPa
   WNDPROC previous = PreviousWindowProc(hwnd, proc);
   LRESULT result = previous ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
                             : DefWindowProcA(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) Records().erase({hwnd, proc});
+  if (message == WM_NCDESTROY) {
+    std::lock_guard<std::mutex> hold(RecordsLock());
+    Records().erase({hwnd, proc});
+  }
   return result;
 }
 
 bool RemoveSubclass(HWND hwnd, WNDPROC proc) {
+  std::lock_guard<std::mutex> hold(RecordsLock());
   auto it = Records().find({hwnd, proc});
   if (it == Records().end()) return true;
   if (IsWindow(hwnd)) {
@@ -52,6 +66,7 @@ bool RemoveSubclass(HWND hwnd, WNDPROC proc) {
 }
 
 void ForgetSubclasses(HWND hwnd) {
+  std::lock_guard<std::mutex> hold(RecordsLock());
   auto& records = Records();
   for (auto it = records.lower_bound({hwnd, nullptr}); it != records.end() && it->first.first == hwnd;)
     it = records.erase(it);

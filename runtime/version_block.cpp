@@ -46,6 +46,7 @@ bool ReadVersionBlock(const std::string& modulePath, VersionBlock& out) {
   }
   out.fileDescription = QueryString(data, language, "FileDescription");
   out.legalCopyright = QueryString(data, language, "LegalCopyright");
+  out.legalTrademarks = QueryString(data, language, "LegalTrademarks");
   out.comments = QueryString(data, language, "Comments");
   out.companyName = QueryString(data, language, "CompanyName");
   out.productName = QueryString(data, language, "ProductName");

@@ -8,7 +8,7 @@ namespace rt {
 
 struct VersionBlock {
   int major = 0, minor = 0, revision = 0;  // file version major.minor.0.revision
-  std::string fileDescription, legalCopyright, comments, companyName, productName;
+  std::string fileDescription, legalCopyright, legalTrademarks, comments, companyName, productName;
 };
 
 // Reads the block of the module's file; false (and an empty block) when it has none.

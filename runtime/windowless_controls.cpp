@@ -71,7 +71,7 @@ void Label::Paint(HDC dc) {
 }
 
 void Image::Create(HWND) {
-  HINSTANCE instance = App().hInstance ? App().hInstance : GetModuleHandleA(nullptr);
+  HINSTANCE instance = App().hInstance ? App().hInstance : CodeModule();
   const PictureDesign& picture = design_.picture;
   if (picture.kind == PictureDesign::Kind::Icon) {
     icon_ = static_cast<HICON>(

@@ -2,13 +2,41 @@
 // connection points, events, class info, property pages and the container's ambient mode.
 #include "ambrelo_control.h"
 
+#include <array>
 #include <new>
 
+#include "automation_error.h"
+#include "error_object.h"
 #include "late_bound.h"
 #include "wide_text.h"
 
 namespace amb {
 namespace {
+
+constexpr DISPID kPrintSizeId = 52;
+
+constexpr size_t kPrintSizeArgs = 7;
+
+VARIANT Default(VARTYPE type, LONG value) {
+  VARIANT v{};
+  V_VT(&v) = type;
+  if (type == VT_BOOL) V_BOOL(&v) = static_cast<VARIANT_BOOL>(value);
+  if (type == VT_I4) V_I4(&v) = value;
+  return v;
+}
+
+VARIANT SingleDefault(float value) {
+  VARIANT v{};
+  V_VT(&v) = VT_R4;
+  V_R4(&v) = value;
+  return v;
+}
+
+// PrintSize's arguments, last first: AllowCancel, ShowDialog, Hide False; ScaleMode 1 (twips);
+// PrintHeight, PrintWidth 0; Enabled (always given).
+const std::array<VARIANT, kPrintSizeArgs> kPrintSizeDefaults = {
+    Default(VT_BOOL, 0), Default(VT_BOOL, 0), Default(VT_BOOL, 0), Default(VT_I4, 1),
+    SingleDefault(0),    SingleDefault(0),    Default(VT_EMPTY, 0)};
 
 // The platform's stock colour page; the toolchain's headers do not name it.
 constexpr CLSID kStockColorPage = {0x7EBDAAE1, 0x8120, 0x11CF, {0x89, 0x9F, 0x00, 0xAA, 0x00, 0x68, 0x8B, 0x10}};
@@ -36,7 +64,9 @@ const QITAB Ambrelo::kInterfaceTable[] = {
     {nullptr, 0},
 };
 
-Ambrelo::Ambrelo() : eventPoint_(*this, DIID___Ambrelo), notifyPoint_(*this, IID_IPropertyNotifySink) {}
+Ambrelo::Ambrelo() : eventPoint_(*this, DIID___Ambrelo), notifyPoint_(*this, IID_IPropertyNotifySink) {
+  scalingWork_.SetPrintSizing(&printSizing_);
+}
 
 Ambrelo::~Ambrelo() {
   lifecycle_.Terminate();
@@ -53,6 +83,25 @@ HRESULT Ambrelo::Create(REFIID riid, void** ppv) {
   if (SUCCEEDED(hr)) hr = control->QueryInterface(riid, ppv);
   control->Release();
   return hr;
+}
+
+// PrintSize's optional arguments travel by reference; some type-library runtimes pass a left-out
+// one as its default value where a pointer belongs. Every one left out is given here instead.
+IFACEMETHODIMP Ambrelo::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                               EXCEPINFO* excepInfo, UINT* argError) {
+  if (id == kPrintSizeId && params && params->cNamedArgs == 0 && params->cArgs >= 1 &&
+      params->cArgs <= kPrintSizeArgs) {
+    std::array<VARIANT, kPrintSizeArgs> args = kPrintSizeDefaults;  // last first, as they travel
+    const size_t n = args.size(), given = params->cArgs;
+    for (size_t i = 0; i < given; ++i) {
+      const VARIANT& arg = params->rgvarg[given - 1 - i];  // argument i
+      bool missing = V_VT(&arg) == VT_ERROR && V_ERROR(&arg) == DISP_E_PARAMNOTFOUND;
+      if (!missing || i == 0) args[n - 1 - i] = arg;  // borrowed, not owned
+    }
+    DISPPARAMS full{args.data(), nullptr, static_cast<UINT>(n), 0};
+    return OwnDispatch<_Ambrelo>::Invoke(id, riid, lcid, flags, &full, result, excepInfo, argError);
+  }
+  return OwnDispatch<_Ambrelo>::Invoke(id, riid, lcid, flags, params, result, excepInfo, argError);
 }
 
 IFACEMETHODIMP Ambrelo::InterfaceSupportsErrorInfo(REFIID riid) {
@@ -134,10 +183,11 @@ void Ambrelo::FireResizeDone() {
   FireEvent(2, none);
 }
 
-void Ambrelo::FireError(const std::string& description, IDispatch* errorObject) {
+void Ambrelo::FireError(const std::string& description, int32_t number) {
   // Both go by reference: a sink may replace either, and what they hold afterwards is ours to free.
   rt::Bstr text(AllocBstr(description));
-  rt::ComPtr<IDispatch> object(errorObject);
+  rt::ComPtr<IDispatch> object;
+  NewErrorObject(number != 0 ? number : kErrApplicationDefined, description, object.put());
   rt::VariantArray args(2);
   V_VT(&args[0]) = VT_DISPATCH | VT_BYREF;  // arguments travel last first
   V_DISPATCHREF(&args[0]) = object.inout();

@@ -16,12 +16,14 @@
 #include "form_event_sink.h"
 #include "form_lifecycle.h"
 #include "own_type_library.h"
+#include "print_sizing.h"
 #include "resize_engine.h"
 #include "scoped_win.h"
 #include "win32_effect_platform.h"
 #include "win32_lifecycle_platform.h"
 #include "win32_picture_tools.h"
 #include "win32_placement_platform.h"
+#include "win32_print_platform.h"
 
 namespace amb {
 
@@ -36,8 +38,14 @@ class Ambrelo final
   // Events, for the parts that raise them; nothing is sent while the container froze events.
   void FireResizeStarted();
   void FireResizeDone();
-  void FireError(const std::string& description, IDispatch* errorObject);
+  // The Error event with an error object that describes it (number 0: the report has no error
+  // number of its own, and the object carries the library's "application-defined" one).
+  void FireError(const std::string& description, int32_t number);
   void FirePrintCancelled();
+
+  // IDispatch: the type library's own, but for PrintSize's left-out arguments.
+  IFACEMETHODIMP Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO* excepInfo, UINT* argError) override;
 
   // _Ambrelo, in the order of the interface
   IFACEMETHODIMP get_colControlInfo(IDispatch** value) override;
@@ -245,7 +253,21 @@ class Ambrelo final
     void LockUpdates(bool on) override { control_.lifecycle_.LockUpdates(on); }
     void ResizeStarted() override { control_.FireResizeStarted(); }
     void ResizeDone() override { control_.FireResizeDone(); }
-    void ReportError(const std::string& description) override { control_.FireError(description, nullptr); }
+    void ReportError(const std::string& description, int32_t number) override {
+      control_.FireError(description, number);
+    }
+
+   private:
+    Ambrelo& control_;
+  };
+  // What print sizing reports.
+  class PrintSide final : public PrintEvents {
+   public:
+    explicit PrintSide(Ambrelo& control) : control_(control) {}
+    void PrintError(const std::string& description, int32_t number) override {
+      control_.FireError(description, number);
+    }
+    void PrintCancelled() override { control_.FirePrintCancelled(); }
 
    private:
     Ambrelo& control_;
@@ -308,6 +330,9 @@ class Ambrelo final
   DeferredWindowMoves windowMoves_;
   EngineSide engineSide_{*this};
   ResizeEngine engine_{settings_, lifecycle_.Resize(), records_, engineSide_, pictures_, windowMoves_};
+  PrintSide printSide_{*this};
+  Win32PrintPlatform printPlatform_{static_cast<_Ambrelo*>(this)};
+  PrintSizing printSizing_{settings_, lifecycle_, scalingWork_, printPlatform_, printSide_};
   HostObjectPtr engineForm_;
   rt::ComPtr<FormEventSink> formEvents_;
   bool userMode_ = true;

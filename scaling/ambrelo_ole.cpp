@@ -24,6 +24,7 @@ IFACEMETHODIMP Ambrelo::SetHostNames(LPCOLESTR, LPCOLESTR) { return S_OK; }
 IFACEMETHODIMP Ambrelo::Close(DWORD saveOption) {
   if (saveOption != OLECLOSE_NOSAVE && dirty_ && site_) site_->SaveObject();
   InPlaceDeactivate();
+  printPlatform_.CloseDialogOfThisControl();
   UnhookHostForm();  // a closed control follows no form
   lifecycle_.Terminate();
   engine_.Forget();

@@ -6,9 +6,10 @@
 #include "ambrelo_control.h"
 #include "automation_error.h"
 #include "com_module.h"
-#include "msg_box.h"
+#include "dll_forms.h"
+#include "frm_about.h"
 #include "property_limits.h"
-#include "version_block.h"
+#include "record_objects.h"
 #include "wide_text.h"
 
 namespace amb {
@@ -61,16 +62,40 @@ HRESULT Ambrelo::LetEffect(int16_t AmbreloSettings::*field, LONG value, const wc
   return S_OK;
 }
 
-// Members whose work belongs to print sizing, and the record collections, which
-// are not offered as objects; they are reachable by name but report that this build does not
-// carry them.
-IFACEMETHODIMP Ambrelo::get_colControlInfo(IDispatch** value) { return RaiseNotAvailable(L"colControlInfo"); }
-IFACEMETHODIMP Ambrelo::putref_colControlInfo(IDispatch*) { return RaiseNotAvailable(L"colControlInfo"); }
-IFACEMETHODIMP Ambrelo::get_colControlFlags(IDispatch** value) { return RaiseNotAvailable(L"colControlFlags"); }
-IFACEMETHODIMP Ambrelo::putref_colControlFlags(IDispatch*) { return RaiseNotAvailable(L"colControlFlags"); }
-IFACEMETHODIMP Ambrelo::PrintSize(VARIANT_BOOL*, float*, float*, LONG*, VARIANT_BOOL*, VARIANT_BOOL*, VARIANT_BOOL*,
-                                  short*) {
-  return RaiseNotAvailable(L"PrintSize");
+// The record collections are the engine's own lists. Only a collection of the same kind made by
+// this library can be assigned (the control then shares its list); Nothing gives a new empty
+// one on the next read; anything else is refused and changes nothing.
+IFACEMETHODIMP Ambrelo::get_colControlInfo(IDispatch** value) {
+  return NewControlInfoCollection(engine_.Records().List(), value);
+}
+IFACEMETHODIMP Ambrelo::putref_colControlInfo(IDispatch* value) {
+  std::shared_ptr<KeyedList<ControlRecord>> list = ControlInfoListOf(value);
+  if (value && !list) return RaiseTypeMismatch(L"colControlInfo takes only a colControlInfo collection of Ambrelo");
+  engine_.Records().Share(std::move(list));
+  return S_OK;
+}
+IFACEMETHODIMP Ambrelo::get_colControlFlags(IDispatch** value) { return NewControlFlagsCollection(records_.List(), value); }
+IFACEMETHODIMP Ambrelo::putref_colControlFlags(IDispatch* value) {
+  std::shared_ptr<KeyedList<FlagRecord>> list = ControlFlagsListOf(value);
+  if (value && !list) return RaiseTypeMismatch(L"colControlFlags takes only a colControlFlags collection of Ambrelo");
+  records_.Share(std::move(list));
+  return S_OK;
+}
+
+// Always 0; what goes wrong is reported through the Error event or passed over. An optional
+// argument left out may arrive as a null pointer (some callers do not pass its default by
+// reference): it takes its default.
+IFACEMETHODIMP Ambrelo::PrintSize(VARIANT_BOOL* enabled, float* printWidth, float* printHeight, LONG* scaleMode,
+                                  VARIANT_BOOL* hide, VARIANT_BOOL* showDialog, VARIANT_BOOL* allowCancel,
+                                  short* result) {
+  if (!enabled || !result) return E_POINTER;
+  *result = 0;
+  auto flag = [](const VARIANT_BOOL* b) { return b && *b != VARIANT_FALSE; };
+  PrintRequest request{*enabled != VARIANT_FALSE, printWidth ? *printWidth : 0, printHeight ? *printHeight : 0,
+                       scaleMode ? *scaleMode : kScaleModeTwips, flag(hide), flag(showDialog), flag(allowCancel)};
+  CollectUnloadedLibraryForms();
+  printSizing_.PrintSize(request);
+  return S_OK;
 }
 
 IFACEMETHODIMP Ambrelo::get_ScaleFonts(VARIANT_BOOL* v) { return GetFlag(&AmbreloSettings::scaleFonts, v); }
@@ -357,15 +382,22 @@ IFACEMETHODIMP Ambrelo::put_FormOpen(FormOpenEffects v) { return LetEffect(&Ambr
 
 // Until the about box of its own exists, the library's version texts in a modal box; the designer
 // and a running program both offer it.
+// Modal: the caller's window waits, and the call returns once the box hides itself; it is
+// unloaded here.
 IFACEMETHODIMP Ambrelo::AboutBox() {
-  rt::VersionBlock version;
-  rt::ReadVersionBlock(Utf8FromWide(ModulePath()), version);
-  std::string title = version.productName.empty() ? std::string("Ambrelo") : version.productName;
-  std::string text = title + "\r\nVersion " + std::to_string(version.major) + "." + std::to_string(version.minor) +
-                     "." + std::to_string(version.revision);
-  for (const std::string* line : {&version.fileDescription, &version.legalCopyright})
-    if (!line->empty()) text += "\r\n" + *line;
-  rt::MsgBox(text, MB_OK, "About " + title);
+  HWND caller = GetActiveWindow();
+  bool disabled = caller && EnableWindow(caller, FALSE) == 0;
+  FrmAbout& about = frmAbout();
+  // Owned by the window that called, which is disabled meanwhile: the box never falls behind it.
+  about.Load();
+  if (caller && about.hWnd()) SetWindowLongPtrA(about.hWnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(caller));
+  about.Show(rt::ShowMode::Modal);
+  about.Unload();
+  if (disabled && IsWindow(caller)) {
+    EnableWindow(caller, TRUE);
+    SetActiveWindow(caller);
+  }
+  CollectUnloadedLibraryForms();
   return S_OK;
 }
 

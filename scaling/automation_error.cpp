@@ -38,9 +38,8 @@ HRESULT Raise(HRESULT hr, const wchar_t* description) {
 
 HRESULT RaiseAutomationError(int number) { return Raise(AutomationErrorCode(number), StandardErrorText(number)); }
 
-HRESULT RaiseNotAvailable(const wchar_t* member) {
-  std::wstring text = std::wstring(member) + L" is not available in this build of Ambrelo";
-  return Raise(E_NOTIMPL, text.c_str());
+HRESULT RaiseTypeMismatch(const wchar_t* description) {
+  return Raise(AutomationErrorCode(kErrTypeMismatch), description);
 }
 
 HRESULT RaiseHostError(const std::string& description) {

@@ -11,7 +11,6 @@ namespace amb {
 
 inline constexpr int kErrOverflow = 6;
 inline constexpr int kErrSubscriptOutOfRange = 9;
-inline constexpr int kErrObjectNotSet = 91;
 inline constexpr int kErrObjectRequired = 424;
 inline constexpr int kErrApplicationDefined = 1004;
 
@@ -23,8 +22,10 @@ inline constexpr HRESULT AutomationErrorCode(int number) {
 const wchar_t* StandardErrorText(int number);
 // Sets the thread's error info for number (its standard text) and returns its HRESULT.
 HRESULT RaiseAutomationError(int number);
-// For members whose behaviour this build does not carry yet: E_NOTIMPL with a text naming the member.
-HRESULT RaiseNotAvailable(const wchar_t* member);
+inline constexpr int kErrTypeMismatch = 13;
+
+// Type mismatch (13) with a text that says what was expected.
+HRESULT RaiseTypeMismatch(const wchar_t* description);
 // An error of the host form's object model, passed on with its own description.
 HRESULT RaiseHostError(const std::string& description);
 // The same with the host's own error number where it gave one.

@@ -156,7 +156,7 @@ HostStatus ResizeEngine::FinishControl(Item& item, Stop& stop) {
       if (settings_.scaleGraphics && !f[DontScale::Graphic] && !RebuildImageList(item)) {
         std::string name;
         GetText(*item.control, "Name", name);
-        host_.ReportError(name + kUnsupportedBinding);
+        host_.ReportError(name + kUnsupportedBinding, 0);
         stop = Stop::Unsupported;
         return {};
       }

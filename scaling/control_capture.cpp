@@ -133,12 +133,13 @@ void DecideCapabilities(const CapabilityFacts& f, ControlRecord& r) {
 }
 
 HostStatus RecordControl(HostObject& control, ControlRecords& records, float referenceWidth, float referenceHeight,
-                         ControlRecord** recorded) {
+                         std::shared_ptr<ControlRecord>* recorded) {
   std::string key;
   HostStatus s = GetControlKey(&control, key);
   if (!s) return s;
-  ControlRecord& r = records.Ensure(key);
-  if (recorded) *recorded = &r;
+  std::shared_ptr<ControlRecord> held = records.EnsureShared(key);  // the control's own code may run meanwhile
+  ControlRecord& r = *held;
+  if (recorded) *recorded = held;
   RecordContainerSize(control, r, referenceWidth, referenceHeight);
 
   KindFacts kind{control.TypeName(), std::nullopt, control.IsForm() || control.IsMdiParent()};

@@ -1,5 +1,6 @@
 #pragma once
 // Recording one control of the host form into its record, and giving it a flags entry.
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -29,7 +30,7 @@ void DecideCapabilities(const CapabilityFacts& facts, ControlRecord& record);
 // otherwise). The reference size stands for the container of controls placed on the form. Only
 // an unreadable key fails; any member the control lacks leaves its field as it was.
 HostStatus RecordControl(HostObject& control, ControlRecords& records, float referenceWidth, float referenceHeight,
-                         ControlRecord** recorded = nullptr);
+                         std::shared_ptr<ControlRecord>* recorded = nullptr);
 
 // A flags entry under the control's key, added empty when missing; an existing one is kept.
 HostStatus EnsureControlFlags(HostObject& control, FlagRecords& flags);

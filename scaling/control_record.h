@@ -11,10 +11,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "ignore_case.h"
-
 #include "control_probes.h"
 #include "host_object.h"
+#include "keyed_store.h"
 
 namespace amb {
 
@@ -71,19 +70,10 @@ struct ControlRecord {
   IndexedList<std::string> imageListKey, imageListTag;
   float imageListWidth = 0, imageListHeight = 0;
   int16_t imageListCount = 0;
+  int16_t id = 0;  // kept for a host program; the control never reads it
 };
 
-class ControlRecords {
- public:
-  ControlRecord* Find(std::string_view key);
-  // The record under key, added empty when missing.
-  ControlRecord& Ensure(std::string_view key);
-  void Clear() { records_.clear(); }
-  size_t Size() const { return records_.size(); }
-
- private:
-  std::unordered_map<std::string, std::unique_ptr<ControlRecord>> records_;  // by folded key
-};
-
+// The records by control key: colControlInfo.
+using ControlRecords = KeyedStore<ControlRecord>;
 
 }  // namespace amb

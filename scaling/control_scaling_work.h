@@ -7,6 +7,7 @@
 #include "form_effects.h"
 #include "form_lifecycle.h"
 #include "form_placement.h"
+#include "print_sizing.h"
 #include "resize_engine.h"
 #include "scaling_work.h"
 
@@ -38,6 +39,14 @@ class ControlScalingWork final : public PendingScalingWork {
   void SetTopMost() override;
   void ClearTopMost();
   HostStatus FormInnerSize(float& width, float& height) override { return engine_.FormInnerSize(width, height); }
+  void UnhookWindow(intptr_t window) override {
+    if (print_) print_->UnhookWindow(window);
+  }
+  void KeepPrintFormParked() override {
+    if (print_) print_->KeepParked();
+  }
+  // Print sizing is built after this work, which it uses to rescale the controls.
+  void SetPrintSizing(PrintSizing* print) { print_ = print; }
 
  private:
   HostForm* ActiveHost() const { return lifecycle_.Active() ? lifecycle_.Host() : nullptr; }
@@ -51,6 +60,7 @@ class ControlScalingWork final : public PendingScalingWork {
   FormPlacement placement_;
   EffectPlatform& effects_;
   std::function<void()> windowNameChanged_;
+  PrintSizing* print_ = nullptr;
 };
 
 }  // namespace amb

@@ -30,24 +30,24 @@ HostStatus NaturalValue(const VARIANT& v, BagValue& out) {
 
 }  // namespace
 
-// A host's run-time error keeps its number: the exception's code, or its scode in FACILITY_CONTROL,
-// or the returned HRESULT itself when the host gives its error so; an exception whose details are
-// filled in on demand is filled in first. Without a description the number's own text stands.
+// A host's run-time error keeps its number: the exception's code, or its scode (in FACILITY_CONTROL
+// the code alone; any other whole, as the platform's Err.Number shows it), or the returned HRESULT
+// itself when the host gives its error so; an exception whose details are filled in on demand is
+// filled in first. Without a description the number's own text stands.
 HostStatus AutomationFailure(HRESULT hr, EXCEPINFO& info) {
   if (hr == DISP_E_EXCEPTION) {
     if (info.pfnDeferredFillIn) {
       info.pfnDeferredFillIn(&info);
       info.pfnDeferredFillIn = nullptr;
     }
-    HostStatus status{false, info.bstrDescription ? Utf8FromBstr(info.bstrDescription) : std::string()};
-    if (info.wCode)
-      status.number = info.wCode;
-    else if (FAILED(info.scode) && HRESULT_FACILITY(info.scode) == FACILITY_CONTROL)
-      status.number = HRESULT_CODE(info.scode);
-    if (status.description.empty() && status.number) status.description = Utf8FromWide(StandardErrorText(status.number));
-    if (!status.description.empty()) return status;
+    int32_t number = info.wCode;
+    if (!number && FAILED(info.scode))
+      number = HRESULT_FACILITY(info.scode) == FACILITY_CONTROL ? HRESULT_CODE(info.scode) : static_cast<int32_t>(info.scode);
+    std::string description = info.bstrDescription ? Utf8FromBstr(info.bstrDescription) : std::string();
+    if (description.empty() && number) description = Utf8FromWide(StandardErrorText(number));
+    if (!description.empty()) return HostStatus::Failed(description, number);
   } else if (HRESULT_FACILITY(hr) == FACILITY_CONTROL) {
-    return {false, Utf8FromWide(StandardErrorText(HRESULT_CODE(hr))), HRESULT_CODE(hr)};
+    return HostStatus::Failed(Utf8FromWide(StandardErrorText(HRESULT_CODE(hr))), HRESULT_CODE(hr));
   }
   if (hr == DISP_E_MEMBERNOTFOUND || hr == DISP_E_UNKNOWNNAME) return HostStatus::Failed(kNoSuchMember);
   char text[48];

@@ -8,6 +8,7 @@
 #include "class_factory.h"
 #include "com_module.h"
 #include "control_window.h"
+#include "dll_forms.h"
 #include "own_type_library.h"
 #include "pages/exclusion_page.h"
 #include "pages/form_effects_page.h"
@@ -67,7 +68,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
 }
 
 STDAPI DllCanUnloadNow() {
-  if (rt::ole::ModuleInUse()) return S_FALSE;
+  if (rt::ole::ModuleInUse() || !amb::ReleaseLibraryForms()) return S_FALSE;
   amb::UnregisterControlWindowClass();
   amb::UnregisterTimerWindowClass();
   return S_OK;

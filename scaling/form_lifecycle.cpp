@@ -4,7 +4,6 @@ namespace amb {
 namespace {
 
 constexpr int32_t kMinimised = 1;
-constexpr float kParkedLeft = 32000;
 
 unsigned IntervalOf(LifecycleTimer timer) {
   switch (timer) {
@@ -170,6 +169,8 @@ HostStatus FormLifecycle::ApplyLimits(const char* member, SizeLimits limits, int
     if (!(s = Clamp(member, *to))) return s;
     if (!(s = GetSingle(*host_, member, size))) return s;
   }
+  // A print size may exceed the maximum: the form is to be printed at it, not shown.
+  if (printSizing_) return s;
   if (std::optional<float> to = MaximumClamp(limits, size, windowState)) s = Clamp(member, *to);
   return s;
 }
@@ -229,16 +230,9 @@ void FormLifecycle::OnTimer(LifecycleTimer timer) {
       StopTimer(timer);
       if (host_) host_->Let("Enabled", enabledBeforeClamp_);
       break;
-    case LifecycleTimer::PrintHide: {
-      float left = 0;
-      if (!host_ || !Active() || !GetSingle(*host_, "Left", left)) break;
-      if (left != kParkedLeft) {
-        host_->Let("Left", kParkedLeft);
-      } else {
-        StopTimer(timer);
-      }
+    case LifecycleTimer::PrintHide:
+      if (host_ && Active()) work_.KeepPrintFormParked();
       break;
-    }
     case LifecycleTimer::WindowSize:
       if (!Active()) {
         StopTimer(timer);

@@ -44,7 +44,10 @@ class FormLifecycle {
   // The one update lock of the control; released only when this control took it.
   void LockUpdates(bool on);
   HostStatus LoadWindowSettings();
+  // Print sizing: while it runs the print size is no normal placement; its two timers.
   void SetPrintSizing(bool active) { printSizing_ = active; }
+  void SetPrintHideTimer(bool on) { on ? StartTimer(LifecycleTimer::PrintHide) : StopTimer(LifecycleTimer::PrintHide); }
+  void SetWindowSizeTimer(bool on) { on ? StartTimer(LifecycleTimer::WindowSize) : StopTimer(LifecycleTimer::WindowSize); }
 
   HostForm* Host() const { return host_.get(); }
   bool IsMdiParentHost() const { return mdiParent_; }
@@ -56,6 +59,7 @@ class FormLifecycle {
   void SetNormalPlacement(const Placement& p) { normal_ = p; }
   // User mode and the control enabled: what every step that acts on the form asks.
   bool Active() const { return userMode_ && settings_.enabled; }
+  bool UserMode() const { return userMode_; }
 
  private:
   HostStatus Window(intptr_t& out);

@@ -2,6 +2,7 @@
 // The host form as the control's engine sees it: members read, written and called by name, and
 // what kind of form it is. One implementation goes over the form's IDispatch; tests use one in
 // memory.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,12 +12,16 @@
 
 namespace amb {
 
+// The platform's "Object variable or With block variable not set".
+inline constexpr int kErrObjectNotSet = 91;
+
 // The outcome of one late-bound access; a failure carries the description a person reads.
+// number: the platform's error number, where the failure had one (0 otherwise).
 struct HostStatus {
   bool ok = true;
   std::string description;
   int32_t number = 0;  // the host's own error number, when it gave one
-  static HostStatus Failed(std::string text) { return {false, std::move(text)}; }
+  static HostStatus Failed(std::string text, int32_t number = 0) { return {false, std::move(text), number}; }
   explicit operator bool() const { return ok; }
 };
 

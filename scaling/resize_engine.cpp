@@ -111,8 +111,8 @@ bool ResizeEngine::Capture(HostObject& form) {
   HostObjectPtr controls = host_.ParentControls();
   if (!controls) return true;
   std::vector<Item> items;
-  if (!Enumerate(*controls, 0, items)) {
-    Crash("");
+  if (HostStatus s = Enumerate(*controls, 0, items); !s) {
+    Crash("", s.number);
     return false;
   }
   for (Item& item : items) {
@@ -121,7 +121,7 @@ bool ResizeEngine::Capture(HostObject& form) {
     if (!s) {
       std::string name;
       NameOf(*item.control, name);
-      Crash(name);
+      Crash(name, s.number);
       return false;
     }
   }
@@ -141,8 +141,8 @@ void ResizeEngine::ReplaceFonts(const std::string& face) {
   }
 }
 
-void ResizeEngine::Crash(const std::string& name) {
-  host_.ReportError(name + kCrashedOut);
+void ResizeEngine::Crash(const std::string& name, int32_t number) {
+  host_.ReportError(name + kCrashedOut, number);
 }
 
 // The items of a collection from index first that take part, with their keys.
@@ -203,13 +203,13 @@ HostStatus ResizeEngine::FullPass(HostObject& form, bool& completed) {
 HostStatus ResizeEngine::PrepareItems(std::vector<Item>& items) {
   unitsPerSize_.clear();
   for (Item& item : items) {
-    item.record = records_.Find(item.key);
+    item.record = records_.FindShared(item.key);
     if (!item.record) {
       HostStatus s = RecordControl(*item.control, records_, state_.referenceWidth, state_.referenceHeight,
                                    &item.record);
       if (!s) return s;
     }
-    item.flags = &flags_.Ensure(item.key);
+    item.flags = flags_.EnsureShared(item.key);
     HostObjectPtr container;
     if (GetObjectOf(*item.control, "Container", container) && container && !container->IsForm() &&
         !container->IsMdiParent())
@@ -296,7 +296,7 @@ void ResizeEngine::Finish(std::vector<Item>& items, bool full) {
 }
 
 HostStatus ResizeEngine::UpdateControl(HostObject& control) {
-  ControlRecord* r = nullptr;
+  std::shared_ptr<ControlRecord> r;
   HostStatus s = RecordControl(control, records_, state_.referenceWidth, state_.referenceHeight, &r);
   if (s && r && r->kind == ControlKind::Form) formPicture_ = r->picture;
   return s;
@@ -306,8 +306,8 @@ HostStatus ResizeEngine::AdjustPosition(HostObject& control) {
   Item item;
   HostStatus s = GetControlKey(&control, item.key);
   if (!s) return s;
-  item.flags = flags_.Find(item.key);
-  item.record = records_.Find(item.key);
+  item.flags = flags_.FindShared(item.key);
+  item.record = records_.FindShared(item.key);
   if (!item.flags || !item.record) return HostStatus::Failed("Invalid procedure call or argument");
   item.control = std::shared_ptr<HostObject>(&control, [](HostObject*) {});
   HostObjectPtr container;

@@ -3,6 +3,7 @@
 // brings them to the form's new inner size from their records (never from the last result), with
 // ResizeStarted, ResizeDone and the Error reports.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -40,7 +41,8 @@ class EngineHost {
   virtual void LockUpdates(bool on) = 0;
   virtual void ResizeStarted() = 0;
   virtual void ResizeDone() = 0;
-  virtual void ReportError(const std::string& description) = 0;
+  // number: the error behind the report, where it had one (0 otherwise).
+  virtual void ReportError(const std::string& description, int32_t number) = 0;
 };
 
 // What one pass did, for the benchmark and the tests.
@@ -93,8 +95,9 @@ class ResizeEngine {
   struct Item {
     HostObjectPtr control;
     std::string key;
-    ControlRecord* record = nullptr;
-    const FlagEntry* flags = nullptr;
+    // Held for the pass: the host's code that runs meanwhile may take them out of the collections.
+    std::shared_ptr<ControlRecord> record;
+    std::shared_ptr<const FlagEntry> flags;
     HostObjectPtr container;  // null: placed on the form
     int depth = 0;
     GeometryResult geometry;
@@ -116,7 +119,7 @@ class ResizeEngine {
   HostStatus ScaleItems(std::vector<Item>& items, Stop& stop);
   void ScaleFormPicture(HostObject& form);
   void Finish(std::vector<Item>& items, bool full);
-  void Crash(const std::string& name);
+  void Crash(const std::string& name, int32_t number = 0);
 
   // Per control (control_adjust.cpp)
   HostStatus PlaceControl(Item& item);

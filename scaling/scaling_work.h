@@ -25,9 +25,11 @@ class ScalingWork {
   virtual void UnhookWindow(intptr_t window) = 0;
   // The bound form's inner size in twips, measured as the resize engine measures it.
   virtual HostStatus FormInnerSize(float& width, float& height) = 0;
+  // The tick of tmrPrintHide.
+  virtual void KeepPrintFormParked() = 0;
 };
 
-// Until the engine, placement, effects and gradient are built, their steps leave the form as it is.
+// The steps a part of the control does not take leave the form as it is.
 class PendingScalingWork : public ScalingWork {
  public:
   void ReplaceFonts() override {}
@@ -44,6 +46,7 @@ class PendingScalingWork : public ScalingWork {
   void SetTopMost() override {}
   void UnhookWindow(intptr_t) override {}
   HostStatus FormInnerSize(float&, float&) override { return {}; }
+  void KeepPrintFormParked() override {}
 };
 
 }  // namespace amb

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ambrelo_h.h"
+#include "automation_client.h"
 
 namespace ambtest {
 
@@ -194,7 +195,8 @@ class EventSink : public FakeCom<IDispatch> {
  public:
   std::vector<DISPID> fired;
   std::wstring lastDescription;
-  IDispatch* lastObject = nullptr;
+  std::wstring lastObjectDescription;  // what the error object says of itself
+  double lastObjectNumber = 0;
   IFACEMETHODIMP QueryInterface(REFIID riid, void** ppv) override {
     if (IsEqualIID(riid, DIID___Ambrelo)) return FakeCom::QueryInterface(IID_IDispatch, ppv);
     return FakeCom::QueryInterface(riid, ppv);
@@ -206,7 +208,10 @@ class EventSink : public FakeCom<IDispatch> {
     fired.push_back(id);
     if (id == 3 && params->cArgs == 2) {
       lastDescription = *V_BSTRREF(&params->rgvarg[1]);
-      lastObject = *V_DISPATCHREF(&params->rgvarg[0]);
+      if (IDispatch* object = *V_DISPATCHREF(&params->rgvarg[0])) {
+        lastObjectDescription = test::TextOf(test::LateGet(object, L"Description"));
+        lastObjectNumber = test::NumberOf(test::LateGet(object, L"Number"));
+      }
     }
     return S_OK;
   }

@@ -19,7 +19,7 @@ constexpr float kRefW = 6000, kRefH = 4000;
 class ControlCaptureTest : public ::testing::Test {
  protected:
   ControlRecord& Record(const FakePtr& c) {
-    ControlRecord* r = nullptr;
+    std::shared_ptr<ControlRecord> r;
     EXPECT_TRUE(RecordControl(*c, records, kRefW, kRefH, &r));
     return *r;
   }

@@ -56,8 +56,21 @@ TEST(FlagRecords, OneRecordPerKeyWhateverTheCase) {
   records.Ensure("cmdOK");
   EXPECT_TRUE(records.Ensure("TXTNAME")[DontScale::Font]);
   EXPECT_EQ(records.Size(), 2u);
-  EXPECT_EQ(records.All()[0].key, "txtName");
+  EXPECT_EQ(records.List()->KeyAt(0), "txtName");
+  EXPECT_EQ(records.Find("txtname")->key, "txtName");
   EXPECT_EQ(records.Find("Label1(2)"), nullptr);
+}
+
+// A control whose name reads empty once got a fresh entry on every pass.
+TEST(FlagRecords, TheEmptyKeyIsAKeyLikeAnyOtherAndOnlyAKeylessAddIsReachedByPositionAlone) {
+  FlagRecords records;
+  records.Ensure("")[DontScale::Top] = true;
+  records.List()->AddWithoutKey(std::make_shared<FlagRecord>());
+  records.Ensure("cmdOK");
+  records.List()->RemoveAt(2);
+  EXPECT_TRUE(records.Ensure("")[DontScale::Top]);
+  EXPECT_EQ(records.Size(), 2u);
+  EXPECT_FALSE(records.List()->Add("", std::make_shared<FlagRecord>())) << "taken";
 }
 
 }  // namespace

@@ -189,6 +189,7 @@ class RecordingWork : public ScalingWork {
     height = innerHeight;
     return {};
   }
+  void KeepPrintFormParked() override { Note("KeepPrintFormParked"); }
 
  private:
   HostStatus Note(const char* step) {

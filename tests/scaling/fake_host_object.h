@@ -166,7 +166,7 @@ class FakeObject : public HostObject, public std::enable_shared_from_this<FakeOb
  private:
   HostStatus Fail() {
     ++stats->failed;
-    return HostStatus::Failed("Object doesn't support this property or method");
+    return HostStatus::Failed("Object doesn't support this property or method", 438);
   }
 };
 
@@ -320,7 +320,9 @@ class RecordingEngineHost : public EngineHost {
   void LockUpdates(bool on) override { events.push_back(on ? "lock" : "unlock"); }
   void ResizeStarted() override { events.push_back("Started"); }
   void ResizeDone() override { events.push_back("Done"); }
-  void ReportError(const std::string& text) override { events.push_back("Error: " + text); }
+  void ReportError(const std::string& text, int32_t number) override {
+    events.push_back("Error: " + text + (number ? " #" + std::to_string(number) : ""));
+  }
 
  private:
   HostObjectPtr form_, controls_;

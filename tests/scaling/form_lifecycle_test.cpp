@@ -364,12 +364,15 @@ TEST_F(FormLifecycleTest, NormalPlacementIsRecordedOnlyInTheNormalStateAndNeverS
   EXPECT_EQ(std::count(otherLog.begin(), otherLog.end(), "SaveWindowSettings"), 0) << "no placement, no save";
 }
 
-TEST_F(FormLifecycleTest, PrintHideParksTheFormUntilItStays) {
+TEST_F(FormLifecycleTest, PrintHideKeepsTickingWhileTheControlActs) {
   Open();
-  lifecycle.OnTimer(LifecycleTimer::PrintHide);
-  EXPECT_EQ(host->Single("Left"), 32000);
-  lifecycle.OnTimer(LifecycleTimer::PrintHide);
-  EXPECT_FALSE(platform.Running(LifecycleTimer::PrintHide));
+  lifecycle.SetPrintHideTimer(true);
+  platform.Advance(30);
+  EXPECT_EQ(Count("KeepPrintFormParked"), 3u);
+  EXPECT_TRUE(platform.Running(LifecycleTimer::PrintHide));
+  settings.enabled = false;
+  platform.Advance(30);
+  EXPECT_EQ(Count("KeepPrintFormParked"), 3u) << "a disabled control leaves the form alone";
 }
 
 TEST(SizeLimits, ClampDecision) {

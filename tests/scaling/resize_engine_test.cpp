@@ -429,6 +429,21 @@ TEST_F(ResizeEngineTest, AResizeInsideAPassRunsOnceAfterIt) {
   EXPECT_EQ(engine.Counters().passes, 2u);
 }
 
+// A host may take the collections away (Set ... = Nothing, Remove) from an event that runs while
+// a control is moved: the pass goes on with the records it took.
+TEST_F(ResizeEngineTest, RecordsTheHostDropsDuringAPassOutliveIt) {
+  FakePtr text = f.Add("TextBox", "txtName", {100, 100, 1000, 300});
+  Capture();
+  text->onLet = [&](std::string_view m) {
+    if (m != "Move") return;
+    engine.Records().Share(nullptr);
+    flags.Share(nullptr);
+  };
+  ResizeTo(12000, 8000);
+  EXPECT_EQ(text->Geometry(), (Box{200, 200, 2000, 600}));
+  EXPECT_EQ(engine.Records().Size(), 0u) << "the records the host dropped stay dropped";
+}
+
 TEST_F(ResizeEngineTest, ToolbarGrowthEndsWhateverTheToolbarDoes) {
   FakePtr toolbar = Toolbar("tbrMain", {0, 0, 6000, 400});
   int growth = 0;
@@ -474,7 +489,8 @@ TEST_F(ResizeEngineTest, UnboundHostAndCrashedCapture) {
   f.parentControls->items.push_back(broken);
   host.initialised = true;
   EXPECT_TRUE(engine.ResizeControls());
-  EXPECT_THAT(host.events, ElementsAre(std::string("Error: ") + kCrashedOut, "Done", "unlock"));
+  EXPECT_THAT(host.events, ElementsAre(std::string("Error: ") + kCrashedOut + " #438", "Done", "unlock"))
+      << "with the number of the error behind it";
   EXPECT_TRUE(state.captured) << "the next call runs a pass that records what was missed";
 }
 

@@ -26,7 +26,7 @@ inline LateCall LateInvoke(IDispatch* object, const wchar_t* name, WORD flags, s
   if (SUCCEEDED(r.hr)) {
     std::vector<VARIANT> reversed(args.rbegin(), args.rend());
     DISPID named = DISPID_PROPERTYPUT;
-    bool put = flags & DISPATCH_PROPERTYPUT;
+    bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
     DISPPARAMS params{reversed.data(), put ? &named : nullptr, static_cast<UINT>(reversed.size()), put ? 1u : 0u};
     EXCEPINFO info{};
     r.hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, put ? nullptr : &r.value, &info,

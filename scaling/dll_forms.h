@@ -1,0 +1,22 @@
+#pragma once
+// The library's own forms (the about box and the printing box) run inside the host's message
+// loop, never the runtime's outermost one: what their unloads leave behind is freed here, when
+// none of their handlers that call out to the host is running.
+namespace amb {
+
+// Held by a handler of the library's forms while it calls out to the host.
+class FormHandlerScope {
+ public:
+  FormHandlerScope();
+  ~FormHandlerScope();
+  FormHandlerScope(const FormHandlerScope&) = delete;
+  FormHandlerScope& operator=(const FormHandlerScope&) = delete;
+};
+
+void CollectUnloadedLibraryForms();
+
+// Whether the library may go: no form of its own is loaded. It then frees what their unloads left
+// and takes back the runtime's window classes, which name its code.
+bool ReleaseLibraryForms();
+
+}  // namespace amb
