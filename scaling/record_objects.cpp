@@ -11,6 +11,7 @@
 #include "dispatch_object.h"
 #include "ole/automation.h"
 #include "ole/object_model_types.h"
+#include "rounding.h"
 
 namespace amb {
 namespace {
@@ -181,11 +182,12 @@ bool NewObject(Call& call, HostObjectPtr& out) {
 bool NewSingle(Call& call, float& out) {
   double value = 0;
   if (!call.NewDouble(value)) return false;
-  if (!(std::fabs(value) <= std::numeric_limits<float>::max())) {
+  std::optional<float> single = rt::SingleOf(value);
+  if (!single) {
     call.Fail(RuntimeError::Overflow);
     return false;
   }
-  out = static_cast<float>(value);
+  out = *single;
   return true;
 }
 
