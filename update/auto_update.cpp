@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "app.h"
 #include "downloader.h"
 #include "form.h"
@@ -17,6 +14,7 @@
 #include "os/shell.h"
 #include "path_text.h"
 #include "sound.h"
+#include "text_file.h"
 #include "timed_message_box.h"
 #include "update_address.h"
 #include "update_config.h"
@@ -43,11 +41,7 @@ void ClearReadOnly(const std::string& file) {
 
 // The file's text, and the file is gone: nothing of a check is left in the temporary folder.
 std::string TakeText(const std::string& file) {
-  std::string text;
-  {
-    std::ifstream in(file, std::ios::binary);
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string text = DozIzevodoz::ReadWholeFile(file).value_or(std::string());
   DeleteFileA(file.c_str());
   return text;
 }

@@ -4,9 +4,7 @@
 #include <bcrypt.h>
 
 #include "scoped_win.h"
-
-#include <fstream>
-#include <iterator>
+#include "text_file.h"
 
 namespace AutoUpdate {
 namespace {
@@ -45,9 +43,9 @@ std::string Sha256Hex(const std::string& bytes) {
 
 bool IsVouchedUpdater(const std::string& file, const std::string& expectedHex) {
   if (expectedHex.size() != 64) return false;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return false;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::optional<std::string> read = DozIzevodoz::ReadWholeFile(file);
+  if (!read) return false;
+  const std::string& bytes = *read;
   if (bytes.size() < 2 || bytes[0] != 'M' || bytes[1] != 'Z') return false;
   return Sha256Hex(bytes) == expectedHex;
 }
