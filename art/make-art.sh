@@ -81,8 +81,12 @@ disc_with_letter "$tmp/s.png" '#1f9fbf' '#0f5f7f' white 'S'
 ico product-sendle "$tmp/s.png"
 
 # The about box's background (its client area, 495 by 334 pixels): a pale blue wash, light
-# enough for black text and red links.
-convert -size 495x334 gradient:'#d9e6f7'-'#ffffff' -type TrueColor BMP3:about.bmp
+# enough for black text and red links. Drawn in true colour it holds 70 colours, one to a row:
+# kept with a palette (no dither, so each pixel keeps its colour) and run-length coded, the same
+# pixels take 4 KB instead of 497 KB.
+convert -size 495x334 gradient:'#d9e6f7'-'#ffffff' -type TrueColor BMP3:"$tmp/about-true.bmp"
+convert "$tmp/about-true.bmp" +dither -type Palette -compress None BMP3:"$tmp/about-palette.bmp"
+python3 bmp_rle8.py "$tmp/about-palette.bmp" about.bmp
 
 # The countdown's pyramid (its picture and its window icon): a downward-pointing pyramid seen
 # from a little above, its square base a lit rhombus and its two visible faces in shade.
