@@ -139,7 +139,7 @@ void FrmTask::Form_Load() {
     cbo.SetItemData(cbo.NewIndex(), style.winStyle);
   }
   cbo.SetListIndex(0);
-  DozIzevodoz::LoadTasks();
+  taskFileUnread_ = DozIzevodoz::LoadTasks() == DozIzevodoz::LoadResult::Unreadable;
   model_.emplace(DozIzevodoz::Tasks, DozIzevodoz::TaskCount, DozIzevodoz::LastTaskId, rt::TextEquals);
   auto& list = Ctl<rt::ListBox>("lstTasks");
   for (const auto& task : model_->Tasks()) {
@@ -301,6 +301,14 @@ void FrmTask::SaveTask() {
 }
 
 void FrmTask::Finish() {
+  // The list started empty only because the file could not be read: writing it would wipe it.
+  if (taskFileUnread_) {
+    const std::string text =
+        "The task file could not be read when this window opened, so it is kept as it is and these changes are "
+        "not saved:\r\n" + DozIzevodoz::TaskFilePath();
+    rt::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, kTitle, hWnd());
+    return;
+  }
   if (!CommitCopy<DozIzevodoz::TaskRecord>({DozIzevodoz::Tasks, DozIzevodoz::TaskCount, DozIzevodoz::LastTaskId},
                                            model_->Tasks(), model_->LastTaskId(), &DozIzevodoz::SaveTasks, "tasks",
                                            DozIzevodoz::TaskFilePath(), hWnd()))

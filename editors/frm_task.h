@@ -58,6 +58,7 @@ class FrmTask : public rt::Form {
   std::optional<TaskEditorModel> model_;
   std::string lastBrowsed_;  // the Open dialog opens on the last choice
   std::function<void()> back_;
+  bool taskFileUnread_ = false;  // the file existed but could not be read when the editor opened
 };
 
 FrmTask& frmTask();

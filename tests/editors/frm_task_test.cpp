@@ -277,6 +277,33 @@ TEST_F(TaskEditor, AFinishedThatCannotWriteKeepsTheEditorAndItsWork) {
   EXPECT_NE(TaskFile().find("10\tTask 3\tC:\\n.exe\t\t\t1\tSus\r\n"), std::string::npos) << TaskFile();
 }
 
+// A task file that another program held when the editor opened gave it an empty list: Finished
+// must not write that list over the file's tasks.
+TEST_F(TaskEditor, AnEditorThatCouldNotReadTheTaskFileKeepsIt) {
+  WriteTasks(kTwoTasks);
+  HANDLE held = CreateFileA(DozIzevodoz::TaskFilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Open();
+  CloseHandle(held);
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_NE(boxes_.shown[0].text.find("could not be read"), std::string::npos) << boxes_.shown[0].text;
+  EXPECT_EQ(List().ListCount(), 0);
+
+  Click("btnDone");  // the empty list would wipe both tasks
+  rt::DoEvents();
+  ASSERT_TRUE(frmTask().IsLoaded());
+  ASSERT_EQ(boxes_.shown.size(), 2u);
+  EXPECT_NE(boxes_.shown[1].text.find("kept as it is"), std::string::npos) << boxes_.shown[1].text;
+  EXPECT_NE(boxes_.shown[1].text.find(DozIzevodoz::TaskFilePath()), std::string::npos);
+  EXPECT_EQ(TaskFile(), kTwoTasks);
+  EXPECT_TRUE(frontEnd_.calls.empty());
+
+  // Opened again once the file can be read, the editor works on the file's tasks.
+  Click("btnCancel");
+  Open();
+  EXPECT_EQ(List().ListCount(), 2);
+}
+
 TEST_F(TaskEditor, TheCloseKeyReturnsAndAnEndingProgramGetsNoChooserBack) {
   WriteTasks(kTwoTasks);
   Open();
