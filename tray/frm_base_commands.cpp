@@ -92,15 +92,9 @@ void FrmBase::mnuShutdown_Click() { RequestAction(kShutDownCode, "Shut"); }
 void FrmBase::mnuLogoff_Click() { RequestAction(kLogOffCode, "Log"); }
 void FrmBase::mnuReboot_Click() { RequestAction(kRebootCode, "Boot"); }
 
-void FrmBase::mnuPoweroff_Click() {
-  RequestActionIfSupported(PowerOffSupported, kPowerOffCode, "Pwr", "PowerOff Is Not Supported On This System");
-}
-void FrmBase::mnuSuspend_Click() {
-  RequestActionIfSupported(SuspendSupported, kSuspendCode, "Sus", "Suspend Is Not Supported On This System");
-}
-void FrmBase::mnuHibernate_Click() {
-  RequestActionIfSupported(HibernateSupported, kHibernateCode, "Hib", "Hibernate Is Not Supported On This System");
-}
+void FrmBase::mnuPoweroff_Click() { RequestActionIfSupported(Capability::PowerOff, kPowerOffCode, "Pwr"); }
+void FrmBase::mnuSuspend_Click() { RequestActionIfSupported(Capability::Suspend, kSuspendCode, "Sus"); }
+void FrmBase::mnuHibernate_Click() { RequestActionIfSupported(Capability::Hibernate, kHibernateCode, "Hib"); }
 
 void FrmBase::mnuForce_Click() {
   ForceShutdown = !ForceShutdown;

@@ -344,6 +344,20 @@ TEST_F(TrayForm, HotKeysOnAndOff) {
   EXPECT_FALSE(item("mnuTurnOff").Checked());
 }
 
+// With none set up, Yes turns the hot keys on and opens the hot-key dialog to set some up.
+TEST_F(TrayForm, TurningHotKeysOnWithNoneSetUpAndYesOpensTheHotKeyDialog) {
+  form().Load();
+  boxes.answers = {IDYES};
+  Command("mnuTurnOff");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+  EXPECT_TRUE(frmvbHotKey().IsLoaded());
+  EXPECT_EQ(Setting("HotKeysOn"), "On");
+  EXPECT_TRUE(item("mnuTurnOff").Checked());
+  ASSERT_TRUE(tray::frmSetHotKeys().Visible());
+  EXPECT_EQ(GetWindow(tray::frmSetHotKeys().hWnd(), GW_OWNER), nullptr);
+}
+
 TEST_F(TrayForm, HidingTheIconNeedsTheShowIconKey) {
   test::SetText(kHotKeys, "0", "VK_S");
   test::SetText(kSettings, "HotKeysOn", "Off");
