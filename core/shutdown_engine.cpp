@@ -33,6 +33,8 @@ constexpr DWORD kExitWindowsReason = 0xFFFFFFFF;
 bool g_engineRunning = false;
 // An action whose countdown ran out and whose tasks ran while the user asked for another one.
 std::optional<PendingAction> g_heldAction;
+// The request (its RequestCount) whose countdown the user cancelled while the engine was running.
+std::optional<uint32_t> g_withdrawnDuringRun;
 
 void ShowPowerMessage(const std::string& text) { rt::MsgBox(text, MB_OK, rt::App().FileDescription); }
 
@@ -107,6 +109,7 @@ void StartShutdownProcess() {
   rt::ScopeExit done([] { g_engineRunning = false; });
   // This countdown's own request replaces an action held back for it.
   g_heldAction.reset();
+  g_withdrawnDuringRun.reset();
 
   // A cancel whose notice is gone is over; a flag it left behind must not swallow this request.
   rt::SkipOnError([] {
@@ -123,7 +126,7 @@ void StartShutdownProcess() {
 
   // An exit during the task run ends the program, not the session.
   if (!CancelTasks && !rt::Quitting()) {
-    if (RequestCount != requestsBefore) {
+    if (RequestCount != requestsBefore && g_withdrawnDuringRun != RequestCount) {
       // The tray menu and the hot keys stay live during the task run. A request made meanwhile
       // gets a countdown of its own (and its own tasks after it); this action waits behind it
       // and stands again if the user cancels that countdown.
@@ -131,7 +134,10 @@ void StartShutdownProcess() {
       rt::SkipOnError([] { frontEnd().UnloadTrayCountdown(); });
       rt::SkipOnError([] { CheckForm1Label2(); });
     } else {
-      // The Force item stays live as well: its latest state applies.
+      // A request made meanwhile and cancelled at once leaves this action as it stood. The Force
+      // item stays live as well: its latest state applies.
+      ActionCode = requested.code;
+      ActionName = requested.name;
       CarryOut({requested.code, requested.name, ForceShutdown});
     }
   }
@@ -144,7 +150,12 @@ void StartShutdownProcess() {
 }
 
 void TrayCountdownCancelled() {
-  if (!g_heldAction || g_engineRunning) return;
+  // A countdown armed by a request during the task run and cancelled before the run ended.
+  if (g_engineRunning) {
+    g_withdrawnDuringRun = RequestCount;
+    return;
+  }
+  if (!g_heldAction) return;
   const PendingAction held = *std::exchange(g_heldAction, std::nullopt);
   if (CancelTasks || rt::Quitting()) return;
   ActionCode = held.code;

@@ -216,6 +216,38 @@ TEST_F(Engine, ARequestDuringTheRunGetsACountdownOfItsOwnAndTheRunsActionWaitsBe
   }
 }
 
+// A request's countdown may start during the run (Form1 was closed meanwhile); cancelled there, the
+// request is withdrawn and the run's own action follows, unless a later request came after it.
+TEST_F(Engine, ARequestWhoseCountdownIsCancelledDuringTheRunIsWithdrawn) {
+  struct Case { const char* what; bool laterRequest; Calls power; const char* armed; };
+  const Case cases[] = {
+      {"withdrawn", false, {"ExitWindowsEx 1"}, nullptr},
+      {"another request after it", true, {}, "Form1.Label2=LogOff"},
+  };
+  for (const Case& c : cases) {
+    power.calls.clear();
+    frontEnd.calls.clear();
+    RunTasksSetting("Yes");
+    UseTasks({Task(1, "One", "Shut")});
+    frontEnd.duringTask = [&](size_t) {
+      RequestAction(kRebootCode, "Boot");
+      TrayCountdownCancelled();
+      if (c.laterRequest) RequestAction(kLogOffCode, "Log");
+    };
+    Request(kShutDownCode, "Shut");
+    EXPECT_EQ(Described(), c.power) << c.what;
+    if (c.armed) {
+      EXPECT_EQ(frontEnd.calls.back(), c.armed) << c.what;
+      frontEnd.duringTask = nullptr;
+      StartShutdownProcess();  // the later request's countdown runs out
+      EXPECT_EQ(Described(), Calls{"ExitWindowsEx 0"}) << c.what;
+    } else {
+      EXPECT_EQ(std::count(frontEnd.calls.begin(), frontEnd.calls.end(), "Form1.Unload"), 0) << c.what;
+      EXPECT_EQ(ActionName, "Shut") << c.what;
+    }
+  }
+}
+
 TEST_F(Engine, ACancelledRunDropsARequestMadeDuringItAsWell) {
   RunTasksSetting("Yes");
   UseTasks({Task(1, "One", "Shut")});
