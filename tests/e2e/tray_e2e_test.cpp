@@ -75,8 +75,9 @@ class TrayRoad : public ::testing::Test {
     }
   }
   std::string Log() const { return power.Text(); }
-  // The icon's callback for a button release, as the shell sends it.
-  static void ClickIcon(HWND base) { PostMessageA(base, WM_MOUSEMOVE, 1, WM_RBUTTONUP); }
+  // The icon's callback for a button release, sent as the shell sends it: handled inside the
+  // program's wait for its next message, not as a message of its queue.
+  static void ClickIcon(HWND base) { SendNotifyMessageA(base, WM_MOUSEMOVE, 1, WM_RBUTTONUP); }
   // Opens the menu and walks up from its last item ("Close Menu") to the chosen one.
   static void ChooseFromBottom(HWND base, int steps) {
     ClickIcon(base);
