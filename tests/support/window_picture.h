@@ -85,30 +85,6 @@ inline Picture CaptureWindow(HWND window, bool asShown = false) {
   return p;
 }
 
-// An icon drawn at size x size pixels over black, as a picture.
-inline Picture DrawnIcon(HICON icon, int size) {
-  Picture drawn;
-  drawn.width = drawn.height = size;
-  HDC dc = CreateCompatibleDC(nullptr);
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 24, BI_RGB};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
-  GdiFlush();
-  const int stride = (size * 3 + 3) & ~3;
-  for (int y = 0; y < size; ++y)
-    for (int x = 0; x < size; ++x) {
-      const auto* px = static_cast<const std::uint8_t*>(bits) + y * stride + x * 3;
-      drawn.rgb.insert(drawn.rgb.end(), {px[2], px[1], px[0]});
-    }
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  return drawn;
-}
-
 // How many pixels of the rectangle (x, y, width, height) the test accepts, e.g. a picture's colour.
 template <class Test>
 int CountPixels(const Picture& p, int x, int y, int width, int height, Test accepts) {

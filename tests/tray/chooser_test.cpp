@@ -5,7 +5,7 @@
 
 #include "../support/registry_fixture.h"
 #include "../support/tasks.h"
-#include "../support/window_picture.h"
+#include "../support/dib_canvas.h"
 #include "app.h"
 #include "form.h"
 #include "frm_main.h"

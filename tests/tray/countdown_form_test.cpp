@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 
+#include "../support/dib_canvas.h"
 #include "../support/registry_fixture.h"
 #include "../support/window_picture.h"
 #include "app.h"
@@ -17,7 +18,6 @@
 #include "message_loop.h"
 #include "os/recording_power.h"
 #include "os/scripted_message_boxes.h"
-#include "scoped_win.h"
 #include "shared_state.h"
 #include "tray_front_end.h"
 #include "vb_hot_key.h"
