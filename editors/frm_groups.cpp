@@ -312,10 +312,18 @@ void FrmGroups::RemoveGroupEntry(int32_t id) {
 }
 
 void FrmGroups::Done() {
+  // While a question is open the tray's Exit can unload this dialog, and its copy of the groups
+  // with it: the round walks a copy of its own, stops asking once the dialog has gone, and only
+  // then becomes the dialog's.
+  GroupEditorModel round = *model_;
   GroupEditorModel::DoneResult prepared =
-      model_->PrepareDone(CurrentTasks(), [this](const DozIzevodoz::GroupRecord& group) {
-        return rt::MsgBox(EmptyGroupQuestion(group.Desc), MB_YESNO | MB_ICONQUESTION, kTitle, hWnd()) == IDYES;
+      round.PrepareDone(CurrentTasks(), [this](const DozIzevodoz::GroupRecord& group) {
+        const bool yes =
+            rt::MsgBox(EmptyGroupQuestion(group.Desc), MB_YESNO | MB_ICONQUESTION, kTitle, hWnd()) == IDYES;
+        return yes && IsLoaded();  // a group kept ends the round
       });
+  if (!IsLoaded()) return;
+  *model_ = std::move(round);
   for (const GroupEditorModel::NotANumber& bad : prepared.notNumbers)
     rt::ReportError(Name(), "btnDone_Click",
                     "Type mismatch: \"" + bad.element + "\" in the tasks of the group \"" + bad.group +

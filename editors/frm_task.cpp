@@ -245,7 +245,11 @@ void FrmTask::EditTask() {
   Ctl<rt::TextBox>("txtDesc").SetText(task.Desc);
   Ctl<rt::TextBox>("txtProg").SetText(task.Prog);
   Ctl<rt::TextBox>("txtArgs").SetText(task.Args);
-  Ctl<rt::TextBox>("txtDir").SetText(task.Dir);
+  // A stored folder that has gone would fail every Save, with a message about a box the user
+  // cannot see: the program's own folder takes its place, as it would for a new task.
+  std::string dir = task.Dir;
+  if (!TrimBlanks(dir).empty() && !Folder::FolderExists(dir)) dir = DefaultWorkDir(dir, false, task.Prog);
+  Ctl<rt::TextBox>("txtDir").SetText(dir);
   std::array<bool, kActionBoxCount> boxes = BoxesFor(task.Actions);
   for (int i = 0; i < kActionBoxCount; ++i) Ctl<rt::CheckBox>(kBoxNames[i]).SetValue(boxes[i] ? 1 : 0);
   SelectWinStyle(task.WinStyle);

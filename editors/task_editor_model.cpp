@@ -45,7 +45,7 @@ std::string DefaultWorkDir(std::string_view dir, bool dirExists, std::string_vie
   if (!TrimBlanks(dir).empty() && dirExists) return std::string(dir);
   std::string p = TrimBlanks(prog);
   size_t k = p.rfind('\\');
-  if (k == std::string::npos) return std::string(dir);
+  if (k == std::string::npos) return {};
   return p.substr(0, k + 1);
 }
 
