@@ -24,8 +24,6 @@ struct TaskFields {
   std::array<bool, kActionBoxCount> boxes{};
 };
 
-// Blanks stripped at both ends (only blanks, as the task file's own readers expect).
-std::string TrimBlanks(std::string_view text);
 // The names of the ticked boxes, concatenated in the fixed order.
 std::string ActionsFor(const std::array<bool, kActionBoxCount>& boxes);
 // Which boxes an Actions text ticks (a name anywhere in it, letter case ignored).

@@ -107,8 +107,7 @@ void FrmUpdate::Timer1Enabled(bool enabled) {
 }
 
 void FrmUpdate::BringForward() {
-  if (IsLoaded() && Visible())
-    SetWindowPos(hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (IsLoaded() && Visible()) SetWindowPos(hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FrmUpdate::SetCaption(ControlId id, const std::string& caption) {
@@ -148,9 +147,10 @@ void FrmUpdate::CreateControls() {
   const int tx = TppX(), ty = TppY();
   for (const ControlDesign& c : kLabels) {
     const DWORD oneLine = ShowsVersionFileText(c.id) ? SS_ENDELLIPSIS : 0;
-    HWND label = CreateWindowExA(0, "STATIC", c.caption, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOTIFY | oneLine, c.left / tx,
-                                 c.top / ty, c.width / tx, c.height / ty, form,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleA(nullptr), nullptr);
+    HWND label =
+        CreateWindowExA(0, "STATIC", c.caption, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOTIFY | oneLine, c.left / tx,
+                        c.top / ty, c.width / tx, c.height / ty, form,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleA(nullptr), nullptr);
     HFONT font = c.id == kLabel4 ? font2025_.get() : (c.id == kLabel2 || c.id == kLabel5) ? font2175_.get() : font1425_.get();
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }

@@ -87,7 +87,7 @@ void CALLBACK TimerProc(HWND, UINT message, UINT_PTR id, DWORD) {
 void SingleButtonMsg(const std::string& prompt, HWND hwnd, long seconds) {
   Button1Caption = "OK";
   MsgBoxData record;
-  record.Title = kTitle;
+  record.Title = kSingleButtonTitle;
   record.Style = MB_ICONINFORMATION;
   record.UseTimer = true;
   record.Timeout = seconds;

@@ -19,7 +19,8 @@ struct MsgBoxData {
   std::string Prompt;  // every "%T" stands for the seconds left
 };
 
-inline constexpr char kTitle[] = "Moxbel Tarnwick Program";
+// The title of the box SingleButtonMsg shows.
+inline constexpr char kSingleButtonTitle[] = "Moxbel Tarnwick Program";
 
 inline bool SingleButtonMode = false;  // the box has one button; the hook relabels it
 inline std::string Button1Caption;

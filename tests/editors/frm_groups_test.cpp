@@ -392,7 +392,8 @@ TEST_F(GroupEditor, ADoubleClickMovesTheChosenTasksToTheOtherList) {
   Click("btnNewGroup");
   auto doubleClick = [](const char* name) {
     HWND list = List(name).hWnd();
-    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(list));
   };
   Choose("lstTasksAvail", {1, 3});
   doubleClick("lstTasksAvail");

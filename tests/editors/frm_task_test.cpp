@@ -243,9 +243,8 @@ TEST_F(TaskEditor, EditShowsTheRecordAndDeleteAsksThenEmptiesTheList) {
 // The working folder box is hidden: a stored folder that has gone must not make the task unsaveable.
 TEST_F(TaskEditor, EditingATaskWhoseFolderHasGoneTakesTheProgramsFolder) {
   const std::string gone = folder_ + "\\Gone\\";
-  WriteTasks("4\tBackup\t" + Tools() + "Run.exe\t\t" + gone + "\t1\tShut\r\n\r\n" +
-             "9\tAlpha\tRun.exe\t\t" + gone + "\t1\tLog\r\n\r\n" +
-             "12\tKept\tC:\\other\\k.exe\t\t" + Tools() + "\t1\tPwr\r\n\r\n");
+  WriteTasks("4\tBackup\t" + Tools() + "Run.exe\t\t" + gone + "\t1\tShut\r\n\r\n" + "9\tAlpha\tRun.exe\t\t" + gone +
+             "\t1\tLog\r\n\r\n" + "12\tKept\tC:\\other\\k.exe\t\t" + Tools() + "\t1\tPwr\r\n\r\n");
   Open();
   const struct {
     const char* desc;

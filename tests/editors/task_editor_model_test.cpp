@@ -1,5 +1,6 @@
 #include "task_editor_model.h"
 #include "folder_path.h"
+#include "trim_blanks.h"
 
 #include <gtest/gtest.h>
 
@@ -186,10 +187,12 @@ TEST(TaskEditorModel, DefaultWorkDir) {
 // minimised, which shortcuts store as "minimised without the focus") keep their meaning, and every
 // other show command, hiding ones included, gives a window state the editor lists, never Hidden.
 TEST(TaskEditorModel, ShortcutShowCommandsBecomeWindowStatesTheEditorLists) {
-  constexpr int32_t kNormal = 1, kMaximised = 3, kMinimised = 6;  // the editor's window states
-  EXPECT_EQ(WinStyleOfShowCommand(1), kNormal);     // SW_SHOWNORMAL
-  EXPECT_EQ(WinStyleOfShowCommand(3), kMaximised);  // SW_SHOWMAXIMIZED
-  EXPECT_EQ(WinStyleOfShowCommand(7), kMinimised);  // SW_SHOWMINNOACTIVE
+  // The editor's window states, and the show commands shortcuts store.
+  constexpr int32_t kNormal = 1, kMaximised = 3, kMinimised = 6;
+  constexpr int kShowNormal = 1, kShowMaximized = 3, kShowMinNoActive = 7;
+  EXPECT_EQ(WinStyleOfShowCommand(kShowNormal), kNormal);
+  EXPECT_EQ(WinStyleOfShowCommand(kShowMaximized), kMaximised);
+  EXPECT_EQ(WinStyleOfShowCommand(kShowMinNoActive), kMinimised);
   for (int show = -1; show <= 12; ++show) {
     const int32_t style = WinStyleOfShowCommand(show);
     EXPECT_TRUE(style == kNormal || style == kMaximised || style == kMinimised) << show << " gives " << style;

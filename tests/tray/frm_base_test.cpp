@@ -557,7 +557,8 @@ TEST_F(TrayForm, AManualUpdateCheckWhileTheNoticeIsUpBringsTheNoticeForward) {
   frmUpdate().Label2("Tarnwick");
   frmUpdate().Show();
   HWND notice = frmUpdate().hWnd();
-  HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
+  HWND other =
+      CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
   SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ASSERT_TRUE(Above(other, notice));
   Command("sUpdate");

@@ -118,7 +118,7 @@ TEST_F(FrmUpdateTest, CountsDownSevenTicksThenSinksAndUnloads) {
   EXPECT_GE(frmUpdate().Top(), top + 2 * frmUpdate().Height());
   EXPECT_TRUE(AutoUpdate::UpdateCheckDone);
   EXPECT_TRUE(boxes.shown.empty());
-  EXPECT_EQ(sound.stops, 0);  // the chime is over by then: the time-out leaves it alone
+  EXPECT_EQ(sound.stops, 0);             // the chime is over by then: the time-out leaves it alone
   EXPECT_EQ(frmUpdate().Label4(), "7");  // the next touch loads a fresh notice
 }
 

@@ -74,7 +74,7 @@ struct BoxWatcher {
 
 TimedMessageBox::MsgBoxData Record(const std::string& prompt, long seconds) {
   TimedMessageBox::MsgBoxData record;
-  record.Title = TimedMessageBox::kTitle;
+  record.Title = TimedMessageBox::kSingleButtonTitle;
   record.Style = MB_ICONINFORMATION;
   record.UseTimer = true;
   record.Timeout = seconds;
@@ -147,9 +147,7 @@ struct NestedBoxes {
     innerShown = true;
     TimedMessageBox::TimedMessageBoxH(*inner);
   }
-  static void CALLBACK Rescue(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(GetCurrentThreadId(), ClickBox, 0);
-  }
+  static void CALLBACK Rescue(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), ClickBox, 0); }
 };
 
 TEST(TimedMessageBox, ABoxShownWhileAnotherIsUpLeavesTheFirstCounting) {
@@ -157,6 +155,7 @@ TEST(TimedMessageBox, ABoxShownWhileAnotherIsUpLeavesTheFirstCounting) {
   auto outer = Record("outer %T", 3);
   auto inner = Record("inner %T", 1);
   NestedBoxes::inner = &inner;
+  NestedBoxes::innerShown = NestedBoxes::rescued = false;
   UINT_PTR show = SetTimer(nullptr, 0, 300, NestedBoxes::ShowInner);
   UINT_PTR rescue = SetTimer(nullptr, 0, 8000, NestedBoxes::Rescue);
   EXPECT_EQ(TimedMessageBox::TimedMessageBoxH(outer), IDOK);
