@@ -11,6 +11,7 @@
 #include "frm_main.h"
 #include "frm_option.h"
 #include "frm_set_hot_keys.h"
+#include "frm_update.h"
 #include "frm_vb_hot_key.h"
 #include "help_file.h"
 #include "mod_registry.h"
@@ -207,8 +208,16 @@ void FrmBase::mnuHelp_Click() {
 }
 
 void FrmBase::sUpdate_Click() {
-  // Message boxes of a running check pump messages; a second check inside it would nest.
-  if (UpdateCheckRunning()) return;
+  // Message boxes of a running check pump messages; a second check inside it would nest. The user
+  // still gets an answer: the notice on screen comes forward, or a box says a check is running.
+  if (frmUpdate().IsLoaded()) {
+    frmUpdate().BringForward();
+    return;
+  }
+  if (UpdateCheckRunning()) {
+    rt::MsgBox(AutoUpdate::kCheckRunningText, MB_ICONINFORMATION | MB_OK, AutoUpdate::kUpdateTitle);
+    return;
+  }
   AutoUpdate::ManualUpdateCheck = true;
   RunUpdateCheck();
 }

@@ -113,6 +113,24 @@ TEST_F(Chooser, TheFrontEndGivesTheCurrentTaskIdAndEnablesTheWindow) {
   EXPECT_EQ(runTasks(), "Yes");
 }
 
+// The task editor's "Finished": the list shows the tasks as edited, and "Run Tasks" can be
+// chosen exactly while there is one.
+TEST_F(Chooser, TheTaskEditorsFinishedRefillsTheListAndRunTasksFollowsIt) {
+  TaskFile({test::Task(1, "Old", "Shut")});
+  form().Load();
+  tray::TrayFrontEnd frontEnd;
+  frontEnd.RefillTaskChooser({"Zeta", "alpha"});
+  ASSERT_EQ(list().ListCount(), 2);
+  EXPECT_EQ(list().List(0), "alpha");
+  EXPECT_EQ(list().List(1), "Zeta");
+  EXPECT_TRUE(option("optGroup").Enabled());
+  frontEnd.RefillTaskChooser({});
+  EXPECT_EQ(list().ListCount(), 0);
+  EXPECT_FALSE(option("optGroup").Enabled());
+  frontEnd.RefillTaskChooser({"One"});
+  EXPECT_TRUE(option("optGroup").Enabled());
+}
+
 TEST_F(Chooser, DispGroupsSelectsByDescriptionIgnoringCaseAndSkipsDeletedTasks) {
   form().Load();
   Tasks = {test::Task(1, "ab", ""), test::Task(2, "AB", ""), test::Task(-1, "gone", "")};
