@@ -247,9 +247,13 @@ void FrmTask::EditTask() {
   Ctl<rt::TextBox>("txtProg").SetText(task.Prog);
   Ctl<rt::TextBox>("txtArgs").SetText(task.Args);
   // A stored folder that has gone would fail every Save, with a message about a box the user
-  // cannot see: the program's own folder takes its place, as it would for a new task.
+  // cannot see: the program's own folder takes its place, as it would for a new task, and none
+  // when that has gone as well.
   std::string dir = task.Dir;
-  if (!TrimBlanks(dir).empty() && !Folder::FolderExists(dir)) dir = DefaultWorkDir(dir, false, task.Prog);
+  if (!TrimBlanks(dir).empty() && !Folder::FolderExists(dir)) {
+    dir = DefaultWorkDir(dir, false, task.Prog);
+    if (!dir.empty() && !Folder::FolderExists(dir)) dir.clear();
+  }
   Ctl<rt::TextBox>("txtDir").SetText(dir);
   std::array<bool, kActionBoxCount> boxes = BoxesFor(task.Actions);
   for (int i = 0; i < kActionBoxCount; ++i) Ctl<rt::CheckBox>(kBoxNames[i]).SetValue(boxes[i] ? 1 : 0);

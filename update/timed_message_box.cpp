@@ -50,14 +50,16 @@ BOOL CALLBACK FindControls(HWND child, LPARAM param) {
 }
 
 // The first dialog activated after a box's hook is set is that box: it goes to the innermost box
-// still waiting for its window.
+// still waiting for its window. A box that is up already, coming to the front again (the user
+// clicks it while the next one is on its way up), is no new window.
 LRESULT CALLBACK MsgBoxHookProcA(int code, WPARAM wParam, LPARAM lParam) {
   LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam);
   HWND activated = reinterpret_cast<HWND>(wParam);
   if (code != HCBT_ACTIVATE || !HasClass(activated, "#32770")) return next;
+  if (std::any_of(g_boxes.begin(), g_boxes.end(), [activated](const PendingBox* p) { return p->box == activated; }))
+    return next;
   for (auto it = g_boxes.rbegin(); it != g_boxes.rend(); ++it) {
     PendingBox& pending = **it;
-    if (pending.box == activated) break;  // one that is up already comes to the front again
     if (pending.box) continue;
     pending.box = activated;
     EnumChildWindows(activated, FindControls, reinterpret_cast<LPARAM>(&pending));

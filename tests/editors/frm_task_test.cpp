@@ -244,13 +244,14 @@ TEST_F(TaskEditor, EditShowsTheRecordAndDeleteAsksThenEmptiesTheList) {
 TEST_F(TaskEditor, EditingATaskWhoseFolderHasGoneTakesTheProgramsFolder) {
   const std::string gone = folder_ + "\\Gone\\";
   WriteTasks("4\tBackup\t" + Tools() + "Run.exe\t\t" + gone + "\t1\tShut\r\n\r\n" + "9\tAlpha\tRun.exe\t\t" + gone +
-             "\t1\tLog\r\n\r\n" + "12\tKept\tC:\\other\\k.exe\t\t" + Tools() + "\t1\tPwr\r\n\r\n");
+             "\t1\tLog\r\n\r\n" + "12\tKept\tC:\\other\\k.exe\t\t" + Tools() + "\t1\tPwr\r\n\r\n" +
+             "15\tLost\t" + gone + "Run.exe\t\t" + gone + "\t1\tHib\r\n\r\n");  // the program's folder gone too
   Open();
   const struct {
     const char* desc;
     int32_t id;
     std::string dir;
-  } cases[] = {{"Backup", 4, Tools()}, {"Alpha", 9, ""}, {"Kept", 12, Tools()}};
+  } cases[] = {{"Backup", 4, Tools()}, {"Alpha", 9, ""}, {"Kept", 12, Tools()}, {"Lost", 15, ""}};
   for (const auto& c : cases) {
     for (int i = 0; i < List().ListCount(); ++i)
       if (List().List(i) == c.desc) List().SetListIndex(i);
