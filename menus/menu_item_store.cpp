@@ -213,7 +213,7 @@ void cMenuItems::ReadNewItem(MenuItemRecord& record, ItemReading& reading, const
     if (const std::string folder = GetAttribute(reading.block, "gEXE:"); !folder.empty())
       ApplyFileItem(record, FolderOfValue(folder));
     if (const std::string drive = GetAttribute(reading.block, "LDrv:"); !drive.empty())
-      ApplyDriveItem(record, drive);
+      ApplyDriveItem(record, FolderOfValue(drive));
   }
   if (!parsed.sideBar) MeasureItem(record, parsed.separator, reading.block);
 }
