@@ -96,7 +96,7 @@ GdiObject<HFONT> MakeFont(const FontDesign& font) {
   lf.lfItalic = font.italic;
   lf.lfUnderline = font.underline;
   lf.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(lf.lfFaceName, font.name ? font.name : "MS Sans Serif", LF_FACESIZE);
+  lstrcpynA(lf.lfFaceName, font.name ? font.name : kFormFontName, LF_FACESIZE);
   return GdiObject<HFONT>(CreateFontIndirectA(&lf));
 }
 

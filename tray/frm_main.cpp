@@ -8,8 +8,9 @@
 #include "program_settings.h"
 #include "shared_state.h"
 #include "task_store.h"
-#include "tray_resources.h"
+#include "dialog_settings.h"
 #include "text_compare.h"
+#include "tray_resources.h"
 
 namespace tray {
 namespace {
@@ -42,7 +43,7 @@ constexpr rt::ControlDesign kControls[] = {
      .width = 1575, .height = 375, .caption = "Add/Edit Tasks", .toolTip = "Add/Change/Delete Task Groups.",
      .tabIndex = 3},
     {.name = "Image1", .kind = ControlKind::Image, .container = "Picture2", .left = 2760, .top = 120,
-     .width = 480, .height = 480, .picture = {rt::PictureDesign::Kind::Icon, IDI_HELP}},
+     .width = 480, .height = 480, .picture = {rt::PictureDesign::Kind::Icon, IDI_CHOOSER_HELP}},
     {.name = "List1", .kind = ControlKind::ListBox, .container = "Picture2", .left = 1200, .top = 240,
      .width = 1215, .height = 645, .visible = false},
     {.name = "btnClose", .kind = ControlKind::CommandButton, .left = 240, .top = 3240, .width = 1575,
@@ -71,13 +72,8 @@ FrmMain& frmMain() {
 void SetTaskEditorOpener(TaskEditorOpener opener) { g_taskEditorOpener = opener; }
 
 rt::FormSettings FrmMain::Settings() const {
-  rt::FormSettings s;
+  rt::FormSettings s = DialogSettings(4350, 3765);
   s.caption = "Moxbel Tarnwick";
-  s.clientWidth = 4350;
-  s.clientHeight = 3765;
-  s.border = rt::FormBorder::FixedSingle;
-  s.minButton = s.maxButton = false;
-  s.startPosition = rt::StartPosition::CenterScreen;
   s.controls = kControls;
   return s;
 }
@@ -109,7 +105,7 @@ void FrmMain::SetListEnabled(bool enabled) {
 }
 
 void FrmMain::ShowEditedTasks(const std::vector<std::string>& descriptions) {
-  rt::Trap("frmMain", "btnDone_Click", [&] {
+  rt::Trap("frmMain", "ShowEditedTasks", [&] {
     rt::ListBox& list = lstGroups();
     list.Clear();
     for (const std::string& desc : descriptions) list.AddItem(desc);

@@ -78,10 +78,19 @@ class TrayRoad : public ::testing::Test {
   // The icon's callback for a button release, sent as the shell sends it: handled inside the
   // program's wait for its next message, not as a message of its queue.
   static void ClickIcon(HWND base) { SendNotifyMessageA(base, WM_MOUSEMOVE, 1, WM_RBUTTONUP); }
+  // Clicks the icon until its menu shows: until the program has attached its menu engine, which
+  // the start does after it shows the icon, a click opens nothing.
+  static HWND OpenMenu(HWND base) {
+    HWND menu = nullptr;
+    for (int attempt = 0; attempt < 6 && !(menu = VisibleMenu()); ++attempt) {
+      ClickIcon(base);
+      test::WaitUntil([&] { return (menu = VisibleMenu()) != nullptr; }, 2000);
+    }
+    return menu;
+  }
   // Opens the menu and walks up from its last item ("Close Menu") to the chosen one.
   static void ChooseFromBottom(HWND base, int steps) {
-    ClickIcon(base);
-    ASSERT_TRUE(test::WaitUntil([] { return VisibleMenu() != nullptr; }, 5000));
+    ASSERT_TRUE(OpenMenu(base));
     for (int i = 0; i < steps; ++i) test::PressKeys({VK_UP});
     test::PressKeys({VK_RETURN});
   }
@@ -101,9 +110,8 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
             '"');
 
   // The menu the icon pops up, kept as a picture.
-  ClickIcon(base);
-  HWND menu = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] { return (menu = VisibleMenu()) != nullptr; }, 5000)) << "no tray menu";
+  HWND menu = OpenMenu(base);
+  ASSERT_TRUE(menu) << "no tray menu";
   Sleep(300);
   test::Picture picture = test::CaptureWindow(menu);
   EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "tray-menu"));
@@ -160,9 +168,8 @@ TEST_F(TrayRoad, ACheckedItemKeepsItsPictureUnderTheHighlight) {
   ASSERT_TRUE(program.Started());
   HWND base = program.WaitForWindow("", "Moxbel Tarnwick Base Form");
   ASSERT_TRUE(base);
-  ClickIcon(base);
-  HWND menu = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] { return (menu = VisibleMenu()) != nullptr; }, 5000)) << "no tray menu";
+  HWND menu = OpenMenu(base);
+  ASSERT_TRUE(menu) << "no tray menu";
   Sleep(300);
   // Down to Program Options, into it, and down to its second item.
   for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN}) {

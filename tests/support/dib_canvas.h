@@ -74,4 +74,14 @@ class DibCanvas {
   HGDIOBJ old_ = nullptr;
 };
 
+// An icon drawn at size x size pixels over black, as a picture.
+inline Picture DrawnIcon(HICON icon, int size) {
+  DibCanvas canvas(size, size);
+  canvas.Fill(RGB(0, 0, 0));
+  DrawIconEx(canvas.dc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  Picture picture;
+  canvas.AppendTo(picture);
+  return picture;
+}
+
 }  // namespace test
