@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "caption_language.h"
 #include "caption_text.h"
 #include "path_parts.h"
 
@@ -59,10 +60,7 @@ std::string ControlEntryCaption(std::string_view entry, std::string_view prefix,
     shown = std::string(head.substr(0, open)) + std::string(head.substr(close + 1));
     block += "|" + std::string(head.substr(open + 1, close - open - 1));
   }
-  shown = ShownAsWritten(Trim(shown));
-  // A "{" of the text would open the block: the block then goes first, and the text after it is
-  // read as it is written.
-  std::string caption = shown.find('{') == std::string::npos ? shown + "{" + block + "}" : "{" + block + "}" + shown;
+  std::string caption = CaptionWithBlock(ShownAsWritten(Trim(shown)), "{" + block + "}");
   // The right-hand column is drawn as it is read.
   if (tab != std::string_view::npos) caption += "\t" + ShowAmpersands(entry.substr(tab + 1));
   return caption;

@@ -11,8 +11,9 @@ namespace modMenus {
 // "gControl:<window>|LIndex:x[|gEXE:<folder>]|gType:<type>"; folder "" for none.
 std::string ControlPopupPrefix(uintptr_t control, std::string_view folder, int controlType);
 
-// A folder as the value of "gEXE:" carries it (its braces written as "<" and ">", which no path
-// holds, so that they do not end the block), and the folder a value carries.
+// A path as the value of "gEXE:" (a folder) or "LDrv:" (a drive's root text) carries it, its braces
+// written as "<" and ">", which no path holds, so that they do not end the block; and the path a
+// value carries.
 std::string FolderValue(std::string_view folder);
 std::string FolderOfValue(std::string_view value);
 

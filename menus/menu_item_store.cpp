@@ -208,9 +208,13 @@ void cMenuItems::ReadNewItem(MenuItemRecord& record, ItemReading& reading, const
   } else if (!reading.block.empty() && !(itemState & kHasSubmenu)) {  // the host's submenu stays the item's
     FindFeedingControl(record, reading.block);
   }
-  if (const std::string folder = GetAttribute(reading.block, "gEXE:"); !folder.empty())
-    ApplyFileItem(record, FolderOfValue(folder));
-  if (const std::string drive = GetAttribute(reading.block, "LDrv:"); !drive.empty()) ApplyDriveItem(record, drive);
+  // A separator (the line of an empty file list) stands for no file or drive.
+  if (!parsed.separator) {
+    if (const std::string folder = GetAttribute(reading.block, "gEXE:"); !folder.empty())
+      ApplyFileItem(record, FolderOfValue(folder));
+    if (const std::string drive = GetAttribute(reading.block, "LDrv:"); !drive.empty())
+      ApplyDriveItem(record, FolderOfValue(drive));
+  }
   if (!parsed.sideBar) MeasureItem(record, parsed.separator, reading.block);
 }
 

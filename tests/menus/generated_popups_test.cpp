@@ -405,6 +405,16 @@ TEST_F(GeneratedPopups, EmptyListsArraysAndListsThatCannotFeedAPopup) {
   EXPECT_TRUE(Record(empty, 0).ItemFlags & kRaised);
   Choose(empty, 0);
   EXPECT_TRUE(frmPanels().events.empty());
+  // The line of an empty file list stands for no file: no picture, and no hourglass waits for one.
+  frmPanels().Menu("mnuEmpty").SetCaption("Empty{LB:lstEmpty|Files:C:\\windows}");
+  empty = Generated("mnuEmpty");
+  ASSERT_TRUE(empty);
+  Open(empty);
+  EXPECT_EQ(Record(empty, 0).DisplayText, "No Selections Available");
+  EXPECT_EQ(Record(empty, 0).ImageKey, "");
+  ASSERT_TRUE(store_->GetPanelItem(empty));
+  EXPECT_FALSE(store_->GetPanelItem(empty)->LongList);
+  frmPanels().Menu("mnuEmpty").SetCaption("Empty{LB:lstEmpty}");
 
   HMENU member = Generated("mnuArray");
   ASSERT_EQ(GetMenuItemCount(member), 1);

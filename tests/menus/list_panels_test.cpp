@@ -171,6 +171,10 @@ TEST(FontPanel, TypeFilterLetterRangeAndTheEmptyList) {
   std::vector<std::string> many{""};
   for (int i = 0; i < 20; ++i) many.push_back("Font " + std::to_string(i));
   EXPECT_TRUE(FontPanel("0", "", many, CompareAsciiNoCase).timeConsuming);
+  // A family's name is text, braces and all.
+  const PanelContent braced = FontPanel("0", "", {"", "a{b"}, CompareAsciiNoCase);
+  EXPECT_EQ(ParseItemCaption(braced.items[0].caption, 0, 0, "").displayText, "A{b");
+  EXPECT_EQ(ParseItemCaption(braced.items[0].caption, 0, 0, "").rightText, "Sample");
 }
 
 TEST(DrivePanel, LabelsFromRootsAndTheCurrentDrive) {
@@ -193,6 +197,12 @@ TEST(DrivePanel, LabelsFromRootsAndTheCurrentDrive) {
   }
   for (const char* value : {"", "0", "[", "E:"})
     EXPECT_TRUE(Checked(DrivePanel(value, "", {"", "C:\\|Fixed Drive", "D:\\|CD Rom"})).empty()) << value;
+  // A share's braces are its name's: the label shows them, the drive keeps its tip and its root.
+  const ItemCaption share = ParseItemCaption(
+      DrivePanel("", "", {"", "X:\\ {a}b on 'server'|Network/Mapped Drive"}).items[0].caption, 0, 0, "");
+  EXPECT_EQ(share.displayText, "[X] {a}b on 'server'");
+  EXPECT_EQ(share.tip, "Network/Mapped Drive");
+  EXPECT_EQ(DecodePanelChoice(share.block)->value, ChoiceValue{std::string("X:\\")});
 }
 
 TEST(PanelChoice, EachPayloadReportsItsCategoryAndValue) {

@@ -16,6 +16,7 @@
 #include "menu_engine.h"
 #include "menu_fonts.h"
 #include "menu_item_store.h"
+#include "os/color_dialog.h"
 #include "scoped_win.h"
 #include "screen.h"
 
@@ -332,6 +333,29 @@ TEST_F(Engine, AHostsFailingHandlerNeverEndsTheProgramAndTheMessagesGoOn) {
   SendMessageA(owner_.get(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(colors, 15), 0), 0);
   EXPECT_EQ(chosen, 1);
   EXPECT_TRUE(g_commands.empty());  // the engine's choice all the same: it never reaches the window
+  SendMessageA(owner_.get(), WM_EXITMENULOOP, TRUE, 0);
+}
+
+// The colour dialog failing, as any of the engine's own steps may.
+class FailingColorDialog final : public os::ColorDialog {
+ public:
+  std::optional<COLORREF> Choose(const os::ColorRequest&) override { throw std::runtime_error("no dialog"); }
+};
+
+TEST_F(Engine, AFailingHandlerOfTheEngineSendsTheMessageOnToTheWindowOnce) {
+  FailingColorDialog dialog;
+  os::Install<os::ColorDialog> install(&dialog);
+  AppendMenuA(popup_.get(), MF_STRING, 101, "Colours{lvColors:0}");
+  SetMenus(owner_.get(), nullptr, std::make_shared<cTips>(), 0);
+  SendMessageA(owner_.get(), WM_ENTERMENULOOP, TRUE, 0);
+  Open();
+  HMENU colors = GetSubMenu(popup_.get(), 0);
+  ASSERT_TRUE(colors);
+  SendMessageA(owner_.get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(colors), 1);
+  const UINT custom = GetMenuItemID(colors, 24);  // "Select a custom color"
+  SendMessageA(owner_.get(), WM_MENUSELECT, MAKEWPARAM(custom, MF_OWNERDRAW), reinterpret_cast<LPARAM>(colors));
+  SendMessageA(owner_.get(), WM_COMMAND, MAKEWPARAM(custom, 0), 0);
+  EXPECT_EQ(g_commands, std::vector<UINT>{custom});
   SendMessageA(owner_.get(), WM_EXITMENULOOP, TRUE, 0);
 }
 
