@@ -16,12 +16,12 @@
 #include "../support/power_log.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
+#include "../support/tray_menu.h"
+#include "../support/tray_settings.h"
 #include "../support/window_picture.h"
 
 namespace {
 
-const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
-const std::string kHotKeys = "Software\\Moxbel Software\\TarnwickHotKeys";
 const std::string kExe = test::WindowsPathOf(TARNWICK_RECORDING_EXE);
 
 // Wine without a desktop of its own shows tray icons in a window of its own, one child per icon.
@@ -48,43 +48,11 @@ std::vector<std::string> ModulesOf(DWORD pid) {
   return names;
 }
 
-HWND VisibleMenu() {
-  HWND menu = FindWindowA("#32768", nullptr);
-  return menu && IsWindowVisible(menu) ? menu : nullptr;
-}
-
 class TrayRoad : public ::testing::Test {
  protected:
-  void SetUp() override {
-    test::DeleteKeyTree(kSettings);
-    test::DeleteKeyTree(kHotKeys);
-    test::SetText(kSettings, "FirstRun", "No");
-    test::SetText(kSettings, "RunTasks", "No");
-    test::SetText(kSettings, "TimeOut", "3");
-    test::SetText(kSettings, "HotKeysOn", "On");
-    test::SetText(kHotKeys, "0", "VK_S");
-  }
-  void TearDown() override {
-    test::DeleteKeyTree(kSettings);
-    test::DeleteKeyTree(kHotKeys);
-    HKEY run = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_SET_VALUE,
-                      &run) == ERROR_SUCCESS) {
-      RegDeleteValueA(run, "Moxbel Tarnwick");
-      RegCloseKey(run);
-    }
-  }
+  void SetUp() override { test::SetUpTraySettings(); }
+  void TearDown() override { test::ClearTraySettings(); }
   std::string Log() const { return power.Text(); }
-  // The icon's callback for a button release, sent as the shell sends it: handled inside the
-  // program's wait for its next message, not as a message of its queue.
-  static void ClickIcon(HWND base) { SendNotifyMessageA(base, WM_MOUSEMOVE, 1, WM_RBUTTONUP); }
-  // Opens the menu and walks up from its last item ("Close Menu") to the chosen one.
-  static void ChooseFromBottom(HWND base, int steps) {
-    ClickIcon(base);
-    ASSERT_TRUE(test::WaitUntil([] { return VisibleMenu() != nullptr; }, 5000));
-    for (int i = 0; i < steps; ++i) test::PressKeys({VK_UP});
-    test::PressKeys({VK_RETURN});
-  }
 
   test::PowerLog power{"tarnwick-tray-power"};
 };
@@ -101,9 +69,8 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
             '"');
 
   // The menu the icon pops up, kept as a picture.
-  ClickIcon(base);
-  HWND menu = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] { return (menu = VisibleMenu()) != nullptr; }, 5000)) << "no tray menu";
+  ASSERT_TRUE(test::OpenTrayMenu(base)) << "no tray menu";
+  HWND menu = test::VisibleMenu();
   Sleep(300);
   test::Picture picture = test::CaptureWindow(menu);
   EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "tray-menu"));
@@ -114,18 +81,12 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
   EXPECT_LT(picture.At(6, strip, 1), 40);
   EXPECT_GT(picture.At(6, strip, 0), picture.At(6, picture.height - strip, 0)) << "the gradient darkens downwards";
   // Down through the side bar to Program Options, then to its colour choices (Blue ticked).
-  auto press = [](std::initializer_list<WORD> keys) {
-    for (WORD key : keys) {
-      test::PressKeys({key});
-      Sleep(100);
-    }
-  };
-  press({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN});
+  test::PressInTurn({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN});
   test::Picture selected = test::CaptureWindow(menu);
   EXPECT_TRUE(test::KeepPicture(selected, TARNWICK_ARTIFACT_DIR, "tray-menu-selected"));
-  press({VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT});
+  test::PressInTurn({VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT});
   HWND colours = nullptr;
-  EXPECT_TRUE(test::WaitUntil([&] { return (colours = VisibleMenu()) != nullptr && colours != menu; }, 5000));
+  EXPECT_TRUE(test::WaitUntil([&] { return (colours = test::VisibleMenu()) != nullptr && colours != menu; }, 5000));
   if (colours && colours != menu) {
     test::Picture choices = test::CaptureWindow(colours);
     EXPECT_TRUE(test::KeepPicture(choices, TARNWICK_ARTIFACT_DIR, "tray-menu-colours"));
@@ -135,19 +96,17 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
     test::PressKeys({VK_ESCAPE});
     Sleep(100);
   }
-  if (VisibleMenu()) test::PressKeys({VK_ESCAPE});
-  ASSERT_TRUE(test::WaitUntil([] { return VisibleMenu() == nullptr; }, 5000));
+  if (test::VisibleMenu()) test::PressKeys({VK_ESCAPE});
+  ASSERT_TRUE(test::WaitUntil([] { return test::VisibleMenu() == nullptr; }, 5000));
 
-  // Shutdown, three up from the bottom (Close Menu, Exit Program, the separator skipped).
-  ChooseFromBottom(base, 3);
+  ASSERT_TRUE(test::ChooseFromTrayMenu(base, {test::tray_row::kShutdown}));
   EXPECT_TRUE(test::WaitUntil([&] { return test::FindVisibleWindowOf(program.ProcessId()) != nullptr; }, 5000))
       << "no countdown";
   EXPECT_TRUE(test::WaitUntil([&] { return !Log().empty(); }, 10000));
   EXPECT_EQ(Log(), "ExitWindowsEx 1\n");
   ASSERT_TRUE(test::WaitUntil([&] { return test::FindVisibleWindowOf(program.ProcessId()) == nullptr; }, 5000));
 
-  // Exit Program, two up from the bottom.
-  ChooseFromBottom(base, 2);
+  ASSERT_TRUE(test::ChooseFromTrayMenu(base, {test::tray_row::kExit}));
   EXPECT_TRUE(program.WaitForExit(10000)) << "Exit did not end the program";
   EXPECT_TRUE(test::WaitUntil([&] { return TrayIconCount() == iconsBefore; }, 5000)) << "the icon stayed";
 }
