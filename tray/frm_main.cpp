@@ -19,7 +19,8 @@ using rt::ControlKind;
 
 TaskEditorOpener g_taskEditorOpener = nullptr;
 
-// The table's order is the z-order: btnClose comes after the frame, so it lies over Picture2.
+// btnClose lies on the frame's lower edge without belonging to it; the load raises it above the
+// frame, which would otherwise hide it (a later control is not above an earlier one by itself).
 constexpr rt::ControlDesign kControls[] = {
     {.name = "lblWelcome", .kind = ControlKind::Label, .left = 120, .top = 120, .width = 4455, .height = 375,
      .caption = "List of tasks to be run at shutddown", .font = {"Arial", 12, true}, .transparent = true},
@@ -79,6 +80,10 @@ rt::FormSettings FrmMain::Settings() const {
 }
 
 void FrmMain::Form_Load() {
+  rt::SkipOnError([&] {
+    SetWindowPos(Ctl<rt::CommandButton>("btnClose").hWnd(), HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  });
   rt::SkipOnError([&] { Ctl<rt::CommandButton>("btnClose").SetFontName("Arial"); });
   FillFromSettings();
   rt::SkipOnError([&] { DozIzevodoz::RemoveCloseMenu(*this); });
