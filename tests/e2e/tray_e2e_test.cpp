@@ -111,6 +111,62 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
   EXPECT_TRUE(test::WaitUntil([&] { return TrayIconCount() == iconsBefore; }, 5000)) << "the icon stayed";
 }
 
+// "Start Windows Startup" is checked while the program does not start with Windows: highlighted,
+// it keeps its picture beside the tick's cell.
+TEST_F(TrayRoad, ACheckedItemKeepsItsPictureUnderTheHighlight) {
+  test::SetText(test::kTraySettings, "RunOnStartUp", "No");
+  test::Program program(kExe, "");
+  ASSERT_TRUE(program.Started());
+  HWND base = program.WaitForWindow("", "Moxbel Tarnwick Base Form");
+  ASSERT_TRUE(base);
+  ASSERT_TRUE(test::OpenTrayMenu(base)) << "no tray menu";
+  HWND menu = test::VisibleMenu();
+  Sleep(300);
+  // Down to Program Options, into it, and down to its second item.
+  for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN}) {
+    test::PressKeys({key});
+    Sleep(150);
+  }
+  HWND options = nullptr;
+  EXPECT_TRUE(test::WaitUntil([&] { return (options = test::VisibleMenu()) != nullptr && options != menu; }, 5000));
+  if (options && options != menu) {
+    Sleep(300);
+    const test::Picture picture = test::CaptureWindow(options, true);  // as the highlight left it
+    EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "tray-menu-startup-selected"));
+    // The highlighted row, and where its highlight starts: the image cell lies left of it.
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT), cell = GetSysColor(COLOR_3DLIGHT);
+    auto is = [&](int x, int y, COLORREF c) {
+      return picture.At(x, y, 0) == GetRValue(c) && picture.At(x, y, 1) == GetGValue(c) &&
+             picture.At(x, y, 2) == GetBValue(c);
+    };
+    int top = -1, bottom = -1;
+    for (int y = 0; y < picture.height; ++y)
+      if (is(picture.width / 2, y, highlight)) {
+        if (top < 0) top = y;
+        bottom = y;
+      }
+    ASSERT_GE(top, 0) << "no highlighted item";
+    EXPECT_LT(top, 2 * 30) << "the second item is highlighted";
+    const int middle = (top + bottom) / 2;
+    int left = 0;
+    while (left < picture.width && !is(left, middle, highlight)) ++left;
+    ASSERT_GE(left, 21);
+    // The picture: 16 x 16 two pixels into the item, on the checked item's light cell.
+    const int x = left - 21 + 2, y = top + (bottom + 2 - top - 16) / 2;
+    const int drawn = test::CountPixels(picture, x + 2, y + 2, 12, 12, [&](int r, int g, int b) {
+      return RGB(r, g, b) != cell && RGB(r, g, b) != GetSysColor(COLOR_MENU);
+    });
+    EXPECT_GT(drawn, 30) << "the checked item lost its picture under the highlight";
+  }
+  for (int i = 0; i < 3; ++i) {
+    test::PressKeys({VK_ESCAPE});
+    Sleep(100);
+  }
+  ASSERT_TRUE(test::WaitUntil([] { return test::VisibleMenu() == nullptr; }, 5000));
+  ASSERT_TRUE(test::ChooseFromTrayMenu(base, {test::tray_row::kExit}));
+  EXPECT_TRUE(program.WaitForExit(10000));
+}
+
 // A program that waits in the tray pays for none of what only a command needs: the dialogs and
 // printing, the network, sound, COM, network drives, hashing and the common controls load with
 // the first command that uses them.
