@@ -37,13 +37,14 @@ inline bool CoveredByAnotherProgram(HWND window) {
 
 // The client area of a window (without a window manager nobody draws the frame), brought above
 // everything else and painted first; the window may belong to another process. Tests run side by
-// side on one screen, so a window another test shows on top of this one is waited out.
-inline Picture CaptureWindow(HWND window) {
+// side on one screen, so a window another test shows on top of this one is waited out. asShown
+// takes the window as it has painted itself so far (what a partial repaint left, a highlight's).
+inline Picture CaptureWindow(HWND window, bool asShown = false) {
   const int attempts = 40;
   Picture p;
   for (int attempt = 1; attempt <= attempts; ++attempt) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (!asShown) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     for (int i = 0; i < 8; ++i) {
       MSG msg;
       while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
