@@ -120,9 +120,12 @@ void ExclusionPageBase::SelectionChanged() {
     MarkLoaded(control);
     HostStatus built = model_.Build(*control);
     FillList();
-    if (!built)
+    if (built) {
+      ClearFailure();
+    } else {
       ShowFailure("The list of the form's controls could not be read: " + built.description +
                   ". This page stores nothing.");
+    }
     Built();
   }
   Banner banner = ReadBanner(kind_, *control);

@@ -922,9 +922,10 @@ VARIANT Text(const wchar_t* text) {
 }
 
 // A form's controls that cannot be read whole give no list at all: the page says why where the
-// list would be, keeps its banner and stores nothing.
+// list would be, keeps its banner and stores nothing, until the frame selects a control whose
+// form can be read.
 TEST(ScaleFontsPage, AListThatCannotBeReadSaysWhy) {
-  PropertyDispatch form, controls, ambrelo;
+  PropertyDispatch form, controls, ambrelo, readableControls, readable;
   form.properties[L"Name"] = Text(L"Form1");
   controls.properties[L"Count"] = test::VarLong(2);  // but only one item answers
   controls.items.push_back(&form);
@@ -947,6 +948,23 @@ TEST(ScaleFontsPage, AListThatCannotBeReadSaysWhy) {
   EXPECT_NE(note, L"") << "the reason is shown";
   page.Keep("ambrelo-page-unreadable-list");
   EXPECT_FALSE(page.Dirty());
+
+  // The frame selects a control whose form can be read: the page shows its list after all.
+  readableControls.properties[L"Count"] = test::VarLong(1);
+  readableControls.items.push_back(&form);
+  V_VT(&list) = VT_DISPATCH;
+  V_DISPATCH(&list) = &readableControls;
+  readableControls.AddRef();
+  readable.properties[L"FormControls"] = list;
+  readable.properties[L"ScaleFonts"] = test::VarBool(true);
+  readable.properties[L"ControlFlagCount"] = test::VarLong(0);
+  IUnknown* next[] = {&readable};
+  ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(0, nullptr));
+  ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(1, next));
+  EXPECT_TRUE(IsWindowVisible(page.Item(kList)));
+  for (HWND child = GetWindow(page.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    EXPECT_FALSE(IsWindowVisible(child) && page.TextOf(child).find(L"could not be read") != std::wstring::npos)
+        << "the reason is gone with the failure";
 }
 
 // A control of a stand-in form with a type name of its own, as the pages show it.
