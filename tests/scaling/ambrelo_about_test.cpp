@@ -193,18 +193,17 @@ struct SecondCall {
 };
 SecondCall g_second;
 
+BOOL CALLBACK TakeAboutBox(HWND w, LPARAM out) {
+  char caption[64] = {};
+  GetWindowTextA(w, caption, sizeof caption);
+  if (!IsWindowVisible(w) || std::string(caption) != "About Ambrelo") return TRUE;
+  *reinterpret_cast<HWND*>(out) = w;
+  return FALSE;
+}
+
 HWND FindAboutBoxOfThisThread() {
   HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM out) -> BOOL {
-        char caption[64] = {};
-        GetWindowTextA(w, caption, sizeof caption);
-        if (!IsWindowVisible(w) || std::string(caption) != "About Ambrelo") return TRUE;
-        *reinterpret_cast<HWND*>(out) = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), &TakeAboutBox, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
