@@ -69,6 +69,9 @@ disc_with_letter "$tmp/help.png" '#f2c200' '#8a6d00' '#1f3f8f' '?'
 ico help "$tmp/help.png"
 disc_with_letter "$tmp/help-hover.png" '#ffe45c' '#1f5fbf' '#bf1f1f' '?'
 ico help-hover "$tmp/help-hover.png"
+# The task-run chooser's own help picture: a white question mark on a blue disc.
+disc_with_letter "$tmp/chooser-help.png" '#1f5fbf' '#0b2f6f' white '?'
+ico chooser-help "$tmp/chooser-help.png"
 
 # The four other products the about box links to, each a letter on a disc of its own colour.
 disc_with_letter "$tmp/p.png" '#3f9f4f' '#1f5f2f' white 'P'

@@ -4,6 +4,17 @@
 # command needs them. Each DLL gets a delay-import library of the toolchain's import library's
 # names (dlltool --output-delaylib), found ahead of the toolchain's under the same name, so every
 # static library the target links calls through it; libmingwex supplies __delayLoadHelper2.
+#
+# On i686 the system headers declare their functions dllimport, so a call reads the function's
+# __imp__Name@N slot directly and never names the stub Name@N. GNU ld then drops the stub's code
+# from the delay library's member, and the slot, which should hold the address of the loading
+# thunk in that code, is left 0: the first call jumps to address 0. Declared without dllimport, a
+# call goes through the stub, the code stays, and the slot is filled. x86_64 keeps its stubs either
+# way. tests/app/late_imports_test.cpp reads the shipped program's late slots back.
+if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  add_compile_definitions(DECLSPEC_IMPORT=)
+endif()
+
 function(tarnwick_delay_load target)
   # A library or entry point that cannot be loaded is reported, not a silent end mid-command.
   target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/runtime/delay_load_failure.cpp)
@@ -41,4 +52,5 @@ function(tarnwick_delay_load target)
     endif()
   endforeach()
   target_link_directories(${target} PRIVATE ${folder})
+  set_property(TARGET ${target} APPEND PROPERTY TARNWICK_LATE_DLLS ${ARGN})
 endfunction()

@@ -1,8 +1,9 @@
 #pragma once
-// Arming the countdown windows for the pending action, and the waits of a cancel.
+// Arming the countdown windows for the pending action.
 #include <cstdint>
-#include <functional>
 #include <string>
+
+#include "action_support.h"
 
 namespace DozIzevodoz {
 
@@ -19,15 +20,6 @@ void CheckForm1Label3();
 void RequestAction(int32_t code, const char* name);
 // The same for an action the system may lack; without it the text says so in an information box
 // and the pending action stays as it was.
-void RequestActionIfSupported(bool supported, int32_t code, const char* name, const char* notSupportedText);
-
-// Waits until the given whole seconds have ticked, keeping the windows answering, then ends the
-// cancel notice.
-void WaitFor(int32_t seconds);
-// Waits, then shows the notice's closing lines for two seconds; the task cancel is over after it.
-void WaitFor2(int32_t seconds);
-
-// The milliseconds clock the waits read (GetTickCount unless a test replaces it; nullptr puts it back).
-void SetWaitClock(std::function<uint32_t()> clock);
+void RequestActionIfSupported(Capability needs, int32_t code, const char* name);
 
 }  // namespace DozIzevodoz

@@ -29,13 +29,13 @@ std::optional<std::string> LastArgument(std::string_view text, int maxArgs) {
 
 const ActionLetter* FindActionLetter(std::string_view argument) {
   static const ActionLetter kLetters[] = {
-      {'R', kRebootCode, "Boot", Capability::None, nullptr},
-      {'L', kLogOffCode, "Log", Capability::None, nullptr},
-      {'S', kShutDownCode, "Shut", Capability::None, nullptr},
-      {'P', kPowerOffCode, "Pwr", Capability::PowerOff, "PowerOff Is Not Supported On This System"},
-      {'Z', kSuspendCode, "Sus", Capability::Suspend, "Suspend Is Not Supported On This System"},
-      {'H', kHibernateCode, "Hib", Capability::Hibernate, "Hibernate Is Not Supported On This System"},
-      {'F', kShutDownCode, "Shut", Capability::None, nullptr, true},
+      {'R', kRebootCode, "Boot", Capability::None},
+      {'L', kLogOffCode, "Log", Capability::None},
+      {'S', kShutDownCode, "Shut", Capability::None},
+      {'P', kPowerOffCode, "Pwr", Capability::PowerOff},
+      {'Z', kSuspendCode, "Sus", Capability::Suspend},
+      {'H', kHibernateCode, "Hib", Capability::Hibernate},
+      {'F', kShutDownCode, "Shut", Capability::None, true},
   };
   if (argument.size() != 1) return nullptr;
   char c = argument[0];

@@ -5,21 +5,20 @@
 #include <string>
 #include <string_view>
 
+#include "action_support.h"
+
 namespace DozIzevodoz {
 
 // The last of at most maxArgs arguments of the command text; blanks, "/", tabs and double quotes
 // separate arguments. Empty (nullopt) when the text holds none.
 std::optional<std::string> LastArgument(std::string_view commandText, int maxArgs = 10);
 
-enum class Capability { None, PowerOff, Suspend, Hibernate };
-
 struct ActionLetter {
   char letter;               // upper case
   int32_t actionCode;
   const char* actionName;
-  Capability needs;          // a support flag that must be set, or None
-  const char* notSupported;  // the message when it is not
-  bool forced = false;       // "F": a shut-down with the Force flag
+  Capability needs;     // what the system must offer, or None
+  bool forced = false;  // "F": a shut-down with the Force flag
 };
 
 // The action letters; "O" (options) is not an action and is not here.

@@ -47,16 +47,11 @@ void AddFill(std::vector<GradientBand>& fills, GradientBand band) {
 
 bool IsCountdownTimeOut(const std::string& timeOut) { return IsWholeNumberIn(timeOut, 1, 32767); }
 
-bool IsCountdownFontSize(const std::string& font) {
-  double size = 0;
-  return ParseNumber(font, size) && size >= 1 && size <= 200;
-}
-
 std::string CountdownSeconds(const std::string& timeOut) { return IsCountdownTimeOut(timeOut) ? timeOut : "5"; }
 
 double CountdownFontSize(const std::string& font) {
   double size = 0;
-  return IsCountdownFontSize(font) && ParseNumber(font, size) ? size : 32;
+  return ParseNumber(font, size) && size >= 1 && size <= 200 ? size : 32;
 }
 
 CountdownTick NextCountdownTick(const std::string& counter) {

@@ -12,9 +12,8 @@ namespace DozIzevodoz {
 std::string CountdownSeconds(const std::string& timeOut);
 // The font size of the countdown texts: a Font that is not a number from 1 to 200 reads as 32.
 double CountdownFontSize(const std::string& font);
-// Whether the countdown takes a text as it stands (the rules of the two functions above).
+// Whether the countdown starts from a TimeOut as it stands (the rule of CountdownSeconds).
 bool IsCountdownTimeOut(const std::string& timeOut);
-bool IsCountdownFontSize(const std::string& font);
 
 struct CountdownTick {
   std::string label;  // the counter's new text

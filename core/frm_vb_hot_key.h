@@ -30,8 +30,8 @@ void SetHotKeys();
 // does. False for a name that is no key.
 bool HotKeyAvailable(const std::string& keyName);
 
-// The text shown when a hot key cannot be registered; keyName follows "CTRL+ALT+" (or stands
-// alone for a key without modifiers).
+// The text shown when a hot key cannot be registered, with the key ("CTRL+ALT+S") between its two
+// halves; the countdown's ENTER is named by none.
 std::string HotKeyFailureText(const std::string& keyName);
 
 }  // namespace DozIzevodoz

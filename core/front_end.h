@@ -15,8 +15,6 @@ class FrontEnd {
   virtual ~FrontEnd() = default;
   // Loads the main tray form; returns once its start-up update check has ended.
   virtual void LoadTrayForm() = 0;
-  // frmBase.Timer1.Enabled = False
-  virtual void DisableTrayTimer() = 0;
   // The main tray form's window, loading the form when it is not loaded.
   virtual HWND TrayFormWindow() = 0;
   // frmOption, modeless.
@@ -56,17 +54,12 @@ class FrontEnd {
   virtual void TryTaskRun(const TaskRun& run) = 0;
   // True while the notice of a cancelled task run is on screen; it ends the cancel itself.
   virtual bool CancelNoticeShown() { return false; }
-  // True while Form1 counts down (its window loaded and a timer running).
-  virtual bool TrayCountdownCounting() { return false; }
   // The hot keys' errands. The tray icon back (loads the main tray form, which adds its icon).
   virtual void ShowTrayIcon() = 0;
   // Form1 hidden and its count stopped, when it is loaded (while the exit question is open).
   virtual void PauseTrayCountdown() = 0;
   // The count of Form2 (command line) or Form1 stopped and the window unloaded, when it is loaded.
   virtual void CancelCountdown(bool commandLineWindow) = 0;
-  // The cancel notice frmCancelMessage: its closing lines, and its end.
-  virtual void ShowCancelCompleted() = 0;
-  virtual void UnloadCancelMessage() = 0;
 };
 
 FrontEnd& frontEnd();

@@ -1,6 +1,13 @@
 #include "shared_state.h"
 
+#include <algorithm>
+
 namespace DozIzevodoz {
+
+std::vector<TaskRecord> TasksInUse() {
+  const size_t count = std::min(Tasks.size(), static_cast<size_t>(std::max(TaskCount, 0)));
+  return std::vector<TaskRecord>(Tasks.begin(), Tasks.begin() + static_cast<std::ptrdiff_t>(count));
+}
 
 void ResetSharedState() {
   ActionCode = 0;
@@ -9,7 +16,6 @@ void ResetSharedState() {
   NoWarningScreen.clear();
   TasksPending = CancelTasks = CancelKeyRegistered = false;
   RequestCount = 0;
-  RequestWithdrawn = false;
   HotKeyRegistered.fill(false);
   CommandLineMode = false;
   VersionText.clear();

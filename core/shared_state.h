@@ -29,9 +29,8 @@ inline bool PowerOffSupported = false;
 inline std::string NoWarningScreen;  // "1": a command-line action runs without the countdown
 inline bool TasksPending = false;
 inline bool CancelTasks = false;
-// Requests made (RequestAction) so far, and whether the user cancelled the latest one's countdown.
+// Requests made (RequestAction) so far: the shutdown engine sees whether one came during its run.
 inline uint32_t RequestCount = 0;
-inline bool RequestWithdrawn = false;
 inline bool CancelKeyRegistered = false;
 // The hidden hot-key window's keys by id; each countdown window keeps its own ENTER flag.
 inline std::array<bool, 10> HotKeyRegistered{};
@@ -47,6 +46,9 @@ inline int32_t LastTaskId = 0;
 inline std::vector<GroupRecord> Groups;
 inline int32_t GroupCount = 0;
 inline int32_t LastGroupId = 0;
+
+// A copy of the first TaskCount entries of Tasks: the tasks in use, whatever the array's size.
+std::vector<TaskRecord> TasksInUse();
 
 // Back to the state of a fresh process (for tests that run several starts in one process).
 void ResetSharedState();

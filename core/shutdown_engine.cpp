@@ -1,9 +1,12 @@
 #include "shutdown_engine.h"
 
-#include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "action_requests.h"
+#include "action_support.h"
 #include "app.h"
 #include "error_report.h"
 #include "form.h"
@@ -28,23 +31,16 @@ constexpr int kCancelKeyId = 11;
 constexpr DWORD kExitWindowsReason = 0xFFFFFFFF;
 
 bool g_engineRunning = false;
-
-
-// The run works on a copy: the task run pumps messages, and an editor may replace the shared
-// array meanwhile.
-std::vector<TaskRecord> TaskSnapshot() {
-  size_t count = std::min(Tasks.size(), static_cast<size_t>(std::max(TaskCount, 0)));
-  return std::vector<TaskRecord>(Tasks.begin(), Tasks.begin() + static_cast<std::ptrdiff_t>(count));
-}
+// An action whose countdown ran out and whose tasks ran while the user asked for another one.
+std::optional<PendingAction> g_heldAction;
+// The request (its RequestCount) whose countdown the user cancelled while the engine was running.
+std::optional<uint32_t> g_withdrawnDuringRun;
 
 void ShowPowerMessage(const std::string& text) { rt::MsgBox(text, MB_OK, rt::App().FileDescription); }
 
 void RegisterCancelKey(HWND progressWindow) {
-  CancelKeyRegistered = RegisterHotKey(progressWindow, kCancelKeyId, MOD_ALT | MOD_CONTROL, VK_SPACE) != 0;
-  if (!CancelKeyRegistered)
-    rt::MsgBox("Can not register all or one of the hotkeys CTRL+ALT+SPACE ... Try other keys this key is already "
-               "registered by some other running applications.",
-               MB_OK | MB_ICONERROR, rt::App().Title);
+  CancelKeyRegistered = RegisterHotKey(progressWindow, kCancelKeyId, kHotKeyModifiers, VK_SPACE) != 0;
+  if (!CancelKeyRegistered) rt::MsgBox(HotKeyFailureText("CTRL+ALT+SPACE"), MB_OK | MB_ICONERROR, rt::App().Title);
 }
 
 void RunTasksFirst(const TaskRun& run) {
@@ -73,8 +69,7 @@ void EndSession(const PendingAction& action) {
 bool EnterPowerState(const PendingAction& action) {
   const bool suspend = (action.code & 8) != 0;
   if (!(suspend ? SuspendSupported : HibernateSupported)) {
-    ShowPowerMessage(suspend ? "Suspend Is Not Supported On This System"
-                             : "Sorry, This System Does Not Support Hibernate");
+    ShowPowerMessage(suspend ? NotSupportedText(Capability::Suspend) : "Sorry, This System Does Not Support Hibernate");
     return false;
   }
   DWORD error = 0;
@@ -107,10 +102,14 @@ void CarryOut(const PendingAction& action) {
 
 void StartShutdownProcess() {
   // A countdown that ends inside the task run's message pump calls the engine again; the run in
-  // progress owns the progress window and carries out the latest request when it ends.
+  // progress owns the progress window, and the request behind that countdown is armed afresh
+  // when the run ends.
   if (g_engineRunning) return;
   g_engineRunning = true;
   rt::ScopeExit done([] { g_engineRunning = false; });
+  // This countdown's own request replaces an action held back for it.
+  g_heldAction.reset();
+  g_withdrawnDuringRun.reset();
 
   // A cancel whose notice is gone is over; a flag it left behind must not swallow this request.
   rt::SkipOnError([] {
@@ -121,25 +120,49 @@ void StartShutdownProcess() {
   const uint32_t requestsBefore = RequestCount;
   std::string runTasks;
   rt::SkipOnError([&] { runTasks = ReadSetting("RunTasks"); });
-  const std::vector<TaskRecord> tasks = TaskSnapshot();
+  // The run works on a copy: it pumps messages, and an editor may replace the shared array meanwhile.
+  const std::vector<TaskRecord> tasks = TasksInUse();
   if (runTasks == "Yes" && AnyTiedTo(tasks, requested.name)) RunTasksFirst(PlanTaskRun(tasks, requested));
 
-  // The tray menu and the hot keys stay live during the task run: a request (or a Force toggle)
-  // made meanwhile finds the countdown spent, so it is this run that carries out the latest one.
-  const PendingAction latest{ActionCode, ActionName, ForceShutdown};
-  // A request made during the run whose countdown still counts is carried out when that countdown
-  // ends; one whose countdown the user cancelled is withdrawn, and nothing is carried out.
-  bool leftToItsCountdown = false;
-  if (RequestCount != requestsBefore)
-    rt::SkipOnError([&] { leftToItsCountdown = RequestWithdrawn || frontEnd().TrayCountdownCounting(); });
   // An exit during the task run ends the program, not the session.
-  if (!CancelTasks && !rt::Quitting() && !leftToItsCountdown) CarryOut(latest);
+  if (!CancelTasks && !rt::Quitting()) {
+    if (RequestCount != requestsBefore && g_withdrawnDuringRun != RequestCount) {
+      // The tray menu and the hot keys stay live during the task run. A request made meanwhile
+      // gets a countdown of its own (and its own tasks after it); this action waits behind it
+      // and stands again if the user cancels that countdown.
+      g_heldAction = PendingAction{requested.code, requested.name};
+      rt::SkipOnError([] { frontEnd().UnloadTrayCountdown(); });
+      rt::SkipOnError([] { CheckForm1Label2(); });
+    } else {
+      // A request made meanwhile and cancelled at once leaves this action as it stood. The Force
+      // item stays live as well: its latest state applies.
+      ActionCode = requested.code;
+      ActionName = requested.name;
+      CarryOut({requested.code, requested.name, ForceShutdown});
+    }
+  }
 
   // A command-line process has nothing left to do, and a window the engine loaded (the chooser)
   // must not keep it alive. After a cancel the notice runs to its end and then unloads them.
   bool noticeShown = false;
   rt::SkipOnError([&] { noticeShown = frontEnd().CancelNoticeShown(); });
   if (CommandLineMode && !noticeShown) rt::SkipOnError([] { rt::Forms::UnloadAll(); });
+}
+
+void TrayCountdownCancelled() {
+  // A countdown armed by a request during the task run and cancelled before the run ended.
+  if (g_engineRunning) {
+    g_withdrawnDuringRun = RequestCount;
+    return;
+  }
+  if (!g_heldAction) return;
+  const PendingAction held = *std::exchange(g_heldAction, std::nullopt);
+  if (CancelTasks || rt::Quitting()) return;
+  ActionCode = held.code;
+  ActionName = held.name;
+  g_engineRunning = true;
+  rt::ScopeExit done([] { g_engineRunning = false; });
+  CarryOut({held.code, held.name, ForceShutdown});
 }
 
 void StopProgramManager() {

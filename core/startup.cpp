@@ -49,16 +49,6 @@ StartSettings ReadStartSettings() {
   return s;
 }
 
-bool IsSupported(Capability c) {
-  switch (c) {
-    case Capability::PowerOff: return PowerOffSupported;
-    case Capability::Suspend: return SuspendSupported;
-    case Capability::Hibernate: return HibernateSupported;
-    case Capability::None: return true;
-  }
-  return true;
-}
-
 void ActionLetterRoad(const StartSettings& s) {
   if (NoWarningScreen == "1") {
     // This process exists for the one action, as a command-line countdown's does: the engine, or
@@ -99,12 +89,8 @@ void NoLetterRoads(const StartSettings& s) {
   }
   bool hotKeyOnly = s.noIcon == "Yes";
   Step([&] {
-    if (hotKeyOnly) {
-      frmvbHotKey().Load();
-    } else {
-      frontEnd().LoadTrayForm();
-      frontEnd().DisableTrayTimer();
-    }
+    if (hotKeyOnly) frmvbHotKey().Load();
+    else frontEnd().LoadTrayForm();
   });
   // An exit chosen while the tray form was still starting (its update check) ends the program here.
   if (rt::Quitting()) return;
@@ -143,7 +129,7 @@ void Main() {
   }
   if (const ActionLetter* letter = argument ? FindActionLetter(*argument) : nullptr) {
     if (!IsSupported(letter->needs)) {
-      rt::MsgBox(letter->notSupported, MB_OK | MB_ICONINFORMATION, kInfoTitle4);
+      rt::MsgBox(NotSupportedText(letter->needs), MB_OK | MB_ICONINFORMATION, kInfoTitle4);
       return;
     }
     ActionCode = letter->actionCode;

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "app.h"
+#include "msg_box.h"
 #include "path_text.h"
+#include "platform_utils.h"
 #include "shared_state.h"
 #include "task_file.h"
 #include "text_file.h"
@@ -21,25 +23,43 @@ std::string FormatInUse(std::string (*format)(const std::vector<Record>&), const
   return format(std::vector<Record>(records.begin(), records.begin() + static_cast<std::ptrdiff_t>(n)));
 }
 
+// Parses the file into the list (emptied when there is nothing to read); an unreadable file is
+// reported: its list is kept on disk as it is.
+template <class Record>
+LoadResult ParseStoredFile(const std::string& path, const char* what,
+                           void (*parse)(std::string_view, RecordList<Record>&), RecordList<Record>& list) {
+  unsigned long error = 0;
+  const std::optional<std::string> bytes = ReadWholeFile(path, &error);
+  parse(bytes ? std::string_view(*bytes) : std::string_view(), list);
+  if (bytes) return LoadResult::Loaded;
+  if (IsMissingFileError(error)) return LoadResult::NoFile;
+  rt::MsgBox(std::string("The ") + what + " list could not be read from\r\n" + path + "\r\n" + SystemErrorText(error) +
+                 "\r\nThe file is left as it is; its " + what + "s are not used until it can be read.",
+             MB_OK | MB_ICONEXCLAMATION, rt::App().FileDescription);
+  return LoadResult::Unreadable;
+}
+
 }  // namespace
 
 std::string TaskFilePath() { return rt::JoinPath(rt::App().Path, "Tasks.txt"); }
 std::string GroupFilePath() { return rt::JoinPath(rt::App().Path, "Groups.txt"); }
 
-void LoadTasks() {
+LoadResult LoadTasks() {
   RecordList<TaskRecord> list{std::move(Tasks)};
-  ParseTaskFile(ReadWholeFile(TaskFilePath()).value_or(""), list);
+  const LoadResult result = ParseStoredFile(TaskFilePath(), "task", &ParseTaskFile, list);
   Tasks = std::move(list.records);
   TaskCount = static_cast<int32_t>(Tasks.size());
   LastTaskId = list.lastId;
+  return result;
 }
 
-void LoadGroups() {
+LoadResult LoadGroups() {
   RecordList<GroupRecord> list{std::move(Groups)};
-  ParseGroupFile(ReadWholeFile(GroupFilePath()).value_or(""), list);
+  const LoadResult result = ParseStoredFile(GroupFilePath(), "group", &ParseGroupFile, list);
   Groups = std::move(list.records);
   GroupCount = static_cast<int32_t>(Groups.size());
   LastGroupId = list.lastId;
+  return result;
 }
 
 bool SaveTasks() { return ReplaceFile(TaskFilePath(), FormatInUse(&FormatTaskFile, Tasks, TaskCount)); }

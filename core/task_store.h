@@ -8,10 +8,14 @@ namespace DozIzevodoz {
 std::string TaskFilePath();
 std::string GroupFilePath();
 
-// Replace the array, its count and its highest ID with the file's content; a file that cannot be
-// read gives an empty list.
-void LoadTasks();
-void LoadGroups();
+// What a load found. A file that exists but cannot be read is not an empty list: whoever loaded
+// it must not write it back.
+enum class LoadResult { Loaded, NoFile, Unreadable };
+
+// Replace the array, its count and its highest ID with the file's content. No file gives an empty
+// list; a file that cannot be read gives an empty list as well, and the user is told.
+LoadResult LoadTasks();
+LoadResult LoadGroups();
 
 // Write every record whose ID is not negative, replacing the file; the arrays are not changed.
 // False when the file could not be written, which leaves the old file intact.

@@ -31,12 +31,31 @@ bool IsReadOnly(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
-}  // namespace
+// Runs attempt until it succeeds, or fails otherwise than because another program holds the file
+// for a moment (a reader or a writer of another process, a virus scanner): that is waited out for
+// about half a second. attempt sets failure when it fails.
+template <class Attempt>
+bool WhileHeld(DWORD& failure, Attempt attempt) {
+  constexpr int kAttempts = 10;
+  constexpr DWORD kPause = 50;
+  for (int tries = 1;; ++tries) {
+    if (attempt()) return true;
+    const bool held =
+        failure == ERROR_SHARING_VIOLATION || failure == ERROR_LOCK_VIOLATION || failure == ERROR_ACCESS_DENIED;
+    if (!held || tries == kAttempts) return false;
+    Sleep(kPause);
+  }
+}
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  rt::UniqueHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
-                                   FILE_ATTRIBUTE_NORMAL);
-  if (!file) return std::nullopt;
+// One attempt: the bytes, or nullopt with the error.
+std::optional<std::string> ReadOnce(const std::string& path, DWORD& error) {
+  // FILE_SHARE_DELETE: the safe replace of a writer renames over the file while it is read.
+  rt::UniqueHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
+  if (!file) {
+    error = GetLastError();
+    return std::nullopt;
+  }
   // One read of the size the file has (and one more byte, where the end shows); a file that
   // grows meanwhile is read on to its end.
   LARGE_INTEGER size = {};
@@ -48,13 +67,28 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     if (done == bytes.size()) bytes.resize(bytes.size() * 2);
     DWORD got = 0;
     DWORD wanted = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
-    if (!ReadFile(file.get(), bytes.data() + done, wanted, &got, nullptr)) return std::nullopt;
+    if (!ReadFile(file.get(), bytes.data() + done, wanted, &got, nullptr)) {
+      error = GetLastError();
+      return std::nullopt;
+    }
     if (got == 0) {
       bytes.resize(done);
       return bytes;
     }
     done += got;
   }
+}
+
+}  // namespace
+
+bool IsMissingFileError(unsigned long error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+std::optional<std::string> ReadWholeFile(const std::string& path, unsigned long* error) {
+  std::optional<std::string> bytes;
+  DWORD failure = 0;
+  WhileHeld(failure, [&] { return (bytes = ReadOnce(path, failure)).has_value(); });
+  if (!bytes && error) *error = failure;
+  return bytes;
 }
 
 bool ReplaceFile(const std::string& path, const std::string& bytes) {
@@ -70,7 +104,14 @@ bool ReplaceFile(const std::string& path, const std::string& bytes) {
       return false;
     }
   }
-  if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  // A reader of another process that holds the old file keeps it from being replaced for a moment.
+  DWORD failure = 0;
+  if (!WhileHeld(failure, [&] {
+        if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+          return true;
+        failure = GetLastError();
+        return false;
+      })) {
     DeleteFileA(temporary.c_str());
     return false;
   }

@@ -5,11 +5,17 @@
 
 namespace DozIzevodoz {
 
-// The file's bytes, or nullopt when it cannot be opened or read.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// The file's bytes, or nullopt when it is missing or cannot be read; error, when given, receives
+// the system's error code (ERROR_FILE_NOT_FOUND or ERROR_PATH_NOT_FOUND for a missing file). The
+// file is opened so that another process may replace it meanwhile, and a file that exists but is
+// held by another process is tried again for about half a second.
+std::optional<std::string> ReadWholeFile(const std::string& path, unsigned long* error = nullptr);
+// Whether an error of ReadWholeFile means that there is no such file.
+bool IsMissingFileError(unsigned long error);
 
 // Writes the bytes to path + ".tmp" in the same folder, flushes them, then moves that file over
-// path. False when any step fails or path is read-only; the old file is then left as it was.
+// path (waiting, as a read does, while another process holds path). False when any step fails or
+// path is read-only; the old file is then left as it was.
 bool ReplaceFile(const std::string& path, const std::string& bytes);
 
 }  // namespace DozIzevodoz

@@ -36,7 +36,7 @@ void ExitProgram() {
     return;
   }
   frmvbHotKey().Load();
-  frontEnd().UnloadTrayCountdown();
+  frontEnd().CancelCountdown(false);
 }
 
 }  // namespace
@@ -61,15 +61,9 @@ void DoFunctions(uint8_t id) {
     case 0: RequestAction(kShutDownCode, "Shut"); break;
     case 1: RequestAction(kRebootCode, "Boot"); break;
     case 3: RequestAction(kLogOffCode, "Log"); break;
-    case 2:
-      RequestActionIfSupported(PowerOffSupported, kPowerOffCode, "Pwr", "PowerOff Is Not Supported On This System");
-      break;
-    case 4:
-      RequestActionIfSupported(HibernateSupported, kHibernateCode, "Hib", "Hibernate Is Not Supported On This System");
-      break;
-    case 5:
-      RequestActionIfSupported(SuspendSupported, kSuspendCode, "Sus", "Suspend Is Not Supported On This System");
-      break;
+    case 2: RequestActionIfSupported(Capability::PowerOff, kPowerOffCode, "Pwr"); break;
+    case 4: RequestActionIfSupported(Capability::Hibernate, kHibernateCode, "Hib"); break;
+    case 5: RequestActionIfSupported(Capability::Suspend, kSuspendCode, "Sus"); break;
     case 6: ShowIconAgain(); break;
     case 7: ExitProgram(); break;
     case 8: frontEnd().ShowOptionsDialog(); break;

@@ -1,6 +1,6 @@
 #include "folder_path.h"
 
-#include "task_editor_model.h"
+#include "trim_blanks.h"
 
 namespace Folder {
 

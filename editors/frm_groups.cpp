@@ -3,15 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <source_location>
 
-#include "editor_title.h"
-#include "error_report.h"
-#include "frm_task.h"
+#include "file_description.h"
 #include "front_end.h"
-#include "message_loop.h"
 #include "msg_box.h"
-#include "shared_copy.h"
 #include "shared_state.h"
 #include "task_store.h"
 #include "text_compare.h"
@@ -36,7 +31,6 @@ constexpr const char* kDropHint =
 constexpr const char* kDiscarded = "Changes to the Group's information have been discarded.";
 constexpr const char* kDeleted = "The Group has been deleted.";
 constexpr const char* kNotDeleted = "The Group was Not deleted.";
-constexpr const char* kSaved = "The Group's information has been saved.";
 
 // The order buttons show arrows (the program runs with the UTF-8 code page).
 constexpr rt::FontDesign kArrows{"Arial", 10};
@@ -100,13 +94,6 @@ constexpr rt::ControlDesign kControls[] = {
      .caption = "&Done", .toolTip = "Close and Preserve all changes made to Groups.", .isDefault = true},
 };
 
-// The shared task list as far as it is in use.
-std::vector<DozIzevodoz::TaskRecord> CurrentTasks() {
-  const auto& tasks = DozIzevodoz::Tasks;
-  size_t n = std::min(tasks.size(), static_cast<size_t>(std::max(DozIzevodoz::TaskCount, 0)));
-  return std::vector<DozIzevodoz::TaskRecord>(tasks.begin(), tasks.begin() + static_cast<std::ptrdiff_t>(n));
-}
-
 std::vector<int32_t> IdsOf(const rt::ListBox& list) {
   std::vector<int32_t> ids;
   for (int i = 0; i < list.ListCount(); ++i) ids.push_back(static_cast<int32_t>(list.ItemData(i)));
@@ -114,6 +101,12 @@ std::vector<int32_t> IdsOf(const rt::ListBox& list) {
 }
 
 }  // namespace
+
+std::vector<DozIzevodoz::TaskRecord> FrmGroups::CurrentTasks() {
+  const auto& tasks = DozIzevodoz::Tasks;
+  size_t n = std::min(tasks.size(), static_cast<size_t>(std::max(DozIzevodoz::TaskCount, 0)));
+  return std::vector<DozIzevodoz::TaskRecord>(tasks.begin(), tasks.begin() + static_cast<std::ptrdiff_t>(n));
+}
 
 FrmGroups& frmGroups() {
   static FrmGroups form;
@@ -146,7 +139,7 @@ rt::FormSettings FrmGroups::Settings() const {
 }
 
 void FrmGroups::Form_Load() {
-  SetCaption(std::string(kTitle) + " - Add/Edit Tasks");
+  SetCaption(std::string(kFileDescription) + " - Add/Edit Tasks");
   selGroupId_ = DozIzevodoz::frontEnd().TaskChooserCurrentId();
   model_.emplace(DozIzevodoz::Groups, DozIzevodoz::GroupCount, DozIzevodoz::LastGroupId, rt::TextEquals);
   groupIndex_ = -1;
@@ -260,7 +253,7 @@ void FrmGroups::DeleteGroup() {
     SetEnabled("btnDelGroup", false);
     return;
   }
-  if (rt::MsgBox("Delete Task Group:\r\n\r\n\r\n" + list.List(current), MB_YESNO | MB_ICONQUESTION, kTitle,
+  if (rt::MsgBox("Delete Task Group:\r\n\r\n\r\n" + list.List(current), MB_YESNO | MB_ICONQUESTION, kFileDescription,
                  hWnd()) != IDYES) {
     SetGuidance(kNotDeleted);
     return;
@@ -284,67 +277,6 @@ void FrmGroups::CancelGroup() {
 
 std::vector<int32_t> FrmGroups::SelectedTaskIds() { return IdsOf(Ctl<rt::ListBox>("lstTasksSel")); }
 
-void FrmGroups::SaveGroup() {
-  const std::string desc = Ctl<rt::TextBox>("txtDesc").Text();
-  const std::vector<int32_t> ids = SelectedTaskIds();
-  std::string problem = model_->Check(groupIndex_, desc, ids.size());
-  if (!problem.empty()) {
-    rt::MsgBox(problem, MB_OK | MB_ICONEXCLAMATION, kTitle, hWnd());
-    return;
-  }
-  GroupEditorModel::SaveResult saved = model_->Save(groupIndex_, desc, ids);
-  groupIndex_ = saved.index;
-  auto& list = Ctl<rt::ListBox>("lstGroups");
-  if (saved.added) {
-    list.SetItemData(list.AddItem(saved.desc), saved.id);
-    list.SetListIndex(list.NewIndex());
-  }
-  for (int i = 0; i < list.ListCount(); ++i)
-    if (list.ItemData(i) == saved.id) list.SetList(i, saved.desc);
-  SetGuidance(kSaved);
-  EnableTop(true);
-}
-
-void FrmGroups::RemoveGroupEntry(int32_t id) {
-  auto& list = Ctl<rt::ListBox>("lstGroups");
-  for (int i = list.ListCount() - 1; i >= 0; --i)
-    if (list.ItemData(i) == id) list.RemoveItem(i);
-}
-
-void FrmGroups::Done() {
-  GroupEditorModel::DoneResult prepared =
-      model_->PrepareDone(CurrentTasks(), [this](const DozIzevodoz::GroupRecord& group) {
-        return rt::MsgBox(EmptyGroupQuestion(group.Desc), MB_YESNO | MB_ICONQUESTION, kTitle, hWnd()) == IDYES;
-      });
-  for (const GroupEditorModel::NotANumber& bad : prepared.notNumbers)
-    rt::ReportError(Name(), "btnDone_Click",
-                    "Type mismatch: \"" + bad.element + "\" in the tasks of the group \"" + bad.group +
-                        "\" is no task number",
-                    static_cast<int>(std::source_location::current().line()));
-  // The list shows what the copy holds, also when Done stops here.
-  for (int32_t id : prepared.deletedIds) RemoveGroupEntry(id);
-  if (prepared.keptEmptyId >= 0) {
-    auto& list = Ctl<rt::ListBox>("lstGroups");
-    for (int i = 0; i < list.ListCount(); ++i) {
-      if (list.ItemData(i) == prepared.keptEmptyId) {
-        list.SetListIndex(i);
-        EditGroup();
-        break;
-      }
-    }
-    return;
-  }
-  if (!CommitCopy<DozIzevodoz::GroupRecord>(
-          {DozIzevodoz::Groups, DozIzevodoz::GroupCount, DozIzevodoz::LastGroupId}, model_->Groups(),
-          model_->LastGroupId(), &DozIzevodoz::SaveGroups, "groups", DozIzevodoz::GroupFilePath(), hWnd()))
-    return;
-  // The chooser lists tasks, not groups: its list, its selection and its "Run Tasks" stay as they are.
-  DozIzevodoz::frontEnd().EnableTaskChooser(true);
-  Hide();
-  DozIzevodoz::frontEnd().ShowTaskChooser();
-  Unload();
-}
-
 void FrmGroups::Cancel() {
   DozIzevodoz::LoadGroups();
   // Enabled before this dialog hides, so that the chooser, not another program, comes to the front.
@@ -352,44 +284,6 @@ void FrmGroups::Cancel() {
   Hide();
   DozIzevodoz::frontEnd().ShowTaskChooser();
   Unload();
-}
-
-void FrmGroups::ReturnFromTaskEditor() {
-  if (!IsLoaded()) return;
-  EnableWindow(hWnd(), TRUE);
-  // Tasks may have come or gone: the group keeps its order, the lists show the tasks as they are.
-  if (Ctl<rt::Container>("fraGroup").Visible()) {
-    ShowTaskLists(SplitTasks(SelectedTaskIds(), CurrentTasks()));
-    EnableMovers();
-  }
-  Show();
-}
-
-void FrmGroups::OpenTaskEditor() {
-  Hide();
-  frmTask().ReturnTo([] { frmGroups().ReturnFromTaskEditor(); });
-  ShowTaskEditor();
-}
-
-void FrmGroups::DropOnAvailable(const std::string& fid) {
-  EnableWindow(hWnd(), FALSE);
-  frmTask().Load();
-  frmTask().ReturnTo([] { frmGroups().ReturnFromTaskEditor(); });
-  frmTask().NewTask();
-  frmTask().ProcessDrop(fid);
-  ShowTaskEditor();
-}
-
-void FrmGroups::TestGroup() {
-  const std::vector<int32_t> ids = SelectedTaskIds();
-  if (ids.empty()) {
-    SetEnabled("btnTest", false);
-    return;
-  }
-  // A second trial, or Done, while this one runs would pull the window from under it.
-  EnableWindow(hWnd(), FALSE);
-  DozIzevodoz::frontEnd().TryTaskRun(TrialRun(ids, CurrentTasks()));
-  if (IsLoaded()) EnableWindow(hWnd(), TRUE);
 }
 
 void FrmGroups::Control_Click(rt::Control& sender) {

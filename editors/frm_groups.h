@@ -1,7 +1,8 @@
 #pragma once
 // frmGroups, the group editor: builds named groups of tasks, each an ordered list of task IDs.
 // It edits its own copy of the groups and writes the group file only on "Done". The moves of its
-// task lists are in frm_groups_moves.cpp.
+// task lists are in frm_groups_moves.cpp, Save Changes and Done in frm_groups_saving.cpp, the roads
+// to the task editor and the trial run in frm_groups_tasks.cpp.
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,6 +55,8 @@ class FrmGroups : public rt::Form {
   void ShowTaskLists(const TaskLists& lists);
   void FirstAvailableCurrent(const char* guidance);
   std::vector<int32_t> SelectedTaskIds();
+  // The shared task list as far as it is in use.
+  static std::vector<DozIzevodoz::TaskRecord> CurrentTasks();
   void RemoveGroupEntry(int32_t id);
   void SetGuidance(const std::string& text);
   void SetEnabled(const char* name, bool on);

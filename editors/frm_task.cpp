@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "editor_title.h"
+#include "file_description.h"
 #include "folder.h"
 #include "front_end.h"
 #include "help_file.h"
@@ -15,6 +15,7 @@
 #include "shared_state.h"
 #include "task_store.h"
 #include "text_compare.h"
+#include "trim_blanks.h"
 #include "unsaved_work.h"
 
 namespace editors {
@@ -139,7 +140,7 @@ void FrmTask::Form_Load() {
     cbo.SetItemData(cbo.NewIndex(), style.winStyle);
   }
   cbo.SetListIndex(0);
-  DozIzevodoz::LoadTasks();
+  taskFileUnread_ = DozIzevodoz::LoadTasks() == DozIzevodoz::LoadResult::Unreadable;
   model_.emplace(DozIzevodoz::Tasks, DozIzevodoz::TaskCount, DozIzevodoz::LastTaskId, rt::TextEquals);
   auto& list = Ctl<rt::ListBox>("lstTasks");
   for (const auto& task : model_->Tasks()) {
@@ -147,7 +148,7 @@ void FrmTask::Form_Load() {
     list.AddItem(task.Desc);
     list.SetItemData(list.NewIndex(), task.ID);
   }
-  SetListsButtons(list.ListCount() > 0);
+  EnableEditAndDelete(list.ListCount() > 0);
   if (list.ListCount() > 0) list.SetListIndex(0);
   model_->SetTaskIndex(-1);
 }
@@ -174,7 +175,7 @@ void FrmTask::Form_QueryEnd(int& cancel) {
   if (model_ && (model_->Changed() || typed) && !LetUnsavedWorkGo("task editor", hWnd())) cancel = 1;
 }
 
-void FrmTask::SetListsButtons(bool enable) {
+void FrmTask::EnableEditAndDelete(bool enable) {
   Ctl<rt::CommandButton>("btnEditTask").SetEnabled(enable);
   Ctl<rt::CommandButton>("btnDelTask").SetEnabled(enable);
 }
@@ -183,7 +184,7 @@ void FrmTask::EnableTop(bool enable) {
   Ctl<rt::Label>("lblTasks").SetEnabled(enable);
   Ctl<rt::ListBox>("lstTasks").SetEnabled(enable);
   Ctl<rt::CommandButton>("btnNewTask").SetEnabled(enable);
-  SetListsButtons(enable && Ctl<rt::ListBox>("lstTasks").ListCount() > 0);
+  EnableEditAndDelete(enable && Ctl<rt::ListBox>("lstTasks").ListCount() > 0);
   Ctl<rt::CommandButton>("btnDone").SetEnabled(enable);
   Ctl<rt::CommandButton>("btnCancel").SetEnabled(enable);
 }
@@ -245,7 +246,15 @@ void FrmTask::EditTask() {
   Ctl<rt::TextBox>("txtDesc").SetText(task.Desc);
   Ctl<rt::TextBox>("txtProg").SetText(task.Prog);
   Ctl<rt::TextBox>("txtArgs").SetText(task.Args);
-  Ctl<rt::TextBox>("txtDir").SetText(task.Dir);
+  // A stored folder that has gone would fail every Save, with a message about a box the user
+  // cannot see: the program's own folder takes its place, as it would for a new task, and none
+  // when that has gone as well.
+  std::string dir = task.Dir;
+  if (!TrimBlanks(dir).empty() && !Folder::FolderExists(dir)) {
+    dir = DefaultWorkDir(dir, false, task.Prog);
+    if (!dir.empty() && !Folder::FolderExists(dir)) dir.clear();
+  }
+  Ctl<rt::TextBox>("txtDir").SetText(dir);
   std::array<bool, kActionBoxCount> boxes = BoxesFor(task.Actions);
   for (int i = 0; i < kActionBoxCount; ++i) Ctl<rt::CheckBox>(kBoxNames[i]).SetValue(boxes[i] ? 1 : 0);
   SelectWinStyle(task.WinStyle);
@@ -256,17 +265,18 @@ void FrmTask::DeleteTask() {
   auto& list = Ctl<rt::ListBox>("lstTasks");
   int selected = list.ListIndex();
   if (selected < 0) {
-    SetListsButtons(false);
+    EnableEditAndDelete(false);
     return;
   }
   std::string name = list.List(selected);
-  if (rt::MsgBox("Delete Task:\r\n\r\n\r\n" + name, MB_YESNO | MB_ICONQUESTION, kTitle, hWnd()) != IDYES) return;
+  if (rt::MsgBox("Delete Task:\r\n\r\n\r\n" + name, MB_YESNO | MB_ICONQUESTION, kFileDescription, hWnd()) != IDYES)
+    return;
   model_->Delete(static_cast<int32_t>(list.ItemData(selected)));
   list.RemoveItem(selected);
   if (list.ListCount() > 0) {
     list.SetListIndex(0);
   } else {
-    SetListsButtons(false);
+    EnableEditAndDelete(false);
     list.SetListIndex(-1);
   }
 }
@@ -283,7 +293,7 @@ void FrmTask::SaveTask() {
   TaskFields fields = Fields();
   std::string problem = model_->Check(fields, [](const std::string& dir) { return Folder::FolderExists(dir); });
   if (!problem.empty()) {
-    rt::MsgBox(problem, MB_OK | MB_ICONEXCLAMATION, kTitle, hWnd());
+    rt::MsgBox(problem, MB_OK | MB_ICONEXCLAMATION, kFileDescription, hWnd());
     return;
   }
   TaskEditorModel::SaveResult saved = model_->Save(fields);
@@ -300,7 +310,15 @@ void FrmTask::SaveTask() {
   Ctl<rt::TextBox>("txtDir").SetText("");
 }
 
-void FrmTask::Finish() {
+void FrmTask::CloseKeepingChanges() {
+  // The list started empty only because the file could not be read: writing it would wipe it.
+  if (taskFileUnread_) {
+    const std::string text =
+        "The task file could not be read when this window opened, so it is kept as it is and these changes are "
+        "not saved:\r\n" + DozIzevodoz::TaskFilePath();
+    rt::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, kFileDescription, hWnd());
+    return;
+  }
   if (!CommitCopy<DozIzevodoz::TaskRecord>({DozIzevodoz::Tasks, DozIzevodoz::TaskCount, DozIzevodoz::LastTaskId},
                                            model_->Tasks(), model_->LastTaskId(), &DozIzevodoz::SaveTasks, "tasks",
                                            DozIzevodoz::TaskFilePath(), hWnd()))
@@ -313,7 +331,7 @@ void FrmTask::Finish() {
   Unload();
 }
 
-void FrmTask::Return() {
+void FrmTask::CloseDiscardingChanges() {
   DozIzevodoz::LoadTasks();
   Hide();
   Unload();
@@ -334,7 +352,7 @@ void FrmTask::Control_OLEDragDrop(rt::Control& sender, const std::vector<std::st
 void FrmTask::Control_Click(rt::Control& sender) {
   const std::string& name = sender.Name();
   if (name == "lstTasks") {
-    SetListsButtons(Ctl<rt::ListBox>("lstTasks").ListIndex() >= 0);
+    EnableEditAndDelete(Ctl<rt::ListBox>("lstTasks").ListIndex() >= 0);
   } else if (name == "btnNewTask") {
     NewTask();
   } else if (name == "btnEditTask") {
@@ -346,9 +364,9 @@ void FrmTask::Control_Click(rt::Control& sender) {
   } else if (name == "btnSaveTask") {
     SaveTask();
   } else if (name == "btnDone") {
-    Finish();
+    CloseKeepingChanges();
   } else if (name == "btnCancel") {
-    Return();
+    CloseDiscardingChanges();
   } else if (name == "btnBrowseProg") {
     BrowseProgram();
   } else if (name == "Image1") {

@@ -42,8 +42,8 @@ class FrmTask : public rt::Form {
   void DeleteTask();
   void CancelTask();
   void SaveTask();
-  void Finish();
-  void Return();
+  void CloseKeepingChanges();
+  void CloseDiscardingChanges();
   void BrowseProgram();
   void ShowHelp();
   void ApplyDefaultWorkDir();
@@ -51,13 +51,14 @@ class FrmTask : public rt::Form {
   void FillFromShortcut(const std::string& linkFile, const DropPlan& plan);
   void ApplyShortcutTarget(const ShortcutTarget& target);
   void SelectWinStyle(int32_t winStyle);
-  void SetListsButtons(bool enable);
+  void EnableEditAndDelete(bool enable);
   TaskFields Fields();
   void ClearLowerHalf();
 
   std::optional<TaskEditorModel> model_;
   std::string lastBrowsed_;  // the Open dialog opens on the last choice
   std::function<void()> back_;
+  bool taskFileUnread_ = false;  // the file existed but could not be read when the editor opened
 };
 
 FrmTask& frmTask();

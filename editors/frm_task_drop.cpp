@@ -6,13 +6,14 @@
 #include <optional>
 #include <string>
 
-#include "editor_title.h"
+#include "file_description.h"
 #include "folder.h"
 #include "frm_task.h"
 #include "msg_box.h"
 #include "os/open_file_dialog.h"
 #include "shared_state.h"
 #include "shortcut_link.h"
+#include "trim_blanks.h"
 
 namespace editors {
 
@@ -91,7 +92,7 @@ void FrmTask::ProcessDrop(const std::string& fid) {
       Ctl<rt::ComboBox>("cboWS").SetListIndex(0);
       break;
     case DropPlan::Kind::Refused:
-      rt::MsgBox(plan.message, MB_OK | MB_ICONEXCLAMATION, kTitle, hWnd());
+      rt::MsgBox(plan.message, MB_OK | MB_ICONEXCLAMATION, kFileDescription, hWnd());
       break;
   }
 }

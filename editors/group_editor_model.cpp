@@ -4,9 +4,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "task_editor_model.h"
 #include "task_file.h"
 #include "text_utils.h"
+#include "trim_blanks.h"
 
 namespace editors {
 namespace {

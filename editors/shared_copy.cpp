@@ -1,6 +1,6 @@
 #include "shared_copy.h"
 
-#include "editor_title.h"
+#include "file_description.h"
 #include "msg_box.h"
 
 namespace editors {
@@ -8,7 +8,7 @@ namespace editors {
 void ReportNotSaved(const std::string& what, const std::string& file, HWND owner) {
   rt::MsgBox("The " + what + " could not be saved to\r\n" + file +
                  "\r\nCheck that the file is not read-only or in use, then try again.",
-             MB_OK | MB_ICONEXCLAMATION, kTitle, owner);
+             MB_OK | MB_ICONEXCLAMATION, kFileDescription, owner);
 }
 
 }  // namespace editors

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "shutdown_plan.h"
+#include "trim_blanks.h"
 
 namespace editors {
 namespace {
@@ -19,13 +20,6 @@ std::string LowerAscii(std::string_view text) {
 }
 
 }  // namespace
-
-std::string TrimBlanks(std::string_view text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  size_t last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
 
 std::string ActionsFor(const std::array<bool, kActionBoxCount>& boxes) {
   std::string actions;
@@ -45,7 +39,7 @@ std::string DefaultWorkDir(std::string_view dir, bool dirExists, std::string_vie
   if (!TrimBlanks(dir).empty() && dirExists) return std::string(dir);
   std::string p = TrimBlanks(prog);
   size_t k = p.rfind('\\');
-  if (k == std::string::npos) return std::string(dir);
+  if (k == std::string::npos) return {};
   return p.substr(0, k + 1);
 }
 

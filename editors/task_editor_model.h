@@ -24,14 +24,12 @@ struct TaskFields {
   std::array<bool, kActionBoxCount> boxes{};
 };
 
-// Blanks stripped at both ends (only blanks, as the task file's own readers expect).
-std::string TrimBlanks(std::string_view text);
 // The names of the ticked boxes, concatenated in the fixed order.
 std::string ActionsFor(const std::array<bool, kActionBoxCount>& boxes);
 // Which boxes an Actions text ticks (a name anywhere in it, letter case ignored).
 std::array<bool, kActionBoxCount> BoxesFor(std::string_view actions);
 // The working folder the editor proposes for a program: the current one when it is set and still
-// exists, else the program's folder (up to its last backslash), else the current one.
+// exists, else the program's folder (up to its last backslash), else none.
 std::string DefaultWorkDir(std::string_view dir, bool dirExists, std::string_view prog);
 
 // The window state of a task started as a shortcut's show command says: shortcuts store

@@ -127,4 +127,8 @@ SplitCaptionResult SplitCaption(std::string_view caption) {
   return result;
 }
 
+std::string CaptionWithBlock(std::string_view shown, std::string_view block) {
+  return shown.find('{') == npos ? std::string(shown) + std::string(block) : std::string(block) + std::string(shown);
+}
+
 }  // namespace modMenus

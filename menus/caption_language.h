@@ -28,4 +28,9 @@ struct SplitCaptionResult {
 };
 SplitCaptionResult SplitCaption(std::string_view caption);
 
+// The caption of an item the engine generates from data (an entry, a share, a font's name): its
+// shown text and its block ("{...}"), the block first when the text holds a "{", which would
+// otherwise open the block inside the text. SplitCaption reads the text back whole.
+std::string CaptionWithBlock(std::string_view shown, std::string_view block);
+
 }  // namespace modMenus

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "caption_language.h"
 #include "caption_text.h"
 #include "path_parts.h"
 
@@ -10,8 +11,23 @@ namespace modMenus {
 
 std::string ControlPopupPrefix(uintptr_t control, std::string_view folder, int controlType) {
   std::string prefix = "gControl:" + std::to_string(control) + "|LIndex:x";
-  if (!folder.empty()) prefix += "|gEXE:" + std::string(folder);
+  if (!folder.empty()) prefix += "|gEXE:" + FolderValue(folder);
   return prefix + "|gType:" + std::to_string(controlType);
+}
+
+// No path holds "<" or ">"; a path may hold braces, which would end the block.
+std::string FolderValue(std::string_view folder) {
+  std::string value(folder);
+  std::replace(value.begin(), value.end(), '{', '<');
+  std::replace(value.begin(), value.end(), '}', '>');
+  return value;
+}
+
+std::string FolderOfValue(std::string_view value) {
+  std::string folder(value);
+  std::replace(folder.begin(), folder.end(), '<', '{');
+  std::replace(folder.begin(), folder.end(), '>', '}');
+  return folder;
 }
 
 namespace {
@@ -29,7 +45,8 @@ std::string ShownAsWritten(std::string_view text) {
 
 }  // namespace
 
-std::string ControlEntryCaption(std::string_view entry, std::string_view prefix, std::string_view suffix, int index) {
+std::string ControlEntryCaption(std::string_view entry, std::string_view prefix, std::string_view suffix, int index,
+                                bool ownBlock) {
   std::string block(prefix);
   if (const size_t at = block.find("LIndex:x"); at != std::string::npos)  // the one of the prefix, not a folder's
     block.replace(at, 8, "LIndex:" + std::to_string(index));
@@ -37,13 +54,13 @@ std::string ControlEntryCaption(std::string_view entry, std::string_view prefix,
   const size_t tab = entry.find('\t');
   const std::string_view head = entry.substr(0, tab);
   std::string shown(head);
-  const size_t open = head.find('{');
+  const size_t open = ownBlock ? head.find('{') : std::string_view::npos;
   if (const size_t close = open == std::string_view::npos ? open : head.find('}', open);
       close != std::string_view::npos) {
     shown = std::string(head.substr(0, open)) + std::string(head.substr(close + 1));
     block += "|" + std::string(head.substr(open + 1, close - open - 1));
   }
-  std::string caption = ShownAsWritten(Trim(shown)) + "{" + block + "}";
+  std::string caption = CaptionWithBlock(ShownAsWritten(Trim(shown)), "{" + block + "}");
   // The right-hand column is drawn as it is read.
   if (tab != std::string_view::npos) caption += "\t" + ShowAmpersands(entry.substr(tab + 1));
   return caption;

@@ -62,7 +62,7 @@ void FullPathEntry(const std::string& text, std::string& label, std::string& suf
   const std::string shortFolder = StripFile(GetShortFileName(path), "P");
   label = StripFile(path, "N");
   if (IsFile(shortFolder + label)) {
-    suffix = "|gEXE:" + shortFolder;
+    suffix = "|gEXE:" + FolderValue(shortFolder);
     timeConsuming = true;
   } else {
     suffix = "|Pendrix2";
@@ -103,8 +103,10 @@ HMENU BuildControlPopup(cMenuItems& store, UINT itemID, int position, HMENU hMen
     const std::string text = EntryText(control, messages, i);
     const bool checked = type == kMultiSelectList ? SendMessageA(control, LB_GETSEL, i, 0) > 0 : i == current;
     std::string label = text, suffix;
-    if (fullPath && text.find('{') == std::string::npos) FullPathEntry(text, label, suffix, timeConsuming);
-    items.push_back(PanelItem{ControlEntryCaption(label, prefix, suffix, i),
+    if (fullPath) FullPathEntry(text, label, suffix, timeConsuming);
+    // A file list's entries are names of files, braces and all.
+    const bool fileList = fullPath || !folder.empty();
+    items.push_back(PanelItem{ControlEntryCaption(label, prefix, suffix, i, !fileList),
                               kFirstPanelId - static_cast<unsigned>(i), checked, false});
   }
   if (items.empty()) items.push_back(PanelItem{EmptyControlCaption(prefix), kFirstPanelId, false, true});

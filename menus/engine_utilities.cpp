@@ -2,7 +2,10 @@
 
 #include <shellapi.h>
 
+#include <set>
+
 #include "path_parts.h"
+#include "scoped_win.h"
 #include "text_compare.h"
 
 namespace modMenus {
@@ -13,13 +16,16 @@ HICON g_associatedIcon = nullptr;
 struct Enumeration {
   int filter;
   std::vector<std::string>* names;
+  std::set<std::string> seen;
 };
 
+// The system reports a family once for each of its character sets; it is listed once.
 int CALLBACK FontFamilyCallback(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM lParam) {
   auto* e = reinterpret_cast<Enumeration*>(lParam);
   const bool accepted = (e->filter == 1 && fontType < 2) || (e->filter == 4 && fontType == TRUETYPE_FONTTYPE) ||
                         (e->filter != 1 && e->filter != 4);
-  if (accepted) e->names->push_back(TrimNull(std::string_view(font->lfFaceName, LF_FACESIZE)));
+  std::string name = TrimNull(std::string_view(font->lfFaceName, LF_FACESIZE));
+  if (accepted && e->seen.insert(name).second) e->names->push_back(std::move(name));
   return 1;
 }
 
@@ -27,10 +33,9 @@ int CALLBACK FontFamilyCallback(const LOGFONTA* font, const TEXTMETRICA*, DWORD 
 
 std::vector<std::string> GetFontFamilies(HWND window, int FontTypeFilter) {
   std::vector<std::string> names(1);
-  HDC dc = GetDC(window);
-  Enumeration e{FontTypeFilter, &names};
-  EnumFontFamiliesA(dc, nullptr, &FontFamilyCallback, reinterpret_cast<LPARAM>(&e));
-  ReleaseDC(window, dc);
+  rt::WindowDc dc(window);
+  Enumeration e{FontTypeFilter, &names, {}};
+  EnumFontFamiliesA(dc.get(), nullptr, &FontFamilyCallback, reinterpret_cast<LPARAM>(&e));
   if (names.size() > 1) SortTexts(names, rt::CompareText);
   return names;
 }

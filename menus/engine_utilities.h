@@ -9,8 +9,8 @@
 
 namespace modMenus {
 
-// Font family names, sorted without regard to case, after one empty first entry. filter 1:
-// raster fonts only, 4: TrueType fonts only, any other: all.
+// Font family names, each once, sorted without regard to case, after one empty first entry.
+// filter 1: raster fonts only, 4: TrueType fonts only, any other: all.
 std::vector<std::string> GetFontFamilies(HWND window, int FontTypeFilter);
 
 // The icon associated with path, asked for once and then kept for every path until the engine's

@@ -18,6 +18,14 @@ class cMenuItems;
 // put there is left to the host. nullptr when no popup could be made (the old one then stays).
 HMENU ReplaceGeneratedPopup(cMenuItems& owner, UINT itemID, HMENU hMenu, int position);
 
+// The popup generated for the item at its last opening goes (taken off the item first), when the
+// item no longer asks for one.
+void DropGeneratedPopup(cMenuItems& owner, UINT itemID, HMENU hMenu);
+
+// Every item of menu that opens popup opens nothing any more.
+void TakeOffItems(HMENU menu, HMENU popup);
+
+// Headings, separators and the line of an empty list are appended disabled and greyed.
 void AppendPanelItems(HMENU popup, const std::vector<PanelItem>& items);
 
 // The delegate: a store that shares the owner's window, images and events, with the item's tip

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "caption_text.h"
+#include "image_facts.h"
 #include "menu_drawing.h"
 #include "scoped_win.h"
 
@@ -26,18 +27,22 @@ class Selection {
   HGDIOBJ old_;
 };
 
-bool IsBitmap(HANDLE image) {
-  BITMAP info{};
-  return GetObjectType(image) == OBJ_BITMAP && GetObjectA(image, sizeof info, &info) == sizeof info;
-}
+// A palette selected and realised in a memory context while it lives, the old one put back.
+class PaletteSelection {
+ public:
+  PaletteSelection(HDC dc, HPALETTE palette) : dc_(dc), old_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
+    if (old_) RealizePalette(dc);
+  }
+  ~PaletteSelection() {
+    if (old_) SelectPalette(dc_, old_, FALSE);
+  }
+  PaletteSelection(const PaletteSelection&) = delete;
+  PaletteSelection& operator=(const PaletteSelection&) = delete;
 
-bool IsIcon(HANDLE image) {
-  ICONINFO info{};
-  if (!GetIconInfo(static_cast<HICON>(image), &info)) return false;
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  if (info.hbmMask) DeleteObject(info.hbmMask);
-  return info.hbmMask != nullptr;
-}
+ private:
+  HDC dc_;
+  HPALETTE old_;
+};
 
 // Draws the image at (x, y) in width x height; a bitmap with its background (mode 1) or
 // without its top-left colour.
@@ -163,8 +168,9 @@ bool DrawImage(HDC dc, std::string_view imageSpec, const RECT& rect, bool disabl
     image = shellIcon.get();
   }
   if (!image || !dc) return false;
-  const bool bitmap = IsBitmap(image);
-  if (!bitmap && !IsIcon(image)) return false;
+  const ImageFacts facts = ProbeImage(image);
+  const bool bitmap = facts.kind == ImageFacts::Kind::Bitmap;
+  if (!bitmap && !(facts.kind == ImageFacts::Kind::Icon && facts.iconMask)) return false;
   const int x = rect.left + offsetX, y = rect.top + offsetY;
   if (disabled)
     DrawDisabled(dc, image, bitmap, mode, embossed, x, y, width, height);
@@ -177,10 +183,12 @@ void DrawTransparent(HDC dest, int x, int y, int width, int height, HDC source, 
                      int sourceHeight, int32_t transparentColor, bool mirrorX, bool mirrorY) {
   if (width <= 0 || height <= 0) return;
   const COLORREF key = transparentColor < 0 ? GetPixel(source, sx, sy) : ResolveColor(transparentColor);
-  // The source at the destination's size, mirrored when asked.
+  // The source at the destination's size, mirrored when asked, in the destination's palette.
   rt::UniqueMemoryDc image(CreateCompatibleDC(dest));
   rt::GdiObject<HBITMAP> imageBits(CreateCompatibleBitmap(dest, width, height));
   Selection imageSelected(image.get(), imageBits.get());
+  const auto palette = static_cast<HPALETTE>(GetCurrentObject(dest, OBJ_PAL));
+  PaletteSelection imagePalette(image.get(), palette);
   SetMapMode(image.get(), GetMapMode(source));
   SetStretchBltMode(image.get(), COLORONCOLOR);
   StretchBlt(image.get(), mirrorX ? width - 1 : 0, mirrorY ? height - 1 : 0, mirrorX ? -width : width,
@@ -189,6 +197,7 @@ void DrawTransparent(HDC dest, int x, int y, int width, int height, HDC source, 
   rt::UniqueMemoryDc mask(CreateCompatibleDC(dest));
   rt::GdiObject<HBITMAP> maskBits(CreateBitmap(width, height, 1, 1, nullptr));
   Selection maskSelected(mask.get(), maskBits.get());
+  PaletteSelection maskPalette(mask.get(), palette);
   SetBkColor(image.get(), key);
   BitBlt(mask.get(), 0, 0, width, height, image.get(), 0, 0, SRCCOPY);
   // The key colour becomes black in the image, the rest of the destination is cleared under the mask.

@@ -9,11 +9,21 @@ namespace {
 
 bool Has(std::string_view block, std::string_view key) { return !GetAttribute(block, key).empty(); }
 
+// "gControl:" carries a window handle as the engine writes it, unsigned and pointer-wide. A
+// handle's 32 bits are all it has (on 64 bits it is their sign extension), so one with its top bit
+// set comes back whole; any other number beyond 32 bits is held at the end of the range.
+int32_t ControlValueOf(std::string_view value) {
+  if (const std::optional<uint64_t> number = ParseDigits(value);
+      number && (*number <= UINT32_MAX || *number >= 0xFFFFFFFF80000000u))
+    return static_cast<int32_t>(static_cast<uint32_t>(*number));
+  return LeadingLong(value);
+}
+
 void ApplyPayloadKeys(ItemCaption& item) {
   const std::string_view block = item.block;
   if (const std::string v = GetAttribute(block, "gControl:"); !v.empty()) {
     item.generated = true;
-    item.controlValue = LeadingLong(v);
+    item.controlValue = ControlValueOf(v);
   }
   if (const std::string v = GetAttribute(block, "gType:"); !v.empty())
     item.controlType = LeadingLong(v) & 0xFF;

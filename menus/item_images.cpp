@@ -6,6 +6,7 @@
 #include "caption_language.h"
 #include "caption_text.h"
 #include "host_controls.h"
+#include "image_facts.h"
 
 namespace modMenus {
 namespace {
@@ -29,28 +30,14 @@ ResolvedImage GetImageListImage(std::string_view block, const ImageSource& sourc
   const std::string value = Trim(GetAttribute(block, "IMG:"));
   if (value.empty() || value == "0") return image;
   HANDLE handle = Resolve(value, source);
-  if (!handle) return image;
-  if (GetObjectType(handle) == OBJ_BITMAP) {
-    DIBSECTION dib{};
-    BITMAP info{};
-    image.isBitmap = true;
-    image.ownPixels = GetObjectA(handle, sizeof dib, &dib) == sizeof dib;
-    GetObjectA(handle, sizeof info, &info);
-    image.width = info.bmWidth;
-    image.height = info.bmHeight;
-    image.handle = handle;
-    return image;
-  }
-  ICONINFO icon{};
-  if (!GetIconInfo(static_cast<HICON>(handle), &icon)) return image;
-  if (icon.hbmMask) DeleteObject(icon.hbmMask);
-  if (!icon.hbmColor) return image;
-  BITMAP info{};
-  GetObjectA(icon.hbmColor, sizeof info, &info);
-  DeleteObject(icon.hbmColor);
-  image.width = info.bmWidth;
-  image.height = info.bmHeight;
+  const ImageFacts facts = ProbeImage(handle);
+  // An icon is drawn from its colour bitmap; one without gives no image.
+  if (facts.kind == ImageFacts::Kind::None || (facts.kind == ImageFacts::Kind::Icon && !facts.iconColor)) return image;
   image.handle = handle;
+  image.isBitmap = facts.kind == ImageFacts::Kind::Bitmap;
+  image.ownPixels = facts.ownPixels;
+  image.width = facts.width;
+  image.height = facts.height;
   return image;
 }
 

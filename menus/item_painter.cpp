@@ -68,8 +68,11 @@ void DrawSeparator(HDC dc, const RECT& item, const RECT& text, const MenuItemRec
   DrawEdge3D(dc, caption.right + 3, y, text.right, y, true, look.raised, true);
 }
 
+// A checked item's cell is filled on every repaint, over its picture.
+bool FillsImageCell(const ItemLook& look) { return look.checked && !look.disabled; }
+
 void DrawImageCell(HDC dc, const RECT& r, const ItemLook& look, bool keyboardSelect) {
-  if (look.checked && !look.disabled)
+  if (FillsImageCell(look))
     DrawBox(dc, r.left + 1, r.top + 1, r.left + 19, r.bottom - 2, static_cast<int32_t>(Colors().light3D));
   if (look.disabled && look.selected && !keyboardSelect) return;
   const bool shown = look.checked || look.selected;
@@ -194,7 +197,8 @@ bool DrawMenuItem(const cMenuItems& store, const DRAWITEMSTRUCT& d, bool keyboar
   if (item.ImageKey.empty() && !look.systemCommand && look.checked) DrawCheck(dc, d.rcItem, text, popup, look);
   DrawCaption(dc, d.rcItem, text, item, look);
   if (!item.ImageKey.empty()) {
-    if (d.itemAction == ODA_DRAWENTIRE) {
+    // The highlight leaves a picture where it is, except where the cell was filled again.
+    if (d.itemAction == ODA_DRAWENTIRE || FillsImageCell(look)) {
       const RECT at{d.rcItem.left + 2, d.rcItem.top + (d.rcItem.bottom - d.rcItem.top - 16) / 2, 0, 0};
       DrawImage(dc, item.ImageKey, at, look.disabled, true, item.ImageBackground ? 1 : 0, 0, 0, 16, 16);
     }

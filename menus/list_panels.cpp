@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "caption_language.h"
 #include "caption_text.h"
+#include "control_popup_captions.h"
 
 namespace modMenus {
 namespace {
@@ -242,7 +244,8 @@ PanelContent FontPanel(std::string_view value, std::string_view id, const std::v
     if (family.empty()) continue;
     const std::string_view first = Characters(family).front();
     if (ranged && (compare(first, group.front()) < 0 || compare(first, group.back()) > 0)) continue;
-    panel.Add(ProperCase(family) + prefix + "|LFont:" + family + "}\tSample", compare(family, current) == 0);
+    panel.Add(CaptionWithBlock(ProperCase(family), prefix + "|LFont:" + family + "}") + "\tSample",
+              compare(family, current) == 0);
     ++listed;
   }
   if (listed == 0) {
@@ -274,7 +277,8 @@ PanelContent DrivePanel(std::string_view value, std::string_view id, const std::
     const std::string root = entry.substr(0, bar);
     const std::string type = bar == std::string::npos ? std::string() : entry.substr(bar + 1);
     const std::string label = DriveLabel(root);
-    panel.Add(label + prefix + "|LDrv:" + root + "|Tip:" + type + "}",
+    // A share's name is data: its braces neither open the block in the label nor end it in "LDrv:".
+    panel.Add(CaptionWithBlock(label, prefix + "|LDrv:" + FolderValue(root) + "|Tip:" + type + "}"),
               !current.empty() && DriveLetters(root) == current);
   }
   content.timeConsuming = drives.size() > 1;

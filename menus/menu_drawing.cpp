@@ -82,6 +82,12 @@ DrawTool::~DrawTool() {
   }
 }
 
+SIZE MeasureText(HDC dc, std::string_view text, UINT format) {
+  RECT r{0, 0, 0, 0};
+  DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
 void DrawBox(HDC dc, int left, int top, int right, int bottom, int32_t fillColor, int32_t borderColor) {
   DrawTool pen(dc, ToolKind::Pen, borderColor == -1 ? fillColor : borderColor);
   DrawTool brush(dc, ToolKind::Brush, fillColor);

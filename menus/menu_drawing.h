@@ -44,6 +44,9 @@ class DrawTool {
   HGDIOBJ oldPen_ = nullptr;
 };
 
+// The width and height text takes drawn with format (DrawTextA measuring, DT_CALCRECT added).
+SIZE MeasureText(HDC dc, std::string_view text, UINT format);
+
 // A rectangle filled with fillColor and outlined in borderColor (-1: in the fill colour).
 void DrawBox(HDC dc, int left, int top, int right, int bottom, int32_t fillColor, int32_t borderColor = -1);
 

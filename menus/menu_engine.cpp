@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -123,12 +124,31 @@ void RelayMenuTip(WPARAM wParam, HMENU hMenu, HMENU lastMenu) {
   if (closed) tips->FireItemSelected("", "MenusClosed", int32_t{0});
 }
 
-LRESULT OnInitMenuPopup(HWND hWnd, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = rt::CallPreviousWindowProc(MenuWndProc, hWnd, WM_INITMENUPOPUP, wParam, lParam);
+// One message on its way through the engine: it reaches the window's own procedure once, whether
+// a handler passes it on first or the default path does.
+struct Delivery {
+  HWND hWnd;
+  UINT msg;
+  WPARAM wParam;
+  LPARAM lParam;
+  bool passedOn = false;
+  LRESULT previousResult = 0;
+
+  LRESULT PassOn() {
+    if (!passedOn) {
+      passedOn = true;
+      previousResult = rt::CallPreviousWindowProc(MenuWndProc, hWnd, msg, wParam, lParam);
+    }
+    return previousResult;
+  }
+};
+
+LRESULT OnInitMenuPopup(Delivery& m) {
+  const LRESULT result = m.PassOn();
   EngineState& e = Engine();
-  HMENU menu = reinterpret_cast<HMENU>(wParam);
-  const bool system = HIWORD(lParam) != 0;
-  SelectMenuTarget(hWnd, menu, system);
+  HMENU menu = reinterpret_cast<HMENU>(m.wParam);
+  const bool system = HIWORD(m.lParam) != 0;
+  SelectMenuTarget(m.hWnd, menu, system);
   auto store = Target();
   if (!store) return result;
   const PopupRecord* popup = store->GetPanelItem(menu);
@@ -245,33 +265,39 @@ LRESULT HandleMenuChar(int CharCode, HMENU hMenu) {
   return static_cast<LRESULT>(answer);
 }
 
-LRESULT CALLBACK MenuWndProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+// The engine's answer to a message, or nothing for the default path.
+std::optional<LRESULT> HandleMessage(Delivery& m) {
   EngineState& e = Engine();
-  switch (Msg) {
+  const WPARAM wParam = m.wParam;
+  const LPARAM lParam = m.lParam;
+  switch (m.msg) {
     case WM_DESTROY: {
-      const LRESULT result = rt::CallPreviousWindowProc(MenuWndProc, hWnd, Msg, wParam, lParam);
-      UnsetMenus(hWnd);
+      const LRESULT result = m.PassOn();
+      UnsetMenus(m.hWnd);
       return result;
     }
     case WM_GETMINMAXINFO:
-      if (auto store = AttachedStore(hWnd); store && store->RestrictSize(reinterpret_cast<MINMAXINFO*>(lParam), false))
+      if (auto store = AttachedStore(m.hWnd);
+          store && store->RestrictSize(reinterpret_cast<MINMAXINFO*>(lParam), false))
         return 0;
       break;
     case WM_DRAWITEM:
       if (auto store = Target();
           store && DrawMenuItem(*store, *reinterpret_cast<DRAWITEMSTRUCT*>(lParam), e.keyboardSelect))
-        return TRUE;
+        return 0;
       break;
     case WM_MEASUREITEM:
       if (auto store = Target(); store && MeasureMenuItem(*store, *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
-        return TRUE;
+        return 0;
       break;
     case WM_COMMAND:
       if (HIWORD(wParam) == 0 && lParam == 0)
         if (auto store = Target(); store && store->MenuSelected(LOWORD(wParam), e.lastMenu, 0)) return 0;
       break;
     case WM_INITMENUPOPUP:
-      return OnInitMenuPopup(hWnd, wParam, lParam);
+      return OnInitMenuPopup(m);
     case WM_MENUSELECT:
       if (lParam) e.lastMenu = reinterpret_cast<HMENU>(lParam);
       RelayMenuTip(wParam, reinterpret_cast<HMENU>(lParam), e.lastMenu);
@@ -296,21 +322,39 @@ LRESULT CALLBACK MenuWndProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) 
       OnExitMenuLoop();
       break;
     case WM_MDIDESTROY: {
-      const LRESULT result = rt::CallPreviousWindowProc(MenuWndProc, hWnd, Msg, wParam, lParam);
+      const LRESULT result = m.PassOn();
       UnsetMenus(reinterpret_cast<HWND>(wParam));
       return result;
     }
     case WM_MDIACTIVATE:
-      if (GetParent(reinterpret_cast<HWND>(wParam)) != hWnd) break;
+      if (GetParent(reinterpret_cast<HWND>(wParam)) != m.hWnd) break;
       [[fallthrough]];
     case WM_MDIMAXIMIZE: {
-      const LRESULT result = rt::CallPreviousWindowProc(MenuWndProc, hWnd, Msg, wParam, lParam);
+      const LRESULT result = m.PassOn();
       e.attachingMdiChild = true;
       SetMenus(reinterpret_cast<HWND>(wParam), nullptr, nullptr, 0);
       return result;
     }
   }
-  return rt::CallPreviousWindowProc(MenuWndProc, hWnd, Msg, wParam, lParam);
+  return std::nullopt;
+}
+
+}  // namespace
+
+LRESULT CALLBACK MenuWndProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+  Delivery m{hWnd, Msg, wParam, lParam};
+  // Nothing may leave a window procedure by an exception: a failing handler is abandoned and the
+  // message goes on to the window's own procedure, as an unhandled one does.
+  try {
+    if (const std::optional<LRESULT> answer = HandleMessage(m)) return *answer;
+  } catch (...) {
+    Engine().attachingMdiChild = false;  // an MDI child's attachment that failed is over
+  }
+  try {
+    return m.PassOn();
+  } catch (...) {
+    return 0;
+  }
 }
 
 }  // namespace modMenus

@@ -6,13 +6,16 @@
 #include "caption_language.h"
 #include "caption_text.h"
 #include "choice_decoding.h"
+#include "control_popup_captions.h"
 #include "control_popups.h"
 #include "file_drive_items.h"
+#include "generated_popups.h"
 #include "host_controls.h"
 #include "image_drawing.h"
 #include "item_caption.h"
 #include "item_layout.h"
 #include "list_panel_builder.h"
+#include "menu_drawing.h"
 #include "menu_fonts.h"
 #include "menu_keys.h"
 #include "scoped_win.h"
@@ -26,18 +29,16 @@ constexpr const char* kPanelKeys[] = {
 
 using rt::WindowDc;
 
-SIZE TextSize(HDC dc, const std::string& text) {
-  RECT r{0, 0, 0, 0};
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOCLIP);
-  return SIZE{r.right - r.left, r.bottom - r.top};
-}
+// An item's text on one line, as the painter draws it.
+SIZE TextSize(HDC dc, const std::string& text) { return MeasureText(dc, text, DT_SINGLELINE | DT_NOCLIP); }
 
-uint16_t StateFlags(const MENUITEMINFOA& info) {
+// hostSubmenu: the item opens a submenu of the host's own (not one the engine generated for it).
+uint16_t StateFlags(const MENUITEMINFOA& info, bool hostSubmenu) {
   uint16_t flags = 0;
   if (info.fState & MFS_DISABLED) flags |= kDisabled;
   if (info.fState & MFS_CHECKED) flags |= kChecked;
   if (info.fState & MFS_DEFAULT) flags |= kDefault;
-  if (info.hSubMenu) flags |= kHasSubmenu;
+  if (hostSubmenu) flags |= kHasSubmenu;
   return flags;
 }
 
@@ -50,14 +51,7 @@ cMenuItems::~cMenuItems() {
   // so that the host's menus hold no destroyed popup.
   for (const auto& [item, popup] : generated_) {
     if (!IsMenu(popup)) continue;
-    const HMENU menu = item.second;
-    for (int position = IsMenu(menu) ? GetMenuItemCount(menu) - 1 : -1; position >= 0; --position)
-      if (GetSubMenu(menu, position) == popup) {
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_SUBMENU;
-        SetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
-      }
+    TakeOffItems(item.second, popup);
     DestroyMenu(popup);
   }
 }
@@ -176,8 +170,9 @@ void cMenuItems::ApplyImage(MenuItemRecord& item, const std::string& block) {
 void cMenuItems::ReadKnownItem(MenuItemRecord& record, ItemReading& reading, uint16_t itemState, UINT& menuType,
                                UINT& menuState) {
   reading.block = SplitCaption(record.RawCaption).block;
-  record.ItemFlags = static_cast<uint16_t>((record.ItemFlags & ~(kDisabled | kChecked | kDefault)) |
-                                           (itemState & (kDisabled | kChecked | kDefault)));
+  // The popup generated at the last opening is made again, or goes: only the host's submenu counts.
+  constexpr uint16_t kFromMenu = kDisabled | kChecked | kDefault | kHasSubmenu;
+  record.ItemFlags = static_cast<uint16_t>((record.ItemFlags & ~(kFromMenu | kListPanel)) | (itemState & kFromMenu));
   reading.generated = !GetAttribute(reading.block, "gControl:").empty();
   reading.separator = (record.ItemFlags & kSeparator) != 0;
   if (record.ItemFlags & kSideBar) {
@@ -210,11 +205,16 @@ void cMenuItems::ReadNewItem(MenuItemRecord& record, ItemReading& reading, const
   } else if (parsed.separator) {
     menuType |= MFT_SEPARATOR;
     menuState = MFS_DISABLED;
-  } else if (!reading.block.empty() && !(itemState & kHasSubmenu)) {
+  } else if (!reading.block.empty() && !(itemState & kHasSubmenu)) {  // the host's submenu stays the item's
     FindFeedingControl(record, reading.block);
   }
-  if (const std::string folder = GetAttribute(reading.block, "gEXE:"); !folder.empty()) ApplyFileItem(record, folder);
-  if (const std::string drive = GetAttribute(reading.block, "LDrv:"); !drive.empty()) ApplyDriveItem(record, drive);
+  // A separator (the line of an empty file list) stands for no file or drive.
+  if (!parsed.separator) {
+    if (const std::string folder = GetAttribute(reading.block, "gEXE:"); !folder.empty())
+      ApplyFileItem(record, FolderOfValue(folder));
+    if (const std::string drive = GetAttribute(reading.block, "LDrv:"); !drive.empty())
+      ApplyDriveItem(record, FolderOfValue(drive));
+  }
   if (!parsed.sideBar) MeasureItem(record, parsed.separator, reading.block);
 }
 
@@ -274,8 +274,11 @@ cMenuItems::ParseResult cMenuItems::ParseMenuItem(std::string caption, uint16_t 
   else
     ReadKnownItem(record, reading, itemState, menuType, menuState);
   result.isSideBar = reading.sideBar;
-  if (!reading.separator && !reading.sideBar)
+  // A submenu of the host's own is never replaced by a generated one.
+  if (!reading.separator && !reading.sideBar && !(itemState & kHasSubmenu))
     result.newPopup = BuildGeneratedPopup(record, reading.block, itemID, position, hMenu);
+  // An item that no longer asks for a generated popup (or whose control has gone) keeps none.
+  if (!result.newPopup) DropGeneratedPopup(*this, itemID, hMenu);
   if (!reading.generated && !reading.separator)
     ApplyImage(record, reading.block);
   else
@@ -319,12 +322,11 @@ bool cMenuItems::IsWindowList(HMENU hSubMenu, bool& bIsSysMenu) {
       bIsSysMenu = true;
     else if (!c.info.hSubMenu && c.info.wID > 0x7FFF)
       windowList = true;
-    const uint16_t state = StateFlags(c.info);
+    const uint16_t state = StateFlags(c.info, c.info.hSubMenu && !Delegate(c.info.hSubMenu));
     c.twoSteps = bIsSysMenu || (c.info.fType & (MFT_MENUBREAK | MFT_MENUBARBREAK));
     c.info.fType &= ~(MFT_MENUBREAK | MFT_MENUBARBREAK);
-    // An owner-drawn item's text is not its caption: the stored reading stands for it.
-    std::string caption =
-        (c.info.fType & MFT_OWNERDRAW) ? std::string() : Trim(std::string(text, strnlen(text, sizeof text)));
+    // Owner-drawn, an item keeps its text: a caption the host rewrote since is read anew.
+    std::string caption = Trim(std::string(text, strnlen(text, sizeof text)));
     const ParseResult parsed =
         ParseMenuItem(caption, state, c.info.fType, c.info.fState, hSubMenu, c.info.wID, position);
     c.newPopup = parsed.newPopup;

@@ -24,15 +24,21 @@ class cTips {
   std::function<void(int KeyCode, int Shift)> MenuKeyDown;
   std::function<void(int KeyCode, int Shift)> MenuKeyUp;
 
-  void FireTip(const std::string& text) {
-    if (ShowTip) ShowTip(text);
-  }
+  void FireTip(const std::string& text) { Raise(ShowTip, text); }
   void FireItemSelected(const std::string& userId, const std::string& category, const ChoiceValue& value) {
-    if (ItemSelected) ItemSelected(userId, category, value);
+    Raise(ItemSelected, userId, category, value);
   }
-  void FireKey(int keyCode, int shift, bool keyUp) {
-    const auto& handler = keyUp ? MenuKeyUp : MenuKeyDown;
-    if (handler) handler(keyCode, shift);
+  void FireKey(int keyCode, int shift, bool keyUp) { Raise(keyUp ? MenuKeyUp : MenuKeyDown, keyCode, shift); }
+
+ private:
+  // A host's handler that fails does not reach the engine: it runs inside a window procedure.
+  template <class Handler, class... Args>
+  static void Raise(const Handler& handler, const Args&... args) noexcept {
+    if (!handler) return;
+    try {
+      handler(args...);
+    } catch (...) {
+    }
   }
 };
 

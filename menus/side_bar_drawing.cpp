@@ -1,7 +1,6 @@
 #include "side_bar_drawing.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "caption_language.h"
@@ -9,6 +8,7 @@
 #include "menu_drawing.h"
 #include "menu_fonts.h"
 #include "menu_item_store.h"
+#include "rounding.h"
 #include "scoped_win.h"
 #include "side_bar_text.h"
 
@@ -31,11 +31,7 @@ HFONT MakeFont(const SideBarSpec& spec, double size, bool turned) {
 
 // The text block as lines centred one below the other, unturned: its length along the strip
 // (width) and its depth across the strip (height).
-SIZE Block(HDC dc, const std::string& text) {
-  RECT r{0, 0, 0, 0};
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_CENTER | DT_NOPREFIX);
-  return SIZE{r.right - r.left, r.bottom - r.top};
-}
+SIZE Block(HDC dc, const std::string& text) { return MeasureText(dc, text, DT_CENTER | DT_NOPREFIX); }
 
 int LineLength(HDC dc, std::string_view line) {
   SIZE size{};
@@ -142,8 +138,8 @@ HBITMAP DrawSideBarBitmap(MenuItemRecord& item, const std::string& block, const 
   item.Width = width;
   // Shrunk to fit, keeping its proportions; never enlarged.
   double scale = std::min({1.0, double(width) / image.width, double(height) / image.height});
-  const int drawnWidth = static_cast<int>(std::lround(image.width * scale));
-  const int drawnHeight = static_cast<int>(std::lround(image.height * scale));
+  const int drawnWidth = static_cast<int>(rt::RoundHalfEven(image.width * scale));
+  const int drawnHeight = static_cast<int>(rt::RoundHalfEven(image.height * scale));
   const int x = (width - drawnWidth) / 2;
   const int y = spec.align == SideBarAlign::Top      ? 0
                 : spec.align == SideBarAlign::Bottom ? height - drawnHeight

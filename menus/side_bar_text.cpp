@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <optional>
 
 #include "caption_language.h"
 #include "caption_text.h"
@@ -22,10 +21,11 @@ double NumberIn(std::string_view text, double fallback, double low, double high)
   return std::clamp(number, low, high);
 }
 
-// A value as written; fallback when the key is absent or written without a value.
-std::string TextOr(std::string_view block, std::string_view key, std::string_view fallback = {}) {
-  std::optional<std::string> value = FindAttribute(block, key);
-  return value && !value->empty() ? std::move(*value) : std::string(fallback);
+// A key's value as the caption language reads it ("0" for one written without a value); fallback
+// when the key is absent.
+std::string ValueOr(std::string_view block, std::string_view key, std::string_view fallback = {}) {
+  std::string value = GetAttribute(block, key);
+  return value.empty() ? std::string(fallback) : value;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -74,25 +74,28 @@ bool SoftBreak(std::vector<std::string>& lines, const std::function<int(std::str
 
 SideBarSpec ReadSideBarSpec(std::string_view block, uint32_t menuColor, const SystemColorFn& systemColor) {
   SideBarSpec spec;
-  spec.text = TextOr(block, "Text:", kDefaultSideBarText);
+  spec.text = ValueOr(block, "Text:", kDefaultSideBarText);
   const std::string rest = RemoveAttribute(block, "Text:");  // words of the text are not keys
-  spec.font = TextOr(rest, "Font:", kDefaultSideBarFont);
-  spec.size = NumberIn(TextOr(rest, "FSize:"), 11, 7, 24);
-  spec.minSize = NumberIn(TextOr(rest, "MinFSize:"), 5, 5, spec.size);
+  spec.font = ValueOr(rest, "Font:", kDefaultSideBarFont);
+  spec.size = NumberIn(ValueOr(rest, "FSize:"), 11, 7, 24);
+  spec.minSize = NumberIn(ValueOr(rest, "MinFSize:"), 5, 5, spec.size);
   spec.bold = !GetAttribute(rest, "Bold").empty();
   spec.italic = !GetAttribute(rest, "Italic").empty();
   spec.underline = !GetAttribute(rest, "Underline").empty();
   spec.textColor = ColorFromName(GetAttribute(rest, "FColor:"), 0, systemColor);
   const std::string back = Trim(GetAttribute(rest, "BColor:"));
-  // -1 is "automatic", never system colour 255: a picture strip takes its picture's own corner.
-  spec.automaticBack = back.empty() || back == "-1";
-  spec.backColor = back.empty() || back == "1" || spec.automaticBack ? menuColor
-                                                                      : ColorFromName(back, menuColor, systemColor);
+  // -1 is "automatic", never system colour 255: a picture strip takes its picture's own corner, as
+  // it does for no value and for one that names no colour. No colour reads as 0xFFFFFFFF.
+  constexpr uint32_t kNoColor = 0xFFFFFFFF;
+  const uint32_t named =
+      back.empty() || back == "1" || back == "-1" ? kNoColor : ColorFromName(back, kNoColor, systemColor);
+  spec.automaticBack = back != "1" && named == kNoColor;
+  spec.backColor = named == kNoColor ? menuColor : named;
   const uint32_t gradient = ColorFromName(GetAttribute(rest, "GColor:"), 1, systemColor);
   spec.gradient = gradient != 1 && gradient != spec.backColor;
   spec.gradientColor = gradient;
   spec.width =
-      static_cast<int>(NumberIn(TextOr(rest, "Width:"), kMinSideBarWidth, kMinSideBarWidth, kMaxSideBarWidth));
+      static_cast<int>(NumberIn(ValueOr(rest, "Width:"), kMinSideBarWidth, kMinSideBarWidth, kMaxSideBarWidth));
   const std::string align = Trim(GetAttribute(rest, "Align:"));
   spec.align = EqualsNoCase(align, "Top")   ? SideBarAlign::Top
                : EqualsNoCase(align, "Bot") ? SideBarAlign::Bottom

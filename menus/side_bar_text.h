@@ -25,8 +25,9 @@ struct SideBarSpec {
   bool bold = false, italic = false, underline = false;
   uint32_t textColor = 0;
   uint32_t backColor = 0;
-  // No "BColor:" or -1: a picture strip takes its bitmap's top-left colour, one colour only
-  // (backColor then holds the menu colour, which a text strip and an icon strip take).
+  // No "BColor:", -1 or a value that names no colour: a picture strip takes its bitmap's
+  // top-left colour, one colour only (backColor then holds the menu colour, which a text strip and
+  // an icon strip take).
   bool automaticBack = false;
   bool gradient = false;  // backColor to gradientColor, top to bottom
   uint32_t gradientColor = 0;
@@ -35,7 +36,8 @@ struct SideBarSpec {
 };
 
 // menuColor is the platform's menu colour (the background of "BColor:1" and of no "BColor:").
-// Every number is kept within its limits; a key written without a value reads as its default.
+// Every number is kept within its limits; a key written without a value reads as "0", as the
+// caption language reads it.
 SideBarSpec ReadSideBarSpec(std::string_view block, uint32_t menuColor, const SystemColorFn& systemColor);
 
 // The default side bar, shown when a picture side bar has no picture.

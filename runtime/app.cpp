@@ -50,13 +50,25 @@ HINSTANCE CodeModule() {
   return module ? module : GetModuleHandleA(nullptr);
 }
 
+std::string ModuleFilePath(HMODULE module) {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    // A path that fills the buffer may have been cut: try again with more room.
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
 void InitApp(HINSTANCE instance, const std::string& title) {
   AppObject& app = App();
   app.hInstance = instance;
   app.Title = title;
-  char path[MAX_PATH * 2] = {};
-  DWORD length = GetModuleFileNameA(instance, path, sizeof path);
-  std::string full(path, length);
+  const std::string full = ModuleFilePath(instance);
   size_t slash = full.find_last_of("\\/");
   app.Path = slash == std::string::npos ? std::string() : full.substr(0, slash);
   if (app.Path.size() == 2 && app.Path[1] == ':') app.Path += '\\';

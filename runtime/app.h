@@ -27,6 +27,10 @@ AppObject& App();
 // classes are registered for it, so a DLL's forms and its host's never share a class.
 HINSTANCE CodeModule();
 
+// The full path of a module of this process (nullptr: the program's file), however long; "" when
+// the system cannot say.
+std::string ModuleFilePath(HMODULE module = nullptr);
+
 // Fills App() from the running module and its version block.
 void InitApp(HINSTANCE instance, const std::string& title);
 

@@ -73,7 +73,7 @@ Control::Control(Form& form, const ControlDesign& design, Control* container, UI
   } else {
     LOGFONTA base = {};
     HFONT inherited = container ? container->Font() : form.Font();
-    if (!inherited || !GetObjectA(inherited, sizeof base, &base)) lstrcpyA(base.lfFaceName, "MS Sans Serif");
+    if (!inherited || !GetObjectA(inherited, sizeof base, &base)) lstrcpyA(base.lfFaceName, kFormFontName);
     fontName_ = base.lfFaceName;
     fontSize_ = design.font.size > 0 ? design.font.size
                                      : (base.lfHeight < 0 ? -base.lfHeight * 72.0 / ScreenDpiY() : 8.25);

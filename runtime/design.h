@@ -18,6 +18,9 @@ enum class StartPosition { Manual, CenterOwner, CenterScreen, WindowsDefault };
 enum class ScaleMode { Twips = 1, Pixels = 3 };
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
+// A form's font when its design names none, as the platform's forms had it.
+inline constexpr char kFormFontName[] = "MS Sans Serif";
+
 struct FontDesign {
   const char* name = nullptr;  // nullptr: the container's font
   double size = 0;             // points

@@ -96,7 +96,7 @@ GdiObject<HFONT> MakeFont(const FontDesign& font) {
   lf.lfItalic = font.italic;
   lf.lfUnderline = font.underline;
   lf.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynA(lf.lfFaceName, font.name ? font.name : "MS Sans Serif", LF_FACESIZE);
+  lstrcpynA(lf.lfFaceName, font.name ? font.name : kFormFontName, LF_FACESIZE);
   return GdiObject<HFONT>(CreateFontIndirectA(&lf));
 }
 
@@ -225,6 +225,7 @@ void Form::AbandonLoad() {
   if (parts_->model) parts_->model->Detach();
   if (parts_->menus) parts_->menus->Detach();
   Unloaded().push_back(std::move(parts_));
+  WakeMessageLoop(hwnd);  // a loop that waits for this form (or for the last one) must see it go
   DestroyWindow(hwnd);
   ForgetSubclasses(hwnd);
 }
@@ -275,6 +276,7 @@ bool Form::Unload(UnloadMode mode) {
   // The parts may still be in use by the handler that is unloading the form; the outermost loop
   // frees them.
   Unloaded().push_back(std::move(parts_));
+  WakeMessageLoop(hwnd);  // a loop that waits for this form (or for the last one) must see it go
   DestroyWindow(hwnd);
   ForgetSubclasses(hwnd);
   return true;
@@ -594,6 +596,11 @@ LRESULT Form::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Unload(UnloadMode::FormControlMenu);
       return 0;
+    case WM_WINDOWPOSCHANGED:
+      // A modal show waits for its form to hide: by Hide, by a handler's own ShowWindow, or by a
+      // message sent from elsewhere.
+      if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) WakeMessageLoop(hwnd);
+      break;
     case WM_SIZE:
       if (live && std::find(Forms::Loaded().begin(), Forms::Loaded().end(), this) != Forms::Loaded().end()) {
         EnsureBackingSize();

@@ -43,7 +43,7 @@ struct FormSettings {
   bool autoRedraw = false;
   ScaleMode scaleMode = ScaleMode::Twips;
   OleColor backColor = SystemColor(COLOR_BTNFACE), foreColor = SystemColor(COLOR_BTNTEXT);
-  FontDesign font{"MS Sans Serif", 8.25};
+  FontDesign font{kFormFontName, 8.25};
   bool acceptsFiles = false;
   std::span<const ControlDesign> controls{};
   std::span<const MenuDesign> menus{};

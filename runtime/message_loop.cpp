@@ -29,6 +29,11 @@ void DoEvents() {
   }
 }
 
+void WakeMessageLoop(HWND window) {
+  DWORD thread = window ? GetWindowThreadProcessId(window, nullptr) : GetCurrentThreadId();
+  PostThreadMessageA(thread ? thread : GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
 int RunMessageLoop() {
   ++g_outerLoops;
   struct Leave {

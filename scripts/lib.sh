@@ -25,6 +25,12 @@ wine_loader() {
   if [ "$1" = win32 ]; then echo /usr/lib/wine/wine; else echo /usr/lib/wine/wine64; fi
 }
 
+# The Windows presets whose tests run here: both builds where 32-bit Wine works (the shipping i686
+# build first), otherwise the x86_64 build alone.
+test_presets() {
+  if wine_runs_32bit; then echo windows windows-x64; else echo windows-x64; fi
+}
+
 preset_arch() {
   if [ "$1" = windows ]; then echo win32; else echo win64; fi
 }
@@ -44,4 +50,12 @@ start_xvfb() {
   done
   echo "could not start Xvfb" >&2
   return 1
+}
+
+# disable_crash_debugger ARCH: in $WINEPREFIX, a program that crashes ends at once, its exit code
+# the exception's, instead of waiting in Wine's debugger (winedbg keeps the crashed process, and so
+# a test waiting on it, until someone closes its window).
+disable_crash_debugger() {
+  "$(wine_loader "$1")" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+    /v Debugger /t REG_SZ /d "" /f </dev/null >/dev/null 2>&1
 }

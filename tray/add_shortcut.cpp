@@ -4,8 +4,8 @@
 #include <shlobj.h>
 
 #include <string>
-#include <vector>
 
+#include "app.h"
 #include "error_report.h"
 #include "msg_box.h"
 #include "os/shortcut_writer.h"
@@ -16,19 +16,8 @@
 namespace tray {
 namespace {
 
-// The full path of this program, however long.
-std::string ProgramPath() {
-  std::vector<char> buffer(MAX_PATH);
-  for (;;) {
-    DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (length == 0) return {};
-    if (length < buffer.size()) return std::string(buffer.data(), length);
-    buffer.resize(buffer.size() * 2);
-  }
-}
-
 void SaveShortcut(int kind, const std::string& folder) {
-  std::string program = ProgramPath();
+  const std::string program = rt::ModuleFilePath();
   size_t slash = program.find_last_of('\\');
   if (slash == std::string::npos) return;
   ShortcutContents contents = ShortcutSpec(kind, std::string_view(program).substr(0, slash + 1),

@@ -139,7 +139,7 @@ void CountdownForm::Form_Load() {
     if (variant_ == Variant::CommandLine) CommandLineMode = true;
   });
   LoadStep([&] {
-    if (!enterRegistered_) rt::MsgBox(HotKeyFailureText("ENTER"), MB_OK | MB_ICONERROR, rt::App().Title);
+    if (!enterRegistered_) rt::MsgBox(HotKeyFailureText(""), MB_OK | MB_ICONERROR, rt::App().Title);
   });
   LoadStep([&] {
     const rt::AppObject& app = rt::App();
@@ -223,7 +223,7 @@ void CountdownForm::CountOneSecond() {
   rt::SkipOnError([&] { ReleaseEnter(); });
   if (variant_ == Variant::Tray) TasksPending = false;
   rt::SkipOnError([] { StartShutdownProcess(); });
-  // A request made during the task run may have loaded this window afresh and be counting down.
+  // A request made during the task run has loaded this window afresh and counts down.
   rt::SkipOnError([&] {
     if (!Counting()) Unload();
   });
@@ -246,9 +246,9 @@ bool CountdownForm::Counting() {
 
 void CountdownForm::Cancel() {
   if (!IsLoaded()) return;
-  DozIzevodoz::RequestWithdrawn = true;
   Pause();
   Unload();
+  if (variant_ == Variant::Tray) TrayCountdownCancelled();
 }
 
 void CountdownForm::Form_Click() { Cancel(); }

@@ -22,7 +22,6 @@ struct PageLink {
 constexpr PageLink kPageLinks[] = {
     {"Image2", "/4.html"}, {"Image3", "/11.html"}, {"Image4", "/6.html"}, {"Image1", "/5.html"}, {"Image7", "/10.html"},
 };
-constexpr char kSansSerif[] = "MS Sans Serif";  // the form's own font
 constexpr const char* kLinkLabels[] = {"Label1", "Label2", "lblHome"};
 
 constexpr PictureDesign Icon(int id) { return {PictureDesign::Kind::Icon, id}; }
@@ -38,11 +37,11 @@ constexpr rt::ControlDesign kControls[] = {
     {.name = "Image6", .kind = ControlKind::Image, .left = 240, .top = 120, .width = 480, .height = 480,
      .visible = false, .picture = Icon(IDI_HELP_HOVER)},
     {.name = "lblTitle", .kind = ControlKind::Label, .left = 2400, .top = 240, .width = 4935, .height = 495,
-     .font = {kSansSerif, 13.5, true}, .transparent = true},
+     .font = {rt::kFormFontName, 13.5, true}, .transparent = true},
     {.name = "lblVersion", .kind = ControlKind::Label, .left = 2400, .top = 600, .width = 4815, .height = 735,
-     .font = {kSansSerif, 8.25}, .transparent = true},
+     .font = {rt::kFormFontName, 8.25}, .transparent = true},
     {.name = "lblComments", .kind = ControlKind::Label, .left = 240, .top = 1440, .width = 6975, .height = 1455,
-     .font = {kSansSerif, 12}, .transparent = true},
+     .font = {rt::kFormFontName, 12}, .transparent = true},
     {.name = "Label2", .kind = ControlKind::Label, .left = 6240, .top = 3000, .width = 975, .height = 375,
      .caption = "Click Here To Close", .foreColor = rt::kBlack, .toolTip = "Click to close this form",
      .transparent = true},
@@ -52,11 +51,11 @@ constexpr rt::ControlDesign kControls[] = {
     ProductImage("Image1", 2520, "Click to open the Moxbel Tarnwick Program Page!", IDI_TARNWICK),
     ProductImage("Image7", 3120, "Click to open the Moxbel Sendle Program Page!", IDI_PRODUCT_SENDLE),
     {.name = "lblHome", .kind = ControlKind::Label, .left = 240, .top = 4080, .width = 3495, .height = 495,
-     .caption = "Moxbel Home Page", .font = {kSansSerif, 13.5, true, false, true}, .foreColor = rt::kBlack,
+     .caption = "Moxbel Home Page", .font = {rt::kFormFontName, 13.5, true, false, true}, .foreColor = rt::kBlack,
      .toolTip = "Click here to see all the Moxbel Programs", .transparent = true},
     // This build is native code: it needs no runtime files, and the link says so.
     {.name = "Label1", .kind = ControlKind::Label, .left = 360, .top = 4560, .width = 2895, .height = 375,
-     .caption = "No Runtime Files Needed", .font = {kSansSerif, 9.75, true}, .foreColor = rt::kBlack,
+     .caption = "No Runtime Files Needed", .font = {rt::kFormFontName, 9.75, true}, .foreColor = rt::kBlack,
      .toolTip = "Click here if you need the runtime files", .transparent = true},
 };
 

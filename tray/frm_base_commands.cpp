@@ -11,6 +11,7 @@
 #include "frm_main.h"
 #include "frm_option.h"
 #include "frm_set_hot_keys.h"
+#include "frm_update.h"
 #include "frm_vb_hot_key.h"
 #include "help_file.h"
 #include "mod_registry.h"
@@ -92,15 +93,9 @@ void FrmBase::mnuShutdown_Click() { RequestAction(kShutDownCode, "Shut"); }
 void FrmBase::mnuLogoff_Click() { RequestAction(kLogOffCode, "Log"); }
 void FrmBase::mnuReboot_Click() { RequestAction(kRebootCode, "Boot"); }
 
-void FrmBase::mnuPoweroff_Click() {
-  RequestActionIfSupported(PowerOffSupported, kPowerOffCode, "Pwr", "PowerOff Is Not Supported On This System");
-}
-void FrmBase::mnuSuspend_Click() {
-  RequestActionIfSupported(SuspendSupported, kSuspendCode, "Sus", "Suspend Is Not Supported On This System");
-}
-void FrmBase::mnuHibernate_Click() {
-  RequestActionIfSupported(HibernateSupported, kHibernateCode, "Hib", "Hibernate Is Not Supported On This System");
-}
+void FrmBase::mnuPoweroff_Click() { RequestActionIfSupported(Capability::PowerOff, kPowerOffCode, "Pwr"); }
+void FrmBase::mnuSuspend_Click() { RequestActionIfSupported(Capability::Suspend, kSuspendCode, "Sus"); }
+void FrmBase::mnuHibernate_Click() { RequestActionIfSupported(Capability::Hibernate, kHibernateCode, "Hib"); }
 
 void FrmBase::mnuForce_Click() {
   ForceShutdown = !ForceShutdown;
@@ -213,8 +208,16 @@ void FrmBase::mnuHelp_Click() {
 }
 
 void FrmBase::sUpdate_Click() {
-  // Message boxes of a running check pump messages; a second check inside it would nest.
-  if (UpdateCheckRunning()) return;
+  // Message boxes of a running check pump messages; a second check inside it would nest. The user
+  // still gets an answer: the notice on screen comes forward, or a box says a check is running.
+  if (frmUpdate().IsLoaded()) {
+    frmUpdate().BringForward();
+    return;
+  }
+  if (UpdateCheckRunning()) {
+    rt::MsgBox(AutoUpdate::kCheckRunningText, MB_ICONINFORMATION | MB_OK, AutoUpdate::kUpdateTitle);
+    return;
+  }
   AutoUpdate::ManualUpdateCheck = true;
   RunUpdateCheck();
 }

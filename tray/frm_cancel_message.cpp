@@ -13,10 +13,10 @@ constexpr int kClosingWait = 2000;  // milliseconds of the closing text
 
 constexpr rt::ControlDesign kControls[] = {
     {.name = "Label1", .kind = ControlKind::Label, .left = 240, .top = 360, .width = 5640, .height = 480,
-     .caption = "Cancelling Task's and Shutdown Event", .font = {"MS Sans Serif", 13.5, true},
+     .caption = "Cancelling Task's and Shutdown Event", .font = {rt::kFormFontName, 13.5, true},
      .foreColor = rt::kWhite, .alignment = rt::Alignment::Center, .transparent = true},
     {.name = "Label2", .kind = ControlKind::Label, .left = 240, .top = 1200, .width = 5640, .height = 720,
-     .caption = "Please Wait !", .font = {"MS Sans Serif", 24, true}, .foreColor = rt::kWhite,
+     .caption = "Please Wait !", .font = {rt::kFormFontName, 24, true}, .foreColor = rt::kWhite,
      .alignment = rt::Alignment::Center, .transparent = true},
     {.name = "tmrWait", .kind = ControlKind::Timer, .enabled = false, .interval = kFirstWait},
 };

@@ -13,14 +13,15 @@ class FrmCancelMessage : public rt::Form {
 
   // Shows the notice and starts its wait.
   void StartCancelWait();
-  // The closing text ("All Task's Cancelled And" ...), for a wait that paces the notice from outside.
-  void ShowClosingText();
 
  protected:
   rt::FormSettings Settings() const override;
   void Timer_Timer(rt::Timer& sender) override;
   void Form_Unload(int& cancel) override;
 
+ private:
+  // The closing text: "All Task's Cancelled And" / "Shutdown Event Cancelled".
+  void ShowClosingText();
 };
 
 FrmCancelMessage& frmCancelMessage();

@@ -8,8 +8,9 @@
 #include "program_settings.h"
 #include "shared_state.h"
 #include "task_store.h"
-#include "tray_resources.h"
+#include "dialog_settings.h"
 #include "text_compare.h"
+#include "tray_resources.h"
 
 namespace tray {
 namespace {
@@ -18,7 +19,8 @@ using rt::ControlKind;
 
 TaskEditorOpener g_taskEditorOpener = nullptr;
 
-// The table's order is the z-order: btnClose comes after the frame, so it lies over Picture2.
+// btnClose lies on the frame's lower edge without belonging to it; the load raises it above the
+// frame, which would otherwise hide it (a later control is not above an earlier one by itself).
 constexpr rt::ControlDesign kControls[] = {
     {.name = "lblWelcome", .kind = ControlKind::Label, .left = 120, .top = 120, .width = 4455, .height = 375,
      .caption = "List of tasks to be run at shutddown", .font = {"Arial", 12, true}, .transparent = true},
@@ -42,7 +44,7 @@ constexpr rt::ControlDesign kControls[] = {
      .width = 1575, .height = 375, .caption = "Add/Edit Tasks", .toolTip = "Add/Change/Delete Task Groups.",
      .tabIndex = 3},
     {.name = "Image1", .kind = ControlKind::Image, .container = "Picture2", .left = 2760, .top = 120,
-     .width = 480, .height = 480, .picture = {rt::PictureDesign::Kind::Icon, IDI_HELP}},
+     .width = 480, .height = 480, .picture = {rt::PictureDesign::Kind::Icon, IDI_CHOOSER_HELP}},
     {.name = "List1", .kind = ControlKind::ListBox, .container = "Picture2", .left = 1200, .top = 240,
      .width = 1215, .height = 645, .visible = false},
     {.name = "btnClose", .kind = ControlKind::CommandButton, .left = 240, .top = 3240, .width = 1575,
@@ -71,18 +73,17 @@ FrmMain& frmMain() {
 void SetTaskEditorOpener(TaskEditorOpener opener) { g_taskEditorOpener = opener; }
 
 rt::FormSettings FrmMain::Settings() const {
-  rt::FormSettings s;
+  rt::FormSettings s = DialogSettings(4350, 3765);
   s.caption = "Moxbel Tarnwick";
-  s.clientWidth = 4350;
-  s.clientHeight = 3765;
-  s.border = rt::FormBorder::FixedSingle;
-  s.minButton = s.maxButton = false;
-  s.startPosition = rt::StartPosition::CenterScreen;
   s.controls = kControls;
   return s;
 }
 
 void FrmMain::Form_Load() {
+  rt::SkipOnError([&] {
+    SetWindowPos(Ctl<rt::CommandButton>("btnClose").hWnd(), HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  });
   rt::SkipOnError([&] { Ctl<rt::CommandButton>("btnClose").SetFontName("Arial"); });
   FillFromSettings();
   rt::SkipOnError([&] { DozIzevodoz::RemoveCloseMenu(*this); });
@@ -109,7 +110,7 @@ void FrmMain::SetListEnabled(bool enabled) {
 }
 
 void FrmMain::ShowEditedTasks(const std::vector<std::string>& descriptions) {
-  rt::Trap("frmMain", "btnDone_Click", [&] {
+  rt::Trap("frmMain", "ShowEditedTasks", [&] {
     rt::ListBox& list = lstGroups();
     list.Clear();
     for (const std::string& desc : descriptions) list.AddItem(desc);

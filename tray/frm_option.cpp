@@ -19,7 +19,6 @@ using DozIzevodoz::ReadSetting;
 
 using rt::ControlKind;
 
-constexpr char kSansSerif[] = "MS Sans Serif";  // the form's own font
 constexpr char kOptionsTitle[] = "Moxbel Tarnwick Plus Program Options";
 
 constexpr rt::ControlDesign kControls[] = {
@@ -31,12 +30,12 @@ constexpr rt::ControlDesign kControls[] = {
     {.name = "Label2", .kind = ControlKind::Label, .left = 120, .top = 1590, .width = 1455, .height = 255,
      .caption = "Font Size"},
     {.name = "Text2", .kind = ControlKind::TextBox, .left = 120, .top = 1845, .width = 1455, .height = 405,
-     .font = {kSansSerif, 12, true}, .toolTip = "Size of the font used in the message on the warning screen",
+     .font = {rt::kFormFontName, 12, true}, .toolTip = "Size of the font used in the message on the warning screen",
      .tabIndex = 2},
     {.name = "Label4", .kind = ControlKind::Label, .left = 1800, .top = 1590, .width = 1455, .height = 255,
      .caption = "Time Out"},
     {.name = "Text3", .kind = ControlKind::TextBox, .left = 1800, .top = 1845, .width = 1455, .height = 405,
-     .font = {kSansSerif, 12, true}, .toolTip = "Seconds before computer is shutdown", .tabIndex = 4},
+     .font = {rt::kFormFontName, 12, true}, .toolTip = "Seconds before computer is shutdown", .tabIndex = 4},
     {.name = "Label5", .kind = ControlKind::Label, .left = 1800, .top = 2280, .width = 1455, .height = 255,
      .caption = "Seconds"},
     {.name = "Command2", .kind = ControlKind::CommandButton, .left = 120, .top = 2760, .width = 1455,
@@ -85,23 +84,10 @@ OptionTexts FrmOption::BoxTexts() {
   return {Ctl<rt::TextBox>("Text1").Text(), Ctl<rt::TextBox>("Text2").Text(), Ctl<rt::TextBox>("Text3").Text()};
 }
 
-// The countdown would quietly count 5 seconds or show 32 points for such a text: say so while the
-// user can still correct it.
-bool FrmOption::RefuseBadInput(const OptionTexts& texts) {
-  OptionProblem problem = FirstOptionProblem(texts);
-  if (problem == OptionProblem::None) return false;
-  Show();
-  rt::MsgBox(OptionProblemText(problem), MB_OK | MB_ICONEXCLAMATION, kOptionsTitle, hWnd());
-  auto& box = Ctl<rt::TextBox>(problem == OptionProblem::TimeOut ? "Text3" : "Text2");
-  box.SetFocus();
-  box.SetSelStart(0);
-  box.SetSelLength(static_cast<int>(box.Text().size()));
-  return true;
-}
-
+// The texts are stored as typed: a time-out or font size the countdown cannot use is read there
+// as its default (5 seconds, 32 points), so nothing the user typed is lost.
 bool FrmOption::CommandSave() {
   OptionTexts texts = BoxTexts();
-  if (RefuseBadInput(texts)) return false;
   Hide();
   if (int32_t status = WriteSettings(texts); status != 0) {
     Show();

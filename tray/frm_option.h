@@ -10,8 +10,8 @@ class FrmOption : public rt::Form {
  public:
   FrmOption() : rt::Form("frmOption") {}
 
-  // Writes the three boxes, says so and unloads; false (the dialog shown again, the edits kept)
-  // when the input is refused or a write fails.
+  // Writes the three boxes as typed, says so and unloads; false (the dialog shown again, the
+  // edits kept) when a write fails.
   bool CommandSave();
 
  protected:
@@ -22,7 +22,6 @@ class FrmOption : public rt::Form {
  private:
   OptionTexts BoxTexts();
   bool Changed() { return OptionsChanged(loaded_, BoxTexts()); }
-  bool RefuseBadInput(const OptionTexts& texts);
   void Command2_Click();
   void Command1_Click();
 

@@ -1,5 +1,7 @@
 #include "frm_prog.h"
 
+#include <optional>
+
 #include "app.h"
 #include "frm_cancel_message.h"
 #include "message_loop.h"
@@ -7,6 +9,7 @@
 #include "platform_utils.h"
 #include "process.h"
 #include "shared_state.h"
+#include "task_file.h"
 #include "text_compare.h"
 
 namespace tray {
@@ -32,15 +35,26 @@ constexpr rt::ControlDesign kControls[] = {
      .tabIndex = 0},
 };
 
-std::vector<std::string> SplitNames(const std::string& list) {
-  std::vector<std::string> names;
+std::vector<std::string> SplitList(const std::string& list) {
+  std::vector<std::string> parts;
   size_t start = 0;
   for (;;) {
     size_t bar = list.find(';', start);
-    names.push_back(list.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
-    if (bar == std::string::npos) return names;
+    parts.push_back(list.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
+    if (bar == std::string::npos) return parts;
     start = bar + 1;
   }
+}
+
+// The name that stands for an ID list with an entry that is no task number: the name at that
+// entry's place, or the whole name list when it is shorter; none when every entry is a number.
+std::optional<std::string> NameOfBadId(const DozIzevodoz::TaskRun& run) {
+  if (run.idList.empty()) return std::nullopt;
+  const std::vector<std::string> ids = SplitList(run.idList);
+  const std::vector<std::string> names = SplitList(run.nameList);
+  for (size_t i = 0; i < ids.size(); ++i)
+    if (!DozIzevodoz::ParseWholeNumber(ids[i])) return i < names.size() ? names[i] : run.nameList;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -84,7 +98,7 @@ bool FrmProg::LoadTaskIDs(const DozIzevodoz::TaskRun& run) {
 }
 
 bool FrmProg::ReloadRows(const DozIzevodoz::TaskRun& run) {
-  const std::vector<std::string> names = SplitNames(run.nameList);
+  const std::vector<std::string> names = SplitList(run.nameList);
   bool matched = false;
   for (const DozIzevodoz::TaskRecord& task : run.tasks)
     for (const std::string& name : names) matched = matched || rt::TextEquals(name, task.Desc);
@@ -94,6 +108,10 @@ bool FrmProg::ReloadRows(const DozIzevodoz::TaskRun& run) {
   }
   run_ = run;
   FillRows(kWaiting);
+  // The rows stand for the run's tasks whatever the list says, but a list that is not all task
+  // numbers was not made from them.
+  if (std::optional<std::string> bad = NameOfBadId(run))
+    rt::MsgBox("Invalid Task List in Task Group:\r\n" + *bad, MB_OK | MB_ICONERROR, rt::App().FileDescription);
   return true;
 }
 

@@ -13,9 +13,6 @@ namespace tray {
 
 void TrayFrontEnd::LoadTrayForm() { frmBase().Load(); }
 
-// The tray form's timer is never enabled, and touching it after an exit would load the form again.
-void TrayFrontEnd::DisableTrayTimer() {}
-
 HWND TrayFrontEnd::TrayFormWindow() { return frmBase().hWnd(); }
 
 void TrayFrontEnd::ShowOptionsDialog() { frmOption().Show(); }
@@ -54,8 +51,6 @@ void TrayFrontEnd::CancelTaskRun() {
 }
 
 bool TrayFrontEnd::CancelNoticeShown() { return frmCancelMessage().IsLoaded(); }
-
-bool TrayFrontEnd::TrayCountdownCounting() { return Form1().Counting(); }
 
 void TrayFrontEnd::UnloadTrayCountdown() { Form1().Unload(); }
 
@@ -96,11 +91,5 @@ void TrayFrontEnd::PauseTrayCountdown() {
 }
 
 void TrayFrontEnd::CancelCountdown(bool commandLineWindow) { (commandLineWindow ? Form2() : Form1()).Cancel(); }
-
-void TrayFrontEnd::ShowCancelCompleted() {
-  if (frmCancelMessage().IsLoaded()) frmCancelMessage().ShowClosingText();
-}
-
-void TrayFrontEnd::UnloadCancelMessage() { frmCancelMessage().Unload(); }
 
 }  // namespace tray

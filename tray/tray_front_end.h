@@ -7,7 +7,6 @@ namespace tray {
 class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
  public:
   void LoadTrayForm() override;
-  void DisableTrayTimer() override;
   HWND TrayFormWindow() override;
   void ShowOptionsDialog() override;
   void SetCountdownCaption(bool commandLineWindow, const std::string& caption) override;
@@ -25,12 +24,9 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   void EnableTaskChooser(bool enabled) override;
   void TryTaskRun(const DozIzevodoz::TaskRun& run) override;
   bool CancelNoticeShown() override;
-  bool TrayCountdownCounting() override;
   void ShowTrayIcon() override;
   void PauseTrayCountdown() override;
   void CancelCountdown(bool commandLineWindow) override;
-  void ShowCancelCompleted() override;
-  void UnloadCancelMessage() override;
 };
 
 }  // namespace tray

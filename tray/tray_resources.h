@@ -5,6 +5,8 @@
 // The program icon: the tray icon, and the icon of the program and of its windows.
 #define IDI_TARNWICK 1
 #define IDB_ABOUT_BACKGROUND 203
+// The task-run chooser's help picture: a white question mark on a blue disc.
+#define IDI_CHOOSER_HELP 204
 #define IDI_PRODUCT_PELLOR 205
 #define IDI_PRODUCT_QUILLET 206
 #define IDI_PRODUCT_VARROW 207

@@ -28,7 +28,8 @@ namespace {
 
 constexpr UINT kInfoBox = MB_ICONINFORMATION | MB_OK;
 
-void Finish() {
+// Every road of a check that shows no notice ends here; a notice ends the check when it unloads.
+void EndCheck() {
   ManualUpdateCheck = false;
   UpdateCheckDone = true;
 }
@@ -42,7 +43,7 @@ void ClearReadOnly(const std::string& file) {
 }
 
 // The file's text, and the file is gone: nothing of a check is left in the temporary folder.
-std::string TakeText(const std::string& file) {
+std::string ReadAndDelete(const std::string& file) {
   std::string text;
   {
     std::ifstream in(file, std::ios::binary);
@@ -84,12 +85,12 @@ bool RunCheck() {
   const std::string base = UpdateBase();
   if (base.empty()) {  // nothing to ask, so no traffic at all; only the user's own check hears why
     if (ManualUpdateCheck) rt::MsgBox(kNoServerText, kInfoBox, kUpdateTitle);
-    Finish();
+    EndCheck();
     return false;
   }
   if (!CNetConnect().Connected()) {
     if (ManualUpdateCheck) rt::MsgBox(kNotConnectedText, kInfoBox, kNotConnectedTitle);
-    Finish();
+    EndCheck();
     return false;
   }
   std::string tmp = GetTempFile();
@@ -98,12 +99,12 @@ bool RunCheck() {
   ClearReadOnly(versionFile);
   if (!DownloadFile(JoinUrl(base, kVersionFilePath), versionFile, kVersionFileLimit)) {
     rt::MsgBox(kVersionFileErrorText, kInfoBox, kUpdateTitle);
-    Finish();
+    EndCheck();
     return false;
   }
-  std::optional<VersionFile> published = ParseVersionFile(TakeText(versionFile));
+  std::optional<VersionFile> published = ParseVersionFile(ReadAndDelete(versionFile));
   if (!published) {  // not what the server should publish (an error page, a portal): say nothing
-    Finish();
+    EndCheck();
     return false;
   }
   UpdateProductName = published->productName;
@@ -118,7 +119,7 @@ bool RunCheck() {
   if (ManualUpdateCheck)
     rt::MsgBox(" The Moxbel " + UpdateProductName + " Program Is Up-to-Date!", kInfoBox,
                "Moxbel " + UpdateProductName + " AutoUpdate Program");
-  Finish();
+  EndCheck();
   return false;
 }
 
@@ -134,7 +135,7 @@ bool CheckForUpdate() {
   try {
     return RunCheck();
   } catch (...) {
-    Finish();
+    EndCheck();
     return false;
   }
 }

@@ -20,6 +20,8 @@ inline constexpr char kNoServerText[] =
     "No usable update server is set, so the program cannot look for updates.\r\n\r\n"
     "To set one, give the setting UpdateServer under HKEY_CURRENT_USER\\Software\\Moxbel Software\\Tarnwick "
     "the https address of the update server.";
+inline constexpr char kCheckRunningText[] =
+    "The Program Is Already Checking For An Update, Please Wait For Its Answer!";
 inline constexpr char kUpdaterErrorText[] =
     "There Was A Problem Downloading The Update Executable, Please Try Again Later!\r\n\r\n"
     "              Automatic Return Will Happen In %T Seconds.            ";

@@ -1,5 +1,6 @@
 #include "frm_update.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app.h"
@@ -38,6 +39,9 @@ struct ControlDesign {
 
 // Every label notifies its clicks: a plain static would let a click fall through to the form,
 // whose own click starts the update, even on the countdown, which must ignore clicks.
+// The product name and the version come from the version file: each stays on one line (a name
+// too long for its room ends in an ellipsis), and the version's label, alone on its rows, widens
+// to its text (FitToText), which at this size is wider than designed.
 constexpr ControlDesign kLabels[] = {
     {FrmUpdate::kLabel1, 120, 0, 4335, 495, "There is an update for Moxbel"},
     {FrmUpdate::kLabel2, 720, 480, 3255, 615, ""},
@@ -46,6 +50,12 @@ constexpr ControlDesign kLabels[] = {
     {FrmUpdate::kLabel5, 1590, 1080, 1380, 510, ""},
 };
 constexpr ControlDesign kImageDesign = {FrmUpdate::kImage1, 120, 600, 480, 480, nullptr};
+
+bool ShowsVersionFileText(FrmUpdate::ControlId id) { return id == FrmUpdate::kLabel2 || id == FrmUpdate::kLabel5; }
+
+const ControlDesign& DesignOf(FrmUpdate::ControlId id) {
+  return *std::find_if(std::begin(kLabels), std::end(kLabels), [id](const ControlDesign& c) { return c.id == id; });
+}
 
 }  // namespace
 
@@ -65,6 +75,7 @@ rt::FormSettings FrmUpdate::Settings() const {
   s.startPosition = rt::StartPosition::Manual;
   s.clientWidth = kClientWidthTwips;
   s.clientHeight = kClientHeightTwips;
+  s.backColor = kBackColour;
   return s;
 }
 
@@ -95,21 +106,51 @@ void FrmUpdate::Timer1Enabled(bool enabled) {
   timer1Enabled_ = enabled;
 }
 
+void FrmUpdate::BringForward() {
+  if (IsLoaded() && Visible()) SetWindowPos(hWnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void FrmUpdate::SetCaption(ControlId id, const std::string& caption) {
-  if (IsLoaded()) SetDlgItemTextA(hWnd(), id, caption.c_str());
+  if (!IsLoaded()) return;
+  SetDlgItemTextA(hWnd(), id, caption.c_str());
+  if (id == kLabel5) FitToText(id);
+}
+
+// As wide as its text (never narrower than designed), about its designed centre, within the face.
+void FrmUpdate::FitToText(ControlId id) {
+  HWND label = GetDlgItem(hWnd(), id);
+  char text[256] = {};
+  const int length = GetWindowTextA(label, text, sizeof text);
+  SIZE extent{};
+  {
+    rt::WindowDc dc(label);
+    HGDIOBJ old = SelectObject(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    GetTextExtentPoint32A(dc.get(), text, length, &extent);
+    SelectObject(dc.get(), old);
+  }
+  RECT face;
+  GetClientRect(hWnd(), &face);
+  const ControlDesign& design = DesignOf(id);
+  const int tx = TppX(), ty = TppY();
+  const int designWidth = design.width / tx;
+  const int width = std::min<int>(std::max<int>(designWidth, extent.cx + 2), face.right);
+  const int left = std::clamp<int>(design.left / tx + designWidth / 2 - width / 2, 0, face.right - width);
+  SetWindowPos(label, nullptr, left, design.top / ty, width, design.height / ty, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FrmUpdate::CreateControls() {
   HWND form = hWnd();
-  backBrush_.reset(CreateSolidBrush(kBackColour));
+  labelBrush_.reset(CreateSolidBrush(kBackColour));
   font1425_.reset(ArialBold(14.25));
   font2025_.reset(ArialBold(20.25));
   font2175_.reset(ArialBold(21.75));
   const int tx = TppX(), ty = TppY();
   for (const ControlDesign& c : kLabels) {
-    HWND label = CreateWindowExA(0, "STATIC", c.caption, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOTIFY, c.left / tx,
-                                 c.top / ty, c.width / tx, c.height / ty, form,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleA(nullptr), nullptr);
+    const DWORD oneLine = ShowsVersionFileText(c.id) ? SS_ENDELLIPSIS : 0;
+    HWND label =
+        CreateWindowExA(0, "STATIC", c.caption, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOTIFY | oneLine, c.left / tx,
+                        c.top / ty, c.width / tx, c.height / ty, form,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleA(nullptr), nullptr);
     HFONT font = c.id == kLabel4 ? font2025_.get() : (c.id == kLabel2 || c.id == kLabel5) ? font2175_.get() : font1425_.get();
     SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
@@ -164,7 +205,7 @@ bool FrmUpdate::OnControlColour(HDC dc, HWND control, LRESULT& result) {
   int id = GetDlgCtrlID(control);
   SetTextColor(dc, id == kLabel2 || id == kLabel5 ? kDarkRed : RGB(0, 0, 0));
   SetBkColor(dc, kBackColour);
-  result = reinterpret_cast<LRESULT>(backBrush_.get());
+  result = reinterpret_cast<LRESULT>(labelBrush_.get());
   return true;
 }
 
@@ -184,13 +225,6 @@ bool FrmUpdate::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_LBUTTONUP:  // Form_Click
       StartUpdate();
       return true;
-    case WM_ERASEBKGND: {
-      RECT r;
-      GetClientRect(hWnd(), &r);
-      FillRect(reinterpret_cast<HDC>(wParam), &r, backBrush_.get());
-      result = 1;
-      return true;
-    }
     case WM_CTLCOLORSTATIC:
       return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), result);
   }

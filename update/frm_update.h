@@ -15,6 +15,8 @@ class FrmUpdate final : public rt::Form {
   void Label2(const std::string& caption);
   std::string Label4();
   void Timer1Enabled(bool enabled);
+  // Above the other windows again, without taking the focus; nothing when it is not up.
+  void BringForward();
 
   // Position and outer size in twips. The position is kept in twips and only converted to whole
   // pixels when the window is placed, so that steps smaller than a pixel add up.
@@ -35,13 +37,14 @@ class FrmUpdate final : public rt::Form {
  private:
   void CreateControls();
   void SetCaption(ControlId id, const std::string& caption);
+  void FitToText(ControlId id);
   void Timer1_Timer();
   void StartUpdate();  // every click handler
   bool OnControlColour(HDC dc, HWND control, LRESULT& result);
 
   int left_ = 0, top_ = 0;
   bool timer1Enabled_ = false;
-  rt::GdiObject<HBRUSH> backBrush_;
+  rt::GdiObject<HBRUSH> labelBrush_;
   rt::GdiObject<HFONT> font1425_, font2025_, font2175_;
 };
 

@@ -1,9 +1,9 @@
 #include "sound.h"
 
 #include <windows.h>
-#include <mmsystem.h>
 
 #include "app.h"
+#include "os/sound_player.h"
 
 namespace Sound {
 namespace {
@@ -27,9 +27,9 @@ std::string_view ChimeData() {
 bool PlayChime() {
   std::string_view chime = ChimeData();
   if (chime.empty()) return false;
-  return sndPlaySoundA(chime.data(), SND_MEMORY | SND_ASYNC | SND_NODEFAULT) != FALSE;
+  return os::soundPlayer().PlayFromMemory(chime.data());
 }
 
-bool EndPlaySound() { return PlaySoundA(nullptr, ProgramModule(), 0) != FALSE; }
+bool EndPlaySound() { return os::soundPlayer().Stop(ProgramModule()); }
 
 }  // namespace Sound

@@ -1,5 +1,9 @@
 #include "timed_message_box.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include "countdown_text.h"
 #include "os/message_box.h"
 #include "scoped_win.h"
@@ -13,10 +17,13 @@ struct HookTraits {
   static void Close(Handle h) { UnhookWindowsHookEx(h); }
 };
 
-// What the hook found of the pending box. The controls are found by class and visibility, not
-// by dialog id: the ids, and which buttons exist but are hidden, differ between systems.
+// One box on its way up or on screen, with its own hook, timer and controls, so that a box shown
+// while another is up (from a handler its message loop runs) leaves the other's countdown alone.
+// The controls are found by class and visibility, not by dialog id: the ids, and which buttons
+// exist but are hidden, differ between systems.
 struct PendingBox {
   MsgBoxData* record = nullptr;
+  std::optional<std::string> buttonCaption;  // the caption the button gets, in single-button mode
   rt::UniqueResource<HookTraits> hook;
   UINT_PTR timer = 0;
   HWND box = nullptr;
@@ -24,7 +31,8 @@ struct PendingBox {
   HWND text = nullptr;
 };
 
-PendingBox g_pending;
+// The boxes of this thread, the innermost last.
+std::vector<PendingBox*> g_boxes;
 
 bool HasClass(HWND hwnd, const char* wanted) {
   char name[32] = {};
@@ -32,36 +40,48 @@ bool HasClass(HWND hwnd, const char* wanted) {
   return _stricmp(name, wanted) == 0;
 }
 
-BOOL CALLBACK FindControls(HWND child, LPARAM) {
+BOOL CALLBACK FindControls(HWND child, LPARAM param) {
+  auto* pending = reinterpret_cast<PendingBox*>(param);
   LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
   if (!(style & WS_VISIBLE)) return TRUE;
-  if (!g_pending.button && HasClass(child, "Button")) g_pending.button = child;
-  if (!g_pending.text && HasClass(child, "Static") && (style & SS_TYPEMASK) != SS_ICON) g_pending.text = child;
+  if (!pending->button && HasClass(child, "Button")) pending->button = child;
+  if (!pending->text && HasClass(child, "Static") && (style & SS_TYPEMASK) != SS_ICON) pending->text = child;
   return TRUE;
 }
 
+// The first dialog activated after a box's hook is set is that box: it goes to the innermost box
+// still waiting for its window. A box that is up already, coming to the front again (the user
+// clicks it while the next one is on its way up), is no new window.
 LRESULT CALLBACK MsgBoxHookProcA(int code, WPARAM wParam, LPARAM lParam) {
-  LRESULT next = CallNextHookEx(g_pending.hook.get(), code, wParam, lParam);
+  LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam);
   HWND activated = reinterpret_cast<HWND>(wParam);
-  if (code == HCBT_ACTIVATE && !g_pending.box && HasClass(activated, "#32770")) {
-    g_pending.box = activated;
-    EnumChildWindows(g_pending.box, FindControls, 0);
-    if (SingleButtonMode && g_pending.button) SetWindowTextA(g_pending.button, Button1Caption.c_str());
-    g_pending.hook.reset();
+  if (code != HCBT_ACTIVATE || !HasClass(activated, "#32770")) return next;
+  if (std::any_of(g_boxes.begin(), g_boxes.end(), [activated](const PendingBox* p) { return p->box == activated; }))
+    return next;
+  for (auto it = g_boxes.rbegin(); it != g_boxes.rend(); ++it) {
+    PendingBox& pending = **it;
+    if (pending.box) continue;
+    pending.box = activated;
+    EnumChildWindows(activated, FindControls, reinterpret_cast<LPARAM>(&pending));
+    if (pending.buttonCaption && pending.button) SetWindowTextA(pending.button, pending.buttonCaption->c_str());
+    pending.hook.reset();
+    break;
   }
   return next;
 }
 
 void CALLBACK TimerProc(HWND, UINT message, UINT_PTR id, DWORD) {
-  if (message != WM_TIMER || id != g_pending.timer || !g_pending.box || !g_pending.record) return;
-  MsgBoxData& record = *g_pending.record;
+  if (message != WM_TIMER) return;
+  auto found = std::find_if(g_boxes.begin(), g_boxes.end(), [id](const PendingBox* p) { return p->timer == id; });
+  if (found == g_boxes.end() || !(*found)->box) return;
+  PendingBox& pending = **found;
+  MsgBoxData& record = *pending.record;
   ++record.Count;
-  if (g_pending.text)
-    SetWindowTextA(g_pending.text, CountdownText(record.Prompt, record.Timeout - record.Count).c_str());
+  if (pending.text) SetWindowTextA(pending.text, CountdownText(record.Prompt, record.Timeout - record.Count).c_str());
   if (record.Count < record.Timeout) return;
-  KillTimer(nullptr, g_pending.timer);
-  g_pending.timer = 0;
-  if (g_pending.button) SendMessageA(g_pending.button, BM_CLICK, 0, 0);
+  KillTimer(nullptr, pending.timer);
+  pending.timer = 0;
+  if (pending.button) SendMessageA(pending.button, BM_CLICK, 0, 0);
 }
 
 }  // namespace
@@ -69,7 +89,7 @@ void CALLBACK TimerProc(HWND, UINT message, UINT_PTR id, DWORD) {
 void SingleButtonMsg(const std::string& prompt, HWND hwnd, long seconds) {
   Button1Caption = "OK";
   MsgBoxData record;
-  record.Title = kTitle;
+  record.Title = kSingleButtonTitle;
   record.Style = MB_ICONINFORMATION;
   record.UseTimer = true;
   record.Timeout = seconds;
@@ -81,22 +101,25 @@ void SingleButtonMsg(const std::string& prompt, HWND hwnd, long seconds) {
 }
 
 // The timer is a thread timer with an id of the system's choosing, so it cannot collide with the
-// timers of the owner window. All state is cleared when the box has closed, whether or not the
-// hook saw it, so that the next box starts clean.
+// timers of the owner window, nor with those of another box.
 int TimedMessageBoxH(MsgBoxData& record) {
-  g_pending = {};
-  g_pending.record = &record;
+  PendingBox pending;
+  pending.record = &record;
+  if (SingleButtonMode) pending.buttonCaption = Button1Caption;
+  g_boxes.push_back(&pending);
+  rt::ScopeExit forget([&pending] {
+    if (pending.timer) KillTimer(nullptr, pending.timer);
+    g_boxes.erase(std::find(g_boxes.begin(), g_boxes.end(), &pending));
+  });
   // A hook for a thread of this process, with its procedure in this process, takes no module.
-  g_pending.hook.reset(SetWindowsHookExA(WH_CBT, MsgBoxHookProcA, nullptr, GetCurrentThreadId()));
+  pending.hook.reset(SetWindowsHookExA(WH_CBT, MsgBoxHookProcA, nullptr, GetCurrentThreadId()));
   record.Count = 0;
-  if (record.UseTimer) g_pending.timer = SetTimer(nullptr, 0, 1000, TimerProc);
+  if (record.UseTimer) pending.timer = SetTimer(nullptr, 0, 1000, TimerProc);
   int result = os::messageBoxes().Show(record.hWndOwner, CountdownText(record.Prompt, record.Timeout), record.Title,
                                        record.Style);
   SingleButtonMode = false;
   Button1Caption.clear();
   MsgText.clear();
-  if (g_pending.timer) KillTimer(nullptr, g_pending.timer);
-  g_pending = {};
   return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // TimedMessageBox: a standard message box whose text counts down the seconds left and which
-// clicks its own button when the count reaches zero. One box at a time, on the GUI thread.
+// clicks its own button when the count reaches zero, on the GUI thread. A box shown while another
+// is up counts on its own.
 #include <windows.h>
 
 #include <string>
@@ -18,7 +19,8 @@ struct MsgBoxData {
   std::string Prompt;  // every "%T" stands for the seconds left
 };
 
-inline constexpr char kTitle[] = "Moxbel Tarnwick Program";
+// The title of the box SingleButtonMsg shows.
+inline constexpr char kSingleButtonTitle[] = "Moxbel Tarnwick Program";
 
 inline bool SingleButtonMode = false;  // the box has one button; the hook relabels it
 inline std::string Button1Caption;

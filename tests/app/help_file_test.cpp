@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "../support/child_windows.h"
 #include "../support/process_driver.h"
 #include "../support/window_picture.h"
 
@@ -12,26 +13,6 @@ namespace {
 
 const std::string kHelpFile = test::WindowsPathOf(TARNWICK_HELP_FILE);
 constexpr LRESULT kTopics = 8;  // the pages listed in the help's contents
-
-struct ChildSearch {
-  const char* className;
-  HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM p) {
-  auto* search = reinterpret_cast<ChildSearch*>(p);
-  char name[64] = {};
-  GetClassNameA(child, name, sizeof name);
-  if (lstrcmpiA(name, search->className) != 0) return TRUE;
-  search->found = child;
-  return FALSE;
-}
-
-HWND FindDescendant(HWND parent, const char* className) {
-  ChildSearch search{className, nullptr};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 TEST(HelpFile, TheHelpViewerOpensItWithItsTitleAndContents) {
   char windows[MAX_PATH] = {};
@@ -41,7 +22,7 @@ TEST(HelpFile, TheHelpViewerOpensItWithItsTitleAndContents) {
   HWND window = viewer.WaitForWindow("", "Moxbel Tarnwick Help");
   ASSERT_NE(window, nullptr) << "the viewer showed no window titled by the help file";
   HWND contents = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] { return (contents = FindDescendant(window, WC_TREEVIEWA)) != nullptr; }));
+  ASSERT_TRUE(test::WaitUntil([&] { return (contents = test::FindDescendant(window, WC_TREEVIEWA)) != nullptr; }));
   EXPECT_TRUE(test::WaitUntil([&] { return SendMessageA(contents, TVM_GETCOUNT, 0, 0) == kTopics; }))
       << SendMessageA(contents, TVM_GETCOUNT, 0, 0) << " topics in the contents";
   EXPECT_TRUE(test::KeepPicture(test::CaptureWindow(window), TARNWICK_ARTIFACT_DIR, "help-viewer"));

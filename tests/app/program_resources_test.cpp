@@ -130,6 +130,7 @@ TEST_F(ProgramResources, EachIconShowsExactlyThePicturesOfItsArtFile) {
       {IDI_TARNWICK, "tarnwick.ico"},
       {IDI_HELP, "help.ico"},
       {IDI_HELP_HOVER, "help-hover.ico"},
+      {IDI_CHOOSER_HELP, "chooser-help.ico"},
       {IDI_PYRAMID, "pyramid.ico"},
   };
   for (const auto& c : cases) {

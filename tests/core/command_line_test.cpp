@@ -59,8 +59,10 @@ TEST(ActionLetters, MatchOneLetterInEitherCaseOnly) {
 }
 
 TEST(ActionLetters, NameTheCapabilityTheyNeedAndItsMessage) {
-  EXPECT_STREQ(FindActionLetter("Z")->notSupported, "Suspend Is Not Supported On This System");
-  EXPECT_STREQ(FindActionLetter("H")->notSupported, "Hibernate Is Not Supported On This System");
-  EXPECT_STREQ(FindActionLetter("P")->notSupported, "PowerOff Is Not Supported On This System");
-  EXPECT_EQ(FindActionLetter("R")->needs, DozIzevodoz::Capability::None);
+  using DozIzevodoz::NotSupportedText;
+  EXPECT_STREQ(NotSupportedText(FindActionLetter("Z")->needs), "Suspend Is Not Supported On This System");
+  EXPECT_STREQ(NotSupportedText(FindActionLetter("H")->needs), "Hibernate Is Not Supported On This System");
+  EXPECT_STREQ(NotSupportedText(FindActionLetter("P")->needs), "PowerOff Is Not Supported On This System");
+  for (const char* letter : {"R", "L", "S", "F"})
+    EXPECT_EQ(FindActionLetter(letter)->needs, DozIzevodoz::Capability::None) << letter;
 }

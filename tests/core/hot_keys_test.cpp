@@ -1,5 +1,5 @@
 // The hidden hot-key window over the real registry and real system-wide hot keys, the dispatch of
-// every command, the arming of a countdown and the waits of a cancel.
+// every command and the arming of a countdown.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -56,7 +56,6 @@ class HotKeys : public ::testing::Test {
     rt::Forms::UnloadAll();
     rt::SetQuitting(false);
     SetFrontEnd(nullptr);
-    SetWaitClock(nullptr);
     test::DeleteKeyTree(kSettings);
     test::DeleteKeyTree(kHotKeys);
     DeleteFileA(TaskFilePath().c_str());
@@ -217,7 +216,8 @@ TEST_F(HotKeys, ExitAskedAndCancelledGivesTheKeysBack) {
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, "This Will Shutdown The Moxbel Tarnwick Plus Program!");
   EXPECT_EQ(boxes.shown[0].flags, static_cast<UINT>(MB_OKCANCEL | MB_ICONINFORMATION));
-  EXPECT_EQ(frontEnd.calls, (Calls{"Form1.Pause", "Form1.Unload"}));
+  // The countdown stays closed: the question's Cancel cancels it as ENTER would.
+  EXPECT_EQ(frontEnd.calls, (Calls{"Form1.Pause", "Form1.Cancel"}));
   // The window came back with its keys, and answers them.
   ASSERT_TRUE(frmvbHotKey().IsLoaded());
   EXPECT_TRUE(HotKeyRegistered[0]);
@@ -274,48 +274,6 @@ TEST_F(HotKeys, ArmingReadsTheTaskFileAndRunTasks) {
   CheckForm1Label2();
   EXPECT_EQ(frontEnd.calls, Calls{"Form1.Label2=Shutdown"});
   EXPECT_FALSE(TasksPending);
-}
-
-// A clock the waits read: each reading moves it on by step milliseconds.
-struct SteppingClock {
-  uint32_t now;
-  uint32_t step;
-  int readings = 0;
-  uint32_t Read() {
-    ++readings;
-    uint32_t value = now;
-    now += step;
-    return value;
-  }
-};
-
-TEST_F(HotKeys, WaitsCountWholeSecondsOfTheTickClock) {
-  // Near the tick count's wrap, so a wait that compared raw values would never end.
-  SteppingClock clock{0xFFFFFC00u, 100};
-  SetWaitClock([&] { return clock.Read(); });
-  WaitFor(1);
-  EXPECT_EQ(clock.readings, 11);  // the start, 9 readings short of 1000 ms, the one that reaches it
-  EXPECT_EQ(frontEnd.calls, Calls{"frmCancelMessage.Unload"});
-
-  clock.readings = 0;
-  frontEnd.calls.clear();
-  WaitFor(0);
-  EXPECT_LE(clock.readings, 1);
-  EXPECT_EQ(frontEnd.calls, Calls{"frmCancelMessage.Unload"});
-}
-
-TEST_F(HotKeys, CancelWaitEndsTheNoticeWhetherOrNotTheKeyWasOurs) {
-  SteppingClock clock{0, 250};
-  SetWaitClock([&] { return clock.Read(); });
-  for (bool keyRegistered : {true, false}) {
-    frontEnd.calls.clear();
-    CancelKeyRegistered = keyRegistered;
-    CancelTasks = true;
-    WaitFor2(1);
-    EXPECT_EQ(frontEnd.calls, (Calls{"frmCancelMessage.Completed", "frmCancelMessage.Unload"})) << keyRegistered;
-    EXPECT_FALSE(CancelKeyRegistered);
-    EXPECT_FALSE(CancelTasks);
-  }
 }
 
 }  // namespace

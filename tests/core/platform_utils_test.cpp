@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "form.h"
-#include "version_info.h"
 
 namespace {
 
@@ -49,11 +48,6 @@ TEST(PlatformUtils, ErrorTextsSayWhatFailedOnOneLine) {
   EXPECT_NE(denied.back(), '\r');
   EXPECT_EQ(DozIzevodoz::SystemErrorText(0), "The request failed, and the system gave no reason.");
   EXPECT_EQ(DozIzevodoz::SystemErrorText(0x2000FFFFu), "Error 536936447");  // no text for it
-}
-
-TEST(PlatformUtils, TheRunningSystemIsOfTheNtFamily) {
-  EXPECT_TRUE(VersionInfo::IsMoreME());
-  EXPECT_FALSE(VersionInfo::IsWin98() || VersionInfo::IsWin98SE() || VersionInfo::IsWinME());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "../support/recording_front_end.h"
 #include "../support/registry_fixture.h"
 #include "../support/tasks.h"
+#include "action_requests.h"
 #include "app.h"
 #include "form.h"
 #include "frm_vb_hot_key.h"
@@ -157,47 +158,125 @@ TEST_F(Engine, TheCancelHotKeyOnTheProgressWindowCancels) {
   EXPECT_TRUE(power.calls.empty());
 }
 
-TEST_F(Engine, ARequestDuringTheRunKeepsTheRunAndIsCarriedOutAfterIt) {
+TEST_F(Engine, AForceToggledDuringTheRunAppliesToTheAction) {
   RunTasksSetting("Yes");
   UseTasks({Task(1, "One", "Shut"), Task(2, "Two", "Shut")});
   frontEnd.duringTask = [](size_t i) {
-    // An editor replaces the array; the user asks for a forced reboot instead.
+    // An editor replaces the array meanwhile; the run keeps the tasks it started with.
     Tasks.clear();
     TaskCount = 0;
-    if (i == 0) {
-      ActionCode = kRebootCode;
-      ActionName = "Boot";
-      ForceShutdown = true;
-    }
+    if (i == 0) ForceShutdown = true;
   };
   Request(kShutDownCode, "Shut");
   EXPECT_EQ(frontEnd.started, (Calls{"One", "Two"}));
-  EXPECT_EQ(Described(), Calls{"ExitWindowsEx 6"});
+  EXPECT_EQ(Described(), Calls{"ExitWindowsEx 5"});
 }
 
-// A request made during the run with a countdown of its own: the run leaves it to that countdown
-// while it counts, and carries out nothing once the user has cancelled it.
-TEST_F(Engine, ARequestDuringTheRunThatStillCountsOrWasCancelledIsNotCarriedOutByTheRun) {
-  struct Case {
-    bool counting, withdrawn;
+// A request made during the run (CTRL+ALT+R while the tasks of a shut-down run) is not carried out
+// by that run: it gets its own countdown. When that countdown runs out, the request is carried out;
+// when the user cancels it, the shut-down whose countdown had run out stands, with the Force flag
+// as it is then.
+TEST_F(Engine, ARequestDuringTheRunGetsACountdownOfItsOwnAndTheRunsActionWaitsBehindIt) {
+  struct Case { const char* what; bool cancelled; bool forceMeanwhile; Calls power; };
+  const Case cases[] = {
+      {"its countdown runs out", false, false, {"ExitWindowsEx 2"}},
+      {"its countdown is cancelled", true, false, {"ExitWindowsEx 1"}},
+      {"cancelled after a Force toggle", true, true, {"ExitWindowsEx 5"}},
   };
-  for (const Case& c : {Case{true, false}, Case{false, true}}) {
+  for (const Case& c : cases) {
     power.calls.clear();
+    frontEnd.calls.clear();
     frontEnd.started.clear();
+    ForceShutdown = false;
+    RunTasksSetting("Yes");
+    UseTasks({Task(1, "One", "Shut")});
+    frontEnd.duringTask = [](size_t) { RequestAction(kRebootCode, "Boot"); };
+    Request(kShutDownCode, "Shut");
+    EXPECT_EQ(frontEnd.started, Calls{"One"}) << c.what;
+    EXPECT_TRUE(power.calls.empty()) << c.what;
+    // Armed afresh once the run is over: a fresh load of Form1 is a fresh count.
+    ASSERT_GE(frontEnd.calls.size(), 2u) << c.what;
+    EXPECT_EQ(Calls(frontEnd.calls.end() - 2, frontEnd.calls.end()), (Calls{"Form1.Unload", "Form1.Label2=Reboot"}))
+        << c.what;
+    EXPECT_EQ(ActionName, "Boot") << c.what;
+
+    frontEnd.duringTask = nullptr;
+    if (c.forceMeanwhile) ForceShutdown = true;
+    if (c.cancelled) {
+      TrayCountdownCancelled();
+      EXPECT_EQ(ActionCode, kShutDownCode) << c.what;
+      EXPECT_EQ(ActionName, "Shut") << c.what;
+    } else {
+      StartShutdownProcess();
+    }
+    EXPECT_EQ(Described(), c.power) << c.what;
+    // Either way the held action is gone: a later cancel carries out nothing.
+    TrayCountdownCancelled();
+    EXPECT_EQ(Described(), c.power) << c.what;
+  }
+}
+
+// A request's countdown may start during the run (Form1 was closed meanwhile); cancelled there, the
+// request is withdrawn and the run's own action follows, unless a later request came after it.
+TEST_F(Engine, ARequestWhoseCountdownIsCancelledDuringTheRunIsWithdrawn) {
+  struct Case { const char* what; bool laterRequest; Calls power; const char* armed; };
+  const Case cases[] = {
+      {"withdrawn", false, {"ExitWindowsEx 1"}, nullptr},
+      {"another request after it", true, {}, "Form1.Label2=LogOff"},
+  };
+  for (const Case& c : cases) {
+    power.calls.clear();
+    frontEnd.calls.clear();
     RunTasksSetting("Yes");
     UseTasks({Task(1, "One", "Shut")});
     frontEnd.duringTask = [&](size_t) {
-      ActionCode = kRebootCode;
-      ActionName = "Boot";
-      ++RequestCount;
-      frontEnd.countdownCounting = c.counting;
-      RequestWithdrawn = c.withdrawn;
+      RequestAction(kRebootCode, "Boot");
+      TrayCountdownCancelled();
+      if (c.laterRequest) RequestAction(kLogOffCode, "Log");
     };
     Request(kShutDownCode, "Shut");
-    EXPECT_EQ(frontEnd.started, Calls{"One"});
-    EXPECT_TRUE(power.calls.empty()) << c.counting << c.withdrawn;
-    frontEnd.countdownCounting = false;
+    EXPECT_EQ(Described(), c.power) << c.what;
+    if (c.armed) {
+      EXPECT_EQ(frontEnd.calls.back(), c.armed) << c.what;
+      frontEnd.duringTask = nullptr;
+      StartShutdownProcess();  // the later request's countdown runs out
+      EXPECT_EQ(Described(), Calls{"ExitWindowsEx 0"}) << c.what;
+    } else {
+      EXPECT_EQ(std::count(frontEnd.calls.begin(), frontEnd.calls.end(), "Form1.Unload"), 0) << c.what;
+      EXPECT_EQ(ActionName, "Shut") << c.what;
+    }
   }
+}
+
+TEST_F(Engine, ACancelledRunDropsARequestMadeDuringItAsWell) {
+  RunTasksSetting("Yes");
+  UseTasks({Task(1, "One", "Shut")});
+  frontEnd.duringTask = [](size_t) {
+    RequestAction(kRebootCode, "Boot");
+    CancelTasks = true;
+  };
+  frontEnd.cancelNoticeShown = true;  // the notice of the cancel runs its course
+  Request(kShutDownCode, "Shut");
+  frontEnd.cancelNoticeShown = false;
+  EXPECT_TRUE(power.calls.empty());
+  EXPECT_EQ(std::count(frontEnd.calls.begin(), frontEnd.calls.end(), "Form1.Unload"), 0);
+  TrayCountdownCancelled();
+  EXPECT_TRUE(power.calls.empty());
+}
+
+// A cancel leaves CancelTasks set until its notice has gone; a flag whose notice is gone must not
+// swallow the next request.
+TEST_F(Engine, ACancelFlagOutlivingItsNoticeIsClearedButNotWhileTheNoticeShows) {
+  CancelTasks = true;
+  frontEnd.cancelNoticeShown = true;
+  Request(kRebootCode, "Boot");
+  EXPECT_TRUE(power.calls.empty());
+  EXPECT_TRUE(CancelTasks);
+
+  frontEnd.cancelNoticeShown = false;
+  Request(kRebootCode, "Boot");
+  EXPECT_EQ(Described(), Calls{"ExitWindowsEx 2"});
+  EXPECT_FALSE(CancelTasks);
 }
 
 TEST_F(Engine, AnExitDuringTheRunEndsTheProgramAndNotTheSession) {

@@ -6,6 +6,7 @@
 
 #include "../support/recording_front_end.h"
 #include "../support/registry_fixture.h"
+#include "action_support.h"
 #include "app.h"
 #include "form.h"
 #include "frm_vb_hot_key.h"
@@ -128,14 +129,32 @@ TEST_F(Startup, AMissingTimeOutIsWrittenAsFiveButAnEmptyOneIsKept) {
   EXPECT_EQ(frontEnd.calls.back(), "Form2.Label3=5");
 }
 
-TEST_F(Startup, AnActionThatTheSystemLacksIsRefusedWithItsMessage) {
-  Start("Z");
-  if (DozIzevodoz::SuspendSupported) {
-    EXPECT_EQ(frontEnd.calls.front(), "Form2.Label2=Suspend");
-  } else {
-    EXPECT_EQ(Texts(), (Calls{"Moxbel Tarnwick Plus Info....: Suspend Is Not Supported On This System"}));
-    EXPECT_TRUE(frontEnd.calls.empty());
-    EXPECT_EQ(DozIzevodoz::ActionCode, 0);
+// The start probes the system itself, so each letter meets what this system offers: under Wine
+// suspend is missing and hibernate and power off are there, so both roads are taken.
+TEST_F(Startup, EachLetterOfAnActionTheSystemMayLackIsArmedOrRefusedAsTheSystemOffersIt) {
+  struct Case { const char* letter; DozIzevodoz::Capability needs; int32_t code; const char* caption; };
+  const Case cases[] = {
+      {"P", DozIzevodoz::Capability::PowerOff, DozIzevodoz::kPowerOffCode, "PowerOff"},
+      {"Z", DozIzevodoz::Capability::Suspend, DozIzevodoz::kSuspendCode, "Suspend"},
+      {"H", DozIzevodoz::Capability::Hibernate, DozIzevodoz::kHibernateCode, "Hibernate"},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    boxes.shown.clear();
+    frontEnd.calls.clear();
+    DozIzevodoz::ActionCode = DozIzevodoz::kLogOffCode;
+    Start(c.letter);
+    if (DozIzevodoz::IsSupported(c.needs)) {
+      EXPECT_EQ(DozIzevodoz::ActionCode, c.code) << c.letter;
+      EXPECT_EQ(frontEnd.calls, (Calls{std::string("Form2.Label2=") + c.caption, "Form2.Label3=5"})) << c.letter;
+      EXPECT_TRUE(boxes.shown.empty()) << c.letter;
+    } else {
+      const std::string said = std::string("Moxbel Tarnwick Plus Info....: ") + DozIzevodoz::NotSupportedText(c.needs);
+      EXPECT_EQ(Texts(), Calls{said}) << c.letter;
+      EXPECT_TRUE(frontEnd.calls.empty()) << c.letter;
+      EXPECT_EQ(DozIzevodoz::ActionCode, DozIzevodoz::kLogOffCode) << c.letter;
+      EXPECT_EQ(rt::Forms::Count(), 0u) << c.letter;
+    }
   }
 }
 
@@ -166,10 +185,10 @@ TEST_F(Startup, ASecondResidentStartOnlySaysSo) {
   EXPECT_TRUE(frontEnd.calls.empty());
 }
 
-TEST_F(Startup, TheTrayRoadLoadsTheTrayFormAndStopsItsTimer) {
+TEST_F(Startup, TheTrayRoadLoadsTheTrayFormAloneAndRecordsTheSystem) {
   Set("FirstRun", "No");
   Start("Shut");
-  EXPECT_EQ(frontEnd.calls, (Calls{"LoadTrayForm", "DisableTrayTimer"}));
+  EXPECT_EQ(frontEnd.calls, Calls{"LoadTrayForm"});
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_FALSE(DozIzevodoz::CommandLineMode);
   EXPECT_FALSE(DozIzevodoz::frmvbHotKey().IsLoaded());

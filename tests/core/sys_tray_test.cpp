@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
-
 #include "os/recording_notify_area.h"
 
 namespace {
@@ -22,23 +20,26 @@ class TrayIcon : public ::testing::Test {
   os::Install<os::NotifyArea> installed{&area};
 };
 
-TEST(TrayIconRecord, HasTheLayoutOfTheFirstVersion) {
-  NOTIFYICONDATAA record = SysTray::AddRecord(reinterpret_cast<HWND>(0x10), "Moxbel Tarnwick", nullptr);
-  EXPECT_EQ(record.cbSize, static_cast<DWORD>(offsetof(NOTIFYICONDATAA, szTip) + 64));
-  if (sizeof(void*) == 4) {
-    EXPECT_EQ(record.cbSize, 88u);
-    EXPECT_EQ(offsetof(NOTIFYICONDATAA, hWnd), 4u);
-    EXPECT_EQ(offsetof(NOTIFYICONDATAA, uID), 8u);
-    EXPECT_EQ(offsetof(NOTIFYICONDATAA, uFlags), 12u);
-    EXPECT_EQ(offsetof(NOTIFYICONDATAA, uCallbackMessage), 16u);
-    EXPECT_EQ(offsetof(NOTIFYICONDATAA, hIcon), 20u);
-    EXPECT_EQ(offsetof(NOTIFYICONDATAA, szTip), 24u);
-  }
+// The shell reads as many bytes as cbSize says: the first version's record, 88 bytes in a 32-bit
+// program (104 in a 64-bit one, whose handles are 8 bytes), and nothing of the later fields.
+TEST(TrayIconRecord, IsTheFirstVersionsRecordWithTheCallerValues) {
+  const HWND window = reinterpret_cast<HWND>(0x10);
+  const HICON icon = reinterpret_cast<HICON>(0x20);
+  NOTIFYICONDATAA record = SysTray::AddRecord(window, "Moxbel Tarnwick", icon);
+  EXPECT_EQ(record.cbSize, sizeof(void*) == 4 ? 88u : 104u);
+  EXPECT_EQ(record.hWnd, window);
   EXPECT_EQ(record.uID, 1u);
   EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
   EXPECT_EQ(record.uCallbackMessage, static_cast<UINT>(WM_MOUSEMOVE));
-  NOTIFYICONDATAA removal = SysTray::DeleteRecord(reinterpret_cast<HWND>(0x10));
+  EXPECT_EQ(record.hIcon, icon);
+  EXPECT_STREQ(record.szTip, "Moxbel Tarnwick");
+
+  NOTIFYICONDATAA removal = SysTray::DeleteRecord(window);
+  EXPECT_EQ(removal.cbSize, record.cbSize);
+  EXPECT_EQ(removal.hWnd, window);
+  EXPECT_EQ(removal.uID, 1u);
   EXPECT_EQ(removal.uFlags, 0u);
+  EXPECT_EQ(removal.uCallbackMessage, 0u);
   EXPECT_EQ(removal.hIcon, nullptr);
 }
 

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include "../support/process_driver.h"
 #include "app.h"
+#include "os/scripted_message_boxes.h"
+#include "platform_utils.h"
 #include "shared_state.h"
 #include "text_file.h"
 
@@ -42,17 +47,80 @@ class TaskStore : public ::testing::Test {
   static std::string Read(const std::string& path) { return ReadWholeFile(path).value_or("<none>"); }
 
   std::string folder_, savedPath_;
+  os::ScriptedMessageBoxes boxes;
+  os::Install<os::MessageBoxes> boxesInstalled{&boxes};
 };
+
+constexpr char kTwoTasks[] = "1\tA\tp\t\t\t1\tShut\r\n\r\n2\tB\tp\t\t\t1\tBoot\r\n\r\n";
 
 TEST_F(TaskStore, NoFileMeansNoTasks) {
   Tasks = {TaskRecord{5, "stale"}};
   TaskCount = LastTaskId = 5;
-  LoadTasks();
+  EXPECT_EQ(LoadTasks(), LoadResult::NoFile);
   EXPECT_TRUE(Tasks.empty());
   EXPECT_EQ(TaskCount, 0);
   EXPECT_EQ(LastTaskId, 0);
-  LoadGroups();
+  EXPECT_EQ(LoadGroups(), LoadResult::NoFile);
   EXPECT_EQ(GroupCount, 0);
+  rt::App().Path = folder_ + "\\missing";  // nor is a folder that is not there an error
+  EXPECT_EQ(LoadTasks(), LoadResult::NoFile);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A file that exists but another program holds is not an empty list: the load says so, and the
+// file stays as it is.
+TEST_F(TaskStore, AFileThatCannotBeReadIsReportedAndNotTakenForNoTasks) {
+  Write(TaskFilePath(), kTwoTasks);
+  HANDLE held = CreateFileA(TaskFilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Tasks = {TaskRecord{5, "stale"}};
+  TaskCount = 1;
+  EXPECT_EQ(LoadTasks(), LoadResult::Unreadable);
+  CloseHandle(held);
+  EXPECT_EQ(TaskCount, 0);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, rt::App().FileDescription);
+  EXPECT_EQ(boxes.shown[0].text.rfind("The task list could not be read from\r\n" + TaskFilePath() + "\r\n", 0), 0u)
+      << boxes.shown[0].text;
+  EXPECT_NE(boxes.shown[0].text.find(SystemErrorText(ERROR_SHARING_VIOLATION)), std::string::npos);
+  EXPECT_EQ(Read(TaskFilePath()), kTwoTasks);
+
+  EXPECT_EQ(LoadTasks(), LoadResult::Loaded);
+  EXPECT_EQ(TaskCount, 2);
+  EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(TaskStore, AFileHeldForAMomentIsWaitedForAndReadWhole) {
+  Write(TaskFilePath(), kTwoTasks);
+  HANDLE held = CreateFileA(TaskFilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::thread release([held] {
+    Sleep(150);
+    CloseHandle(held);
+  });
+  EXPECT_EQ(LoadTasks(), LoadResult::Loaded);
+  release.join();
+  EXPECT_EQ(TaskCount, 2);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+// While another process saves the file again and again (the editor of a second copy of the
+// program), every load finds it whole, and no save fails because a load holds the file.
+TEST_F(TaskStore, LoadsWhileAnotherProcessSavesFindEveryTask) {
+  Write(TaskFilePath(), kTwoTasks);
+  test::Program saver(test::WindowsPathOf(TARNWICK_TASK_FILE_SAVER_EXE), "\"" + TaskFilePath() + "\" 1500");
+  ASSERT_TRUE(saver.Started());
+  int loads = 0, incomplete = 0;
+  while (saver.Running()) {
+    ++loads;
+    if (LoadTasks() != LoadResult::Loaded || TaskCount != 2) ++incomplete;
+  }
+  ASSERT_TRUE(saver.WaitForExit());
+  EXPECT_EQ(saver.ExitCode(), 0u) << "saves failed";
+  EXPECT_GT(loads, 50);
+  EXPECT_EQ(incomplete, 0) << "of " << loads << " loads";
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_EQ(Read(TaskFilePath()), kTwoTasks);
 }
 
 TEST_F(TaskStore, SaveThenLoadKeepsOrderAndContentsLessDeletedTasks) {

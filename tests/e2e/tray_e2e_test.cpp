@@ -16,12 +16,12 @@
 #include "../support/power_log.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
+#include "../support/tray_menu.h"
+#include "../support/tray_settings.h"
 #include "../support/window_picture.h"
 
 namespace {
 
-const std::string kSettings = "Software\\Moxbel Software\\Tarnwick";
-const std::string kHotKeys = "Software\\Moxbel Software\\TarnwickHotKeys";
 const std::string kExe = test::WindowsPathOf(TARNWICK_RECORDING_EXE);
 
 // Wine without a desktop of its own shows tray icons in a window of its own, one child per icon.
@@ -48,42 +48,11 @@ std::vector<std::string> ModulesOf(DWORD pid) {
   return names;
 }
 
-HWND VisibleMenu() {
-  HWND menu = FindWindowA("#32768", nullptr);
-  return menu && IsWindowVisible(menu) ? menu : nullptr;
-}
-
 class TrayRoad : public ::testing::Test {
  protected:
-  void SetUp() override {
-    test::DeleteKeyTree(kSettings);
-    test::DeleteKeyTree(kHotKeys);
-    test::SetText(kSettings, "FirstRun", "No");
-    test::SetText(kSettings, "RunTasks", "No");
-    test::SetText(kSettings, "TimeOut", "3");
-    test::SetText(kSettings, "HotKeysOn", "On");
-    test::SetText(kHotKeys, "0", "VK_S");
-  }
-  void TearDown() override {
-    test::DeleteKeyTree(kSettings);
-    test::DeleteKeyTree(kHotKeys);
-    HKEY run = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_SET_VALUE,
-                      &run) == ERROR_SUCCESS) {
-      RegDeleteValueA(run, "Moxbel Tarnwick");
-      RegCloseKey(run);
-    }
-  }
+  void SetUp() override { test::SetUpTraySettings(); }
+  void TearDown() override { test::ClearTraySettings(); }
   std::string Log() const { return power.Text(); }
-  // The icon's callback for a button release, as the shell sends it.
-  static void ClickIcon(HWND base) { PostMessageA(base, WM_MOUSEMOVE, 1, WM_RBUTTONUP); }
-  // Opens the menu and walks up from its last item ("Close Menu") to the chosen one.
-  static void ChooseFromBottom(HWND base, int steps) {
-    ClickIcon(base);
-    ASSERT_TRUE(test::WaitUntil([] { return VisibleMenu() != nullptr; }, 5000));
-    for (int i = 0; i < steps; ++i) test::PressKeys({VK_UP});
-    test::PressKeys({VK_RETURN});
-  }
 
   test::PowerLog power{"tarnwick-tray-power"};
 };
@@ -100,9 +69,8 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
             '"');
 
   // The menu the icon pops up, kept as a picture.
-  ClickIcon(base);
-  HWND menu = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] { return (menu = VisibleMenu()) != nullptr; }, 5000)) << "no tray menu";
+  ASSERT_TRUE(test::OpenTrayMenu(base)) << "no tray menu";
+  HWND menu = test::VisibleMenu();
   Sleep(300);
   test::Picture picture = test::CaptureWindow(menu);
   EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "tray-menu"));
@@ -113,18 +81,12 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
   EXPECT_LT(picture.At(6, strip, 1), 40);
   EXPECT_GT(picture.At(6, strip, 0), picture.At(6, picture.height - strip, 0)) << "the gradient darkens downwards";
   // Down through the side bar to Program Options, then to its colour choices (Blue ticked).
-  auto press = [](std::initializer_list<WORD> keys) {
-    for (WORD key : keys) {
-      test::PressKeys({key});
-      Sleep(100);
-    }
-  };
-  press({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN});
+  test::PressInTurn({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN});
   test::Picture selected = test::CaptureWindow(menu);
   EXPECT_TRUE(test::KeepPicture(selected, TARNWICK_ARTIFACT_DIR, "tray-menu-selected"));
-  press({VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT});
+  test::PressInTurn({VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT});
   HWND colours = nullptr;
-  EXPECT_TRUE(test::WaitUntil([&] { return (colours = VisibleMenu()) != nullptr && colours != menu; }, 5000));
+  EXPECT_TRUE(test::WaitUntil([&] { return (colours = test::VisibleMenu()) != nullptr && colours != menu; }, 5000));
   if (colours && colours != menu) {
     test::Picture choices = test::CaptureWindow(colours);
     EXPECT_TRUE(test::KeepPicture(choices, TARNWICK_ARTIFACT_DIR, "tray-menu-colours"));
@@ -134,21 +96,75 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
     test::PressKeys({VK_ESCAPE});
     Sleep(100);
   }
-  if (VisibleMenu()) test::PressKeys({VK_ESCAPE});
-  ASSERT_TRUE(test::WaitUntil([] { return VisibleMenu() == nullptr; }, 5000));
+  if (test::VisibleMenu()) test::PressKeys({VK_ESCAPE});
+  ASSERT_TRUE(test::WaitUntil([] { return test::VisibleMenu() == nullptr; }, 5000));
 
-  // Shutdown, three up from the bottom (Close Menu, Exit Program, the separator skipped).
-  ChooseFromBottom(base, 3);
+  ASSERT_TRUE(test::ChooseFromTrayMenu(base, {test::tray_row::kShutdown}));
   EXPECT_TRUE(test::WaitUntil([&] { return test::FindVisibleWindowOf(program.ProcessId()) != nullptr; }, 5000))
       << "no countdown";
   EXPECT_TRUE(test::WaitUntil([&] { return !Log().empty(); }, 10000));
   EXPECT_EQ(Log(), "ExitWindowsEx 1\n");
   ASSERT_TRUE(test::WaitUntil([&] { return test::FindVisibleWindowOf(program.ProcessId()) == nullptr; }, 5000));
 
-  // Exit Program, two up from the bottom.
-  ChooseFromBottom(base, 2);
+  ASSERT_TRUE(test::ChooseFromTrayMenu(base, {test::tray_row::kExit}));
   EXPECT_TRUE(program.WaitForExit(10000)) << "Exit did not end the program";
   EXPECT_TRUE(test::WaitUntil([&] { return TrayIconCount() == iconsBefore; }, 5000)) << "the icon stayed";
+}
+
+// "Start Windows Startup" is checked while the program does not start with Windows: highlighted,
+// it keeps its picture beside the tick's cell.
+TEST_F(TrayRoad, ACheckedItemKeepsItsPictureUnderTheHighlight) {
+  test::SetText(test::kTraySettings, "RunOnStartUp", "No");
+  test::Program program(kExe, "");
+  ASSERT_TRUE(program.Started());
+  HWND base = program.WaitForWindow("", "Moxbel Tarnwick Base Form");
+  ASSERT_TRUE(base);
+  ASSERT_TRUE(test::OpenTrayMenu(base)) << "no tray menu";
+  HWND menu = test::VisibleMenu();
+  Sleep(300);
+  // Down to Program Options, into it, and down to its second item.
+  for (WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN}) {
+    test::PressKeys({key});
+    Sleep(150);
+  }
+  HWND options = nullptr;
+  EXPECT_TRUE(test::WaitUntil([&] { return (options = test::VisibleMenu()) != nullptr && options != menu; }, 5000));
+  if (options && options != menu) {
+    Sleep(300);
+    const test::Picture picture = test::CaptureWindow(options, true);  // as the highlight left it
+    EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "tray-menu-startup-selected"));
+    // The highlighted row, and where its highlight starts: the image cell lies left of it.
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT), cell = GetSysColor(COLOR_3DLIGHT);
+    auto is = [&](int x, int y, COLORREF c) {
+      return picture.At(x, y, 0) == GetRValue(c) && picture.At(x, y, 1) == GetGValue(c) &&
+             picture.At(x, y, 2) == GetBValue(c);
+    };
+    int top = -1, bottom = -1;
+    for (int y = 0; y < picture.height; ++y)
+      if (is(picture.width / 2, y, highlight)) {
+        if (top < 0) top = y;
+        bottom = y;
+      }
+    ASSERT_GE(top, 0) << "no highlighted item";
+    EXPECT_LT(top, 2 * 30) << "the second item is highlighted";
+    const int middle = (top + bottom) / 2;
+    int left = 0;
+    while (left < picture.width && !is(left, middle, highlight)) ++left;
+    ASSERT_GE(left, 21);
+    // The picture: 16 x 16 two pixels into the item, on the checked item's light cell.
+    const int x = left - 21 + 2, y = top + (bottom + 2 - top - 16) / 2;
+    const int drawn = test::CountPixels(picture, x + 2, y + 2, 12, 12, [&](int r, int g, int b) {
+      return RGB(r, g, b) != cell && RGB(r, g, b) != GetSysColor(COLOR_MENU);
+    });
+    EXPECT_GT(drawn, 30) << "the checked item lost its picture under the highlight";
+  }
+  for (int i = 0; i < 3; ++i) {
+    test::PressKeys({VK_ESCAPE});
+    Sleep(100);
+  }
+  ASSERT_TRUE(test::WaitUntil([] { return test::VisibleMenu() == nullptr; }, 5000));
+  ASSERT_TRUE(test::ChooseFromTrayMenu(base, {test::tray_row::kExit}));
+  EXPECT_TRUE(program.WaitForExit(10000));
 }
 
 // A program that waits in the tray pays for none of what only a command needs: the dialogs and

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <set>
 
 #include "app.h"
 #include "drop_files.h"
@@ -319,6 +318,24 @@ TEST_F(GroupEditor, DoneReportsATaskIdThatIsNoNumberAndDropsIt) {
   EXPECT_EQ(GroupFile(), "1\tNight\t8;3\r\n");
 }
 
+// Exit from the tray while Done asks about an emptied group: the dialog goes, and Done neither
+// asks again nor writes anything over the groups it no longer holds.
+TEST_F(GroupEditor, AQuitWhileDoneAsksEndsDoneThere) {
+  const std::string groups = "1\tOld\t99\r\n2\tGone\t98\r\n3\tDay\t5\r\n";
+  Write(DozIzevodoz::GroupFilePath(), groups);
+  Open();
+  boxes_.answers = {IDYES, IDYES};
+  boxes_.whileShown = [](const os::ShownBox&) { rt::Forms::UnloadAll(); };
+  Click("btnDone");
+  boxes_.whileShown = nullptr;
+  EXPECT_FALSE(Form().IsLoaded());
+  ASSERT_EQ(boxes_.shown.size(), 1u) << boxes_.shown.back().text;
+  EXPECT_EQ(boxes_.shown[0].text, "Group \"Old\" Has no Tasks.\r\n\r\nDelete this Group?");
+  EXPECT_EQ(GroupFile(), groups);
+  EXPECT_EQ(DozIzevodoz::GroupCount, 3);
+  rt::SetQuitting(false);
+}
+
 // The updater ends the program: the editor asks first when it holds work not yet saved.
 TEST_F(GroupEditor, AnUpdateAsksBeforeItDropsUnsavedWork) {
   Write(DozIzevodoz::GroupFilePath(), "1\tNight\t3\r\n");
@@ -368,6 +385,26 @@ TEST_F(GroupEditor, ADoneThatCannotWriteSaysSoAndKeepsTheWork) {
   Click("btnDone");
   EXPECT_FALSE(Form().IsLoaded());
   EXPECT_EQ(GroupFile(), "1\tNight\t3\r\n2\tGroup 2\t3;5;8;11\r\n");
+}
+
+TEST_F(GroupEditor, ADoubleClickMovesTheChosenTasksToTheOtherList) {
+  Open();
+  Click("btnNewGroup");
+  auto doubleClick = [](const char* name) {
+    HWND list = List(name).hWnd();
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(list));
+  };
+  Choose("lstTasksAvail", {1, 3});
+  doubleClick("lstTasksAvail");
+  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Mail", "Clean"}));
+  EXPECT_EQ(Entries("lstTasksAvail"), (Strings{"Backup", "Sync"}));
+  EXPECT_TRUE(Enabled("btnTest"));
+  Choose("lstTasksSel", {0});
+  doubleClick("lstTasksSel");
+  EXPECT_EQ(Entries("lstTasksSel"), (Strings{"Clean"}));
+  EXPECT_EQ(Entries("lstTasksAvail"), (Strings{"Backup", "Sync", "Mail"}));
+  EXPECT_EQ(List("lstTasksAvail").ListIndex(), 2);
 }
 
 TEST_F(GroupEditor, TestRunsTheSelectedTasksInListOrderAndChangesNoGroup) {
@@ -463,11 +500,39 @@ TEST_F(GroupEditor, PictureOfTheDialog) {
   }
   test::Picture picture = test::CaptureWindow(Form().hWnd());
   ASSERT_GT(picture.width, 0);
-  std::set<int> colours;
-  for (size_t i = 0; i + 2 < picture.rgb.size(); i += 3)
-    colours.insert(picture.rgb[i] << 16 | picture.rgb[i + 1] << 8 | picture.rgb[i + 2]);
-  EXPECT_GT(colours.size(), 5u);  // the dialog itself, not an empty screen
   EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "group-editor"));
+  auto colourIs = [](COLORREF c) {
+    return [c](int r, int g, int b) { return r == GetRValue(c) && g == GetGValue(c) && b == GetBValue(c); };
+  };
+  auto dark = [](int r, int g, int b) { return r + g + b < 200; };
+  // Where a control lies in the picture, which is the dialog's client area.
+  auto at = [](const char* name) {
+    const rt::Control& control = Form().Ctl<rt::Control>(name);
+    RECT r = control.PixelRect();
+    if (control.IsWindowless()) {
+      MapWindowPoints(control.SurfaceWindow(), Form().hWnd(), reinterpret_cast<POINT*>(&r), 2);
+    } else {
+      GetWindowRect(control.hWnd(), &r);
+      MapWindowPoints(nullptr, Form().hWnd(), reinterpret_cast<POINT*>(&r), 2);
+    }
+    return r;
+  };
+  auto count = [&](const char* name, auto accepts) {
+    RECT r = at(name);
+    return test::CountPixels(picture, r.left, r.top, r.right - r.left, r.bottom - r.top, accepts);
+  };
+  // The editing frame is up: both task lists on their window colour with their entries written,
+  // the chosen entry of the Selected list highlighted, and the Up button (the last entry is
+  // chosen, so only Up is on) with its arrow.
+  for (const char* list : {"lstTasksSel", "lstTasksAvail"}) {
+    RECT r = at(list);
+    EXPECT_GT(count(list, colourIs(GetSysColor(COLOR_WINDOW))), (r.right - r.left) * (r.bottom - r.top) / 2) << list;
+    EXPECT_GT(count(list, dark), 20) << list;
+  }
+  EXPECT_GT(count("lstTasksSel", colourIs(GetSysColor(COLOR_HIGHLIGHT))), 100);
+  EXPECT_EQ(count("lstTasksAvail", colourIs(GetSysColor(COLOR_HIGHLIGHT))), 0);
+  EXPECT_GT(count("btnUp", dark), 10);
+  EXPECT_GT(count("lblWelcome", dark), 100);  // the guidance
 }
 
 }  // namespace

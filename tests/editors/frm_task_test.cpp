@@ -240,6 +240,71 @@ TEST_F(TaskEditor, EditShowsTheRecordAndDeleteAsksThenEmptiesTheList) {
   EXPECT_EQ(DozIzevodoz::TaskCount, 2);
 }
 
+// The working folder box is hidden: a stored folder that has gone must not make the task unsaveable.
+TEST_F(TaskEditor, EditingATaskWhoseFolderHasGoneTakesTheProgramsFolder) {
+  const std::string gone = folder_ + "\\Gone\\";
+  WriteTasks("4\tBackup\t" + Tools() + "Run.exe\t\t" + gone + "\t1\tShut\r\n\r\n" + "9\tAlpha\tRun.exe\t\t" + gone +
+             "\t1\tLog\r\n\r\n" + "12\tKept\tC:\\other\\k.exe\t\t" + Tools() + "\t1\tPwr\r\n\r\n" +
+             "15\tLost\t" + gone + "Run.exe\t\t" + gone + "\t1\tHib\r\n\r\n");  // the program's folder gone too
+  Open();
+  const struct {
+    const char* desc;
+    int32_t id;
+    std::string dir;
+  } cases[] = {{"Backup", 4, Tools()}, {"Alpha", 9, ""}, {"Kept", 12, Tools()}, {"Lost", 15, ""}};
+  for (const auto& c : cases) {
+    for (int i = 0; i < List().ListCount(); ++i)
+      if (List().List(i) == c.desc) List().SetListIndex(i);
+    Click("btnEditTask");
+    Click("btnSaveTask");
+    EXPECT_TRUE(boxes_.shown.empty()) << c.desc << ": " << boxes_.shown.front().text;
+    boxes_.shown.clear();
+    const editors::TaskEditorModel& model = *frmTask().Model();
+    EXPECT_EQ(model.Tasks()[model.IndexOfId(c.id)].Dir, c.dir) << c.desc;
+  }
+}
+
+TEST_F(TaskEditor, LeavingTheProgramBoxProposesItsFolderOnlyWhileNoneIsSet) {
+  Open();
+  Click("btnNewTask");
+  auto leaveProgram = [](const std::string& path) {
+    Text("txtProg").SetText(path);
+    SetFocus(Text("txtProg").hWnd());
+    SetFocus(Text("txtArgs").hWnd());
+  };
+  leaveProgram("notepad.exe");  // no folder to take
+  EXPECT_EQ(Text("txtDir").Text(), "");
+  leaveProgram(Tools() + "Run.exe");
+  EXPECT_EQ(Text("txtDir").Text(), Tools());
+  leaveProgram("C:\\other\\b.exe");
+  EXPECT_EQ(Text("txtDir").Text(), Tools());
+}
+
+// Cancel Changes ends the edit: what is typed afterwards is a new task, the one edited stays.
+TEST_F(TaskEditor, ASaveAfterCancelChangesAddsATaskAndLeavesTheEditedOneAlone) {
+  WriteTasks(kTwoTasks);
+  Open();
+  List().SetListIndex(1);  // Backup, maximised
+  Click("btnEditTask");
+  Click("btnCancelTask");
+  EXPECT_EQ(Text("txtDesc").Text(), "");
+  EXPECT_EQ(frmTask().Ctl<rt::CheckBox>("ckShutdown").Value(), 0);
+  EXPECT_TRUE(Enabled("btnDone"));
+  Click("btnSaveTask");
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].text, "You must check at least one type of shutdown action");
+
+  Text("txtDesc").SetText("Night");
+  Text("txtProg").SetText("C:\\n.exe");
+  Click("ckLogOff");
+  Click("btnSaveTask");
+  EXPECT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(List().ListCount(), 3);
+  Click("btnDone");
+  // The window state chosen for Backup is still selected; nothing else of it is taken.
+  EXPECT_EQ(TaskFile(), std::string(kTwoTasks) + "10\tNight\tC:\\n.exe\t\t\t3\tLog\r\n\r\n");
+}
+
 TEST_F(TaskEditor, AReloadWhileOpenDoesNotPullTheRecordsFromUnderTheEditor) {
   WriteTasks(kTwoTasks);
   Open();
@@ -275,6 +340,33 @@ TEST_F(TaskEditor, AFinishedThatCannotWriteKeepsTheEditorAndItsWork) {
   SetFileAttributesA(DozIzevodoz::TaskFilePath().c_str(), FILE_ATTRIBUTE_NORMAL);
   Click("btnDone");
   EXPECT_NE(TaskFile().find("10\tTask 3\tC:\\n.exe\t\t\t1\tSus\r\n"), std::string::npos) << TaskFile();
+}
+
+// A task file that another program held when the editor opened gave it an empty list: Finished
+// must not write that list over the file's tasks.
+TEST_F(TaskEditor, AnEditorThatCouldNotReadTheTaskFileKeepsIt) {
+  WriteTasks(kTwoTasks);
+  HANDLE held = CreateFileA(DozIzevodoz::TaskFilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Open();
+  CloseHandle(held);
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_NE(boxes_.shown[0].text.find("could not be read"), std::string::npos) << boxes_.shown[0].text;
+  EXPECT_EQ(List().ListCount(), 0);
+
+  Click("btnDone");  // the empty list would wipe both tasks
+  rt::DoEvents();
+  ASSERT_TRUE(frmTask().IsLoaded());
+  ASSERT_EQ(boxes_.shown.size(), 2u);
+  EXPECT_NE(boxes_.shown[1].text.find("kept as it is"), std::string::npos) << boxes_.shown[1].text;
+  EXPECT_NE(boxes_.shown[1].text.find(DozIzevodoz::TaskFilePath()), std::string::npos);
+  EXPECT_EQ(TaskFile(), kTwoTasks);
+  EXPECT_TRUE(frontEnd_.calls.empty());
+
+  // Opened again once the file can be read, the editor works on the file's tasks.
+  Click("btnCancel");
+  Open();
+  EXPECT_EQ(List().ListCount(), 2);
 }
 
 TEST_F(TaskEditor, TheCloseKeyReturnsAndAnEndingProgramGetsNoChooserBack) {

@@ -1,5 +1,6 @@
 #include "task_editor_model.h"
 #include "folder_path.h"
+#include "trim_blanks.h"
 
 #include <gtest/gtest.h>
 
@@ -176,15 +177,26 @@ TEST(TaskEditorModel, DefaultWorkDir) {
       {"D:\\Work\\", true, "C:\\Tools\\bk.exe", "D:\\Work\\"},
       {"D:\\Gone\\", false, "C:\\Tools\\bk.exe", "C:\\Tools\\"},
       {"", false, "prog.exe", ""},
-      {"D:\\Gone\\", false, "prog.exe", "D:\\Gone\\"},
+      {"D:\\Gone\\", false, "prog.exe", ""},  // gone, and no folder to take: none
       {"", false, "\\x.exe", "\\"},
   };
   for (const auto& c : cases) EXPECT_EQ(DefaultWorkDir(c.dir, c.exists, c.prog), c.expected) << c.dir << c.prog;
 }
 
-TEST(TaskEditorModel, ShortcutShowCommandsBecomeWindowStates) {
-  const std::pair<int, int32_t> cases[] = {{1, 1}, {3, 3}, {7, 6}, {0, 1}, {2, 1}, {6, 1}, {-5, 1}};
-  for (auto [show, style] : cases) EXPECT_EQ(WinStyleOfShowCommand(show), style) << show;
+// What a task resolved from a shortcut starts as: the shortcut's own choices (normal, maximised,
+// minimised, which shortcuts store as "minimised without the focus") keep their meaning, and every
+// other show command, hiding ones included, gives a window state the editor lists, never Hidden.
+TEST(TaskEditorModel, ShortcutShowCommandsBecomeWindowStatesTheEditorLists) {
+  // The editor's window states, and the show commands shortcuts store.
+  constexpr int32_t kNormal = 1, kMaximised = 3, kMinimised = 6;
+  constexpr int kShowNormal = 1, kShowMaximized = 3, kShowMinNoActive = 7;
+  EXPECT_EQ(WinStyleOfShowCommand(kShowNormal), kNormal);
+  EXPECT_EQ(WinStyleOfShowCommand(kShowMaximized), kMaximised);
+  EXPECT_EQ(WinStyleOfShowCommand(kShowMinNoActive), kMinimised);
+  for (int show = -1; show <= 12; ++show) {
+    const int32_t style = WinStyleOfShowCommand(show);
+    EXPECT_TRUE(style == kNormal || style == kMaximised || style == kMinimised) << show << " gives " << style;
+  }
 }
 
 TEST(PlanDrop, SplitsNameFolderAndType) {

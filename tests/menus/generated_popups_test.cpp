@@ -9,10 +9,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "../support/dib_canvas.h"
 #include "../support/window_picture.h"
+#include "caption_language.h"
 #include "engine_utilities.h"
 #include "file_drive_info.h"
 #include "form.h"
@@ -250,10 +253,35 @@ TEST_F(GeneratedPopups, ThePanelsOfDatesStatesFontsAndDrivesReportTheirChoices) 
     Choose(panel, c.chosen);
     EXPECT_EQ(selected_, std::vector<Selected>{c.expected}) << c.menu;
   }
-  // The month names are the user's: October in an English locale.
+  // The month and day names are the user's, in the panels' order: the fiscal year from October,
+  // with a heading before each quarter; the week from Sunday.
+  auto localeText = [](LCTYPE type) {
+    char text[80] = {};
+    GetLocaleInfoA(GetUserDefaultLCID(), type, text, sizeof text);
+    return std::string(text);
+  };
   HMENU months = Generated("mnuMonths");
   Open(months);
-  EXPECT_FALSE(Record(months, 1).DisplayText.empty());
+  for (int quarter = 0; quarter < 4; ++quarter)
+    for (int k = 0; k < 3; ++k) {
+      const int month = (9 + quarter * 3 + k) % 12;  // from 0, October first
+      EXPECT_EQ(Record(months, quarter * 4 + 1 + k).DisplayText,
+                localeText(LOCALE_SMONTHNAME1 + static_cast<LCTYPE>(month)))
+          << month + 1;
+    }
+  HMENU days = Generated("mnuDays");
+  Open(days);
+  EXPECT_EQ(Record(days, 0).DisplayText, localeText(LOCALE_SDAYNAME7));  // Sunday
+  for (int day = 1; day < 7; ++day)
+    EXPECT_EQ(Record(days, day).DisplayText, localeText(LOCALE_SDAYNAME1 + static_cast<LCTYPE>(day - 1))) << day;
+
+  HMENU fonts = Generated("mnuFonts");
+  std::set<std::string> families;
+  for (int i = 0; i < GetMenuItemCount(fonts); ++i) {
+    std::string caption = TextAt(fonts, i);
+    families.insert(CharLowerA(caption.data()));
+  }
+  EXPECT_EQ(families.size(), static_cast<size_t>(GetMenuItemCount(fonts))) << "a family listed twice";
 
   HMENU drives = Generated("mnuDrives");
   ASSERT_GT(GetMenuItemCount(drives), 0);
@@ -329,15 +357,64 @@ TEST_F(GeneratedPopups, AMultipleSelectionEntryIsToggledAndAComboBoxEntrySelecte
   EXPECT_EQ(frmPanels().events, std::vector<std::string>{"cboPick_Click"});
 }
 
+// The host rewrites only the caption (the popup made for the item stays on it until it opens).
+void RewriteCaption(const char* name, const std::string& caption) {
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = const_cast<char*>(caption.c_str());
+  ASSERT_TRUE(SetMenuItemInfoA(frmPanels().Menu("mnuPanels").SubMenu(), frmPanels().Menu(name).Id(), FALSE, &info));
+}
+
+TEST_F(GeneratedPopups, ACaptionRewrittenToAnotherListGivesThatListsPopupAndNoneWhenItNamesNone) {
+  frmPanels().Menu("mnuRaw").SetCaption("Raw{LB:lstPlain}");
+  HMENU plain = Generated("mnuRaw");
+  ASSERT_TRUE(plain);
+  EXPECT_EQ(TextAt(plain, 0).rfind("One{", 0), 0u);
+
+  RewriteCaption("mnuRaw", "Raw{LB:lstMulti}");
+  HMENU multi = Generated("mnuRaw");
+  ASSERT_TRUE(multi);
+  EXPECT_FALSE(IsMenu(plain));
+  ASSERT_EQ(GetMenuItemCount(multi), 3);
+  const std::string control =
+      std::to_string(reinterpret_cast<uintptr_t>(frmPanels().Ctl<rt::ListBox>("lstMulti").hWnd()));
+  EXPECT_EQ(TextAt(multi, 0), "A{gControl:" + control + "|LIndex:0|gType:2}");
+
+  // A caption that names no control any more keeps no popup: the last one goes.
+  RewriteCaption("mnuRaw", "Raw{LB:lstNowhere}");
+  EXPECT_FALSE(Generated("mnuRaw"));
+  EXPECT_FALSE(IsMenu(multi));
+  EXPECT_FALSE(store_->Delegate(multi));
+  EXPECT_FALSE(store_->GetMenuItem(frmPanels().Menu("mnuRaw").Id(), Panels()).ItemFlags & kHasSubmenu);
+  RewriteCaption("mnuRaw", "Raw{lvDays:1}");
+  HMENU days = Generated("mnuRaw");
+  ASSERT_TRUE(days);
+  EXPECT_EQ(GetMenuItemCount(days), 7);
+  frmPanels().Menu("mnuRaw").SetCaption("Raw");
+  EXPECT_FALSE(Generated("mnuRaw"));
+  EXPECT_FALSE(IsMenu(days));
+}
+
 TEST_F(GeneratedPopups, EmptyListsArraysAndListsThatCannotFeedAPopup) {
   HMENU empty = Generated("mnuEmpty");
   ASSERT_EQ(GetMenuItemCount(empty), 1);
   EXPECT_EQ(TextAt(empty, 0).rfind("-No Selections Available{", 0), 0u);
-  EXPECT_TRUE(GetMenuState(empty, 0, MF_BYPOSITION) & MF_GRAYED);
+  EXPECT_EQ(GetMenuState(empty, 0, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED), UINT{MF_GRAYED | MF_DISABLED});
   Open(empty);
   EXPECT_TRUE(Record(empty, 0).ItemFlags & kRaised);
   Choose(empty, 0);
   EXPECT_TRUE(frmPanels().events.empty());
+  // The line of an empty file list stands for no file: no picture, and no hourglass waits for one.
+  frmPanels().Menu("mnuEmpty").SetCaption("Empty{LB:lstEmpty|Files:C:\\windows}");
+  empty = Generated("mnuEmpty");
+  ASSERT_TRUE(empty);
+  Open(empty);
+  EXPECT_EQ(Record(empty, 0).DisplayText, "No Selections Available");
+  EXPECT_EQ(Record(empty, 0).ImageKey, "");
+  ASSERT_TRUE(store_->GetPanelItem(empty));
+  EXPECT_FALSE(store_->GetPanelItem(empty)->LongList);
+  frmPanels().Menu("mnuEmpty").SetCaption("Empty{LB:lstEmpty}");
 
   HMENU member = Generated("mnuArray");
   ASSERT_EQ(GetMenuItemCount(member), 1);
@@ -383,29 +460,22 @@ TEST_F(GeneratedPopups, AFileListShowsItsFilesByNameWithTheirDescriptions) {
 
 // Paints each item of a generated popup as the menu would ask for it, one row below the other.
 test::Picture PaintPopup(const cMenuItems& store, HMENU popup) {
-  constexpr int kWidth = 240, kRow = 22;
-  const int rows = GetMenuItemCount(popup);
+  test::DibCanvas row(240, 22);
   test::Picture picture;
-  picture.width = kWidth;
-  picture.height = rows * kRow;
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kRow, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  uint32_t* pixels = nullptr;
-  rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-  rt::GdiObject<HBITMAP> bits(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0));
-  HGDIOBJ old = SelectObject(dc.get(), bits.get());
-  for (int row = 0; row < rows; ++row) {
-    const RECT r{0, 0, kWidth, kRow};
-    FillRect(dc.get(), &r, GetSysColorBrush(COLOR_MENU));
-    DRAWITEMSTRUCT d{ODT_MENU, 0, GetMenuItemID(popup, row), ODA_DRAWENTIRE, 0, reinterpret_cast<HWND>(popup), dc.get(),
-                     r, reinterpret_cast<ULONG_PTR>(popup)};
+  for (int position = 0; position < GetMenuItemCount(popup); ++position) {
+    row.Fill(GetSysColor(COLOR_MENU));
+    DRAWITEMSTRUCT d{ODT_MENU,
+                     0,
+                     GetMenuItemID(popup, position),
+                     ODA_DRAWENTIRE,
+                     0,
+                     reinterpret_cast<HWND>(popup),
+                     row.dc(),
+                     RECT{0, 0, row.width(), row.height()},
+                     reinterpret_cast<ULONG_PTR>(popup)};
     DrawMenuItem(store, d, false);
-    GdiFlush();
-    for (int i = 0; i < kWidth * kRow; ++i)
-      picture.rgb.insert(picture.rgb.end(), {static_cast<uint8_t>(pixels[i] >> 16), static_cast<uint8_t>(pixels[i] >> 8),
-                                             static_cast<uint8_t>(pixels[i])});
+    row.AppendTo(picture);
   }
-  SelectObject(dc.get(), old);
   return picture;
 }
 
@@ -478,6 +548,57 @@ TEST_F(GeneratedPopups, FilesInAFolderWithAnAmpersandAndBareNamesInFullPathMode)
   for (const char* text : {"notepad.exe", "Missing.exe"}) files.AddItem(text);
   DeleteFileA((folder + "kernel32.dll").c_str());
   RemoveDirectoryA(folder.c_str());
+}
+
+TEST_F(GeneratedPopups, EntriesWithBracesShowThemAndFilesInFoldersWithBracesKeepTheirPictures) {
+  auto& plain = frmPanels().Ctl<rt::ListBox>("lstPlain");
+  plain.Clear();
+  for (const char* text : {"a{b", "a}b", "{x", "Big{Bold}"}) plain.AddItem(text);
+  HMENU list = Generated("mnuList");
+  ASSERT_EQ(GetMenuItemCount(list), 4);
+  Open(list);
+  EXPECT_EQ(Record(list, 0).DisplayText, "a{b");
+  EXPECT_EQ(Record(list, 1).DisplayText, "a}b");
+  EXPECT_EQ(Record(list, 2).DisplayText, "{x");
+  EXPECT_EQ(Record(list, 3).DisplayText, "Big");  // an entry's own block still counts
+  EXPECT_EQ(GetAttribute(SplitCaption(Record(list, 3).RawCaption).block, "Bold"), "True");
+  Choose(list, 0);
+  EXPECT_EQ(plain.ListIndex(), 0);
+  plain.Clear();
+  for (const char* text : {"One", "R&D", "Big{Bold}"}) plain.AddItem(text);
+  plain.SetListIndex(1);
+
+  // A file list's entries are file names, braces and all, in folders with braces too: a full path
+  // may hold any, a folder the caption names may hold "{" (a "}" would end the caption's block).
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string library = "C:\\windows\\system32\\kernel32.dll";
+  const std::string description = GetFileDescription(library);
+  auto& files = frmPanels().Ctl<rt::ListBox>("lstFiles");
+  const std::string caption = frmPanels().Menu("mnuFiles").Caption();
+  struct Mode {
+    std::string folder, entry, files;
+  };
+  const std::string full = std::string(temp) + "{A1B2}\\", named = std::string(temp) + "x{y\\";
+  for (const Mode& mode : {Mode{full, full + "set{up}.dll", "-1"}, Mode{named, "set{up}.dll", named}}) {
+    CreateDirectoryA(mode.folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(library.c_str(), (mode.folder + "set{up}.dll").c_str(), FALSE)) << mode.folder;
+    files.Clear();
+    files.AddItem(mode.entry);
+    frmPanels().Menu("mnuFiles").SetCaption("Files{LB:lstFiles|Files:" + mode.files + "}");
+    HMENU popup = Generated("mnuFiles");
+    ASSERT_EQ(GetMenuItemCount(popup), 1) << mode.entry;
+    Open(popup);
+    const MenuItemRecord file = Record(popup, 0);
+    EXPECT_EQ(file.DisplayText, "SET{UP}") << mode.entry;
+    EXPECT_EQ(file.ImageKey, GetShortFileName(mode.folder) + "set{up}.dll") << mode.entry;
+    EXPECT_EQ(file.ItemTip, description) << mode.entry;
+    DeleteFileA((mode.folder + "set{up}.dll").c_str());
+    RemoveDirectoryA(mode.folder.c_str());
+  }
+  frmPanels().Menu("mnuFiles").SetCaption(caption);
+  files.Clear();
+  for (const char* text : {"notepad.exe", "Missing.exe"}) files.AddItem(text);
 }
 
 TEST_F(GeneratedPopups, AnItemShowsThePictureOfAnImageOnTheForm) {

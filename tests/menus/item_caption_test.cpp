@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "item_caption.h"
 
 namespace {
@@ -57,6 +59,12 @@ TEST(ItemCaption, KeysTheEngineWritesForGeneratedItems) {
   EXPECT_TRUE(state.flags & kFontItem);
   // A control's number beyond 32 bits is held at the end of the range, not wrapped.
   EXPECT_EQ(ParseItemCaption("Far{gControl:4294967303}", 1, 0, "").controlValue, INT32_MAX);
+  // A window handle with its top bit set is the handle it was, written on 32 bits or as its sign
+  // extension on 64.
+  for (const char* written : {"2147488308", "18446744071562072628"})
+    EXPECT_EQ(ParseItemCaption(std::string("Top{gControl:") + written + "}", 1, 0, "").controlValue,
+              static_cast<int32_t>(0x80001234u))
+        << written;
 }
 
 }  // namespace

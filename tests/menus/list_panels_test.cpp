@@ -171,6 +171,10 @@ TEST(FontPanel, TypeFilterLetterRangeAndTheEmptyList) {
   std::vector<std::string> many{""};
   for (int i = 0; i < 20; ++i) many.push_back("Font " + std::to_string(i));
   EXPECT_TRUE(FontPanel("0", "", many, CompareAsciiNoCase).timeConsuming);
+  // A family's name is text, braces and all.
+  const PanelContent braced = FontPanel("0", "", {"", "a{b"}, CompareAsciiNoCase);
+  EXPECT_EQ(ParseItemCaption(braced.items[0].caption, 0, 0, "").displayText, "A{b");
+  EXPECT_EQ(ParseItemCaption(braced.items[0].caption, 0, 0, "").rightText, "Sample");
 }
 
 TEST(DrivePanel, LabelsFromRootsAndTheCurrentDrive) {
@@ -193,6 +197,12 @@ TEST(DrivePanel, LabelsFromRootsAndTheCurrentDrive) {
   }
   for (const char* value : {"", "0", "[", "E:"})
     EXPECT_TRUE(Checked(DrivePanel(value, "", {"", "C:\\|Fixed Drive", "D:\\|CD Rom"})).empty()) << value;
+  // A share's braces are its name's: the label shows them, the drive keeps its tip and its root.
+  const ItemCaption share = ParseItemCaption(
+      DrivePanel("", "", {"", "X:\\ {a}b on 'server'|Network/Mapped Drive"}).items[0].caption, 0, 0, "");
+  EXPECT_EQ(share.displayText, "[X] {a}b on 'server'");
+  EXPECT_EQ(share.tip, "Network/Mapped Drive");
+  EXPECT_EQ(DecodePanelChoice(share.block)->value, ChoiceValue{std::string("X:\\")});
 }
 
 TEST(PanelChoice, EachPayloadReportsItsCategoryAndValue) {
@@ -277,8 +287,11 @@ TEST(ControlPopupCaptions, TheEntrysTextStaysOutOfTheBlockAndShowsAsWritten) {
       {"Name\tValue & more", prefix, "", "Name{gControl:4660|LIndex:3|gType:1}\tValue && more", "Name"},
       {"a.exe", prefix, "|gEXE:C:\\x\\", "a.exe{gControl:4660|LIndex:3|gType:1|gEXE:C:\\x\\}", "a.exe"},
       // A folder's "&" and its text stay as they are inside the block.
-      {"LIndex:x", folder, "", "LIndex:x{gControl:4660|LIndex:3|gEXE:C:\\Tom & Jerry\\LIndex:x\\|gType:1}",
-       "LIndex:x"},
+      {"LIndex:x", folder, "", "LIndex:x{gControl:4660|LIndex:3|gEXE:C:\\Tom & Jerry\\LIndex:x\\|gType:1}", "LIndex:x"},
+      // A "{" that opens no block of the entry's own is its text: the block goes first.
+      {"a{b", prefix, "", "{gControl:4660|LIndex:3|gType:1}a{b", "a{b"},
+      {"{x} y{", prefix, "", "{gControl:4660|LIndex:3|gType:1|x}y{", "y{"},
+      {"a}b", prefix, "", "a}b{gControl:4660|LIndex:3|gType:1}", "a}b"},
   };
   for (const Case& c : cases) {
     const std::string caption = ControlEntryCaption(c.entry, c.prefix, c.suffix, 3);
@@ -293,6 +306,16 @@ TEST(ControlPopupCaptions, TheEntrysTextStaysOutOfTheBlockAndShowsAsWritten) {
   EXPECT_EQ(EntryTextOf(ParseItemCaption(ControlEntryCaption("Tom & Jerry&Co.exe", prefix, "", 0), 0, 0, "").displayText),
             "Tom & Jerry&Co.exe");
   EXPECT_EQ(ShowAmpersands("R&D"), "R&&D");
+
+  // A file's name or path is never a block, whatever braces it holds; a folder's braces survive
+  // the block they are carried in.
+  const std::string braced = "C:\\Data\\{A1B2}\\";
+  EXPECT_EQ(ControlPopupPrefix(4660, braced, 1), "gControl:4660|LIndex:x|gEXE:C:\\Data\\<A1B2>\\|gType:1");
+  const std::string caption = ControlEntryCaption("set{up}.exe", prefix, "|gEXE:" + FolderValue(braced), 0, false);
+  const ItemCaption item = ParseItemCaption(caption, 0, 0, "");
+  EXPECT_EQ(item.displayText, "set{up}.exe");
+  EXPECT_EQ(FolderOfValue(GetAttribute(item.block, "gEXE:")), braced);
+  EXPECT_EQ(GetAttribute(item.block, "gType:"), "1");
 }
 
 }  // namespace

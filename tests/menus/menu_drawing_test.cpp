@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "../support/alpha_icon.h"
+#include "../support/dib_canvas.h"
 #include "../support/window_picture.h"
 #include "image_drawing.h"
 #include "menu_drawing.h"
@@ -20,27 +21,13 @@ constexpr COLORREF kBack = RGB(1, 2, 3);
 class Canvas : public ::testing::Test {
  protected:
   static constexpr int kWidth = 400, kHeight = 60;
-  void SetUp() override {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB};
-    dc_.reset(CreateCompatibleDC(nullptr));
-    bits_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0));
-    old_ = SelectObject(dc_.get(), bits_.get());
-    DrawBox(dc_.get(), 0, 0, kWidth, kHeight, static_cast<int32_t>(kBack));
-  }
-  void TearDown() override { SelectObject(dc_.get(), old_); }
-  COLORREF At(int x, int y) {
-    GdiFlush();
-    const uint32_t p = pixels_[y * kWidth + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
-  HDC dc() const { return dc_.get(); }
+  void SetUp() override { canvas_.Fill(kBack); }
+  COLORREF At(int x, int y) const { return canvas_.At(x, y); }
+  HDC dc() const { return canvas_.dc(); }
+  const test::DibCanvas& canvas() const { return canvas_; }
 
  private:
-  rt::UniqueMemoryDc dc_;
-  rt::GdiObject<HBITMAP> bits_;
-  uint32_t* pixels_ = nullptr;
-  HGDIOBJ old_ = nullptr;
+  test::DibCanvas canvas_{kWidth, kHeight};
 };
 
 TEST_F(Canvas, BoxesAreOutlinedInTheirFillUnlessABorderIsGiven) {
@@ -208,13 +195,7 @@ TEST_F(Canvas, AGreyedAlphaIconCoversThePixelsOfTheIconAndNoMore) {
   EXPECT_EQ(At(70 + 8, 10 + 8), RGB(255, 255, 255));  // shadowed: the background colour over a shadow
 
   test::Picture picture;
-  picture.width = 100;
-  picture.height = 37;
-  for (int y = 0; y < picture.height; ++y)
-    for (int x = 0; x < picture.width; ++x) {
-      const COLORREF c = At(x, y);
-      picture.rgb.insert(picture.rgb.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
-    }
+  canvas().AppendTo(picture);
   EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "menus-icon-normal-embossed-shadowed"));
 }
 

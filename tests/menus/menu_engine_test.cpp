@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "menu_engine.h"
 #include "menu_fonts.h"
 #include "menu_item_store.h"
+#include "os/color_dialog.h"
 #include "scoped_win.h"
 #include "screen.h"
 
@@ -22,9 +25,11 @@ namespace {
 using namespace modMenus;
 
 std::vector<UINT> g_commands;
+std::vector<UINT> g_menuMessages;  // WM_MENUSELECT and WM_MENUCOMMAND as the window's own procedure saw them
 
 LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND) g_commands.push_back(LOWORD(wParam));
+  if (message == WM_MENUSELECT || message == WM_MENUCOMMAND) g_menuMessages.push_back(message);
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
@@ -53,6 +58,7 @@ class Engine : public ::testing::Test {
  protected:
   void SetUp() override {
     g_commands.clear();
+    g_menuMessages.clear();
     owner_.reset(MakeOwner());
     popup_.reset(CreatePopupMenu());
   }
@@ -298,6 +304,187 @@ TEST_F(Engine, ControlsKeepTheirOwnerDrawingAndUnknownWindowsTheirDefaults) {
   EXPECT_NE(limits.ptMaxSize.x, 0);  // no limits kept: the window's own answer
 }
 
+TEST_F(Engine, AHostsFailingHandlerNeverEndsTheProgramAndTheMessagesGoOn) {
+  AppendMenuA(popup_.get(), MF_STRING, 100, "Open{Tip:Opens a file}");
+  AppendMenuA(popup_.get(), MF_STRING, 101, "Colours{lvColors:0}");
+  auto tips = std::make_shared<cTips>();
+  int tipsShown = 0, chosen = 0;
+  tips->ShowTip = [&](const std::string&) {
+    ++tipsShown;
+    throw std::runtime_error("the host's tip handler fails");
+  };
+  tips->ItemSelected = [&](const std::string&, const std::string& category, const ChoiceValue&) {
+    if (category == "MenusClosed") return;
+    ++chosen;
+    throw std::runtime_error("the host's choice handler fails");
+  };
+  SetMenus(owner_.get(), nullptr, tips, 0);
+  SendMessageA(owner_.get(), WM_ENTERMENULOOP, TRUE, 0);
+  Open();
+  SendMessageA(owner_.get(), WM_MENUSELECT, MAKEWPARAM(100, MF_OWNERDRAW), reinterpret_cast<LPARAM>(popup_.get()));
+  SendMessageA(owner_.get(), WM_MENUSELECT, MAKEWPARAM(100, MF_OWNERDRAW), reinterpret_cast<LPARAM>(popup_.get()));
+  EXPECT_EQ(tipsShown, 2);
+  EXPECT_EQ(g_menuMessages, (std::vector<UINT>{WM_MENUSELECT, WM_MENUSELECT}));  // on to the window's own procedure
+  HMENU colors = GetSubMenu(popup_.get(), 1);
+  ASSERT_TRUE(colors);
+  SendMessageA(owner_.get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(colors), 1);
+  SendMessageA(owner_.get(), WM_MENUSELECT, MAKEWPARAM(GetMenuItemID(colors, 15), MF_OWNERDRAW),
+               reinterpret_cast<LPARAM>(colors));
+  SendMessageA(owner_.get(), WM_COMMAND, MAKEWPARAM(GetMenuItemID(colors, 15), 0), 0);
+  EXPECT_EQ(chosen, 1);
+  EXPECT_TRUE(g_commands.empty());  // the engine's choice all the same: it never reaches the window
+  SendMessageA(owner_.get(), WM_EXITMENULOOP, TRUE, 0);
+}
+
+// The colour dialog failing, as any of the engine's own steps may.
+class FailingColorDialog final : public os::ColorDialog {
+ public:
+  std::optional<COLORREF> Choose(const os::ColorRequest&) override { throw std::runtime_error("no dialog"); }
+};
+
+TEST_F(Engine, AFailingHandlerOfTheEngineSendsTheMessageOnToTheWindowOnce) {
+  FailingColorDialog dialog;
+  os::Install<os::ColorDialog> install(&dialog);
+  AppendMenuA(popup_.get(), MF_STRING, 101, "Colours{lvColors:0}");
+  SetMenus(owner_.get(), nullptr, std::make_shared<cTips>(), 0);
+  SendMessageA(owner_.get(), WM_ENTERMENULOOP, TRUE, 0);
+  Open();
+  HMENU colors = GetSubMenu(popup_.get(), 0);
+  ASSERT_TRUE(colors);
+  SendMessageA(owner_.get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(colors), 1);
+  const UINT custom = GetMenuItemID(colors, 24);  // "Select a custom color"
+  SendMessageA(owner_.get(), WM_MENUSELECT, MAKEWPARAM(custom, MF_OWNERDRAW), reinterpret_cast<LPARAM>(colors));
+  SendMessageA(owner_.get(), WM_COMMAND, MAKEWPARAM(custom, 0), 0);
+  EXPECT_EQ(g_commands, std::vector<UINT>{custom});
+  SendMessageA(owner_.get(), WM_EXITMENULOOP, TRUE, 0);
+}
+
+TEST_F(Engine, AMenuCommandIsDecodedForPanelsAndPassedOnToTheWindow) {
+  AppendMenuA(popup_.get(), MF_STRING, 100, "&Run");
+  AppendMenuA(popup_.get(), MF_STRING, 101, "Colours{lvColors:0}");
+  auto tips = std::make_shared<cTips>();
+  std::vector<ChoiceValue> colours;
+  tips->ItemSelected = [&](const std::string&, const std::string& category, const ChoiceValue& value) {
+    if (category == "Color") colours.push_back(value);
+  };
+  SetMenus(owner_.get(), nullptr, tips, 0);
+  SendMessageA(owner_.get(), WM_ENTERMENULOOP, TRUE, 0);
+  Open();
+  HMENU colors = GetSubMenu(popup_.get(), 1);
+  ASSERT_TRUE(colors);
+  SendMessageA(owner_.get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(colors), 1);
+  // A menu with MNS_NOTIFYBYPOS names the chosen item by its position in the popup.
+  SendMessageA(owner_.get(), WM_MENUCOMMAND, 15, reinterpret_cast<LPARAM>(colors));       // Red
+  SendMessageA(owner_.get(), WM_MENUCOMMAND, 0, reinterpret_cast<LPARAM>(popup_.get()));  // the host's own Run
+  SendMessageA(owner_.get(), WM_EXITMENULOOP, TRUE, 0);
+  EXPECT_EQ(colours, std::vector<ChoiceValue>{int32_t{255}});
+  EXPECT_EQ(g_menuMessages, (std::vector<UINT>{WM_MENUCOMMAND, WM_MENUCOMMAND}));
+}
+
+// A frame with an MDI client, and the client's children, as the platform's MDI windows are made.
+struct MdiWindows {
+  rt::UniqueWindow frame;
+  HWND client = nullptr;
+  static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND client = FindWindowExA(hwnd, nullptr, "MDIClient", nullptr);
+    return DefFrameProcA(hwnd, client, message, wParam, lParam);
+  }
+  static LRESULT CALLBACK ChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefMDIChildProcA(hwnd, message, wParam, lParam);
+  }
+  MdiWindows() {
+    static ATOM atoms[] = {[] {
+                             WNDCLASSA wc{};
+                             wc.lpfnWndProc = FrameProc;
+                             wc.hInstance = GetModuleHandleA(nullptr);
+                             wc.lpszClassName = "MenuEngineTestFrame";
+                             return RegisterClassA(&wc);
+                           }(),
+                           [] {
+                             WNDCLASSA wc{};
+                             wc.lpfnWndProc = ChildProc;
+                             wc.hInstance = GetModuleHandleA(nullptr);
+                             wc.lpszClassName = "MenuEngineTestChild";
+                             return RegisterClassA(&wc);
+                           }()};
+    (void)atoms;
+    frame.reset(CreateWindowExA(0, "MenuEngineTestFrame", "frame", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr));
+    CLIENTCREATESTRUCT create{nullptr, 1000};
+    client = CreateWindowExA(0, "MDIClient", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 400, 300,
+                             frame.get(), nullptr, GetModuleHandleA(nullptr), &create);
+  }
+  HWND NewChild() {
+    MDICREATESTRUCTA create{"MenuEngineTestChild", "child", GetModuleHandleA(nullptr), 0, 0, 200, 150, 0, 0};
+    return reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+  }
+};
+
+TEST_F(Engine, MdiChildrenAreAttachedWhenActivatedAndDetachedWhenDestroyed) {
+  MdiWindows mdi;
+  ASSERT_TRUE(mdi.frame && mdi.client);
+  auto tips = std::make_shared<cTips>();
+  SetMenus(mdi.frame.get(), nullptr, tips, 0);
+  auto frame = AttachedStore(mdi.frame.get());
+  auto client = AttachedStore(mdi.client);
+  ASSERT_TRUE(frame && client);
+  EXPECT_EQ(frame->MDIClient(), mdi.client);
+  EXPECT_TRUE(client->IsMDIclient());
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(mdi.client, GWLP_WNDPROC)), &MenuWndProc);
+
+  HWND child = mdi.NewChild();
+  ASSERT_TRUE(child);
+  SendMessageA(mdi.client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+  auto childStore = AttachedStore(child);
+  ASSERT_TRUE(childStore);
+  EXPECT_EQ(childStore->ShowTips(), tips);  // the frame's events object
+  EXPECT_FALSE(childStore->IsMenuLess());
+  EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(mdi.client, WM_MDIGETACTIVE, 0, 0)), child);
+  // A popup of the frame's menu opens for the active child.
+  AppendMenuA(popup_.get(), MF_STRING, 100, "Item");
+  SendMessageA(mdi.frame.get(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup_.get()), 0);
+  EXPECT_EQ(childStore->GetMenuItem(100, popup_.get()).DisplayText, "Item");
+  EXPECT_EQ(frame->GetMenuItem(100, popup_.get()).ItemID, 0u);
+
+  SendMessageA(mdi.client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+  EXPECT_FALSE(IsWindow(child));
+  EXPECT_FALSE(AttachedStore(child));
+  EXPECT_TRUE(AttachedStore(mdi.frame.get()));
+  HWND gone = mdi.frame.release();
+  DestroyWindow(gone);
+  EXPECT_FALSE(AttachedStore(gone));
+  EXPECT_FALSE(AttachedStore(mdi.client));
+}
+
+// Another subclass that a host puts in front of the engine's procedure.
+WNDPROC g_beneath = nullptr;
+LRESULT CALLBACK InFront(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcA(g_beneath, hwnd, message, wParam, lParam);
+}
+
+TEST_F(Engine, DetachingBehindAnotherSubclassLeavesTheChainWorking) {
+  AppendMenuA(popup_.get(), MF_STRING, 100, "Item");
+  SetMenus(owner_.get(), nullptr, nullptr, 0);
+  g_beneath =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(owner_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InFront)));
+  ASSERT_EQ(g_beneath, &MenuWndProc);
+  UnsetMenus(owner_.get());
+  EXPECT_FALSE(AttachedStore(owner_.get()));
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(owner_.get(), GWLP_WNDPROC)), &InFront);  // left in place
+  // The engine passes everything on and converts nothing.
+  Open();
+  EXPECT_FALSE(OwnerDrawn(popup_.get(), 0));
+  SendMessageA(owner_.get(), WM_COMMAND, MAKEWPARAM(100, 0), 0);
+  EXPECT_EQ(g_commands, std::vector<UINT>{100});
+  // Once the other subclass has gone, the window can be attached again.
+  SetWindowLongPtrA(owner_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_beneath));
+  SetMenus(owner_.get(), nullptr, nullptr, 0);
+  Open();
+  EXPECT_TRUE(OwnerDrawn(popup_.get(), 0));
+  UnsetMenus(owner_.get());
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(owner_.get(), GWLP_WNDPROC)), &OwnerProc);
+}
+
 }  // namespace
 
 namespace {
@@ -307,6 +494,10 @@ TEST(EngineUtilities, FontFamiliesSortedAfterAnEmptyEntryAndOneCachedIcon) {
   ASSERT_GT(all.size(), 1u);
   EXPECT_EQ(all[0], "");
   for (size_t i = 2; i < all.size(); ++i) EXPECT_LE(_stricmp(all[i - 1].c_str(), all[i].c_str()), 0) << all[i];
+  // The system reports a family once for each of its character sets; the list has it once.
+  std::set<std::string> distinct;
+  for (std::string name : all) distinct.insert(CharLowerA(name.data()));
+  EXPECT_EQ(distinct.size(), all.size());
   const std::vector<std::string> trueType = GetFontFamilies(nullptr, 4);
   EXPECT_LE(trueType.size(), all.size());
   EXPECT_EQ(trueType[0], "");

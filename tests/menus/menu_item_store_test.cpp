@@ -8,11 +8,14 @@
 #include <vector>
 
 #include "../support/alpha_icon.h"
+#include "../support/dib_canvas.h"
 #include "../support/window_picture.h"
 #include "image_drawing.h"
 #include "item_caption.h"
 #include "item_painter.h"
+#include "engine_utilities.h"
 #include "menu_drawing.h"
+#include "menu_fonts.h"
 #include "menu_item_store.h"
 #include "menu_keys.h"
 #include "scoped_win.h"
@@ -130,7 +133,7 @@ TEST_F(Store, ReopeningReusesTheReadingUnlessTheCaptionOrTheDefaultStateChanged)
   Add("Checked");
   Convert();
   const int width = Record(0).Width;
-  // Owner-drawn items carry no text: the stored reading stands for them.
+  // An unchanged caption: the stored reading stands, with the item's state as the menu has it now.
   CheckMenuItem(popup_.get(), 102, MF_BYCOMMAND | MF_CHECKED);
   Convert();
   EXPECT_EQ(Record(0).Width, width);
@@ -182,6 +185,30 @@ TEST_F(Store, ItemsHigherThanTheScreenOverflowIntoColumnsOrDropTheSideBar) {
   EXPECT_EQ(ItemAt(popup_.get(), 0).wID, 100u);
 }
 
+TEST_F(Store, AHostsOwnSubmenuStaysUnderAnItemThatAsksForAPanel) {
+  Add("Colours{lvColors:255}");
+  Add("Plain");
+  ModifyMenuA(popup_.get(), 100, MF_BYCOMMAND | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub_.get()),
+              "Colours{lvColors:255}");
+  const UINT id = ItemAt(popup_.get(), 0).wID;
+  {
+    cMenuItems store;
+    store.InitializeSubMenu(window_.get(), nullptr, nullptr, true);
+    for (int opening = 0; opening < 2; ++opening) {
+      bool system = false;
+      store.IsWindowList(popup_.get(), system);
+      EXPECT_EQ(ItemAt(popup_.get(), 0).hSubMenu, sub_.get()) << opening;
+      const MenuItemRecord item = store.GetMenuItem(id, popup_.get());
+      EXPECT_EQ(item.ItemFlags & (kHasSubmenu | kListPanel), kHasSubmenu) << opening;
+    }
+  }
+  // Still the host's when the store has gone, with its own items.
+  EXPECT_EQ(ItemAt(popup_.get(), 0).hSubMenu, sub_.get());
+  EXPECT_EQ(GetMenuItemCount(sub_.get()), 1);
+  EXPECT_EQ(GetMenuItemID(sub_.get(), 0), 200u);
+  RemoveMenu(popup_.get(), 0, MF_BYPOSITION);  // sub_ is destroyed by its own owner
+}
+
 TEST_F(Store, RestoredItemsAreTextItemsWithTheirCaptions) {
   Add("Keep{Tip:x}");
   CheckMenuItem(popup_.get(), 100, MF_BYCOMMAND | MF_CHECKED);
@@ -198,56 +225,34 @@ TEST_F(Store, RestoredItemsAreTextItemsWithTheirCaptions) {
 class Painting : public Store {
  protected:
   static constexpr int kWidth = 200, kHeight = 24;
-  void SetUp() override {
-    Store::SetUp();
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB};
-    dc_.reset(CreateCompatibleDC(nullptr));
-    bits_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0));
-    old_ = SelectObject(dc_.get(), bits_.get());
-  }
-  void TearDown() override { SelectObject(dc_.get(), old_); }
   // The canvas starts in a colour of its own, so that what the painter fills shows.
   static constexpr COLORREF kCanvas = RGB(1, 2, 3);
   void Paint(int position, UINT state, UINT action = ODA_DRAWENTIRE, bool keyboardSelect = false) {
-    DrawBox(dc_.get(), 0, 0, kWidth, kHeight, static_cast<int32_t>(kCanvas));
+    canvas_.Fill(kCanvas);
+    Repaint(position, state, action, keyboardSelect);
+  }
+  // Over what the canvas shows, as the menu asks for a change of highlight.
+  void Repaint(int position, UINT state, UINT action, bool keyboardSelect = false) {
     DRAWITEMSTRUCT d{ODT_MENU,
                      0,
                      100 + static_cast<UINT>(position),
                      action,
                      state,
                      reinterpret_cast<HWND>(popup_.get()),
-                     dc_.get(),
+                     canvas_.dc(),
                      RECT{0, 0, kWidth, kHeight},
                      reinterpret_cast<ULONG_PTR>(popup_.get())};
     ASSERT_TRUE(DrawMenuItem(store_, d, keyboardSelect));
   }
-  // The canvas as a picture's next rows.
-  void AddTo(test::Picture& picture) {
-    picture.width = kWidth;
-    picture.height += kHeight;
-    for (int y = 0; y < kHeight; ++y)
-      for (int x = 0; x < kWidth; ++x) {
-        const COLORREF c = At(x, y);
-        picture.rgb.insert(picture.rgb.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
-      }
-  }
-  COLORREF At(int x, int y) {
-    GdiFlush();
-    const uint32_t p = pixels_[y * kWidth + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
-  int Count(int left, int right, COLORREF color) {
-    int n = 0;
-    for (int y = 0; y < kHeight; ++y)
-      for (int x = left; x < right; ++x) n += At(x, y) == color;
-    return n;
+  void AddTo(test::Picture& picture) const { canvas_.AppendTo(picture); }
+  COLORREF At(int x, int y) const { return canvas_.At(x, y); }
+  int Count(int left, int right, COLORREF color) const { return canvas_.Count(left, right, color); }
+  template <class Accepts>
+  int Count(int left, int right, Accepts accepts) const {
+    return canvas_.Count(left, right, accepts);
   }
 
-  rt::UniqueMemoryDc dc_;
-  rt::GdiObject<HBITMAP> bits_;
-  uint32_t* pixels_ = nullptr;
-  HGDIOBJ old_ = nullptr;
+  test::DibCanvas canvas_{kWidth, kHeight};
 };
 
 TEST_F(Painting, SelectedItemsBesideTheirImageColumn) {
@@ -265,6 +270,96 @@ TEST_F(Painting, SelectedItemsBesideTheirImageColumn) {
   EXPECT_GT(Count(23, 120, Colors().menuText), 5);
   DRAWITEMSTRUCT control{ODT_BUTTON};
   EXPECT_FALSE(DrawMenuItem(store_, control, false));
+}
+
+TEST_F(Painting, ACheckedItemKeepsItsPictureWhenTheHighlightComesAndGoes) {
+  rt::UniqueHicon icon = test::AlphaDiscIcon();
+  Add("&Checked{IMG:" + ImageKeyOf(icon.get()) + "}");
+  Add("&Plain{IMG:" + ImageKeyOf(icon.get()) + "}");
+  CheckMenuItem(popup_.get(), 100, MF_BYCOMMAND | MF_CHECKED);
+  Convert();
+  // The disc's blue in the image column (the highlight never reaches it).
+  auto picture = [&] { return Count(0, 20, [](COLORREF c) { return GetBValue(c) > GetRValue(c) + 60; }); };
+  for (int position : {0, 1}) {
+    Paint(position, 0);
+    const int whole = picture();
+    EXPECT_GT(whole, 80) << position;
+    Repaint(position, ODS_SELECTED, ODA_SELECT);
+    EXPECT_EQ(picture(), whole) << position << ": highlighted";
+    Repaint(position, 0, ODA_SELECT);
+    EXPECT_EQ(picture(), whole) << position << ": the highlight gone again";
+  }
+}
+
+TEST_F(Painting, ColourItemsShowTheirSwatchBesideTheHighlight) {
+  Add("Red{gControl:0|lvID:|LColor:255}");
+  Add("Select a custom color{gControl:0|lvID:|LDefClr:-1|LColor:-1}");
+  Convert();
+  Paint(0, 0);
+  EXPECT_EQ(At(kWidth - 20, 12), RGB(255, 0, 0));  // the swatch, bordered in black
+  EXPECT_EQ(At(kWidth - 35, 12), RGB(0, 0, 0));
+  Repaint(0, ODS_SELECTED, ODA_SELECT);
+  EXPECT_EQ(At(kWidth - 39, 12), Colors().highlight);  // the highlight stops short of it
+  EXPECT_EQ(At(kWidth - 20, 12), RGB(255, 0, 0));
+  Paint(1, ODS_SELECTED);
+  EXPECT_EQ(At(kWidth - 8, 12), Colors().highlight);  // the custom colour has none
+}
+
+// The width of "Sample" in a face at the menu font's size.
+int SampleWidth(HDC dc, const std::string& face) {
+  LOGFONTA font{};
+  font.lfHeight = FontHeight(MenuFontSize());
+  font.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+  rt::GdiObject<HFONT> made(CreateFontIndirectA(&font));
+  HGDIOBJ old = SelectObject(dc, made.get());
+  SIZE size{};
+  GetTextExtentPoint32A(dc, "Sample", 6, &size);
+  SelectObject(dc, old);
+  return size.cx;
+}
+
+TEST_F(Painting, AFontItemsRightHandTextIsDrawnInItsOwnFace) {
+  // The same caption in the menu font; the sample text in the face the item names: the menu
+  // font's own, and one installed face that draws it wider or narrower.
+  const std::string menuFace = GetMenuFontName();
+  std::string other;
+  for (const std::string& family : GetFontFamilies(nullptr, 4))
+    if (!family.empty() && SampleWidth(canvas_.dc(), family) != SampleWidth(canvas_.dc(), menuFace)) {
+      other = family;
+      break;
+    }
+  ASSERT_FALSE(other.empty()) << "every installed face draws like the menu font";
+  Add("Face{gControl:0|lvID:|LFont:" + menuFace + "}\tSample");
+  Add("Face{gControl:0|lvID:|LFont:" + other + "}\tSample");
+  Convert();
+  auto halves = [&](int position) {
+    Paint(position, 0);
+    std::vector<COLORREF> left, right;
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) (x < 60 ? left : right).push_back(At(x, y));
+    return std::make_pair(left, right);
+  };
+  const auto another = halves(1), own = halves(0);
+  EXPECT_GT(Count(60, kWidth, Colors().menuText), 5);  // the sample is drawn
+  EXPECT_EQ(own.first, another.first);
+  EXPECT_NE(own.second, another.second) << other;
+}
+
+TEST_F(Painting, ASelectedSideBarIsFramedAndItsStripDrawnInside) {
+  Add("{Sidebar|Text:Side|FColor:255|BColor:255|GColor:1|Width:40}");  // red on red
+  Add("One");
+  Convert();
+  Paint(0, 0);
+  EXPECT_EQ(At(0, 10), GetSysColor(COLOR_MENU));  // the frame painted out
+  EXPECT_EQ(At(1, 10), RGB(255, 0, 0));
+  EXPECT_EQ(At(20, 1), RGB(255, 0, 0));
+  Paint(0, ODS_SELECTED);
+  EXPECT_EQ(At(0, 10), Colors().light);  // raised
+  EXPECT_EQ(At(10, 0), Colors().light);
+  EXPECT_EQ(At(1, 10), GetSysColor(COLOR_MENU));
+  EXPECT_EQ(At(2, 10), RGB(255, 0, 0));  // the strip, two pixels in
+  EXPECT_EQ(At(20, 1), GetSysColor(COLOR_MENU));
 }
 
 TEST_F(Painting, CheckMarksSeparatorsAndDisabledText) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/alpha_icon.h"
+#include "../support/dib_canvas.h"
 #include "menu_item_store.h"
 #include "scoped_win.h"
 #include "side_bar_drawing.h"
@@ -36,11 +37,8 @@ Strip Read(HBITMAP bitmap) {
 
 // A 32-bit picture with its own pixel memory: a blue frame (its top-left colour) around yellow.
 rt::GdiObject<HBITMAP> Picture(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
   uint32_t* bits = nullptr;
-  rt::GdiObject<HBITMAP> bitmap(
-      CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
+  rt::GdiObject<HBITMAP> bitmap = test::DibBitmap(width, height, &bits);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x)
       bits[y * width + x] = (x < 2 || y < 2 || x >= width - 2 || y >= height - 2) ? 0x0000FF : 0xFFFF00;
@@ -92,6 +90,20 @@ TEST(SideBarStrip, APictureIsShrunkIntoTheStripAndCentred) {
   const Strip k = Read(kept.get());
   EXPECT_EQ(k.At(17, 5), RGB(255, 255, 0));  // its own size at the top
   EXPECT_EQ(k.At(17, 50), RGB(0, 255, 0));   // on the strip's colour
+}
+
+TEST(SideBarStrip, AShrunkPictureIsRoundedHalfToEven) {
+  // 70 x 33 into 35 pixels across: half of each, 35 x 16.5, drawn 16 high.
+  rt::GdiObject<HBITMAP> picture = Picture(70, 33);
+  MenuItemRecord item;
+  item.Height = 100;
+  rt::GdiObject<HBITMAP> strip(DrawSideBarBitmap(
+      item, "{Sidebar|IMG:" + std::to_string(reinterpret_cast<uintptr_t>(picture.get())) + "|BColor:65280|}",
+      ImageSource{}));
+  const Strip s = Read(strip.get());
+  int rows = 0;
+  for (int y = 0; y < s.height; ++y) rows += s.At(17, y) != RGB(0, 255, 0);
+  EXPECT_EQ(rows, 16);
 }
 
 TEST(SideBarStrip, AnIconOnTheAutomaticBackgroundSitsOnTheMenuColour) {

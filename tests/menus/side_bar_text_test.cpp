@@ -87,11 +87,18 @@ TEST(SideBarText, EveryKeyReadsBackAsTheCaptionWroteIt) {
                                               : SideBarAlign::Center)
         << caption;
   }
-  // Keys written without a value read as their defaults, not as "0".
-  const SideBarSpec empty = ReadSideBarSpec("{Sidebar|Text:|Font:|FSize:|}", 0xABCDEF, NoSystemColor);
-  EXPECT_EQ(empty.text, "Pendrix<br>Menus");
-  EXPECT_EQ(empty.font, "Arial");
-  EXPECT_EQ(empty.size, 11);
+  // Keys written without a value read as "0", as the caption language reads every such key; keys
+  // left out read as their defaults.
+  const SideBarSpec empty = ReadSideBarSpec("{Sidebar|Text:|Font:|FSize:|MinFSize:|Width:|}", 0xABCDEF, NoSystemColor);
+  EXPECT_EQ(empty.text, "0");
+  EXPECT_EQ(empty.font, "0");
+  EXPECT_EQ(empty.size, 7);
+  EXPECT_EQ(empty.minSize, 5);
+  EXPECT_EQ(empty.width, 35);
+  const SideBarSpec absent = ReadSideBarSpec("{Sidebar|}", 0xABCDEF, NoSystemColor);
+  EXPECT_EQ(absent.text, "Pendrix<br>Menus");
+  EXPECT_EQ(absent.font, "Arial");
+  EXPECT_EQ(absent.size, 11);
 }
 
 TEST(SideBarText, NumbersBeyondTheirRangeAreKeptWithinIt) {
@@ -119,7 +126,9 @@ TEST(SideBarText, NumbersBeyondTheirRangeAreKeptWithinIt) {
 }
 
 TEST(SideBarText, MinusOneIsTheAutomaticBackgroundNeverASystemColour) {
-  for (const char* block : {"{Sidebar|BColor:-1|", "{Sidebar|BColor: -1 |", "{Sidebar|"}) {
+  // As is a value that names no colour.
+  for (const char* block : {"{Sidebar|BColor:-1|", "{Sidebar|BColor: -1 |", "{Sidebar|", "{Sidebar|BColor:pink|",
+                            "{Sidebar|BColor:&Hxyz|"}) {
     const SideBarSpec spec = ReadSideBarSpec(block, 0xABCDEF, NoSystemColor);
     EXPECT_TRUE(spec.automaticBack) << block;
     EXPECT_EQ(spec.backColor, 0xABCDEFu) << block;  // the menu colour, where there is no picture
@@ -127,6 +136,9 @@ TEST(SideBarText, MinusOneIsTheAutomaticBackgroundNeverASystemColour) {
   const SideBarSpec given = ReadSideBarSpec("{Sidebar|BColor:vbRed|", 0xABCDEF, NoSystemColor);
   EXPECT_FALSE(given.automaticBack);
   EXPECT_EQ(given.backColor, 0xFFu);
+  const SideBarSpec menu = ReadSideBarSpec("{Sidebar|BColor:1|", 0xABCDEF, NoSystemColor);
+  EXPECT_FALSE(menu.automaticBack);
+  EXPECT_EQ(menu.backColor, 0xABCDEFu);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
+#include <thread>
 
 #include "form.h"
 #include "error_report.h"
@@ -33,6 +35,38 @@ class ProbeForm : public rt::Form {
     result = 0;
     return true;
   }
+};
+
+// Sends a message to a window from another thread, as the shell sends its tray callback or another
+// program a click: the message is handled inside this thread's GetMessage, which returns only for a
+// posted message. Tells whether the waiting loop ended by itself or had to be woken from outside.
+class SentFromElsewhere {
+ public:
+  SentFromElsewhere(HWND window, UINT message, WPARAM wParam)
+      : waiter_(GetCurrentThreadId()), thread_([this, window, message, wParam] { Run(window, message, wParam); }) {}
+  ~SentFromElsewhere() {
+    returned_ = true;
+    thread_.join();
+  }
+  // The caller's loop has returned.
+  void Returned() { returned_ = true; }
+  bool NeededWaking() const { return woken_; }
+
+ private:
+  void Run(HWND window, UINT message, WPARAM wParam) {
+    for (int i = 0; i < 500 && !IsWindowVisible(window) && !returned_; ++i) Sleep(10);
+    SendMessageA(window, message, wParam, 0);
+    for (int i = 0; i < 300 && !returned_; ++i) Sleep(10);
+    // Still waiting three seconds later: wake it from outside, so that the test fails, not hangs.
+    while (!returned_) {
+      woken_ = true;
+      PostThreadMessageA(waiter_, WM_NULL, 0, 0);
+      Sleep(50);
+    }
+  }
+  DWORD waiter_;
+  std::atomic<bool> returned_{false}, woken_{false};
+  std::thread thread_;
 };
 
 class FormLifetime : public ::testing::Test {
@@ -154,6 +188,37 @@ TEST_F(FormLifetime, AModalFormDisablesTheOthersUntilItIsHidden) {
   EXPECT_TRUE(form.IsLoaded());
   form.onTimer = nullptr;
   form.onLoad = nullptr;
+}
+
+TEST_F(FormLifetime, TheLoopEndsWhenTheLastFormUnloadsInsideAMessageSentFromElsewhere) {
+  ProbeForm form("frmTray");
+  form.Load();
+  ShowWindow(form.hWnd(), SW_SHOWNA);
+  SentFromElsewhere exit(form.hWnd(), WM_CLOSE, 0);
+  EXPECT_EQ(rt::RunMessageLoop(), 0);
+  exit.Returned();
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_FALSE(exit.NeededWaking());
+}
+
+TEST_F(FormLifetime, AModalShowReturnsWhenItsFormGoesInsideAMessageSentFromElsewhere) {
+  struct Case {
+    const char* how;
+    UINT message;  // WM_CLOSE unloads; WM_TIMER runs the form's handler, which hides it
+  };
+  for (const Case& c : {Case{"unloaded", WM_CLOSE}, Case{"hidden", WM_TIMER}}) {
+    SCOPED_TRACE(c.how);
+    ProbeForm form("frmBox");
+    form.onTimer = [&](WPARAM) { form.Hide(); };
+    form.Load();
+    SentFromElsewhere click(form.hWnd(), c.message, 1);
+    form.Show(rt::ShowMode::Modal);
+    click.Returned();
+    EXPECT_FALSE(form.Visible());
+    EXPECT_FALSE(click.NeededWaking());
+    form.onTimer = nullptr;
+    form.Unload();
+  }
 }
 
 TEST_F(FormLifetime, NothingLoadsWhileTheProgramQuits) {

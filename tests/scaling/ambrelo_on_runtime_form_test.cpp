@@ -291,10 +291,10 @@ TEST(AmbreloFramesAfterAPass, AFrameShowsItsNewSizeWhole) {
     GetWindowRect(frame, &after);
     ASSERT_GT(after.right - after.left, (before.right - before.left) * 3 / 2) << "the pass scaled the frame";
 
-    test::Picture shown = test::CaptureAsShown(frame);
-    if (c.picture) EXPECT_TRUE(test::KeepPicture(test::CaptureAsShown(window), TARNWICK_ARTIFACT_DIR, c.picture));
+    test::Picture shown = test::CaptureWindow(frame, true);
+    if (c.picture) EXPECT_TRUE(test::KeepPicture(test::CaptureWindow(window, true), TARNWICK_ARTIFACT_DIR, c.picture));
     RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    test::Picture fresh = test::CaptureAsShown(frame);
+    test::Picture fresh = test::CaptureWindow(frame, true);
     ASSERT_EQ(shown.width, fresh.width);
     ASSERT_EQ(shown.height, fresh.height);
     int stale = 0;

@@ -6,16 +6,14 @@
 #include <cmath>
 #include <cstdint>
 
+#include "dib_canvas.h"
 #include "scoped_win.h"
 
 namespace test {
 
 inline rt::UniqueHicon AlphaDiscIcon() {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  rt::GdiObject<HBITMAP> color(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  auto* pixels = static_cast<uint32_t*>(bits);
+  uint32_t* pixels = nullptr;
+  rt::GdiObject<HBITMAP> color = DibBitmap(16, 16, &pixels);
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x) {
       const double r = std::hypot(x - 7.5, y - 7.5);

@@ -25,4 +25,12 @@ inline void PressKeys(std::vector<WORD> keys) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// Presses each key on its own, with a pause after each for what it opens (a submenu) to come up.
+inline void PressInTurn(const std::vector<WORD>& keys, DWORD pauseMilliseconds = 100) {
+  for (WORD key : keys) {
+    PressKeys({key});
+    Sleep(pauseMilliseconds);
+  }
+}
+
 }  // namespace test

@@ -1,14 +1,26 @@
 #pragma once
 // Drives another program of the test prefix: starts it, finds its windows, reads and answers its
 // message boxes.
+#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace test {
+
+class Program;
+// The programs this test has started and still owns: a wait gives up as soon as one of them crashed.
+inline std::vector<Program*>& StartedPrograms() {
+  static std::vector<Program*> programs;
+  return programs;
+}
+inline bool ReportCrashes();
 
 // "/home/x/build/a.exe" -> "Z:\home\x\build\a.exe" (Wine maps the Unix root to Z:).
 inline std::string WindowsPathOf(std::string unixPath) {
@@ -22,6 +34,7 @@ inline bool WaitUntil(const std::function<bool()>& done, int milliseconds = 1500
   auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
   while (std::chrono::steady_clock::now() < end) {
     if (done()) return true;
+    if (ReportCrashes()) break;  // what it waits for will not come
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return done();
@@ -60,8 +73,13 @@ class Program {
       process_ = pi.hProcess;
       id_ = pi.dwProcessId;
     }
+    name_ = exe.substr(exe.find_last_of('\\') + 1) + (arguments.empty() ? "" : " " + arguments);
+    StartedPrograms().push_back(this);
   }
   ~Program() {
+    auto& programs = StartedPrograms();
+    programs.erase(std::remove(programs.begin(), programs.end(), this), programs.end());
+    ReportCrash();
     if (!process_) return;
     if (Running()) TerminateProcess(process_, 99);
     WaitForSingleObject(process_, 5000);
@@ -73,13 +91,28 @@ class Program {
   bool Started() const { return process_ != nullptr; }
   DWORD ProcessId() const { return id_; }
   bool Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
-  bool WaitForExit(int milliseconds = 15000) const {
-    return process_ && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
+  bool WaitForExit(int milliseconds = 15000) {
+    bool ended = process_ && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
+    ReportCrash();
+    return ended;
   }
   DWORD ExitCode() const {
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_, &code);
     return code;
+  }
+  // Ended by an exception nothing handled: its exit code is the exception's (0xC0000005 ...).
+  bool Crashed() const { return process_ && !Running() && (ExitCode() & 0xC0000000) == 0xC0000000; }
+  // Fails the running test once, by the program's name, when the program crashed; says whether it did.
+  bool ReportCrash() {
+    if (!Crashed()) return false;
+    if (!crashReported_) {
+      crashReported_ = true;
+      char code[16];
+      std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(ExitCode()));
+      ADD_FAILURE() << name_ << " crashed (exit code " << code << ")";
+    }
+    return true;
   }
 
   // A top-level window of this process with that class (any when empty) and title.
@@ -118,7 +151,15 @@ class Program {
 
   HANDLE process_ = nullptr;
   DWORD id_ = 0;
+  std::string name_;
+  bool crashReported_ = false;
 };
+
+inline bool ReportCrashes() {
+  bool any = false;
+  for (Program* program : StartedPrograms()) any = program->ReportCrash() || any;
+  return any;
+}
 
 // The text of a message box (its static control has the id 0xFFFF).
 inline std::string MessageBoxText(HWND box) {

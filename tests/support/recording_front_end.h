@@ -14,7 +14,6 @@ namespace test {
 class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
  public:
   void LoadTrayForm() override { calls.push_back("LoadTrayForm"); }
-  void DisableTrayTimer() override { calls.push_back("DisableTrayTimer"); }
   HWND TrayFormWindow() override {
     calls.push_back("TrayFormWindow");
     return trayWindow;
@@ -72,9 +71,7 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
   void ShowTrayIcon() override { calls.push_back("ShowTrayIcon"); }
   void PauseTrayCountdown() override { calls.push_back("Form1.Pause"); }
   void CancelCountdown(bool commandLine) override { calls.push_back(commandLine ? "Form2.Cancel" : "Form1.Cancel"); }
-  void ShowCancelCompleted() override { calls.push_back("frmCancelMessage.Completed"); }
-  void UnloadCancelMessage() override { calls.push_back("frmCancelMessage.Unload"); }
-  bool TrayCountdownCounting() override { return countdownCounting; }
+  bool CancelNoticeShown() override { return cancelNoticeShown; }
 
   std::vector<std::string> calls;
   std::vector<std::string> started;              // the tasks the progress window started
@@ -83,7 +80,7 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
   rt::Form progress{"frmProg"};
   rt::Form chooser{"frmMain"};  // a real window to own and be disabled by the group editor
   int32_t chooserCurrentId = -1;
-  bool countdownCounting = false;  // Form1 counting down, as TrayCountdownCounting answers
+  bool cancelNoticeShown = false;  // the notice of a cancelled run on screen, as CancelNoticeShown answers
 };
 
 }  // namespace test

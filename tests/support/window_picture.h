@@ -79,27 +79,20 @@ inline void RunPendingMessages(int rounds) {
 
 // The client area of a window (without a window manager nobody draws the frame), brought above
 // everything else and painted first; the window may belong to another process. Tests run side by
-// side on one screen, so a window another test shows on top of this one is waited out.
-inline Picture CaptureWindow(HWND window) {
+// side on one screen, so a window another test shows on top of this one is waited out. asShown
+// takes the window as it has painted itself so far (what a partial repaint left, a highlight's).
+inline Picture CaptureWindow(HWND window, bool asShown = false) {
   const int attempts = 40;
   Picture p;
   for (int attempt = 1; attempt <= attempts; ++attempt) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (!asShown) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RunPendingMessages(8);
     if (attempt < attempts && CoveredByAnotherProgram(window)) continue;
     p = ScreenPixelsOf(window);
     if (!CoveredByAnotherProgram(window)) break;
   }
   return p;
-}
-
-// The client area as the window last painted it: what the user sees, with nothing repainted first
-// (the messages already waiting are run). The window is brought above everything else.
-inline Picture CaptureAsShown(HWND window) {
-  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  RunPendingMessages(8);
-  return ScreenPixelsOf(window);
 }
 
 // How many pixels of the rectangle (x, y, width, height) the test accepts, e.g. a picture's colour.

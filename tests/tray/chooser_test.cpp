@@ -5,14 +5,17 @@
 
 #include "../support/registry_fixture.h"
 #include "../support/tasks.h"
+#include "../support/dib_canvas.h"
 #include "app.h"
 #include "form.h"
 #include "frm_main.h"
 #include "os/recording_shell.h"
+#include "os/scripted_message_boxes.h"
 #include "path_text.h"
 #include "shared_state.h"
 #include "task_store.h"
 #include "tray_front_end.h"
+#include "tray_resources.h"
 
 using namespace DozIzevodoz;
 
@@ -110,6 +113,24 @@ TEST_F(Chooser, TheFrontEndGivesTheCurrentTaskIdAndEnablesTheWindow) {
   EXPECT_EQ(runTasks(), "Yes");
 }
 
+// The task editor's "Finished": the list shows the tasks as edited, and "Run Tasks" can be
+// chosen exactly while there is one.
+TEST_F(Chooser, TheTaskEditorsFinishedRefillsTheListAndRunTasksFollowsIt) {
+  TaskFile({test::Task(1, "Old", "Shut")});
+  form().Load();
+  tray::TrayFrontEnd frontEnd;
+  frontEnd.RefillTaskChooser({"Zeta", "alpha"});
+  ASSERT_EQ(list().ListCount(), 2);
+  EXPECT_EQ(list().List(0), "alpha");
+  EXPECT_EQ(list().List(1), "Zeta");
+  EXPECT_TRUE(option("optGroup").Enabled());
+  frontEnd.RefillTaskChooser({});
+  EXPECT_EQ(list().ListCount(), 0);
+  EXPECT_FALSE(option("optGroup").Enabled());
+  frontEnd.RefillTaskChooser({"One"});
+  EXPECT_TRUE(option("optGroup").Enabled());
+}
+
 TEST_F(Chooser, DispGroupsSelectsByDescriptionIgnoringCaseAndSkipsDeletedTasks) {
   form().Load();
   Tasks = {test::Task(1, "ab", ""), test::Task(2, "AB", ""), test::Task(-1, "gone", "")};
@@ -179,6 +200,40 @@ TEST_F(Chooser, AddEditTasksGoesToTheEditorAndHelpOpensTheHelpFile) {
 
   form().Ctl<rt::CommandButton>("btnClose").Click();
   EXPECT_FALSE(form().IsLoaded());
+}
+
+// The chooser's own help picture is a white question mark on a blue disc, and its window carries
+// the program's icon as the other dialogs do.
+TEST_F(Chooser, ItsHelpPictureIsTheBlueOneAndItsWindowHasTheProgramIcon) {
+  form().Load();
+  auto blue = [](int r, int g, int b) { return b > 150 && b > r + 80 && b > g + 40; };
+  auto white = [](int r, int g, int b) { return r > 220 && g > 220 && b > 220; };
+  auto yellow = [](int r, int g, int b) { return r > 200 && g > 150 && b < 90; };
+  const test::Picture help =
+      test::DrawnIcon(static_cast<HICON>(form().Ctl<rt::Image>("Image1").Picture()), 32);
+  EXPECT_GT(test::CountPixels(help, 0, 0, 32, 32, blue), 300);
+  EXPECT_GT(test::CountPixels(help, 8, 4, 16, 24, white), 40) << "no white question mark in the middle";
+  EXPECT_EQ(test::CountPixels(help, 0, 0, 32, 32, yellow), 0);
+
+  for (WPARAM which : {ICON_BIG, ICON_SMALL}) {
+    const HICON icon = reinterpret_cast<HICON>(SendMessageA(form().hWnd(), WM_GETICON, which, 0));
+    ASSERT_NE(icon, nullptr) << which;
+    const int size = GetSystemMetrics(which == ICON_BIG ? SM_CXICON : SM_CXSMICON);
+    const HICON program = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TARNWICK), IMAGE_ICON, size, size, LR_SHARED));
+    EXPECT_EQ(test::DrawnIcon(icon, size).rgb, test::DrawnIcon(program, size).rgb) << which;
+  }
+}
+
+// A failure while the task editor's list is taken over is reported under the procedure's own name.
+TEST_F(Chooser, AFailureOfShowEditedTasksNamesIt) {
+  os::ScriptedMessageBoxes boxes;
+  os::Install<os::MessageBoxes> installed{&boxes};
+  rt::SetQuitting(true);  // no form loads now, so the chooser has no list to fill
+  form().ShowEditedTasks({"One"});
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, "Application Error");
+  EXPECT_NE(boxes.shown[0].text.find(".frmMain.ShowEditedTasks at line "), std::string::npos) << boxes.shown[0].text;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 
+#include "../support/dib_canvas.h"
 #include "../support/registry_fixture.h"
 #include "../support/window_picture.h"
 #include "app.h"
@@ -17,7 +18,6 @@
 #include "message_loop.h"
 #include "os/recording_power.h"
 #include "os/scripted_message_boxes.h"
-#include "scoped_win.h"
 #include "shared_state.h"
 #include "tray_front_end.h"
 #include "vb_hot_key.h"
@@ -158,23 +158,7 @@ TEST_F(Countdown, ThePyramidShowsUnderTheCount) {
 
   HICON icon = reinterpret_cast<HICON>(SendMessageA(form.hWnd(), WM_GETICON, ICON_BIG, 0));
   ASSERT_NE(icon, nullptr);
-  test::Picture drawn;
-  drawn.width = drawn.height = 32;
-  {
-    rt::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 32, -32, 1, 24, BI_RGB};
-    void* bits = nullptr;
-    rt::GdiObject<HBITMAP> bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    HGDIOBJ old = SelectObject(dc.get(), bitmap.get());
-    DrawIconEx(dc.get(), 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
-    GdiFlush();
-    for (int i = 0; i < 32 * 32; ++i) {
-      const auto* px = static_cast<const std::uint8_t*>(bits) + i * 3;
-      drawn.rgb.insert(drawn.rgb.end(), {px[2], px[1], px[0]});
-    }
-    SelectObject(dc.get(), old);
-  }
+  const test::Picture drawn = test::DrawnIcon(icon, 32);
   EXPECT_GT(test::CountPixels(drawn, 0, 0, 32, 32, gold), 200) << "the window's icon is not the pyramid";
 }
 
@@ -345,7 +329,7 @@ TEST_F(Countdown, EnterHeldElsewhereIsReportedAndTheCountGoesOn) {
   Arm(Form1(), kShutDownCode, "Shut", "Shutdown");
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text,
-            "Can not register all or one of the hotkeys ENTER ... Try other keys this key is already registered by "
+            "Can not register all or one of the hotkeys  ... Try other keys this key is already registered by "
             "some other running applications.");
   EXPECT_EQ(boxes.shown[0].title, "Tarnwick");
   EXPECT_FALSE(Form1().HoldsEnter());

@@ -20,11 +20,13 @@
 #include "frm_main.h"
 #include "frm_option.h"
 #include "frm_set_hot_keys.h"
+#include "frm_update.h"
 #include "frm_vb_hot_key.h"
 #include "front_end.h"
 #include "os/recording_notify_area.h"
 #include "os/recording_power.h"
 #include "os/recording_shell.h"
+#include "os/recording_sound_player.h"
 #include "os/scripted_message_boxes.h"
 #include "shared_state.h"
 #include "start_with_windows.h"
@@ -344,6 +346,20 @@ TEST_F(TrayForm, HotKeysOnAndOff) {
   EXPECT_FALSE(item("mnuTurnOff").Checked());
 }
 
+// With none set up, Yes turns the hot keys on and opens the hot-key dialog to set some up.
+TEST_F(TrayForm, TurningHotKeysOnWithNoneSetUpAndYesOpensTheHotKeyDialog) {
+  form().Load();
+  boxes.answers = {IDYES};
+  Command("mnuTurnOff");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+  EXPECT_TRUE(frmvbHotKey().IsLoaded());
+  EXPECT_EQ(Setting("HotKeysOn"), "On");
+  EXPECT_TRUE(item("mnuTurnOff").Checked());
+  ASSERT_TRUE(tray::frmSetHotKeys().Visible());
+  EXPECT_EQ(GetWindow(tray::frmSetHotKeys().hWnd(), GW_OWNER), nullptr);
+}
+
 TEST_F(TrayForm, HidingTheIconNeedsTheShowIconKey) {
   test::SetText(kHotKeys, "0", "VK_S");
   test::SetText(kSettings, "HotKeysOn", "Off");
@@ -526,16 +542,46 @@ class ClickAgainBoxes final : public os::MessageBoxes {
   std::function<void()> again;
 };
 
-TEST_F(TrayForm, AManualUpdateCheckIsNotNestedInARunningOne) {
+TEST_F(TrayForm, AManualUpdateCheckIsNotNestedInARunningOneButSaysSo) {
   form().Load();
   ClickAgainBoxes clicking;
   clicking.again = [&] { Command("sUpdate"); };
   os::Install<os::MessageBoxes> installed{&clicking};
   Command("sUpdate");  // no update host set: the manual check says so
-  EXPECT_EQ(clicking.texts, (std::vector<std::string>{AutoUpdate::kNoServerText}));
+  EXPECT_EQ(clicking.texts, (std::vector<std::string>{AutoUpdate::kNoServerText, AutoUpdate::kCheckRunningText}));
   EXPECT_FALSE(AutoUpdate::ManualUpdateCheck);
   Command("sUpdate");  // over: the next one runs
-  EXPECT_EQ(clicking.texts.size(), 2u);
+  ASSERT_EQ(clicking.texts.size(), 3u);
+  EXPECT_EQ(clicking.texts.back(), AutoUpdate::kNoServerText);
+}
+
+// Whether a window lies above another in the z-order.
+bool Above(HWND upper, HWND lower) {
+  for (HWND w = GetWindow(lower, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV))
+    if (w == upper) return true;
+  return false;
+}
+
+TEST_F(TrayForm, AManualUpdateCheckWhileTheNoticeIsUpBringsTheNoticeForward) {
+  form().Load();
+  os::ScriptedMessageBoxes boxes;
+  os::Install<os::MessageBoxes> installed{&boxes};
+  os::RecordingSoundPlayer chime;
+  os::Install<os::SoundPlayer> chimeInstalled{&chime};
+  frmUpdate().Label2("Tarnwick");
+  frmUpdate().Show();
+  HWND notice = frmUpdate().hWnd();
+  HWND other =
+      CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr, nullptr, nullptr);
+  SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ASSERT_TRUE(Above(other, notice));
+  Command("sUpdate");
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_TRUE(frmUpdate().Visible());
+  EXPECT_TRUE(Above(notice, other));
+  EXPECT_FALSE(AutoUpdate::ManualUpdateCheck);
+  DestroyWindow(other);
+  frmUpdate().Unload();
 }
 
 TEST_F(TrayForm, ExitRemovesTheIconAndUnloadsEveryForm) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app.h"
 #include "form.h"
 #include "message_loop.h"
@@ -212,12 +214,36 @@ TEST_F(HotKeysDialog, HelpAndPicture) {
   EXPECT_EQ(shell.requests[0].file, rt::App().Path + "\\Tarnwick.chm");
   EXPECT_EQ(shell.requests[0].showCommand, SW_SHOWMAXIMIZED);
 
+  // The picture shows the stored keys: a check mark in the boxes of S and P only.
   test::SetText(kHotKeys, "0", "VK_S");
   test::SetText(kHotKeys, "2", "VK_P");
   form().Unload();
   form().Show();
   test::Picture picture = test::CaptureWindow(form().hWnd());
   ASSERT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "tray-frmSetHotKeys"));
+  // Each box's square against that of a cleared box: a check mark is what tells them apart.
+  auto square = [&](const char* name) {
+    RECT r;
+    GetWindowRect(box(name).hWnd(), &r);
+    MapWindowPoints(nullptr, form().hWnd(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  const RECT cleared = square("cSetR");
+  auto marked = [&](const char* name) {
+    const RECT r = square(name);
+    int differing = 0;
+    for (int y = 0; y < cleared.bottom - cleared.top; ++y)
+      for (int x = 0; x < 16; ++x) {
+        int difference = 0;
+        for (int c = 0; c < 3; ++c)
+          difference +=
+              std::abs(picture.At(r.left + x, r.top + y, c) - picture.At(cleared.left + x, cleared.top + y, c));
+        if (difference > 120) ++differing;
+      }
+    return differing;
+  };
+  for (const char* name : {"cSetL", "cSetZ", "cSetH", "cSetX"}) EXPECT_LE(marked(name), 4) << name;
+  for (const char* name : {"cSetS", "cSetP"}) EXPECT_GT(marked(name), 10) << name << " shows no check mark";
 }
 
 }  // namespace

@@ -9,8 +9,10 @@
 #include "../support/file_text.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
+#include "action_requests.h"
 #include "app.h"
 #include "form.h"
+#include "form1.h"
 #include "frm_cancel_message.h"
 #include "frm_prog.h"
 #include "message_loop.h"
@@ -22,6 +24,7 @@
 #include "startup.h"
 #include "task_store.h"
 #include "tray_front_end.h"
+#include "vb_hot_key.h"
 
 using namespace DozIzevodoz;
 
@@ -176,6 +179,87 @@ TEST_F(TaskRun, AListWhoseNamesMatchNoTaskIsRefused) {
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, "Invalid Task List:\r\nghost");
   EXPECT_EQ(boxes.shown[0].title, rt::App().FileDescription);
+}
+
+// The task progress window rebuilds its rows from the list it is given; a list of IDs that is not
+// all task numbers was not made from the tasks, and it says so (naming the task at the bad place).
+TEST_F(TaskRun, AnIdListThatIsNotAllTaskNumbersIsReportedAfterTheRows) {
+  struct Case { const char* ids; const char* names; const char* named; };
+  const Case cases[] = {
+      {"1;x", "real;other", "other"},
+      {"1;;1", "real;gap;real", "gap"},
+      {"x", "real", "real"},
+      {"1;2;z", "real;b", "real;b"},  // fewer names than IDs: the list of names
+  };
+  for (const Case& c : cases) {
+    boxes.shown.clear();
+    DozIzevodoz::TaskRun run;
+    run.tasks = {HelperTask(1, "real", 0)};
+    run.idList = c.ids;
+    run.nameList = c.names;
+    EXPECT_TRUE(tray::frmProg().ReloadRows(run)) << c.ids;
+    ASSERT_EQ(boxes.shown.size(), 1u) << c.ids;
+    EXPECT_EQ(boxes.shown[0].text, std::string("Invalid Task List in Task Group:\r\n") + c.named);
+    EXPECT_EQ(boxes.shown[0].title, rt::App().FileDescription);
+    EXPECT_EQ(boxes.shown[0].flags, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    auto& rows = tray::frmProg().Ctl<rt::ListView>("lvTasks");
+    ASSERT_EQ(rows.RowCount(), 1) << c.ids;
+    EXPECT_EQ(rows.Cell(1, 1), "Waiting.....");
+  }
+  boxes.shown.clear();
+  DozIzevodoz::TaskRun good;
+  good.tasks = {HelperTask(1, "real", 0), HelperTask(-4, "odd", 0)};
+  good.idList = "1; -4 ";
+  good.nameList = "real;odd";
+  EXPECT_TRUE(tray::frmProg().ReloadRows(good));
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A request made while the tasks of another run (CTRL+ALT+R during a shut-down's tasks): once the
+// run is over it gets a countdown of its own, then its own tasks and its action; cancelling that
+// countdown leaves the shut-down, whose countdown had run out, to be carried out.
+TEST_F(TaskRun, ARequestDuringTheRunGetsItsOwnCountdownAndTasksOrLeavesTheFirstActionStanding) {
+  tray::CountdownForm& countdown = tray::Form1();
+  auto tick = [&] { SendMessageA(countdown.hWnd(), WM_TIMER, countdown.Ctl<rt::Timer>("Timer1").Id(), 0); };
+  auto caption = [&](const char* label) { return countdown.Ctl<rt::Label>(label).Caption(); };
+  test::SetText(kSettings, "TimeOut", "1");
+  for (bool withdrawn : {false, true}) {
+    DeleteFileA(log_.c_str());
+    power.calls.clear();
+    UseTasks({HelperTask(1, "shut", 300, "Shut"), HelperTask(2, "boot", 0, "Boot")});
+    ASSERT_TRUE(SaveTasks());  // a request reads the task file
+    Sampler::onSample = [&](const std::string&) {
+      if (Log().find("shut start") == std::string::npos) return;
+      Sampler::onSample = nullptr;
+      vbHotKey::DoFunctions(1);
+    };
+    RequestAction(kShutDownCode, "Shut");
+    ASSERT_TRUE(countdown.IsLoaded());
+    tick();  // a TimeOut of 1: the first second ends the count
+
+    EXPECT_EQ(Log(), "shut start\nshut end\n") << withdrawn;
+    EXPECT_TRUE(power.calls.empty()) << "the reboot was carried out without its countdown";
+    ASSERT_TRUE(countdown.Counting()) << withdrawn;
+    EXPECT_TRUE(countdown.HoldsEnter());
+    EXPECT_EQ(caption("Label3"), "1") << "not a fresh count";
+    EXPECT_EQ(caption("Label2"), "Run Tasks");
+    EXPECT_EQ(ActionName, "Boot");
+
+    if (withdrawn) {
+      SendMessageA(countdown.hWnd(), WM_HOTKEY, 9, MAKELPARAM(0, VK_RETURN));  // ENTER
+      EXPECT_FALSE(countdown.IsLoaded());
+      EXPECT_EQ(Log(), "shut start\nshut end\n") << "the reboot's tasks ran";
+      ASSERT_EQ(power.calls.size(), 1u);
+      EXPECT_EQ(os::Describe(power.calls[0]), "ExitWindowsEx 1");
+    } else {
+      tick();
+      EXPECT_EQ(Log(), "shut start\nshut end\nboot start\nboot end\n");
+      ASSERT_EQ(power.calls.size(), 1u);
+      EXPECT_EQ(os::Describe(power.calls[0]), "ExitWindowsEx 2");
+      EXPECT_FALSE(countdown.IsLoaded());
+    }
+  }
+  DeleteFileA(TaskFilePath().c_str());
 }
 
 // Cancels while the second task runs: by the button, and by the cancel key's message.

@@ -109,7 +109,7 @@ TEST(HotKeyBoxes, TheBoxFollowsTheKeyNameNotTheValueName) {
 }
 
 TEST(OptionRules, DefaultsForEmptySettings) {
-  EXPECT_EQ(ShownOptionTexts({}), (OptionTexts{"Windows Will Now!", "32", "5"}));
+  EXPECT_EQ(ShownOptionTexts({}), (OptionTexts{"Windows Will Now!", "32", "10"}));
   EXPECT_EQ(ShownOptionTexts({"Bye", "20", "9"}), (OptionTexts{"Bye", "20", "9"}));
   // Stored as typed, shown as stored: only an empty text takes the default.
   EXPECT_EQ(ShownOptionTexts({" ", "x", "0"}), (OptionTexts{" ", "x", "0"}));
@@ -122,25 +122,6 @@ TEST(OptionRules, ChangeIsAnyExactDifference) {
   EXPECT_TRUE(OptionsChanged(kept, {"Windows Will Now!", "32 ", "5"}));
   EXPECT_TRUE(OptionsChanged(kept, {"Windows Will Now!", "32", "6"}));
   EXPECT_TRUE(OptionsChanged(kept, {"Windows Will Now!\r\n", "32", "5"}));
-}
-
-TEST(OptionRules, InputTheCountdownCannotUseIsRefused) {
-  struct Case { const char* font; const char* timeOut; OptionProblem problem; };
-  const Case cases[] = {
-      {"32", "5", OptionProblem::None},        {"1", "1", OptionProblem::None},
-      {"200", "32767", OptionProblem::None},   {"12.5", "10", OptionProblem::None},
-      {"32", "", OptionProblem::TimeOut},      {"32", "0", OptionProblem::TimeOut},
-      {"32", "32768", OptionProblem::TimeOut}, {"32", "2.5", OptionProblem::TimeOut},
-      {"32", "-3", OptionProblem::TimeOut},    {"32", "ten", OptionProblem::TimeOut},
-      {"", "5", OptionProblem::FontSize},      {"0", "5", OptionProblem::FontSize},
-      {"201", "5", OptionProblem::FontSize},   {"big", "5", OptionProblem::FontSize},
-      {"big", "0", OptionProblem::TimeOut},  // the first box in the order they are checked
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(FirstOptionProblem({"any message", c.font, c.timeOut}), c.problem) << c.font << " / " << c.timeOut;
-  EXPECT_EQ(OptionProblemText(OptionProblem::None), "");
-  EXPECT_NE(OptionProblemText(OptionProblem::TimeOut).find("1 to 32767"), std::string::npos);
-  EXPECT_NE(OptionProblemText(OptionProblem::FontSize).find("1 to 200"), std::string::npos);
 }
 
 }  // namespace

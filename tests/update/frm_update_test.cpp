@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "sound.h"
 #include "transparent.h"
 #include "update_test_support.h"
+#include "window_picture.h"
 
 namespace {
 
@@ -32,6 +35,13 @@ class FrmUpdateTest : public test::UpdateFixture {
     ReleaseDC(nullptr, dc);
     return tpp;
   }
+  // Where a label lies in the notice's client area.
+  RECT Where(int id) {
+    RECT r;
+    GetWindowRect(Control(id), &r);
+    MapWindowPoints(nullptr, frmUpdate().hWnd(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
 };
 
 TEST_F(FrmUpdateTest, LoadsWithItsTextsInTheWorkAreasCorner) {
@@ -54,6 +64,45 @@ TEST_F(FrmUpdateTest, LoadsWithItsTextsInTheWorkAreasCorner) {
   EXPECT_NE(GetWindow(frmUpdate().hWnd(), GW_OWNER), nullptr);
   EXPECT_FALSE(GetWindowLongA(frmUpdate().hWnd(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
   EXPECT_TRUE(GetWindowLongA(frmUpdate().hWnd(), GWL_STYLE) & WS_POPUP);
+  // The chime starts with the notice, straight from the program's resource.
+  EXPECT_EQ(sound.played, (std::vector<const void*>{Sound::ChimeData().data()}));
+  EXPECT_EQ(sound.stops, 0);
+}
+
+// What the screen shows: the pink face, and the offered version whole on one line.
+TEST_F(FrmUpdateTest, TheFaceIsPinkAndTheWholeVersionShows) {
+  test::Picture picture = test::CaptureWindow(frmUpdate().hWnd());
+  ASSERT_GT(picture.width, 0);
+  EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "update-notice"));
+  // 86 % opaque: whatever lies below shows through a little.
+  auto pink = [](int r, int g, int b) { return r > 200 && b > 200 && g > 90 && g < 170; };
+  auto darkRed = [](int r, int g, int b) { return r > 80 && r < 170 && g < 60 && b < 60; };
+  for (POINT p : {POINT{2, picture.height - 3}, POINT{picture.width - 3, picture.height / 2}})
+    EXPECT_TRUE(pink(picture.At(p.x, p.y, 0), picture.At(p.x, p.y, 1), picture.At(p.x, p.y, 2)))
+        << p.x << "," << p.y << ": " << picture.At(p.x, p.y, 0) << " " << picture.At(p.x, p.y, 1) << " "
+        << picture.At(p.x, p.y, 2);
+
+  const std::string text = Caption(FrmUpdate::kLabel5);
+  ASSERT_EQ(text, "To Version 2.3.1");
+  HWND label5 = Control(FrmUpdate::kLabel5);
+  HDC dc = GetDC(label5);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(label5, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(label5, dc);
+  // The columns of the label's rows where its dark red is drawn.
+  const RECT r = Where(FrmUpdate::kLabel5);
+  int first = picture.width, last = -1;
+  for (int y = std::max<int>(r.top, 0); y < r.bottom && y < picture.height; ++y)
+    for (int x = 0; x < picture.width; ++x)
+      if (darkRed(picture.At(x, y, 0), picture.At(x, y, 1), picture.At(x, y, 2))) {
+        first = std::min(first, x);
+        last = std::max(last, x);
+      }
+  EXPECT_GE(last - first + 1, extent.cx * 9 / 10) << "drawn from " << first << " to " << last;
+  EXPECT_GE(r.left, 0);
+  EXPECT_LE(r.right, picture.width);
 }
 
 TEST_F(FrmUpdateTest, CountsDownSevenTicksThenSinksAndUnloads) {
@@ -69,6 +118,7 @@ TEST_F(FrmUpdateTest, CountsDownSevenTicksThenSinksAndUnloads) {
   EXPECT_GE(frmUpdate().Top(), top + 2 * frmUpdate().Height());
   EXPECT_TRUE(AutoUpdate::UpdateCheckDone);
   EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_EQ(sound.stops, 0);             // the chime is over by then: the time-out leaves it alone
   EXPECT_EQ(frmUpdate().Label4(), "7");  // the next touch loads a fresh notice
 }
 
@@ -96,6 +146,8 @@ TEST_F(FrmUpdateTest, AClickAnywhereElseStartsTheUpdate) {
     SendMessageA(target, WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
     EXPECT_FALSE(frmUpdate().IsLoaded());
     EXPECT_TRUE(AutoUpdate::UpdateCheckDone);
+    EXPECT_EQ(sound.stops, 1);  // the chime stops at the click
+    sound.stops = 0;
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].title, "Moxbel Tarnwick Program");
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -73,7 +74,7 @@ struct BoxWatcher {
 
 TimedMessageBox::MsgBoxData Record(const std::string& prompt, long seconds) {
   TimedMessageBox::MsgBoxData record;
-  record.Title = TimedMessageBox::kTitle;
+  record.Title = TimedMessageBox::kSingleButtonTitle;
   record.Style = MB_ICONINFORMATION;
   record.UseTimer = true;
   record.Timeout = seconds;
@@ -125,6 +126,47 @@ TEST(TimedMessageBox, AUserClickEndsItAndTheNextBoxStillClosesItself) {
   auto record = Record("again %T", 1);
   EXPECT_EQ(TimedMessageBox::TimedMessageBoxH(record), IDOK);
   EXPECT_EQ(watcher.texts, (std::vector<std::string>{"again 1", "again 0"}));
+}
+
+// A second box shown while the first is up (from a handler its message loop runs): each counts
+// down and closes by itself. Should one fail to, a rescue clicks it after eight seconds.
+struct NestedBoxes {
+  static inline TimedMessageBox::MsgBoxData* inner = nullptr;
+  static inline bool innerShown = false;
+  static inline bool rescued = false;
+  static BOOL CALLBACK ClickBox(HWND box, LPARAM) {
+    if (!BoxWatcher::IsClass(box, "#32770") || !IsWindowVisible(box)) return TRUE;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      if (IsWindowVisible(child) && BoxWatcher::IsClass(child, "Button")) PostMessageA(child, BM_CLICK, 0, 0);
+    rescued = true;
+    return TRUE;
+  }
+  static void CALLBACK ShowInner(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (innerShown) return;
+    innerShown = true;
+    TimedMessageBox::TimedMessageBoxH(*inner);
+  }
+  static void CALLBACK Rescue(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), ClickBox, 0); }
+};
+
+TEST(TimedMessageBox, ABoxShownWhileAnotherIsUpLeavesTheFirstCounting) {
+  BoxWatcher watcher;
+  auto outer = Record("outer %T", 3);
+  auto inner = Record("inner %T", 1);
+  NestedBoxes::inner = &inner;
+  NestedBoxes::innerShown = NestedBoxes::rescued = false;
+  UINT_PTR show = SetTimer(nullptr, 0, 300, NestedBoxes::ShowInner);
+  UINT_PTR rescue = SetTimer(nullptr, 0, 8000, NestedBoxes::Rescue);
+  EXPECT_EQ(TimedMessageBox::TimedMessageBoxH(outer), IDOK);
+  KillTimer(nullptr, rescue);
+  KillTimer(nullptr, show);
+  EXPECT_TRUE(NestedBoxes::innerShown);
+  EXPECT_FALSE(NestedBoxes::rescued);
+  EXPECT_EQ(inner.Count, 1);
+  EXPECT_EQ(outer.Count, 3);
+  for (const char* shown : {"inner 0", "outer 1", "outer 0"})
+    EXPECT_NE(std::find(watcher.texts.begin(), watcher.texts.end(), shown), watcher.texts.end()) << shown;
 }
 
 TEST(TimedMessageBox, SingleButtonMsgShowsTheProgramsBox) {

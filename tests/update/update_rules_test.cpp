@@ -77,10 +77,18 @@ TEST(NoticeGeometry, SlideInEndsWithTheBottomEdgeAtTheCorner) {
   }
 }
 
+// It sinks in 5-twip steps to about two and a half of its heights below where it stood, so from
+// the corner of any work area it ends wholly below it.
 TEST(NoticeGeometry, SlideOutSinksOutOfView) {
-  std::vector<int32_t> tops = frmUpdateGeometry::SlideOutTops(8760, 2310);
-  EXPECT_EQ(tops.size(), 2310u / 2 + 1);
-  EXPECT_GE(tops.back(), 8760 + 2 * 2310);
+  for (int height : {2310, 2311, 15}) {
+    const int top = 8760;
+    std::vector<int32_t> tops = frmUpdateGeometry::SlideOutTops(top, height);
+    ASSERT_FALSE(tops.empty());
+    EXPECT_EQ(tops.front(), top + 5) << height;
+    for (size_t i = 1; i < tops.size(); ++i) ASSERT_EQ(tops[i], tops[i - 1] + 5) << height;
+    EXPECT_GE(tops.back() - top, height * 5 / 2) << height;
+    EXPECT_LE(tops.back() - top, height * 5 / 2 + 5) << height;
+  }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "local_server.h"
 #include "os/recording_program_end.h"
 #include "os/recording_shell.h"
+#include "os/recording_sound_player.h"
 #include "os/scripted_message_boxes.h"
 #include "registry_fixture.h"
 
@@ -69,6 +70,8 @@ class UpdateFixture : public ::testing::Test {
   os::RecordingProgramEnd programEnd;
   os::Install<os::MessageBoxes> boxesInstalled{&boxes};
   os::Install<os::ProgramEnd> endInstalled{&programEnd};
+  os::RecordingSoundPlayer sound;  // the chime
+  os::Install<os::SoundPlayer> soundInstalled{&sound};
 
  private:
   rt::AppObject saved_;
