@@ -292,7 +292,9 @@ TEST(AmbreloFramesAfterAPass, AFrameShowsItsNewSizeWhole) {
     ASSERT_GT(after.right - after.left, (before.right - before.left) * 3 / 2) << "the pass scaled the frame";
 
     test::Picture shown = test::CaptureWindow(frame, true);
-    if (c.picture) EXPECT_TRUE(test::KeepPicture(test::CaptureWindow(window, true), TARNWICK_ARTIFACT_DIR, c.picture));
+    if (c.picture) {
+      EXPECT_TRUE(test::KeepPicture(test::CaptureWindow(window, true), TARNWICK_ARTIFACT_DIR, c.picture));
+    }
     RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     test::Picture fresh = test::CaptureWindow(frame, true);
     ASSERT_EQ(shown.width, fresh.width);
