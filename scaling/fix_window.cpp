@@ -27,13 +27,14 @@ std::vector<TrackRecord>::iterator Find(HWND hwnd) {
   return it == table.rend() ? table.end() : std::prev(it.base());
 }
 
-LONG PixelsX(LONG twips) { return static_cast<LONG>(rt::RoundHalfEven(twips / rt::Screen().TwipsPerPixelX())); }
-LONG PixelsY(LONG twips) { return static_cast<LONG>(rt::RoundHalfEven(twips / rt::Screen().TwipsPerPixelY())); }
-
 }  // namespace
 
+LONG WholePixelsX(double twips) { return static_cast<LONG>(rt::RoundHalfEven(twips / rt::Screen().TwipsPerPixelX())); }
+LONG WholePixelsY(double twips) { return static_cast<LONG>(rt::RoundHalfEven(twips / rt::Screen().TwipsPerPixelY())); }
+
 void HookWindow(HWND hwnd, LONG minWidth, LONG minHeight, LONG maxWidth, LONG maxHeight) {
-  TrackRecord record{hwnd, PixelsX(minWidth), PixelsY(minHeight), PixelsX(maxWidth), PixelsY(maxHeight), nullptr};
+  TrackRecord record{
+      hwnd, WholePixelsX(minWidth), WholePixelsY(minHeight), WholePixelsX(maxWidth), WholePixelsY(maxHeight), nullptr};
   auto it = Find(hwnd);
   if (it != Table().end()) {
     record.OldWndProc = it->OldWndProc;
