@@ -29,12 +29,10 @@ std::vector<TrackRecord>::iterator Find(HWND hwnd) {
 
 }  // namespace
 
-LONG WholePixelsX(double twips) { return static_cast<LONG>(rt::RoundHalfEven(twips / rt::Screen().TwipsPerPixelX())); }
-LONG WholePixelsY(double twips) { return static_cast<LONG>(rt::RoundHalfEven(twips / rt::Screen().TwipsPerPixelY())); }
-
 void HookWindow(HWND hwnd, LONG minWidth, LONG minHeight, LONG maxWidth, LONG maxHeight) {
   TrackRecord record{
-      hwnd, WholePixelsX(minWidth), WholePixelsY(minHeight), WholePixelsX(maxWidth), WholePixelsY(maxHeight), nullptr};
+      hwnd, rt::Screen().TwipsToPixelsX(minWidth), rt::Screen().TwipsToPixelsY(minHeight),
+      rt::Screen().TwipsToPixelsX(maxWidth), rt::Screen().TwipsToPixelsY(maxHeight), nullptr};
   auto it = Find(hwnd);
   if (it != Table().end()) {
     record.OldWndProc = it->OldWndProc;

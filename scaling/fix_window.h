@@ -20,9 +20,6 @@ void HookWindow(HWND hwnd, LONG minWidth, LONG minHeight, LONG maxWidth, LONG ma
 // Gives the window its previous procedure back and forgets its record; nothing without one.
 void UnhookWindow(HWND hwnd);
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-// Twips as whole pixels of the screen, halves to even, as the table keeps its sizes.
-LONG WholePixelsX(double twips);
-LONG WholePixelsY(double twips);
 // 32767 pixels in twips.
 LONG LargestWidth();
 LONG LargestHeight();

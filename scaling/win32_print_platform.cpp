@@ -31,7 +31,7 @@ float Win32PrintPlatform::ParkedLeft() {
   return std::max(kParkedLeftTwips, static_cast<float>(rt::Screen().PixelsToTwipsX(right)));
 }
 
-int32_t Win32PrintPlatform::PixelsX(float twips) { return amb::WholePixelsX(twips); }
+int32_t Win32PrintPlatform::PixelsX(float twips) { return rt::Screen().TwipsToPixelsX(twips); }
 
 void Win32PrintPlatform::ShowDialog(bool allowCancel) {
   CollectUnloadedLibraryForms();

@@ -19,10 +19,12 @@ size_t ListSize(std::string_view property) {
 
 }  // namespace
 
-// A lone "." is taken as the start of a fraction in every locale, as is the locale's own separator.
+// A lone "." is taken as the start of a fraction in every locale, as is the locale's own separator:
+// both become "0" and the locale's separator, so that the digits typed after it make a fraction
+// (where "." groups thousands, "0.5" would be read as 5).
 TimeBoxEdit TimeBoxRule(std::string_view text, const LocaleNumbers& numbers) {
   std::string separator = numbers.DecimalSeparator();
-  if (text == "." || text == separator) return {"0" + std::string(text), true};
+  if (text == "." || text == separator) return {"0" + separator, true};
   if (text.empty()) return {std::string(), false};
   TimeBoxEdit edit{std::string(text), false};
   double seconds = numbers.Parse(text).value_or(-1);

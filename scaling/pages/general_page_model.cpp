@@ -85,15 +85,18 @@ HostStatus LoadGeneral(HostObject& control, GeneralContents& out) {
 // nothing. Numbers go to the control as numbers, read in the page's locale: a text would be read
 // again by the control, in the user's.
 HostStatus ApplyGeneral(HostObject& control, const LocaleNumbers& numbers, GeneralContents& contents) {
+  // Checked in the order of the writes, so the message names the first property that refuses; the
+  // boxes are tidied only once the apply goes ahead.
   std::map<std::string, double, std::less<>> values;
-  for (auto& [property, text] : contents.texts) {
-    if (!IsNumberBox(property)) continue;
-    std::optional<double> number = numbers.Parse(text);
-    if (!number) text = "0", number = 0;
-    values[property] = *number;
+  for (const Step& step : kApplyOrder) {
+    if (step.kind != Kind::Text || !IsNumberBox(step.property)) continue;
+    const auto text = contents.texts.find(step.property);
+    const double number = text == contents.texts.end() ? 0 : numbers.Parse(text->second).value_or(0);
+    if (!FitsItsProperty(step.property, number)) return HostStatus::Failed(std::string(step.property) + ": Overflow");
+    values[step.property] = number;
   }
-  for (const auto& [property, number] : values)
-    if (!FitsItsProperty(property, number)) return HostStatus::Failed(property + ": Overflow");
+  for (auto& [property, text] : contents.texts)
+    if (IsNumberBox(property) && !numbers.Parse(text)) text = "0";
   for (const Step& step : kApplyOrder) {
     HostValue value;
     switch (step.kind) {

@@ -365,8 +365,8 @@ TEST(FormEffectsPage, KeepsFractionalTimesUnderACommaDecimalLocale) {
   EXPECT_EQ(page.Text(kTxtFormOpenTime), L"2,5");
   page.Type(kTxtFormCloseTime, L",");
   EXPECT_EQ(page.Text(kTxtFormCloseTime), L"0,");
-  page.Type(kTxtFormCloseTime, L".");
-  EXPECT_EQ(page.Text(kTxtFormCloseTime), L"0.");
+  page.Type(kTxtFormCloseTime, L".");  // the key of the number pad's separator
+  EXPECT_EQ(page.Text(kTxtFormCloseTime), L"0,");
   page.Type(kTxtFormCloseTime, L"1,5");
   EXPECT_EQ(page.Text(kTxtFormCloseTime), L"1,5");
   page.Choose(kCmbFormOpen, 3);

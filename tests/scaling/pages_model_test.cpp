@@ -153,6 +153,21 @@ TEST(GeneralPage, ANumberItsPropertyCannotHoldRefusesTheWholeApply) {
   }
 }
 
+// Of two that cannot be held, the first the apply would write is named; the page's boxes stay as
+// typed, a text that is no number among them.
+TEST(GeneralPage, ARefusedApplyNamesTheFirstWriteAndKeepsTheBoxesAsTyped) {
+  FakeAmbrelo amb;
+  GeneralContents contents;
+  ASSERT_TRUE(LoadGeneral(*amb.control, contents));
+  contents.texts["ScaleX"] = "99999";
+  contents.texts["ScaleY"] = "99999";
+  contents.texts["MinWidth"] = "abc";
+  HostStatus applied = ApplyGeneral(*amb.control, DecimalNumbers(), contents);
+  EXPECT_EQ(applied.description, "ScaleY: Overflow");
+  EXPECT_EQ(contents.texts["MinWidth"], "abc");
+  EXPECT_TRUE(amb.log.empty());
+}
+
 // The numbers go to the control as the page read them in its locale, not as text.
 TEST(GeneralPage, NumbersGoAsReadInThePagesLocale) {
   FakeAmbrelo amb;
@@ -402,7 +417,7 @@ TEST(ScaleControlsLocks, ExcludingLocksPlaceAndSizeIncludingClearsAll) {
 }
 
 // The rule reads the box in the page's locale: a lone decimal separator gets its 0, whichever it
-// is, and so does a lone "." in every locale.
+// is, and a lone "." in every locale is taken for the locale's separator.
 TEST(FormEffectsPage, TimeBoxesHoldZeroToTenSeconds) {
   struct Case {
     const char* separator;
@@ -412,7 +427,7 @@ TEST(FormEffectsPage, TimeBoxesHoldZeroToTenSeconds) {
   } cases[] = {{".", ".", "0.", true},    {".", "-", "0", true},   {".", "12", "10", true}, {".", "abc", "0", true},
                {".", "2.5", "2.5", false}, {".", "", "", false},   {".", "0.", "0.", false}, {".", "10", "10", false},
                {",", ",", "0,", true},    {",", "2,5", "2,5", false}, {",", "10,5", "10", true},
-               {",", "-0,5", "0", true},  {",", ".", "0.", true}};
+               {",", "-0,5", "0", true},  {",", ".", "0,", true}};
   for (const Case& c : cases) {
     TimeBoxEdit edit = TimeBoxRule(c.typed, DecimalNumbers(c.separator));
     EXPECT_EQ(edit.text, c.shown) << c.typed;
