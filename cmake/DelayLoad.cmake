@@ -10,7 +10,7 @@
 # from the delay library's member, and the slot, which should hold the address of the loading
 # thunk in that code, is left 0: the first call jumps to address 0. Declared without dllimport, a
 # call goes through the stub, the code stays, and the slot is filled. x86_64 keeps its stubs either
-# way. tests/app/late_imports_test.cpp reads the shipped program's late slots back.
+# way. tests/app/check_late_imports.py reads the shipped program's late slots back.
 if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_compile_definitions(DECLSPEC_IMPORT=)
 endif()

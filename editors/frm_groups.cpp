@@ -102,11 +102,7 @@ std::vector<int32_t> IdsOf(const rt::ListBox& list) {
 
 }  // namespace
 
-std::vector<DozIzevodoz::TaskRecord> FrmGroups::CurrentTasks() {
-  const auto& tasks = DozIzevodoz::Tasks;
-  size_t n = std::min(tasks.size(), static_cast<size_t>(std::max(DozIzevodoz::TaskCount, 0)));
-  return std::vector<DozIzevodoz::TaskRecord>(tasks.begin(), tasks.begin() + static_cast<std::ptrdiff_t>(n));
-}
+std::vector<DozIzevodoz::TaskRecord> FrmGroups::CurrentTasks() { return DozIzevodoz::TasksInUse(); }
 
 FrmGroups& frmGroups() {
   static FrmGroups form;
@@ -117,7 +113,7 @@ void ShowGroupEditor() {
   FrmGroups& editor = frmGroups();
   if (!editor.IsLoaded()) {
     DozIzevodoz::LoadTasks();
-    DozIzevodoz::LoadGroups();
+    editor.groupFileUnread_ = DozIzevodoz::LoadGroups() == DozIzevodoz::LoadResult::Unreadable;
   }
   // Over the chooser, which must be on screen and placed for the dialog to centre on it.
   HWND chooser = DozIzevodoz::frontEnd().TaskChooserWindow();

@@ -64,6 +64,9 @@ class FrmGroups : public rt::Form {
   std::optional<GroupEditorModel> model_;
   int32_t groupIndex_ = -1;
   int32_t selGroupId_ = -1;
+  bool groupFileUnread_ = false;  // the file existed but could not be read when the editor opened
+
+  friend void ShowGroupEditor();
 };
 
 FrmGroups& frmGroups();

@@ -49,6 +49,11 @@ void FrmGroups::RemoveGroupEntry(int32_t id) {
 }
 
 void FrmGroups::Done() {
+  // The groups started empty only because the file could not be read: writing them would wipe it.
+  if (groupFileUnread_) {
+    ReportUnreadFileKept("group", DozIzevodoz::GroupFilePath(), hWnd());
+    return;
+  }
   // While a question is open the tray's Exit can unload this dialog, and its copy of the groups
   // with it: the round walks a copy of its own, stops asking once the dialog has gone, and only
   // then becomes the dialog's.

@@ -313,10 +313,7 @@ void FrmTask::SaveTask() {
 void FrmTask::CloseKeepingChanges() {
   // The list started empty only because the file could not be read: writing it would wipe it.
   if (taskFileUnread_) {
-    const std::string text =
-        "The task file could not be read when this window opened, so it is kept as it is and these changes are "
-        "not saved:\r\n" + DozIzevodoz::TaskFilePath();
-    rt::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, kFileDescription, hWnd());
+    ReportUnreadFileKept("task", DozIzevodoz::TaskFilePath(), hWnd());
     return;
   }
   if (!CommitCopy<DozIzevodoz::TaskRecord>({DozIzevodoz::Tasks, DozIzevodoz::TaskCount, DozIzevodoz::LastTaskId},

@@ -11,4 +11,11 @@ void ReportNotSaved(const std::string& what, const std::string& file, HWND owner
              MB_OK | MB_ICONEXCLAMATION, kFileDescription, owner);
 }
 
+void ReportUnreadFileKept(const std::string& what, const std::string& file, HWND owner) {
+  rt::MsgBox("The " + what +
+                 " file could not be read when this window opened, so it is kept as it is and these changes are "
+                 "not saved:\r\n" + file,
+             MB_OK | MB_ICONEXCLAMATION, kFileDescription, owner);
+}
+
 }  // namespace editors

@@ -20,6 +20,10 @@ struct SharedRecords {
 // Tells the user that the file of what (e.g. "tasks") could not be written.
 void ReportNotSaved(const std::string& what, const std::string& file, HWND owner);
 
+// Tells the user that the file of what (e.g. "task") is kept as it is: it could not be read when
+// the editor opened, so the editor's list is not the file's and must not be written over it.
+void ReportUnreadFileKept(const std::string& what, const std::string& file, HWND owner);
+
 // Puts copy (and its last ID) in place of the shared records and writes them with save. When save
 // fails, the shared records are as they were, the user has been told, and the result is false:
 // the editor keeps its copy for another try.

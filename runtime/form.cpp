@@ -313,7 +313,8 @@ void Form::Show(ShowMode mode, HWND owner) {
     }
   MSG msg;
   while (hwnd_ == hwnd && IsWindowVisible(hwnd)) {
-    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+    if (!NextPostedMessage(msg)) continue;
+    if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));  // for the outermost loop
       break;
     }

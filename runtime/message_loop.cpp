@@ -34,6 +34,13 @@ void WakeMessageLoop(HWND window) {
   PostThreadMessageA(thread ? thread : GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
+bool NextPostedMessage(MSG& msg) {
+  // The wait handles nothing itself: a message sent meanwhile is handled by the peek, which then
+  // returns (with nothing, if nothing was posted) so that the caller looks again.
+  MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  return PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE;
+}
+
 int RunMessageLoop() {
   ++g_outerLoops;
   struct Leave {
@@ -48,10 +55,8 @@ int RunMessageLoop() {
       // Idle and no form: the program ends. What was posted before the last unload still runs
       // first, and may load a form again.
       if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return 0;
-    } else {
-      BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-      if (got < 0) return 1;
-      if (got == 0) return static_cast<int>(msg.wParam);
+    } else if (!NextPostedMessage(msg)) {
+      continue;
     }
     if (msg.message == WM_QUIT) return static_cast<int>(msg.wParam);
     ++g_pumpDepth;

@@ -13,8 +13,6 @@
 namespace amb {
 namespace {
 
-constexpr DISPID kPrintSizeId = 52;
-
 constexpr size_t kPrintSizeArgs = 7;
 
 VARIANT Default(VARTYPE type, LONG value) {
@@ -80,6 +78,7 @@ HRESULT Ambrelo::Create(REFIID riid, void** ppv) {
   Ambrelo* control = new (std::nothrow) Ambrelo();
   if (!control) return E_OUTOFMEMORY;
   HRESULT hr = control->LoadTypeInfo();
+  if (SUCCEEDED(hr)) control->printSizeId_ = control->MemberId(L"PrintSize");
   if (SUCCEEDED(hr)) hr = control->QueryInterface(riid, ppv);
   control->Release();
   return hr;
@@ -89,7 +88,7 @@ HRESULT Ambrelo::Create(REFIID riid, void** ppv) {
 // one as its default value where a pointer belongs. Every one left out is given here instead.
 IFACEMETHODIMP Ambrelo::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
                                EXCEPINFO* excepInfo, UINT* argError) {
-  if (id == kPrintSizeId && params && params->cNamedArgs == 0 && params->cArgs >= 1 &&
+  if (id == printSizeId_ && id != DISPID_UNKNOWN && params && params->cNamedArgs == 0 && params->cArgs >= 1 &&
       params->cArgs <= kPrintSizeArgs) {
     std::array<VARIANT, kPrintSizeArgs> args = kPrintSizeDefaults;  // last first, as they travel
     const size_t n = args.size(), given = params->cArgs;
@@ -158,12 +157,17 @@ IFACEMETHODIMP Ambrelo::GetPages(CAUUID* pages) {
   return S_OK;
 }
 
+DISPID Ambrelo::MemberId(const wchar_t* name) {
+  DISPID id = DISPID_UNKNOWN;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  if (FAILED(LoadedTypeInfo()->GetIDsOfNames(names, 1, &id))) return DISPID_UNKNOWN;
+  return id;
+}
+
 void Ambrelo::PropertyChanged(const wchar_t* name) {
   if (loading_) return;  // opening a form must not mark it changed
   dirty_ = true;
-  DISPID id = DISPID_UNKNOWN;
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  LoadedTypeInfo()->GetIDsOfNames(names, 1, &id);
+  DISPID id = MemberId(name);
   for (const rt::ComPtr<IUnknown>& sink : notifyPoint_.Sinks())
     static_cast<IPropertyNotifySink*>(sink.get())->OnChanged(id);
 }

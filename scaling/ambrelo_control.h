@@ -277,6 +277,8 @@ class Ambrelo final
 
   // Sends the container "changed" for the member called name, unless properties are being read.
   void PropertyChanged(const wchar_t* name);
+  // The dispatch id the type library gives a member; DISPID_UNKNOWN for none.
+  DISPID MemberId(const wchar_t* name);
   void FireEvent(DISPID id, DISPPARAMS& params);
   bool UserMode() const { return userMode_; }
   void ReadAmbientUserMode();
@@ -339,6 +341,7 @@ class Ambrelo final
   bool loading_ = false;
   bool dirty_ = false;
   LONG frozen_ = 0;
+  DISPID printSizeId_ = DISPID_UNKNOWN;
 };
 
 }  // namespace amb

@@ -352,14 +352,14 @@ IFACEMETHODIMP Ambrelo::put_SaveWindowState(VARIANT_BOOL v) {
 IFACEMETHODIMP Ambrelo::get_WindowName(BSTR* v) { return GetText(&AmbreloSettings::windowName, v); }
 IFACEMETHODIMP Ambrelo::put_WindowName(BSTR v) { return LetText(&AmbreloSettings::windowName, v, L"WindowName"); }
 
-// The saved placement of the bound form; without one the form is an unset object.
+// The saved placement of the bound form; saving without one reaches the caller as an unset
+// object. Loading traps every error of its steps: without a form there is nothing to apply.
 IFACEMETHODIMP Ambrelo::SaveWindowSettings() {
   if (!lifecycle_.Host()) return RaiseAutomationError(kErrObjectNotSet);
   return PlaceForm({&ScalingWork::SaveWindowSettings});
 }
 IFACEMETHODIMP Ambrelo::LoadWindowSettings() {
-  if (!lifecycle_.Host()) return RaiseAutomationError(kErrObjectNotSet);
-  lifecycle_.LoadWindowSettings();
+  if (lifecycle_.Host()) lifecycle_.LoadWindowSettings();
   return S_OK;
 }
 
@@ -380,14 +380,18 @@ IFACEMETHODIMP Ambrelo::put_FormOpenTime(float v) {
 }
 IFACEMETHODIMP Ambrelo::put_FormOpen(FormOpenEffects v) { return LetEffect(&AmbreloSettings::formOpen, v, L"FormOpen"); }
 
-// Until the about box of its own exists, the library's version texts in a modal box; the designer
-// and a running program both offer it.
 // Modal: the caller's window waits, and the call returns once the box hides itself; it is
-// unloaded here.
+// unloaded here. A call while the box is up (from another window of the host, which stays
+// enabled) only brings it forward: shown modally again it would disable itself, with nothing left
+// to close it.
 IFACEMETHODIMP Ambrelo::AboutBox() {
+  FrmAbout& about = frmAbout();
+  if (about.Visible()) {
+    SetForegroundWindow(about.hWnd());
+    return S_OK;
+  }
   HWND caller = GetActiveWindow();
   bool disabled = caller && EnableWindow(caller, FALSE) == 0;
-  FrmAbout& about = frmAbout();
   // Owned by the window that called, which is disabled meanwhile: the box never falls behind it.
   about.Load();
   if (caller && about.hWnd()) SetWindowLongPtrA(about.hWnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(caller));

@@ -14,6 +14,7 @@ const wchar_t* StandardErrorText(int number) {
   switch (number) {
     case kErrOverflow: return L"Overflow";
     case kErrSubscriptOutOfRange: return L"Subscript out of range";
+    case kErrTypeMismatch: return L"Type mismatch";
     case kErrObjectNotSet: return L"Object variable or With block variable not set";
     case kErrObjectRequired: return L"Object required";
     default: return L"Application-defined or object-defined error";

@@ -39,8 +39,9 @@ void DeferredWindowMoves::Flush() {
   byParent_.clear();
 }
 
-void DeferredWindowMoves::Finish() {
+void DeferredWindowMoves::Finish(intptr_t formWindow) {
   Flush();
+  if (HWND form = AsWindow(formWindow); form && IsWindow(form)) moved_.insert(form);
   for (HWND top : moved_)
     RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   moved_.clear();

@@ -1,7 +1,7 @@
 #pragma once
 // Window moves of one pass gathered per parent window and applied with one
 // BeginDeferWindowPos/DeferWindowPos/EndDeferWindowPos batch each, without redrawing; the
-// windows are repainted once when the pass is over.
+// windows, and the form with everything in it, are repainted once when the pass is over.
 #include <windows.h>
 
 #include <map>
@@ -16,12 +16,12 @@ class DeferredWindowMoves final : public MoveBatch {
  public:
   void Add(const WindowMove& move) override;
   void Flush() override;
-  void Finish() override;
+  void Finish(intptr_t formWindow) override;
 
  private:
   std::map<HWND, std::vector<WindowMove>> byParent_;
   std::map<HWND, HWND> roots_;  // parent -> its top-level window, for this pass
-  std::set<HWND> moved_;        // the top-level windows to repaint
+  std::set<HWND> moved_;        // the windows to repaint, each with all it holds
 };
 
 }  // namespace amb

@@ -49,6 +49,12 @@ HostStatus AutomationFailure(HRESULT hr, EXCEPINFO& info) {
   } else if (HRESULT_FACILITY(hr) == FACILITY_CONTROL) {
     return HostStatus::Failed(Utf8FromWide(StandardErrorText(HRESULT_CODE(hr))), HRESULT_CODE(hr));
   }
+  // The dispatch errors of an argument the member refused, as the platform numbers them.
+  int32_t refused = hr == DISP_E_OVERFLOW       ? kErrOverflow
+                    : hr == DISP_E_TYPEMISMATCH ? kErrTypeMismatch
+                    : hr == DISP_E_BADINDEX     ? kErrSubscriptOutOfRange
+                                                : 0;
+  if (refused) return HostStatus::Failed(Utf8FromWide(StandardErrorText(refused)), refused);
   if (hr == DISP_E_MEMBERNOTFOUND || hr == DISP_E_UNKNOWNNAME) return HostStatus::Failed(kNoSuchMember);
   char text[48];
   std::snprintf(text, sizeof text, "Automation error 0x%08lX", static_cast<unsigned long>(hr));

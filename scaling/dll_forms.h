@@ -15,6 +15,15 @@ class FormHandlerScope {
 
 void CollectUnloadedLibraryForms();
 
+// The thread's one instance of a library form, made on first use and kept for the thread's life
+// rather than destroyed with it: the DLL may be gone by then.
+template <class LibraryForm>
+LibraryForm& ThreadForm() {
+  thread_local LibraryForm* form = nullptr;
+  if (!form) form = new LibraryForm();
+  return *form;
+}
+
 // Whether the library may go: no form of its own is loaded. It then frees what their unloads left
 // and takes back the runtime's window classes, which name its code.
 bool ReleaseLibraryForms();

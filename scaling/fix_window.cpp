@@ -27,13 +27,12 @@ std::vector<TrackRecord>::iterator Find(HWND hwnd) {
   return it == table.rend() ? table.end() : std::prev(it.base());
 }
 
-LONG PixelsX(LONG twips) { return static_cast<LONG>(rt::RoundHalfEven(twips / rt::Screen().TwipsPerPixelX())); }
-LONG PixelsY(LONG twips) { return static_cast<LONG>(rt::RoundHalfEven(twips / rt::Screen().TwipsPerPixelY())); }
-
 }  // namespace
 
 void HookWindow(HWND hwnd, LONG minWidth, LONG minHeight, LONG maxWidth, LONG maxHeight) {
-  TrackRecord record{hwnd, PixelsX(minWidth), PixelsY(minHeight), PixelsX(maxWidth), PixelsY(maxHeight), nullptr};
+  TrackRecord record{
+      hwnd, rt::Screen().TwipsToPixelsX(minWidth), rt::Screen().TwipsToPixelsY(minHeight),
+      rt::Screen().TwipsToPixelsX(maxWidth), rt::Screen().TwipsToPixelsY(maxHeight), nullptr};
   auto it = Find(hwnd);
   if (it != Table().end()) {
     record.OldWndProc = it->OldWndProc;

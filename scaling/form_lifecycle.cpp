@@ -30,12 +30,7 @@ class UnlockOnExit {
 
 }  // namespace
 
-HostStatus FormLifecycle::Window(intptr_t& out) {
-  int32_t hwnd = 0;
-  HostStatus s = GetLong(*host_, "hWnd", hwnd);
-  if (s) out = static_cast<intptr_t>(hwnd);  // window handles carry 32 significant bits
-  return s;
-}
+HostStatus FormLifecycle::Window(intptr_t& out) { return GetWindowHandle(*host_, out); }
 
 // Only an MDI parent and an ordinary form are followed; any other holder leaves the control inert.
 // The empty region waits for the open effect, which MDI parents do not get.

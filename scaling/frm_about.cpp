@@ -4,6 +4,7 @@
 #include "app.h"
 #include "color.h"
 #include "com_module.h"
+#include "dll_forms.h"
 #include "error_report.h"
 #include "os/shell.h"
 
@@ -54,11 +55,7 @@ INT_PTR OpenLink(const std::string& address) {
   return os::shell().Execute(request);
 }
 
-FrmAbout& frmAbout() {
-  thread_local FrmAbout* form = nullptr;  // never destroyed with the thread: the DLL may be gone by then
-  if (!form) form = new FrmAbout();
-  return *form;
-}
+FrmAbout& frmAbout() { return ThreadForm<FrmAbout>(); }
 
 rt::FormSettings FrmAbout::Settings() const {
   rt::FormSettings s;

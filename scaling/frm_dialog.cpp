@@ -31,12 +31,7 @@ void CallPrintSizeOff(IDispatch* control) {
 
 }  // namespace
 
-// Kept for the thread's life rather than destroyed with it: the DLL may be gone by then.
-FrmDialog& frmDialog() {
-  thread_local FrmDialog* form = nullptr;
-  if (!form) form = new FrmDialog();
-  return *form;
-}
+FrmDialog& frmDialog() { return ThreadForm<FrmDialog>(); }
 
 bool& PrintCancelledFlag() {
   thread_local bool cancelled = false;

@@ -26,4 +26,11 @@ HostStatus GetBoolean(HostForm& host, std::string_view member, bool& out) {
   return GetAs(host, member, BagType::Boolean, out);
 }
 
+HostStatus GetWindowHandle(HostForm& host, intptr_t& out) {
+  int32_t hwnd = 0;
+  HostStatus s = GetLong(host, "hWnd", hwnd);
+  if (s) out = static_cast<intptr_t>(hwnd);
+  return s;
+}
+
 }  // namespace amb

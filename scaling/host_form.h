@@ -48,5 +48,7 @@ class HostControls {
 HostStatus GetSingle(HostForm& host, std::string_view member, float& out);
 HostStatus GetLong(HostForm& host, std::string_view member, int32_t& out);
 HostStatus GetBoolean(HostForm& host, std::string_view member, bool& out);
+// The form's hWnd as a window handle (handles carry 32 significant bits).
+HostStatus GetWindowHandle(HostForm& host, intptr_t& out);
 
 }  // namespace amb

@@ -15,17 +15,19 @@ constexpr const char* kOverflow = "Overflow";
 
 }  // namespace
 
+std::optional<double> NumberOfValue(const HostValue& value) {
+  if (const double* d = std::get_if<double>(&value)) return *d;
+  if (const bool* b = std::get_if<bool>(&value)) return *b ? -1.0 : 0.0;
+  return std::nullopt;
+}
+
 HostStatus GetNumber(HostObject& object, std::string_view member, double& out) {
   HostValue v;
   HostStatus s = object.Get(member, v);
   if (!s) return s;
-  if (const double* d = std::get_if<double>(&v)) {
-    out = *d;
-  } else if (const bool* b = std::get_if<bool>(&v)) {
-    out = *b ? -1 : 0;
-  } else {
-    return HostStatus::Failed(kTypeMismatch);
-  }
+  std::optional<double> number = NumberOfValue(v);
+  if (!number) return HostStatus::Failed(kTypeMismatch);
+  out = *number;
   return {};
 }
 

@@ -4,6 +4,7 @@
 // IDispatch, tests and benchmarks bring their own.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -46,6 +47,8 @@ class HostObject {
   virtual bool PlanWindowMove(float left, float top, float width, float height, WindowMove& out) { return false; }
 };
 
+// A number, or a truth value as the platform counts it (True -1, False 0); nothing for any other.
+std::optional<double> NumberOfValue(const HostValue& value);
 // Typed reads: a value of another kind is a failed read, as a type mismatch is; a number no Single
 // holds (NaN included) is a failed read too, as the platform's "Overflow" is.
 HostStatus GetNumber(HostObject& object, std::string_view member, double& out);

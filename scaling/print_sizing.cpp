@@ -24,13 +24,6 @@ void Move(HostForm& host, float left, float top, float width, float height) {
 
 }  // namespace
 
-bool PrintSizing::Window(HostForm& host, intptr_t& window) {
-  int32_t hwnd = 0;
-  if (!GetLong(host, "hWnd", hwnd)) return false;
-  window = static_cast<intptr_t>(hwnd);  // window handles carry 32 significant bits
-  return true;
-}
-
 void PrintSizing::PrintSize(const PrintRequest& request) {
   if (!lifecycle_.UserMode() || lifecycle_.IsMdiParentHost()) return;
   HostForm* host = lifecycle_.Host();
@@ -68,7 +61,7 @@ void PrintSizing::Start(HostForm& host, const PrintRequest& r) {
   printing_ = true;
   lifecycle_.SetPrintSizing(true);
   intptr_t window = 0;
-  bool hooked = Window(host, window);
+  bool hooked = static_cast<bool>(GetWindowHandle(host, window));
   if (hooked)
     platform_.HookWindow(window, settings_.minWidth, settings_.minHeight, platform_.LargestWidth(),
                          platform_.LargestHeight());

@@ -67,7 +67,6 @@ class PrintSizing {
  private:
   void Start(HostForm& host, const PrintRequest& request);
   void Stop(HostForm& host);
-  bool Window(HostForm& host, intptr_t& window);
 
   const AmbreloSettings& settings_;
   FormLifecycle& lifecycle_;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "control_capture.h"
 #include "control_probes.h"
 #include "inner_size.h"
+#include "rounding.h"
 
 namespace amb {
 namespace {
@@ -24,6 +26,14 @@ class PassTail {
 };
 
 HostStatus NameOf(HostObject& control, std::string& name) { return GetText(control, "Name", name); }
+
+// The form's window, 0 when it gives none (window handles carry 32 significant bits).
+intptr_t WindowOf(HostObject& form) {
+  double hwnd = 0;
+  if (!GetNumber(form, "hWnd", hwnd)) return 0;
+  std::optional<int32_t> whole = rt::LongOf(hwnd);
+  return whole ? static_cast<intptr_t>(*whole) : 0;
+}
 
 }  // namespace
 
@@ -169,7 +179,7 @@ HostStatus ResizeEngine::FullPass(HostObject& form, bool& completed) {
   PassTail finish([&] {
     moves_.Flush();
     Finish(items, full);
-    moves_.Finish();
+    moves_.Finish(WindowOf(form));
   });
   HostObjectPtr controls;
   if (!GetObjectOf(form, "Controls", controls) || !controls) {
@@ -316,7 +326,7 @@ HostStatus ResizeEngine::AdjustPosition(HostObject& control) {
   unitsPerSize_.clear();
   PlaceControl(item);
   moves_.Flush();
-  moves_.Finish();
+  moves_.Finish(0);
   FinishGeometry(item);
   return {};
 }

@@ -27,8 +27,10 @@ class MoveBatch {
   virtual ~MoveBatch() = default;
   virtual void Add(const WindowMove& move) = 0;
   virtual void Flush() = 0;
-  // The pass is over: what was moved is repainted once.
-  virtual void Finish() = 0;
+  // The pass is over: what was moved, and the form's window with all it holds (0: none), is
+  // repainted once. Controls moved through their own members repaint only what they grew into,
+  // and a frame keeps its old border and caption unless its whole form repaints.
+  virtual void Finish(intptr_t formWindow) = 0;
 };
 
 // What the engine needs of the control that runs it.

@@ -5,7 +5,6 @@
 #include "dll_forms.h"
 #include "fix_window.h"
 #include "frm_dialog.h"
-#include "rounding.h"
 #include "screen.h"
 
 namespace amb {
@@ -32,9 +31,7 @@ float Win32PrintPlatform::ParkedLeft() {
   return std::max(kParkedLeftTwips, static_cast<float>(rt::Screen().PixelsToTwipsX(right)));
 }
 
-int32_t Win32PrintPlatform::PixelsX(float twips) {
-  return static_cast<int32_t>(rt::RoundHalfEven(twips / rt::Screen().TwipsPerPixelX()));
-}
+int32_t Win32PrintPlatform::PixelsX(float twips) { return rt::Screen().TwipsToPixelsX(twips); }
 
 void Win32PrintPlatform::ShowDialog(bool allowCancel) {
   CollectUnloadedLibraryForms();

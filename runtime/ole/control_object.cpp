@@ -240,96 +240,120 @@ HRESULT ControlObject::RunLook(const MemberInfo& member, Call& call, Control& co
   return S_OK;
 }
 
-HRESULT ControlObject::RunContent(const MemberInfo& member, Call& call, Control& control) {
+namespace {
+
+HRESULT RunCaption(Call& call, Control& control) {
   bool get = call.access() == Access::Get;
+  std::string text;
+  if (!get && !call.NewText(text)) return DISP_E_EXCEPTION;
+  if (auto* label = dynamic_cast<Label*>(&control))
+    return get ? call.Return(label->Caption()) : (label->SetCaption(text), S_OK);
+  if (auto* button = dynamic_cast<CaptionedButton*>(&control))
+    return get ? call.Return(button->Caption()) : (button->SetCaption(text), S_OK);
+  auto& frame = static_cast<Container&>(control);
+  return get ? call.Return(frame.Caption()) : (frame.SetCaption(text), S_OK);
+}
+
+HRESULT RunText(Call& call, Control& control) {
+  bool get = call.access() == Access::Get;
+  if (auto* combo = dynamic_cast<ComboBox*>(&control))
+    return get ? call.Return(combo->Text()) : call.Fail(RuntimeError::ReadOnly);
+  auto& box = static_cast<TextBox&>(control);
+  if (get) return call.Return(box.Text());
+  std::string text;
+  if (!call.NewText(text)) return DISP_E_EXCEPTION;
+  box.SetText(text);
+  return S_OK;
+}
+
+// List boxes and combo boxes alike; a combo box's items are read-only.
+HRESULT RunList(DISPID id, Call& call, Control& control) {
+  bool get = call.access() == Access::Get;
+  auto* list = dynamic_cast<ListBox*>(&control);
+  auto* combo = dynamic_cast<ComboBox*>(&control);
+  int count = list ? list->ListCount() : combo->ListCount();
+  if (id == kListCount) return call.Return(static_cast<LONG>(count));
+  if (id == kListIndex) {
+    if (get) return call.Return(static_cast<LONG>(list ? list->ListIndex() : combo->ListIndex()));
+    LONG index = 0;
+    if (!call.NewLong(index)) return DISP_E_EXCEPTION;
+    if (index < -1 || index >= count) return call.Fail(RuntimeError::InvalidPropertyValue);
+    if (list) list->SetListIndex(index);
+    else combo->SetListIndex(index);
+    return S_OK;
+  }
+  LONG index = 0;
+  if (!call.Long(0, index)) return DISP_E_EXCEPTION;
+  if (index < 0 || index >= count) return call.Fail(RuntimeError::InvalidCall);
+  if (get) return call.Return(list ? list->List(index) : combo->List(index));
+  std::string text;
+  if (!list) return call.Fail(RuntimeError::ReadOnly);
+  if (!call.NewText(text)) return DISP_E_EXCEPTION;
+  list->SetList(index, text);
+  return S_OK;
+}
+
+// A check box's 0 or 1, an option button's True or False.
+HRESULT RunValue(Call& call, Control& control) {
+  bool get = call.access() == Access::Get;
+  if (auto* check = dynamic_cast<CheckBox*>(&control)) {
+    if (get) return call.ReturnInteger(static_cast<short>(check->Value()));
+    LONG value = 0;
+    if (!call.NewLong(value)) return DISP_E_EXCEPTION;
+    if (value < 0 || value > 1) return call.Fail(RuntimeError::InvalidPropertyValue);
+    check->SetValue(value);
+    return S_OK;
+  }
+  auto& option = static_cast<OptionButton&>(control);
+  if (get) return call.ReturnBool(option.Value());
+  bool value = false;
+  if (!call.NewBool(value)) return DISP_E_EXCEPTION;
+  option.SetValue(value);
+  return S_OK;
+}
+
+HRESULT RunInterval(Call& call, Control& control) {
+  auto& timer = static_cast<Timer&>(control);
+  if (call.access() == Access::Get) return call.Return(static_cast<LONG>(timer.Interval()));
+  LONG ms = 0;
+  if (!call.NewLong(ms)) return DISP_E_EXCEPTION;
+  if (ms < 0 || ms > 65535) return call.Fail(RuntimeError::InvalidPropertyValue);
+  timer.SetInterval(ms);
+  return S_OK;
+}
+
+// A picture box shows none of its own: it reads as Nothing and takes none.
+HRESULT RunPicture(Call& call, Control& control) {
+  auto* image = dynamic_cast<Image*>(&control);
+  if (call.access() != Access::Get) {
+    if (!image) return call.Fail(RuntimeError::ReadOnly);
+    HBITMAP copy = nullptr;
+    if (std::optional<RuntimeError> error = CopyAssignedBitmap(call.NewValue(), copy)) return call.Fail(*error);
+    image->TakePicture(copy);
+    return S_OK;
+  }
+  rt::ComPtr<IDispatch> picture;
+  HRESULT hr = S_OK;
+  if (image) {
+    HANDLE shown = image->Picture();
+    bool icon = shown && GetObjectType(shown) != OBJ_BITMAP;
+    hr = PictureCopy(icon ? nullptr : static_cast<HBITMAP>(shown), icon ? static_cast<HICON>(shown) : nullptr,
+                     picture.put());
+  }
+  return FAILED(hr) ? hr : call.Return(picture.get());
+}
+
+}  // namespace
+
+// What a control of one kind holds: its caption, text, list, value, interval or picture.
+HRESULT ControlObject::RunContent(const MemberInfo& member, Call& call, Control& control) {
   switch (member.id) {
-    case kCaption: {
-      std::string text;
-      if (!get && !call.NewText(text)) return DISP_E_EXCEPTION;
-      if (auto* label = dynamic_cast<Label*>(&control)) return get ? call.Return(label->Caption()) : (label->SetCaption(text), S_OK);
-      if (auto* button = dynamic_cast<CaptionedButton*>(&control))
-        return get ? call.Return(button->Caption()) : (button->SetCaption(text), S_OK);
-      auto& frame = static_cast<Container&>(control);
-      return get ? call.Return(frame.Caption()) : (frame.SetCaption(text), S_OK);
-    }
-    case kText: {
-      if (auto* combo = dynamic_cast<ComboBox*>(&control))
-        return get ? call.Return(combo->Text()) : call.Fail(RuntimeError::ReadOnly);
-      auto& box = static_cast<TextBox&>(control);
-      if (get) return call.Return(box.Text());
-      std::string text;
-      if (!call.NewText(text)) return DISP_E_EXCEPTION;
-      box.SetText(text);
-      return S_OK;
-    }
-    case kList: case kListCount: case kListIndex: {
-      auto* list = dynamic_cast<ListBox*>(&control);
-      auto* combo = dynamic_cast<ComboBox*>(&control);
-      int count = list ? list->ListCount() : combo->ListCount();
-      if (member.id == kListCount) return call.Return(static_cast<LONG>(count));
-      if (member.id == kListIndex) {
-        if (get) return call.Return(static_cast<LONG>(list ? list->ListIndex() : combo->ListIndex()));
-        LONG index = 0;
-        if (!call.NewLong(index)) return DISP_E_EXCEPTION;
-        if (index < -1 || index >= count) return call.Fail(RuntimeError::InvalidPropertyValue);
-        if (list) list->SetListIndex(index);
-        else combo->SetListIndex(index);
-        return S_OK;
-      }
-      LONG index = 0;
-      if (!call.Long(0, index)) return DISP_E_EXCEPTION;
-      if (index < 0 || index >= count) return call.Fail(RuntimeError::InvalidCall);
-      if (get) return call.Return(list ? list->List(index) : combo->List(index));
-      std::string text;
-      if (!list) return call.Fail(RuntimeError::ReadOnly);
-      if (!call.NewText(text)) return DISP_E_EXCEPTION;
-      list->SetList(index, text);
-      return S_OK;
-    }
-    case kValue: {
-      if (auto* check = dynamic_cast<CheckBox*>(&control)) {
-        if (get) return call.ReturnInteger(static_cast<short>(check->Value()));
-        LONG value = 0;
-        if (!call.NewLong(value)) return DISP_E_EXCEPTION;
-        if (value < 0 || value > 1) return call.Fail(RuntimeError::InvalidPropertyValue);
-        check->SetValue(value);
-        return S_OK;
-      }
-      auto& option = static_cast<OptionButton&>(control);
-      if (get) return call.ReturnBool(option.Value());
-      bool value = false;
-      if (!call.NewBool(value)) return DISP_E_EXCEPTION;
-      option.SetValue(value);
-      return S_OK;
-    }
-    case kInterval: {
-      auto& timer = static_cast<Timer&>(control);
-      if (get) return call.Return(static_cast<LONG>(timer.Interval()));
-      LONG ms = 0;
-      if (!call.NewLong(ms)) return DISP_E_EXCEPTION;
-      if (ms < 0 || ms > 65535) return call.Fail(RuntimeError::InvalidPropertyValue);
-      timer.SetInterval(ms);
-      return S_OK;
-    }
-    case kPicture: {
-      auto* image = dynamic_cast<Image*>(&control);
-      if (!get) {
-        if (!image) return call.Fail(RuntimeError::ReadOnly);  // a picture box shows none of its own
-        HBITMAP copy = nullptr;
-        if (std::optional<RuntimeError> error = CopyAssignedBitmap(call.NewValue(), copy)) return call.Fail(*error);
-        image->TakePicture(copy);
-        return S_OK;
-      }
-      rt::ComPtr<IDispatch> picture;
-      HRESULT hr = S_OK;
-      if (image) {
-        HANDLE shown = image->Picture();
-        bool icon = shown && GetObjectType(shown) != OBJ_BITMAP;
-        hr = PictureCopy(icon ? nullptr : static_cast<HBITMAP>(shown), icon ? static_cast<HICON>(shown) : nullptr,
-                         picture.put());
-      }
-      return FAILED(hr) ? hr : call.Return(picture.get());  // a picture box shows none of its own
-    }
+    case kCaption: return RunCaption(call, control);
+    case kText: return RunText(call, control);
+    case kList: case kListCount: case kListIndex: return RunList(member.id, call, control);
+    case kValue: return RunValue(call, control);
+    case kInterval: return RunInterval(call, control);
+    case kPicture: return RunPicture(call, control);
   }
   return call.Fail(RuntimeError::NoSuchMember);
 }

@@ -14,19 +14,25 @@ namespace {
 
 using K = ControlKind;
 
-// The three pages differ in a few numbers of their layout. The banner's text sits in the white
-// strip, which clips it.
-template <int PageWidth, int PageHeight, int PictureWidth, int TextLeft, int TextWidth, int HeadingWidth, int AllTop,
-          int NoneTop>
+// The numbers in which the three pages' layouts differ (twips).
+struct PageMeasures {
+  int pageWidth, pageHeight;
+  int pictureWidth;             // the white strip
+  int bannerLeft, bannerWidth;  // its text, which the strip clips
+  int headingWidth;
+  int selectAllTop, selectNoneTop;
+};
+
+template <PageMeasures M>
 struct Design {
-  static constexpr int kWidth = PageWidth, kHeight = PageHeight;
+  static constexpr int kWidth = M.pageWidth, kHeight = M.pageHeight;
   static constexpr ControlDesign kControls[] = {
-      {K::Picture, kPicture1, "", 600, 0, PictureWidth, 375},
-      {K::Banner, kBanner, "lblScaleControls", TextLeft, 0, TextWidth, 255, kPicture1},
+      {K::Picture, kPicture1, "", 600, 0, M.pictureWidth, 375},
+      {K::Banner, kBanner, "lblScaleControls", M.bannerLeft, 0, M.bannerWidth, 255, kPicture1},
       {K::CheckList, kList, "", 600, 840, 4215, 2760},
-      {K::Button, kSelectAll, "Select All", 4920, AllTop, 1215, 495},
-      {K::Button, kSelectNone, "Select None", 4920, NoneTop, 1215, 495},
-      {K::Label, kHeading, "Exclude These Controls", 600, 600, HeadingWidth, 255},
+      {K::Button, kSelectAll, "Select All", 4920, M.selectAllTop, 1215, 495},
+      {K::Button, kSelectNone, "Select None", 4920, M.selectNoneTop, 1215, 495},
+      {K::Label, kHeading, "Exclude These Controls", 600, 600, M.headingWidth, 255},
       {K::RightLabel, kControlType, "", 3000, 600, 1815, 255},
   };
 };
@@ -55,12 +61,18 @@ const QITAB ExclusionPage<Interface, Kind, PageDesign>::kInterfaceTable[] = {
     {nullptr, 0},
 };
 
-using ScaleBordersPage =
-    ExclusionPage<_ScaleBorders, ExclusionKind::Borders, Design<7035, 3720, 6315, 120, 6015, 2175, 1320, 2760>>;
-using ScaleFontsPage =
-    ExclusionPage<_ScaleFonts, ExclusionKind::Fonts, Design<6375, 3735, 5700, 0, 5895, 2175, 1080, 2880>>;
-using ScaleGraphicsPage =
-    ExclusionPage<_ScaleGraphics, ExclusionKind::Graphics, Design<6330, 3720, 5685, 0, 5895, 1935, 1200, 2760>>;
+constexpr PageMeasures kBordersMeasures{.pageWidth = 7035, .pageHeight = 3720, .pictureWidth = 6315,
+                                        .bannerLeft = 120, .bannerWidth = 6015, .headingWidth = 2175,
+                                        .selectAllTop = 1320, .selectNoneTop = 2760};
+constexpr PageMeasures kFontsMeasures{.pageWidth = 6375, .pageHeight = 3735, .pictureWidth = 5700,
+                                      .bannerLeft = 0, .bannerWidth = 5895, .headingWidth = 2175,
+                                      .selectAllTop = 1080, .selectNoneTop = 2880};
+constexpr PageMeasures kGraphicsMeasures{.pageWidth = 6330, .pageHeight = 3720, .pictureWidth = 5685,
+                                         .bannerLeft = 0, .bannerWidth = 5895, .headingWidth = 1935,
+                                         .selectAllTop = 1200, .selectNoneTop = 2760};
+using ScaleBordersPage = ExclusionPage<_ScaleBorders, ExclusionKind::Borders, Design<kBordersMeasures>>;
+using ScaleFontsPage = ExclusionPage<_ScaleFonts, ExclusionKind::Fonts, Design<kFontsMeasures>>;
+using ScaleGraphicsPage = ExclusionPage<_ScaleGraphics, ExclusionKind::Graphics, Design<kGraphicsMeasures>>;
 
 }  // namespace
 
@@ -102,15 +114,18 @@ void ExclusionPageBase::ShowTypeOf(const PageRecord& record) { SetText(kControlT
 // The list is built once, from the first selected control; the banner follows that control's
 // switch at every selection.
 void ExclusionPageBase::SelectionChanged() {
-  HostObjectPtr control = Protocol().Loaded() ? LoadedControl() : FirstSelected();
+  HostObjectPtr control = Protocol().Loaded() ? TargetControl() : FirstSelected();
   if (!control) return;
   if (!Protocol().Loaded()) {
     MarkLoaded(control);
     HostStatus built = model_.Build(*control);
     FillList();
-    if (!built)
+    if (built) {
+      ClearFailure();
+    } else {
       ShowFailure("The list of the form's controls could not be read: " + built.description +
                   ". This page stores nothing.");
+    }
     Built();
   }
   Banner banner = ReadBanner(kind_, *control);
@@ -141,11 +156,7 @@ void ExclusionPageBase::FillList() {
   filling_ = false;
 }
 
-// Without a list there is nothing of the page's to store.
-HostStatus ExclusionPageBase::ApplyChanges() {
-  const HostObjectPtr& control = LoadedControl();
-  return control ? model_.Apply(*control) : HostStatus{};
-}
+HostStatus ExclusionPageBase::ApplyChanges(HostObject& control) { return model_.Apply(control); }
 
 void ExclusionPageBase::CheckChanged(PageRecord& record, bool checked) {
   if (model_.SetCheck(record, checked)) EditMade();
@@ -153,13 +164,18 @@ void ExclusionPageBase::CheckChanged(PageRecord& record, bool checked) {
 
 void ExclusionPageBase::CurrentChanged(PageRecord& record) { ShowTypeOf(record); }
 
-// Every item checked; the first one's type is shown, then no item is current.
-void ExclusionPageBase::SelectAll() {
+bool ExclusionPageBase::CheckEvery(bool checked) {
   bool changed = false;
   for (int i = 0; i < ItemCount(); ++i) {
-    SetItemCheck(i, true);
-    if (PageRecord* record = RecordAt(i)) changed |= model_.SetCheck(*record, true);
+    SetItemCheck(i, checked);
+    if (PageRecord* record = RecordAt(i)) changed |= TakeCheck(*record, checked);
   }
+  return changed;
+}
+
+// Every item checked; the first one's type is shown, then no item is current.
+void ExclusionPageBase::SelectAll() {
+  bool changed = CheckEvery(true);
   if (ItemCount() == 0) return;
   MakeCurrent(0);
   MakeCurrent(-1);
@@ -167,12 +183,7 @@ void ExclusionPageBase::SelectAll() {
 }
 
 void ExclusionPageBase::SelectNone() {
-  bool changed = false;
-  for (int i = 0; i < ItemCount(); ++i) {
-    SetItemCheck(i, false);
-    if (PageRecord* record = RecordAt(i)) changed |= model_.SetCheck(*record, false);
-  }
-  if (changed) EditMade();
+  if (CheckEvery(false)) EditMade();
 }
 
 void ExclusionPageBase::Command(int id, int code) {
@@ -203,10 +214,11 @@ LRESULT CALLBACK ExclusionPageBase::ListProc(HWND list, UINT message, WPARAM wPa
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-      if (!reinterpret_cast<ExclusionPageBase*>(page)->ListClicked({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
-        SetFocus(list);
+      // Any click takes the keyboard there, one on an item's box too (which the list view on its
+      // own leaves where it was), so that the space bar and the arrows reach the list.
+      SetFocus(list);
+      if (!reinterpret_cast<ExclusionPageBase*>(page)->ListClicked({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
         return 0;
-      }
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(list, &ListProc, 0);

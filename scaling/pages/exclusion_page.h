@@ -30,11 +30,14 @@ class ExclusionPageBase : public PropertyPage {
   virtual void CurrentLost() {}
   virtual void SelectAll();
   virtual void SelectNone();
+  // The flags a record takes when Select All or Select None sets its item's check; true when
+  // they changed.
+  virtual bool TakeCheck(PageRecord& record, bool checked) { return model_.SetCheck(record, checked); }
   // After the list was filled, at the first selection and at every new window.
   virtual void Built() {}
 
   void SelectionChanged() override;
-  HostStatus ApplyChanges() override;
+  HostStatus ApplyChanges(HostObject& control) override;
   void Command(int id, int code) override;
   void Notify(const NMHDR& header) override;
   void Created() override;
@@ -49,6 +52,8 @@ class ExclusionPageBase : public PropertyPage {
   void MakeCurrent(int item);
   // Sets an item's check in code; no record changes through the list's report of it.
   void SetItemCheck(int item, bool checked);
+  // Every item checked or cleared in code, each record given its flags; true when one changed.
+  bool CheckEvery(bool checked);
   bool ItemChecked(int item) const;
   void ShowTypeOf(const PageRecord& record);
 

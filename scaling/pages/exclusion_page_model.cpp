@@ -19,10 +19,10 @@ constexpr DontScale kControlFlags[] = {DontScale::Control, DontScale::Left,  Don
                                        DontScale::Height,  DontScale::Right, DontScale::Bottom};
 
 const ExclusionPageKind kKinds[] = {
-    {"ScaleBorders", "ScaleBorders", &CanScaleBorder, kBorderFlags},
-    {"ScaleFonts", "ScaleFonts", &CanScaleFont, kFontFlags},
-    {"ScaleGraphics", "ScaleGraphics", &CanScaleGraphic, kGraphicFlags},
-    {"ScaleControls", "ScaleControls", &CanScaleControl, kControlFlags},
+    {"ScaleBorders", &CanScaleBorder, kBorderFlags},
+    {"ScaleFonts", &CanScaleFont, kFontFlags},
+    {"ScaleGraphics", &CanScaleGraphic, kGraphicFlags},
+    {"ScaleControls", &CanScaleControl, kControlFlags},
 };
 
 constexpr uint32_t kGreen = 0xFF00;
@@ -30,13 +30,11 @@ constexpr uint32_t kRed = 0xFF;
 
 // A Boolean as the pages read it: its value And 1; a number beyond a 32-bit integer has none.
 std::optional<bool> TruthOfValue(const HostValue& value) {
-  if (const bool* b = std::get_if<bool>(&value)) return *b;
-  if (const double* d = std::get_if<double>(&value)) {
-    std::optional<int> check = CheckOf(*d);
-    if (!check) return std::nullopt;
-    return *check == 1;
-  }
-  return false;
+  std::optional<double> number = NumberOfValue(value);
+  if (!number) return false;
+  std::optional<int> check = CheckOf(*number);
+  if (!check) return std::nullopt;
+  return *check == 1;
 }
 
 HostStatus Overflow(std::string_view property) { return HostStatus::Failed(std::string(property) + ": Overflow"); }
@@ -159,18 +157,19 @@ HostStatus ExclusionModel::Apply(HostObject& control) const {
     if (first && !s) first = std::move(s);
   };
   const std::unordered_map<std::string, size_t> storedOf = IndexByKey(stored);
-  note(control.Let("ControlFlagCount", static_cast<double>(records_.size())));
+  note(NamedFailure("ControlFlagCount", control.Let("ControlFlagCount", static_cast<double>(records_.size()))));
   for (size_t i = 0; i < records_.size(); ++i) {
     const HostValue index = static_cast<double>(i + 1);
     const PageRecord& record = records_[i];
     auto found = storedOf.find(FoldKey(record.key));
     const FlagEntry* current = found == storedOf.end() ? nullptr : &stored[found->second];
-    note(control.LetAt(kFlagKeyPropertyName, index, record.key));
-    for (DontScale flag : own) note(control.LetAt(FlagPropertyName(flag), index, record.entry[flag]));
-    for (DontScale flag : kAllDontScale) {
-      if (std::find(own.begin(), own.end(), flag) != own.end()) continue;
-      note(control.LetAt(FlagPropertyName(flag), index, current && (*current)[flag]));
-    }
+    note(NamedFailure(kFlagKeyPropertyName, control.LetAt(kFlagKeyPropertyName, index, record.key)));
+    auto write = [&](DontScale flag, bool value) {
+      note(NamedFailure(FlagPropertyName(flag), control.LetAt(FlagPropertyName(flag), index, value)));
+    };
+    for (DontScale flag : own) write(flag, record.entry[flag]);
+    for (DontScale flag : kAllDontScale)
+      if (std::find(own.begin(), own.end(), flag) == own.end()) write(flag, current && (*current)[flag]);
   }
   return first;
 }

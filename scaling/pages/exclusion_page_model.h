@@ -18,8 +18,7 @@ namespace amb::pages {
 enum class ExclusionKind { Borders, Fonts, Graphics, Controls };
 
 struct ExclusionPageKind {
-  std::string_view className;  // also the tab caption
-  std::string_view switchName; // the General page's switch the banner reports
+  std::string_view switchName;  // the General page's switch the banner reports
   bool (*probe)(HostObject& control);
   std::span<const DontScale> flags;  // the flags the page edits, the item's check first
 };

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <optional>
+
+#include "page_protocol.h"
 
 namespace amb::pages {
 namespace {
@@ -14,17 +17,14 @@ size_t ListSize(std::string_view property) {
   return property == "FormPicture" ? std::size(kPictureItems) : std::size(kEffectItems);
 }
 
-double NumberIn(const HostValue& value) {
-  if (const double* d = std::get_if<double>(&value)) return *d;
-  if (const bool* b = std::get_if<bool>(&value)) return *b ? -1 : 0;
-  return 0;
-}
-
 }  // namespace
 
+// A lone "." is taken as the start of a fraction in every locale, as is the locale's own separator:
+// both become "0" and the locale's separator, so that the digits typed after it make a fraction
+// (where "." groups thousands, "0.5" would be read as 5).
 TimeBoxEdit TimeBoxRule(std::string_view text, const LocaleNumbers& numbers) {
   std::string separator = numbers.DecimalSeparator();
-  if (text == separator) return {"0" + separator, true};
+  if (text == "." || text == separator) return {"0" + separator, true};
   if (text.empty()) return {std::string(), false};
   TimeBoxEdit edit{std::string(text), false};
   double seconds = numbers.Parse(text).value_or(-1);
@@ -37,7 +37,7 @@ HostStatus LoadEffects(HostObject& control, const LocaleNumbers& numbers, Effect
   for (const char* property : kLists) {
     HostValue value;
     if (HostStatus s = control.Get(property, value); !s) return s;
-    double number = NumberIn(value);
+    double number = NumberOfValue(value).value_or(0);
     bool inList = number >= 0 && number < static_cast<double>(ListSize(property));
     out.lists[property] = inList ? static_cast<int>(number) : -1;
     out.storedLists[property] = number;
@@ -52,21 +52,25 @@ HostStatus LoadEffects(HostObject& control, const LocaleNumbers& numbers, Effect
   return {};
 }
 
+// The times are read before anything is written, so that a refused apply changes nothing.
 HostStatus ApplyEffects(HostObject& control, const LocaleNumbers& numbers, const EffectsContents& contents) {
+  double seconds[std::size(kTimes)] = {};
+  for (size_t i = 0; i < std::size(kTimes); ++i) {
+    auto time = contents.times.find(kTimes[i]);
+    std::string text = time == contents.times.end() ? std::string() : time->second;
+    std::optional<double> number = text.empty() ? 0.0 : numbers.Parse(text);
+    if (!number) return HostStatus::Failed(std::string(kTimes[i]) + ": \"" + text + "\" is not a number");
+    seconds[i] = *number;
+  }
   for (const char* property : kLists) {
     auto shown = contents.lists.find(property);
     auto stored = contents.storedLists.find(property);
     int position = shown == contents.lists.end() ? -1 : shown->second;
     double value = position < 0 && stored != contents.storedLists.end() ? stored->second : position;
-    if (HostStatus s = control.Let(property, value); !s) return s;
+    if (HostStatus s = control.Let(property, value); !s) return NamedFailure(property, s);
   }
-  for (const char* property : kTimes) {
-    auto time = contents.times.find(property);
-    std::string text = time == contents.times.end() ? std::string() : time->second;
-    std::optional<double> seconds = text.empty() ? 0.0 : numbers.Parse(text);
-    if (!seconds) return HostStatus::Failed(std::string(property) + ": \"" + text + "\" is not a number");
-    if (HostStatus s = control.Let(property, *seconds); !s) return s;
-  }
+  for (size_t i = 0; i < std::size(kTimes); ++i)
+    if (HostStatus s = control.Let(kTimes[i], seconds[i]); !s) return NamedFailure(kTimes[i], s);
   return {};
 }
 

@@ -18,7 +18,7 @@ struct TimeBoxEdit {
   std::string text;
   bool replaced = false;  // the text was replaced; the caret goes behind its second character
 };
-// A lone decimal separator gets a 0 before it; a text that is no number or below 0 becomes "0",
+// A lone "." or decimal separator gets a 0 before it; a text that is no number or below 0 becomes "0",
 // above 10 "10"; an empty text stays empty.
 TimeBoxEdit TimeBoxRule(std::string_view text, const LocaleNumbers& numbers);
 
@@ -29,7 +29,8 @@ struct EffectsContents {
 };
 
 HostStatus LoadEffects(HostObject& control, const LocaleNumbers& numbers, EffectsContents& out);
-// Five writes; the times go as numbers read in the user's locale, a box still empty as 0.
+// Five writes; the times go as numbers read in the given locale, a box still empty as 0. A time
+// that is no number refuses the apply before anything is written.
 HostStatus ApplyEffects(HostObject& control, const LocaleNumbers& numbers, const EffectsContents& contents);
 
 }  // namespace amb::pages

@@ -6,7 +6,6 @@
 #include "own_type_library.h"
 #include "platform_numbers.h"
 #include "property_page.h"
-#include "wide_text.h"
 
 namespace amb::pages {
 namespace {
@@ -49,7 +48,7 @@ class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage, Ow
  private:
   Layout PageLayout() const override { return {L"FormEffects", 5400, 3600, kDesign}; }
   void SelectionChanged() override;
-  HostStatus ApplyChanges() override;
+  HostStatus ApplyChanges(HostObject& control) override;
   void Command(int id, int code) override;
   void TimeTyped(int id);
   void SaveShown() override { loaded_ = Shown(); }
@@ -82,12 +81,7 @@ void FormEffectsPage::SelectionChanged() {
 }
 
 void FormEffectsPage::Show(const EffectsContents& contents) {
-  for (const ListBox& list : kLists) {
-    SendMessageW(Item(list.id), CB_RESETCONTENT, 0, 0);
-    for (std::string_view item : list.items)
-      SendMessageW(Item(list.id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(item).c_str()));
-    SendMessageW(Item(list.id), CB_SETCURSEL, static_cast<WPARAM>(contents.lists.at(list.property)), 0);
-  }
+  for (const ListBox& list : kLists) FillDropDown(list.id, list.items, contents.lists.at(list.property));
   for (const TimeBox& box : kTimes) SetText(box.id, contents.times.at(box.property));
 }
 
@@ -99,11 +93,7 @@ EffectsContents FormEffectsPage::Shown() const {
   return contents;
 }
 
-HostStatus FormEffectsPage::ApplyChanges() {
-  const HostObjectPtr& control = LoadedControl();
-  if (!control) return HostStatus::Failed("No control was loaded");
-  return ApplyEffects(*control, Numbers(), Shown());
-}
+HostStatus FormEffectsPage::ApplyChanges(HostObject& control) { return ApplyEffects(control, Numbers(), Shown()); }
 
 // The replaced text raises the box's change again, which then finds it valid.
 void FormEffectsPage::TimeTyped(int id) {

@@ -9,7 +9,6 @@
 #include "own_type_library.h"
 #include "platform_numbers.h"
 #include "property_page.h"
-#include "wide_text.h"
 
 namespace amb::pages {
 namespace {
@@ -84,12 +83,11 @@ class GeneralPage final : public ComObject<GeneralPage, PropertyPage, OwnDispatc
  private:
   Layout PageLayout() const override { return {L"General", 6270, 3720, kDesign}; }
   void SelectionChanged() override;
-  HostStatus ApplyChanges() override;
+  HostStatus ApplyChanges(HostObject& control) override;
   void Command(int id, int code) override;
   void SaveShown() override { loaded_ = Read(); }
   void RestoreShown() override { Show(loaded_); }
 
-  void FillList(int id, std::span<const std::string_view> items, int position);
   void Show(const GeneralContents& contents);
   GeneralContents Read() const;
 
@@ -103,18 +101,11 @@ const QITAB GeneralPage::kInterfaceTable[] = {
     {nullptr, 0},
 };
 
-void GeneralPage::FillList(int id, std::span<const std::string_view> items, int position) {
-  SendMessageW(Item(id), CB_RESETCONTENT, 0, 0);
-  for (std::string_view item : items)
-    SendMessageW(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(item).c_str()));
-  SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-}
-
 void GeneralPage::Show(const GeneralContents& contents) {
   for (const Bound& b : kChecks) SetCheck(b.id, contents.checks.at(b.property) == 1);
   for (const Bound& b : kTexts) SetText(b.id, contents.texts.at(b.property));
-  FillList(kCmbSource, kGradientSourceItems, contents.lists.at("GradientSource"));
-  FillList(kCmbType, kGradientTypeItems, contents.lists.at("GradientType"));
+  FillDropDown(kCmbSource, kGradientSourceItems, contents.lists.at("GradientSource"));
+  FillDropDown(kCmbType, kGradientTypeItems, contents.lists.at("GradientType"));
 }
 
 GeneralContents GeneralPage::Read() const {
@@ -141,11 +132,9 @@ void GeneralPage::SelectionChanged() {
   MarkLoaded(control);
 }
 
-HostStatus GeneralPage::ApplyChanges() {
-  const HostObjectPtr& control = LoadedControl();
-  if (!control) return HostStatus::Failed("No control was loaded");
+HostStatus GeneralPage::ApplyChanges(HostObject& control) {
   GeneralContents contents = Read();
-  HostStatus status = ApplyGeneral(*control, PlatformNumbers(Locale()), contents);
+  HostStatus status = ApplyGeneral(control, PlatformNumbers(Locale()), contents);
   for (const Bound& b : kTexts)
     if (Text(b.id) != contents.texts[b.property]) SetText(b.id, contents.texts[b.property]);
   return status;

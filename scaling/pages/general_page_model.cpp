@@ -1,6 +1,8 @@
 #include "general_page_model.h"
 
 #include <iterator>
+#include <limits>
+#include <optional>
 
 #include "page_protocol.h"
 
@@ -37,6 +39,14 @@ constexpr Step kApplyOrder[] = {
 
 bool IsNumberBox(std::string_view property) { return property != "WindowName"; }
 
+// ScaleX and ScaleY are 16-bit, the sizes 32-bit; the platform rounds a fraction half to even.
+bool FitsItsProperty(std::string_view property, double value) {
+  std::optional<int32_t> whole = LongOf(value);
+  if (!whole) return false;
+  bool integer = property == "ScaleX" || property == "ScaleY";
+  return !integer || (*whole >= std::numeric_limits<int16_t>::min() && *whole <= std::numeric_limits<int16_t>::max());
+}
+
 size_t ListSize(std::string_view property) {
   return property == "GradientSource" ? std::size(kGradientSourceItems) : std::size(kGradientTypeItems);
 }
@@ -53,9 +63,7 @@ HostStatus LoadGeneral(HostObject& control, GeneralContents& out) {
         break;
       case Kind::Check:
       case Kind::List: {
-        double number = 0;
-        if (const double* d = std::get_if<double>(&value)) number = *d;
-        if (const bool* b = std::get_if<bool>(&value)) number = *b ? -1 : 0;
+        double number = NumberOfValue(value).value_or(0);
         if (step.kind == Kind::Check) {
           std::optional<int> check = CheckOf(number);
           if (!check) return HostStatus::Failed(std::string(step.property) + ": Overflow");
@@ -73,14 +81,31 @@ HostStatus LoadGeneral(HostObject& control, GeneralContents& out) {
   return {};
 }
 
+// Every number is read and checked before anything is written, so that a refused apply changes
+// nothing. Numbers go to the control as numbers, read in the page's locale: a text would be read
+// again by the control, in the user's.
 HostStatus ApplyGeneral(HostObject& control, const LocaleNumbers& numbers, GeneralContents& contents) {
+  // Checked in the order of the writes, so the message names the first property that refuses; the
+  // boxes are tidied only once the apply goes ahead.
+  std::map<std::string, double, std::less<>> values;
+  for (const Step& step : kApplyOrder) {
+    if (step.kind != Kind::Text || !IsNumberBox(step.property)) continue;
+    const auto text = contents.texts.find(step.property);
+    const double number = text == contents.texts.end() ? 0 : numbers.Parse(text->second).value_or(0);
+    if (!FitsItsProperty(step.property, number)) return HostStatus::Failed(std::string(step.property) + ": Overflow");
+    values[step.property] = number;
+  }
   for (auto& [property, text] : contents.texts)
     if (IsNumberBox(property) && !numbers.Parse(text)) text = "0";
   for (const Step& step : kApplyOrder) {
     HostValue value;
     switch (step.kind) {
       case Kind::Text:
-        value = contents.texts[step.property];
+        if (IsNumberBox(step.property)) {
+          value = values[step.property];
+        } else {
+          value = contents.texts[step.property];
+        }
         break;
       case Kind::Check:
         value = TruthOf(contents.checks[step.property]);
@@ -93,7 +118,7 @@ HostStatus ApplyGeneral(HostObject& control, const LocaleNumbers& numbers, Gener
         break;
       }
     }
-    if (HostStatus s = control.Let(step.property, value); !s) return s;
+    if (HostStatus s = control.Let(step.property, value); !s) return NamedFailure(step.property, s);
   }
   return {};
 }

@@ -30,7 +30,9 @@ inline constexpr std::string_view kGradientTypeItems[] = {"Linear", "Radial"};
 // is no 32-bit number ("Overflow").
 HostStatus LoadGeneral(HostObject& control, GeneralContents& out);
 // Cleans the numeric boxes (one that the platform's numeric test refuses becomes "0", in contents
-// too, so the page shows it) and writes all 23 properties; stops at the first write that fails.
+// too, so the page shows it), refuses the whole apply when a number does not fit its property
+// ("ScaleX: Overflow"), then writes all 23 properties, the numbers as numbers read in the given
+// locale; stops at the first write that fails, named after its property.
 HostStatus ApplyGeneral(HostObject& control, const LocaleNumbers& numbers, GeneralContents& contents);
 
 }  // namespace amb::pages

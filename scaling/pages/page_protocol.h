@@ -3,7 +3,10 @@
 // edit marks the page changed only once they are; the page's own filling never does.
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
+#include "host_form.h"
 #include "rounding.h"
 
 namespace amb::pages {
@@ -20,6 +23,10 @@ class PageProtocol {
     return true;
   }
   void Applied() { changed_ = false; }
+  // The values shown hold no edit and no longer stand for a control: the next selection loads.
+  void Forget() {
+    if (!changed_) loaded_ = false;
+  }
 
  private:
   bool loaded_ = false;
@@ -37,5 +44,12 @@ inline std::optional<int> CheckOf(double value) {
   return (*whole & 1) ? 1 : 0;
 }
 inline bool TruthOf(int checkState) { return checkState == 1; }
+
+// A failed read or write as the developer reads it, named after its property ("ScaleX:
+// Overflow"); a success stays one.
+inline HostStatus NamedFailure(std::string_view property, HostStatus status) {
+  if (!status) status.description = std::string(property) + ": " + status.description;
+  return status;
+}
 
 }  // namespace amb::pages

@@ -134,8 +134,12 @@ IFACEMETHODIMP PropertyPage::GetPageInfo(PROPPAGEINFO* info) {
 IFACEMETHODIMP PropertyPage::SetObjects(ULONG count, IUnknown** objects) {
   if (count && !objects) return E_POINTER;
   objects_.clear();
-  // No objects: the frame lets go of the selection, and so does the page, the one it loaded from too.
-  if (count == 0) loadedFrom_ = nullptr;
+  // No objects: the frame lets go of the selection, and so does the page, the one it loaded from
+  // too. Values without edits are loaded again from the next selection; edits are kept for it.
+  if (count == 0) {
+    loadedFrom_ = nullptr;
+    protocol_.Forget();
+  }
   for (ULONG i = 0; i < count; ++i) {
     rt::ComPtr<IUnknown> held;
     held.reset(objects[i]);
@@ -161,11 +165,13 @@ IFACEMETHODIMP PropertyPage::Move(LPCRECT rect) {
 
 IFACEMETHODIMP PropertyPage::IsPageDirty() { return protocol_.Changed() ? S_OK : S_FALSE; }
 
-// Only a changed page is applied; a write that fails ends the apply there and goes back to the
-// frame, and the page stays changed.
+// Only a changed page is applied; a write that fails goes back to the frame, and the page stays
+// changed. Edits with no control to take them are no success either.
 IFACEMETHODIMP PropertyPage::Apply() {
   if (!protocol_.Changed()) return S_OK;
-  HostStatus status = ApplyChanges();
+  HostObjectPtr control = TargetControl();
+  HostStatus status =
+      control ? ApplyChanges(*control) : HostStatus::Failed("No control is selected to store the page in");
   if (!status) return ReportFailure(status);
   protocol_.Applied();
   return S_OK;
@@ -194,6 +200,8 @@ LCID PropertyPage::Locale() const {
   if (site_ && FAILED(site_->GetLocaleID(&locale))) locale = LOCALE_USER_DEFAULT;
   return locale;
 }
+
+HostObjectPtr PropertyPage::TargetControl() const { return loadedFrom_ ? loadedFrom_ : FirstSelected(); }
 
 void PropertyPage::MarkLoaded(HostObjectPtr from) {
   protocol_.SetLoaded();
@@ -244,6 +252,14 @@ void PropertyPage::EditMade() {
   if (protocol_.EditMade() && site_) site_->OnStatusChange(PROPPAGESTATUS_DIRTY | PROPPAGESTATUS_VALIDATE);
 }
 
+void PropertyPage::FillDropDown(int id, std::span<const std::string_view> items, int position) {
+  HWND list = Item(id);
+  SendMessageW(list, CB_RESETCONTENT, 0, 0);
+  for (std::string_view item : items)
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(item).c_str()));
+  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+}
+
 bool PropertyPage::Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void PropertyPage::SetCheck(int id, bool checked) {
@@ -278,11 +294,15 @@ void PropertyPage::CreateControls() {
     if (d.kind == ControlKind::DropDown) height *= 8;  // room for the dropped list
     HWND parent = d.parent ? Item(d.parent) : window_;
     HWND item = CreateWindowExW(cs.exStyle, cs.windowClass, WideFromUtf8(d.caption).c_str(),
-                                WS_CHILD | WS_VISIBLE | cs.style, Pixels(screen, d.left, LOGPIXELSX),
+                                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | cs.style, Pixels(screen, d.left, LOGPIXELSX),
                                 Pixels(screen, d.top, LOGPIXELSY), Pixels(screen, d.width, LOGPIXELSX), height,
                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), ModuleInstance(),
                                 nullptr);
     items_.emplace_back(d.id, item);
+    // A label lies under the windows it overlaps (a list's top border, a box's edge), as a
+    // windowless label of the platform's forms does.
+    if (d.kind == ControlKind::Label || d.kind == ControlKind::RightLabel)
+      SetWindowPos(item, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     HFONT face = d.kind == ControlKind::Banner ? bannerFont_ : d.face == Typeface::Bold ? boldFont_ : font;
     SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(face), 0);
     if (d.kind == ControlKind::Picture) {

@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host_object.h"
@@ -55,7 +56,8 @@ class PropertyPage : public IPropertyPage {
 
   // The page got a selection while its window is up (the platform's selection-changed event).
   virtual void SelectionChanged() = 0;
-  virtual HostStatus ApplyChanges() = 0;
+  // Writes what the page shows to the control.
+  virtual HostStatus ApplyChanges(HostObject& control) = 0;
   virtual void Command(int id, int code) {}
   virtual void Notify(const NMHDR& header) {}
   virtual void Timer(UINT_PTR id) {}
@@ -75,7 +77,9 @@ class PropertyPage : public IPropertyPage {
   // The page has loaded its values from `from`; an apply writes them back to it, whatever the
   // selection is by then.
   void MarkLoaded(HostObjectPtr from);
-  const HostObjectPtr& LoadedControl() const { return loadedFrom_; }
+  // The control the page stores into: the one it loaded from, or, once the frame has let go of
+  // that one while the page held edits, the first of the selection; nullptr when there is none.
+  HostObjectPtr TargetControl() const;
   // The page could not load: its controls give way to a note that says why (the banner stays).
   void ShowFailure(const std::string& text);
   void ClearFailure();
@@ -85,6 +89,8 @@ class PropertyPage : public IPropertyPage {
   // An edit of one of the page's controls: changed, and the frame told, once loaded.
   void EditMade();
 
+  // A drop-down list filled with items, showing the one at position (-1: none).
+  void FillDropDown(int id, std::span<const std::string_view> items, int position);
   bool Checked(int id) const;
   void SetCheck(int id, bool checked);
   std::string Text(int id) const;

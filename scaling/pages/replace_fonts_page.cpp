@@ -35,7 +35,7 @@ class ReplaceFontsPage final : public ComObject<ReplaceFontsPage, PropertyPage, 
  private:
   Layout PageLayout() const override { return {L"ReplaceFontsWith", 6000, 3600, kDesign}; }
   void SelectionChanged() override;
-  HostStatus ApplyChanges() override;
+  HostStatus ApplyChanges(HostObject& control) override;
   void SaveShown() override {
     int current = static_cast<int>(SendMessageW(Item(kFontList), LB_GETCURSEL, 0, 0));
     shown_ = current < 0 ? std::nullopt : std::optional(EntryText(Item(kFontList), current));
@@ -81,12 +81,11 @@ void ReplaceFontsPage::Select(const std::optional<std::wstring>& name) {
   SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
 }
 
-HostStatus ReplaceFontsPage::ApplyChanges() {
-  const HostObjectPtr& control = LoadedControl();
-  if (!control) return HostStatus::Failed("No control was loaded");
+HostStatus ReplaceFontsPage::ApplyChanges(HostObject& control) {
   HWND list = Item(kFontList);
   int current = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
-  return control->Let("ReplaceFontsWith", Utf8FromWide(current < 0 ? L"" : EntryText(list, current)));
+  return NamedFailure("ReplaceFontsWith",
+                      control.Let("ReplaceFontsWith", Utf8FromWide(current < 0 ? L"" : EntryText(list, current))));
 }
 
 }  // namespace

@@ -44,8 +44,10 @@ class ScaleControlsPage final
   void CheckChanged(PageRecord& record, bool checked) override;
   void CurrentChanged(PageRecord& record) override;
   void CurrentLost() override { EnableBoxes(false); }
-  void SelectAll() override;
-  void SelectNone() override;
+  void SelectAll() override { SelectEvery(true); }
+  void SelectNone() override { SelectEvery(false); }
+  bool TakeCheck(PageRecord& record, bool checked) override;
+  void SelectEvery(bool excluded);
   void Command(int id, int code) override;
   void Timer(UINT_PTR id) override;
   void Destroyed() override { StopTimer(); }
@@ -113,38 +115,24 @@ void ScaleControlsPage::CheckChanged(PageRecord& record, bool checked) {
   if (&record == CurrentRecord()) LoadBoxes(record, checked);
 }
 
-void ScaleControlsPage::SelectAll() {
-  StopTimer();
-  bool changed = false;
-  for (int i = 0; i < ItemCount(); ++i) {
-    SetItemCheck(i, true);
-    PageRecord* record = RecordAt(i);
-    if (!record) continue;
-    FlagEntry before = record->entry;
-    ExcludeAll(record->entry);
-    changed |= !(before == record->entry);
+// Select All excludes with Right and Bottom free; Select None includes with no lock.
+bool ScaleControlsPage::TakeCheck(PageRecord& record, bool checked) {
+  FlagEntry before = record.entry;
+  if (checked) {
+    ExcludeAll(record.entry);
+  } else {
+    Include(record.entry);
   }
-  if (ItemCount() > 0) {
-    MakeCurrent(0);
-    if (PageRecord* record = RecordAt(0)) LoadBoxes(*record, true);
-  }
-  if (changed) EditMade();
+  return !(before == record.entry);
 }
 
-void ScaleControlsPage::SelectNone() {
+// Either button: item 0 is current afterwards, its locks shown.
+void ScaleControlsPage::SelectEvery(bool excluded) {
   StopTimer();
-  bool changed = false;
-  for (int i = 0; i < ItemCount(); ++i) {
-    SetItemCheck(i, false);
-    PageRecord* record = RecordAt(i);
-    if (!record) continue;
-    FlagEntry before = record->entry;
-    Include(record->entry);
-    changed |= !(before == record->entry);
-  }
+  bool changed = CheckEvery(excluded);
   if (ItemCount() > 0) {
     MakeCurrent(0);
-    if (PageRecord* record = RecordAt(0)) LoadBoxes(*record, false);
+    if (PageRecord* record = RecordAt(0)) LoadBoxes(*record, excluded);
   }
   if (changed) EditMade();
 }

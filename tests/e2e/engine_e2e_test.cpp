@@ -10,6 +10,7 @@
 #include "../support/power_log.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
+#include "../support/tray_settings.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ class CommandLineAction : public ::testing::Test {
   void SetUp() override {
     test::DeleteKeyTree(kSettings);
   }
-  void TearDown() override { test::DeleteKeyTree(kSettings); }
+  void TearDown() override { test::ClearTraySettings(); }
   std::string Log() const { return power.Text(); }
   test::PowerLog power{"tarnwick-power"};
 };

@@ -14,6 +14,7 @@
 #include "../support/power_log.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
+#include "../support/tray_settings.h"
 #include "../support/window_picture.h"
 
 namespace {
@@ -56,8 +57,7 @@ class HotKeyRoad : public ::testing::Test {
   }
   void TearDown() override {
     DestroyWindow(focus_);
-    test::DeleteKeyTree(kSettings);
-    test::DeleteKeyTree(kHotKeys);
+    test::ClearTraySettings();
   }
   std::string Log() const { return power.Text(); }
   void Pump() {

@@ -5,6 +5,7 @@
 
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
+#include "../support/tray_settings.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ const std::string kBoxClass = "#32770";
 class Startup : public ::testing::Test {
  protected:
   void SetUp() override { test::DeleteKeyTree(kSettings); }
-  void TearDown() override { test::DeleteKeyTree(kSettings); }
+  void TearDown() override { test::ClearTraySettings(); }
 };
 
 TEST_F(Startup, FirstStartWritesItsTimeOutAndASecondStartOnlySaysItIsRunning) {

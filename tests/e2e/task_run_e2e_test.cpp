@@ -11,6 +11,7 @@
 #include "../support/power_log.h"
 #include "../support/process_driver.h"
 #include "../support/registry_fixture.h"
+#include "../support/tray_settings.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ class TaskRunE2E : public ::testing::Test {
   void TearDown() override {
     DeleteFileA(markers_.c_str());
     DeleteFileA(tasks_.c_str());
-    test::DeleteKeyTree(kSettings);
+    test::ClearTraySettings();
   }
   bool WaitForMarker(const std::string& line) {
     return test::WaitUntil([&] { return test::ReadFileText(markers_).find(line) != std::string::npos; }, 20000);

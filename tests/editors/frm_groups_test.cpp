@@ -328,12 +328,12 @@ TEST_F(GroupEditor, AQuitWhileDoneAsksEndsDoneThere) {
   boxes_.whileShown = [](const os::ShownBox&) { rt::Forms::UnloadAll(); };
   Click("btnDone");
   boxes_.whileShown = nullptr;
+  rt::SetQuitting(false);  // before any assertion can leave the test: the quit is over
   EXPECT_FALSE(Form().IsLoaded());
   ASSERT_EQ(boxes_.shown.size(), 1u) << boxes_.shown.back().text;
   EXPECT_EQ(boxes_.shown[0].text, "Group \"Old\" Has no Tasks.\r\n\r\nDelete this Group?");
   EXPECT_EQ(GroupFile(), groups);
   EXPECT_EQ(DozIzevodoz::GroupCount, 3);
-  rt::SetQuitting(false);
 }
 
 // The updater ends the program: the editor asks first when it holds work not yet saved.
@@ -385,6 +385,41 @@ TEST_F(GroupEditor, ADoneThatCannotWriteSaysSoAndKeepsTheWork) {
   Click("btnDone");
   EXPECT_FALSE(Form().IsLoaded());
   EXPECT_EQ(GroupFile(), "1\tNight\t3\r\n2\tGroup 2\t3;5;8;11\r\n");
+}
+
+// A group file that another program held when the editor opened gave it no groups: Done must not
+// write that list over the file's groups.
+TEST_F(GroupEditor, AnEditorThatCouldNotReadTheGroupFileKeepsIt) {
+  Write(DozIzevodoz::GroupFilePath(), "1\tNight\t3\r\n");
+  HANDLE held =
+      CreateFileA(DozIzevodoz::GroupFilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Open();
+  CloseHandle(held);
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_NE(boxes_.shown[0].text.find("could not be read"), std::string::npos) << boxes_.shown[0].text;
+  EXPECT_TRUE(Entries("lstGroups").empty());
+
+  Click("btnNewGroup");
+  Click("btnAddAll");
+  Click("btnSaveGroup");
+  frontEnd_.calls.clear();
+  Click("btnDone");  // the editor's one group would replace the file's
+  rt::DoEvents();
+  ASSERT_TRUE(Form().IsLoaded());
+  ASSERT_EQ(boxes_.shown.size(), 2u);
+  EXPECT_NE(boxes_.shown[1].text.find("kept as it is"), std::string::npos) << boxes_.shown[1].text;
+  EXPECT_NE(boxes_.shown[1].text.find(DozIzevodoz::GroupFilePath()), std::string::npos);
+  EXPECT_EQ(GroupFile(), "1\tNight\t3\r\n");
+  EXPECT_TRUE(frontEnd_.calls.empty());
+
+  // Opened again once the file can be read, the editor works on the file's groups.
+  Click("btnCancel");
+  Open();
+  EXPECT_EQ(Entries("lstGroups"), (Strings{"Night"}));
+  Click("btnDone");
+  EXPECT_FALSE(Form().IsLoaded());
+  EXPECT_EQ(GroupFile(), "1\tNight\t3\r\n");
 }
 
 TEST_F(GroupEditor, ADoubleClickMovesTheChosenTasksToTheOtherList) {

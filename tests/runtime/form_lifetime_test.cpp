@@ -191,14 +191,30 @@ TEST_F(FormLifetime, AModalFormDisablesTheOthersUntilItIsHidden) {
 }
 
 TEST_F(FormLifetime, TheLoopEndsWhenTheLastFormUnloadsInsideAMessageSentFromElsewhere) {
-  ProbeForm form("frmTray");
-  form.Load();
-  ShowWindow(form.hWnd(), SW_SHOWNA);
-  SentFromElsewhere exit(form.hWnd(), WM_CLOSE, 0);
-  EXPECT_EQ(rt::RunMessageLoop(), 0);
-  exit.Returned();
-  EXPECT_FALSE(form.IsLoaded());
-  EXPECT_FALSE(exit.NeededWaking());
+  struct Case {
+    const char* how;
+    UINT message;  // WM_CLOSE unloads; WM_TIMER runs the form's handler
+  };
+  for (const Case& c : {Case{"unloaded", WM_CLOSE}, Case{"unloaded inside a loop of the handler's", WM_TIMER}}) {
+    SCOPED_TRACE(c.how);
+    ProbeForm form("frmTray");
+    // A loop of the system's (a menu's, a message box's) inside the sent message: the form goes
+    // while it runs, and it takes every posted message, a wake among them.
+    form.onTimer = [&](WPARAM) {
+      PostMessageA(form.hWnd(), WM_CLOSE, 0, 0);
+      MSG msg;
+      while (form.IsLoaded() && GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    };
+    form.Load();
+    ShowWindow(form.hWnd(), SW_SHOWNA);
+    SentFromElsewhere exit(form.hWnd(), c.message, 1);
+    EXPECT_EQ(rt::RunMessageLoop(), 0);
+    exit.Returned();
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_FALSE(exit.NeededWaking());
+    form.onTimer = nullptr;
+  }
 }
 
 TEST_F(FormLifetime, AModalShowReturnsWhenItsFormGoesInsideAMessageSentFromElsewhere) {

@@ -2,7 +2,8 @@
 // host that knows nothing of our runtime meets it: JScript under the prefix's cscript creates the
 // registered control by its ProgID, works its flag collection (keys in any case, positions, Add,
 // Remove, For Each), prints, and shows the box, which another process (this test) looks at and
-// closes with OK.
+// closes with a click on OK sent as another program sends it: handled inside the box's wait for its
+// next message, so the box's loop sees its form hidden only if something wakes it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,10 +14,14 @@
 #include <string>
 
 #include "app.h"
+#include "automation_client.h"
+#include "control_fixture.h"
+#include "controls.h"
 #include "frm_about.h"
 #include "os/recording_shell.h"
 #include "process_driver.h"
 #include "scoped_win.h"
+#include "screen.h"
 #include "text_encoding.h"
 #include "version_block.h"
 #include "window_picture.h"
@@ -39,31 +44,25 @@ class AboutBox : public ::testing::Test {
   os::Install<os::Shell> shellInstalled{&shell};
 };
 
-// Linked into this program, the box reads this program's block, which has no trademarks text.
-TEST_F(AboutBox, TheTextsComeFromTheModulesVersionBlock) {
-  form().Load();
-  const rt::AppObject& app = rt::App();
-  EXPECT_EQ(form().Caption(), "About Ambrelo");
-  EXPECT_EQ(label("lblTitle").Caption(), "Ambrelo");
-  EXPECT_EQ(label("lblVersion").Caption(), amb::VersionLine(app.Major, app.Minor, app.Revision));
-  EXPECT_EQ(label("lblDescription").Caption(), app.FileDescription);
-  EXPECT_EQ(label("lblCopyright").Caption(), app.LegalCopyright);
-  EXPECT_EQ(label("lblTrademark").Caption(), app.LegalTrademarks);
-  for (const char* link : {"lblSales", "lblWebSite"}) EXPECT_EQ(label(link).ForeColor(), 0xFF0000u) << link;
-  EXPECT_EQ(amb::VersionLine(2, 5, 0), "Version 2.5.0");
-}
+// The texts of the library's own version block, as its about box shows them.
+constexpr const char* kVersionLine = "Version 11.0.0";
+constexpr const char* kDescription = "Ambrelo form-scaling control";
+constexpr const char* kCopyright = "Copyright \xC2\xA9 2026 Corvane Software";
+constexpr const char* kTrademark = "Ambrelo is a trademark of Corvane Software";
 
 TEST(AmbreloVersionBlock, TheLibraryCarriesEveryTextItsAboutBoxShows) {
   rt::VersionBlock block;
   ASSERT_TRUE(rt::ReadVersionBlock(rt::Utf8FromWide(AMBRELO_DLL_PATH), block));
-  EXPECT_EQ(amb::VersionLine(block.major, block.minor, block.revision), "Version 11.0.0");
-  EXPECT_EQ(block.fileDescription, "Ambrelo form-scaling control");
-  EXPECT_EQ(block.legalCopyright, "Copyright \xC2\xA9 2026 Corvane Software");
-  EXPECT_EQ(block.legalTrademarks, "Ambrelo is a trademark of Corvane Software");
+  EXPECT_EQ(amb::VersionLine(block.major, block.minor, block.revision), kVersionLine);
+  EXPECT_EQ(block.fileDescription, kDescription);
+  EXPECT_EQ(block.legalCopyright, kCopyright);
+  EXPECT_EQ(block.legalTrademarks, kTrademark);
+  EXPECT_EQ(amb::VersionLine(2, 5, 0), "Version 2.5.0") << "no leading zeros";
 }
 
 TEST_F(AboutBox, EachClickOnALinkOpensItsAddressAndTheBoxStays) {
   form().Load();
+  for (const char* link : {"lblSales", "lblWebSite"}) EXPECT_EQ(label(link).ForeColor(), 0xFF0000u) << link;
   for (const char* link : {"lblSales", "lblSales", "lblWebSite"}) Click(link);
   ASSERT_EQ(shell.requests.size(), 3u);
   EXPECT_EQ(shell.requests[0].file, "mailto:support@corvane.example");
@@ -108,6 +107,42 @@ std::string RunScriptHost(const std::string& script, const std::function<void(DW
   return text.str();
 }
 
+// Where the box shows its texts: the labels from the title down to the trademarks, in pixels of
+// its client area.
+RECT TextArea() {
+  const rt::ScreenObject& screen = rt::Screen();
+  return {screen.TwipsToPixelsX(1680), screen.TwipsToPixelsY(240), screen.TwipsToPixelsX(1680 + 4935),
+          screen.TwipsToPixelsY(2340 + 495)};
+}
+
+// The pixels in which two pictures of the box differ, within its text area.
+int DifferingTextPixels(const test::Picture& a, const test::Picture& b) {
+  RECT area = TextArea();
+  if (a.width < area.right || b.width < area.right || a.height < area.bottom || b.height < area.bottom) return -1;
+  int differing = 0;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      for (int channel = 0; channel < 3; ++channel) differing += a.At(x, y, channel) != b.At(x, y, channel);
+  return differing;
+}
+
+// The box's own code, linked in here, showing the texts of the library's block.
+test::Picture BoxShowingTheLibrarysTexts() {
+  amb::FrmAbout& box = amb::frmAbout();
+  box.Load();
+  box.Ctl<rt::Label>("lblTitle").SetCaption("Ambrelo");
+  box.Ctl<rt::Label>("lblVersion").SetCaption(kVersionLine);
+  box.Ctl<rt::Label>("lblDescription").SetCaption(kDescription);
+  box.Ctl<rt::Label>("lblCopyright").SetCaption(kCopyright);
+  box.Ctl<rt::Label>("lblTrademark").SetCaption(kTrademark);
+  box.Show();
+  test::Picture picture = test::CaptureWindow(box.hWnd());
+  box.Unload();
+  return picture;
+}
+
+// The registered library's box in a host whose own version block is another (the script host's):
+// its caption and texts are the library's own.
 TEST(AboutBoxFromAScriptHost, AboutBoxShowsTheFormAndOkEndsTheCall) {
   const std::string script =
       "var c = new ActiveXObject('AmbreloControl.Ambrelo');\n"
@@ -123,6 +158,7 @@ TEST(AboutBoxFromAScriptHost, AboutBoxShowsTheFormAndOkEndsTheCall) {
       "c.AboutBox();\n"
       "WScript.Echo('AboutBox returned');\n";
   HWND about = nullptr;
+  test::Picture shown;
   std::string output = RunScriptHost(script, [&](DWORD pid) {
     test::WaitUntil([&] {
       about = test::FindVisibleWindowOf(pid, [](HWND w) -> HWND {
@@ -133,18 +169,87 @@ TEST(AboutBoxFromAScriptHost, AboutBoxShowsTheFormAndOkEndsTheCall) {
       return about != nullptr;
     });
     if (!about) return;
-    test::Picture picture = test::CaptureWindow(about);
-    EXPECT_TRUE(test::KeepPicture(picture, TARNWICK_ARTIFACT_DIR, "ambrelo-about-box"));
-    EXPECT_GT(picture.width, 300);
+    shown = test::CaptureWindow(about);
+    EXPECT_TRUE(test::KeepPicture(shown, TARNWICK_ARTIFACT_DIR, "ambrelo-about-box"));
+    EXPECT_GT(shown.width, 300);
     HWND ok = FindWindowExA(about, nullptr, nullptr, "OK");
     ASSERT_NE(ok, nullptr);
-    PostMessageA(ok, BM_CLICK, 0, 0);
+    DWORD_PTR answer = 0;
+    EXPECT_TRUE(SendMessageTimeoutA(ok, BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &answer)) << "OK did not answer";
   });
   ASSERT_NE(about, nullptr) << output;
   EXPECT_NE(output.find("info 0, flags 0"), std::string::npos) << output;
   EXPECT_NE(output.find("flags 2 true false true,false"), std::string::npos) << output;
   EXPECT_NE(output.find("PrintSize 0 0"), std::string::npos) << output;
   EXPECT_NE(output.find("AboutBox returned"), std::string::npos) << output;
+  EXPECT_EQ(DifferingTextPixels(shown, BoxShowingTheLibrarysTexts()), 0) << "the texts of the library's block";
+}
+
+// A second AboutBox while the box is up (called from another window of the host, which stays
+// enabled) brings the box forward and returns at once; the box stays usable, and OK ends the
+// first call and gives the caller's window back.
+struct SecondCall {
+  IDispatch* control = nullptr;
+  HWND about = nullptr;
+  bool called = false, returned = false, rescued = false, enabledAfter = false, visibleAfter = false;
+};
+SecondCall g_second;
+
+BOOL CALLBACK TakeAboutBox(HWND w, LPARAM out) {
+  char caption[64] = {};
+  GetWindowTextA(w, caption, sizeof caption);
+  if (!IsWindowVisible(w) || std::string(caption) != "About Ambrelo") return TRUE;
+  *reinterpret_cast<HWND*>(out) = w;
+  return FALSE;
+}
+
+HWND FindAboutBoxOfThisThread() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &TakeAboutBox, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+void ClickOk(HWND about) {
+  if (HWND ok = FindWindowExA(about, nullptr, nullptr, "OK")) PostMessageA(ok, BM_CLICK, 0, 0);
+}
+
+// Should the second call not return, its box is closed a while later so that the test ends.
+void CALLBACK Rescue(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  g_second.rescued = true;
+  ClickOk(g_second.about);
+}
+
+void CALLBACK CallAgainWhileShown(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (g_second.called || !(g_second.about = FindAboutBoxOfThisThread())) return;
+  KillTimer(nullptr, timer);
+  g_second.called = true;
+  UINT_PTR rescue = SetTimer(nullptr, 0, 3000, &Rescue);
+  test::LateCall again = test::LateInvoke(g_second.control, L"AboutBox", DISPATCH_METHOD);
+  g_second.returned = again.ok() && !g_second.rescued;
+  KillTimer(nullptr, rescue);
+  g_second.enabledAfter = IsWindowEnabled(g_second.about) != FALSE;
+  g_second.visibleAfter = IsWindowVisible(g_second.about) != FALSE;
+  ClickOk(g_second.about);
+}
+
+TEST(AboutBoxOfTheLibrary, ASecondCallWhileTheBoxIsUpReturnsAndLeavesItUsable) {
+  rt::ComPtr<IDispatch> control = ambtest::CreateControl();
+  ASSERT_TRUE(control);
+  HWND caller = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 20, 20, 200, 100, nullptr, nullptr,
+                                nullptr, nullptr);
+  SetActiveWindow(caller);
+  g_second = SecondCall{control.get()};
+  UINT_PTR timer = SetTimer(nullptr, 0, 100, &CallAgainWhileShown);
+  test::LateCall first = test::LateInvoke(control.get(), L"AboutBox", DISPATCH_METHOD);
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(first.ok());
+  EXPECT_TRUE(g_second.called);
+  EXPECT_TRUE(g_second.returned) << "the second call came back by itself";
+  EXPECT_TRUE(g_second.enabledAfter) << "the box is not disabled by the second call";
+  EXPECT_TRUE(g_second.visibleAfter);
+  EXPECT_TRUE(IsWindowEnabled(caller)) << "the caller's window is given back";
+  DestroyWindow(caller);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "ole/form_model.h"
 #include "pump_messages.h"
 #include "screen.h"
+#include "window_picture.h"
 
 namespace {
 
@@ -223,6 +224,89 @@ TEST_F(AmbreloOnRuntimeForm, TheControlHearsUnloadOnlyWhenTheFormsHandlerLetsThe
   EXPECT_TRUE(frmScaled().Unload());
   EXPECT_EQ(watch.unloads, 1);
   EXPECT_FALSE(watch.enabledAtUnload);
+}
+
+
+// A frame holding option buttons, the frame's caption in a font the pass scales.
+constexpr rt::ControlDesign kFramedControls[] = {
+    {.name = "fraChoice", .kind = ControlKind::Frame, .left = 240, .top = 240, .width = 3600, .height = 2040,
+     .caption = "Choice of size", .font = {"MS Sans Serif", 10}},
+    {.name = "optSmall", .kind = ControlKind::OptionButton, .container = "fraChoice", .left = 240, .top = 360,
+     .width = 2400, .height = 360, .caption = "Small", .value = 1},
+    {.name = "optLarge", .kind = ControlKind::OptionButton, .container = "fraChoice", .left = 240, .top = 840,
+     .width = 2400, .height = 360, .caption = "Large"},
+    {.name = "optHuge", .kind = ControlKind::OptionButton, .container = "fraChoice", .left = 240, .top = 1320,
+     .width = 2400, .height = 360, .caption = "Huge"},
+    {.name = "Ambrelo1", .kind = ControlKind::OleControl, .left = 4200, .top = 120, .width = 480, .height = 480,
+     .classId = "AmbreloControl.Ambrelo"},
+};
+
+class FramedForm : public rt::Form {
+ public:
+  FramedForm() : rt::Form("frmFramed") {}
+
+ protected:
+  rt::FormSettings Settings() const override {
+    rt::FormSettings s;
+    s.caption = "Framed";
+    s.clientWidth = 4800;
+    s.clientHeight = 2700;
+    s.startPosition = rt::StartPosition::CenterScreen;
+    s.controls = kFramedControls;
+    return s;
+  }
+};
+
+// After a resize pass a frame shows what it now holds: its caption in the new font, its border
+// where the frame now ends, its option buttons whole. What the screen shows is compared with the
+// frame painted afresh, with and without a gradient, the pass locking the window or not.
+TEST(AmbreloFramesAfterAPass, AFrameShowsItsNewSizeWhole) {
+  struct Case {
+    bool resizeAtOnce, gradient;
+    const char* picture;
+  } cases[] = {{true, false, "ambrelo-frame-after-resize"},
+               {false, false, nullptr},
+               {true, true, "ambrelo-frame-after-resize-gradient"},
+               {false, true, nullptr}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "ResizeAtOnce " << c.resizeAtOnce << ", GradientFill " << c.gradient);
+    rt::SetQuitting(false);
+    FramedForm form;
+    form.Show();
+    IDispatch* ambrelo = form.ObjectModel()->ObjectOf(*form.FindControl("Ambrelo1"));
+    ASSERT_TRUE(ambrelo);
+    ASSERT_TRUE(test::LatePut(ambrelo, L"ResizeAtOnce", test::VarBool(c.resizeAtOnce)).ok());
+    ASSERT_TRUE(test::LatePut(ambrelo, L"ResizeOnMouseUp", test::VarBool(false)).ok());
+    ASSERT_TRUE(test::LatePut(ambrelo, L"GradientFill", test::VarBool(c.gradient)).ok());
+    PumpFor(300);
+    HWND window = form.hWnd(), frame = form.FindControl("fraChoice")->hWnd();
+    RECT before;
+    GetWindowRect(frame, &before);
+    RECT outer;
+    GetWindowRect(window, &outer);
+    SetWindowPos(window, nullptr, 0, 0, (outer.right - outer.left) * 7 / 4, (outer.bottom - outer.top) * 7 / 4,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(300);
+    RECT after;
+    GetWindowRect(frame, &after);
+    ASSERT_GT(after.right - after.left, (before.right - before.left) * 3 / 2) << "the pass scaled the frame";
+
+    test::Picture shown = test::CaptureWindow(frame, true);
+    if (c.picture) {
+      EXPECT_TRUE(test::KeepPicture(test::CaptureWindow(window, true), TARNWICK_ARTIFACT_DIR, c.picture));
+    }
+    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    test::Picture fresh = test::CaptureWindow(frame, true);
+    ASSERT_EQ(shown.width, fresh.width);
+    ASSERT_EQ(shown.height, fresh.height);
+    int stale = 0;
+    for (size_t i = 0; i < shown.rgb.size(); i += 3)
+      if (shown.rgb[i] != fresh.rgb[i] || shown.rgb[i + 1] != fresh.rgb[i + 1] || shown.rgb[i + 2] != fresh.rgb[i + 2])
+        ++stale;
+    EXPECT_EQ(stale, 0) << "pixels of the frame that a repaint changes";
+    form.Unload();
+    rt::CollectUnloadedForms();
+  }
 }
 
 }  // namespace

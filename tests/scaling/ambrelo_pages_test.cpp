@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <ocidl.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -235,8 +236,8 @@ TEST(GeneralPage, AppliesToTheControlItLoadedFromWhateverIsSelectedLater) {
   EXPECT_EQ(TextProperty(second.get(), L"WindowName"), L"");
 }
 
-// A number box takes what the platform's numeric test takes; the property converts the text the
-// same way. What the test refuses is cleaned to "0".
+// A number box takes what the platform's numeric test takes; what the test refuses is cleaned to
+// "0".
 TEST(GeneralPage, NumberBoxesTakeWhatThePlatformTakesAsANumber) {
   rt::ComPtr<IDispatch> control = CreateControl();
   OpenPage page(CLSID_General, {control.get()});
@@ -244,16 +245,28 @@ TEST(GeneralPage, NumberBoxesTakeWhatThePlatformTakesAsANumber) {
   struct Case {
     const wchar_t* typed;
     const wchar_t* written;
-  } cases[] = {{L"&H10", L"16"}, {L"5-", L"-5"}, {L"(3)", L"-3"}, {L" 7 ", L"7"}, {L"abc", L"0"}, {L"", L"0"},
-               {L"1d2", nullptr}};
+  } cases[] = {{L"&H10", L"16"}, {L"5-", L"-5"}, {L"(3)", L"-3"}, {L" 7 ", L"7"}, {L"abc", L"0"}, {L"", L"0"}};
   for (const Case& c : cases) {
-    double platform = 0;
-    bool numeric = SUCCEEDED(VarR8FromStr(const_cast<wchar_t*>(c.typed), LOCALE_USER_DEFAULT, 0, &platform));
-    std::wstring written = c.written ? c.written : numeric ? std::to_wstring(static_cast<int>(platform)) : L"0";
     page.Type(kTxtMdiChildWidth, c.typed);
     ASSERT_HRESULT_SUCCEEDED(page.page->Apply()) << c.typed;
-    EXPECT_EQ(TextProperty(control.get(), L"MdiChildWidth"), written) << c.typed;
+    EXPECT_EQ(TextProperty(control.get(), L"MdiChildWidth"), c.written) << c.typed;
   }
+}
+
+// The frame gives the page a locale other than the user's (German here, English the user's): the
+// page reads the numbers in the frame's, and the control stores what the page read, never a text
+// it would read again in the user's ("1,5" read as 15).
+TEST(GeneralPage, NumbersAreReadInTheFramesLocaleOnly) {
+  rt::ComPtr<IDispatch> control = CreateControl();
+  OpenPage page(CLSID_General, {control.get()}, MAKELCID(MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN), SORT_DEFAULT));
+  ASSERT_TRUE(page.window);
+  page.Type(kTxtMinWidth, L"1,5");
+  page.Type(kTxtScaleX, L"20,4");
+  page.Type(kTxtMaxWidth, L"3.000");  // a German thousands separator
+  ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+  EXPECT_EQ(TextProperty(control.get(), L"MinWidth"), L"2") << "1.5, rounded half to even";
+  EXPECT_EQ(TextProperty(control.get(), L"ScaleX"), L"20");
+  EXPECT_EQ(TextProperty(control.get(), L"MaxWidth"), L"3000");
 }
 
 // Edits survive a new window: a frame that deactivates a page must not lose them, nor have the
@@ -275,19 +288,40 @@ TEST(GeneralPage, KeepsItsEditsWhenTheFrameGivesItANewWindow) {
   EXPECT_EQ(TextProperty(control.get(), L"ScaleBorders"), L"True");
 }
 
-// A number the property cannot hold stops the apply at its write; the page stays changed.
-TEST(GeneralPage, AWriteThatFailsEndsTheApplyAndIsReported) {
+std::wstring ThreadErrorText() {
+  rt::ComPtr<IErrorInfo> info;
+  if (GetErrorInfo(0, info.put()) != S_OK || !info) return L"";
+  BSTR text = nullptr;
+  info->GetDescription(&text);
+  std::wstring out = text ? text : L"";
+  SysFreeString(text);
+  return out;
+}
+
+// A number its property cannot hold refuses the whole apply before any write, and says which
+// property and why in words; the page stays changed.
+TEST(GeneralPage, ARefusedApplyChangesNothingAndNamesThePropertyAndWhy) {
   rt::ComPtr<IDispatch> control = CreateControl();
   OpenPage page(CLSID_General, {control.get()});
   ASSERT_TRUE(page.window);
-  page.Type(kTxtWindowName, L"Before");
-  page.Type(kTxtScaleX, L"99999");
-  page.Type(kTxtMinWidth, L"77");
-  EXPECT_FALSE(SUCCEEDED(page.page->Apply()));
-  EXPECT_TRUE(page.Dirty());
-  EXPECT_EQ(TextProperty(control.get(), L"WindowName"), L"Before");
-  EXPECT_EQ(TextProperty(control.get(), L"ScaleX"), L"0");
-  EXPECT_EQ(TextProperty(control.get(), L"MinWidth"), L"0") << "written after ScaleX";
+  struct Case {
+    int box;
+    const wchar_t* typed;
+    const wchar_t* text;
+  } cases[] = {{kTxtScaleX, L"99999", L"ScaleX: Overflow"},
+               {kTxtScaleY, L"-40000", L"ScaleY: Overflow"},
+               {kTxtMaxHeight, L"3000000000", L"MaxHeight: Overflow"}};
+  for (const Case& c : cases) {
+    page.Type(kTxtWindowName, L"Edited");
+    page.Type(c.box, c.typed);
+    page.Type(kTxtMinWidth, L"77");
+    EXPECT_FALSE(SUCCEEDED(page.page->Apply())) << c.text;
+    EXPECT_EQ(ThreadErrorText(), c.text);
+    EXPECT_TRUE(page.Dirty());
+    EXPECT_EQ(TextProperty(control.get(), L"WindowName"), L"") << "written first, had the apply gone ahead";
+    EXPECT_EQ(TextProperty(control.get(), L"MinWidth"), L"0");
+    page.Type(c.box, L"0");
+  }
 }
 
 TEST(FormEffectsPage, TimeBoxesHoldSecondsAndTheListsWriteTheirPositions) {
@@ -322,7 +356,7 @@ TEST(FormEffectsPage, TimeBoxesHoldSecondsAndTheListsWriteTheirPositions) {
 
 // Under a comma-decimal locale (German, the frame's locale for this page only) a stored 2.5 shows
 // as "2,5", a typed "1,5" is stored as 1.5, and an unrelated edit keeps both: the times reach the
-// control as numbers.
+// control as numbers. A lone "." starts a fraction there too.
 TEST(FormEffectsPage, KeepsFractionalTimesUnderACommaDecimalLocale) {
   rt::ComPtr<IDispatch> control = CreateControl();
   ASSERT_TRUE(test::LatePut(control.get(), L"FormOpenTime", test::VarDouble(2.5)).ok());
@@ -330,6 +364,8 @@ TEST(FormEffectsPage, KeepsFractionalTimesUnderACommaDecimalLocale) {
   ASSERT_TRUE(page.window);
   EXPECT_EQ(page.Text(kTxtFormOpenTime), L"2,5");
   page.Type(kTxtFormCloseTime, L",");
+  EXPECT_EQ(page.Text(kTxtFormCloseTime), L"0,");
+  page.Type(kTxtFormCloseTime, L".");  // the key of the number pad's separator
   EXPECT_EQ(page.Text(kTxtFormCloseTime), L"0,");
   page.Type(kTxtFormCloseTime, L"1,5");
   EXPECT_EQ(page.Text(kTxtFormCloseTime), L"1,5");
@@ -374,6 +410,63 @@ TEST(ReplaceFontsWithPage, SelectsTheStoredNameExactlyAndWritesTheChosenEntry) {
   ASSERT_TRUE(test::LatePut(control.get(), L"ReplaceFontsWith", text).ok());
   OpenPage page(CLSID_ReplaceFontsWith, {control.get()});
   EXPECT_EQ(SendMessageW(page.Item(kFontList), LB_GETCURSEL, 0, 0), LB_ERR) << "case counts";
+}
+
+// A frame that lets go of the selection and sets it again (the same control or another) keeps the
+// page's edits: an apply stores them in the control then selected. A page with no edit loads
+// afresh from the new selection; with nothing selected an apply of edits is refused, not reported
+// done.
+TEST(PropertyPages, TheSelectionSetAgainKeepsTheEdits) {
+  rt::ComPtr<IDispatch> control = CreateControl(), other = CreateControl(), third = CreateControl();
+  ASSERT_TRUE(test::LatePut(third.get(), L"ScaleY", test::VarLong(40)).ok());
+  struct Case {
+    const CLSID* clsid;
+    const wchar_t* property;
+    std::function<std::wstring(OpenPage&, int)> edit;  // the edit of a round, and what it should store
+  } cases[] = {
+      {&CLSID_General, L"WindowName",
+       [](OpenPage& p, int round) {
+         std::wstring name = L"Kept " + std::to_wstring(round);
+         p.Type(kTxtWindowName, name.c_str());
+         return name;
+       }},
+      {&CLSID_FormEffects, L"FormOpen",
+       [](OpenPage& p, int round) {
+         p.Choose(kCmbFormOpen, 3 + round);
+         return std::to_wstring(3 + round);
+       }},
+      {&CLSID_ReplaceFontsWith, L"ReplaceFontsWith",
+       [](OpenPage& p, int round) {
+         HWND list = p.Item(kFontList);
+         int pick = (FontEntry(list, 0) == L"<none>" ? 1 : 0) + round;
+         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(pick), 0);
+         SendMessageW(p.window, WM_COMMAND, MAKEWPARAM(kFontList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+         return FontEntry(list, pick);
+       }},
+  };
+  for (const Case& c : cases) {
+    OpenPage page(*c.clsid, {control.get()});
+    ASSERT_TRUE(page.window);
+    int round = 0;
+    for (IDispatch* again : {control.get(), other.get()}) {
+      std::wstring stored = c.edit(page, round++);
+      ASSERT_TRUE(page.Dirty());
+      ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(0, nullptr));
+      EXPECT_FALSE(SUCCEEDED(page.page->Apply())) << "nothing selected";
+      EXPECT_TRUE(page.Dirty());
+      IUnknown* selection[] = {again};
+      ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(1, selection));
+      ASSERT_HRESULT_SUCCEEDED(page.page->Apply()) << rt::Utf8FromWide(page.title);
+      EXPECT_FALSE(page.Dirty());
+      EXPECT_EQ(TextProperty(again, c.property), stored) << rt::Utf8FromWide(page.title);
+    }
+  }
+  OpenPage general(CLSID_General, {control.get()});
+  ASSERT_TRUE(general.window);
+  IUnknown* next[] = {third.get()};
+  ASSERT_HRESULT_SUCCEEDED(general.page->SetObjects(0, nullptr));
+  ASSERT_HRESULT_SUCCEEDED(general.page->SetObjects(1, next));
+  EXPECT_EQ(general.Text(kTxtScaleY), L"40") << "no edit to keep: loaded from the new selection";
 }
 
 int CALLBACK CountFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM families) {
@@ -698,18 +791,112 @@ TEST_F(PagesOnForm, AClickOnTheListCancelsThePendingInclusion) {
   EXPECT_TRUE(page.IsChecked(L"cmdOk")) << "no tick once the window is gone";
 }
 
-// The space bar toggles the current item's check, as a click on its box does.
+const CLSID* const kListPages[] = {&CLSID_ScaleBorders, &CLSID_ScaleFonts, &CLSID_ScaleGraphics, &CLSID_ScaleControls};
+
+// The list pages that list a control of the form (our forms have no control with a border width),
+// with that control and the page's own flag.
+struct ListedOnPage {
+  const CLSID* clsid;
+  const wchar_t* key;
+  const wchar_t* flag;
+};
+const ListedOnPage kListedOnPages[] = {{&CLSID_ScaleFonts, L"cmdOk", L"ControlFlagDontScaleFont"},
+                                       {&CLSID_ScaleGraphics, L"picLogo", L"ControlFlagDontScaleGraphic"},
+                                       {&CLSID_ScaleControls, L"cmdOk", L"ControlFlagDontScaleControl"}};
+
+void PressSpace(HWND window) {
+  SendMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(window, WM_KEYUP, VK_SPACE, 0);
+}
+
+// The space bar toggles the current item's check, as a click on its box does; on the
+// ScaleControls page that excludes the control with its place and size locked.
 TEST_F(PagesOnForm, TheSpaceBarTogglesTheCurrentItem) {
-  OpenPage page(CLSID_ScaleFonts, {ambrelo});
-  ASSERT_TRUE(page.window);
-  page.ClickTextOf(L"lblTitle");
-  SetFocus(page.Item(kList));
-  SendMessageW(page.Item(kList), WM_KEYDOWN, VK_SPACE, 0);
-  SendMessageW(page.Item(kList), WM_KEYUP, VK_SPACE, 0);
-  EXPECT_TRUE(page.IsChecked(L"lblTitle"));
-  EXPECT_TRUE(page.Dirty());
-  ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
-  EXPECT_EQ(Entry(L"ControlFlagDontScaleFont", EntryOf(L"lblTitle")), L"True");
+  struct Case {
+    const CLSID* clsid;
+    std::vector<const wchar_t*> stored;  // the flags the space bar sets
+  } cases[] = {{&CLSID_ScaleFonts, {L"ControlFlagDontScaleFont"}},
+               {&CLSID_ScaleControls, {L"ControlFlagDontScaleControl", L"ControlFlagDontScaleLeft",
+                                       L"ControlFlagDontScaleHeight"}}};
+  for (const Case& c : cases) {
+    OpenPage page(*c.clsid, {ambrelo});
+    ASSERT_TRUE(page.window);
+    page.ClickTextOf(L"lblTitle");
+    ASSERT_EQ(GetFocus(), page.Item(kList));
+    PressSpace(GetFocus());
+    EXPECT_TRUE(page.IsChecked(L"lblTitle")) << rt::Utf8FromWide(page.title);
+    EXPECT_TRUE(page.Dirty());
+    if (c.clsid == &CLSID_ScaleControls) {
+      EXPECT_TRUE(IsWindowEnabled(page.Item(kLockLeft)));
+      EXPECT_TRUE(page.Checked(kLockLeft) && page.Checked(kLockHeight) && !page.Checked(kLockRight));
+    }
+    ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+    for (const wchar_t* flag : c.stored)
+      EXPECT_EQ(Entry(flag, EntryOf(L"lblTitle")), L"True") << rt::Utf8FromWide(flag);
+  }
+}
+
+// The frame lets go of the selection and sets it again: each list page stores its edit then and
+// only reports done when it did.
+TEST_F(PagesOnForm, TheListPagesKeepTheirEditsWhenTheSelectionIsSetAgain) {
+  for (const auto& [clsid, key, flag] : kListedOnPages) {
+    OpenPage page(*clsid, {ambrelo});
+    ASSERT_TRUE(page.window);
+    ASSERT_GE(page.ItemOf(key), 0) << rt::Utf8FromWide(page.title);
+    page.ClickBoxOf(key);
+    ASSERT_TRUE(page.Dirty());
+    ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(0, nullptr));
+    EXPECT_FALSE(SUCCEEDED(page.page->Apply())) << "nothing selected";
+    IUnknown* again[] = {ambrelo};
+    ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(1, again));
+    ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+    EXPECT_FALSE(page.Dirty());
+    ASSERT_GT(EntryOf(key), 0) << rt::Utf8FromWide(page.title);
+    EXPECT_EQ(Entry(flag, EntryOf(key)), L"True") << rt::Utf8FromWide(page.title);
+  }
+}
+
+// A click on an item's box takes the keyboard to the list, wherever it was: the space bar then
+// toggles that item back, and does not press the button that had the focus.
+TEST_F(PagesOnForm, AClickOnAnItemsBoxTakesTheKeyboardToTheList) {
+  for (const auto& [clsid, key, flag] : kListedOnPages) {
+    OpenPage page(*clsid, {ambrelo});
+    ASSERT_TRUE(page.window);
+    SetFocus(page.Item(kSelectAll));
+    page.ClickBoxOf(key);
+    ASSERT_TRUE(page.IsChecked(key)) << rt::Utf8FromWide(page.title);
+    EXPECT_EQ(GetFocus(), page.Item(kList)) << rt::Utf8FromWide(page.title);
+    PressSpace(GetFocus());
+    EXPECT_FALSE(page.IsChecked(key)) << rt::Utf8FromWide(page.title);
+    int checked = 0;
+    for (const std::wstring& item : page.ListItems()) checked += item.rfind(L"[x]", 0) == 0;
+    EXPECT_EQ(checked, 0) << "Select All was not pressed";
+  }
+}
+
+// The two labels above a list lie under it: its top border shows whole, under the labels as in
+// the gap between them.
+TEST_F(PagesOnForm, TheLabelsAboveTheListLeaveItsBorderWhole) {
+  for (const CLSID* clsid : kListPages) {
+    OpenPage page(*clsid, {ambrelo});
+    ASSERT_TRUE(page.window);
+    auto rectIn = [&](HWND item) {
+      RECT r{};
+      GetWindowRect(item, &r);
+      MapWindowPoints(nullptr, page.window, reinterpret_cast<POINT*>(&r), 2);
+      return r;
+    };
+    RECT list = rectIn(page.Item(kList)), heading = rectIn(page.Item(kHeading)), type = rectIn(page.Item(kControlType));
+    ASSERT_LT(list.top, heading.bottom) << "the labels reach into the list's border as designed";
+    ASSERT_LT(heading.right, type.left);
+    test::Picture p = test::CaptureWindow(page.window);
+    int gap = (heading.right + type.left) / 2;
+    int broken = 0;
+    for (int x = list.left + 2; x < list.right - 2; ++x)
+      for (int channel = 0; channel < 3; ++channel)
+        if (p.At(x, list.top, channel) != p.At(gap, list.top, channel)) ++broken;
+    EXPECT_EQ(broken, 0) << rt::Utf8FromWide(page.title);
+  }
 }
 
 // A control whose form has not been read has no list: its lock boxes are disabled, and a lock
@@ -735,9 +922,10 @@ VARIANT Text(const wchar_t* text) {
 }
 
 // A form's controls that cannot be read whole give no list at all: the page says why where the
-// list would be, keeps its banner and stores nothing.
+// list would be, keeps its banner and stores nothing, until the frame selects a control whose
+// form can be read.
 TEST(ScaleFontsPage, AListThatCannotBeReadSaysWhy) {
-  PropertyDispatch form, controls, ambrelo;
+  PropertyDispatch form, controls, ambrelo, readableControls, readable;
   form.properties[L"Name"] = Text(L"Form1");
   controls.properties[L"Count"] = test::VarLong(2);  // but only one item answers
   controls.items.push_back(&form);
@@ -760,6 +948,23 @@ TEST(ScaleFontsPage, AListThatCannotBeReadSaysWhy) {
   EXPECT_NE(note, L"") << "the reason is shown";
   page.Keep("ambrelo-page-unreadable-list");
   EXPECT_FALSE(page.Dirty());
+
+  // The frame selects a control whose form can be read: the page shows its list after all.
+  readableControls.properties[L"Count"] = test::VarLong(1);
+  readableControls.items.push_back(&form);
+  V_VT(&list) = VT_DISPATCH;
+  V_DISPATCH(&list) = &readableControls;
+  readableControls.AddRef();
+  readable.properties[L"FormControls"] = list;
+  readable.properties[L"ScaleFonts"] = test::VarBool(true);
+  readable.properties[L"ControlFlagCount"] = test::VarLong(0);
+  IUnknown* next[] = {&readable};
+  ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(0, nullptr));
+  ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(1, next));
+  EXPECT_TRUE(IsWindowVisible(page.Item(kList)));
+  for (HWND child = GetWindow(page.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    EXPECT_FALSE(IsWindowVisible(child) && page.TextOf(child).find(L"could not be read") != std::wstring::npos)
+        << "the reason is gone with the failure";
 }
 
 // A control of a stand-in form with a type name of its own, as the pages show it.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 #include "automation_client.h"
@@ -16,6 +17,7 @@
 #include "pump_messages.h"
 #include "screen.h"
 #include "settings_area.h"
+#include "text_encoding.h"
 #include "window_picture.h"
 
 namespace {
@@ -287,6 +289,77 @@ TEST_F(AmbreloPlacementOnForm, SettingsChangedAtRunTimeActOnTheForm) {
   EXPECT_TRUE(topmost());
   ASSERT_HRESULT_SUCCEEDED(test::LatePut(control, L"StayOnTop", test::VarBool(false)).hr);
   EXPECT_FALSE(topmost()) << "StayOnTop False must not leave the form above everything";
+}
+
+// Each of the gradient's settings set at run time paints the form again with it.
+TEST_F(AmbreloPlacementOnForm, EachGradientSettingSetAtRunTimeRepaintsTheForm) {
+  gradient.Show();
+  PumpFor(100);
+  IDispatch* control = gradient.ObjectModel()->ObjectOf(*gradient.FindControl("Ambrelo1"));
+  struct Pixel {
+    int r, g, b;
+  };
+  auto pixel = [&](const test::Picture& p, int x, int y) { return Pixel{p.At(x, y, 0), p.At(x, y, 1), p.At(x, y, 2)}; };
+  struct Case {
+    const wchar_t* property;
+    LONG value;
+    std::function<void(const test::Picture&, int right, int bottom)> check;
+  } cases[] = {
+      {L"GradientColour", 0x0000FF,  // red at the top
+       [&](const test::Picture& p, int right, int) {
+         Pixel top = pixel(p, right, 0);
+         EXPECT_GE(top.r, 250);
+         EXPECT_LE(top.b, 8);
+       }},
+      {L"GradientColour2", 0x00FF00,  // to green at the bottom
+       [&](const test::Picture& p, int right, int bottom) {
+         Pixel low = pixel(p, right, bottom);
+         EXPECT_GE(low.g, 240);
+         EXPECT_LE(low.r, 12);
+       }},
+      {L"GradientMidColour", 0xFF0000,  // through blue in the middle
+       [&](const test::Picture& p, int right, int bottom) { EXPECT_GE(pixel(p, right, bottom / 2).b, 240); }},
+      {L"GradientSource", 1,  // from the bottom
+       [&](const test::Picture& p, int right, int bottom) {
+         EXPECT_GE(pixel(p, right, 0).g, 240);
+         EXPECT_GE(pixel(p, right, bottom).r, 240);
+       }},
+      {L"GradientType", 1,  // rings around the bottom's middle
+       [&](const test::Picture& p, int, int bottom) {
+         EXPECT_GE(pixel(p, p.width / 2, bottom).r, 200);
+         EXPECT_GE(pixel(p, 0, bottom).b, 128) << "the corner lies further out";
+       }},
+  };
+  for (const Case& c : cases) {
+    ASSERT_HRESULT_SUCCEEDED(test::LatePut(control, c.property, test::VarLong(c.value)).hr)
+        << rt::Utf8FromWide(c.property);
+    test::Picture p = test::CaptureWindow(gradient.hWnd());
+    ASSERT_GT(p.height, 64);
+    SCOPED_TRACE(rt::Utf8FromWide(c.property));
+    c.check(p, p.width - 10, p.height - 1);
+  }
+}
+
+// The screen shares set at run time size the form from the screen and centre it along their axis.
+TEST_F(AmbreloPlacementOnForm, ScreenSharesSetAtRunTimeSizeAndCentreTheForm) {
+  centred.Show();
+  PumpFor(100);
+  IDispatch* control = centred.ObjectModel()->ObjectOf(*centred.FindControl("Ambrelo1"));
+  int screenWidth = rt::Screen().TwipsToPixelsX(rt::Screen().Width());
+  int screenHeight = rt::Screen().TwipsToPixelsY(rt::Screen().Height());
+  ASSERT_HRESULT_SUCCEEDED(test::LatePut(control, L"ScaleX", test::VarLong(25)).hr);
+  RECT r = WindowRect(centred.hWnd());
+  EXPECT_NEAR(r.right - r.left, screenWidth / 4, 1);
+  EXPECT_NEAR(r.left, (screenWidth - (r.right - r.left)) / 2, 1);
+  ASSERT_HRESULT_SUCCEEDED(test::LatePut(control, L"ScaleY", test::VarLong(50)).hr);
+  r = WindowRect(centred.hWnd());
+  EXPECT_NEAR(r.bottom - r.top, screenHeight / 2, 1);
+  EXPECT_NEAR(r.top, (screenHeight - (r.bottom - r.top)) / 2, 1);
+  EXPECT_NEAR(r.right - r.left, screenWidth / 4, 1) << "the width stays";
+  ASSERT_HRESULT_SUCCEEDED(test::LatePut(control, L"ScaleX", test::VarLong(150)).hr);
+  EXPECT_EQ(test::NumberOf(test::LateGet(control, L"ScaleX")), 100) << "held to the whole screen";
+  r = WindowRect(centred.hWnd());
+  EXPECT_NEAR(r.right - r.left, screenWidth, 1);
 }
 
 // Hidden behind an empty region from the moment the control binds it, the form is revealed by

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "automation_client.h"
+#include "controls.h"
 #include "form.h"
+#include "frm_dialog.h"
 #include "pump_messages.h"
 #include "rounding.h"
 #include "screen.h"
@@ -215,6 +217,15 @@ TEST_F(AmbreloPrintSize, CancelInThePrintingBoxRestoresTheFormAndRaisesPrintCanc
   ExpectRect(before_);
   PrintSize({VarBool(false)});
   EXPECT_EQ(frmPrint().events.size(), 1u);
+}
+
+// The box says what goes on, in the system's own words, and offers Cancel with its access key.
+TEST(PrintingBox, SaysPrintingAndOffersCancel) {
+  amb::FrmDialog& box = amb::frmDialog();
+  box.Load();
+  EXPECT_EQ(box.Ctl<rt::Label>("lblMessage").Caption(), "Printing...");
+  EXPECT_EQ(box.Ctl<rt::CommandButton>("cmdCancel").Caption(), "&Cancel");
+  box.Unload();
 }
 
 // A box left up would stay on top for good, its Cancel (if any) moving a form that is gone.

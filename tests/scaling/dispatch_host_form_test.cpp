@@ -77,7 +77,8 @@ HRESULT STDAPICALLTYPE FillInLater(EXCEPINFO* e) {
 // Members by name (DISPID = position + 1): properties read and written, ScaleX/ScaleY converting
 // from pixels (mode 3) to twips, Double(x) doubling its by-reference argument, Fail raising (its
 // details filled in on demand with FailLater, without a description with FailBare, as a returned
-// HRESULT with FailDirect).
+// HRESULT with FailDirect, as the dispatch errors of a refused argument with FailOverflow and
+// FailMismatch).
 class FormObject : public FakeCom<IDispatch, IProvideClassInfo2, IConnectionPointContainer, IConnectionPoint> {
  public:
   explicit FormObject(const wchar_t* typeName) : typeInfo(typeName ? NamedTypeInfo(typeName) : rt::ComPtr<ITypeInfo>()) {}
@@ -87,7 +88,7 @@ class FormObject : public FakeCom<IDispatch, IProvideClassInfo2, IConnectionPoin
   std::vector<std::wstring> names = {L"Width", L"Height", L"Left", L"Top", L"WindowState", L"hWnd", L"Enabled",
                                      L"MDIChild", L"ScaleWidth", L"ScaleHeight", L"ScaleMode", L"Caption",
                                      L"ScaleX", L"ScaleY", L"Double", L"Fail", L"FailLater", L"FailBare",
-                                     L"FailDirect"};
+                                     L"FailDirect", L"FailOverflow", L"FailMismatch"};
   std::map<std::wstring, VARIANT> values;
   rt::ComPtr<ITypeInfo> typeInfo;
   int lookups = 0;
@@ -191,6 +192,8 @@ class FormObject : public FakeCom<IDispatch, IProvideClassInfo2, IConnectionPoin
       return DISP_E_EXCEPTION;
     }
     if (name == L"FailDirect") return static_cast<HRESULT>(0x800A01A8);  // error 424
+    if (name == L"FailOverflow") return DISP_E_OVERFLOW;
+    if (name == L"FailMismatch") return DISP_E_TYPEMISMATCH;
     if (name == L"ScaleX" || name == L"ScaleY") {
       if (!(flags & DISPATCH_METHOD) || params->cArgs != 3 || !result) return DISP_E_BADPARAMCOUNT;
       VARIANT size, mode;
@@ -283,6 +286,8 @@ TEST(DispatchHostForm, AHostErrorKeepsItsNumberHoweverItComes) {
       {"FailLater", 380, "Invalid property value"},
       {"FailBare", 6, "Overflow"},
       {"FailDirect", 424, "Object required"},
+      {"FailOverflow", 6, "Overflow"},
+      {"FailMismatch", 13, "Type mismatch"},
   };
   FormObject object(L"Form");
   DispatchHostForm form{rt::ComPtr<IDispatch>(&object)};

@@ -225,8 +225,12 @@ class FakeMoves : public MoveBatch {
     applied += pending_.size();
     pending_.clear();
   }
-  void Finish() override { ++finishes; }
+  void Finish(intptr_t formWindow) override {
+    ++finishes;
+    repainted = formWindow;
+  }
   int finishes = 0;
+  intptr_t repainted = 0;  // the form window the last pass repainted
 
  private:
   std::vector<WindowMove> pending_;

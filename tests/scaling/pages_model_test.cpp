@@ -34,6 +34,19 @@ TEST(PageProtocol, MarksChangedOnlyOnceLoaded) {
   EXPECT_FALSE(TruthOf(2)) << "a greyed box writes False";
 }
 
+// A page whose values stand for no control any more loads again, unless it holds edits.
+TEST(PageProtocol, ForgetsItsValuesOnlyWithoutEdits) {
+  PageProtocol page;
+  page.SetLoaded();
+  page.Forget();
+  EXPECT_FALSE(page.Loaded());
+  page.SetLoaded();
+  ASSERT_TRUE(page.EditMade());
+  page.Forget();
+  EXPECT_TRUE(page.Loaded());
+  EXPECT_TRUE(page.Changed());
+}
+
 // A Boolean shows its value And 1; a value the platform cannot take as a 32-bit integer has no
 // check at all (it raises "Overflow" there), rather than whatever a conversion out of range gives.
 TEST(PageProtocol, ChecksOnlyNumbersThatFitA32BitInteger) {
@@ -111,8 +124,61 @@ TEST(GeneralPage, ApplyStopsAtTheWriteThatFails) {
   GeneralContents contents;
   ASSERT_TRUE(LoadGeneral(*amb.control, contents));
   amb.control->failing.insert("ScaleX");
-  EXPECT_FALSE(ApplyGeneral(*amb.control, DecimalNumbers(), contents));
+  HostStatus applied = ApplyGeneral(*amb.control, DecimalNumbers(), contents);
+  EXPECT_FALSE(applied);
+  EXPECT_EQ(applied.description.rfind("ScaleX: ", 0), 0u) << applied.description;
   EXPECT_EQ(amb.log.back(), "Ambrelo.ScaleY=0");
+}
+
+// Every number is checked against its property before the first write: a refused apply writes
+// nothing and names the property.
+TEST(GeneralPage, ANumberItsPropertyCannotHoldRefusesTheWholeApply) {
+  struct Case {
+    const char* property;
+    const char* typed;
+    bool fits;
+  } cases[] = {{"ScaleX", "99999", false}, {"ScaleY", "-32769", false}, {"ScaleX", "32767", true},
+               {"ScaleY", "-32768.4", true}, {"MinWidth", "2147483648", false}, {"MaxHeight", "-2147483648", true},
+               {"MdiChildWidth", "1e300", false}};
+  for (const Case& c : cases) {
+    FakeAmbrelo amb;
+    GeneralContents contents;
+    ASSERT_TRUE(LoadGeneral(*amb.control, contents));
+    contents.texts[c.property] = c.typed;
+    HostStatus applied = ApplyGeneral(*amb.control, DecimalNumbers(), contents);
+    EXPECT_EQ(static_cast<bool>(applied), c.fits) << c.property << " " << c.typed;
+    if (c.fits) continue;
+    EXPECT_EQ(applied.description, std::string(c.property) + ": Overflow");
+    EXPECT_TRUE(amb.log.empty()) << "nothing written";
+  }
+}
+
+// Of two that cannot be held, the first the apply would write is named; the page's boxes stay as
+// typed, a text that is no number among them.
+TEST(GeneralPage, ARefusedApplyNamesTheFirstWriteAndKeepsTheBoxesAsTyped) {
+  FakeAmbrelo amb;
+  GeneralContents contents;
+  ASSERT_TRUE(LoadGeneral(*amb.control, contents));
+  contents.texts["ScaleX"] = "99999";
+  contents.texts["ScaleY"] = "99999";
+  contents.texts["MinWidth"] = "abc";
+  HostStatus applied = ApplyGeneral(*amb.control, DecimalNumbers(), contents);
+  EXPECT_EQ(applied.description, "ScaleY: Overflow");
+  EXPECT_EQ(contents.texts["MinWidth"], "abc");
+  EXPECT_TRUE(amb.log.empty());
+}
+
+// The numbers go to the control as the page read them in its locale, not as text.
+TEST(GeneralPage, NumbersGoAsReadInThePagesLocale) {
+  FakeAmbrelo amb;
+  GeneralContents contents;
+  ASSERT_TRUE(LoadGeneral(*amb.control, contents));
+  contents.texts["MinWidth"] = "1,5";
+  contents.texts["ScaleX"] = "abc";
+  ASSERT_TRUE(ApplyGeneral(*amb.control, DecimalNumbers(","), contents));
+  EXPECT_EQ(std::get<double>(amb.control->members["MinWidth"]), 1.5);
+  EXPECT_EQ(std::get<double>(amb.control->members["ScaleX"]), 0.0);
+  EXPECT_EQ(std::get<std::string>(amb.control->members["WindowName"]), "") << "the name stays a text";
 }
 
 TEST(GeneralPage, ABooleanBeyondA32BitIntegerFailsTheLoad) {
@@ -300,7 +366,8 @@ TEST(ExclusionPages, AFailedWriteIsAnsweredAfterTheRest) {
   RefusingWritesOf refusing(*host.amb.control, FlagPropertyName(DontScale::Left));
   HostStatus applied = model.Apply(refusing);
   EXPECT_FALSE(applied);
-  EXPECT_EQ(applied.description, "Permission denied");
+  EXPECT_EQ(applied.description, FlagPropertyName(DontScale::Left) + ": Permission denied")
+      << "named after its property";
   EXPECT_TRUE(host.amb.Flag(DontScale::Top, 2)) << "the writes after the failed one";
   EXPECT_EQ(TextOf(host.amb.At(kFlagKeyPropertyName, 4)), "mnuFile");
 }
@@ -349,7 +416,8 @@ TEST(ScaleControlsLocks, ExcludingLocksPlaceAndSizeIncludingClearsAll) {
   EXPECT_EQ(LockCaption(Lock::Right, false), "Lock Right");
 }
 
-// The rule reads the box in the user's locale: a lone decimal separator gets its 0, whichever it is.
+// The rule reads the box in the page's locale: a lone decimal separator gets its 0, whichever it
+// is, and a lone "." in every locale is taken for the locale's separator.
 TEST(FormEffectsPage, TimeBoxesHoldZeroToTenSeconds) {
   struct Case {
     const char* separator;
@@ -358,7 +426,8 @@ TEST(FormEffectsPage, TimeBoxesHoldZeroToTenSeconds) {
     bool replaced;
   } cases[] = {{".", ".", "0.", true},    {".", "-", "0", true},   {".", "12", "10", true}, {".", "abc", "0", true},
                {".", "2.5", "2.5", false}, {".", "", "", false},   {".", "0.", "0.", false}, {".", "10", "10", false},
-               {",", ",", "0,", true},    {",", "2,5", "2,5", false}, {",", "10,5", "10", true}, {",", "-0,5", "0", true}};
+               {",", ",", "0,", true},    {",", "2,5", "2,5", false}, {",", "10,5", "10", true},
+               {",", "-0,5", "0", true},  {",", ".", "0,", true}};
   for (const Case& c : cases) {
     TimeBoxEdit edit = TimeBoxRule(c.typed, DecimalNumbers(c.separator));
     EXPECT_EQ(edit.text, c.shown) << c.typed;
@@ -400,6 +469,21 @@ TEST(FormEffectsPage, FractionalTimesKeepTheirValueInACommaLocale) {
   ASSERT_TRUE(ApplyEffects(*amb.control, comma, contents));
   EXPECT_EQ(std::get<double>(amb.control->members["FormOpenTime"]), 2.5);
   EXPECT_NEAR(std::get<double>(amb.control->members["FormCloseTime"]), 0.1, 1e-9);
+}
+
+// A time that is no number refuses the apply before the lists are written.
+TEST(FormEffectsPage, ATimeThatIsNoNumberRefusesTheWholeApply) {
+  FakeAmbrelo amb;
+  for (const char* n : {"FormOpen", "FormClose", "FormPicture", "FormOpenTime", "FormCloseTime"})
+    amb.control->members[n] = 0.0;
+  EffectsContents contents;
+  ASSERT_TRUE(LoadEffects(*amb.control, DecimalNumbers(), contents));
+  contents.lists["FormOpen"] = 3;
+  contents.times["FormCloseTime"] = "abc";
+  HostStatus applied = ApplyEffects(*amb.control, DecimalNumbers(), contents);
+  EXPECT_FALSE(applied);
+  EXPECT_EQ(applied.description, "FormCloseTime: \"abc\" is not a number");
+  EXPECT_TRUE(amb.log.empty());
 }
 
 TEST(FormEffectsPage, StoredTimesBeyondASingleLoadClamped) {

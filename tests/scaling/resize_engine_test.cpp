@@ -148,9 +148,11 @@ TEST_F(ResizeEngineTest, FormsOfEveryShapeFollowTheNewSize) {
   flags.Ensure("cmdOK")[DontScale::Height] = true;
   flags.Ensure("cmdHelp")[DontScale::Left] = true;
   flags.Ensure("CMDHELP")[DontScale::Top] = true;
+  f.form->members["hWnd"] = 4242.0;
   Capture();
 
   ResizeTo(12000, 8000);
+  EXPECT_EQ(moves.repainted, 4242) << "the form repaints whole once the pass is over";
   EXPECT_EQ(outer->Geometry(), (Box{200, 200, 6000, 4000}));
   EXPECT_EQ(inner->Geometry(), (Box{400, 400, 2000, 1600}));
   EXPECT_EQ(deep->Geometry(), (Box{200, 200, 800, 400})) << "scaled with its container's new size";

@@ -73,7 +73,9 @@ class Program {
       process_ = pi.hProcess;
       id_ = pi.dwProcessId;
     }
+    const DWORD error = process_ ? ERROR_SUCCESS : GetLastError();
     name_ = exe.substr(exe.find_last_of('\\') + 1) + (arguments.empty() ? "" : " " + arguments);
+    if (!process_) ADD_FAILURE() << "could not start " << exe << ": error " << error;
     StartedPrograms().push_back(this);
   }
   ~Program() {

@@ -35,6 +35,48 @@ inline bool CoveredByAnotherProgram(HWND window) {
   return false;
 }
 
+// The client area of a window as the screen holds it at this moment, nothing painted afresh.
+inline Picture ScreenPixelsOf(HWND window) {
+  Picture p;
+  RECT r;
+  GetClientRect(window, &r);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  p.width = r.right;
+  p.height = r.bottom;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 24, BI_RGB};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  BitBlt(dc, 0, 0, p.width, p.height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const int stride = (p.width * 3 + 3) & ~3;
+  for (int y = 0; y < p.height; ++y)
+    for (int x = 0; x < p.width; ++x) {
+      const auto* px = static_cast<const std::uint8_t*>(bits) + y * stride + x * 3;
+      p.rgb.insert(p.rgb.end(), {px[2], px[1], px[0]});
+    }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return p;
+}
+
+inline void RunPendingMessages(int rounds) {
+  for (int i = 0; i < rounds; ++i) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(25);
+  }
+}
+
 // The client area of a window (without a window manager nobody draws the frame), brought above
 // everything else and painted first; the window may belong to another process. Tests run side by
 // side on one screen, so a window another test shows on top of this one is waited out. asShown
@@ -45,41 +87,9 @@ inline Picture CaptureWindow(HWND window, bool asShown = false) {
   for (int attempt = 1; attempt <= attempts; ++attempt) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (!asShown) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    for (int i = 0; i < 8; ++i) {
-      MSG msg;
-      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-      }
-      Sleep(25);
-    }
+    RunPendingMessages(8);
     if (attempt < attempts && CoveredByAnotherProgram(window)) continue;
-    p = Picture();
-    RECT r;
-    GetClientRect(window, &r);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    p.width = r.right;
-    p.height = r.bottom;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 24, BI_RGB};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    BitBlt(dc, 0, 0, p.width, p.height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const int stride = (p.width * 3 + 3) & ~3;
-    for (int y = 0; y < p.height; ++y)
-      for (int x = 0; x < p.width; ++x) {
-        const auto* px = static_cast<const std::uint8_t*>(bits) + y * stride + x * 3;
-        p.rgb.insert(p.rgb.end(), {px[2], px[1], px[0]});
-      }
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
+    p = ScreenPixelsOf(window);
     if (!CoveredByAnotherProgram(window)) break;
   }
   return p;
