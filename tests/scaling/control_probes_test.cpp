@@ -90,8 +90,11 @@ TEST(HostCount, ACountNoWholeNumberHoldsIsRefused) {
     int32_t count = 0;
     HostStatus s = CountOf(*list, count);
     EXPECT_EQ(s.ok, c.ok) << c.answer;
-    if (c.ok) EXPECT_EQ(count, c.count) << c.answer;
-    if (!c.ok) EXPECT_EQ(s.description, "Overflow") << c.answer;
+    if (c.ok) {
+      EXPECT_EQ(count, c.count) << c.answer;
+    } else {
+      EXPECT_EQ(s.description, "Overflow") << c.answer;
+    }
   }
 }
 
