@@ -33,13 +33,17 @@ function(tarnwick_resources target)
   tarnwick_resource_script(${rc})
 endfunction()
 
-# tarnwick_test(NAME <name> SOURCES ... LIBS ... [LOCKS ...] [RESOURCES ...] [OWN_VERSION] [GUI])
+# tarnwick_test(NAME <name> SOURCES ... LIBS ... [LOCKS ...] [RESOURCES ...] [OWN_VERSION] [GUI] [WINDOWLESS])
 # One executable per suite, registered as one CTest test so all of its cases run in one process
 # (a Wine start is the expensive part). Each run writes its gtest XML report for the summary.
 # Its resources: the test manifest, the test version block (unless the RESOURCES bring a version
 # block of their own), and the RESOURCES scripts.
+# Under Wine every suite holds the lock "screen" unless it is WINDOWLESS: suites run side by side on
+# one screen, and a window one suite shows could cover the window whose picture another one takes
+# (a picture of another program's window, or of what a window has painted so far, can only come
+# from the screen).
 function(tarnwick_test)
-  cmake_parse_arguments(T "GUI;OWN_VERSION" "NAME" "SOURCES;LIBS;LOCKS;RESOURCES" ${ARGN})
+  cmake_parse_arguments(T "GUI;OWN_VERSION;WINDOWLESS" "NAME" "SOURCES;LIBS;LOCKS;RESOURCES" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
   if(WIN32)
@@ -56,6 +60,10 @@ function(tarnwick_test)
   endif()
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_output=xml:${report})
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 300)
+  if(WIN32 AND NOT T_WINDOWLESS)
+    list(APPEND T_LOCKS screen)
+    list(REMOVE_DUPLICATES T_LOCKS)
+  endif()
   if(T_LOCKS)
     set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK "${T_LOCKS}")
   endif()

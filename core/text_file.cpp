@@ -31,19 +31,30 @@ bool IsReadOnly(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
+// How long a file that another program holds for moments is waited for. A read gives up soon: the
+// caller reports it and the user may try again. A replace waits longer: it is the user's edits that
+// would not be written, and a second copy of the program that loads the file again and again holds
+// it often enough that a short wait loses to it.
+constexpr DWORD kReadWait = 500;
+constexpr DWORD kReplaceWait = 5000;
+
 // Runs attempt until it succeeds, or fails otherwise than because another program holds the file
-// for a moment (a reader or a writer of another process, a virus scanner): that is waited out for
-// about half a second. attempt sets failure when it fails.
+// for a moment (a reader or a writer of another process, a virus scanner), or the file has been held
+// for longer than wait milliseconds. The pauses grow, so that a brief hold costs little and a reader
+// that comes back again and again is met at a moment between its reads. attempt sets failure when
+// it fails.
 template <class Attempt>
-bool WhileHeld(DWORD& failure, Attempt attempt) {
-  constexpr int kAttempts = 10;
-  constexpr DWORD kPause = 50;
-  for (int tries = 1;; ++tries) {
+bool WhileHeld(DWORD wait, DWORD& failure, Attempt attempt) {
+  constexpr DWORD kFirstPause = 5;
+  constexpr DWORD kLongestPause = 200;
+  const DWORD start = GetTickCount();
+  for (DWORD pause = kFirstPause;; pause = std::min(pause * 2, kLongestPause)) {
     if (attempt()) return true;
     const bool held =
         failure == ERROR_SHARING_VIOLATION || failure == ERROR_LOCK_VIOLATION || failure == ERROR_ACCESS_DENIED;
-    if (!held || tries == kAttempts) return false;
-    Sleep(kPause);
+    const DWORD waited = GetTickCount() - start;
+    if (!held || waited >= wait) return false;
+    Sleep(std::min(pause, wait - waited));
   }
 }
 
@@ -56,8 +67,9 @@ std::optional<std::string> ReadOnce(const std::string& path, DWORD& error) {
     error = GetLastError();
     return std::nullopt;
   }
-  // One read of the size the file has (and one more byte, where the end shows); a file that
-  // grows meanwhile is read on to its end.
+  // One read of the size the file has and one more byte: a short read is the end of a disk file, so
+  // the file is held no longer than that one read (a writer of another process waits for it). A
+  // file that grows meanwhile is read on to its end.
   LARGE_INTEGER size = {};
   GetFileSizeEx(file.get(), &size);
   const bool known = size.QuadPart > 0 && size.QuadPart < (1ll << 30);
@@ -71,11 +83,11 @@ std::optional<std::string> ReadOnce(const std::string& path, DWORD& error) {
       error = GetLastError();
       return std::nullopt;
     }
-    if (got == 0) {
+    done += got;
+    if (got < wanted) {
       bytes.resize(done);
       return bytes;
     }
-    done += got;
   }
 }
 
@@ -86,7 +98,7 @@ bool IsMissingFileError(unsigned long error) { return error == ERROR_FILE_NOT_FO
 std::optional<std::string> ReadWholeFile(const std::string& path, unsigned long* error) {
   std::optional<std::string> bytes;
   DWORD failure = 0;
-  WhileHeld(failure, [&] { return (bytes = ReadOnce(path, failure)).has_value(); });
+  WhileHeld(kReadWait, failure, [&] { return (bytes = ReadOnce(path, failure)).has_value(); });
   if (!bytes && error) *error = failure;
   return bytes;
 }
@@ -104,9 +116,10 @@ bool ReplaceFile(const std::string& path, const std::string& bytes) {
       return false;
     }
   }
-  // A reader of another process that holds the old file keeps it from being replaced for a moment.
+  // A reader of another process that has the old file open keeps it from being replaced, even though
+  // it shares delete: the replace waits for a moment between its reads.
   DWORD failure = 0;
-  if (!WhileHeld(failure, [&] {
+  if (!WhileHeld(kReplaceWait, failure, [&] {
         if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
           return true;
         failure = GetLastError();

@@ -14,8 +14,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path, unsigned long*
 bool IsMissingFileError(unsigned long error);
 
 // Writes the bytes to path + ".tmp" in the same folder, flushes them, then moves that file over
-// path (waiting, as a read does, while another process holds path). False when any step fails or
-// path is read-only; the old file is then left as it was.
+// path. While another process holds path for moments (a reader: even one that shares delete keeps
+// the file from being replaced while it has it open) the move is tried again, with growing pauses,
+// for up to about five seconds. False when any step fails or path is read-only; the old file is
+// then left as it was.
 bool ReplaceFile(const std::string& path, const std::string& bytes);
 
 }  // namespace DozIzevodoz

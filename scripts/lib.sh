@@ -3,7 +3,9 @@ REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_ROOT="$REPO_ROOT/build"
 
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree=;mshtml="
+# No Mono or Gecko install prompts, and no menu builder: it would write menu entries, icons and MIME
+# types for the prefix's programs into the home folder.
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 
 # Wine's 32-bit loader needs the kernel's 32-bit support, which some machines switch off.
 wine_runs_32bit() {
@@ -58,4 +60,27 @@ start_xvfb() {
 disable_crash_debugger() {
   "$(wine_loader "$1")" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
     /v Debugger /t REG_SZ /d "" /f </dev/null >/dev/null 2>&1
+}
+
+# keep_shell_folders_inside PREFIX: a new prefix links the user's Desktop, Documents, Music and the
+# like to the home folder, so that a program that writes there (a test of the desktop shortcut)
+# writes outside the project. Each such link becomes an empty folder of the prefix's own; Wine
+# leaves a folder that exists as it is when it updates the prefix.
+keep_shell_folders_inside() {
+  local prefix link target
+  prefix=$(cd "$1" && pwd -P)
+  while IFS= read -r -d '' link; do
+    target=$(readlink -f -- "$link") || target=""
+    case "$target" in
+      "$prefix"/*) ;;
+      *) rm -f -- "$link" && mkdir -- "$link" ;;
+    esac
+  done < <(find "$prefix/drive_c/users" -type l -print0)
+}
+
+# disable_menu_builder ARCH: in $WINEPREFIX, the menu builder stays off for every program started
+# there, also by hand without this file's WINEDLLOVERRIDES.
+disable_menu_builder() {
+  "$(wine_loader "$1")" reg add 'HKCU\Software\Wine\DllOverrides' \
+    /v winemenubuilder.exe /t REG_SZ /d "" /f </dev/null >/dev/null 2>&1
 }

@@ -78,8 +78,9 @@ inline void RunPendingMessages(int rounds) {
 }
 
 // The client area of a window (without a window manager nobody draws the frame), brought above
-// everything else and painted first; the window may belong to another process. Tests run side by
-// side on one screen, so a window another test shows on top of this one is waited out. asShown
+// everything else and painted first; the window may belong to another process. The suites that show
+// windows hold the screen one at a time; a window of another program that still lies above this one
+// (one the test started) is waited out. asShown
 // takes the window as it has painted itself so far (what a partial repaint left, a highlight's).
 inline Picture CaptureWindow(HWND window, bool asShown = false) {
   const int attempts = 40;
