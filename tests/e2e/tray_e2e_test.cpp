@@ -65,8 +65,13 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
   ASSERT_TRUE(base);
   EXPECT_FALSE(IsWindowVisible(base));
   EXPECT_TRUE(test::WaitUntil([&] { return TrayIconCount() == iconsBefore + 1; }, 5000)) << "no tray icon";
-  EXPECT_EQ(test::ReadText("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Moxbel Tarnwick").value_or("").front(),
-            '"');
+  // The form's load writes the start-up command after its window exists: it is waited for.
+  std::string startUp;
+  EXPECT_TRUE(test::WaitUntil([&] {
+    startUp = test::ReadText("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Moxbel Tarnwick").value_or("");
+    return !startUp.empty();
+  }, 5000)) << "no start-up command";
+  EXPECT_EQ(startUp.substr(0, 1), "\"");
 
   // The menu the icon pops up, kept as a picture.
   ASSERT_TRUE(test::OpenTrayMenu(base)) << "no tray menu";

@@ -66,6 +66,22 @@ inline Picture ScreenPixelsOf(HWND window) {
   return p;
 }
 
+// Whether the window or one of its visible children still has a part to paint. It may belong to
+// another process: the update region is the system's.
+inline bool PaintPending(HWND window) {
+  if (GetUpdateRect(window, nullptr, FALSE)) return true;
+  bool pending = false;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM found) -> BOOL {
+        if (!IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+        *reinterpret_cast<bool*>(found) = true;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&pending));
+  return pending;
+}
+
 inline void RunPendingMessages(int rounds) {
   for (int i = 0; i < rounds; ++i) {
     MSG msg;
@@ -78,10 +94,10 @@ inline void RunPendingMessages(int rounds) {
 }
 
 // The client area of a window (without a window manager nobody draws the frame), brought above
-// everything else and painted first; the window may belong to another process. The suites that show
-// windows hold the screen one at a time; a window of another program that still lies above this one
-// (one the test started) is waited out. asShown
-// takes the window as it has painted itself so far (what a partial repaint left, a highlight's).
+// everything else and taken when it has finished painting; the window may belong to another
+// process. The suites that show windows hold the screen one at a time; a window of another program
+// that still lies above this one (one the test started) is waited out. asShown takes the window as
+// it has painted itself so far (what a partial repaint left, a highlight's).
 inline Picture CaptureWindow(HWND window, bool asShown = false) {
   const int attempts = 40;
   Picture p;
@@ -89,6 +105,8 @@ inline Picture CaptureWindow(HWND window, bool asShown = false) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (!asShown) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RunPendingMessages(8);
+    // The picture is taken once the window has painted all of itself (5 s at most).
+    for (int round = 0; round < 200 && PaintPending(window); ++round) RunPendingMessages(1);
     if (attempt < attempts && CoveredByAnotherProgram(window)) continue;
     p = ScreenPixelsOf(window);
     if (!CoveredByAnotherProgram(window)) break;
