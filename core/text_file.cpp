@@ -40,13 +40,13 @@ constexpr DWORD kReplaceWait = 5000;
 
 // Runs attempt until it succeeds, or fails otherwise than because another program holds the file
 // for a moment (a reader or a writer of another process, a virus scanner), or the file has been held
-// for longer than wait milliseconds. The pauses grow, so that a brief hold costs little and a reader
-// that comes back again and again is met at a moment between its reads. attempt sets failure when
-// it fails.
+// for longer than wait milliseconds. The pauses grow from a few milliseconds, so that a brief hold
+// costs little, but stay short: against readers that come back again and again, what counts is how
+// many tries fall between their reads. attempt sets failure when it fails.
 template <class Attempt>
 bool WhileHeld(DWORD wait, DWORD& failure, Attempt attempt) {
   constexpr DWORD kFirstPause = 5;
-  constexpr DWORD kLongestPause = 200;
+  constexpr DWORD kLongestPause = 50;
   const DWORD start = GetTickCount();
   for (DWORD pause = kFirstPause;; pause = std::min(pause * 2, kLongestPause)) {
     if (attempt()) return true;
@@ -107,24 +107,31 @@ bool ReplaceFile(const std::string& path, const std::string& bytes) {
   // Windows refuses to replace a read-only file; Wine would replace it. The user's mark holds.
   if (IsReadOnly(path)) return false;
   const std::string temporary = path + ".tmp";
-  {
-    rt::UniqueHandle file = OpenFile(temporary, GENERIC_WRITE, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
-    if (!file) return false;
-    if (!WriteAll(file.get(), bytes)) {
-      file.reset();
-      DeleteFileA(temporary.c_str());
-      return false;
-    }
+  // The temporary file stays open, shared for the move alone, until it has taken the old file's
+  // place: a second writer (another copy of the program) cannot write its own bytes into it
+  // meanwhile and have them moved in the name of this one. It waits for this replace instead.
+  DWORD failure = 0;
+  rt::UniqueHandle file;
+  WhileHeld(kReplaceWait, failure, [&] {
+    file = OpenFile(temporary, GENERIC_WRITE, FILE_SHARE_DELETE, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
+    failure = file ? 0 : GetLastError();
+    return static_cast<bool>(file);
+  });
+  if (!file) return false;
+  if (!WriteAll(file.get(), bytes)) {
+    file.reset();
+    DeleteFileA(temporary.c_str());
+    return false;
   }
   // A reader of another process that has the old file open keeps it from being replaced, even though
-  // it shares delete: the replace waits for a moment between its reads.
-  DWORD failure = 0;
+  // it shares delete: the move is tried again until it finds the file between two reads.
   if (!WhileHeld(kReplaceWait, failure, [&] {
         if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
           return true;
         failure = GetLastError();
         return false;
       })) {
+    // Deleted as the handle closes.
     DeleteFileA(temporary.c_str());
     return false;
   }

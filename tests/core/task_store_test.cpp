@@ -104,19 +104,25 @@ TEST_F(TaskStore, AFileHeldForAMomentIsWaitedForAndReadWhole) {
   EXPECT_TRUE(boxes.shown.empty());
 }
 
-// While another process saves the file again and again (the editor of a second copy of the
-// program), every load finds it whole, and no save fails because a load holds the file.
+// While two other processes save the file again and again (the editors of other copies of the
+// program), every load finds it whole, and no save fails because a load holds the file or because
+// the other writer is saving too.
 TEST_F(TaskStore, LoadsWhileAnotherProcessSavesFindEveryTask) {
   Write(TaskFilePath(), kTwoTasks);
-  test::Program saver(test::WindowsPathOf(TARNWICK_TASK_FILE_SAVER_EXE), "\"" + TaskFilePath() + "\" 1500");
+  const std::string arguments = "\"" + TaskFilePath() + "\" 1500";
+  test::Program saver(test::WindowsPathOf(TARNWICK_TASK_FILE_SAVER_EXE), arguments);
+  test::Program secondSaver(test::WindowsPathOf(TARNWICK_TASK_FILE_SAVER_EXE), arguments);
   ASSERT_TRUE(saver.Started());
+  ASSERT_TRUE(secondSaver.Started());
   int loads = 0, incomplete = 0;
-  while (saver.Running()) {
+  while (saver.Running() || secondSaver.Running()) {
     ++loads;
     if (LoadTasks() != LoadResult::Loaded || TaskCount != 2) ++incomplete;
   }
   ASSERT_TRUE(saver.WaitForExit());
+  ASSERT_TRUE(secondSaver.WaitForExit());
   EXPECT_EQ(saver.ExitCode(), 0u) << "saves failed";
+  EXPECT_EQ(secondSaver.ExitCode(), 0u) << "saves of the second writer failed";
   EXPECT_GT(loads, 50);
   EXPECT_EQ(incomplete, 0) << "of " << loads << " loads";
   EXPECT_TRUE(boxes.shown.empty());

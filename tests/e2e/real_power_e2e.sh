@@ -34,6 +34,7 @@ export WINEPREFIX="$prefix" WINEARCH="$arch"
 "$loader" wineboot -i </dev/null >/dev/null 2>&1
 "$server" -w
 [ -f "$prefix/system.reg" ] || fail "wineboot did not create the prefix"
+keep_shell_folders_inside "$prefix"
 "$server" -p </dev/null >/dev/null 2>&1
 "$loader" wineboot -u </dev/null >/dev/null 2>&1
 "$loader" reg add "HKCU\\Software\\Moxbel Software\\Tarnwick" /v Display /t REG_SZ /d 1 /f \

@@ -69,16 +69,16 @@ inline Picture ScreenPixelsOf(HWND window) {
 // Whether the window or one of its visible children still has a part to paint. It may belong to
 // another process: the update region is the system's.
 inline bool PaintPending(HWND window) {
+  struct Search {
+    static BOOL CALLBACK Child(HWND child, LPARAM found) {
+      if (!IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+      *reinterpret_cast<bool*>(found) = true;
+      return FALSE;
+    }
+  };
   if (GetUpdateRect(window, nullptr, FALSE)) return true;
   bool pending = false;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM found) -> BOOL {
-        if (!IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE)) return TRUE;
-        *reinterpret_cast<bool*>(found) = true;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&pending));
+  EnumChildWindows(window, Search::Child, reinterpret_cast<LPARAM>(&pending));
   return pending;
 }
 
