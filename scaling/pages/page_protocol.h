@@ -1,6 +1,7 @@
 #pragma once
-// What every property page of the control shares: values are loaded once per page object, and an
-// edit marks the page changed only once they are; the page's own filling never does.
+// What every property page of the control shares: values are loaded from one control, and again
+// only once that control left the selection; an edit marks the page changed only once they are
+// loaded, and the page's own filling never does.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
