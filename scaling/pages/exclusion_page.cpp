@@ -111,10 +111,11 @@ bool ExclusionPageBase::ItemChecked(int item) const { return ListView_GetCheckSt
 
 void ExclusionPageBase::ShowTypeOf(const PageRecord& record) { SetText(kControlType, record.typeName); }
 
-// The list is built once, from the first selected control; the banner follows that control's
-// switch at every selection.
+// The list is built from the first selected control, and built again only once that control left
+// the selection, so that one form's list never reaches a control of another; the banner follows
+// the control's switch at every selection.
 void ExclusionPageBase::SelectionChanged() {
-  HostObjectPtr control = Protocol().Loaded() ? TargetControl() : FirstSelected();
+  HostObjectPtr control = Protocol().Loaded() ? LoadedFrom() : FirstSelected();
   if (!control) return;
   if (!Protocol().Loaded()) {
     MarkLoaded(control);

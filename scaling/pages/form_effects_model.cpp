@@ -37,10 +37,7 @@ HostStatus LoadEffects(HostObject& control, const LocaleNumbers& numbers, Effect
   for (const char* property : kLists) {
     HostValue value;
     if (HostStatus s = control.Get(property, value); !s) return s;
-    double number = NumberOfValue(value).value_or(0);
-    bool inList = number >= 0 && number < static_cast<double>(ListSize(property));
-    out.lists[property] = inList ? static_cast<int>(number) : -1;
-    out.storedLists[property] = number;
+    LoadListPosition(property, NumberOfValue(value).value_or(0), ListSize(property), out.lists, out.storedLists);
   }
   for (const char* property : kTimes) {
     double seconds = 0;
@@ -62,13 +59,9 @@ HostStatus ApplyEffects(HostObject& control, const LocaleNumbers& numbers, const
     if (!number) return HostStatus::Failed(std::string(kTimes[i]) + ": \"" + text + "\" is not a number");
     seconds[i] = *number;
   }
-  for (const char* property : kLists) {
-    auto shown = contents.lists.find(property);
-    auto stored = contents.storedLists.find(property);
-    int position = shown == contents.lists.end() ? -1 : shown->second;
-    double value = position < 0 && stored != contents.storedLists.end() ? stored->second : position;
-    if (HostStatus s = control.Let(property, value); !s) return NamedFailure(property, s);
-  }
+  for (const char* property : kLists)
+    if (HostStatus s = control.Let(property, ListValueToWrite(property, contents.lists, contents.storedLists)); !s)
+      return NamedFailure(property, s);
   for (size_t i = 0; i < std::size(kTimes); ++i)
     if (HostStatus s = control.Let(kTimes[i], seconds[i]); !s) return NamedFailure(kTimes[i], s);
   return {};

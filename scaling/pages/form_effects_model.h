@@ -7,6 +7,7 @@
 
 #include "host_object.h"
 #include "locale_numbers.h"
+#include "page_protocol.h"
 
 namespace amb::pages {
 
@@ -23,8 +24,8 @@ struct TimeBoxEdit {
 TimeBoxEdit TimeBoxRule(std::string_view text, const LocaleNumbers& numbers);
 
 struct EffectsContents {
-  std::map<std::string, int, std::less<>> lists;           // FormOpen, FormClose, FormPicture
-  std::map<std::string, double, std::less<>> storedLists;  // a value the list cannot show is kept
+  ListPositions lists;                                    // FormOpen, FormClose, FormPicture
+  StoredListValues storedLists;                           // the values the lists were loaded from
   std::map<std::string, std::string, std::less<>> times;   // FormOpenTime, FormCloseTime, as shown
 };
 

@@ -41,13 +41,13 @@ struct TimeBox {
 };
 constexpr TimeBox kTimes[] = {{kTxtFormOpenTime, "FormOpenTime"}, {kTxtFormCloseTime, "FormCloseTime"}};
 
-class FormEffectsPage final : public ComObject<FormEffectsPage, PropertyPage, OwnDispatch<_FormEffects>> {
+class FormEffectsPage final : public ComObject<FormEffectsPage, ValuesPage, OwnDispatch<_FormEffects>> {
  public:
   static const QITAB kInterfaceTable[];
 
  private:
   Layout PageLayout() const override { return {L"FormEffects", 5400, 3600, kDesign}; }
-  void SelectionChanged() override;
+  HostStatus Load(HostObject& control) override;
   HostStatus ApplyChanges(HostObject& control) override;
   void Command(int id, int code) override;
   void TimeTyped(int id);
@@ -68,16 +68,12 @@ const QITAB FormEffectsPage::kInterfaceTable[] = {
     {nullptr, 0},
 };
 
-void FormEffectsPage::SelectionChanged() {
-  if (Protocol().Loaded()) return;
-  HostObjectPtr control = FirstSelected();
-  if (!control) return;
+HostStatus FormEffectsPage::Load(HostObject& control) {
   EffectsContents contents;
-  if (HostStatus s = LoadEffects(*control, Numbers(), contents); !s) return ShowFailure(LoadFailureText(s));
+  if (HostStatus s = LoadEffects(control, Numbers(), contents); !s) return s;
   loaded_ = contents;
   Show(contents);
-  ClearFailure();
-  MarkLoaded(control);
+  return {};
 }
 
 void FormEffectsPage::Show(const EffectsContents& contents) {

@@ -75,14 +75,14 @@ constexpr ControlDesign kDesign[] = {
     {K::CheckBox, kChkResizeAtOnce, "ResizeAtOnce", 2400, 2280, 1380, 285},
 };
 
-class GeneralPage final : public ComObject<GeneralPage, PropertyPage, OwnDispatch<_General>> {
+class GeneralPage final : public ComObject<GeneralPage, ValuesPage, OwnDispatch<_General>> {
  public:
   static const QITAB kInterfaceTable[];
   GeneralPage() = default;
 
  private:
   Layout PageLayout() const override { return {L"General", 6270, 3720, kDesign}; }
-  void SelectionChanged() override;
+  HostStatus Load(HostObject& control) override;
   HostStatus ApplyChanges(HostObject& control) override;
   void Command(int id, int code) override;
   void SaveShown() override { loaded_ = Read(); }
@@ -118,18 +118,12 @@ GeneralContents GeneralPage::Read() const {
   return contents;
 }
 
-// Loads once: a later selection keeps what the first control showed.
-void GeneralPage::SelectionChanged() {
-  if (Protocol().Loaded()) return;
-  HostObjectPtr control = FirstSelected();
-  if (!control) return;
+HostStatus GeneralPage::Load(HostObject& control) {
   GeneralContents contents;
-  // Tried again at the next selection.
-  if (HostStatus s = LoadGeneral(*control, contents); !s) return ShowFailure(LoadFailureText(s));
+  if (HostStatus s = LoadGeneral(control, contents); !s) return s;
   loaded_ = contents;
   Show(contents);
-  ClearFailure();
-  MarkLoaded(control);
+  return {};
 }
 
 HostStatus GeneralPage::ApplyChanges(HostObject& control) {

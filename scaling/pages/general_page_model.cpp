@@ -69,10 +69,7 @@ HostStatus LoadGeneral(HostObject& control, GeneralContents& out) {
           if (!check) return HostStatus::Failed(std::string(step.property) + ": Overflow");
           out.checks[step.property] = *check;
         } else {
-          // A stored position outside the list (set by code) shows no item.
-          bool inList = number >= 0 && number < static_cast<double>(ListSize(step.property));
-          out.lists[step.property] = inList ? static_cast<int>(number) : -1;
-          out.storedLists[step.property] = number;
+          LoadListPosition(step.property, number, ListSize(step.property), out.lists, out.storedLists);
         }
         break;
       }
@@ -110,13 +107,9 @@ HostStatus ApplyGeneral(HostObject& control, const LocaleNumbers& numbers, Gener
       case Kind::Check:
         value = TruthOf(contents.checks[step.property]);
         break;
-      case Kind::List: {
-        auto position = contents.lists.find(step.property);
-        int shown = position == contents.lists.end() ? -1 : position->second;
-        auto stored = contents.storedLists.find(step.property);
-        value = shown < 0 && stored != contents.storedLists.end() ? stored->second : static_cast<double>(shown);
+      case Kind::List:
+        value = ListValueToWrite(step.property, contents.lists, contents.storedLists);
         break;
-      }
     }
     if (HostStatus s = control.Let(step.property, value); !s) return NamedFailure(step.property, s);
   }

@@ -7,6 +7,7 @@
 
 #include "host_object.h"
 #include "locale_numbers.h"
+#include "page_protocol.h"
 
 namespace amb::pages {
 
@@ -15,10 +16,8 @@ namespace amb::pages {
 struct GeneralContents {
   std::map<std::string, int, std::less<>> checks;
   std::map<std::string, std::string, std::less<>> texts;
-  std::map<std::string, int, std::less<>> lists;
-  // The values the lists were loaded from: a value outside its list shows no item and is written
-  // back as it was, not as "no item".
-  std::map<std::string, double, std::less<>> storedLists;
+  ListPositions lists;
+  StoredListValues storedLists;  // the values the lists were loaded from
 };
 
 inline constexpr std::string_view kGradientSourceItems[] = {"Top",     "Bottom",     "Right",      "Left",

@@ -1,7 +1,11 @@
 #pragma once
-// What every property page of the control shares: values are loaded once per page object, and an
-// edit marks the page changed only once they are; the page's own filling never does.
+// What every property page of the control shares: values are loaded from one control, and again
+// only once that control left the selection; an edit marks the page changed only once they are
+// loaded, and the page's own filling never does.
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,9 +27,15 @@ class PageProtocol {
     return true;
   }
   void Applied() { changed_ = false; }
-  // The values shown hold no edit and no longer stand for a control: the next selection loads.
-  void Forget() {
-    if (!changed_) loaded_ = false;
+  // The frame set the selection. The values shown, and the edits among them, belong to the control
+  // they were loaded from: they stay while the selection holds that control. A selection without
+  // it drops them, and the page loads again from the selection. An empty one drops values without
+  // edits at once; edits wait for the next selection, which keeps them only if it holds their
+  // control. True when the page dropped what it showed.
+  bool SelectionSet(bool empty, bool holdsLoadedControl) {
+    if (!loaded_ || holdsLoadedControl || (empty && changed_)) return false;
+    loaded_ = changed_ = false;
+    return true;
   }
 
  private:
@@ -44,6 +54,25 @@ inline std::optional<int> CheckOf(double value) {
   return (*whole & 1) ? 1 : 0;
 }
 inline bool TruthOf(int checkState) { return checkState == 1; }
+
+// A drop-down list that shows an enumeration property shows the stored value's position, or no
+// item (-1) when the value lies outside the list (set by code); such a value is written back as it
+// was, not as "no item". Both maps are keyed by the property's name.
+using ListPositions = std::map<std::string, int, std::less<>>;
+using StoredListValues = std::map<std::string, double, std::less<>>;
+inline void LoadListPosition(const std::string& property, double stored, size_t itemCount, ListPositions& shown,
+                             StoredListValues& storedValues) {
+  bool inList = stored >= 0 && stored < static_cast<double>(itemCount);
+  shown[property] = inList ? static_cast<int>(stored) : -1;
+  storedValues[property] = stored;
+}
+inline double ListValueToWrite(std::string_view property, const ListPositions& shown,
+                               const StoredListValues& storedValues) {
+  auto position = shown.find(property);
+  int at = position == shown.end() ? -1 : position->second;
+  auto stored = storedValues.find(property);
+  return at < 0 && stored != storedValues.end() ? stored->second : static_cast<double>(at);
+}
 
 // A failed read or write as the developer reads it, named after its property ("ScaleX:
 // Overflow"); a success stays one.

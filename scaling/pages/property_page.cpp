@@ -68,6 +68,13 @@ HFONT CreatePointFont(HDC screen, int hundredthsOfPoint, const wchar_t* face) {
 
 constexpr int kNoteId = 99;
 
+// A COM object's identity: its IUnknown, whichever interface the frame handed over.
+rt::ComPtr<IUnknown> IdentityOf(IUnknown* object) {
+  rt::ComPtr<IUnknown> identity;
+  if (object) object->QueryInterface(IID_IUnknown, identity.put_void());
+  return identity;
+}
+
 }  // namespace
 
 PropertyPage::~PropertyPage() {
@@ -134,17 +141,16 @@ IFACEMETHODIMP PropertyPage::GetPageInfo(PROPPAGEINFO* info) {
 IFACEMETHODIMP PropertyPage::SetObjects(ULONG count, IUnknown** objects) {
   if (count && !objects) return E_POINTER;
   objects_.clear();
-  // No objects: the frame lets go of the selection, and so does the page, the one it loaded from
-  // too. Values without edits are loaded again from the next selection; edits are kept for it.
-  if (count == 0) {
-    loadedFrom_ = nullptr;
-    protocol_.Forget();
-  }
   for (ULONG i = 0; i < count; ++i) {
     rt::ComPtr<IUnknown> held;
     held.reset(objects[i]);
     if (objects[i]) objects[i]->AddRef();
     objects_.push_back(std::move(held));
+  }
+  // Edits are never carried over to another control: they stay only while their own is selected.
+  if (protocol_.SelectionSet(objects_.empty(), Selects(loadedIdentity_.get()))) {
+    loadedFrom_ = nullptr;
+    loadedIdentity_ = nullptr;
   }
   if (window_ && !objects_.empty()) SelectionChanged();
   return S_OK;
@@ -165,11 +171,12 @@ IFACEMETHODIMP PropertyPage::Move(LPCRECT rect) {
 
 IFACEMETHODIMP PropertyPage::IsPageDirty() { return protocol_.Changed() ? S_OK : S_FALSE; }
 
-// Only a changed page is applied; a write that fails goes back to the frame, and the page stays
-// changed. Edits with no control to take them are no success either.
+// Only a changed page is applied, to the control its edits belong to; a write that fails goes back
+// to the frame, and the page stays changed. Edits whose control is not selected (the selection is
+// empty) are no success either.
 IFACEMETHODIMP PropertyPage::Apply() {
   if (!protocol_.Changed()) return S_OK;
-  HostObjectPtr control = TargetControl();
+  HostObjectPtr control = objects_.empty() ? nullptr : loadedFrom_;
   HostStatus status =
       control ? ApplyChanges(*control) : HostStatus::Failed("No control is selected to store the page in");
   if (!status) return ReportFailure(status);
@@ -201,11 +208,17 @@ LCID PropertyPage::Locale() const {
   return locale;
 }
 
-HostObjectPtr PropertyPage::TargetControl() const { return loadedFrom_ ? loadedFrom_ : FirstSelected(); }
+bool PropertyPage::Selects(IUnknown* identity) const {
+  if (!identity) return false;
+  for (const rt::ComPtr<IUnknown>& object : objects_)
+    if (IdentityOf(object.get()).get() == identity) return true;
+  return false;
+}
 
 void PropertyPage::MarkLoaded(HostObjectPtr from) {
   protocol_.SetLoaded();
   loadedFrom_ = std::move(from);
+  loadedIdentity_ = IdentityOf(objects_.empty() ? nullptr : objects_[0].get());
 }
 
 void PropertyPage::ShowFailure(const std::string& text) {
@@ -299,10 +312,6 @@ void PropertyPage::CreateControls() {
                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)), ModuleInstance(),
                                 nullptr);
     items_.emplace_back(d.id, item);
-    // A label lies under the windows it overlaps (a list's top border, a box's edge), as a
-    // windowless label of the platform's forms does.
-    if (d.kind == ControlKind::Label || d.kind == ControlKind::RightLabel)
-      SetWindowPos(item, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     HFONT face = d.kind == ControlKind::Banner ? bannerFont_ : d.face == Typeface::Bold ? boldFont_ : font;
     SendMessageW(item, WM_SETFONT, reinterpret_cast<WPARAM>(face), 0);
     if (d.kind == ControlKind::Picture) {
@@ -316,6 +325,13 @@ void PropertyPage::CreateControls() {
     }
   }
   ReleaseDC(nullptr, screen);
+  // A label lies under the windows it overlaps (a list's top border, a box's edge), as a
+  // windowless label of the platform's forms does, wherever its table lists it: each goes below
+  // its siblings once all of them are made, and so below every windowed control.
+  std::span<const ControlDesign> design = PageLayout().design;
+  for (size_t i = 0; i < design.size() && i < items_.size(); ++i)
+    if (design[i].kind == ControlKind::Label || design[i].kind == ControlKind::RightLabel)
+      SetWindowPos(items_[i].second, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 INT_PTR CALLBACK PropertyPage::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -349,6 +365,15 @@ INT_PTR CALLBACK PropertyPage::DialogProc(HWND window, UINT message, WPARAM wPar
     default:
       return FALSE;
   }
+}
+
+void ValuesPage::SelectionChanged() {
+  if (Protocol().Loaded()) return;
+  HostObjectPtr control = FirstSelected();
+  if (!control) return;
+  if (HostStatus s = Load(*control); !s) return ShowFailure(LoadFailureText(s));
+  ClearFailure();
+  MarkLoaded(std::move(control));
 }
 
 HRESULT ReportFailure(const HostStatus& status) {

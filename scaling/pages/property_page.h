@@ -55,6 +55,8 @@ class PropertyPage : public IPropertyPage {
   virtual Layout PageLayout() const = 0;
 
   // The page got a selection while its window is up (the platform's selection-changed event).
+  // Values the page loaded belong to the control it loaded them from (LoadedFrom); the page is not
+  // loaded any more, and loads again, once a selection without that control came.
   virtual void SelectionChanged() = 0;
   // Writes what the page shows to the control.
   virtual HostStatus ApplyChanges(HostObject& control) = 0;
@@ -74,12 +76,11 @@ class PropertyPage : public IPropertyPage {
   // Item 0 of the selection, late-bound; nullptr when nothing is selected.
   HostObjectPtr FirstSelected() const;
   PageProtocol& Protocol() { return protocol_; }
-  // The page has loaded its values from `from`; an apply writes them back to it, whatever the
-  // selection is by then.
+  // The page has loaded its values from `from`, the first selected control as FirstSelected gave
+  // it: they and their edits belong to it, and an apply writes them there while it is selected.
   void MarkLoaded(HostObjectPtr from);
-  // The control the page stores into: the one it loaded from, or, once the frame has let go of
-  // that one while the page held edits, the first of the selection; nullptr when there is none.
-  HostObjectPtr TargetControl() const;
+  // The control the page loaded from; nullptr while it is not loaded.
+  HostObjectPtr LoadedFrom() const { return loadedFrom_; }
   // The page could not load: its controls give way to a note that says why (the banner stays).
   void ShowFailure(const std::string& text);
   void ClearFailure();
@@ -101,11 +102,14 @@ class PropertyPage : public IPropertyPage {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
   void ShowFailureState();
+  // Whether the selection holds the object whose identity (its IUnknown) is given.
+  bool Selects(IUnknown* identity) const;
 
   HWND window_ = nullptr;
   rt::ComPtr<IPropertyPageSite> site_;
   std::vector<rt::ComPtr<IUnknown>> objects_;
   HostObjectPtr loadedFrom_;
+  rt::ComPtr<IUnknown> loadedIdentity_;  // the COM identity of the control loadedFrom_ reaches
   PageProtocol protocol_;
   bool restoring_ = false;
   std::vector<std::pair<int, COLORREF>> colours_;
@@ -114,6 +118,19 @@ class PropertyPage : public IPropertyPage {
   HWND note_ = nullptr;
   HFONT bannerFont_ = nullptr;
   HFONT boldFont_ = nullptr;
+};
+
+// A page that shows values of the control (General, FormEffects, ReplaceFontsWith): it loads them
+// from the first selected control at the first selection, and again only once that control left
+// the selection. A load that fails says why in place of the page's controls and is tried again at
+// the next selection.
+class ValuesPage : public PropertyPage {
+ protected:
+  // Reads the control's values and shows them.
+  virtual HostStatus Load(HostObject& control) = 0;
+
+ private:
+  void SelectionChanged() final;
 };
 
 // A failed write or read as the frame gets it: the description in the thread's error object.

@@ -28,13 +28,13 @@ std::wstring EntryText(HWND list, int i) {
   return text;
 }
 
-class ReplaceFontsPage final : public ComObject<ReplaceFontsPage, PropertyPage, OwnDispatch<_ReplaceFontsWith>> {
+class ReplaceFontsPage final : public ComObject<ReplaceFontsPage, ValuesPage, OwnDispatch<_ReplaceFontsWith>> {
  public:
   static const QITAB kInterfaceTable[];
 
  private:
   Layout PageLayout() const override { return {L"ReplaceFontsWith", 6000, 3600, kDesign}; }
-  void SelectionChanged() override;
+  HostStatus Load(HostObject& control) override;
   HostStatus ApplyChanges(HostObject& control) override;
   void SaveShown() override {
     int current = static_cast<int>(SendMessageW(Item(kFontList), LB_GETCURSEL, 0, 0));
@@ -59,17 +59,12 @@ const QITAB ReplaceFontsPage::kInterfaceTable[] = {
 };
 
 // The stored name selects the first entry that equals it exactly, case included.
-void ReplaceFontsPage::SelectionChanged() {
-  if (Protocol().Loaded()) return;
-  HostObjectPtr control = FirstSelected();
-  if (!control) return;
-  HWND list = Item(kFontList);
-  FillFontList(list);
+HostStatus ReplaceFontsPage::Load(HostObject& control) {
+  FillFontList(Item(kFontList));
   std::string stored;
-  if (HostStatus s = GetText(*control, "ReplaceFontsWith", stored); !s) return ShowFailure(LoadFailureText(s));
+  if (HostStatus s = GetText(control, "ReplaceFontsWith", stored); !s) return s;
   Select(WideFromUtf8(stored));
-  ClearFailure();
-  MarkLoaded(control);
+  return {};
 }
 
 void ReplaceFontsPage::Select(const std::optional<std::wstring>& name) {

@@ -73,7 +73,14 @@ PageRecord* ScaleControlsPage::CurrentRecord() {
   return current ? RecordAt(*current) : nullptr;
 }
 
+// A disabled box cannot keep the keyboard: when one of them has it, it goes to the list first, or
+// no window of the page would take a key until the next click.
 void ScaleControlsPage::EnableBoxes(bool enabled) {
+  if (!enabled) {
+    HWND focus = GetFocus();
+    for (Lock lock : kAllLocks)
+      if (focus && focus == Item(BoxOf(lock))) SetFocus(Item(kList));
+  }
   for (Lock lock : kAllLocks) EnableWindow(Item(BoxOf(lock)), enabled);
 }
 
@@ -89,8 +96,10 @@ void ScaleControlsPage::LoadBoxes(const PageRecord& record, bool excluded) {
   updating_ = false;
 }
 
-// An empty list leaves no lock to edit: the boxes are disabled.
+// An empty list leaves no lock to edit: the boxes are disabled. A pending inclusion was meant for
+// an item of the list as it was.
 void ScaleControlsPage::Built() {
+  StopTimer();
   EnableBoxes(false);
   if (ItemCount() == 0) return;
   MakeCurrent(0);

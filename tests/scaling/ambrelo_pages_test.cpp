@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "automation_client.h"
+#include "com_object.h"
 #include "com_fakes.h"
 #include "control_fixture.h"
 #include "form.h"
@@ -67,12 +68,14 @@ class PageSite : public IPropertyPageSite {
 // A page created through its class factory and activated into a window of the test.
 class OpenPage {
  public:
-  OpenPage(const CLSID& clsid, std::vector<IUnknown*> selection, LCID lcid = LOCALE_USER_DEFAULT) {
+  OpenPage(const CLSID& clsid, std::vector<IUnknown*> selection, LCID lcid = LOCALE_USER_DEFAULT)
+      : OpenPage(Created(clsid), std::move(selection), lcid) {}
+  // A page object made by the test itself.
+  OpenPage(rt::ComPtr<IPropertyPage> made, std::vector<IUnknown*> selection, LCID lcid = LOCALE_USER_DEFAULT)
+      : page(std::move(made)) {
     site.lcid = lcid;
     frame_ = CreateWindowExW(0, L"STATIC", L"frame", WS_POPUP | WS_VISIBLE, 40, 40, 520, 300, nullptr, nullptr,
                              nullptr, nullptr);
-    HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage, page.put_void());
-    EXPECT_HRESULT_SUCCEEDED(hr);
     if (!page) return;
     EXPECT_HRESULT_SUCCEEDED(page->SetPageSite(&site));
     EXPECT_HRESULT_SUCCEEDED(page->SetObjects(static_cast<ULONG>(selection.size()), selection.data()));
@@ -92,6 +95,11 @@ class OpenPage {
       page->SetPageSite(nullptr);
     }
     DestroyWindow(frame_);
+  }
+  static rt::ComPtr<IPropertyPage> Created(const CLSID& clsid) {
+    rt::ComPtr<IPropertyPage> made;
+    EXPECT_HRESULT_SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage, made.put_void()));
+    return made;
   }
   // The frame takes the page's window away and gives it a new one.
   void Reactivate() {
@@ -215,25 +223,6 @@ TEST(GeneralPage, ShowsTheControlAppliesTheEditsAndCleansNumberBoxes) {
   EXPECT_EQ(TextProperty(control.get(), L"WindowName"), L"Main Window");
   EXPECT_EQ(TextProperty(control.get(), L"GradientSource"), L"4");
   EXPECT_EQ(TextProperty(control.get(), L"GradientType"), L"1");
-}
-
-// A later selection keeps the first control's values on the page, and an apply writes them back
-// to the control they came from: never one value loaded from one control onto another.
-TEST(GeneralPage, AppliesToTheControlItLoadedFromWhateverIsSelectedLater) {
-  rt::ComPtr<IDispatch> first = CreateControl(), second = CreateControl(), third = CreateControl();
-  ASSERT_TRUE(test::LatePut(first.get(), L"ScaleY", test::VarLong(40)).ok());
-  OpenPage page(CLSID_General, {first.get(), second.get()});
-  ASSERT_TRUE(page.window);
-  EXPECT_EQ(page.Text(kTxtScaleY), L"40");
-  IUnknown* next[] = {third.get(), second.get()};
-  ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(2, next));
-  EXPECT_EQ(page.Text(kTxtScaleY), L"40") << "no reload";
-  page.Type(kTxtWindowName, L"Edited");
-  ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
-  EXPECT_EQ(TextProperty(first.get(), L"WindowName"), L"Edited");
-  EXPECT_EQ(TextProperty(third.get(), L"WindowName"), L"");
-  EXPECT_EQ(TextProperty(third.get(), L"ScaleY"), L"0");
-  EXPECT_EQ(TextProperty(second.get(), L"WindowName"), L"");
 }
 
 // A number box takes what the platform's numeric test takes; what the test refuses is cleaned to
@@ -412,13 +401,35 @@ TEST(ReplaceFontsWithPage, SelectsTheStoredNameExactlyAndWritesTheChosenEntry) {
   EXPECT_EQ(SendMessageW(page.Item(kFontList), LB_GETCURSEL, 0, 0), LB_ERR) << "case counts";
 }
 
-// A frame that lets go of the selection and sets it again (the same control or another) keeps the
-// page's edits: an apply stores them in the control then selected. A page with no edit loads
-// afresh from the new selection; with nothing selected an apply of edits is refused, not reported
-// done.
-TEST(PropertyPages, TheSelectionSetAgainKeepsTheEdits) {
-  rt::ComPtr<IDispatch> control = CreateControl(), other = CreateControl(), third = CreateControl();
-  ASSERT_TRUE(test::LatePut(third.get(), L"ScaleY", test::VarLong(40)).ok());
+// The orders in which a frame may change the selection after an edit: it lets go of it first or
+// not, and then selects the control the edit was made for (alone or behind another) or another.
+struct SelectionOrder {
+  const char* name;
+  bool emptyFirst;  // SetObjects(0) comes first
+  bool keepsOwn;    // the new selection holds the edited control
+};
+constexpr SelectionOrder kSelectionOrders[] = {{"nothing, then the other", true, false},
+                                               {"the other at once", false, false},
+                                               {"nothing, then the same", true, true},
+                                               {"the other, with the same behind it", false, true}};
+
+// Sets the selection of an edited page as the order does; `own` is the edited control.
+void SelectInOrder(OpenPage& page, const SelectionOrder& order, IUnknown* own, IUnknown* other) {
+  if (order.emptyFirst) {
+    ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(0, nullptr));
+    EXPECT_FALSE(SUCCEEDED(page.page->Apply())) << "nothing selected";
+    EXPECT_TRUE(page.Dirty());
+  }
+  std::vector<IUnknown*> next;
+  if (!order.keepsOwn || !order.emptyFirst) next.push_back(other);
+  if (order.keepsOwn) next.push_back(own);
+  ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(static_cast<ULONG>(next.size()), next.data()));
+}
+
+// An edit belongs to the control it was made for, whatever the frame's order of calls: while that
+// control is selected an apply stores it there; a selection without it drops the edit and the page
+// loads from the new control. No other control's values change, the ones not edited included.
+TEST(PropertyPages, AnEditIsStoredOnlyInTheControlItWasMadeFor) {
   struct Case {
     const CLSID* clsid;
     const wchar_t* property;
@@ -426,7 +437,7 @@ TEST(PropertyPages, TheSelectionSetAgainKeepsTheEdits) {
   } cases[] = {
       {&CLSID_General, L"WindowName",
        [](OpenPage& p, int round) {
-         std::wstring name = L"Kept " + std::to_wstring(round);
+         std::wstring name = L"Edited " + std::to_wstring(round);
          p.Type(kTxtWindowName, name.c_str());
          return name;
        }},
@@ -445,28 +456,33 @@ TEST(PropertyPages, TheSelectionSetAgainKeepsTheEdits) {
        }},
   };
   for (const Case& c : cases) {
-    OpenPage page(*c.clsid, {control.get()});
-    ASSERT_TRUE(page.window);
-    int round = 0;
-    for (IDispatch* again : {control.get(), other.get()}) {
-      std::wstring stored = c.edit(page, round++);
+    for (const SelectionOrder& order : kSelectionOrders) {
+      rt::ComPtr<IDispatch> own = CreateControl(), other = CreateControl();
+      ASSERT_TRUE(test::LatePut(other.get(), L"ScaleY", test::VarLong(40)).ok());
+      OpenPage page(*c.clsid, {own.get()});
+      ASSERT_TRUE(page.window);
+      SCOPED_TRACE(rt::Utf8FromWide(page.title) + ", " + order.name);
+      const std::wstring ownBefore = TextProperty(own.get(), c.property);
+      const std::wstring otherBefore = TextProperty(other.get(), c.property);
+      std::wstring edited = c.edit(page, 0);
       ASSERT_TRUE(page.Dirty());
-      ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(0, nullptr));
-      EXPECT_FALSE(SUCCEEDED(page.page->Apply())) << "nothing selected";
-      EXPECT_TRUE(page.Dirty());
-      IUnknown* selection[] = {again};
-      ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(1, selection));
-      ASSERT_HRESULT_SUCCEEDED(page.page->Apply()) << rt::Utf8FromWide(page.title);
-      EXPECT_FALSE(page.Dirty());
-      EXPECT_EQ(TextProperty(again, c.property), stored) << rt::Utf8FromWide(page.title);
+      SelectInOrder(page, order, own.get(), other.get());
+      EXPECT_EQ(page.Dirty(), order.keepsOwn);
+      ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+      EXPECT_EQ(TextProperty(own.get(), c.property), order.keepsOwn ? edited : ownBefore);
+      EXPECT_EQ(TextProperty(other.get(), c.property), otherBefore);
+      EXPECT_EQ(TextProperty(other.get(), L"ScaleY"), L"40");
+      if (order.keepsOwn) continue;
+      if (c.clsid == &CLSID_General) {
+        EXPECT_EQ(page.Text(kTxtScaleY), L"40") << "loaded from the other control";
+      }
+      edited = c.edit(page, 1);
+      ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+      EXPECT_EQ(TextProperty(other.get(), c.property), edited);
+      EXPECT_EQ(TextProperty(other.get(), L"ScaleY"), L"40");
+      EXPECT_EQ(TextProperty(own.get(), c.property), ownBefore);
     }
   }
-  OpenPage general(CLSID_General, {control.get()});
-  ASSERT_TRUE(general.window);
-  IUnknown* next[] = {third.get()};
-  ASSERT_HRESULT_SUCCEEDED(general.page->SetObjects(0, nullptr));
-  ASSERT_HRESULT_SUCCEEDED(general.page->SetObjects(1, next));
-  EXPECT_EQ(general.Text(kTxtScaleY), L"40") << "no edit to keep: loaded from the new selection";
 }
 
 int CALLBACK CountFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM families) {
@@ -592,7 +608,7 @@ constexpr rt::ControlDesign kControls[] = {
 
 class PagesForm : public rt::Form {
  public:
-  PagesForm() : rt::Form("frmPages") {}
+  explicit PagesForm(std::string name = "frmPages") : rt::Form(std::move(name)) {}
 
  protected:
   rt::FormSettings Settings() const override {
@@ -617,26 +633,46 @@ class PagesOnForm : public ::testing::Test {
     form_.Unload();
     rt::CollectUnloadedForms();
   }
-  void Store(std::vector<std::pair<const wchar_t*, std::vector<const wchar_t*>>> entries) {
-    ASSERT_TRUE(test::LatePut(ambrelo, L"ControlFlagCount", test::VarLong(static_cast<LONG>(entries.size()))).ok());
+  using StoredEntries = std::vector<std::pair<const wchar_t*, std::vector<const wchar_t*>>>;
+  void Store(StoredEntries entries) { Store(ambrelo, std::move(entries)); }
+  static void Store(IDispatch* on, StoredEntries entries) {
+    ASSERT_TRUE(test::LatePut(on, L"ControlFlagCount", test::VarLong(static_cast<LONG>(entries.size()))).ok());
     for (size_t i = 0; i < entries.size(); ++i) {
       LONG n = static_cast<LONG>(i + 1);
       VARIANT key;
       V_VT(&key) = VT_BSTR;
       V_BSTR(&key) = SysAllocString(entries[i].first);
-      ASSERT_TRUE(test::LateInvoke(ambrelo, L"ControlFlagControlKey", DISPATCH_PROPERTYPUT,
+      ASSERT_TRUE(test::LateInvoke(on, L"ControlFlagControlKey", DISPATCH_PROPERTYPUT,
                                    {test::VarLong(n), key}).ok());
       for (const wchar_t* flag : entries[i].second)
-        ASSERT_TRUE(test::LateInvoke(ambrelo, flag, DISPATCH_PROPERTYPUT, {test::VarLong(n), test::VarBool(true)}).ok());
+        ASSERT_TRUE(test::LateInvoke(on, flag, DISPATCH_PROPERTYPUT, {test::VarLong(n), test::VarBool(true)}).ok());
     }
   }
-  std::wstring Entry(const wchar_t* property, LONG n) { return TextProperty(ambrelo, property, {test::VarLong(n)}); }
+  std::wstring Entry(const wchar_t* property, LONG n, IDispatch* on = nullptr) {
+    return TextProperty(on ? on : ambrelo, property, {test::VarLong(n)});
+  }
   // The entry number of a key in the stored list, 0 when it is not there.
-  LONG EntryOf(const wchar_t* key) {
-    LONG count = static_cast<LONG>(test::NumberOf(test::LateGet(ambrelo, L"ControlFlagCount")));
+  LONG EntryOf(const wchar_t* key, IDispatch* on = nullptr) {
+    LONG count = static_cast<LONG>(test::NumberOf(test::LateGet(on ? on : ambrelo, L"ControlFlagCount")));
     for (LONG n = 1; n <= count; ++n)
-      if (Entry(L"ControlFlagControlKey", n) == key) return n;
+      if (Entry(L"ControlFlagControlKey", n, on) == key) return n;
     return 0;
+  }
+  // The whole stored flag list, an entry a line: its key and every flag.
+  std::vector<std::wstring> StoredList(IDispatch* on) {
+    static const wchar_t* const kFlags[] = {
+        L"ControlFlagDontScaleControl", L"ControlFlagDontScaleFont",  L"ControlFlagDontScaleBorder",
+        L"ControlFlagDontScaleGraphic", L"ControlFlagDontScaleLeft",  L"ControlFlagDontScaleTop",
+        L"ControlFlagDontScaleWidth",   L"ControlFlagDontScaleHeight", L"ControlFlagDontScaleRight",
+        L"ControlFlagDontScaleBottom"};
+    std::vector<std::wstring> list;
+    LONG count = static_cast<LONG>(test::NumberOf(test::LateGet(on, L"ControlFlagCount")));
+    for (LONG n = 1; n <= count; ++n) {
+      std::wstring entry = Entry(L"ControlFlagControlKey", n, on);
+      for (const wchar_t* flag : kFlags) entry += L" " + Entry(flag, n, on);
+      list.push_back(entry);
+    }
+    return list;
   }
 
   PagesForm form_;
@@ -836,23 +872,79 @@ TEST_F(PagesOnForm, TheSpaceBarTogglesTheCurrentItem) {
   }
 }
 
-// The frame lets go of the selection and sets it again: each list page stores its edit then and
-// only reports done when it did.
-TEST_F(PagesOnForm, TheListPagesKeepTheirEditsWhenTheSelectionIsSetAgain) {
-  for (const auto& [clsid, key, flag] : kListedOnPages) {
-    OpenPage page(*clsid, {ambrelo});
-    ASSERT_TRUE(page.window);
-    ASSERT_GE(page.ItemOf(key), 0) << rt::Utf8FromWide(page.title);
-    page.ClickBoxOf(key);
-    ASSERT_TRUE(page.Dirty());
-    ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(0, nullptr));
-    EXPECT_FALSE(SUCCEEDED(page.page->Apply())) << "nothing selected";
-    IUnknown* again[] = {ambrelo};
-    ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(1, again));
-    ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
-    EXPECT_FALSE(page.Dirty());
-    ASSERT_GT(EntryOf(key), 0) << rt::Utf8FromWide(page.title);
-    EXPECT_EQ(Entry(flag, EntryOf(key)), L"True") << rt::Utf8FromWide(page.title);
+// Clearing the last lock includes the item again and disables the boxes, one of which has the
+// keyboard: it goes to the list first, where the space bar excludes the item once more.
+TEST_F(PagesOnForm, ClearingTheLastLockLeavesTheKeyboardOnTheList) {
+  OpenPage page(CLSID_ScaleControls, {ambrelo});
+  ASSERT_TRUE(page.window);
+  page.ClickBoxOf(L"cmdOk");
+  for (int box : {kLockLeft, kLockTop, kLockWidth, kLockHeight}) page.Click(box);
+  SetFocus(page.Item(kLockHeight));
+  ASSERT_EQ(GetFocus(), page.Item(kLockHeight));
+  rt::ComPtr<_ScaleControls> own;
+  ASSERT_HRESULT_SUCCEEDED(page.page.As(own));
+  ASSERT_HRESULT_SUCCEEDED(own->CheckIfAllDeselected()) << "what the timer runs 100 ms later";
+  ASSERT_FALSE(page.IsChecked(L"cmdOk"));
+  ASSERT_FALSE(IsWindowEnabled(page.Item(kLockHeight)));
+  EXPECT_EQ(GetFocus(), page.Item(kList));
+  if (HWND focus = GetFocus()) PressSpace(focus);
+  EXPECT_TRUE(page.IsChecked(L"cmdOk"));
+}
+
+// A second form with a control of its own, whose stored list differs from the first one's.
+class PagesOnTwoForms : public PagesOnForm {
+ protected:
+  void SetUp() override {
+    PagesOnForm::SetUp();
+    other_.Show();
+    other = other_.ObjectModel()->ObjectOf(*other_.FindControl("Ambrelo1"));
+    ASSERT_TRUE(other);
+  }
+  void TearDown() override {
+    other_.Unload();
+    PagesOnForm::TearDown();
+  }
+
+  PagesForm other_{"frmOther"};
+  IDispatch* other = nullptr;
+};
+
+// An edit on a list page belongs to the control it was made for, whatever the frame's order of
+// calls: while that control is selected an apply stores it there; a selection without it drops the
+// edit and the page builds its list from the new control. One form's list never reaches the control
+// of another, and no control's stored list changes but by an apply of its own page.
+TEST_F(PagesOnTwoForms, AListPageEditIsStoredOnlyInTheControlItWasMadeFor) {
+  const ListedOnPage pages[] = {kListedOnPages[0], kListedOnPages[2]};  // ScaleFonts, ScaleControls
+  for (const auto& [clsid, key, flag] : pages) {
+    for (const SelectionOrder& order : kSelectionOrders) {
+      Store({});
+      Store(other, {{L"txtName", {L"ControlFlagDontScaleFont", L"ControlFlagDontScaleControl"}}});
+      const std::vector<std::wstring> ownBefore = StoredList(ambrelo), otherBefore = StoredList(other);
+      OpenPage page(*clsid, {ambrelo});
+      ASSERT_TRUE(page.window);
+      SCOPED_TRACE(rt::Utf8FromWide(page.title) + ", " + order.name);
+      ASSERT_GE(page.ItemOf(key), 0);
+      page.ClickBoxOf(key);
+      ASSERT_TRUE(page.Dirty());
+      SelectInOrder(page, order, ambrelo, other);
+      EXPECT_EQ(page.Dirty(), order.keepsOwn);
+      ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+      EXPECT_EQ(StoredList(other), otherBefore);
+      if (order.keepsOwn) {
+        ASSERT_GT(EntryOf(key), 0);
+        EXPECT_EQ(Entry(flag, EntryOf(key)), L"True");
+        EXPECT_EQ(Entry(L"ControlFlagControlKey", 1), L"frmPages");
+        continue;
+      }
+      EXPECT_EQ(StoredList(ambrelo), ownBefore);
+      EXPECT_FALSE(page.IsChecked(key)) << "the list of the other control";
+      page.ClickBoxOf(key);
+      ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+      EXPECT_EQ(StoredList(ambrelo), ownBefore);
+      EXPECT_EQ(Entry(L"ControlFlagControlKey", 1, other), L"frmOther");
+      EXPECT_EQ(Entry(flag, EntryOf(key, other), other), L"True");
+      EXPECT_EQ(Entry(L"ControlFlagDontScaleFont", EntryOf(L"txtName", other), other), L"True");
+    }
   }
 }
 
@@ -897,6 +989,41 @@ TEST_F(PagesOnForm, TheLabelsAboveTheListLeaveItsBorderWhole) {
         if (p.At(x, list.top, channel) != p.At(gap, list.top, channel)) ++broken;
     EXPECT_EQ(broken, 0) << rt::Utf8FromWide(page.title);
   }
+}
+
+// A page whose design table lists a label before the windows it overlaps.
+constexpr ControlDesign kLabelFirst[] = {
+    {ControlKind::Label, kHeading, "Exclude These Controls", 600, 600, 2175, 400},
+    {ControlKind::CheckList, kList, "", 600, 840, 4215, 2760},
+    {ControlKind::RightLabel, kControlType, "", 3000, 600, 1815, 400},
+    {ControlKind::Button, kSelectAll, "Select All", 4700, 700, 1215, 495},
+};
+class LabelFirstPage final : public amb::ComObject<LabelFirstPage, PropertyPage> {
+ public:
+  static const QITAB kInterfaceTable[];
+
+ private:
+  Layout PageLayout() const override { return {L"LabelFirst", 6300, 3720, kLabelFirst}; }
+  void SelectionChanged() override {}
+  amb::HostStatus ApplyChanges(amb::HostObject&) override { return {}; }
+};
+const QITAB LabelFirstPage::kInterfaceTable[] = {QITABENT(LabelFirstPage, IPropertyPage), {nullptr, 0}};
+
+// Every label lies under every windowed control of its page, wherever the table lists it.
+TEST(PropertyPages, LabelsLieUnderTheWindowsWhateverTheTablesOrder) {
+  rt::ComPtr<IPropertyPage> made;
+  made.reset(new LabelFirstPage);
+  OpenPage page(std::move(made), {});
+  ASSERT_TRUE(page.window);
+  bool labelSeen = false;
+  int windows = 0;
+  for (HWND child = GetWindow(page.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    bool label = child == page.Item(kHeading) || child == page.Item(kControlType);
+    EXPECT_FALSE(labelSeen && !label) << "a window under a label: " << GetDlgCtrlID(child);
+    labelSeen |= label;
+    windows += !label;
+  }
+  EXPECT_EQ(windows, 2);
 }
 
 // A control whose form has not been read has no list: its lock boxes are disabled, and a lock

@@ -34,17 +34,31 @@ TEST(PageProtocol, MarksChangedOnlyOnceLoaded) {
   EXPECT_FALSE(TruthOf(2)) << "a greyed box writes False";
 }
 
-// A page whose values stand for no control any more loads again, unless it holds edits.
-TEST(PageProtocol, ForgetsItsValuesOnlyWithoutEdits) {
-  PageProtocol page;
-  page.SetLoaded();
-  page.Forget();
-  EXPECT_FALSE(page.Loaded());
-  page.SetLoaded();
-  ASSERT_TRUE(page.EditMade());
-  page.Forget();
-  EXPECT_TRUE(page.Loaded());
-  EXPECT_TRUE(page.Changed());
+// What a page shows belongs to the control it was loaded from: a selection that holds that control
+// keeps it; one without it drops the values and the edits alike; an empty selection keeps only
+// edits, for the next selection to decide.
+TEST(PageProtocol, KeepsItsValuesOnlyWhileTheirControlIsSelected) {
+  struct Case {
+    bool edited, empty, holdsLoaded;
+    bool dropped;
+  } cases[] = {{false, false, true, false}, {true, false, true, false},  {false, false, false, true},
+               {true, false, false, true},  {false, true, false, true},  {true, true, false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "edited " << c.edited << " empty " << c.empty << " holds " << c.holdsLoaded);
+    PageProtocol page;
+    page.SetLoaded();
+    if (c.edited) {
+      ASSERT_TRUE(page.EditMade());
+    }
+    EXPECT_EQ(page.SelectionSet(c.empty, c.holdsLoaded), c.dropped);
+    EXPECT_EQ(page.Loaded(), !c.dropped);
+    EXPECT_EQ(page.Changed(), c.edited && !c.dropped);
+    if (c.dropped) {
+      EXPECT_FALSE(page.EditMade()) << "a dropped page marks no edit before it loads again";
+    }
+  }
+  PageProtocol fresh;
+  EXPECT_FALSE(fresh.SelectionSet(false, false)) << "nothing loaded, nothing to drop";
 }
 
 // A Boolean shows its value And 1; a value the platform cannot take as a 32-bit integer has no
