@@ -10,12 +10,6 @@
 namespace DozIzevodoz {
 namespace {
 
-std::string TrimBlanks(const std::string& text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 bool IsSeparator(HMENU menu, int position) {
   MENUITEMINFOA item = {sizeof item};
   item.fMask = MIIM_FTYPE;

@@ -1,6 +1,7 @@
 #include "drive_texts.h"
 
 #include "caption_text.h"
+#include "control_popup_captions.h"
 #include "path_parts.h"
 
 namespace modMenus {
@@ -30,6 +31,11 @@ std::string DriveListEntry(std::string_view root, unsigned driveType, std::strin
   const std::string type = DriveTypeText(driveType);
   if (type == "Network Drive") return std::string(root) + std::string(connection) + "|Network/Mapped Drive";
   return std::string(root) + "|" + type;
+}
+
+std::string DriveItemText(std::string_view shown, std::string_view tip, std::string_view label) {
+  const std::string text = ShowAmpersands(label);
+  return std::string(shown) + (tip == "Network/Mapped Drive" ? "  (" + text + ")" : " " + text);
 }
 
 }  // namespace modMenus
