@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "ascii_text.h"
 #include "shared_state.h"
-#include "text_utils.h"
 
 namespace DozIzevodoz {
 
@@ -39,7 +39,7 @@ const ActionLetter* FindActionLetter(std::string_view argument) {
       {'F', kShutDownCode, "Shut", Capability::None, true},
   };
   if (argument.size() != 1) return nullptr;
-  const char c = UpperAscii(argument[0]);
+  const char c = rt::UpperAscii(argument[0]);
   for (const ActionLetter& l : kLetters)
     if (l.letter == c) return &l;
   return nullptr;

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ascii_text.h"
 #include "rounding.h"
-#include "text_utils.h"
 
 namespace DozIzevodoz {
 namespace {
@@ -24,7 +24,7 @@ bool ParseNumber(const std::string& text, double& value) {
 }
 
 bool IsWholeNumberIn(const std::string& text, long low, long high) {
-  const std::string digits = TrimBlanks(text);
+  const std::string digits = rt::TrimBlanks(text);
   if (digits.empty()) return false;
   long value = 0;
   for (const char c : digits) {

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include "ascii_text.h"
 #include "error_report.h"
 #include "scoped_win.h"
 #include "text_utils.h"
@@ -33,7 +34,7 @@ std::string GetSystemFolderPath(int csidl) {
     if (SHGetSpecialFolderLocation(nullptr, csidl, &items) != S_OK || !items) return;
     rt::ScopeExit freeItems([&] { CoTaskMemFree(items); });
     char path[MAX_PATH + 1] = {};
-    if (SHGetPathFromIDListA(items, path)) result = TrimBlanks(TrimNull(std::string_view(path, sizeof path)));
+    if (SHGetPathFromIDListA(items, path)) result = rt::TrimBlanks(TrimNull(std::string_view(path, sizeof path)));
   });
   return result;
 }

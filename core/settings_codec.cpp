@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "text_utils.h"
+#include "ascii_text.h"
 
 namespace modRegistry {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (DozIzevodoz::UpperAscii(a[i]) != DozIzevodoz::UpperAscii(b[i])) return false;
+    if (rt::UpperAscii(a[i]) != rt::UpperAscii(b[i])) return false;
   }
   return true;
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "text_utils.h"
+#include "ascii_text.h"
 
 namespace DozIzevodoz {
 namespace {
@@ -16,7 +16,7 @@ void AppendListed(std::string& list, const std::string& item) {
 
 bool ContainsNoCase(std::string_view text, std::string_view part) {
   if (text.empty()) return false;
-  auto same = [](char a, char b) { return UpperAscii(a) == UpperAscii(b); };
+  auto same = [](char a, char b) { return rt::UpperAscii(a) == rt::UpperAscii(b); };
   return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
 }
 

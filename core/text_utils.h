@@ -8,13 +8,6 @@ namespace DozIzevodoz {
 // The text up to, not including, its first NUL.
 std::string TrimNull(std::string_view text);
 
-// Blanks stripped at both ends: only blanks, tabs and other white space stay, as the task file's
-// own readers expect.
-std::string TrimBlanks(std::string_view text);
-
-// The ASCII capital of c; any other byte as it is, whatever the user's locale.
-char UpperAscii(char c);
-
 // True when a group name, stripped of blanks at both ends, holds none of ? * " < > | / \ : and no
 // control character (the group file separates its fields with TAB).
 bool ValidFID(std::string_view text);

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "ascii_text.h"
 #include "file_description.h"
 #include "folder.h"
 #include "front_end.h"
@@ -16,7 +17,6 @@
 #include "shared_state.h"
 #include "task_store.h"
 #include "text_compare.h"
-#include "text_utils.h"
 #include "unsaved_work.h"
 
 namespace editors {
@@ -253,7 +253,7 @@ void FrmTask::EditTask() {
   // cannot see: the program's own folder takes its place, as it would for a new task, and none
   // when that has gone as well.
   std::string dir = task.Dir;
-  if (!DozIzevodoz::TrimBlanks(dir).empty()) dir = DefaultWorkDir(dir, task.Prog, Folder::FolderExists);
+  if (!rt::TrimBlanks(dir).empty()) dir = DefaultWorkDir(dir, task.Prog, Folder::FolderExists);
   Ctl<rt::TextBox>("txtDir").SetText(dir);
   std::array<bool, kActionBoxCount> boxes = BoxesFor(task.Actions);
   for (int i = 0; i < kActionBoxCount; ++i) Ctl<rt::CheckBox>(kBoxNames[i]).SetValue(boxes[i] ? 1 : 0);

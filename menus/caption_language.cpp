@@ -126,20 +126,20 @@ SplitCaptionResult SplitCaption(std::string_view caption) {
     result.right = std::string(caption.substr(tab + 1));
     work = caption.substr(0, tab);
   }
-  result.visible = Trim(work);
+  result.visible = TrimBlanks(work);
   const size_t open = work.find('{');
   const size_t close = open == npos ? npos : work.find('}', open);
   if (close == npos) return result;
   result.block = std::string(work.substr(open, close - open + 1));
   std::string visible(work);
   EraseAllNoCase(visible, result.block);
-  result.visible = Trim(visible);
+  result.visible = TrimBlanks(visible);
   result.block.back() = '|';
   return result;
 }
 
 std::string CaptionWithBlock(std::string_view shown, std::string_view block) {
-  const std::string text = ShownAsWritten(Trim(shown));
+  const std::string text = ShownAsWritten(TrimBlanks(shown));
   return text.find('{') == npos ? text + std::string(block) : std::string(block) + text;
 }
 

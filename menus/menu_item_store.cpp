@@ -326,7 +326,7 @@ bool cMenuItems::IsWindowList(HMENU hSubMenu, bool& bIsSysMenu) {
     c.twoSteps = bIsSysMenu || (c.info.fType & (MFT_MENUBREAK | MFT_MENUBARBREAK));
     c.info.fType &= ~(MFT_MENUBREAK | MFT_MENUBARBREAK);
     // Owner-drawn, an item keeps its text: a caption the host rewrote since is read anew.
-    std::string caption = Trim(std::string(text, strnlen(text, sizeof text)));
+    std::string caption = TrimBlanks(std::string(text, strnlen(text, sizeof text)));
     const ParseResult parsed =
         ParseMenuItem(caption, state, c.info.fType, c.info.fState, hSubMenu, c.info.wID, position);
     c.newPopup = parsed.newPopup;

@@ -1,6 +1,6 @@
 #include "task_editor_model.h"
 #include "folder_path.h"
-#include "text_utils.h"
+#include "ascii_text.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +92,7 @@ TEST(TaskEditorModel, ChecksInOrderAndSavedRecord) {
     TaskEditorModel::SaveResult saved = model.Save(c.fields);
     const TaskRecord& t = model.Tasks()[model.IndexOfId(saved.id)];
     EXPECT_EQ(saved.added, c.editing < 0);
-    EXPECT_EQ(t.Desc, DozIzevodoz::TrimBlanks(c.fields.desc));
+    EXPECT_EQ(t.Desc, rt::TrimBlanks(c.fields.desc));
     EXPECT_EQ(saved.desc, t.Desc);
     EXPECT_EQ(t.Actions, c.actions);
     EXPECT_EQ(t.Prog, c.prog);
