@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ascii_text.h"
 #include "shared_state.h"
 
 namespace DozIzevodoz {
@@ -38,8 +39,7 @@ const ActionLetter* FindActionLetter(std::string_view argument) {
       {'F', kShutDownCode, "Shut", Capability::None, true},
   };
   if (argument.size() != 1) return nullptr;
-  char c = argument[0];
-  if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  const char c = rt::UpperAscii(argument[0]);
   for (const ActionLetter& l : kLetters)
     if (l.letter == c) return &l;
   return nullptr;

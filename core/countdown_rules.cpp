@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ascii_text.h"
 #include "rounding.h"
 
 namespace DozIzevodoz {
@@ -23,13 +24,12 @@ bool ParseNumber(const std::string& text, double& value) {
 }
 
 bool IsWholeNumberIn(const std::string& text, long low, long high) {
-  size_t start = text.find_first_not_of(' ');
-  size_t stop = text.find_last_not_of(' ');
-  if (start == std::string::npos) return false;
+  const std::string digits = rt::TrimBlanks(text);
+  if (digits.empty()) return false;
   long value = 0;
-  for (size_t i = start; i <= stop; ++i) {
-    if (text[i] < '0' || text[i] > '9') return false;
-    value = value * 10 + (text[i] - '0');
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
     if (value > high) return false;
   }
   return value >= low;

@@ -3,18 +3,13 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include "ascii_text.h"
 #include "error_report.h"
 #include "scoped_win.h"
 #include "text_utils.h"
 
 namespace DozIzevodoz {
 namespace {
-
-std::string TrimBlanks(const std::string& text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool IsSeparator(HMENU menu, int position) {
   MENUITEMINFOA item = {sizeof item};
@@ -39,7 +34,7 @@ std::string GetSystemFolderPath(int csidl) {
     if (SHGetSpecialFolderLocation(nullptr, csidl, &items) != S_OK || !items) return;
     rt::ScopeExit freeItems([&] { CoTaskMemFree(items); });
     char path[MAX_PATH + 1] = {};
-    if (SHGetPathFromIDListA(items, path)) result = TrimBlanks(TrimNull(std::string_view(path, sizeof path)));
+    if (SHGetPathFromIDListA(items, path)) result = rt::TrimBlanks(TrimNull(std::string_view(path, sizeof path)));
   });
   return result;
 }

@@ -4,16 +4,15 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ascii_text.h"
+
 namespace modRegistry {
 namespace {
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
-    if (x != y) return false;
+    if (rt::UpperAscii(a[i]) != rt::UpperAscii(b[i])) return false;
   }
   return true;
 }

@@ -5,8 +5,8 @@
 namespace DozIzevodoz {
 
 std::vector<TaskRecord> TasksInUse() {
-  const size_t count = std::min(Tasks.size(), static_cast<size_t>(std::max(TaskCount, 0)));
-  return std::vector<TaskRecord>(Tasks.begin(), Tasks.begin() + static_cast<std::ptrdiff_t>(count));
+  const std::span<const TaskRecord> used = InUse(Tasks, TaskCount);
+  return std::vector<TaskRecord>(used.begin(), used.end());
 }
 
 void ResetSharedState() {

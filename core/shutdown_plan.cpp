@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "ascii_text.h"
+
 namespace DozIzevodoz {
 namespace {
-
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 void AppendListed(std::string& list, const std::string& item) {
   if (!list.empty()) list += ';';
@@ -16,7 +16,7 @@ void AppendListed(std::string& list, const std::string& item) {
 
 bool ContainsNoCase(std::string_view text, std::string_view part) {
   if (text.empty()) return false;
-  auto same = [](char a, char b) { return Upper(a) == Upper(b); };
+  auto same = [](char a, char b) { return rt::UpperAscii(a) == rt::UpperAscii(b); };
   return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // One task and one group, as the task and group files hold them.
+#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace DozIzevodoz {
 
@@ -22,5 +25,12 @@ struct GroupRecord {
   std::string Desc;
   std::string TaskIDs;  // task IDs in run order, joined by ";"
 };
+
+// The first count entries of records, the ones in use: the count may be below the array's size
+// while an editor works on it. None for a negative count, all for one beyond the end.
+template <class Record>
+std::span<const Record> InUse(const std::vector<Record>& records, int32_t count) {
+  return std::span<const Record>(records).first(std::min(records.size(), static_cast<size_t>(std::max(count, 0))));
+}
 
 }  // namespace DozIzevodoz

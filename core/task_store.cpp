@@ -18,9 +18,9 @@ namespace {
 template <class Record>
 std::string FormatInUse(std::string (*format)(const std::vector<Record>&), const std::vector<Record>& records,
                         int32_t count) {
-  size_t n = std::min(records.size(), static_cast<size_t>(std::max(count, 0)));
-  if (n == records.size()) return format(records);
-  return format(std::vector<Record>(records.begin(), records.begin() + static_cast<std::ptrdiff_t>(n)));
+  const std::span<const Record> used = InUse(records, count);
+  if (used.size() == records.size()) return format(records);
+  return format(std::vector<Record>(used.begin(), used.end()));
 }
 
 // Parses the file into the list (emptied when there is nothing to read); an unreadable file is

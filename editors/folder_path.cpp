@@ -1,11 +1,11 @@
 #include "folder_path.h"
 
-#include "trim_blanks.h"
+#include "ascii_text.h"
 
 namespace Folder {
 
 std::optional<std::string> ProbedFolder(std::string_view path) {
-  std::string p = editors::TrimBlanks(path);
+  std::string p = rt::TrimBlanks(path);
   if (p.empty()) return std::nullopt;
   if (p.back() != '\\') p += '\\';
   return p;

@@ -7,6 +7,7 @@
 #include "file_description.h"
 #include "front_end.h"
 #include "msg_box.h"
+#include "program_icon.h"
 #include "shared_state.h"
 #include "task_store.h"
 #include "text_compare.h"
@@ -130,6 +131,7 @@ rt::FormSettings FrmGroups::Settings() const {
   s.border = rt::FormBorder::FixedSingle;
   s.maxButton = false;
   s.startPosition = rt::StartPosition::CenterOwner;
+  s.icon = IDI_TARNWICK;
   s.controls = kControls;
   return s;
 }
@@ -137,7 +139,8 @@ rt::FormSettings FrmGroups::Settings() const {
 void FrmGroups::Form_Load() {
   SetCaption(std::string(kFileDescription) + " - Add/Edit Tasks");
   selGroupId_ = DozIzevodoz::frontEnd().TaskChooserCurrentId();
-  model_.emplace(DozIzevodoz::Groups, DozIzevodoz::GroupCount, DozIzevodoz::LastGroupId, rt::TextEquals);
+  model_.emplace(DozIzevodoz::InUse(DozIzevodoz::Groups, DozIzevodoz::GroupCount), DozIzevodoz::LastGroupId,
+                 rt::TextEquals);
   groupIndex_ = -1;
   DispGroups();
   auto& list = Ctl<rt::ListBox>("lstGroups");

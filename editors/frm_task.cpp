@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "ascii_text.h"
 #include "file_description.h"
 #include "folder.h"
 #include "front_end.h"
@@ -11,11 +12,11 @@
 #include "help_pictures.h"
 #include "msg_box.h"
 #include "platform_utils.h"
+#include "program_icon.h"
 #include "shared_copy.h"
 #include "shared_state.h"
 #include "task_store.h"
 #include "text_compare.h"
-#include "trim_blanks.h"
 #include "unsaved_work.h"
 
 namespace editors {
@@ -120,6 +121,7 @@ rt::FormSettings FrmTask::Settings() const {
   s.border = rt::FormBorder::FixedSingle;
   s.maxButton = false;
   s.startPosition = rt::StartPosition::CenterOwner;
+  s.icon = IDI_TARNWICK;
   s.acceptsFiles = true;
   s.controls = kControls;
   return s;
@@ -141,7 +143,8 @@ void FrmTask::Form_Load() {
   }
   cbo.SetListIndex(0);
   taskFileUnread_ = DozIzevodoz::LoadTasks() == DozIzevodoz::LoadResult::Unreadable;
-  model_.emplace(DozIzevodoz::Tasks, DozIzevodoz::TaskCount, DozIzevodoz::LastTaskId, rt::TextEquals);
+  model_.emplace(DozIzevodoz::InUse(DozIzevodoz::Tasks, DozIzevodoz::TaskCount), DozIzevodoz::LastTaskId,
+                 rt::TextEquals);
   auto& list = Ctl<rt::ListBox>("lstTasks");
   for (const auto& task : model_->Tasks()) {
     if (task.ID < 0) continue;
@@ -250,10 +253,7 @@ void FrmTask::EditTask() {
   // cannot see: the program's own folder takes its place, as it would for a new task, and none
   // when that has gone as well.
   std::string dir = task.Dir;
-  if (!TrimBlanks(dir).empty() && !Folder::FolderExists(dir)) {
-    dir = DefaultWorkDir(dir, false, task.Prog);
-    if (!dir.empty() && !Folder::FolderExists(dir)) dir.clear();
-  }
+  if (!rt::TrimBlanks(dir).empty()) dir = DefaultWorkDir(dir, task.Prog, Folder::FolderExists);
   Ctl<rt::TextBox>("txtDir").SetText(dir);
   std::array<bool, kActionBoxCount> boxes = BoxesFor(task.Actions);
   for (int i = 0; i < kActionBoxCount; ++i) Ctl<rt::CheckBox>(kBoxNames[i]).SetValue(boxes[i] ? 1 : 0);
@@ -291,7 +291,7 @@ void FrmTask::CancelTask() {
 
 void FrmTask::SaveTask() {
   TaskFields fields = Fields();
-  std::string problem = model_->Check(fields, [](const std::string& dir) { return Folder::FolderExists(dir); });
+  std::string problem = model_->Check(fields, Folder::FolderExists);
   if (!problem.empty()) {
     rt::MsgBox(problem, MB_OK | MB_ICONEXCLAMATION, kFileDescription, hWnd());
     return;

@@ -13,7 +13,6 @@
 #include "os/open_file_dialog.h"
 #include "shared_state.h"
 #include "shortcut_link.h"
-#include "trim_blanks.h"
 
 namespace editors {
 
@@ -42,9 +41,8 @@ void FrmTask::BrowseProgram() {
 
 void FrmTask::ApplyDefaultWorkDir() {
   auto& dir = Ctl<rt::TextBox>("txtDir");
-  std::string current = dir.Text();
-  bool exists = !TrimBlanks(current).empty() && Folder::FolderExists(current);
-  std::string proposed = DefaultWorkDir(current, exists, Ctl<rt::TextBox>("txtProg").Text());
+  const std::string current = dir.Text();
+  const std::string proposed = DefaultWorkDir(current, Ctl<rt::TextBox>("txtProg").Text(), Folder::FolderExists);
   if (proposed != current) dir.SetText(proposed);
 }
 
@@ -72,7 +70,7 @@ void FrmTask::ApplyShortcutTarget(const ShortcutTarget& target) {
   Ctl<rt::TextBox>("txtProg").SetText(target.path);
   Ctl<rt::TextBox>("txtArgs").SetText(target.arguments);
   std::string dir = target.workingDir;
-  if (dir.empty()) dir = DefaultWorkDir("", false, target.path);
+  if (dir.empty()) dir = DefaultWorkDir("", target.path, Folder::FolderExists);
   Ctl<rt::TextBox>("txtDir").SetText(dir);
   SelectWinStyle(WinStyleOfShowCommand(target.showCommand));
 }

@@ -4,9 +4,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "ascii_text.h"
 #include "task_file.h"
 #include "text_utils.h"
-#include "trim_blanks.h"
 
 namespace editors {
 namespace {
@@ -68,7 +68,7 @@ std::vector<int32_t> SplitTaskIds(std::string_view taskIds, std::vector<std::str
     size_t end = taskIds.find(';');
     std::string_view element = taskIds.substr(0, end);
     if (std::optional<int32_t> id = DozIzevodoz::ParseWholeNumber(element)) ids.push_back(*id);
-    else if (notNumbers && !TrimBlanks(element).empty()) notNumbers->emplace_back(element);
+    else if (notNumbers && !rt::TrimBlanks(element).empty()) notNumbers->emplace_back(element);
     if (end == std::string_view::npos) break;
     taskIds.remove_prefix(end + 1);
   }
@@ -114,10 +114,8 @@ std::string EmptyGroupQuestion(std::string_view desc) {
   return "Group \"" + std::string(desc) + "\" Has no Tasks.\r\n\r\nDelete this Group?";
 }
 
-GroupEditorModel::GroupEditorModel(const std::vector<GroupRecord>& groups, int32_t count, int32_t lastGroupId,
-                                   TextEquality textEquals)
-    : groups_(groups.begin(),
-              groups.begin() + std::min<size_t>(static_cast<size_t>(std::max(count, 0)), groups.size())),
+GroupEditorModel::GroupEditorModel(std::span<const GroupRecord> groups, int32_t lastGroupId, TextEquality textEquals)
+    : groups_(groups.begin(), groups.end()),
       lastGroupId_(lastGroupId),
       textEquals_(std::move(textEquals)) {}
 
@@ -137,7 +135,7 @@ TaskLists GroupEditorModel::ListsFor(int32_t groupIndex, const std::vector<TaskR
 }
 
 std::string GroupEditorModel::Check(int32_t groupIndex, std::string_view descText, size_t selectedTasks) const {
-  const std::string desc = TrimBlanks(descText);
+  const std::string desc = rt::TrimBlanks(descText);
   if (desc.empty()) return "You must enter a Description";
   for (size_t i = 0; i < groups_.size(); ++i) {
     if (static_cast<int32_t>(i) == groupIndex || groups_[i].ID < 0) continue;
@@ -161,7 +159,7 @@ GroupEditorModel::SaveResult GroupEditorModel::Save(int32_t groupIndex, std::str
     result.added = true;
   }
   GroupRecord& group = groups_[groupIndex];
-  group.Desc = TrimBlanks(desc);
+  group.Desc = rt::TrimBlanks(desc);
   group.TaskIDs = JoinTaskIds(taskIds);
   result.index = groupIndex;
   result.id = group.ID;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,9 +64,8 @@ using TextEquality = std::function<bool(std::string_view, std::string_view)>;
 
 class GroupEditorModel {
  public:
-  // The first count records of the list are the editor's.
-  GroupEditorModel(const std::vector<DozIzevodoz::GroupRecord>& groups, int32_t count, int32_t lastGroupId,
-                   TextEquality textEquals);
+  // The groups in use (DozIzevodoz::InUse) become the editor's.
+  GroupEditorModel(std::span<const DozIzevodoz::GroupRecord> groups, int32_t lastGroupId, TextEquality textEquals);
 
   const std::vector<DozIzevodoz::GroupRecord>& Groups() const { return groups_; }
   int32_t LastGroupId() const { return lastGroupId_; }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "ascii_text.h"
 #include "shutdown_plan.h"
-#include "trim_blanks.h"
 
 namespace editors {
 namespace {
@@ -14,8 +14,7 @@ bool BreaksTaskFile(std::string_view text) { return text.find_first_of("\t\r\n")
 
 std::string LowerAscii(std::string_view text) {
   std::string lower(text);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : lower) c = rt::LowerAscii(c);
   return lower;
 }
 
@@ -34,13 +33,16 @@ std::array<bool, kActionBoxCount> BoxesFor(std::string_view actions) {
   return boxes;
 }
 
-std::string DefaultWorkDir(std::string_view dir, bool dirExists, std::string_view prog) {
-  // A stored folder that has gone would fail every Save, and the user cannot see it to mend it.
-  if (!TrimBlanks(dir).empty() && dirExists) return std::string(dir);
-  std::string p = TrimBlanks(prog);
-  size_t k = p.rfind('\\');
+std::string DefaultWorkDir(std::string_view dir, std::string_view prog, const FolderTest& folderExists) {
+  // A folder that has gone would fail every Save, and the user cannot see it to mend it.
+  const std::string current = rt::TrimBlanks(dir);
+  if (!current.empty() && folderExists(current)) return std::string(dir);
+  const std::string p = rt::TrimBlanks(prog);
+  const size_t k = p.rfind('\\');
   if (k == std::string::npos) return {};
-  return p.substr(0, k + 1);
+  std::string programFolder = p.substr(0, k + 1);
+  if (!folderExists(programFolder)) return {};
+  return programFolder;
 }
 
 int32_t WinStyleOfShowCommand(int showCommand) {
@@ -51,9 +53,8 @@ int32_t WinStyleOfShowCommand(int showCommand) {
   }
 }
 
-TaskEditorModel::TaskEditorModel(const std::vector<TaskRecord>& tasks, int32_t count, int32_t lastTaskId,
-                                 TextEquality textEquals)
-    : tasks_(tasks.begin(), tasks.begin() + std::min<size_t>(static_cast<size_t>(std::max(count, 0)), tasks.size())),
+TaskEditorModel::TaskEditorModel(std::span<const TaskRecord> tasks, int32_t lastTaskId, TextEquality textEquals)
+    : tasks_(tasks.begin(), tasks.end()),
       lastTaskId_(lastTaskId),
       textEquals_(std::move(textEquals)) {}
 
@@ -67,7 +68,7 @@ std::string TaskEditorModel::Check(const TaskFields& f, const FolderTest& folder
   bool anyBox = false;
   for (bool b : f.boxes) anyBox = anyBox || b;
   if (!anyBox) return "You must check at least one type of shutdown action";
-  const std::string desc = TrimBlanks(f.desc);
+  const std::string desc = rt::TrimBlanks(f.desc);
   if (desc.empty()) return "You must enter a Description";
   // A deleted record is never written again, so its name is free at once.
   for (size_t i = 0; i < tasks_.size(); ++i) {
@@ -75,12 +76,12 @@ std::string TaskEditorModel::Check(const TaskFields& f, const FolderTest& folder
     if (textEquals_(tasks_[i].Desc, desc))
       return "A Task named \"" + desc + "\" Already Exists.\r\nPlease select a different Description.";
   }
-  if (TrimBlanks(f.prog).empty()) return "You must specify a program";
+  if (rt::TrimBlanks(f.prog).empty()) return "You must specify a program";
   // The task file separates its fields with TAB and its records with line breaks.
   if (BreaksTaskFile(f.desc) || BreaksTaskFile(f.prog) || BreaksTaskFile(f.args))
     return "The Description, Program Path and Program Parameters cannot contain tabs or line breaks.\r\n"
            "Please remove them and try again.";
-  const std::string dir = TrimBlanks(f.dir);
+  const std::string dir = rt::TrimBlanks(f.dir);
   if (!dir.empty() && !folderExists(dir))
     return "Start In Folder/Working Directory:\r\n" + dir + "\r\nDoes Not Exist";
   return {};
@@ -97,10 +98,10 @@ TaskEditorModel::SaveResult TaskEditorModel::Save(const TaskFields& f) {
     result.added = true;
   }
   TaskRecord& t = tasks_[taskIndex_];
-  t.Desc = TrimBlanks(f.desc);
+  t.Desc = rt::TrimBlanks(f.desc);
   t.Prog = f.prog;
   t.Args = f.args;
-  t.Dir = TrimBlanks(f.dir);
+  t.Dir = rt::TrimBlanks(f.dir);
   if (!t.Dir.empty() && t.Dir.back() != '\\') t.Dir += '\\';
   t.WinStyle = f.winStyle;
   t.Actions = ActionsFor(f.boxes);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,22 +29,23 @@ struct TaskFields {
 std::string ActionsFor(const std::array<bool, kActionBoxCount>& boxes);
 // Which boxes an Actions text ticks (a name anywhere in it, letter case ignored).
 std::array<bool, kActionBoxCount> BoxesFor(std::string_view actions);
+using FolderTest = std::function<bool(const std::string& folder)>;
+
 // The working folder the editor proposes for a program: the current one when it is set and still
-// exists, else the program's folder (up to its last backslash), else none.
-std::string DefaultWorkDir(std::string_view dir, bool dirExists, std::string_view prog);
+// exists, else the program's folder (up to its last backslash) when that exists, else none. The
+// folder is hidden from the user, so one that does not exist is never proposed: Save would refuse it.
+std::string DefaultWorkDir(std::string_view dir, std::string_view prog, const FolderTest& folderExists);
 
 // The window state of a task started as a shortcut's show command says: shortcuts store
 // SW_SHOWMINNOACTIVE for "Minimized"; anything unknown runs Normal, never hidden.
 int32_t WinStyleOfShowCommand(int showCommand);
 
-using FolderTest = std::function<bool(const std::string& folder)>;
 using TextEquality = std::function<bool(std::string_view, std::string_view)>;
 
 class TaskEditorModel {
  public:
-  // The first count records of the list are the editor's.
-  TaskEditorModel(const std::vector<DozIzevodoz::TaskRecord>& tasks, int32_t count, int32_t lastTaskId,
-                  TextEquality textEquals);
+  // The tasks in use (DozIzevodoz::InUse) become the editor's.
+  TaskEditorModel(std::span<const DozIzevodoz::TaskRecord> tasks, int32_t lastTaskId, TextEquality textEquals);
 
   const std::vector<DozIzevodoz::TaskRecord>& Tasks() const { return tasks_; }
   int32_t LastTaskId() const { return lastTaskId_; }

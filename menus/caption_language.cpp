@@ -10,6 +10,17 @@ namespace {
 
 constexpr size_t npos = kNotFound;
 
+// Every "&" doubled, except the ones before a blank, which the item's reading doubles itself
+// ("A & B" is shown as it is written). text is trimmed, so a blank is never its end.
+std::string ShownAsWritten(std::string_view text) {
+  std::string shown;
+  for (size_t i = 0; i < text.size(); ++i) {
+    shown += text[i];
+    if (text[i] == '&' && (i + 1 == text.size() || text[i + 1] != ' ')) shown += '&';
+  }
+  return shown;
+}
+
 bool IsFlagWord(std::string_view key) {
   static constexpr std::string_view kFlags[] = {"Raised", "Bold",   "Italic",  "Underline", "NoScroll",
                                                 "Transparent", "ImgBkg", "Default", "Sidebar", "SBDisabled"};
@@ -115,20 +126,51 @@ SplitCaptionResult SplitCaption(std::string_view caption) {
     result.right = std::string(caption.substr(tab + 1));
     work = caption.substr(0, tab);
   }
-  result.visible = Trim(work);
+  result.visible = TrimBlanks(work);
   const size_t open = work.find('{');
   const size_t close = open == npos ? npos : work.find('}', open);
   if (close == npos) return result;
   result.block = std::string(work.substr(open, close - open + 1));
   std::string visible(work);
   EraseAllNoCase(visible, result.block);
-  result.visible = Trim(visible);
+  result.visible = TrimBlanks(visible);
   result.block.back() = '|';
   return result;
 }
 
 std::string CaptionWithBlock(std::string_view shown, std::string_view block) {
-  return shown.find('{') == npos ? std::string(shown) + std::string(block) : std::string(block) + std::string(shown);
+  const std::string text = ShownAsWritten(TrimBlanks(shown));
+  return text.find('{') == npos ? text + std::string(block) : std::string(block) + text;
+}
+
+std::string NameValue(std::string_view name) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string value;
+  for (const char c : name) {
+    if (c == '{' || c == '}' || c == '|' || c == ':' || c == '%') {
+      value += '%';
+      value += kHex[static_cast<unsigned char>(c) >> 4];
+      value += kHex[static_cast<unsigned char>(c) & 0xF];
+    } else {
+      value += c;
+    }
+  }
+  return value;
+}
+
+std::string NameOfValue(std::string_view value) {
+  std::string name;
+  for (size_t i = 0; i < value.size(); ++i) {
+    const std::optional<uint64_t> code =
+        value[i] == '%' && i + 2 < value.size() ? ParseDigits(value.substr(i + 1, 2), 16) : std::nullopt;
+    if (!code) {
+      name += value[i];
+      continue;
+    }
+    name += static_cast<char>(*code);
+    i += 2;
+  }
+  return name;
 }
 
 }  // namespace modMenus

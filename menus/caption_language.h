@@ -30,7 +30,15 @@ SplitCaptionResult SplitCaption(std::string_view caption);
 
 // The caption of an item the engine generates from data (an entry, a share, a font's name): its
 // shown text and its block ("{...}"), the block first when the text holds a "{", which would
-// otherwise open the block inside the text. SplitCaption reads the text back whole.
+// otherwise open the block inside the text. SplitCaption reads the text back whole, and its
+// ampersands are shown as written, never taken as an access key (the text is trimmed, as the
+// reading trims it).
 std::string CaptionWithBlock(std::string_view shown, std::string_view block);
+
+// An outside name (a font's family) as the value of a key, and back: the characters the language
+// reads ("{", "}", "|", ":") and "%" itself written as "%" and two hexadecimal digits, so that the
+// name neither ends the block nor reads as another key.
+std::string NameValue(std::string_view name);
+std::string NameOfValue(std::string_view value);
 
 }  // namespace modMenus

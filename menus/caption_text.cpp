@@ -6,8 +6,6 @@
 
 namespace modMenus {
 namespace {
-char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // The length of the UTF-8 character that starts with lead.
 size_t CharacterLength(unsigned char lead) {
   if (lead >= 0xF0 && lead <= 0xF4) return 4;
@@ -20,7 +18,8 @@ size_t CharacterLength(unsigned char lead) {
 
 int CompareAsciiNoCase(std::string_view a, std::string_view b) {
   for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
-    const unsigned char x = static_cast<unsigned char>(Fold(a[i])), y = static_cast<unsigned char>(Fold(b[i]));
+    const unsigned char x = static_cast<unsigned char>(LowerAscii(a[i]));
+    const unsigned char y = static_cast<unsigned char>(LowerAscii(b[i]));
     if (x != y) return x < y ? -1 : 1;
   }
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
@@ -35,9 +34,6 @@ std::vector<std::string_view> Characters(std::string_view text) {
   }
   return characters;
 }
-
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-char LowerAscii(char c) { return Fold(c); }
 
 std::optional<uint64_t> ParseDigits(std::string_view text, int base) {
   if (text.empty()) return std::nullopt;
@@ -55,7 +51,7 @@ int32_t LeadingLong(std::string_view text) {
 size_t FindNoCase(std::string_view text, std::string_view what, size_t from) {
   if (what.empty() || from > text.size()) return kNotFound;
   auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), what.begin(), what.end(),
-                        [](char a, char b) { return Fold(a) == Fold(b); });
+                        [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
   return it == text.end() ? kNotFound : static_cast<size_t>(it - text.begin());
 }
 
@@ -76,12 +72,6 @@ void ReplaceAll(std::string& text, std::string_view what, std::string_view with)
   if (what.empty()) return;
   for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
     text.replace(at, what.size(), with);
-}
-
-std::string Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 }  // namespace modMenus

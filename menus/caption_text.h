@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ascii_text.h"
+
 namespace modMenus {
 
 inline constexpr size_t kNotFound = std::string_view::npos;
@@ -21,7 +23,7 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 void EraseAllNoCase(std::string& text, std::string_view what);
 void ReplaceAll(std::string& text, std::string_view what, std::string_view with);
 // Blanks only: tabs and other white space belong to the text.
-std::string Trim(std::string_view text);
+using rt::TrimBlanks;
 
 // How texts of the user compare without regard to case: negative, zero or positive. The engine
 // gives the user's locale (rt::CompareText); CompareAsciiNoCase folds ASCII letters only.
@@ -33,8 +35,8 @@ std::vector<std::string_view> Characters(std::string_view text);
 
 // The ASCII capital (small letter) of c; any other byte as it is. The language's words and letters
 // (keys, path letters, drive letters) are ASCII and read the same whatever the user's locale.
-char UpperAscii(char c);
-char LowerAscii(char c);
+using rt::LowerAscii;
+using rt::UpperAscii;
 
 // A whole number written with digits only (base 10, or 16 for "&H" values); nothing for any other
 // text, and for a number beyond 64 bits. Handles and indexes are written so in captions.

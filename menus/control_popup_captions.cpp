@@ -30,21 +30,6 @@ std::string FolderOfValue(std::string_view value) {
   return folder;
 }
 
-namespace {
-
-// Every "&" doubled, except the ones before a blank, which the item's reading doubles itself
-// ("A & B" is shown as it is written). text is trimmed, so a blank is never its end.
-std::string ShownAsWritten(std::string_view text) {
-  std::string shown;
-  for (size_t i = 0; i < text.size(); ++i) {
-    shown += text[i];
-    if (text[i] == '&' && (i + 1 == text.size() || text[i + 1] != ' ')) shown += '&';
-  }
-  return shown;
-}
-
-}  // namespace
-
 std::string ControlEntryCaption(std::string_view entry, std::string_view prefix, std::string_view suffix, int index,
                                 bool ownBlock) {
   std::string block(prefix);
@@ -60,7 +45,7 @@ std::string ControlEntryCaption(std::string_view entry, std::string_view prefix,
     shown = std::string(head.substr(0, open)) + std::string(head.substr(close + 1));
     block += "|" + std::string(head.substr(open + 1, close - open - 1));
   }
-  std::string caption = CaptionWithBlock(ShownAsWritten(Trim(shown)), "{" + block + "}");
+  std::string caption = CaptionWithBlock(shown, "{" + block + "}");
   // The right-hand column is drawn as it is read.
   if (tab != std::string_view::npos) caption += "\t" + ShowAmpersands(entry.substr(tab + 1));
   return caption;

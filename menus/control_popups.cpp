@@ -42,7 +42,7 @@ bool IsFile(const std::string& path) {
 std::string EntryText(HWND control, const ListMessages& messages, int i) {
   std::string text = rt::ListItemText(control, messages.length, messages.text, i);
   std::erase(text, '\0');
-  return Trim(text);
+  return TrimBlanks(text);
 }
 
 // A bare file name stands for a file in the current folder.

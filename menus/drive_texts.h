@@ -16,4 +16,8 @@ std::string NetworkConnectionText(std::string_view remoteName);
 // its query failed); not used for other drives.
 std::string DriveListEntry(std::string_view root, unsigned driveType, std::string_view connection);
 
+// A drive item's shown text with its volume's label after it (in brackets for a mapped drive, which
+// its tip names); the label's ampersands are text, never an access key.
+std::string DriveItemText(std::string_view shown, std::string_view tip, std::string_view label);
+
 }  // namespace modMenus

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "control_popup_captions.h"
+#include "drive_texts.h"
 #include "engine_utilities.h"
 #include "file_drive_info.h"
 #include "image_drawing.h"
@@ -51,7 +52,7 @@ void ApplyDriveItem(MenuItemRecord& item, std::string_view drive) {
     return;
   label = TrimNull(label);
   if (label.empty()) return;
-  item.DisplayText += item.ItemTip == "Network/Mapped Drive" ? "  (" + label + ")" : " " + label;
+  item.DisplayText = DriveItemText(item.DisplayText, item.ItemTip, label);
 }
 
 }  // namespace modMenus

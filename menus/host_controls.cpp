@@ -21,7 +21,7 @@ rt::Form* HostForm(HWND form) {
 
 // "lstFiles" or, for a member of a control array, "lstFiles(2)".
 rt::Control* HostControl(HWND form, std::string_view name) {
-  const std::string text = Trim(name);
+  const std::string text = TrimBlanks(name);
   rt::Form* host = text.empty() ? nullptr : HostForm(form);
   if (!host) return nullptr;
   const size_t open = text.rfind('(');

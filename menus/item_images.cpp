@@ -27,7 +27,7 @@ HANDLE Resolve(const std::string& value, const ImageSource& source) {
 
 ResolvedImage GetImageListImage(std::string_view block, const ImageSource& source) {
   ResolvedImage image;
-  const std::string value = Trim(GetAttribute(block, "IMG:"));
+  const std::string value = TrimBlanks(GetAttribute(block, "IMG:"));
   if (value.empty() || value == "0") return image;
   HANDLE handle = Resolve(value, source);
   const ImageFacts facts = ProbeImage(handle);

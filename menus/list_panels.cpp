@@ -244,7 +244,7 @@ PanelContent FontPanel(std::string_view value, std::string_view id, const std::v
     if (family.empty()) continue;
     const std::string_view first = Characters(family).front();
     if (ranged && (compare(first, group.front()) < 0 || compare(first, group.back()) > 0)) continue;
-    panel.Add(CaptionWithBlock(ProperCase(family), prefix + "|LFont:" + family + "}") + "\tSample",
+    panel.Add(CaptionWithBlock(ProperCase(family), prefix + "|LFont:" + NameValue(family) + "}") + "\tSample",
               compare(family, current) == 0);
     ++listed;
   }

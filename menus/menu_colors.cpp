@@ -58,7 +58,7 @@ constexpr NamedColor kSystemColors[] = {
 
 // A decimal number as the caption writes it (blanks around it allowed), rounded to 32 bits.
 bool ParseNumber(std::string_view value, int32_t& out) {
-  const std::string text = Trim(value);
+  const std::string text = TrimBlanks(value);
   if (text.empty()) return false;
   double number = 0;
   const char* end = text.data() + text.size();
@@ -72,7 +72,7 @@ bool ParseNumber(std::string_view value, int32_t& out) {
 
 // "&H" and up to eight hexadecimal digits, read as 32 bits (so "&H80000005" names a system colour).
 bool ParseHex(std::string_view value, int32_t& out) {
-  const std::string text = Trim(value);
+  const std::string text = TrimBlanks(value);
   if (!StartsWithNoCase(text, "&H") || text.size() < 3 || text.size() > 10) return false;
   uint32_t number = 0;
   const char* end = text.data() + text.size();

@@ -146,7 +146,7 @@ void cMenuItems::MeasureItem(MenuItemRecord& item, bool separator, const std::st
     SelectFontSlot font(slot, dc.get());
     if (item.ItemFlags & kFontItem) {
       const SIZE text = TextSize(dc.get(), item.DisplayText);
-      SetMenuFonts(true, false, GetAttribute(block, "LFont:"));
+      SetMenuFonts(true, false, NameOfValue(GetAttribute(block, "LFont:")));
       SelectFontSlot face(6, dc.get());
       const SIZE right = TextSize(dc.get(), item.RightText);
       size = SIZE{text.cx + right.cx, std::min(text.cy, right.cy)};
@@ -326,7 +326,7 @@ bool cMenuItems::IsWindowList(HMENU hSubMenu, bool& bIsSysMenu) {
     c.twoSteps = bIsSysMenu || (c.info.fType & (MFT_MENUBREAK | MFT_MENUBARBREAK));
     c.info.fType &= ~(MFT_MENUBREAK | MFT_MENUBARBREAK);
     // Owner-drawn, an item keeps its text: a caption the host rewrote since is read anew.
-    std::string caption = Trim(std::string(text, strnlen(text, sizeof text)));
+    std::string caption = TrimBlanks(std::string(text, strnlen(text, sizeof text)));
     const ParseResult parsed =
         ParseMenuItem(caption, state, c.info.fType, c.info.fState, hSubMenu, c.info.wID, position);
     c.newPopup = parsed.newPopup;

@@ -12,7 +12,7 @@ namespace {
 
 // A number of the caption within [low, high]; fallback when the text is no number (NaN too).
 double NumberIn(std::string_view text, double fallback, double low, double high) {
-  const std::string value = Trim(text);
+  const std::string value = TrimBlanks(text);
   if (value.empty()) return fallback;
   // A number beyond a double's range reads as infinite, so "1e999" is held to the range as "inf" is.
   char* end = nullptr;
@@ -83,7 +83,7 @@ SideBarSpec ReadSideBarSpec(std::string_view block, uint32_t menuColor, const Sy
   spec.italic = !GetAttribute(rest, "Italic").empty();
   spec.underline = !GetAttribute(rest, "Underline").empty();
   spec.textColor = ColorFromName(GetAttribute(rest, "FColor:"), 0, systemColor);
-  const std::string back = Trim(GetAttribute(rest, "BColor:"));
+  const std::string back = TrimBlanks(GetAttribute(rest, "BColor:"));
   // -1 is "automatic", never system colour 255: a picture strip takes its picture's own corner, as
   // it does for no value and for one that names no colour. No colour reads as 0xFFFFFFFF.
   constexpr uint32_t kNoColor = 0xFFFFFFFF;
@@ -96,7 +96,7 @@ SideBarSpec ReadSideBarSpec(std::string_view block, uint32_t menuColor, const Sy
   spec.gradientColor = gradient;
   spec.width =
       static_cast<int>(NumberIn(ValueOr(rest, "Width:"), kMinSideBarWidth, kMinSideBarWidth, kMaxSideBarWidth));
-  const std::string align = Trim(GetAttribute(rest, "Align:"));
+  const std::string align = TrimBlanks(GetAttribute(rest, "Align:"));
   spec.align = EqualsNoCase(align, "Top")   ? SideBarAlign::Top
                : EqualsNoCase(align, "Bot") ? SideBarAlign::Bottom
                                             : SideBarAlign::Center;
@@ -118,7 +118,7 @@ std::string SplitSideBarLines(std::vector<std::string>& lines, bool hardBreaksOn
 std::string SideBarLineText(std::string_view line) {
   std::string text(line);
   ReplaceAll(text, "<br>", " ");
-  text = Trim(text);
+  text = TrimBlanks(text);
   ReplaceAll(text, "<br0>", " ");
   return text;
 }

@@ -109,12 +109,17 @@ void FrmMain::SetListEnabled(bool enabled) {
   Ctl<rt::Label>("lblTaskCnt").SetEnabled(enabled);
 }
 
+void FrmMain::ShowTaskCount() {
+  Ctl<rt::Label>("lblTaskCnt").SetCaption(std::to_string(lstGroups().ListCount()) + " Tasks in List");
+}
+
 void FrmMain::ShowEditedTasks(const std::vector<std::string>& descriptions) {
   rt::Trap("frmMain", "ShowEditedTasks", [&] {
     rt::ListBox& list = lstGroups();
     list.Clear();
     for (const std::string& desc : descriptions) list.AddItem(desc);
     Ctl<rt::OptionButton>("optGroup").SetEnabled(list.ListCount() > 0);
+    ShowTaskCount();
   });
 }
 
@@ -163,7 +168,7 @@ void FrmMain::optGroup_Click() {
   }
   SetListEnabled(true);
   if (list.ListIndex() < 0) list.SetListIndex(0);
-  Ctl<rt::Label>("lblTaskCnt").SetCaption(std::to_string(list.ListCount()) + " Tasks in List");
+  ShowTaskCount();
   WriteRunTasks("Yes");
 }
 
@@ -182,7 +187,7 @@ void FrmMain::lstGroups_Click() {
   }
   list.SetSelected(current, true);
   // The list holds tasks: its count is what the label tells, whatever item is current.
-  label.SetCaption(std::to_string(list.ListCount()) + " Tasks in List");
+  ShowTaskCount();
 }
 
 void FrmMain::btnManage_Click() {

@@ -18,8 +18,8 @@ class FrmMain : public rt::Form {
   // Refills lstGroups and sets up the options; the task whose Desc equals desc (case ignored)
   // becomes current, and "Run Tasks" is selected, when it is there.
   void DispGroups(const std::string& desc);
-  // After the task editor saved: lstGroups holds these descriptions (without item data) and
-  // optGroup is enabled exactly when there is any.
+  // After the task editor saved: lstGroups holds these descriptions (without item data),
+  // lblTaskCnt counts them and optGroup is enabled exactly when there is any.
   void ShowEditedTasks(const std::vector<std::string>& descriptions);
   // Shows the chooser as a fresh load shows it, also when it was loaded hidden.
   void ShowAfresh();
@@ -39,6 +39,7 @@ class FrmMain : public rt::Form {
   rt::ListBox& lstGroups() { return Ctl<rt::ListBox>("lstGroups"); }
   void FillFromSettings();
   void SetListEnabled(bool enabled);
+  void ShowTaskCount();  // lblTaskCnt: "N Tasks in List" for the items of lstGroups
   void optGroup_Click();
   void optNone_Click();
   void lstGroups_Click();

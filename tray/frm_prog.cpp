@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app.h"
+#include "dialog_settings.h"
 #include "frm_cancel_message.h"
 #include "message_loop.h"
 #include "msg_box.h"
@@ -65,13 +66,8 @@ FrmProg& frmProg() {
 }
 
 rt::FormSettings FrmProg::Settings() const {
-  rt::FormSettings s;
+  rt::FormSettings s = DialogSettings(6300, 4500);
   s.caption = "Moxbel Tarnwick";
-  s.clientWidth = 6300;  // twips
-  s.clientHeight = 4500;
-  s.border = rt::FormBorder::FixedSingle;
-  s.minButton = s.maxButton = false;
-  s.startPosition = rt::StartPosition::CenterScreen;
   s.controls = kControls;
   return s;
 }

@@ -1,9 +1,8 @@
 #pragma once
 // Resource ids of the tray's pictures (tray_pictures.rc) and the help pictures they show.
 #include "help_pictures.h"
+#include "program_icon.h"
 
-// The program icon: the tray icon, and the icon of the program and of its windows.
-#define IDI_TARNWICK 1
 #define IDB_ABOUT_BACKGROUND 203
 // The task-run chooser's help picture: a white question mark on a blue disc.
 #define IDI_CHOOSER_HELP 204

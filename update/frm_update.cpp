@@ -7,6 +7,7 @@
 #include "error_report.h"
 #include "auto_update.h"
 #include "notice_geometry.h"
+#include "program_icon.h"
 #include "screen.h"
 #include "sound.h"
 #include "transparent.h"
@@ -159,7 +160,7 @@ void FrmUpdate::CreateControls() {
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kImageDesign.id)), GetModuleHandleA(nullptr),
                                nullptr);
   HMODULE module = rt::App().hInstance ? rt::App().hInstance : GetModuleHandleA(nullptr);
-  HICON icon = LoadIconA(module, MAKEINTRESOURCEA(1));  // the program's icon
+  HICON icon = LoadIconA(module, MAKEINTRESOURCEA(IDI_TARNWICK));
   SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(icon ? icon : LoadIconA(nullptr, IDI_INFORMATION)), 0);
 }
 

@@ -125,3 +125,16 @@ TEST(TaskFile, WholeNumbersAreDigitsWithAnOptionalMinus) {
 }
 
 }  // namespace
+
+// The entries in use are the first count ones, however the count stands to the array.
+TEST(RecordsInUse, TheFirstCountEntriesAndNoMore) {
+  const std::vector<DozIzevodoz::GroupRecord> groups = {{1, "A", ""}, {2, "B", ""}, {3, "C", ""}};
+  const std::pair<int32_t, size_t> cases[] = {{-5, 0}, {0, 0}, {2, 2}, {3, 3}, {99, 3}};
+  for (const auto& [count, used] : cases) {
+    const std::span<const DozIzevodoz::GroupRecord> inUse = DozIzevodoz::InUse(groups, count);
+    ASSERT_EQ(inUse.size(), used) << count;
+    if (used > 0) {
+      EXPECT_EQ(inUse.data(), groups.data()) << count;
+    }
+  }
+}

@@ -13,6 +13,7 @@
 #include "message_loop.h"
 #include "os/scripted_message_boxes.h"
 #include "process_driver.h"
+#include "program_icon_check.h"
 #include "recording_front_end.h"
 #include "window_picture.h"
 #include "shared_state.h"
@@ -519,6 +520,11 @@ TEST_F(GroupEditor, TheTaskEditorOpenedFromHereComesBackHereWithTheTasksAsTheyAr
   rt::DoEvents();
   EXPECT_TRUE(IsWindowEnabled(Form().hWnd()));
   EXPECT_TRUE(Form().Visible());
+}
+
+TEST_F(GroupEditor, ItsWindowShowsTheProgramIcon) {
+  Open();
+  EXPECT_TRUE(test::ShowsProgramIcon(Form().hWnd()));
 }
 
 TEST_F(GroupEditor, PictureOfTheDialog) {

@@ -8,6 +8,7 @@
 #include "drop_files.h"
 #include "message_loop.h"
 #include "os/recording_shell.h"
+#include "program_icon_check.h"
 #include "os/scripted_message_boxes.h"
 #include "os/scripted_open_file_dialog.h"
 #include "recording_front_end.h"
@@ -274,10 +275,27 @@ TEST_F(TaskEditor, LeavingTheProgramBoxProposesItsFolderOnlyWhileNoneIsSet) {
   };
   leaveProgram("notepad.exe");  // no folder to take
   EXPECT_EQ(Text("txtDir").Text(), "");
+  leaveProgram(folder_ + "\\Gone\\Run.exe");  // a folder that does not exist is not proposed
+  EXPECT_EQ(Text("txtDir").Text(), "");
   leaveProgram(Tools() + "Run.exe");
   EXPECT_EQ(Text("txtDir").Text(), Tools());
   leaveProgram("C:\\other\\b.exe");
   EXPECT_EQ(Text("txtDir").Text(), Tools());
+}
+
+// The mend of a vanished folder at Edit holds when the user then passes through Program Path.
+TEST_F(TaskEditor, PassingThroughTheProgramBoxAfterEditProposesNoMissingFolder) {
+  const std::string gone = folder_ + "\\Gone\\";
+  WriteTasks("15\tLost\t" + gone + "Run.exe\t\t" + gone + "\t1\tHib\r\n\r\n");
+  Open();
+  List().SetListIndex(0);
+  Click("btnEditTask");
+  ASSERT_EQ(Text("txtDir").Text(), "");
+  SetFocus(Text("txtProg").hWnd());
+  SetFocus(Text("txtArgs").hWnd());
+  EXPECT_EQ(Text("txtDir").Text(), "");
+  Click("btnSaveTask");
+  EXPECT_TRUE(boxes_.shown.empty()) << boxes_.shown.front().text;
 }
 
 // Cancel Changes ends the edit: what is typed afterwards is a new task, the one edited stays.
@@ -451,6 +469,11 @@ TEST_F(TaskEditor, TheActionBoxesLieAboveTheFrame) {
     POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     EXPECT_EQ(ChildWindowFromPointEx(frmTask().hWnd(), middle, CWP_SKIPINVISIBLE), box.hWnd()) << name;
   }
+}
+
+TEST_F(TaskEditor, ItsWindowShowsTheProgramIcon) {
+  Open();
+  EXPECT_TRUE(test::ShowsProgramIcon(frmTask().hWnd()));
 }
 
 TEST_F(TaskEditor, TheHelpPictureOpensTheHelpFileMaximised) {

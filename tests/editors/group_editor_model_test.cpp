@@ -28,7 +28,7 @@ TaskRecord Task(int32_t id, std::string desc) {
 const std::vector<TaskRecord> kTasks = {Task(3, "Backup"), Task(5, "Mail"), Task(-1, "Gone"), Task(8, "Sync")};
 
 GroupEditorModel Model(std::vector<GroupRecord> groups, int32_t last) {
-  return GroupEditorModel(groups, static_cast<int32_t>(groups.size()), last, AsciiEquals);
+  return GroupEditorModel(groups, last, AsciiEquals);
 }
 
 TEST(MoverStates, FollowTheTwoListsAndTheirSelections) {

@@ -1,6 +1,6 @@
 #include "task_editor_model.h"
 #include "folder_path.h"
-#include "trim_blanks.h"
+#include "ascii_text.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +76,7 @@ TEST(TaskEditorModel, ChecksInOrderAndSavedRecord) {
   };
   for (const SaveCase& c : cases) {
     SCOPED_TRACE(c.name);
-    TaskEditorModel model({Record(1, "Backup"), Record(2, "Old")}, 2, 2, AsciiEquals);
+    TaskEditorModel model(std::vector<TaskRecord>{Record(1, "Backup"), Record(2, "Old")}, 2, AsciiEquals);
     if (c.deleteOld) {
       ASSERT_TRUE(model.Delete(2));
     }
@@ -92,7 +92,7 @@ TEST(TaskEditorModel, ChecksInOrderAndSavedRecord) {
     TaskEditorModel::SaveResult saved = model.Save(c.fields);
     const TaskRecord& t = model.Tasks()[model.IndexOfId(saved.id)];
     EXPECT_EQ(saved.added, c.editing < 0);
-    EXPECT_EQ(t.Desc, TrimBlanks(c.fields.desc));
+    EXPECT_EQ(t.Desc, rt::TrimBlanks(c.fields.desc));
     EXPECT_EQ(saved.desc, t.Desc);
     EXPECT_EQ(t.Actions, c.actions);
     EXPECT_EQ(t.Prog, c.prog);
@@ -102,7 +102,7 @@ TEST(TaskEditorModel, ChecksInOrderAndSavedRecord) {
 }
 
 TEST(TaskEditorModel, NewTasksTakeTheNextIdsAndASecondSaveNeverOverwrites) {
-  TaskEditorModel model({Record(7, "A")}, 1, 7, AsciiEquals);
+  TaskEditorModel model(std::vector<TaskRecord>{Record(7, "A")}, 7, AsciiEquals);
   EXPECT_FALSE(model.Changed());
   auto first = model.Save(Fields("B", "p", "", kShut));
   EXPECT_TRUE(model.Changed());
@@ -116,7 +116,7 @@ TEST(TaskEditorModel, NewTasksTakeTheNextIdsAndASecondSaveNeverOverwrites) {
 }
 
 TEST(TaskEditorModel, SavingIntoARecordDeletedWhileEditedMakesANewTask) {
-  TaskEditorModel model({Record(1, "A"), Record(2, "B")}, 2, 2, AsciiEquals);
+  TaskEditorModel model(std::vector<TaskRecord>{Record(1, "A"), Record(2, "B")}, 2, AsciiEquals);
   model.SetTaskIndex(1);
   ASSERT_TRUE(model.Delete(2));
   EXPECT_EQ(model.TaskIndex(), -1);
@@ -134,7 +134,7 @@ TEST(TaskEditorModel, SavingIntoARecordDeletedWhileEditedMakesANewTask) {
 }
 
 TEST(TaskEditorModel, DeleteOfAnotherRecordKeepsTheEditAndUnknownIdsAreRefused) {
-  TaskEditorModel model({Record(1, "A"), Record(2, "B")}, 2, 2, AsciiEquals);
+  TaskEditorModel model(std::vector<TaskRecord>{Record(1, "A"), Record(2, "B")}, 2, AsciiEquals);
   model.SetTaskIndex(0);
   EXPECT_TRUE(model.Delete(2));
   EXPECT_EQ(model.TaskIndex(), 0);
@@ -143,7 +143,7 @@ TEST(TaskEditorModel, DeleteOfAnotherRecordKeepsTheEditAndUnknownIdsAreRefused) 
 
 TEST(TaskEditorModel, TheCopyIsTheFirstTaskCountRecordsAndLeavesTheSourceAlone) {
   std::vector<TaskRecord> shared = {Record(1, "A"), Record(2, "B"), Record(3, "stale")};
-  TaskEditorModel model(shared, 2, 2, AsciiEquals);
+  TaskEditorModel model(DozIzevodoz::InUse(shared, 2), 2, AsciiEquals);
   model.Save(Fields("C", "p", "", kShut));
   shared.clear();  // a reload elsewhere
   ASSERT_EQ(model.Tasks().size(), 3u);
@@ -165,22 +165,29 @@ TEST(TaskEditorModel, ActionsTickTheirBoxes) {
   for (const auto& c : cases) EXPECT_EQ(BoxesFor(c.actions), c.boxes) << c.actions;
 }
 
+// Only folders that exist are proposed: the working folder is hidden, and Save refuses one that
+// does not exist.
 TEST(TaskEditorModel, DefaultWorkDir) {
+  const FolderTest exists = [](const std::string& folder) {
+    return folder == "C:\\Tools\\" || folder == "D:\\Work\\" || folder == "\\";
+  };
   struct {
     const char* dir;
-    bool exists;
     const char* prog;
     const char* expected;
   } cases[] = {
-      {"", false, "C:\\Tools\\bk.exe", "C:\\Tools\\"},
-      {"  ", false, "  C:\\Tools\\bk.exe ", "C:\\Tools\\"},
-      {"D:\\Work\\", true, "C:\\Tools\\bk.exe", "D:\\Work\\"},
-      {"D:\\Gone\\", false, "C:\\Tools\\bk.exe", "C:\\Tools\\"},
-      {"", false, "prog.exe", ""},
-      {"D:\\Gone\\", false, "prog.exe", ""},  // gone, and no folder to take: none
-      {"", false, "\\x.exe", "\\"},
+      {"", "C:\\Tools\\bk.exe", "C:\\Tools\\"},
+      {"  ", "  C:\\Tools\\bk.exe ", "C:\\Tools\\"},
+      {"D:\\Work\\", "C:\\Tools\\bk.exe", "D:\\Work\\"},
+      {" D:\\Work\\ ", "C:\\Tools\\bk.exe", " D:\\Work\\ "},  // kept as it is; Save trims it
+      {"D:\\Gone\\", "C:\\Tools\\bk.exe", "C:\\Tools\\"},
+      {"", "prog.exe", ""},
+      {"D:\\Gone\\", "prog.exe", ""},  // gone, and no folder to take: none
+      {"", "\\x.exe", "\\"},
+      {"", "E:\\Gone\\bk.exe", ""},  // the program's folder does not exist either
+      {"D:\\Gone\\", "E:\\Gone\\bk.exe", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(DefaultWorkDir(c.dir, c.exists, c.prog), c.expected) << c.dir << c.prog;
+  for (const auto& c : cases) EXPECT_EQ(DefaultWorkDir(c.dir, c.prog, exists), c.expected) << c.dir << c.prog;
 }
 
 // What a task resolved from a shortcut starts as: the shortcut's own choices (normal, maximised,

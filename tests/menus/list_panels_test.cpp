@@ -205,6 +205,47 @@ TEST(DrivePanel, LabelsFromRootsAndTheCurrentDrive) {
   EXPECT_EQ(DecodePanelChoice(share.block)->value, ChoiceValue{std::string("X:\\")});
 }
 
+// What DrawText shows of an item's text: "&&" an ampersand, "&" before any other character
+// nothing (that character is the access key), a last "&" nothing.
+std::string Drawn(std::string_view text) {
+  std::string shown;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '&') shown += text[i];
+    else if (i + 1 < text.size()) shown += text[++i];
+  }
+  return shown;
+}
+
+// Names from outside (a font's family, a share, a volume's label) are shown and reported as they
+// are: an ampersand is no access key, and braces, bars and colons neither end the block nor read
+// as keys of their own.
+TEST(OutsideNames, AmpersandsAndBracesAreText) {
+  for (const std::string family : {"Tom & Jerry", "R&d", "End&", "A&&b", "A}b", "X{y}z", "X:bold|y", "50%7b"}) {
+    const std::string caption = FontPanel("0", "", {"", family}, CompareAsciiNoCase).items.at(0).caption;
+    const ItemCaption item = ParseItemCaption(caption, 0, 0, "");
+    EXPECT_EQ(Drawn(item.displayText), family) << caption;
+    EXPECT_EQ(GetAccelerator(item.displayText), "") << caption;
+    EXPECT_EQ(item.rightText, "Sample") << caption;
+    EXPECT_EQ(GetAttribute(item.block, "Bold"), "") << caption;
+    // The family the painter draws the sample in, and the one the choice reports.
+    EXPECT_EQ(NameOfValue(GetAttribute(caption, "LFont:")), family) << caption;
+    const auto choice = DecodePanelChoice(item.block);
+    ASSERT_TRUE(choice) << caption;
+    EXPECT_EQ(choice->category, "Font");
+    EXPECT_EQ(choice->value, ChoiceValue{family}) << caption;
+  }
+  for (const std::string share : {" Tom & Jerry on 'server'", " R&D on 'x'", " {a}b&"}) {
+    const std::string caption = DrivePanel("", "", {"", "X:\\" + share + "|Network/Mapped Drive"}).items.at(0).caption;
+    const ItemCaption item = ParseItemCaption(caption, 0, 0, "");
+    EXPECT_EQ(Drawn(item.displayText), "[X]" + share) << caption;
+    EXPECT_EQ(GetAccelerator(item.displayText), "") << caption;
+  }
+  EXPECT_EQ(Drawn(DriveItemText("[X] share on 'server'", "Network/Mapped Drive", "Tom & Jerry")),
+            "[X] share on 'server'  (Tom & Jerry)");
+  EXPECT_EQ(Drawn(DriveItemText("[C]", "Fixed Drive", "R&D")), "[C] R&D");
+  EXPECT_EQ(GetAccelerator(DriveItemText("[C]", "Fixed Drive", "R&D")), "");
+}
+
 TEST(PanelChoice, EachPayloadReportsItsCategoryAndValue) {
   struct Case {
     const char* caption;

@@ -6,6 +6,7 @@
 #include "../support/registry_fixture.h"
 #include "../support/tasks.h"
 #include "../support/dib_canvas.h"
+#include "../support/program_icon_check.h"
 #include "app.h"
 #include "form.h"
 #include "frm_main.h"
@@ -113,22 +114,28 @@ TEST_F(Chooser, TheFrontEndGivesTheCurrentTaskIdAndEnablesTheWindow) {
   EXPECT_EQ(runTasks(), "Yes");
 }
 
-// The task editor's "Finished": the list shows the tasks as edited, and "Run Tasks" can be
-// chosen exactly while there is one.
+// The task editor's "Finished": the list shows the tasks as edited, the label counts them, and
+// "Run Tasks" can be chosen exactly while there is one.
 TEST_F(Chooser, TheTaskEditorsFinishedRefillsTheListAndRunTasksFollowsIt) {
-  TaskFile({test::Task(1, "Old", "Shut")});
+  test::SetText(kSettings, "RunTasks", "Yes");
+  TaskFile({test::Task(1, "Old", "Shut"), test::Task(2, "Older", "Shut"), test::Task(3, "Oldest", "Shut")});
   form().Load();
+  SendMessageA(option("optGroup").hWnd(), BM_CLICK, 0, 0);
+  ASSERT_EQ(label(), "3 Tasks in List");
   tray::TrayFrontEnd frontEnd;
   frontEnd.RefillTaskChooser({"Zeta", "alpha"});
   ASSERT_EQ(list().ListCount(), 2);
   EXPECT_EQ(list().List(0), "alpha");
   EXPECT_EQ(list().List(1), "Zeta");
   EXPECT_TRUE(option("optGroup").Enabled());
+  EXPECT_EQ(label(), "2 Tasks in List");
   frontEnd.RefillTaskChooser({});
   EXPECT_EQ(list().ListCount(), 0);
   EXPECT_FALSE(option("optGroup").Enabled());
+  EXPECT_EQ(label(), "0 Tasks in List");
   frontEnd.RefillTaskChooser({"One"});
   EXPECT_TRUE(option("optGroup").Enabled());
+  EXPECT_EQ(label(), "1 Tasks in List");
 }
 
 TEST_F(Chooser, DispGroupsSelectsByDescriptionIgnoringCaseAndSkipsDeletedTasks) {
@@ -215,14 +222,7 @@ TEST_F(Chooser, ItsHelpPictureIsTheBlueOneAndItsWindowHasTheProgramIcon) {
   EXPECT_GT(test::CountPixels(help, 8, 4, 16, 24, white), 40) << "no white question mark in the middle";
   EXPECT_EQ(test::CountPixels(help, 0, 0, 32, 32, yellow), 0);
 
-  for (WPARAM which : {ICON_BIG, ICON_SMALL}) {
-    const HICON icon = reinterpret_cast<HICON>(SendMessageA(form().hWnd(), WM_GETICON, which, 0));
-    ASSERT_NE(icon, nullptr) << which;
-    const int size = GetSystemMetrics(which == ICON_BIG ? SM_CXICON : SM_CXSMICON);
-    const HICON program = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TARNWICK), IMAGE_ICON, size, size, LR_SHARED));
-    EXPECT_EQ(test::DrawnIcon(icon, size).rgb, test::DrawnIcon(program, size).rgb) << which;
-  }
+  EXPECT_TRUE(test::ShowsProgramIcon(form().hWnd()));
 }
 
 // A failure while the task editor's list is taken over is reported under the procedure's own name.
