@@ -2,8 +2,6 @@
 // controls, menus and events.
 #include "form.h"
 
-#include <algorithm>
-
 #include "app.h"
 #include "error_report.h"
 #include "form_parts.h"
@@ -42,8 +40,7 @@ Form::~Form() {
     if (parts_->menus) parts_->menus->Detach();
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
-    auto& list = Forms::List();
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    Forms::Remove(this);
   }
 }
 
@@ -96,7 +93,7 @@ void Form::Load() {
     AbandonLoad();
     throw;
   }
-  Forms::List().push_back(this);
+  Forms::Add(this);
   RaiseFormEvent("Load", &Form::Form_Load, ole::kFormLoad);
 }
 
@@ -153,8 +150,7 @@ bool Form::Unload(UnloadMode mode) {
   hwnd_ = nullptr;
   // Taking the menu bar off resizes the window: its messages must not find the form again.
   SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-  auto& list = Forms::List();
-  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  Forms::Remove(this);
   for (auto& control : parts_->controls) control->Detach();
   if (parts_->model) parts_->model->Detach();
   if (parts_->menus) parts_->menus->Detach();

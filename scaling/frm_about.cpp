@@ -70,9 +70,9 @@ rt::FormSettings FrmAbout::Settings() const {
   return s;
 }
 
-// The library's own version block, read afresh; a text it lacks leaves the designed caption.
+// The library's own version block; a text it lacks leaves the designed caption.
 void FrmAbout::Form_Load() {
-  rt::InitApp(ModuleInstance(), "Ambrelo");
+  InitLibraryApp();
   const rt::AppObject& app = rt::App();
   rt::SkipOnError([&] { Ctl<rt::Label>("lblVersion").SetCaption(VersionLine(app.Major, app.Minor, app.Revision)); });
   rt::SkipOnError([&] { Ctl<rt::Label>("lblDescription").SetCaption(app.FileDescription); });
