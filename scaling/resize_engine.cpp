@@ -126,8 +126,8 @@ bool ResizeEngine::Capture(HostObject& form) {
     return false;
   }
   for (Item& item : items) {
-    HostStatus s = RecordControl(*item.control, records_, state_.referenceWidth, state_.referenceHeight);
-    if (s) s = EnsureControlFlags(*item.control, flags_);
+    HostStatus s = RecordControl(item.control.get(), records_, state_.referenceWidth, state_.referenceHeight);
+    if (s) s = EnsureControlFlags(item.control.get(), flags_);
     if (!s) {
       std::string name;
       NameOf(*item.control, name);
@@ -215,7 +215,7 @@ HostStatus ResizeEngine::PrepareItems(std::vector<Item>& items) {
   for (Item& item : items) {
     item.record = records_.FindShared(item.key);
     if (!item.record) {
-      HostStatus s = RecordControl(*item.control, records_, state_.referenceWidth, state_.referenceHeight,
+      HostStatus s = RecordControl(item.control.get(), records_, state_.referenceWidth, state_.referenceHeight,
                                    &item.record);
       if (!s) return s;
     }
@@ -307,7 +307,7 @@ void ResizeEngine::Finish(std::vector<Item>& items, bool full) {
 
 HostStatus ResizeEngine::UpdateControl(HostObject& control) {
   std::shared_ptr<ControlRecord> r;
-  HostStatus s = RecordControl(control, records_, state_.referenceWidth, state_.referenceHeight, &r);
+  HostStatus s = RecordControl(&control, records_, state_.referenceWidth, state_.referenceHeight, &r);
   if (s && r && r->kind == ControlKind::Form) formPicture_ = r->picture;
   return s;
 }

@@ -69,10 +69,11 @@ class ResizeEngine {
   HostStatus ResizeControls();
   // Records one control again (the host's UpdateControl); the form's picture source follows too.
   HostStatus UpdateControl(HostObject& control);
-  HostStatus SaveControlInfo(HostObject& control) {
+  // Nothing (null) is recorded, and given flags, under the key "".
+  HostStatus SaveControlInfo(HostObject* control) {
     return RecordControl(control, records_, state_.referenceWidth, state_.referenceHeight);
   }
-  HostStatus SaveControlFlags(HostObject& control) { return EnsureControlFlags(control, flags_); }
+  HostStatus SaveControlFlags(HostObject* control) { return EnsureControlFlags(control, flags_); }
   // Every control of the form gets the replacement face in each font it has (Font, DayFont,
   // GridFont, TitleFont, HeadFont); errors are passed over, control by control.
   void ReplaceFonts(const std::string& face);
