@@ -67,7 +67,7 @@ IFACEMETHODIMP Ambrelo::SaveControlFlags(VARIANT* ctrl) {
     }
     rt::Variant key;
     if (FAILED(key.ChangeTypeOf(*ctrl, VT_BSTR))) return RaiseAutomationError(kErrObjectNotSet);
-    records_.Ensure(Utf8FromBstr(V_BSTR(key.get())));
+    flagRecords_.Ensure(Utf8FromBstr(V_BSTR(key.get())));
     return S_OK;
   });
 }

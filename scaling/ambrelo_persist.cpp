@@ -36,7 +36,7 @@ IFACEMETHODIMP Ambrelo::InitNew() {
 // Nothing read here reaches the container as a change.
 void Ambrelo::LoadFrom(BagReader& bag) {
   loading_ = true;
-  ReadSettings(bag, settings_, records_);
+  ReadSettings(bag, settings_, flagRecords_);
   putref_FormControls(ParentControls().get());
   loading_ = false;
   dirty_ = false;

@@ -98,13 +98,13 @@ IFACEMETHODIMP Ambrelo::putref_colControlInfo(IDispatch* value) {
   });
 }
 IFACEMETHODIMP Ambrelo::get_colControlFlags(IDispatch** value) {
-  return ComEntry([&] { return NewControlFlagsCollection(records_.List(), value); });
+  return ComEntry([&] { return NewControlFlagsCollection(flagRecords_.List(), value); });
 }
 IFACEMETHODIMP Ambrelo::putref_colControlFlags(IDispatch* value) {
   return ComEntry([&]() -> HRESULT {
     std::shared_ptr<KeyedList<FlagRecord>> list = ControlFlagsListOf(value);
     if (value && !list) return RaiseTypeMismatch(L"colControlFlags takes only a colControlFlags collection of Ambrelo");
-    records_.Share(std::move(list));
+    flagRecords_.Share(std::move(list));
     return S_OK;
   });
 }

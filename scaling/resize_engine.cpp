@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <functional>
-#include <optional>
 
 #include "control_capture.h"
 #include "control_probes.h"
 #include "inner_size.h"
-#include "rounding.h"
 
 namespace amb {
 namespace {
@@ -26,14 +24,6 @@ class PassTail {
 };
 
 HostStatus NameOf(HostObject& control, std::string& name) { return GetText(control, "Name", name); }
-
-// The form's window, 0 when it gives none (window handles carry 32 significant bits).
-intptr_t WindowOf(HostObject& form) {
-  double hwnd = 0;
-  if (!GetNumber(form, "hWnd", hwnd)) return 0;
-  std::optional<int32_t> whole = rt::LongOf(hwnd);
-  return whole ? static_cast<intptr_t>(*whole) : 0;
-}
 
 }  // namespace
 
@@ -179,7 +169,7 @@ HostStatus ResizeEngine::FullPass(HostObject& form, bool& completed) {
   PassTail finish([&] {
     moves_.Flush();
     Finish(items, full);
-    moves_.Finish(WindowOf(form));
+    moves_.Finish(host_.FormWindow());
   });
   HostObjectPtr controls;
   if (!GetObjectOf(form, "Controls", controls) || !controls) {

@@ -38,6 +38,7 @@ class EngineHost {
  public:
   virtual ~EngineHost() = default;
   virtual HostObjectPtr Form() = 0;            // the control's Parent; null while none is bound
+  virtual intptr_t FormWindow() = 0;           // that form's window; 0 while it gives none
   virtual HostObjectPtr ParentControls() = 0;  // the container's controls, the form first
   virtual bool Initialised() = 0;              // the first-time setup has finished
   virtual void LockUpdates(bool on) = 0;
