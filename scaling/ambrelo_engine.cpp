@@ -91,7 +91,8 @@ IFACEMETHODIMP Ambrelo::CenterPicture(IDispatch** container, IDispatch** picture
   return ComEntry([&]() -> HRESULT {
     if (!container || !picture) return E_POINTER;
     if (result) VariantInit(result);
-    if (HostObjectPtr c = WrapDispatch(*container)) LayPicture(pictures_, *c, WrapDispatch(*picture), PictureLayout::Center);
+    if (HostObjectPtr c = WrapDispatch(*container))
+      LayPicture(pictures_, *c, WrapDispatch(*picture), PictureLayout::Center);
     return S_OK;
   });
 }
@@ -100,7 +101,8 @@ IFACEMETHODIMP Ambrelo::TilePicture(IDispatch** container, IDispatch** picture, 
   return ComEntry([&]() -> HRESULT {
     if (!container || !picture) return E_POINTER;
     if (result) VariantInit(result);
-    if (HostObjectPtr c = WrapDispatch(*container)) LayPicture(pictures_, *c, WrapDispatch(*picture), PictureLayout::Tile);
+    if (HostObjectPtr c = WrapDispatch(*container))
+      LayPicture(pictures_, *c, WrapDispatch(*picture), PictureLayout::Tile);
     return S_OK;
   });
 }

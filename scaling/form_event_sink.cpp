@@ -62,7 +62,8 @@ IFACEMETHODIMP FormEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* 
       bool cancelled = false;
       if (params && params->cArgs >= 1) {
         rt::Variant cancel;
-        if (SUCCEEDED(cancel.ChangeTypeOf(params->rgvarg[params->cArgs - 1], VT_I4))) cancelled = V_I4(cancel.get()) != 0;
+        if (SUCCEEDED(cancel.ChangeTypeOf(params->rgvarg[params->cArgs - 1], VT_I4)))
+          cancelled = V_I4(cancel.get()) != 0;
       }
       lifecycle_->OnUnload(cancelled);
     }

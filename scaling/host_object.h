@@ -62,7 +62,9 @@ class NothingObject final : public HostObject {
   const void* Identity() override { return nullptr; }
 
  private:
-  static HostStatus NotSet() { return HostStatus::Failed("Object variable or With block variable not set", kErrObjectNotSet); }
+  static HostStatus NotSet() {
+    return HostStatus::Failed("Object variable or With block variable not set", kErrObjectNotSet);
+  }
 };
 
 // A number, or a truth value as the platform counts it (True -1, False 0); nothing for any other.
