@@ -3,7 +3,8 @@
 // its caller, another module that cannot catch it. The body of every method of an interface that
 // an object hands out runs through ComEntry, and IDispatch::Invoke through InvokeEntry; what the
 // body throws comes back as an HRESULT, described by the thread's error info (and, for Invoke, by
-// the EXCEPINFO) as an Automation error is described.
+// the EXCEPINFO) as an Automation error is described. A method that can not throw (a constant
+// answer, a flag read, a count) needs no barrier.
 #include <windows.h>
 #include <oaidl.h>
 
@@ -11,8 +12,8 @@
 
 namespace rt::ole {
 
-// The platform's error numbers the barrier answers with, as Automation errors (0x800A0000 | number).
-inline constexpr int kErrOutOfMemory = 7;
+// The platform's "Application-defined or object-defined error", as which the barrier answers
+// (0x800A03EC).
 inline constexpr int kErrApplicationDefined = 1004;
 
 // Inside a catch block: the exception being handled as an HRESULT, with the thread's error info
