@@ -24,6 +24,16 @@ HRESULT GivePicture(const HostObjectPtr& picture, IDispatch** result) {
   return S_OK;
 }
 
+// CenterPicture and TilePicture: a failure leaves the container's picture as it was; the method
+// itself reports none.
+HRESULT LayHostPicture(PictureTools& tools, IDispatch** container, IDispatch** picture, VARIANT* result,
+                       PictureLayout layout) {
+  if (!container || !picture) return E_POINTER;
+  if (result) VariantInit(result);
+  if (HostObjectPtr c = WrapDispatch(*container)) LayPicture(tools, *c, WrapDispatch(*picture), layout);
+  return S_OK;
+}
+
 }  // namespace
 
 HostObjectPtr Ambrelo::EngineSide::ParentControls() { return WrapDispatch(control_.formControls_.get()); }
@@ -86,25 +96,12 @@ IFACEMETHODIMP Ambrelo::SizePicture(IDispatch** picture, short* xSize, short* yS
   });
 }
 
-// A failure leaves the container's picture as it was; the method itself reports none.
 IFACEMETHODIMP Ambrelo::CenterPicture(IDispatch** container, IDispatch** picture, VARIANT* result) {
-  return ComEntry([&]() -> HRESULT {
-    if (!container || !picture) return E_POINTER;
-    if (result) VariantInit(result);
-    if (HostObjectPtr c = WrapDispatch(*container))
-      LayPicture(pictures_, *c, WrapDispatch(*picture), PictureLayout::Center);
-    return S_OK;
-  });
+  return ComEntry([&] { return LayHostPicture(pictures_, container, picture, result, PictureLayout::Center); });
 }
 
 IFACEMETHODIMP Ambrelo::TilePicture(IDispatch** container, IDispatch** picture, VARIANT* result) {
-  return ComEntry([&]() -> HRESULT {
-    if (!container || !picture) return E_POINTER;
-    if (result) VariantInit(result);
-    if (HostObjectPtr c = WrapDispatch(*container))
-      LayPicture(pictures_, *c, WrapDispatch(*picture), PictureLayout::Tile);
-    return S_OK;
-  });
+  return ComEntry([&] { return LayHostPicture(pictures_, container, picture, result, PictureLayout::Tile); });
 }
 
 }  // namespace amb
