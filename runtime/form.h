@@ -220,11 +220,14 @@ class Form {
   std::unique_ptr<FormParts> parts_;
 };
 
-// The loaded forms, in load order.
+// The loaded forms of the calling thread, in load order. Each thread that shows forms has its own,
+// as a thread has its own windows: a modal form disables only its own thread's forms.
 class Forms {
  public:
   static const std::vector<Form*>& Loaded();
   static size_t Count() { return Loaded().size(); }
+  // The forms loaded on every thread of the process.
+  static size_t CountOnEveryThread();
   static Form* Find(const std::string& name);
   // Unloads every form, again and again over a fresh snapshot until none is left (an unload
   // handler may load another form). Marks the program as quitting first. A form whose own unload
@@ -236,15 +239,17 @@ class Forms {
 
  private:
   friend class Form;
-  static std::vector<Form*>& List();
+  static void Add(Form* form);
+  static void Remove(Form* form);
 };
 
 // True once the program has started to end: no form loads any more.
 bool Quitting();
 void SetQuitting(bool quitting);
 
-// Frees the controls and menus of forms unloaded since the last call. Only the outermost message
-// loop calls it, when no handler of any form is running.
+// Frees the controls and menus of the thread's forms unloaded since the last call, and the thread's
+// parking owner once no form is left. Only the outermost message loop calls it, when no handler of
+// any form is running.
 void CollectUnloadedForms();
 
 // Takes back the window classes of forms and their containers, which name this module's window

@@ -12,6 +12,25 @@ namespace rt {
 // For UnregisterFormWindowClasses.
 void UnregisterContainerClass();
 
+// The window class of forms (form_window.cpp), registered on the first load.
+inline constexpr char kFormClass[] = "TarnwickForm";
+void RegisterFormClass();
+// The window style and extended style of a form's window.
+DWORD FormStyle(const FormSettings& settings, DWORD& exStyle);
+// Sizes the window so that its client area is width by height pixels.
+void SetClientSize(HWND hwnd, int width, int height);
+
+// The hidden owner of the forms kept out of the task bar (form_registry.cpp).
+HWND ParkingWindow();
+struct FormParts;
+// What an unload or a failed load leaves, freed by CollectUnloadedForms.
+void KeepUntilCollected(std::unique_ptr<FormParts> parts);
+
+// The control a window of the runtime stands for (form_controls.cpp); null for another window.
+Control* ControlOf(HWND hwnd);
+// A message of the mouse in the client area (form_input.cpp).
+bool IsMouseMessage(UINT message);
+
 struct FormParts {
   GdiObject<HFONT> font;
   GdiObject<HBRUSH> backBrush;

@@ -7,8 +7,9 @@
 namespace rt {
 namespace {
 
-int g_outerLoops = 0;  // RunMessageLoop calls in progress
-int g_pumpDepth = 0;   // dispatches of those loops in progress
+// Each thread's own loops: the forms they wait for are the thread's.
+thread_local int t_outerLoops = 0;  // RunMessageLoop calls in progress
+thread_local int t_pumpDepth = 0;   // dispatches of those loops in progress
 
 void Dispatch(MSG& msg) {
   if (HandleFormNavigation(msg)) return;
@@ -42,15 +43,15 @@ bool NextPostedMessage(MSG& msg) {
 }
 
 int RunMessageLoop() {
-  ++g_outerLoops;
+  ++t_outerLoops;
   struct Leave {
-    ~Leave() { --g_outerLoops; }
+    ~Leave() { --t_outerLoops; }
   } leave;
   MSG msg;
   for (;;) {
     // Between two messages of the outermost loop no handler runs: what unloaded forms left
     // behind can go now.
-    if (g_outerLoops == 1 && g_pumpDepth == 0) CollectUnloadedForms();
+    if (t_outerLoops == 1 && t_pumpDepth == 0) CollectUnloadedForms();
     if (Forms::Count() == 0) {
       // Idle and no form: the program ends. What was posted before the last unload still runs
       // first, and may load a form again.
@@ -59,9 +60,9 @@ int RunMessageLoop() {
       continue;
     }
     if (msg.message == WM_QUIT) return static_cast<int>(msg.wParam);
-    ++g_pumpDepth;
+    ++t_pumpDepth;
     Dispatch(msg);
-    --g_pumpDepth;
+    --t_pumpDepth;
   }
 }
 

@@ -88,73 +88,85 @@ HRESULT Ambrelo::Create(REFIID riid, void** ppv) {
 // one as its default value where a pointer belongs. Every one left out is given here instead.
 IFACEMETHODIMP Ambrelo::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
                                EXCEPINFO* excepInfo, UINT* argError) {
-  if (id == printSizeId_ && id != DISPID_UNKNOWN && params && params->cNamedArgs == 0 && params->cArgs >= 1 &&
-      params->cArgs <= kPrintSizeArgs) {
-    std::array<VARIANT, kPrintSizeArgs> args = kPrintSizeDefaults;  // last first, as they travel
-    const size_t n = args.size(), given = params->cArgs;
-    for (size_t i = 0; i < given; ++i) {
-      const VARIANT& arg = params->rgvarg[given - 1 - i];  // argument i
-      bool missing = V_VT(&arg) == VT_ERROR && V_ERROR(&arg) == DISP_E_PARAMNOTFOUND;
-      if (!missing || i == 0) args[n - 1 - i] = arg;  // borrowed, not owned
+  return InvokeEntry(excepInfo, [&]() -> HRESULT {
+    if (id == printSizeId_ && id != DISPID_UNKNOWN && params && params->cNamedArgs == 0 && params->cArgs >= 1 &&
+        params->cArgs <= kPrintSizeArgs) {
+      std::array<VARIANT, kPrintSizeArgs> args = kPrintSizeDefaults;  // last first, as they travel
+      const size_t n = args.size(), given = params->cArgs;
+      for (size_t i = 0; i < given; ++i) {
+        const VARIANT& arg = params->rgvarg[given - 1 - i];  // argument i
+        bool missing = V_VT(&arg) == VT_ERROR && V_ERROR(&arg) == DISP_E_PARAMNOTFOUND;
+        if (!missing || i == 0) args[n - 1 - i] = arg;  // borrowed, not owned
+      }
+      DISPPARAMS full{args.data(), nullptr, static_cast<UINT>(n), 0};
+      return OwnDispatch<_Ambrelo>::Invoke(id, riid, lcid, flags, &full, result, excepInfo, argError);
     }
-    DISPPARAMS full{args.data(), nullptr, static_cast<UINT>(n), 0};
-    return OwnDispatch<_Ambrelo>::Invoke(id, riid, lcid, flags, &full, result, excepInfo, argError);
-  }
-  return OwnDispatch<_Ambrelo>::Invoke(id, riid, lcid, flags, params, result, excepInfo, argError);
+    return OwnDispatch<_Ambrelo>::Invoke(id, riid, lcid, flags, params, result, excepInfo, argError);
+  });
 }
 
 IFACEMETHODIMP Ambrelo::InterfaceSupportsErrorInfo(REFIID riid) {
-  return IsEqualIID(riid, IID__Ambrelo) ? S_OK : S_FALSE;
+  return ComEntry([&] { return IsEqualIID(riid, IID__Ambrelo) ? S_OK : S_FALSE; });
 }
 
 IFACEMETHODIMP Ambrelo::EnumConnectionPoints(IEnumConnectionPoints** points) {
-  if (!points) return E_POINTER;
-  std::vector<IConnectionPoint*> items = {&eventPoint_, &notifyPoint_};
-  return CreateComObject<SnapshotEnum<IEnumConnectionPoints, IConnectionPoint*>>(
-      IID_IEnumConnectionPoints, reinterpret_cast<void**>(points), items);
+  return ComEntry([&]() -> HRESULT {
+    if (!points) return E_POINTER;
+    std::vector<IConnectionPoint*> items = {&eventPoint_, &notifyPoint_};
+    return CreateComObject<SnapshotEnum<IEnumConnectionPoints, IConnectionPoint*>>(
+        IID_IEnumConnectionPoints, reinterpret_cast<void**>(points), items);
+  });
 }
 
 IFACEMETHODIMP Ambrelo::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {
-  if (!point) return E_POINTER;
-  *point = nullptr;
-  for (ConnectionPoint* p : {&eventPoint_, &notifyPoint_}) {
-    if (IsEqualIID(riid, p->Iid())) {
-      *point = p;
-      p->AddRef();
-      return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!point) return E_POINTER;
+    *point = nullptr;
+    for (ConnectionPoint* p : {&eventPoint_, &notifyPoint_}) {
+      if (IsEqualIID(riid, p->Iid())) {
+        *point = p;
+        p->AddRef();
+        return S_OK;
+      }
     }
-  }
-  return CONNECT_E_NOCONNECTION;
+    return CONNECT_E_NOCONNECTION;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::GetClassInfo(ITypeInfo** info) {
-  if (!info) return E_POINTER;
-  *info = nullptr;
-  return LoadOwnTypeInfo(CLSID_Ambrelo, info);
+  return ComEntry([&]() -> HRESULT {
+    if (!info) return E_POINTER;
+    *info = nullptr;
+    return LoadOwnTypeInfo(CLSID_Ambrelo, info);
+  });
 }
 
 IFACEMETHODIMP Ambrelo::GetGUID(DWORD kind, GUID* guid) {
-  if (!guid) return E_POINTER;
-  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
-  *guid = DIID___Ambrelo;
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!guid) return E_POINTER;
+    if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
+    *guid = DIID___Ambrelo;
+    return S_OK;
+  });
 }
 
 // The order is the tab order of the designer's property sheet.
 IFACEMETHODIMP Ambrelo::GetPages(CAUUID* pages) {
-  if (!pages) return E_POINTER;
-  static const CLSID* const kPages[] = {&CLSID_General,       &CLSID_ScaleBorders,     &CLSID_ScaleControls,
-                                        &CLSID_ScaleFonts,    &CLSID_ScaleGraphics,    &kStockColorPage,
-                                        &CLSID_ReplaceFontsWith, &CLSID_FormEffects};
-  constexpr ULONG n = sizeof kPages / sizeof kPages[0];
-  pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(n * sizeof(GUID)));
-  if (!pages->pElems) {
-    pages->cElems = 0;
-    return E_OUTOFMEMORY;
-  }
-  for (ULONG i = 0; i < n; ++i) pages->pElems[i] = *kPages[i];
-  pages->cElems = n;
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!pages) return E_POINTER;
+    static const CLSID* const kPages[] = {&CLSID_General,       &CLSID_ScaleBorders,     &CLSID_ScaleControls,
+                                          &CLSID_ScaleFonts,    &CLSID_ScaleGraphics,    &kStockColorPage,
+                                          &CLSID_ReplaceFontsWith, &CLSID_FormEffects};
+    constexpr ULONG n = sizeof kPages / sizeof kPages[0];
+    pages->pElems = static_cast<GUID*>(CoTaskMemAlloc(n * sizeof(GUID)));
+    if (!pages->pElems) {
+      pages->cElems = 0;
+      return E_OUTOFMEMORY;
+    }
+    for (ULONG i = 0; i < n; ++i) pages->pElems[i] = *kPages[i];
+    pages->cElems = n;
+    return S_OK;
+  });
 }
 
 DISPID Ambrelo::MemberId(const wchar_t* name) {

@@ -248,6 +248,11 @@ class Ambrelo final
    public:
     explicit EngineSide(Ambrelo& control) : control_(control) {}
     HostObjectPtr Form() override { return control_.engineForm_; }
+    intptr_t FormWindow() override {
+      HostForm* form = control_.lifecycle_.Host();
+      intptr_t window = 0;
+      return form && GetWindowHandle(*form, window) ? window : 0;
+    }
     HostObjectPtr ParentControls() override;
     bool Initialised() override { return control_.lifecycle_.Initialised(); }
     void LockUpdates(bool on) override { control_.lifecycle_.LockUpdates(on); }
@@ -318,7 +323,7 @@ class Ambrelo final
   ConnectionPoint eventPoint_;
   ConnectionPoint notifyPoint_;
   AmbreloSettings settings_;
-  FlagRecords records_;
+  FlagRecords flagRecords_;
   // The host form is followed through the lifecycle; its timers tick on the platform's window.
   Win32LifecyclePlatform lifecyclePlatform_{[this](LifecycleTimer t) { lifecycle_.OnTimer(t); }};
   // The engine is built after the lifecycle whose resize state it shares; the lifecycle reaches
@@ -331,7 +336,7 @@ class Ambrelo final
   Win32PictureTools pictures_;
   DeferredWindowMoves windowMoves_;
   EngineSide engineSide_{*this};
-  ResizeEngine engine_{settings_, lifecycle_.Resize(), records_, engineSide_, pictures_, windowMoves_};
+  ResizeEngine engine_{settings_, lifecycle_.Resize(), flagRecords_, engineSide_, pictures_, windowMoves_};
   PrintSide printSide_{*this};
   Win32PrintPlatform printPlatform_{static_cast<_Ambrelo*>(this)};
   PrintSizing printSizing_{settings_, lifecycle_, scalingWork_, printPlatform_, printSide_};

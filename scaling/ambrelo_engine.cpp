@@ -24,6 +24,16 @@ HRESULT GivePicture(const HostObjectPtr& picture, IDispatch** result) {
   return S_OK;
 }
 
+// CenterPicture and TilePicture: a failure leaves the container's picture as it was; the method
+// itself reports none.
+HRESULT LayHostPicture(PictureTools& tools, IDispatch** container, IDispatch** picture, VARIANT* result,
+                       PictureLayout layout) {
+  if (!container || !picture) return E_POINTER;
+  if (result) VariantInit(result);
+  if (HostObjectPtr c = WrapDispatch(*container)) LayPicture(tools, *c, WrapDispatch(*picture), layout);
+  return S_OK;
+}
+
 }  // namespace
 
 HostObjectPtr Ambrelo::EngineSide::ParentControls() { return WrapDispatch(control_.formControls_.get()); }
@@ -37,45 +47,61 @@ HRESULT Ambrelo::RecordWith(VARIANT* ctrl, HostStatus (ResizeEngine::*step)(Host
 }
 
 // The two sizes are accepted for the interface's sake; the record takes its container's own.
+// Nothing is recorded under its key, "".
 IFACEMETHODIMP Ambrelo::SaveControlInfo(VARIANT* ctrl, float*, float*) {
-  return RecordWith(ctrl, &ResizeEngine::SaveControlInfo);
+  return ComEntry([&]() -> HRESULT {
+    if (!ctrl) return E_POINTER;
+    HostValue value = FromVariant(*ctrl);
+    const HostObjectPtr* control = std::get_if<HostObjectPtr>(&value);
+    if (!control) return RaiseAutomationError(kErrObjectRequired);
+    HostStatus s = engine_.SaveControlInfo(control->get());
+    return s ? S_OK : RaiseHostError(s);
+  });
 }
-IFACEMETHODIMP Ambrelo::UpdateControl(VARIANT* ctrl) { return RecordWith(ctrl, &ResizeEngine::UpdateControl); }
-IFACEMETHODIMP Ambrelo::AdjustPosition(VARIANT* ctrl) { return RecordWith(ctrl, &ResizeEngine::AdjustPosition); }
+IFACEMETHODIMP Ambrelo::UpdateControl(VARIANT* ctrl) {
+  return ComEntry([&] { return RecordWith(ctrl, &ResizeEngine::UpdateControl); });
+}
+IFACEMETHODIMP Ambrelo::AdjustPosition(VARIANT* ctrl) {
+  return ComEntry([&] { return RecordWith(ctrl, &ResizeEngine::AdjustPosition); });
+}
 
-// A control gives its control key; any other value is the key as text (a stored key).
+// A control gives its control key, Nothing the key ""; any other value is the key as text (a
+// stored key).
 IFACEMETHODIMP Ambrelo::SaveControlFlags(VARIANT* ctrl) {
-  if (!ctrl) return E_POINTER;
-  if (ObjectIn(ctrl)) return RecordWith(ctrl, &ResizeEngine::SaveControlFlags);
-  rt::Variant key;
-  if (FAILED(key.ChangeTypeOf(*ctrl, VT_BSTR))) return RaiseAutomationError(kErrObjectNotSet);
-  records_.Ensure(Utf8FromBstr(V_BSTR(key.get())));
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!ctrl) return E_POINTER;
+    HostValue value = FromVariant(*ctrl);
+    if (const HostObjectPtr* object = std::get_if<HostObjectPtr>(&value)) {
+      HostStatus s = engine_.SaveControlFlags(object->get());
+      return s ? S_OK : RaiseHostError(s);
+    }
+    rt::Variant key;
+    if (FAILED(key.ChangeTypeOf(*ctrl, VT_BSTR))) return RaiseAutomationError(kErrObjectNotSet);
+    flagRecords_.Ensure(Utf8FromBstr(V_BSTR(key.get())));
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::ScalePicture(IDispatch** picture, double* xScale, double* yScale, IDispatch** result) {
-  if (!picture || !xScale || !yScale || !result) return E_POINTER;
-  return GivePicture(amb::ScalePicture(pictures_, WrapDispatch(*picture), *xScale, *yScale), result);
+  return ComEntry([&]() -> HRESULT {
+    if (!picture || !xScale || !yScale || !result) return E_POINTER;
+    return GivePicture(amb::ScalePicture(pictures_, WrapDispatch(*picture), *xScale, *yScale), result);
+  });
 }
 
 IFACEMETHODIMP Ambrelo::SizePicture(IDispatch** picture, short* xSize, short* ySize, IDispatch** result) {
-  if (!picture || !xSize || !ySize || !result) return E_POINTER;
-  return GivePicture(amb::SizePicture(pictures_, WrapDispatch(*picture), *xSize, *ySize), result);
+  return ComEntry([&]() -> HRESULT {
+    if (!picture || !xSize || !ySize || !result) return E_POINTER;
+    return GivePicture(amb::SizePicture(pictures_, WrapDispatch(*picture), *xSize, *ySize), result);
+  });
 }
 
-// A failure leaves the container's picture as it was; the method itself reports none.
 IFACEMETHODIMP Ambrelo::CenterPicture(IDispatch** container, IDispatch** picture, VARIANT* result) {
-  if (!container || !picture) return E_POINTER;
-  if (result) VariantInit(result);
-  if (HostObjectPtr c = WrapDispatch(*container)) LayPicture(pictures_, *c, WrapDispatch(*picture), PictureLayout::Center);
-  return S_OK;
+  return ComEntry([&] { return LayHostPicture(pictures_, container, picture, result, PictureLayout::Center); });
 }
 
 IFACEMETHODIMP Ambrelo::TilePicture(IDispatch** container, IDispatch** picture, VARIANT* result) {
-  if (!container || !picture) return E_POINTER;
-  if (result) VariantInit(result);
-  if (HostObjectPtr c = WrapDispatch(*container)) LayPicture(pictures_, *c, WrapDispatch(*picture), PictureLayout::Tile);
-  return S_OK;
+  return ComEntry([&] { return LayHostPicture(pictures_, container, picture, result, PictureLayout::Tile); });
 }
 
 }  // namespace amb

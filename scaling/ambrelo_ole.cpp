@@ -7,88 +7,106 @@
 
 namespace amb {
 IFACEMETHODIMP Ambrelo::SetClientSite(IOleClientSite* site) {
-  site_ = rt::ComPtr<IOleClientSite>(site);
-  ReadAmbientUserMode();
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    site_ = rt::ComPtr<IOleClientSite>(site);
+    ReadAmbientUserMode();
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::GetClientSite(IOleClientSite** site) {
-  if (!site) return E_POINTER;
-  *site = site_.get();
-  if (*site) (*site)->AddRef();
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!site) return E_POINTER;
+    *site = site_.get();
+    if (*site) (*site)->AddRef();
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::SetHostNames(LPCOLESTR, LPCOLESTR) { return S_OK; }
 
 IFACEMETHODIMP Ambrelo::Close(DWORD saveOption) {
-  if (saveOption != OLECLOSE_NOSAVE && dirty_ && site_) site_->SaveObject();
-  InPlaceDeactivate();
-  printPlatform_.CloseDialogOfThisControl();
-  UnhookHostForm();  // a closed control follows no form
-  lifecycle_.Terminate();
-  engine_.Forget();
-  if (adviseHolder_) adviseHolder_->SendOnClose();
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (saveOption != OLECLOSE_NOSAVE && dirty_ && site_) site_->SaveObject();
+    InPlaceDeactivate();
+    printPlatform_.CloseDialogOfThisControl();
+    UnhookHostForm();  // a closed control follows no form
+    lifecycle_.Terminate();
+    engine_.Forget();
+    if (adviseHolder_) adviseHolder_->SendOnClose();
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::SetMoniker(DWORD, IMoniker*) { return E_NOTIMPL; }
 IFACEMETHODIMP Ambrelo::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
-  if (moniker) *moniker = nullptr;
-  return E_NOTIMPL;
+  return ComEntry([&]() -> HRESULT {
+    if (moniker) *moniker = nullptr;
+    return E_NOTIMPL;
+  });
 }
 IFACEMETHODIMP Ambrelo::InitFromData(IDataObject*, BOOL, DWORD) { return E_NOTIMPL; }
 IFACEMETHODIMP Ambrelo::GetClipboardData(DWORD, IDataObject** data) {
-  if (data) *data = nullptr;
-  return E_NOTIMPL;
+  return ComEntry([&]() -> HRESULT {
+    if (data) *data = nullptr;
+    return E_NOTIMPL;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND parent, LPCRECT posRect) {
-  switch (verb) {
-    case OLEIVERB_PRIMARY:
-    case OLEIVERB_SHOW:
-    case OLEIVERB_INPLACEACTIVATE:
-    case OLEIVERB_UIACTIVATE:
-      return ActivateInPlace(site ? site : site_.get(), parent, posRect);
-    case OLEIVERB_HIDE:
-      if (window_) ShowWindow(window_, SW_HIDE);
-      return S_OK;
-    case OLEIVERB_PROPERTIES: {
-      CAUUID pages{};
-      HRESULT hr = GetPages(&pages);
-      if (FAILED(hr)) return hr;
-      IUnknown* self = static_cast<_Ambrelo*>(this);
-      hr = OleCreatePropertyFrame(parent, 0, 0, L"Ambrelo", 1, &self, pages.cElems, pages.pElems, LOCALE_USER_DEFAULT,
-                                  0, nullptr);
-      CoTaskMemFree(pages.pElems);
-      return hr;
+  return ComEntry([&]() -> HRESULT {
+    switch (verb) {
+      case OLEIVERB_PRIMARY:
+      case OLEIVERB_SHOW:
+      case OLEIVERB_INPLACEACTIVATE:
+      case OLEIVERB_UIACTIVATE:
+        return ActivateInPlace(site ? site : site_.get(), parent, posRect);
+      case OLEIVERB_HIDE:
+        if (window_) ShowWindow(window_, SW_HIDE);
+        return S_OK;
+      case OLEIVERB_PROPERTIES: {
+        CAUUID pages{};
+        HRESULT hr = GetPages(&pages);
+        if (FAILED(hr)) return hr;
+        IUnknown* self = static_cast<_Ambrelo*>(this);
+        hr = OleCreatePropertyFrame(parent, 0, 0, L"Ambrelo", 1, &self, pages.cElems, pages.pElems, LOCALE_USER_DEFAULT,
+                                    0, nullptr);
+        CoTaskMemFree(pages.pElems);
+        return hr;
+      }
+      default:
+        return verb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;
     }
-    default:
-      return verb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;
-  }
+  });
 }
 
-IFACEMETHODIMP Ambrelo::EnumVerbs(IEnumOLEVERB** verbs) { return OleRegEnumVerbs(CLSID_Ambrelo, verbs); }
+IFACEMETHODIMP Ambrelo::EnumVerbs(IEnumOLEVERB** verbs) {
+  return ComEntry([&] { return OleRegEnumVerbs(CLSID_Ambrelo, verbs); });
+}
 IFACEMETHODIMP Ambrelo::Update() { return S_OK; }
 IFACEMETHODIMP Ambrelo::IsUpToDate() { return S_OK; }
 
-IFACEMETHODIMP Ambrelo::GetUserClassID(CLSID* clsid) { return GetClassID(clsid); }
+IFACEMETHODIMP Ambrelo::GetUserClassID(CLSID* clsid) { return ComEntry([&] { return GetClassID(clsid); }); }
 
 IFACEMETHODIMP Ambrelo::GetUserType(DWORD form, LPOLESTR* userType) {
-  return OleRegGetUserType(CLSID_Ambrelo, form, userType);
+  return ComEntry([&] { return OleRegGetUserType(CLSID_Ambrelo, form, userType); });
 }
 
 // The control always keeps the size of its image.
 IFACEMETHODIMP Ambrelo::SetExtent(DWORD aspect, SIZEL* size) {
-  if (!size) return E_POINTER;
-  return aspect == DVASPECT_CONTENT ? E_FAIL : DV_E_DVASPECT;
+  return ComEntry([&]() -> HRESULT {
+    if (!size) return E_POINTER;
+    return aspect == DVASPECT_CONTENT ? E_FAIL : DV_E_DVASPECT;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::GetExtent(DWORD aspect, SIZEL* size) {
-  if (!size) return E_POINTER;
-  if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
-  *size = ToolboxExtent();
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!size) return E_POINTER;
+    if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+    *size = ToolboxExtent();
+    return S_OK;
+  });
 }
 
 // Made at the first need, so that an enumeration before any advise still gets an enumerator.
@@ -97,25 +115,31 @@ HRESULT Ambrelo::MakeAdviseHolder() {
 }
 
 IFACEMETHODIMP Ambrelo::Advise(IAdviseSink* sink, DWORD* connection) {
-  HRESULT hr = MakeAdviseHolder();
-  return SUCCEEDED(hr) ? adviseHolder_->Advise(sink, connection) : hr;
+  return ComEntry([&]() -> HRESULT {
+    HRESULT hr = MakeAdviseHolder();
+    return SUCCEEDED(hr) ? adviseHolder_->Advise(sink, connection) : hr;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::Unadvise(DWORD connection) {
-  return adviseHolder_ ? adviseHolder_->Unadvise(connection) : OLE_E_NOCONNECTION;
+  return ComEntry([&] { return adviseHolder_ ? adviseHolder_->Unadvise(connection) : OLE_E_NOCONNECTION; });
 }
 
 IFACEMETHODIMP Ambrelo::EnumAdvise(IEnumSTATDATA** advise) {
-  if (!advise) return E_POINTER;
-  *advise = nullptr;
-  HRESULT hr = MakeAdviseHolder();
-  return SUCCEEDED(hr) ? adviseHolder_->EnumAdvise(advise) : hr;
+  return ComEntry([&]() -> HRESULT {
+    if (!advise) return E_POINTER;
+    *advise = nullptr;
+    HRESULT hr = MakeAdviseHolder();
+    return SUCCEEDED(hr) ? adviseHolder_->EnumAdvise(advise) : hr;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::GetMiscStatus(DWORD aspect, DWORD* status) {
-  if (!status) return E_POINTER;
-  *status = aspect == DVASPECT_CONTENT ? kAmbreloMiscStatus : 0;
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!status) return E_POINTER;
+    *status = aspect == DVASPECT_CONTENT ? kAmbreloMiscStatus : 0;
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::SetColorScheme(LOGPALETTE*) { return E_NOTIMPL; }
@@ -152,30 +176,36 @@ void Ambrelo::ApplyVisibility() {
 }
 
 IFACEMETHODIMP Ambrelo::GetWindow(HWND* window) {
-  if (!window) return E_POINTER;
-  *window = window_;
-  return window_ ? S_OK : E_FAIL;
+  return ComEntry([&]() -> HRESULT {
+    if (!window) return E_POINTER;
+    *window = window_;
+    return window_ ? S_OK : E_FAIL;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::ContextSensitiveHelp(BOOL) { return E_NOTIMPL; }
 
 IFACEMETHODIMP Ambrelo::InPlaceDeactivate() {
-  if (!window_) return S_OK;
-  DestroyWindow(window_);
-  window_ = nullptr;
-  if (inPlaceSite_) inPlaceSite_->OnInPlaceDeactivate();
-  inPlaceSite_.reset();
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!window_) return S_OK;
+    DestroyWindow(window_);
+    window_ = nullptr;
+    if (inPlaceSite_) inPlaceSite_->OnInPlaceDeactivate();
+    inPlaceSite_.reset();
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::UIDeactivate() { return S_OK; }
 
 IFACEMETHODIMP Ambrelo::SetObjectRects(LPCRECT posRect, LPCRECT) {
-  if (!posRect) return E_POINTER;
-  if (window_)
-    SetWindowPos(window_, nullptr, posRect->left, posRect->top, posRect->right - posRect->left,
-                 posRect->bottom - posRect->top, SWP_NOZORDER | SWP_NOACTIVATE);
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!posRect) return E_POINTER;
+    if (window_)
+      SetWindowPos(window_, nullptr, posRect->left, posRect->top, posRect->right - posRect->left,
+                   posRect->bottom - posRect->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::ReactivateAndUndo() { return INPLACE_E_NOTUNDOABLE; }
@@ -186,68 +216,84 @@ IFACEMETHODIMP Ambrelo::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) { retu
 IFACEMETHODIMP Ambrelo::EnableModeless(BOOL) { return S_OK; }
 
 IFACEMETHODIMP Ambrelo::GetControlInfo(CONTROLINFO* info) {
-  if (!info) return E_POINTER;
-  info->cb = sizeof *info;
-  info->hAccel = nullptr;
-  info->cAccel = 0;
-  info->dwFlags = 0;
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!info) return E_POINTER;
+    info->cb = sizeof *info;
+    info->hAccel = nullptr;
+    info->cAccel = 0;
+    info->dwFlags = 0;
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::OnMnemonic(MSG*) { return E_NOTIMPL; }
 
 IFACEMETHODIMP Ambrelo::OnAmbientPropertyChange(DISPID id) {
-  if (id == DISPID_AMBIENT_USERMODE || id == DISPID_UNKNOWN) {
-    ReadAmbientUserMode();
-    ApplyVisibility();
-    if (viewSink_) viewSink_->OnViewChange(DVASPECT_CONTENT, -1);
-  }
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (id == DISPID_AMBIENT_USERMODE || id == DISPID_UNKNOWN) {
+      ReadAmbientUserMode();
+      ApplyVisibility();
+      if (viewSink_) viewSink_->OnViewChange(DVASPECT_CONTENT, -1);
+    }
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::FreezeEvents(BOOL freeze) {
-  if (freeze) {
-    ++frozen_;
-  } else if (frozen_ > 0) {
-    --frozen_;
-  }
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (freeze) {
+      ++frozen_;
+    } else if (frozen_ > 0) {
+      --frozen_;
+    }
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC drawDc, LPCRECTL bounds, LPCRECTL,
                              BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) {
-  if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
-  if (!drawDc || !bounds) return E_INVALIDARG;
-  if (UserMode()) return S_OK;  // invisible at run time
-  RECT r{bounds->left, bounds->top, bounds->right, bounds->bottom};
-  return DrawToolboxImage(drawDc, r) ? S_OK : E_FAIL;
+  return ComEntry([&]() -> HRESULT {
+    if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+    if (!drawDc || !bounds) return E_INVALIDARG;
+    if (UserMode()) return S_OK;  // invisible at run time
+    RECT r{bounds->left, bounds->top, bounds->right, bounds->bottom};
+    return DrawToolboxImage(drawDc, r) ? S_OK : E_FAIL;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** colors) {
-  if (colors) *colors = nullptr;
-  return S_FALSE;
+  return ComEntry([&]() -> HRESULT {
+    if (colors) *colors = nullptr;
+    return S_FALSE;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::Freeze(DWORD, LONG, void*, DWORD*) { return E_NOTIMPL; }
 IFACEMETHODIMP Ambrelo::Unfreeze(DWORD) { return E_NOTIMPL; }
 
 IFACEMETHODIMP Ambrelo::SetAdvise(DWORD aspects, DWORD advf, IAdviseSink* sink) {
-  viewSink_ = rt::ComPtr<IAdviseSink>(sink);
-  viewAspects_ = aspects;
-  viewAdvf_ = advf;
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    viewSink_ = rt::ComPtr<IAdviseSink>(sink);
+    viewAspects_ = aspects;
+    viewAdvf_ = advf;
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::GetAdvise(DWORD* aspects, DWORD* advf, IAdviseSink** sink) {
-  if (aspects) *aspects = viewAspects_;
-  if (advf) *advf = viewAdvf_;
-  if (sink) {
-    *sink = viewSink_.get();
-    if (*sink) (*sink)->AddRef();
-  }
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (aspects) *aspects = viewAspects_;
+    if (advf) *advf = viewAdvf_;
+    if (sink) {
+      *sink = viewSink_.get();
+      if (*sink) (*sink)->AddRef();
+    }
+    return S_OK;
+  });
 }
 
-IFACEMETHODIMP Ambrelo::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) { return GetExtent(aspect, size); }
+IFACEMETHODIMP Ambrelo::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) {
+  return ComEntry([&] { return GetExtent(aspect, size); });
+}
 
 }  // namespace amb

@@ -14,25 +14,29 @@
 namespace amb {
 
 IFACEMETHODIMP Ambrelo::GetClassID(CLSID* clsid) {
-  if (!clsid) return E_POINTER;
-  *clsid = CLSID_Ambrelo;
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!clsid) return E_POINTER;
+    *clsid = CLSID_Ambrelo;
+    return S_OK;
+  });
 }
 
 // A new instance: the defaults go straight into the fields, without notifications, and the host
 // form is not followed.
 IFACEMETHODIMP Ambrelo::InitNew() {
-  formControls_ = ParentControls();
-  ApplyNewInstanceDefaults(settings_);
-  dirty_ = false;
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    formControls_ = ParentControls();
+    ApplyNewInstanceDefaults(settings_);
+    dirty_ = false;
+    return S_OK;
+  });
 }
 
 // Values are read straight into the fields; the flag list rebuilds the per-control records.
 // Nothing read here reaches the container as a change.
 void Ambrelo::LoadFrom(BagReader& bag) {
   loading_ = true;
-  ReadSettings(bag, settings_, records_);
+  ReadSettings(bag, settings_, flagRecords_);
   putref_FormControls(ParentControls().get());
   loading_ = false;
   dirty_ = false;
@@ -75,10 +79,12 @@ void Ambrelo::UnhookHostForm() {
 }
 
 IFACEMETHODIMP Ambrelo::Load(IPropertyBag* bag, IErrorLog* log) {
-  if (!bag) return E_POINTER;
-  PropertyBagReader reader(*bag, log);
-  LoadFrom(reader);
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!bag) return E_POINTER;
+    PropertyBagReader reader(*bag, log);
+    LoadFrom(reader);
+    return S_OK;
+  });
 }
 
 // At design time the size comes from the host form as it is now; where the form does not give
@@ -102,58 +108,66 @@ DesignSize Ambrelo::DesignSizeToWrite() const {
 }
 
 IFACEMETHODIMP Ambrelo::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) {
-  if (!bag) return E_POINTER;
-  PropertyBagWriter writer(*bag);
-  WriteSettings(settings_, DesignSizeToWrite(), writer);
-  if (clearDirty) dirty_ = false;
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!bag) return E_POINTER;
+    PropertyBagWriter writer(*bag);
+    WriteSettings(settings_, DesignSizeToWrite(), writer);
+    if (clearDirty) dirty_ = false;
+    return S_OK;
+  });
 }
 
-IFACEMETHODIMP Ambrelo::IsDirty() { return dirty_ ? S_OK : S_FALSE; }
+IFACEMETHODIMP Ambrelo::IsDirty() { return ComEntry([&] { return dirty_ ? S_OK : S_FALSE; }); }
 
 IFACEMETHODIMP Ambrelo::Load(LPSTREAM stream) {
-  if (!stream) return E_POINTER;
-  uint8_t header[kBagStreamHeaderSize];
-  ULONG got = 0;
-  HRESULT hr = stream->Read(header, sizeof header, &got);
-  if (FAILED(hr)) return hr;
-  std::optional<uint32_t> rest = got == sizeof header ? BagStreamRestLength(header) : std::nullopt;
-  if (!rest) return STG_E_READFAULT;
-  std::vector<uint8_t> bytes(header, header + sizeof header);
-  bytes.resize(sizeof header + *rest);
-  hr = stream->Read(bytes.data() + sizeof header, *rest, &got);
-  if (FAILED(hr)) return hr;
-  if (got != *rest) return STG_E_READFAULT;
-  std::optional<MemoryBag> bag = DecodeBagStream(bytes.data(), bytes.size());
-  if (!bag) return STG_E_READFAULT;
-  LoadFrom(*bag);
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!stream) return E_POINTER;
+    uint8_t header[kBagStreamHeaderSize];
+    ULONG got = 0;
+    HRESULT hr = stream->Read(header, sizeof header, &got);
+    if (FAILED(hr)) return hr;
+    std::optional<uint32_t> rest = got == sizeof header ? BagStreamRestLength(header) : std::nullopt;
+    if (!rest) return STG_E_READFAULT;
+    std::vector<uint8_t> bytes(header, header + sizeof header);
+    bytes.resize(sizeof header + *rest);
+    hr = stream->Read(bytes.data() + sizeof header, *rest, &got);
+    if (FAILED(hr)) return hr;
+    if (got != *rest) return STG_E_READFAULT;
+    std::optional<MemoryBag> bag = DecodeBagStream(bytes.data(), bytes.size());
+    if (!bag) return STG_E_READFAULT;
+    LoadFrom(*bag);
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::Save(LPSTREAM stream, BOOL clearDirty) {
-  if (!stream) return E_POINTER;
-  MemoryBag bag;
-  WriteSettings(settings_, DesignSizeToWrite(), bag);
-  std::vector<uint8_t> bytes = EncodeBagStream(bag);
-  // A stream that Load would refuse (a text of megabytes in WindowName, say) is never written: the
-  // container is told, and what it stored before stays readable.
-  uint8_t header[kBagStreamHeaderSize];
-  std::memcpy(header, bytes.data(), sizeof header);
-  if (!BagStreamRestLength(header)) return STG_E_MEDIUMFULL;
-  ULONG written = 0;
-  HRESULT hr = stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written);
-  if (FAILED(hr)) return hr;
-  if (written != bytes.size()) return STG_E_WRITEFAULT;
-  if (clearDirty) dirty_ = false;
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!stream) return E_POINTER;
+    MemoryBag bag;
+    WriteSettings(settings_, DesignSizeToWrite(), bag);
+    std::vector<uint8_t> bytes = EncodeBagStream(bag);
+    // A stream that Load would refuse (a text of megabytes in WindowName, say) is never written: the
+    // container is told, and what it stored before stays readable.
+    uint8_t header[kBagStreamHeaderSize];
+    std::memcpy(header, bytes.data(), sizeof header);
+    if (!BagStreamRestLength(header)) return STG_E_MEDIUMFULL;
+    ULONG written = 0;
+    HRESULT hr = stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written);
+    if (FAILED(hr)) return hr;
+    if (written != bytes.size()) return STG_E_WRITEFAULT;
+    if (clearDirty) dirty_ = false;
+    return S_OK;
+  });
 }
 
 IFACEMETHODIMP Ambrelo::GetSizeMax(ULARGE_INTEGER* size) {
-  if (!size) return E_POINTER;
-  MemoryBag bag;
-  WriteSettings(settings_, DesignSizeToWrite(), bag);
-  size->QuadPart = EncodeBagStream(bag).size();
-  return S_OK;
+  return ComEntry([&]() -> HRESULT {
+    if (!size) return E_POINTER;
+    MemoryBag bag;
+    WriteSettings(settings_, DesignSizeToWrite(), bag);
+    size->QuadPart = EncodeBagStream(bag).size();
+    return S_OK;
+  });
 }
 
 }  // namespace amb

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "host_form.h"
+#include "ole/com_entry.h"
 
 namespace amb {
 
 inline constexpr int kErrOverflow = 6;
 inline constexpr int kErrSubscriptOutOfRange = 9;
 inline constexpr int kErrObjectRequired = 424;
-inline constexpr int kErrApplicationDefined = 1004;
+using rt::ole::kErrApplicationDefined;
 
 inline constexpr HRESULT AutomationErrorCode(int number) {
   return static_cast<HRESULT>(0x800A0000u | static_cast<unsigned>(number & 0xFFFF));

@@ -16,7 +16,7 @@ class ClassFactory : public ComObject<ClassFactory, IClassFactory> {
     if (!ppv) return E_POINTER;
     *ppv = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
-    return entry_.create(riid, ppv);
+    return ComEntry([&] { return entry_.create(riid, ppv); });
   }
   IFACEMETHODIMP LockServer(BOOL lock) override {
     if (lock) {

@@ -1,5 +1,9 @@
 #include "com_module.h"
 
+#include <mutex>
+
+#include "app.h"
+
 namespace amb {
 namespace {
 
@@ -22,6 +26,11 @@ std::wstring ModulePath() {
     }
     path.resize(path.size() * 2);
   }
+}
+
+void InitLibraryApp() {
+  static std::once_flag once;
+  std::call_once(once, [] { rt::InitApp(ModuleInstance(), "Ambrelo"); });
 }
 
 }  // namespace amb

@@ -132,11 +132,13 @@ void DecideCapabilities(const CapabilityFacts& f, ControlRecord& r) {
   r.hasTwoImageLists = f.icons && f.smallIcons;
 }
 
-HostStatus RecordControl(HostObject& control, ControlRecords& records, float referenceWidth, float referenceHeight,
-                         std::shared_ptr<ControlRecord>* recorded) {
+HostStatus RecordControl(HostObject* recordedControl, ControlRecords& records, float referenceWidth,
+                         float referenceHeight, std::shared_ptr<ControlRecord>* recorded) {
   std::string key;
-  HostStatus s = GetControlKey(&control, key);
+  HostStatus s = GetControlKey(recordedControl, key);
   if (!s) return s;
+  NothingObject nothing;
+  HostObject& control = recordedControl ? *recordedControl : nothing;
   std::shared_ptr<ControlRecord> held = records.EnsureShared(key);  // the control's own code may run meanwhile
   ControlRecord& r = *held;
   if (recorded) *recorded = held;
@@ -169,9 +171,9 @@ HostStatus RecordControl(HostObject& control, ControlRecords& records, float ref
   return {};
 }
 
-HostStatus EnsureControlFlags(HostObject& control, FlagRecords& flags) {
+HostStatus EnsureControlFlags(HostObject* control, FlagRecords& flags) {
   std::string key;
-  HostStatus s = GetControlKey(&control, key);
+  HostStatus s = GetControlKey(control, key);
   if (s) flags.Ensure(key);
   return s;
 }

@@ -28,11 +28,13 @@ void DecideCapabilities(const CapabilityFacts& facts, ControlRecord& record);
 
 // Records control under its key (adding the record when missing, updating it in place
 // otherwise). The reference size stands for the container of controls placed on the form. Only
-// an unreadable key fails; any member the control lacks leaves its field as it was.
-HostStatus RecordControl(HostObject& control, ControlRecords& records, float referenceWidth, float referenceHeight,
+// an unreadable key fails; any member the control lacks leaves its field as it was. Nothing (null)
+// is recorded under the key "" as an object that has no member.
+HostStatus RecordControl(HostObject* control, ControlRecords& records, float referenceWidth, float referenceHeight,
                          std::shared_ptr<ControlRecord>* recorded = nullptr);
 
-// A flags entry under the control's key, added empty when missing; an existing one is kept.
-HostStatus EnsureControlFlags(HostObject& control, FlagRecords& flags);
+// A flags entry under the control's key ("" for Nothing), added empty when missing; an existing one
+// is kept.
+HostStatus EnsureControlFlags(HostObject* control, FlagRecords& flags);
 
 }  // namespace amb

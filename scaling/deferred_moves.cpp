@@ -28,8 +28,8 @@ void DeferredWindowMoves::Add(const WindowMove& move) {
   auto [group, added] = byParent_.try_emplace(parent);
   group->second.push_back(move);
   if (added && parent) {
-    auto [root, found] = roots_.try_emplace(parent, nullptr);
-    if (found) root->second = GetAncestor(parent, GA_ROOT);
+    auto [root, inserted] = roots_.try_emplace(parent, nullptr);
+    if (inserted) root->second = GetAncestor(parent, GA_ROOT);
     if (root->second) moved_.insert(root->second);
   }
 }

@@ -63,29 +63,39 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   return TRUE;
 }
 
+// Each entry point runs behind the COM base's error barrier, as every method of the library does.
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, void** ppv) {
-  return amb::GetClassObjectFrom(kClasses, clsid, riid, ppv);
+  return rt::ole::ComEntry([&] {
+    amb::InitLibraryApp();  // before any object exists, so before any thread reads it
+    return amb::GetClassObjectFrom(kClasses, clsid, riid, ppv);
+  });
 }
 
 STDAPI DllCanUnloadNow() {
-  if (rt::ole::ModuleInUse() || !amb::ReleaseLibraryForms()) return S_FALSE;
-  amb::UnregisterControlWindowClass();
-  amb::UnregisterTimerWindowClass();
-  return S_OK;
+  return rt::ole::ComEntry([] {
+    if (rt::ole::ModuleInUse() || !amb::ReleaseLibraryForms()) return S_FALSE;
+    amb::UnregisterControlWindowClass();
+    amb::UnregisterTimerWindowClass();
+    return S_OK;
+  });
 }
 
-// A registration that fails half-way is taken back, so nothing half-registered stays behind.
+// A registration that fails half-way, by an error or by what the barrier caught, is taken back,
+// so nothing half-registered stays behind.
 STDAPI DllRegisterServer() {
-  std::wstring path = amb::ModulePath();
-  if (path.empty()) return HRESULT_FROM_WIN32(GetLastError());
-  HRESULT hr = amb::WriteRegistryRows(amb::ServerRegistryRows(amb::Utf8FromWide(path)));
-  if (SUCCEEDED(hr)) {
+  HRESULT hr = rt::ole::ComEntry([]() -> HRESULT {
+    std::wstring path = amb::ModulePath();
+    if (path.empty()) return HRESULT_FROM_WIN32(GetLastError());
+    HRESULT written = amb::WriteRegistryRows(amb::ServerRegistryRows(amb::Utf8FromWide(path)));
+    if (FAILED(written)) return written;
     rt::ComPtr<ITypeLib> lib;
-    hr = amb::LoadOwnTypeLib(lib.put());
-    if (SUCCEEDED(hr)) hr = RegisterTypeLib(lib.get(), path.data(), nullptr);
-  }
-  if (FAILED(hr)) UnregisterAll();
+    written = amb::LoadOwnTypeLib(lib.put());
+    return SUCCEEDED(written) ? RegisterTypeLib(lib.get(), path.data(), nullptr) : written;
+  });
+  if (FAILED(hr)) rt::ole::ComEntry([] { return UnregisterAll(); });
   return hr;
 }
 
-STDAPI DllUnregisterServer() { return UnregisterAll(); }
+STDAPI DllUnregisterServer() {
+  return rt::ole::ComEntry([] { return UnregisterAll(); });
+}

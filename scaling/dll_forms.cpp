@@ -17,7 +17,7 @@ void CollectUnloadedLibraryForms() {
 }
 
 bool ReleaseLibraryForms() {
-  if (rt::Forms::Count() > 0) return false;
+  if (rt::Forms::CountOnEveryThread() > 0) return false;
   rt::CollectUnloadedForms();
   rt::UnregisterFormWindowClasses();
   return true;

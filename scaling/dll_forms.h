@@ -24,7 +24,7 @@ LibraryForm& ThreadForm() {
   return *form;
 }
 
-// Whether the library may go: no form of its own is loaded. It then frees what their unloads left
+// Whether the library may go: no form of its own is loaded, on any thread. It then frees what their unloads left
 // and takes back the runtime's window classes, which name its code.
 bool ReleaseLibraryForms();
 

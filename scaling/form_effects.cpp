@@ -104,11 +104,11 @@ bool PlaySteps(intptr_t window, int16_t effect, const EffectFrame& f, RectOfStep
 
 HostStatus Play(HostForm& form, int16_t effect, float seconds, EffectPlatform& platform, bool open, bool& played) {
   played = false;
-  int32_t state = 0, hwnd = 0;
+  int32_t state = 0;
+  intptr_t window = 0;
   HostStatus s = GetLong(form, "WindowState", state);
-  if (s) s = GetLong(form, "hWnd", hwnd);
+  if (s) s = GetWindowHandle(form, window);
   if (!s) return s;
-  const intptr_t window = static_cast<intptr_t>(hwnd);
   // A form that opens minimised shows whole when it is restored.
   if (open && state == kMinimised) platform.RemoveRegion(window);
   if (state == kMinimised || effect == kNoEffect) return {};

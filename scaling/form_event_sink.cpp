@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "ole/com_entry.h"
 #include "scoped_ole.h"
 
 namespace amb {
@@ -47,24 +48,27 @@ void FormEventSink::Disconnect() {
 // Unload comes with the form's Cancel, which the control reads and never changes. A reaction may
 // pump messages (an open effect) in which the container lets go of the control and of this sink:
 // both stay alive until the reaction is over.
-IFACEMETHODIMP FormEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                                     UINT*) {
-  if (!lifecycle_ || id == DISPID_UNKNOWN) return S_OK;
-  rt::ComPtr<IDispatch> keepSink(this);
-  rt::ComPtr<IUnknown> keepControl(owner_);
-  if (id == load_) {
-    lifecycle_->OnLoad();
-  } else if (id == resize_) {
-    lifecycle_->OnHostResize();
-  } else if (id == unload_) {
-    bool cancelled = false;
-    if (params && params->cArgs >= 1) {
-      rt::Variant cancel;
-      if (SUCCEEDED(cancel.ChangeTypeOf(params->rgvarg[params->cArgs - 1], VT_I4))) cancelled = V_I4(cancel.get()) != 0;
+IFACEMETHODIMP FormEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
+                                     EXCEPINFO* excepInfo, UINT*) {
+  return rt::ole::InvokeEntry(excepInfo, [&]() -> HRESULT {
+    if (!lifecycle_ || id == DISPID_UNKNOWN) return S_OK;
+    rt::ComPtr<IDispatch> keepSink(this);
+    rt::ComPtr<IUnknown> keepControl(owner_);
+    if (id == load_) {
+      lifecycle_->OnLoad();
+    } else if (id == resize_) {
+      lifecycle_->OnHostResize();
+    } else if (id == unload_) {
+      bool cancelled = false;
+      if (params && params->cArgs >= 1) {
+        rt::Variant cancel;
+        if (SUCCEEDED(cancel.ChangeTypeOf(params->rgvarg[params->cArgs - 1], VT_I4)))
+          cancelled = V_I4(cancel.get()) != 0;
+      }
+      lifecycle_->OnUnload(cancelled);
     }
-    lifecycle_->OnUnload(cancelled);
-  }
-  return S_OK;
+    return S_OK;
+  });
 }
 
 }  // namespace amb

@@ -71,10 +71,10 @@ HostStatus FormPlacement::IsMdiChild(HostForm& host, bool& mdiChild) {
 }
 
 HostStatus FormPlacement::ParentRect(HostForm& host, PixelRect& rect) {
-  int32_t hwnd = 0;
-  HostStatus s = GetLong(host, "hWnd", hwnd);
+  intptr_t window = 0;
+  HostStatus s = GetWindowHandle(host, window);
   if (!s) return s;
-  std::optional<PixelRect> r = platform_.ParentWindowRect(static_cast<intptr_t>(hwnd));
+  std::optional<PixelRect> r = platform_.ParentWindowRect(window);
   if (!r) return HostStatus::Failed("The MDI client window of the form cannot be measured");
   rect = *r;
   return {};
@@ -121,13 +121,13 @@ HostStatus FormPlacement::SizeToScreen(HostForm& host) {
 }
 
 void FormPlacement::SetTopMost(HostForm& host) {
-  int32_t hwnd = 0;
-  if (settings_.stayOnTop && GetLong(host, "hWnd", hwnd)) platform_.SetTopMost(static_cast<intptr_t>(hwnd), true);
+  intptr_t window = 0;
+  if (settings_.stayOnTop && GetWindowHandle(host, window)) platform_.SetTopMost(window, true);
 }
 
 void FormPlacement::ClearTopMost(HostForm& host) {
-  int32_t hwnd = 0;
-  if (GetLong(host, "hWnd", hwnd)) platform_.SetTopMost(static_cast<intptr_t>(hwnd), false);
+  intptr_t window = 0;
+  if (GetWindowHandle(host, window)) platform_.SetTopMost(window, false);
 }
 
 // Without a name of its own the form's caption names the section. A form without a caption has

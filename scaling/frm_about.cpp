@@ -14,7 +14,6 @@ namespace {
 using rt::ControlKind;
 
 constexpr rt::OleColor kLinkBlue = 0xFF0000;  // blue, in the platform's blue-green-red order
-constexpr char kSansSerif[] = "MS Sans Serif";
 
 constexpr rt::ControlDesign Text(const char* name, int left, int top, int width, int height, const char* caption,
                                  rt::OleColor colour = rt::kNoColor) {
@@ -29,7 +28,7 @@ constexpr rt::ControlDesign kControls[] = {
     {.name = "imgPicture1", .kind = ControlKind::Image, .container = "Picture1", .width = 1350, .height = 4290,
      .picture = {rt::PictureDesign::Kind::Bitmap, IDB_ABOUT_PICTURE}},
     {.name = "lblTitle", .kind = ControlKind::Label, .left = 1680, .top = 240, .width = 4935, .height = 480,
-     .caption = "Title", .font = {kSansSerif, 13.5, true}},
+     .caption = "Title", .font = {rt::kFormFontName, 13.5, true}},
     Text("lblVersion", 1680, 780, 4935, 255, "Version"),
     Text("lblDescription", 1680, 1140, 4935, 735, "App Description"),
     Text("lblCopyright", 1680, 1980, 4935, 255, "Copyright"),
@@ -70,9 +69,9 @@ rt::FormSettings FrmAbout::Settings() const {
   return s;
 }
 
-// The library's own version block, read afresh; a text it lacks leaves the designed caption.
+// The library's own version block; a text it lacks leaves the designed caption.
 void FrmAbout::Form_Load() {
-  rt::InitApp(ModuleInstance(), "Ambrelo");
+  InitLibraryApp();
   const rt::AppObject& app = rt::App();
   rt::SkipOnError([&] { Ctl<rt::Label>("lblVersion").SetCaption(VersionLine(app.Major, app.Minor, app.Revision)); });
   rt::SkipOnError([&] { Ctl<rt::Label>("lblDescription").SetCaption(app.FileDescription); });

@@ -47,6 +47,26 @@ class HostObject {
   virtual bool PlanWindowMove(float left, float top, float width, float height, WindowMove& out) { return false; }
 };
 
+// Nothing reached as an object: every member fails as a member of Nothing does (error 91), and its
+// type name is "Nothing".
+class NothingObject final : public HostObject {
+ public:
+  HostStatus Get(std::string_view, HostValue&) override { return NotSet(); }
+  HostStatus Let(std::string_view, const HostValue&) override { return NotSet(); }
+  HostStatus Call(std::string_view, const std::vector<HostValue>&, HostValue*) override { return NotSet(); }
+  HostStatus GetAt(std::string_view, const HostValue&, HostValue&) override { return NotSet(); }
+  HostStatus LetAt(std::string_view, const HostValue&, const HostValue&) override { return NotSet(); }
+  std::string TypeName() override { return "Nothing"; }
+  bool IsForm() override { return false; }
+  bool IsMdiParent() override { return false; }
+  const void* Identity() override { return nullptr; }
+
+ private:
+  static HostStatus NotSet() {
+    return HostStatus::Failed("Object variable or With block variable not set", kErrObjectNotSet);
+  }
+};
+
 // A number, or a truth value as the platform counts it (True -1, False 0); nothing for any other.
 std::optional<double> NumberOfValue(const HostValue& value);
 // Typed reads: a value of another kind is a failed read, as a type mismatch is; a number no Single

@@ -312,7 +312,7 @@ class RecordObject final : public rt::ole::AutomationObject<RecordObject<Record>
   HRESULT Run(const MemberInfo& member, Call& call) {
     return RunField(*record_, MembersOf<Record>()[static_cast<size_t>(member.id - 1)].field, call);
   }
-  const std::shared_ptr<Record>& Record_() const { return record_; }
+  const std::shared_ptr<Record>& SharedRecord() const { return record_; }
 
   static const QITAB kInterfaceTable[];
 
@@ -421,8 +421,8 @@ HRESULT RecordCollection<Record>::Add(Call& call) {
   if (call.Count() > 2 && (call.Has(2) || (call.Count() > 3 && call.Has(3))))
     return call.Fail(RuntimeError::InvalidCall, "Ambrelo's collections keep their records in the order they were added");
   auto* record = static_cast<RecordObject<Record>*>(own.get());
-  if (!keyed) list_->AddWithoutKey(record->Record_());
-  else if (!list_->Add(key, record->Record_())) return call.Fail(kKeyTaken, kKeyTakenText);
+  if (!keyed) list_->AddWithoutKey(record->SharedRecord());
+  else if (!list_->Add(key, record->SharedRecord())) return call.Fail(kKeyTaken, kKeyTakenText);
   return S_OK;
 }
 

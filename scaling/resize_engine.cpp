@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <functional>
-#include <optional>
 
 #include "control_capture.h"
 #include "control_probes.h"
 #include "inner_size.h"
-#include "rounding.h"
 
 namespace amb {
 namespace {
@@ -26,14 +24,6 @@ class PassTail {
 };
 
 HostStatus NameOf(HostObject& control, std::string& name) { return GetText(control, "Name", name); }
-
-// The form's window, 0 when it gives none (window handles carry 32 significant bits).
-intptr_t WindowOf(HostObject& form) {
-  double hwnd = 0;
-  if (!GetNumber(form, "hWnd", hwnd)) return 0;
-  std::optional<int32_t> whole = rt::LongOf(hwnd);
-  return whole ? static_cast<intptr_t>(*whole) : 0;
-}
 
 }  // namespace
 
@@ -126,8 +116,8 @@ bool ResizeEngine::Capture(HostObject& form) {
     return false;
   }
   for (Item& item : items) {
-    HostStatus s = RecordControl(*item.control, records_, state_.referenceWidth, state_.referenceHeight);
-    if (s) s = EnsureControlFlags(*item.control, flags_);
+    HostStatus s = RecordControl(item.control.get(), records_, state_.referenceWidth, state_.referenceHeight);
+    if (s) s = EnsureControlFlags(item.control.get(), flags_);
     if (!s) {
       std::string name;
       NameOf(*item.control, name);
@@ -179,7 +169,7 @@ HostStatus ResizeEngine::FullPass(HostObject& form, bool& completed) {
   PassTail finish([&] {
     moves_.Flush();
     Finish(items, full);
-    moves_.Finish(WindowOf(form));
+    moves_.Finish(host_.FormWindow());
   });
   HostObjectPtr controls;
   if (!GetObjectOf(form, "Controls", controls) || !controls) {
@@ -215,7 +205,7 @@ HostStatus ResizeEngine::PrepareItems(std::vector<Item>& items) {
   for (Item& item : items) {
     item.record = records_.FindShared(item.key);
     if (!item.record) {
-      HostStatus s = RecordControl(*item.control, records_, state_.referenceWidth, state_.referenceHeight,
+      HostStatus s = RecordControl(item.control.get(), records_, state_.referenceWidth, state_.referenceHeight,
                                    &item.record);
       if (!s) return s;
     }
@@ -307,7 +297,7 @@ void ResizeEngine::Finish(std::vector<Item>& items, bool full) {
 
 HostStatus ResizeEngine::UpdateControl(HostObject& control) {
   std::shared_ptr<ControlRecord> r;
-  HostStatus s = RecordControl(control, records_, state_.referenceWidth, state_.referenceHeight, &r);
+  HostStatus s = RecordControl(&control, records_, state_.referenceWidth, state_.referenceHeight, &r);
   if (s && r && r->kind == ControlKind::Form) formPicture_ = r->picture;
   return s;
 }

@@ -38,6 +38,7 @@ class EngineHost {
  public:
   virtual ~EngineHost() = default;
   virtual HostObjectPtr Form() = 0;            // the control's Parent; null while none is bound
+  virtual intptr_t FormWindow() = 0;           // that form's window; 0 while it gives none
   virtual HostObjectPtr ParentControls() = 0;  // the container's controls, the form first
   virtual bool Initialised() = 0;              // the first-time setup has finished
   virtual void LockUpdates(bool on) = 0;
@@ -69,10 +70,11 @@ class ResizeEngine {
   HostStatus ResizeControls();
   // Records one control again (the host's UpdateControl); the form's picture source follows too.
   HostStatus UpdateControl(HostObject& control);
-  HostStatus SaveControlInfo(HostObject& control) {
+  // Nothing (null) is recorded, and given flags, under the key "".
+  HostStatus SaveControlInfo(HostObject* control) {
     return RecordControl(control, records_, state_.referenceWidth, state_.referenceHeight);
   }
-  HostStatus SaveControlFlags(HostObject& control) { return EnsureControlFlags(control, flags_); }
+  HostStatus SaveControlFlags(HostObject* control) { return EnsureControlFlags(control, flags_); }
   // Every control of the form gets the replacement face in each font it has (Font, DayFont,
   // GridFont, TitleFont, HeadFont); errors are passed over, control by control.
   void ReplaceFonts(const std::string& face);

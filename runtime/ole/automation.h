@@ -119,16 +119,20 @@ class AutomationObject : public ComObject<Derived, OneTypeInfo<IDispatch, Derive
   IFACEMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
     if (!names || !ids || count == 0) return E_INVALIDARG;
     for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
-    const MemberInfo* member = static_cast<Derived*>(this)->Lookup(names[0]);
-    if (!member) return DISP_E_UNKNOWNNAME;
-    ids[0] = member->id;
-    return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;  // members take no named arguments
+    return ComEntry([&] {
+      const MemberInfo* member = static_cast<Derived*>(this)->Lookup(names[0]);
+      if (!member) return DISP_E_UNKNOWNNAME;
+      ids[0] = member->id;
+      return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;  // members take no named arguments
+    });
   }
   IFACEMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* info,
                         UINT*) override {
     Derived* self = static_cast<Derived*>(this);
-    return InvokeMember(self->Lookup(id), flags, params, result, info,
-                        [&](const MemberInfo& m, Call& call) { return self->Run(m, call); });
+    return InvokeEntry(info, [&] {
+      return InvokeMember(self->Lookup(id), flags, params, result, info,
+                          [&](const MemberInfo& m, Call& call) { return self->Run(m, call); });
+    });
   }
 };
 

@@ -85,17 +85,22 @@ bool Has(ControlKind k, DISPID id) {
   return false;
 }
 
+// Built all together by one initialiser, which runs once whichever thread's form asks first.
 const std::vector<MemberInfo>& MembersOf(ControlKind kind) {
-  static std::array<std::vector<MemberInfo>, std::size(kTypeNames)> tables;
-  std::vector<MemberInfo>& table = tables[static_cast<size_t>(kind)];
-  if (table.empty()) {
-    for (const MemberInfo& m : kControlMembers)
-      if (Has(kind, m.id)) table.push_back(m);
-    if (kind == ControlKind::PictureBox)  // its ForeColor is the control's own
-      for (const MemberInfo& m : kDrawingMembers)
-        if (m.id != kDrawingForeColor) table.push_back(m);
-  }
-  return table;
+  using Tables = std::array<std::vector<MemberInfo>, std::size(kTypeNames)>;
+  static const Tables tables = [] {
+    Tables all;
+    for (size_t k = 0; k < all.size(); ++k) {
+      ControlKind each = static_cast<ControlKind>(k);
+      for (const MemberInfo& m : kControlMembers)
+        if (Has(each, m.id)) all[k].push_back(m);
+      if (each == ControlKind::PictureBox)  // its ForeColor is the control's own
+        for (const MemberInfo& m : kDrawingMembers)
+          if (m.id != kDrawingForeColor) all[k].push_back(m);
+    }
+    return all;
+  }();
+  return tables[static_cast<size_t>(kind)];
 }
 
 int Twips(double value) { return static_cast<int>(std::lround(value)); }

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "com_entry.h"
 #include "com_object.h"
 
 namespace rt::ole {
@@ -43,11 +44,13 @@ class SnapshotEnum : public ComObject<SnapshotEnum<IEnum, Item>, IEnum> {
   }
 
   IFACEMETHODIMP Next(ULONG count, Item* out, ULONG* fetched) override {
-    if (!out || (count > 1 && !fetched)) return E_POINTER;
-    ULONG n = 0;
-    for (; n < count && position_ < items_.size(); ++n, ++position_) CopyItem(items_[position_], out[n]);
-    if (fetched) *fetched = n;
-    return n == count ? S_OK : S_FALSE;
+    return ComEntry([&]() -> HRESULT {
+      if (!out || (count > 1 && !fetched)) return E_POINTER;
+      ULONG n = 0;
+      for (; n < count && position_ < items_.size(); ++n, ++position_) CopyItem(items_[position_], out[n]);
+      if (fetched) *fetched = n;
+      return n == count ? S_OK : S_FALSE;
+    });
   }
   IFACEMETHODIMP Skip(ULONG count) override {
     size_t left = items_.size() - position_;
@@ -59,7 +62,9 @@ class SnapshotEnum : public ComObject<SnapshotEnum<IEnum, Item>, IEnum> {
     return S_OK;
   }
   IFACEMETHODIMP Clone(IEnum** out) override {
-    return CreateComObject<SnapshotEnum>(__uuidof(IEnum), reinterpret_cast<void**>(out), items_, position_);
+    return ComEntry([&] {
+      return CreateComObject<SnapshotEnum>(__uuidof(IEnum), reinterpret_cast<void**>(out), items_, position_);
+    });
   }
 
  protected:

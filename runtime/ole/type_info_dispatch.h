@@ -7,6 +7,7 @@
 #include <oaidl.h>
 #include <oleauto.h>
 
+#include "com_entry.h"
 #include "scoped_win.h"
 
 namespace rt::ole {
@@ -25,7 +26,7 @@ class OneTypeInfo : public Interface {
     if (!info) return E_POINTER;
     *info = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
-    return static_cast<Derived*>(this)->TypeInfo(info);
+    return ComEntry([&] { return static_cast<Derived*>(this)->TypeInfo(info); });
   }
 };
 
@@ -41,17 +42,21 @@ class TypeInfoDispatch : public OneTypeInfo<Interface, TypeInfoDispatch<Interfac
   }
   IFACEMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
     if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-    HRESULT hr = LoadTypeInfo();
-    return SUCCEEDED(hr) ? typeInfo_->GetIDsOfNames(names, count, ids) : hr;
+    return ComEntry([&] {
+      HRESULT hr = LoadTypeInfo();
+      return SUCCEEDED(hr) ? typeInfo_->GetIDsOfNames(names, count, ids) : hr;
+    });
   }
   // The error info of an earlier call must not pass for this one's.
   IFACEMETHODIMP Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                         EXCEPINFO* exception, UINT* argError) override {
     if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-    HRESULT hr = LoadTypeInfo();
-    if (FAILED(hr)) return hr;
-    SetErrorInfo(0, nullptr);
-    return typeInfo_->Invoke(static_cast<Interface*>(this), id, flags, params, result, exception, argError);
+    return InvokeEntry(exception, [&] {
+      HRESULT hr = LoadTypeInfo();
+      if (FAILED(hr)) return hr;
+      SetErrorInfo(0, nullptr);
+      return typeInfo_->Invoke(static_cast<Interface*>(this), id, flags, params, result, exception, argError);
+    });
   }
 
  protected:

@@ -83,14 +83,14 @@ PropertyPage::~PropertyPage() {
   if (boldFont_) DeleteObject(boldFont_);
 }
 
-IFACEMETHODIMP PropertyPage::SetPageSite(IPropertyPageSite* site) {
+HRESULT PropertyPage::OnSetPageSite(IPropertyPageSite* site) {
   if (site && site_) return E_UNEXPECTED;
   site_.reset(site);
   if (site) site->AddRef();
   return S_OK;
 }
 
-IFACEMETHODIMP PropertyPage::Activate(HWND parent, LPCRECT rect, BOOL) {
+HRESULT PropertyPage::OnActivate(HWND parent, LPCRECT rect, BOOL) {
   if (!rect) return E_POINTER;
   if (window_) return E_UNEXPECTED;
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
@@ -113,7 +113,7 @@ IFACEMETHODIMP PropertyPage::Activate(HWND parent, LPCRECT rect, BOOL) {
   return S_OK;
 }
 
-IFACEMETHODIMP PropertyPage::Deactivate() {
+HRESULT PropertyPage::OnDeactivate() {
   if (!window_) return E_UNEXPECTED;
   if (protocol_.Loaded()) SaveShown();
   Destroyed();
@@ -124,7 +124,7 @@ IFACEMETHODIMP PropertyPage::Deactivate() {
   return S_OK;
 }
 
-IFACEMETHODIMP PropertyPage::GetPageInfo(PROPPAGEINFO* info) {
+HRESULT PropertyPage::OnGetPageInfo(PROPPAGEINFO* info) {
   if (!info) return E_POINTER;
   Layout layout = PageLayout();
   HDC screen = GetDC(nullptr);
@@ -138,7 +138,7 @@ IFACEMETHODIMP PropertyPage::GetPageInfo(PROPPAGEINFO* info) {
   return S_OK;
 }
 
-IFACEMETHODIMP PropertyPage::SetObjects(ULONG count, IUnknown** objects) {
+HRESULT PropertyPage::OnSetObjects(ULONG count, IUnknown** objects) {
   if (count && !objects) return E_POINTER;
   objects_.clear();
   for (ULONG i = 0; i < count; ++i) {
@@ -156,13 +156,13 @@ IFACEMETHODIMP PropertyPage::SetObjects(ULONG count, IUnknown** objects) {
   return S_OK;
 }
 
-IFACEMETHODIMP PropertyPage::Show(UINT command) {
+HRESULT PropertyPage::OnShow(UINT command) {
   if (!window_) return E_UNEXPECTED;
   ShowWindow(window_, command);
   return S_OK;
 }
 
-IFACEMETHODIMP PropertyPage::Move(LPCRECT rect) {
+HRESULT PropertyPage::OnMove(LPCRECT rect) {
   if (!rect) return E_POINTER;
   if (!window_) return E_UNEXPECTED;
   MoveWindow(window_, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, TRUE);
@@ -174,7 +174,7 @@ IFACEMETHODIMP PropertyPage::IsPageDirty() { return protocol_.Changed() ? S_OK :
 // Only a changed page is applied, to the control its edits belong to; a write that fails goes back
 // to the frame, and the page stays changed. Edits whose control is not selected (the selection is
 // empty) are no success either.
-IFACEMETHODIMP PropertyPage::Apply() {
+HRESULT PropertyPage::OnApply() {
   if (!protocol_.Changed()) return S_OK;
   HostObjectPtr control = objects_.empty() ? nullptr : loadedFrom_;
   HostStatus status =
@@ -184,7 +184,7 @@ IFACEMETHODIMP PropertyPage::Apply() {
   return S_OK;
 }
 
-IFACEMETHODIMP PropertyPage::TranslateAccelerator(MSG* msg) {
+HRESULT PropertyPage::OnTranslateAccelerator(MSG* msg) {
   if (!msg) return E_POINTER;
   return window_ && IsDialogMessageW(window_, msg) ? S_OK : S_FALSE;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host_object.h"
+#include "ole/com_entry.h"
 #include "page_protocol.h"
 #include "scoped_win.h"
 
@@ -31,17 +32,29 @@ struct ControlDesign {
 
 class PropertyPage : public IPropertyPage {
  public:
-  IFACEMETHODIMP SetPageSite(IPropertyPageSite* site) override;
-  IFACEMETHODIMP Activate(HWND parent, LPCRECT rect, BOOL modal) override;
-  IFACEMETHODIMP Deactivate() override;
-  IFACEMETHODIMP GetPageInfo(PROPPAGEINFO* info) override;
-  IFACEMETHODIMP SetObjects(ULONG count, IUnknown** objects) override;
-  IFACEMETHODIMP Show(UINT command) override;
-  IFACEMETHODIMP Move(LPCRECT rect) override;
+  // Each entry runs the page's own step through the COM base's error barrier: nothing a page
+  // throws reaches the frame.
+  IFACEMETHODIMP SetPageSite(IPropertyPageSite* site) override {
+    return rt::ole::ComEntry([&] { return OnSetPageSite(site); });
+  }
+  IFACEMETHODIMP Activate(HWND parent, LPCRECT rect, BOOL modal) override {
+    return rt::ole::ComEntry([&] { return OnActivate(parent, rect, modal); });
+  }
+  IFACEMETHODIMP Deactivate() override { return rt::ole::ComEntry([&] { return OnDeactivate(); }); }
+  IFACEMETHODIMP GetPageInfo(PROPPAGEINFO* info) override {
+    return rt::ole::ComEntry([&] { return OnGetPageInfo(info); });
+  }
+  IFACEMETHODIMP SetObjects(ULONG count, IUnknown** objects) override {
+    return rt::ole::ComEntry([&] { return OnSetObjects(count, objects); });
+  }
+  IFACEMETHODIMP Show(UINT command) override { return rt::ole::ComEntry([&] { return OnShow(command); }); }
+  IFACEMETHODIMP Move(LPCRECT rect) override { return rt::ole::ComEntry([&] { return OnMove(rect); }); }
   IFACEMETHODIMP IsPageDirty() override;
-  IFACEMETHODIMP Apply() override;
+  IFACEMETHODIMP Apply() override { return rt::ole::ComEntry([&] { return OnApply(); }); }
   IFACEMETHODIMP Help(LPCOLESTR) override { return E_NOTIMPL; }
-  IFACEMETHODIMP TranslateAccelerator(MSG* msg) override;
+  IFACEMETHODIMP TranslateAccelerator(MSG* msg) override {
+    return rt::ole::ComEntry([&] { return OnTranslateAccelerator(msg); });
+  }
 
  protected:
   struct Layout {
@@ -99,6 +112,17 @@ class PropertyPage : public IPropertyPage {
   void SetTextColour(int id, COLORREF colour);
 
  private:
+  // The steps of the entries above.
+  HRESULT OnSetPageSite(IPropertyPageSite* site);
+  HRESULT OnActivate(HWND parent, LPCRECT rect, BOOL modal);
+  HRESULT OnDeactivate();
+  HRESULT OnGetPageInfo(PROPPAGEINFO* info);
+  HRESULT OnSetObjects(ULONG count, IUnknown** objects);
+  HRESULT OnShow(UINT command);
+  HRESULT OnMove(LPCRECT rect);
+  HRESULT OnApply();
+  HRESULT OnTranslateAccelerator(MSG* msg);
+
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
   void ShowFailureState();

@@ -18,6 +18,7 @@
 #include "control_fixture.h"
 #include "controls.h"
 #include "frm_about.h"
+#include "library_boxes.h"
 #include "os/recording_shell.h"
 #include "process_driver.h"
 #include "scoped_win.h"
@@ -195,33 +196,15 @@ struct SecondCall {
 };
 SecondCall g_second;
 
-BOOL CALLBACK TakeAboutBox(HWND w, LPARAM out) {
-  char caption[64] = {};
-  GetWindowTextA(w, caption, sizeof caption);
-  if (!IsWindowVisible(w) || std::string(caption) != "About Ambrelo") return TRUE;
-  *reinterpret_cast<HWND*>(out) = w;
-  return FALSE;
-}
-
-HWND FindAboutBoxOfThisThread() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &TakeAboutBox, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
-void ClickOk(HWND about) {
-  if (HWND ok = FindWindowExA(about, nullptr, nullptr, "OK")) PostMessageA(ok, BM_CLICK, 0, 0);
-}
-
 // Should the second call not return, its box is closed a while later so that the test ends.
 void CALLBACK Rescue(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
   g_second.rescued = true;
-  ClickOk(g_second.about);
+  ambtest::ClickOk(g_second.about);
 }
 
 void CALLBACK CallAgainWhileShown(HWND, UINT, UINT_PTR timer, DWORD) {
-  if (g_second.called || !(g_second.about = FindAboutBoxOfThisThread())) return;
+  if (g_second.called || !(g_second.about = ambtest::AboutBoxOfThisThread())) return;
   KillTimer(nullptr, timer);
   g_second.called = true;
   UINT_PTR rescue = SetTimer(nullptr, 0, 3000, &Rescue);
@@ -230,7 +213,7 @@ void CALLBACK CallAgainWhileShown(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, rescue);
   g_second.enabledAfter = IsWindowEnabled(g_second.about) != FALSE;
   g_second.visibleAfter = IsWindowVisible(g_second.about) != FALSE;
-  ClickOk(g_second.about);
+  ambtest::ClickOk(g_second.about);
 }
 
 TEST(AboutBoxOfTheLibrary, ASecondCallWhileTheBoxIsUpReturnsAndLeavesItUsable) {

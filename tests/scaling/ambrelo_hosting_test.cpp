@@ -3,6 +3,7 @@
 #include "ambrelo_control.h"
 #include "control_fixture.h"
 #include "frm_about.h"
+#include "library_boxes.h"
 #include "scoped_win.h"
 #include "stack_garbage.h"
 
@@ -324,6 +325,63 @@ TEST(AmbreloHosting, AboutBoxReturnsWhenItsCloseBoxHidesItAndUnloadsIt) {
   EXPECT_EQ(g_aboutOwner, caller.get());
   EXPECT_TRUE(IsWindowEnabled(caller.get()));
   EXPECT_FALSE(amb::frmAbout().IsLoaded());
+}
+
+// The system refuses the about box its window (a hook of the thread's, as a starved desktop
+// would): the failure inside the call comes back to the caller as the call's error, with its text,
+// whether the caller goes through IDispatch or straight through the interface; the caller's window
+// is given back, and the box shows once the system lets it.
+LRESULT CALLBACK RefuseTheAboutBox(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+    if (create->lpszName && HIWORD(reinterpret_cast<ULONG_PTR>(create->lpszName)) &&
+        lstrcmpA(create->lpszName, "About Control Title") == 0)
+      return 1;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK ClickOkOfTheLibrarysAboutBox(HWND, UINT, UINT_PTR, DWORD) {
+  HWND box = AboutBoxOfThisThread();
+  if (!box) return;
+  g_aboutWasShown = true;
+  ClickOk(box);
+}
+
+TEST(AmbreloErrorBarrier, AFailureInsideACallComesBackAsItsErrorByEitherRoad) {
+  rt::ComPtr<IDispatch> control = CreateControl();
+  ASSERT_TRUE(control);
+  rt::ComPtr<_Ambrelo> bound;
+  ASSERT_HRESULT_SUCCEEDED(control.As(bound));
+  rt::UniqueWindow caller(CreateWindowExA(0, "STATIC", "caller", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                          nullptr, nullptr, nullptr, nullptr));
+  SetActiveWindow(caller.get());
+  const SCODE kFailed = static_cast<SCODE>(0x800A03EC);  // 1004: application-defined
+  const std::wstring kText = L"Can not create the window of frmAbout";
+
+  HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseTheAboutBox, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  CallResult late = Invoke(control.get(), L"AboutBox", DISPATCH_METHOD, {}, nullptr);
+  SetErrorInfo(0, nullptr);
+  HRESULT direct = bound->AboutBox();
+  rt::ComPtr<IErrorInfo> info;
+  BSTR text = nullptr;
+  if (GetErrorInfo(0, info.put()) == S_OK) info->GetDescription(&text);
+  UnhookWindowsHookEx(hook);
+
+  EXPECT_EQ(late.hr, DISP_E_EXCEPTION);
+  EXPECT_EQ(late.scode, kFailed);
+  EXPECT_EQ(late.description, kText);
+  EXPECT_EQ(direct, kFailed);
+  EXPECT_EQ(std::wstring(text ? text : L""), kText);
+  SysFreeString(text);
+  EXPECT_TRUE(IsWindowEnabled(caller.get())) << "the caller's window given back";
+
+  UINT_PTR timer = SetTimer(nullptr, 0, 200, ClickOkOfTheLibrarysAboutBox);
+  g_aboutWasShown = false;
+  EXPECT_HRESULT_SUCCEEDED(bound->AboutBox());
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(g_aboutWasShown) << "the box again once the system lets it";
 }
 
 }  // namespace

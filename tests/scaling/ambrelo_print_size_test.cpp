@@ -4,13 +4,17 @@
 // object. The record collections: the engine's own records, by key or position.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "automation_client.h"
+#include "control_fixture.h"
 #include "controls.h"
 #include "form.h"
 #include "frm_dialog.h"
+#include "library_boxes.h"
 #include "pump_messages.h"
 #include "rounding.h"
 #include "screen.h"
@@ -186,24 +190,10 @@ TEST_F(AmbreloPrintSize, AMaximisedFormIsPrintedInTheNormalStateAndMaximisedAgai
   ExpectRect(before_);
 }
 
-BOOL CALLBACK FindCancelButton(HWND top, LPARAM found) {
-  HWND button = FindWindowExA(top, nullptr, nullptr, "&Cancel");
-  if (!button || !IsWindowVisible(top)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = button;
-  return FALSE;
-}
-
-// The printing box of this thread, found by its Cancel button.
-HWND CancelButton() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindCancelButton, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
 TEST_F(AmbreloPrintSize, CancelInThePrintingBoxRestoresTheFormAndRaisesPrintCancelledOnce) {
   PrintSize({VarBool(true), VarDouble(9000), VarDouble(6000), VarLong(1), VarBool(false), VarBool(true),
              VarBool(true)});
-  HWND cancel = CancelButton();
+  HWND cancel = ambtest::PrintingBoxCancelOfThisThread();
   ASSERT_NE(cancel, nullptr);
   HWND box = GetParent(cancel);
   EXPECT_TRUE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -231,15 +221,15 @@ TEST(PrintingBox, SaysPrintingAndOffersCancel) {
 // A box left up would stay on top for good, its Cancel (if any) moving a form that is gone.
 TEST_F(AmbreloPrintSize, ThePrintingBoxGoesWithTheFormThatIsPrinting) {
   PrintSize({VarBool(true), VarDouble(9000), VarDouble(6000), VarLong(1), VarBool(false), VarBool(true)});
-  ASSERT_NE(CancelButton(), nullptr);
-  EXPECT_FALSE(IsWindowVisible(CancelButton())) << "no Cancel unless allowed";
+  ASSERT_NE(ambtest::PrintingBoxCancelOfThisThread(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(ambtest::PrintingBoxCancelOfThisThread())) << "no Cancel unless allowed";
   RECT box;
-  GetWindowRect(GetParent(CancelButton()), &box);
+  GetWindowRect(GetParent(ambtest::PrintingBoxCancelOfThisThread()), &box);
   EXPECT_NEAR((box.left + box.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1) << "centred";
   EXPECT_NEAR((box.top + box.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
   frmPrint().Unload();
   PumpFor(60);
-  EXPECT_EQ(CancelButton(), nullptr);
+  EXPECT_EQ(ambtest::PrintingBoxCancelOfThisThread(), nullptr);
 }
 
 TEST_F(AmbreloPrintSize, AScaleModeTheFormCannotConvertIsReportedWithAnErrorObject) {
@@ -371,6 +361,89 @@ TEST_F(AmbreloRecords, OnlyTheLibrarysOwnCollectionsAndRecordsAreTaken) {
   EXPECT_EQ(NumberOf(LateGet(Collection(L"colControlFlags").get(), L"Count")),
             NumberOf(LateGet(flags.get(), L"Count")));
   EXPECT_FALSE(Item(Collection(L"colControlFlags").get(), Key(L"cmdOk")));
+}
+
+// A host with two apartment threads: each shows the library's about box and its printing box, the
+// threads one after the other and then both at once, and the host lives on. A thread closes its
+// boxes only once every thread of the round has its own up, so that at once means at once.
+struct HostThread {
+  bool aboutShown = false, aboutReturned = false, aboutWithTheOther = false;
+  bool printBoxShown = false, printBoxWithTheOther = false, printEnded = false;
+};
+std::atomic<int> g_aboutBoxesUp{0}, g_printBoxesUp{0};
+int g_threadsTogether = 1;
+thread_local HostThread* t_thread = nullptr;
+thread_local int t_ticks = 0;
+constexpr int kTicksBeforeGivingUp = 200;  // of 50 ms: a box whose twin never comes is closed all the same
+
+void CALLBACK CloseTheAboutBoxOnceAllAreUp(HWND, UINT, UINT_PTR, DWORD) {
+  HWND box = ambtest::AboutBoxOfThisThread();
+  if (!box) return;
+  if (!t_thread->aboutShown) {
+    t_thread->aboutShown = true;
+    ++g_aboutBoxesUp;
+  }
+  t_thread->aboutWithTheOther = g_aboutBoxesUp.load() >= g_threadsTogether;
+  if (t_thread->aboutWithTheOther || ++t_ticks >= kTicksBeforeGivingUp) ambtest::ClickOk(box);
+}
+
+void ShowTheLibrarysBoxes(HostThread& run) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  {
+    PrintForm form;
+    form.Show();
+    PumpFor(150);
+    auto* ambrelo = static_cast<rt::OleControl*>(form.FindControl("Ambrelo1"));
+    if (IDispatch* control = ambrelo ? ambrelo->Object() : nullptr) {
+      t_thread = &run;
+      UINT_PTR timer = SetTimer(nullptr, 0, 50, &CloseTheAboutBoxOnceAllAreUp);
+      run.aboutReturned = LateInvoke(control, L"AboutBox", DISPATCH_METHOD).ok();
+      KillTimer(nullptr, timer);
+
+      run.printBoxShown = LateInvoke(control, L"PrintSize", DISPATCH_METHOD,
+                                     {VarBool(true), VarDouble(9000), VarDouble(6000), VarLong(1), VarBool(false),
+                                      VarBool(true), VarBool(true)})
+                              .ok() &&
+                          ambtest::PrintingBoxCancelOfThisThread() != nullptr;
+      ++g_printBoxesUp;
+      for (int tick = 0; g_printBoxesUp.load() < g_threadsTogether && tick < kTicksBeforeGivingUp; ++tick) PumpFor(50);
+      run.printBoxWithTheOther = g_printBoxesUp.load() >= g_threadsTogether;
+      run.printEnded = LateInvoke(control, L"PrintSize", DISPATCH_METHOD, {VarBool(false)}).ok() &&
+                       ambtest::PrintingBoxCancelOfThisThread() == nullptr;
+    }
+    form.Unload();
+    rt::CollectUnloadedForms();
+  }
+  CoUninitialize();
+}
+
+TEST(LibraryBoxesOnApartmentThreads, EachThreadShowsBothBoxesOneThreadAfterTheOtherAndBothAtOnce) {
+  // The host's first thread holds a control of its own: the library stays loaded while the other
+  // threads come and go, as in a host whose main form holds one.
+  rt::ComPtr<IDispatch> held = ambtest::CreateControl();
+  ASSERT_TRUE(held);
+  for (int together : {1, 2}) {
+    g_threadsTogether = together;
+    g_aboutBoxesUp = 0;
+    g_printBoxesUp = 0;
+    HostThread runs[2];
+    if (together == 1) {
+      for (HostThread& run : runs) std::thread(ShowTheLibrarysBoxes, std::ref(run)).join();
+    } else {
+      std::thread first(ShowTheLibrarysBoxes, std::ref(runs[0])), second(ShowTheLibrarysBoxes, std::ref(runs[1]));
+      first.join();
+      second.join();
+    }
+    for (const HostThread& run : runs) {
+      const char* round = together == 1 ? "one after the other" : "at once";
+      EXPECT_TRUE(run.aboutShown) << round;
+      EXPECT_TRUE(run.aboutReturned) << round;
+      EXPECT_TRUE(run.aboutWithTheOther) << round;
+      EXPECT_TRUE(run.printBoxShown) << round;
+      EXPECT_TRUE(run.printBoxWithTheOther) << round;
+      EXPECT_TRUE(run.printEnded) << round;
+    }
+  }
 }
 
 }  // namespace

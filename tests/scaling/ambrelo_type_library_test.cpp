@@ -258,6 +258,8 @@ TEST(AmbreloTypeLibrary, EveryMemberIsReachableLateBound) {
       {L"Reset", {}, static_cast<SCODE>(0x800A005B)},
       {L"SaveControlInfo", {Text(L"txt"), R4(1), R4(1)}, static_cast<SCODE>(0x800A01A8)},  // Object required
       {L"SaveControlFlags", {Text(L"txtName")}, S_OK},
+      {L"SaveControlInfo", {noObject, R4(0), R4(0)}, S_OK},  // Nothing has the key ""
+      {L"SaveControlFlags", {noObject}, S_OK},
       {L"SaveWindowSettings", {}, static_cast<SCODE>(0x800A005B)},  // no form bound
       {L"LoadWindowSettings", {}, S_OK},  // traps every error of its own
       {L"PrintSize", {Bool(true)}, S_OK},  // no form: reported through the Error event
@@ -272,6 +274,16 @@ TEST(AmbreloTypeLibrary, EveryMemberIsReachableLateBound) {
       EXPECT_EQ(r.hr, DISP_E_EXCEPTION) << std::string(m.name, m.name + wcslen(m.name));
       EXPECT_EQ(r.scode, m.scode) << std::string(m.name, m.name + wcslen(m.name));
     }
+  }
+  for (const wchar_t* collection : {L"colControlInfo", L"colControlFlags"}) {
+    VARIANT records;
+    ASSERT_HRESULT_SUCCEEDED(Get(ctl, collection, &records).hr);
+    ASSERT_EQ(V_VT(&records), VT_DISPATCH);
+    VARIANT item;
+    EXPECT_HRESULT_SUCCEEDED(Get(V_DISPATCH(&records), L"Item", &item, {Text(L"")}).hr)
+        << "Nothing's record in " << std::string(collection, collection + wcslen(collection));
+    VariantClear(&item);
+    VariantClear(&records);
   }
 }
 

@@ -20,7 +20,7 @@ class ControlCaptureTest : public ::testing::Test {
  protected:
   ControlRecord& Record(const FakePtr& c) {
     std::shared_ptr<ControlRecord> r;
-    EXPECT_TRUE(RecordControl(*c, records, kRefW, kRefH, &r));
+    EXPECT_TRUE(RecordControl(c.get(), records, kRefW, kRefH, &r));
     return *r;
   }
   FakeForm f;
@@ -160,7 +160,7 @@ TEST_F(ControlCaptureTest, FlagsEntriesAreAddedOnceAndKept) {
   FlagRecords flags;
   flags.Ensure("TXTNAME")[DontScale::Font] = true;
   FakePtr text = f.Add("TextBox", "txtName", {0, 0, 100, 100});
-  ASSERT_TRUE(EnsureControlFlags(*text, flags));
+  ASSERT_TRUE(EnsureControlFlags(text.get(), flags));
   EXPECT_EQ(flags.Size(), 1u);
   EXPECT_TRUE((*flags.Find("txtName"))[DontScale::Font]) << "an entry read from the stored list survives";
 }

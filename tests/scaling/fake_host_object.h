@@ -319,6 +319,10 @@ class RecordingEngineHost : public EngineHost {
   bool bound = true;
 
   HostObjectPtr Form() override { return bound ? form_ : nullptr; }
+  intptr_t FormWindow() override {
+    double window = 0;
+    return bound && form_ && GetNumber(*form_, "hWnd", window) ? static_cast<intptr_t>(window) : 0;
+  }
   HostObjectPtr ParentControls() override { return controls_; }
   bool Initialised() override { return initialised; }
   void LockUpdates(bool on) override { events.push_back(on ? "lock" : "unlock"); }
