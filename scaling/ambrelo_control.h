@@ -278,6 +278,7 @@ class Ambrelo final
     Ambrelo& control_;
   };
   HRESULT RecordWith(VARIANT* ctrl, HostStatus (ResizeEngine::*step)(HostObject&));
+  HRESULT RecordControlIn(VARIANT* ctrl, HostStatus (ResizeEngine::*record)(HostObject*));
   HRESULT MakeAdviseHolder();
 
   // Sends the container "changed" for the member called name, unless properties are being read.

@@ -46,20 +46,23 @@ HRESULT Ambrelo::RecordWith(VARIANT* ctrl, HostStatus (ResizeEngine::*step)(Host
   return s ? S_OK : RaiseHostError(s);
 }
 
+// SaveControlInfo and UpdateControl record a control alike: Nothing is recorded under its key, "";
+// any other value than an object is refused.
+HRESULT Ambrelo::RecordControlIn(VARIANT* ctrl, HostStatus (ResizeEngine::*record)(HostObject*)) {
+  if (!ctrl) return E_POINTER;
+  HostValue value = FromVariant(*ctrl);
+  const HostObjectPtr* control = std::get_if<HostObjectPtr>(&value);
+  if (!control) return RaiseAutomationError(kErrObjectRequired);
+  HostStatus s = (engine_.*record)(control->get());
+  return s ? S_OK : RaiseHostError(s);
+}
+
 // The two sizes are accepted for the interface's sake; the record takes its container's own.
-// Nothing is recorded under its key, "".
 IFACEMETHODIMP Ambrelo::SaveControlInfo(VARIANT* ctrl, float*, float*) {
-  return ComEntry([&]() -> HRESULT {
-    if (!ctrl) return E_POINTER;
-    HostValue value = FromVariant(*ctrl);
-    const HostObjectPtr* control = std::get_if<HostObjectPtr>(&value);
-    if (!control) return RaiseAutomationError(kErrObjectRequired);
-    HostStatus s = engine_.SaveControlInfo(control->get());
-    return s ? S_OK : RaiseHostError(s);
-  });
+  return ComEntry([&] { return RecordControlIn(ctrl, &ResizeEngine::SaveControlInfo); });
 }
 IFACEMETHODIMP Ambrelo::UpdateControl(VARIANT* ctrl) {
-  return ComEntry([&] { return RecordWith(ctrl, &ResizeEngine::UpdateControl); });
+  return ComEntry([&] { return RecordControlIn(ctrl, &ResizeEngine::UpdateControl); });
 }
 IFACEMETHODIMP Ambrelo::AdjustPosition(VARIANT* ctrl) {
   return ComEntry([&] { return RecordWith(ctrl, &ResizeEngine::AdjustPosition); });

@@ -295,9 +295,9 @@ void ResizeEngine::Finish(std::vector<Item>& items, bool full) {
   }
 }
 
-HostStatus ResizeEngine::UpdateControl(HostObject& control) {
+HostStatus ResizeEngine::UpdateControl(HostObject* control) {
   std::shared_ptr<ControlRecord> r;
-  HostStatus s = RecordControl(&control, records_, state_.referenceWidth, state_.referenceHeight, &r);
+  HostStatus s = RecordControl(control, records_, state_.referenceWidth, state_.referenceHeight, &r);
   if (s && r && r->kind == ControlKind::Form) formPicture_ = r->picture;
   return s;
 }

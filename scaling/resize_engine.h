@@ -69,7 +69,8 @@ class ResizeEngine {
   // A call made while a pass runs (from a host event inside it) is run once more after it.
   HostStatus ResizeControls();
   // Records one control again (the host's UpdateControl); the form's picture source follows too.
-  HostStatus UpdateControl(HostObject& control);
+  // Nothing is recorded under the key "", as SaveControlInfo records it.
+  HostStatus UpdateControl(HostObject* control);
   // Nothing (null) is recorded, and given flags, under the key "".
   HostStatus SaveControlInfo(HostObject* control) {
     return RecordControl(control, records_, state_.referenceWidth, state_.referenceHeight);

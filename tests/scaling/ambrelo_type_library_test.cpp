@@ -265,6 +265,7 @@ TEST(AmbreloTypeLibrary, EveryMemberIsReachableLateBound) {
       {L"PrintSize", {Bool(true)}, S_OK},  // no form: reported through the Error event
       {L"AdjustPosition", {Text(L"txt")}, static_cast<SCODE>(0x800A01A8)},  // a control, not a text
       {L"UpdateControl", {Text(L"txt")}, static_cast<SCODE>(0x800A01A8)},
+      {L"UpdateControl", {noObject}, S_OK},  // recorded as SaveControlInfo records it
   };
   for (MethodCase& m : methods) {
     CallResult r = Invoke(ctl, m.name, DISPATCH_METHOD, m.args, nullptr);
