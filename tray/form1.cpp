@@ -221,8 +221,12 @@ void CountdownForm::CountOneSecond() {
   rt::SkipOnError([&] { Hide(); });
   // The tasks the engine starts must get their ENTER key.
   rt::SkipOnError([&] { ReleaseEnter(); });
-  if (variant_ == Variant::Tray) TasksPending = false;
-  rt::SkipOnError([] { StartShutdownProcess(); });
+  if (variant_ == Variant::Tray) {
+    TasksPending = false;
+    rt::SkipOnError([] { TrayCountdownRanOut(); });
+  } else {
+    rt::SkipOnError([] { StartShutdownProcess(); });
+  }
   // A request made during the task run has loaded this window afresh and counts down.
   rt::SkipOnError([&] {
     if (!Counting()) Unload();

@@ -10,7 +10,6 @@
 #include "process.h"
 #include "shared_state.h"
 #include "task_file.h"
-#include "text_compare.h"
 
 namespace tray {
 namespace {
@@ -98,10 +97,12 @@ bool FrmProg::LoadTaskIDs(const DozIzevodoz::TaskRun& run) {
 }
 
 bool FrmProg::ReloadRows(const DozIzevodoz::TaskRun& run) {
-  const std::vector<std::string> names = SplitList(run.nameList);
+  // The list names its tasks by ID: a description may hold any character, the separator included.
   bool matched = false;
-  for (const DozIzevodoz::TaskRecord& task : run.tasks)
-    for (const std::string& name : names) matched = matched || rt::TextEquals(name, task.Desc);
+  for (const std::string& id : SplitList(run.idList)) {
+    const std::optional<int32_t> number = DozIzevodoz::ParseWholeNumber(id);
+    for (const DozIzevodoz::TaskRecord& task : run.tasks) matched = matched || (number && *number == task.ID);
+  }
   if (!matched) {
     rt::MsgBox("Invalid Task List:\r\n" + run.nameList, MB_OK | MB_ICONERROR, rt::App().FileDescription);
     return false;
