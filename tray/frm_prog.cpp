@@ -10,6 +10,7 @@
 #include "process.h"
 #include "shared_state.h"
 #include "task_file.h"
+#include "text_compare.h"
 
 namespace tray {
 namespace {
@@ -97,12 +98,15 @@ bool FrmProg::LoadTaskIDs(const DozIzevodoz::TaskRun& run) {
 }
 
 bool FrmProg::ReloadRows(const DozIzevodoz::TaskRun& run) {
-  // The list names its tasks by ID: a description may hold any character, the separator included.
+  // A list names its tasks by ID, or else by description. A description may hold any character, the
+  // separator included, so the names of a list the engine made from its tasks may not split back.
   bool matched = false;
   for (const std::string& id : SplitList(run.idList)) {
     const std::optional<int32_t> number = DozIzevodoz::ParseWholeNumber(id);
     for (const DozIzevodoz::TaskRecord& task : run.tasks) matched = matched || (number && *number == task.ID);
   }
+  for (const std::string& name : SplitList(run.nameList))
+    for (const DozIzevodoz::TaskRecord& task : run.tasks) matched = matched || rt::TextEquals(name, task.Desc);
   if (!matched) {
     rt::MsgBox("Invalid Task List:\r\n" + run.nameList, MB_OK | MB_ICONERROR, rt::App().FileDescription);
     return false;

@@ -138,9 +138,16 @@ TEST_F(TaskRun, TiedTasksRunInTurnEachWaitedForThenTheActionFollows) {
 }
 
 TEST_F(TaskRun, EachListedTaskRunsOnceAndASingleTaskEndsFinished) {
-  // Two records with one ID (a hand-edited file) are two tasks, each run once.
-  UseTasks({HelperTask(5, "first", 100), HelperTask(5, "second", 100)});
-  RequestShutDown();
+  // Two records with one ID (the file keeps the first of them, an editor's list may hold both) are
+  // two tasks, each run once.
+  DozIzevodoz::TaskRun twins;
+  twins.tasks = {HelperTask(5, "first", 100), HelperTask(5, "second", 100)};
+  twins.idList = "5;5";
+  twins.nameList = "first;second";
+  twins.actionName = "Shut";
+  frontEnd.LoadProgressWindow();
+  frontEnd.RunTasksInProgressWindow(twins);
+  frontEnd.UnloadProgressWindow();
   EXPECT_EQ(Log(), "first start\nfirst end\nsecond start\nsecond end\n");
 
   DeleteFileA(log_.c_str());
@@ -290,11 +297,12 @@ TEST_F(TaskRun, ARequestDuringTheRunCountsDownAfterItAndACancelGivesTheFirstActi
   }
 }
 
-// A description may hold the list separator: the run names its tasks by ID.
+// A description may hold the list separator: the run names its tasks by ID, and no box (which
+// would wait for ever on an unattended shut-down) stops it.
 TEST_F(TaskRun, ATaskWithTheSeparatorInItsDescriptionRuns) {
-  UseTasks({HelperTask(1, "Back;up", 0), HelperTask(2, "mail", 0)});
+  UseTasks({HelperTask(1, "Back;up", 0)});
   RequestShutDown();
-  EXPECT_EQ(Log(), "Back;up start\nBack;up end\nmail start\nmail end\n");
+  EXPECT_EQ(Log(), "Back;up start\nBack;up end\n");
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_EQ(power.calls.size(), 1u);
 }
