@@ -227,7 +227,8 @@ void CountdownForm::CountOneSecond() {
   } else {
     rt::SkipOnError([] { StartShutdownProcess(); });
   }
-  // A request made during the task run has loaded this window afresh and counts down.
+  // The window may count again: a request made during the task run, or the action that waited behind
+  // it, has loaded it afresh.
   rt::SkipOnError([&] {
     if (!Counting()) Unload();
   });
