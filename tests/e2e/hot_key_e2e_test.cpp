@@ -204,11 +204,12 @@ TEST_F(HotKeyRoad, ARequestDuringTheTasksCountsDownAfterThemAndOnlyCancelsOfCoun
     Pump();
     test::PressKeys(std::move(keys));
   };
+  // The countdown: the program's one form without a title (a tooltip of the progress window has none either).
   auto countdown = [&] {
     return test::FindVisibleWindowOf(pid, [](HWND w) -> HWND {
       char cls[64] = {};
       GetClassNameA(w, cls, sizeof cls);
-      return GetWindowTextLengthA(w) == 0 && lstrcmpA(cls, "#32770") != 0 ? w : nullptr;
+      return GetWindowTextLengthA(w) == 0 && lstrcmpA(cls, "TarnwickForm") == 0 ? w : nullptr;
     });
   };
   auto question = [&] {
@@ -245,11 +246,20 @@ TEST_F(HotKeyRoad, ARequestDuringTheTasksCountsDownAfterThemAndOnlyCancelsOfCoun
   ASSERT_TRUE(test::WaitUntil([&] { return (reboot = countdown()) != nullptr; }, 15000))
       << "no countdown for the reboot; the calls: " << Log();
   EXPECT_EQ(Log(), "");
+  // The pictures of the two countdowns, kept for a person to look at.
+  auto keep = [](HWND window, const char* name) {
+    test::Picture picture = test::CaptureWindow(window);
+    CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
+    test::WritePng(test::WindowsPathOf(std::string(TARNWICK_ARTIFACT_DIR "/") + name), picture.width, picture.height,
+                   picture.rgb);
+  };
+  keep(reboot, "countdown-after-the-run.png");
   press({VK_RETURN});
   HWND shutDown = nullptr;
   ASSERT_TRUE(test::WaitUntil([&] { return !IsWindow(reboot) && (shutDown = countdown()) != nullptr; }, 5000))
       << "no countdown of its own for the shut-down; the calls: " << Log();
   EXPECT_EQ(Log(), "") << "a call right after the cancel";
+  keep(shutDown, "countdown-of-the-standing-action.png");
   press({VK_RETURN});
   EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(shutDown) && countdown() == nullptr; }, 5000));
   EXPECT_EQ(Log(), "");
