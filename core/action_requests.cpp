@@ -7,31 +7,31 @@
 #include "program_settings.h"
 #include "settings_keys.h"
 #include "shared_state.h"
+#include "shutdown_engine.h"
 #include "shutdown_plan.h"
 #include "task_store.h"
 
 namespace DozIzevodoz {
 namespace {
 
-void ArmCountdown(bool commandLineWindow) {
-  LoadTasks();
+bool ArmCountdown(bool commandLineWindow, bool tasksDone) {
+  LoadTasksQuietly();
   std::string caption = ActionCaption(ActionCode, ActionName);
   const std::string runTasks = ReadSetting("RunTasks");
   // TasksPending is set before the caption: the first touch loads the window, which reads it.
-  TasksPending = runTasks == "Yes" && AnyTiedTo(TasksInUse(), ActionName);
-  frontEnd().SetCountdownCaption(commandLineWindow, TasksPending ? "Run Tasks" : caption);
+  TasksPending = !tasksDone && runTasks == "Yes" && AnyTiedTo(TasksInUse(), ActionName);
+  return frontEnd().SetCountdownCaption(commandLineWindow, TasksPending ? "Run Tasks" : caption);
 }
 
 }  // namespace
 
-void CheckForm1Label2() { ArmCountdown(false); }
-void CheckForm1Label3() { ArmCountdown(true); }
+bool CheckForm1Label2(bool tasksDone) { return ArmCountdown(false, tasksDone); }
+bool CheckForm1Label3() { return ArmCountdown(true, false); }
 
 void RequestAction(int32_t code, const char* name) {
   ActionCode = code;
   ActionName = name;
-  ++RequestCount;
-  CheckForm1Label2();
+  TrayActionRequested(name, code);
 }
 
 void RequestActionIfSupported(Capability needs, int32_t code, const char* name) {

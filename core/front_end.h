@@ -20,8 +20,8 @@ class FrontEnd {
   // frmOption, modeless.
   virtual void ShowOptionsDialog() = 0;
   // The action caption (Label2) of the tray countdown Form1 or the command-line countdown Form2;
-  // the first touch loads the window, which starts its countdown.
-  virtual void SetCountdownCaption(bool commandLineWindow, const std::string& caption) = 0;
+  // the first touch loads the window, which starts its countdown. True when the window counts down.
+  virtual bool SetCountdownCaption(bool commandLineWindow, const std::string& caption) = 0;
   // Form2.Label3: the seconds the command-line countdown starts from.
   virtual void SetCommandLineCountdownSeconds(const std::string& seconds) = 0;
 

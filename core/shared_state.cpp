@@ -15,7 +15,7 @@ void ResetSharedState() {
   ForceShutdown = SuspendSupported = HibernateSupported = PowerOffSupported = false;
   NoWarningScreen.clear();
   TasksPending = CancelTasks = CancelKeyRegistered = false;
-  RequestCount = 0;
+  PendingPowerActions = {};
   HotKeyRegistered.fill(false);
   CommandLineMode = false;
   VersionText.clear();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "pending_actions.h"
 #include "task_records.h"
 
 namespace DozIzevodoz {
@@ -29,8 +30,8 @@ inline bool PowerOffSupported = false;
 inline std::string NoWarningScreen;  // "1": a command-line action runs without the countdown
 inline bool TasksPending = false;
 inline bool CancelTasks = false;
-// Requests made (RequestAction) so far: the shutdown engine sees whether one came during its run.
-inline uint32_t RequestCount = 0;
+// The tray's power requests between the request and the call (see pending_actions.h).
+inline PendingActions PendingPowerActions;
 inline bool CancelKeyRegistered = false;
 // The hidden hot-key window's keys by id; each countdown window keeps its own ENTER flag.
 inline std::array<bool, 10> HotKeyRegistered{};

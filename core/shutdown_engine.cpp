@@ -1,8 +1,6 @@
 #include "shutdown_engine.h"
 
-#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "action_requests.h"
@@ -21,6 +19,7 @@
 #include "scoped_win.h"
 #include "shared_state.h"
 #include "shutdown_plan.h"
+#include "task_store.h"
 #include "text_utils.h"
 #include "vb_hot_key.h"
 
@@ -29,12 +28,6 @@ namespace {
 
 constexpr int kCancelKeyId = 11;
 constexpr DWORD kExitWindowsReason = 0xFFFFFFFF;
-
-bool g_engineRunning = false;
-// An action whose countdown ran out and whose tasks ran while the user asked for another one.
-std::optional<PendingAction> g_heldAction;
-// The request (its RequestCount) whose countdown the user cancelled while the engine was running.
-std::optional<uint32_t> g_withdrawnDuringRun;
 
 void ShowPowerMessage(const std::string& text) { rt::MsgBox(text, MB_OK, rt::App().FileDescription); }
 
@@ -98,50 +91,82 @@ void CarryOut(const PendingAction& action) {
   if (resumed) TidyUpAfterResume();
 }
 
-}  // namespace
-
-void StartShutdownProcess() {
-  // A countdown that ends inside the task run's message pump calls the engine again; the run in
-  // progress owns the progress window, and the request behind that countdown is armed afresh
-  // when the run ends.
-  if (g_engineRunning) return;
-  g_engineRunning = true;
-  rt::ScopeExit done([] { g_engineRunning = false; });
-  // This countdown's own request replaces an action held back for it.
-  g_heldAction.reset();
-  g_withdrawnDuringRun.reset();
-
-  // A cancel whose notice is gone is over; a flag it left behind must not swallow this request.
+// A cancel whose notice is gone is over; a flag it left behind must not swallow a later request.
+// True while a cancel (or the program's end) is in force.
+bool CancelInForce() {
   rt::SkipOnError([] {
     if (CancelTasks && !frontEnd().CancelNoticeShown()) CancelTasks = false;
   });
+  return CancelTasks || rt::Quitting();
+}
 
-  const PendingAction requested{ActionCode, ActionName, ForceShutdown};
-  const uint32_t requestsBefore = RequestCount;
+void SayWithdrawnForUnreadableTasks(const PendingAction& action) {
+  rt::MsgBox("The task list could not be read from\r\n" + TaskFilePath() + "\r\nThe " +
+                 ActionCaption(action.code, action.name) + " is cancelled: it is not carried out without its tasks.",
+             MB_OK | MB_ICONEXCLAMATION, rt::App().FileDescription);
+}
+
+// The tasks are read now, not at the request: the countdown's seconds give a file another program
+// holds for a moment time to come free, and the store's read waits a little for it as well.
+RunEnd RunTasksOf(const PendingAction& action) {
+  ActionCode = action.code;
+  ActionName = action.name;
+  CancelInForce();
   std::string runTasks;
   rt::SkipOnError([&] { runTasks = ReadSetting("RunTasks"); });
-  // The run works on a copy: it pumps messages, and an editor may replace the shared array meanwhile.
-  const std::vector<TaskRecord> tasks = TasksInUse();
-  if (runTasks == "Yes" && AnyTiedTo(tasks, requested.name)) RunTasksFirst(PlanTaskRun(tasks, requested));
-
-  // An exit during the task run ends the program, not the session.
-  if (!CancelTasks && !rt::Quitting()) {
-    if (RequestCount != requestsBefore && g_withdrawnDuringRun != RequestCount) {
-      // The tray menu and the hot keys stay live during the task run. A request made meanwhile
-      // gets a countdown of its own (and its own tasks after it); this action waits behind it
-      // and stands again if the user cancels that countdown.
-      g_heldAction = PendingAction{requested.code, requested.name};
-      rt::SkipOnError([] { frontEnd().UnloadTrayCountdown(); });
-      rt::SkipOnError([] { CheckForm1Label2(); });
-    } else {
-      // A request made meanwhile and cancelled at once leaves this action as it stood. The Force
-      // item stays live as well: its latest state applies.
-      ActionCode = requested.code;
-      ActionName = requested.name;
-      CarryOut({requested.code, requested.name, ForceShutdown});
+  if (runTasks == "Yes") {
+    LoadResult read = LoadResult::Unreadable;
+    rt::SkipOnError([&] { read = LoadTasksQuietly(); });
+    if (read == LoadResult::Unreadable) {
+      rt::SkipOnError([&] { SayWithdrawnForUnreadableTasks(action); });
+      return RunEnd::TasksUnreadable;
     }
   }
+  // The run works on a copy: it pumps messages, and an editor may replace the shared array meanwhile.
+  const std::vector<TaskRecord> tasks = TasksInUse();
+  if (runTasks == "Yes" && AnyTiedTo(tasks, action.name)) RunTasksFirst(PlanTaskRun(tasks, action));
+  // An exit during the task run ends the program, not the session.
+  return (CancelTasks || rt::Quitting()) ? RunEnd::Cancelled : RunEnd::Completed;
+}
 
+NextStep ShowCountdown(const NextStep& step) {
+  // A count of its own starts from a fresh window, also where the window of a finished count stays.
+  if (step.freshCount) rt::SkipOnError([] { frontEnd().UnloadTrayCountdown(); });
+  ActionCode = step.action.code;
+  ActionName = step.action.name;
+  bool counting = false;
+  rt::SkipOnError([&] { counting = CheckForm1Label2(step.tasksDone); });
+  if (counting) return PendingPowerActions.CountdownShown();
+  rt::SkipOnError([] { frontEnd().UnloadTrayCountdown(); });
+  return PendingPowerActions.ArmFailed();
+}
+
+void Carry(NextStep step) {
+  for (;;) {
+    switch (step.kind) {
+      case NextStep::Kind::Nothing:
+        return;
+      case NextStep::Kind::ShowCountdown:
+        step = ShowCountdown(step);
+        break;
+      case NextStep::Kind::RunTasks:
+        step = PendingPowerActions.RunEnded(RunTasksOf(step.action));
+        break;
+      case NextStep::Kind::MakeCall:
+        if (CancelInForce()) return;
+        ActionCode = step.action.code;
+        ActionName = step.action.name;
+        // The Force item stays live until the call: its latest state applies.
+        CarryOut({step.action.code, step.action.name, ForceShutdown});
+        return;
+    }
+  }
+}
+
+}  // namespace
+
+void StartShutdownProcess() {
+  Carry(PendingPowerActions.Started({ActionCode, ActionName}));
   // A command-line process has nothing left to do, and a window the engine loaded (the chooser)
   // must not keep it alive. After a cancel the notice runs to its end and then unloads them.
   bool noticeShown = false;
@@ -149,20 +174,16 @@ void StartShutdownProcess() {
   if (CommandLineMode && !noticeShown) rt::SkipOnError([] { rt::Forms::UnloadAll(); });
 }
 
-void TrayCountdownCancelled() {
-  // A countdown armed by a request during the task run and cancelled before the run ended.
-  if (g_engineRunning) {
-    g_withdrawnDuringRun = RequestCount;
-    return;
-  }
-  if (!g_heldAction) return;
-  const PendingAction held = *std::exchange(g_heldAction, std::nullopt);
-  if (CancelTasks || rt::Quitting()) return;
-  ActionCode = held.code;
-  ActionName = held.name;
-  g_engineRunning = true;
-  rt::ScopeExit done([] { g_engineRunning = false; });
-  CarryOut({held.code, held.name, ForceShutdown});
+void TrayActionRequested(const std::string& name, int32_t code) { Carry(PendingPowerActions.Requested({code, name})); }
+
+void TrayCountdownRanOut() { Carry(PendingPowerActions.RanOut()); }
+
+void TrayCountdownCancelled() { Carry(PendingPowerActions.CancelledByUser()); }
+
+void ExitQuestionAnswered(bool exit) {
+  const NextStep next = PendingPowerActions.ExitAnswered(exit);
+  if (!exit) rt::SkipOnError([] { frontEnd().UnloadTrayCountdown(); });
+  Carry(next);
 }
 
 void StopProgramManager() {

@@ -10,12 +10,13 @@
 
 namespace DozIzevodoz {
 
-// The pending action as it stood when the engine started; a request arriving while tasks run
-// changes the shared state, not this.
+// A power action: its code, its name, and whether it is forced.
 struct PendingAction {
   int32_t code = 0;
   std::string name;
   bool force = false;
+
+  bool operator==(const PendingAction&) const = default;
 };
 
 // The tasks one run starts, in order, with the lists the progress window is filled from.

@@ -16,7 +16,6 @@
 #include "settings_keys.h"
 #include "shared_state.h"
 #include "shutdown_engine.h"
-#include "task_store.h"
 #include "text_utils.h"
 
 namespace DozIzevodoz {
@@ -54,9 +53,6 @@ void ActionLetterRoad(const StartSettings& s) {
     // This process exists for the one action, as a command-line countdown's does: the engine, or
     // the notice of a cancelled task run once it has run its course, ends it.
     CommandLineMode = true;
-    // The countdown road reads the task file when it arms the window; without a countdown the
-    // engine would otherwise see no tasks at all.
-    Step([] { LoadTasks(); });
     Step([] { StartShutdownProcess(); });
     // Whatever became of the engine, a window it left loaded must not keep the process alive.
     if (!frontEnd().CancelNoticeShown()) rt::Forms::UnloadAll();

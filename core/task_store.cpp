@@ -24,15 +24,17 @@ std::string FormatInUse(std::string (*format)(const std::vector<Record>&), const
 }
 
 // Parses the file into the list (emptied when there is nothing to read); an unreadable file is
-// reported: its list is kept on disk as it is.
+// reported when asked: its list is kept on disk as it is.
 template <class Record>
 LoadResult ParseStoredFile(const std::string& path, const char* what,
-                           void (*parse)(std::string_view, RecordList<Record>&), RecordList<Record>& list) {
+                           void (*parse)(std::string_view, RecordList<Record>&), RecordList<Record>& list,
+                           bool reportUnreadable = true) {
   unsigned long error = 0;
   const std::optional<std::string> bytes = ReadWholeFile(path, &error);
   parse(bytes ? std::string_view(*bytes) : std::string_view(), list);
   if (bytes) return LoadResult::Loaded;
   if (IsMissingFileError(error)) return LoadResult::NoFile;
+  if (!reportUnreadable) return LoadResult::Unreadable;
   rt::MsgBox(std::string("The ") + what + " list could not be read from\r\n" + path + "\r\n" + SystemErrorText(error) +
                  "\r\nThe file is left as it is; its " + what + "s are not used until it can be read.",
              MB_OK | MB_ICONEXCLAMATION, rt::App().FileDescription);
@@ -44,14 +46,22 @@ LoadResult ParseStoredFile(const std::string& path, const char* what,
 std::string TaskFilePath() { return rt::JoinPath(rt::App().Path, "Tasks.txt"); }
 std::string GroupFilePath() { return rt::JoinPath(rt::App().Path, "Groups.txt"); }
 
-LoadResult LoadTasks() {
+namespace {
+
+LoadResult LoadTaskFile(bool reportUnreadable) {
   RecordList<TaskRecord> list{std::move(Tasks)};
-  const LoadResult result = ParseStoredFile(TaskFilePath(), "task", &ParseTaskFile, list);
+  const LoadResult result = ParseStoredFile(TaskFilePath(), "task", &ParseTaskFile, list, reportUnreadable);
   Tasks = std::move(list.records);
   TaskCount = static_cast<int32_t>(Tasks.size());
   LastTaskId = list.lastId;
   return result;
 }
+
+}  // namespace
+
+LoadResult LoadTasks() { return LoadTaskFile(true); }
+
+LoadResult LoadTasksQuietly() { return LoadTaskFile(false); }
 
 LoadResult LoadGroups() {
   RecordList<GroupRecord> list{std::move(Groups)};

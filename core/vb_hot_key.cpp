@@ -10,6 +10,7 @@
 #include "msg_box.h"
 #include "settings_keys.h"
 #include "shared_state.h"
+#include "shutdown_engine.h"
 #include "subclass.h"
 
 namespace vbHotKey {
@@ -31,12 +32,13 @@ void ExitProgram() {
   int answer = rt::MsgBox("This Will Shutdown The Moxbel Tarnwick Plus Program!", MB_OKCANCEL | MB_ICONINFORMATION,
                           kInfoTitle4);
   if (answer == IDOK) {
+    ExitQuestionAnswered(true);
     CancelTasks = true;  // a task run in progress stops, and no power call follows it
     rt::Forms::UnloadAll();
     return;
   }
   frmvbHotKey().Load();
-  frontEnd().CancelCountdown(false);
+  ExitQuestionAnswered(false);
 }
 
 }  // namespace

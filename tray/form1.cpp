@@ -221,9 +221,14 @@ void CountdownForm::CountOneSecond() {
   rt::SkipOnError([&] { Hide(); });
   // The tasks the engine starts must get their ENTER key.
   rt::SkipOnError([&] { ReleaseEnter(); });
-  if (variant_ == Variant::Tray) TasksPending = false;
-  rt::SkipOnError([] { StartShutdownProcess(); });
-  // A request made during the task run has loaded this window afresh and counts down.
+  if (variant_ == Variant::Tray) {
+    TasksPending = false;
+    rt::SkipOnError([] { TrayCountdownRanOut(); });
+  } else {
+    rt::SkipOnError([] { StartShutdownProcess(); });
+  }
+  // The window may count again: a request made during the task run, or the action that waited behind
+  // it, has loaded it afresh.
   rt::SkipOnError([&] {
     if (!Counting()) Unload();
   });

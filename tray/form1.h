@@ -18,7 +18,8 @@ class CountdownForm : public rt::Form {
   void SetSeconds(const std::string& seconds);
   // Hides the window and stops the count where it is.
   void Pause();
-  // Stops the count and unloads the window; the pending action is left as it is.
+  // Stops the count and unloads the window. The tray window then tells the owner of the pending
+  // actions, which withdraws the request it counted for (when it was on screen).
   void Cancel();
   // Whether the window is loaded and counting (a timer running).
   bool Counting();

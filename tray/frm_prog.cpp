@@ -94,10 +94,15 @@ bool FrmProg::LoadTaskIDs(const DozIzevodoz::TaskRun& run) {
 }
 
 bool FrmProg::ReloadRows(const DozIzevodoz::TaskRun& run) {
-  const std::vector<std::string> names = SplitList(run.nameList);
+  // A list names its tasks by ID, or else by description. A description may hold any character, the
+  // separator included, so the names of a list the engine made from its tasks may not split back.
   bool matched = false;
-  for (const DozIzevodoz::TaskRecord& task : run.tasks)
-    for (const std::string& name : names) matched = matched || rt::TextEquals(name, task.Desc);
+  for (const std::string& id : SplitList(run.idList)) {
+    const std::optional<int32_t> number = DozIzevodoz::ParseWholeNumber(id);
+    for (const DozIzevodoz::TaskRecord& task : run.tasks) matched = matched || (number && *number == task.ID);
+  }
+  for (const std::string& name : SplitList(run.nameList))
+    for (const DozIzevodoz::TaskRecord& task : run.tasks) matched = matched || rt::TextEquals(name, task.Desc);
   if (!matched) {
     rt::MsgBox("Invalid Task List:\r\n" + run.nameList, MB_OK | MB_ICONERROR, rt::App().FileDescription);
     return false;

@@ -17,7 +17,7 @@ class FrmProg : public rt::Form {
 
   // Rows "Waiting ..." for the run's tasks; always false.
   bool LoadTaskIDs(const DozIzevodoz::TaskRun& run);
-  // Checks the run's names against its tasks ("Invalid Task List:" when none matches, false), then
+  // Checks the run's ID list against its tasks ("Invalid Task List:" when none matches, false), then
   // rows "Waiting....."; an ID list with an entry that is no task number is reported after them
   // ("Invalid Task List in Task Group:").
   bool ReloadRows(const DozIzevodoz::TaskRun& run);

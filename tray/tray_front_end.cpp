@@ -17,8 +17,10 @@ HWND TrayFrontEnd::TrayFormWindow() { return frmBase().hWnd(); }
 
 void TrayFrontEnd::ShowOptionsDialog() { frmOption().Show(); }
 
-void TrayFrontEnd::SetCountdownCaption(bool commandLineWindow, const std::string& caption) {
-  (commandLineWindow ? Form2() : Form1()).SetActionCaption(caption);
+bool TrayFrontEnd::SetCountdownCaption(bool commandLineWindow, const std::string& caption) {
+  CountdownForm& countdown = commandLineWindow ? Form2() : Form1();
+  countdown.SetActionCaption(caption);
+  return countdown.Counting();
 }
 
 void TrayFrontEnd::SetCommandLineCountdownSeconds(const std::string& seconds) { Form2().SetSeconds(seconds); }
@@ -71,7 +73,6 @@ int32_t TrayFrontEnd::TaskChooserCurrentId() {
 void TrayFrontEnd::EnableTaskChooser(bool enabled) {
   if (frmMain().IsLoaded()) EnableWindow(frmMain().hWnd(), enabled);
 }
-
 
 void TrayFrontEnd::TryTaskRun(const DozIzevodoz::TaskRun& run) {
   // The shutdown engine's own run owns the window while it lasts.

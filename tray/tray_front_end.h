@@ -9,7 +9,7 @@ class TrayFrontEnd final : public DozIzevodoz::FrontEnd {
   void LoadTrayForm() override;
   HWND TrayFormWindow() override;
   void ShowOptionsDialog() override;
-  void SetCountdownCaption(bool commandLineWindow, const std::string& caption) override;
+  bool SetCountdownCaption(bool commandLineWindow, const std::string& caption) override;
   void SetCommandLineCountdownSeconds(const std::string& seconds) override;
   void ListTasksToRun(const DozIzevodoz::TaskRun& run) override;
   HWND LoadProgressWindow() override;

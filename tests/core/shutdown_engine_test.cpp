@@ -19,6 +19,7 @@
 #include "platform_utils.h"
 #include "os/scripted_message_boxes.h"
 #include "shared_state.h"
+#include "task_store.h"
 #include "vb_hot_key.h"
 
 using namespace DozIzevodoz;
@@ -46,12 +47,15 @@ class Engine : public ::testing::Test {
     SetFrontEnd(nullptr);
     test::DeleteKeyTree(kSettings);
     ResetSharedState();
+    DeleteFileA(TaskFilePath().c_str());
   }
 
   void RunTasksSetting(const char* value) { test::SetText(kSettings, "RunTasks", value); }
+  // The task file the engine reads when the run starts.
   void UseTasks(std::vector<TaskRecord> tasks) {
     Tasks = std::move(tasks);
     TaskCount = static_cast<int32_t>(Tasks.size());
+    ASSERT_TRUE(SaveTasks());
   }
   void Request(int32_t code, const char* name, bool force = false) {
     ActionCode = code;
@@ -172,82 +176,8 @@ TEST_F(Engine, AForceToggledDuringTheRunAppliesToTheAction) {
   EXPECT_EQ(Described(), Calls{"ExitWindowsEx 5"});
 }
 
-// A request made during the run (CTRL+ALT+R while the tasks of a shut-down run) is not carried out
-// by that run: it gets its own countdown. When that countdown runs out, the request is carried out;
-// when the user cancels it, the shut-down whose countdown had run out stands, with the Force flag
-// as it is then.
-TEST_F(Engine, ARequestDuringTheRunGetsACountdownOfItsOwnAndTheRunsActionWaitsBehindIt) {
-  struct Case { const char* what; bool cancelled; bool forceMeanwhile; Calls power; };
-  const Case cases[] = {
-      {"its countdown runs out", false, false, {"ExitWindowsEx 2"}},
-      {"its countdown is cancelled", true, false, {"ExitWindowsEx 1"}},
-      {"cancelled after a Force toggle", true, true, {"ExitWindowsEx 5"}},
-  };
-  for (const Case& c : cases) {
-    power.calls.clear();
-    frontEnd.calls.clear();
-    frontEnd.started.clear();
-    ForceShutdown = false;
-    RunTasksSetting("Yes");
-    UseTasks({Task(1, "One", "Shut")});
-    frontEnd.duringTask = [](size_t) { RequestAction(kRebootCode, "Boot"); };
-    Request(kShutDownCode, "Shut");
-    EXPECT_EQ(frontEnd.started, Calls{"One"}) << c.what;
-    EXPECT_TRUE(power.calls.empty()) << c.what;
-    // Armed afresh once the run is over: a fresh load of Form1 is a fresh count.
-    ASSERT_GE(frontEnd.calls.size(), 2u) << c.what;
-    EXPECT_EQ(Calls(frontEnd.calls.end() - 2, frontEnd.calls.end()), (Calls{"Form1.Unload", "Form1.Label2=Reboot"}))
-        << c.what;
-    EXPECT_EQ(ActionName, "Boot") << c.what;
-
-    frontEnd.duringTask = nullptr;
-    if (c.forceMeanwhile) ForceShutdown = true;
-    if (c.cancelled) {
-      TrayCountdownCancelled();
-      EXPECT_EQ(ActionCode, kShutDownCode) << c.what;
-      EXPECT_EQ(ActionName, "Shut") << c.what;
-    } else {
-      StartShutdownProcess();
-    }
-    EXPECT_EQ(Described(), c.power) << c.what;
-    // Either way the held action is gone: a later cancel carries out nothing.
-    TrayCountdownCancelled();
-    EXPECT_EQ(Described(), c.power) << c.what;
-  }
-}
-
-// A request's countdown may start during the run (Form1 was closed meanwhile); cancelled there, the
-// request is withdrawn and the run's own action follows, unless a later request came after it.
-TEST_F(Engine, ARequestWhoseCountdownIsCancelledDuringTheRunIsWithdrawn) {
-  struct Case { const char* what; bool laterRequest; Calls power; const char* armed; };
-  const Case cases[] = {
-      {"withdrawn", false, {"ExitWindowsEx 1"}, nullptr},
-      {"another request after it", true, {}, "Form1.Label2=LogOff"},
-  };
-  for (const Case& c : cases) {
-    power.calls.clear();
-    frontEnd.calls.clear();
-    RunTasksSetting("Yes");
-    UseTasks({Task(1, "One", "Shut")});
-    frontEnd.duringTask = [&](size_t) {
-      RequestAction(kRebootCode, "Boot");
-      TrayCountdownCancelled();
-      if (c.laterRequest) RequestAction(kLogOffCode, "Log");
-    };
-    Request(kShutDownCode, "Shut");
-    EXPECT_EQ(Described(), c.power) << c.what;
-    if (c.armed) {
-      EXPECT_EQ(frontEnd.calls.back(), c.armed) << c.what;
-      frontEnd.duringTask = nullptr;
-      StartShutdownProcess();  // the later request's countdown runs out
-      EXPECT_EQ(Described(), Calls{"ExitWindowsEx 0"}) << c.what;
-    } else {
-      EXPECT_EQ(std::count(frontEnd.calls.begin(), frontEnd.calls.end(), "Form1.Unload"), 0) << c.what;
-      EXPECT_EQ(ActionName, "Shut") << c.what;
-    }
-  }
-}
-
+// The tray road: a request made while the tasks of another one run waits for the run's end; a
+// cancelled run takes it along.
 TEST_F(Engine, ACancelledRunDropsARequestMadeDuringItAsWell) {
   RunTasksSetting("Yes");
   UseTasks({Task(1, "One", "Shut")});
@@ -256,11 +186,82 @@ TEST_F(Engine, ACancelledRunDropsARequestMadeDuringItAsWell) {
     CancelTasks = true;
   };
   frontEnd.cancelNoticeShown = true;  // the notice of the cancel runs its course
-  Request(kShutDownCode, "Shut");
+  RequestAction(kShutDownCode, "Shut");
+  TrayCountdownRanOut();
   frontEnd.cancelNoticeShown = false;
+  EXPECT_EQ(frontEnd.started, Calls{"One"});
   EXPECT_TRUE(power.calls.empty());
-  EXPECT_EQ(std::count(frontEnd.calls.begin(), frontEnd.calls.end(), "Form1.Unload"), 0);
+  EXPECT_EQ(std::count(frontEnd.calls.begin(), frontEnd.calls.end(), "Form1.Label2=Reboot"), 0);
   TrayCountdownCancelled();
+  TrayCountdownRanOut();
+  EXPECT_TRUE(power.calls.empty());
+}
+
+// The task file is read when the run starts, after the countdown: one held at the request costs
+// no box and no tasks. One that still cannot be read then withdraws the action, which is never
+// made without its tasks; the box says so after the withdrawal, whether anyone watches or not.
+TEST_F(Engine, ATaskFileHeldAtTheRequestIsReadAtTheRunAndOneStillHeldWithdrawsTheAction) {
+  RunTasksSetting("Yes");
+  UseTasks({Task(1, "Backup", "Shut")});
+  Tasks.clear();
+  TaskCount = 0;
+  auto hold = [] { return CreateFileA(TaskFilePath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); };
+  HANDLE held = hold();
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  RequestAction(kShutDownCode, "Shut");
+  EXPECT_TRUE(boxes.shown.empty()) << "a box before the countdown";
+  CloseHandle(held);  // free again while the countdown counts
+  TrayCountdownRanOut();
+  EXPECT_EQ(frontEnd.started, Calls{"Backup"});
+  EXPECT_EQ(Described(), Calls{"ExitWindowsEx 1"});
+  EXPECT_TRUE(boxes.shown.empty());
+
+  const std::string withdrawn = "The task list could not be read from\r\n" + TaskFilePath() +
+                                "\r\nThe Reboot is cancelled: it is not carried out without its tasks.";
+  for (bool unattended : {false, true}) {
+    power.calls.clear();
+    frontEnd.started.clear();
+    boxes.shown.clear();
+    UseTasks({Task(1, "Backup", "ShutBoot")});
+    held = hold();
+    if (unattended) {
+      CommandLineMode = true;
+      Request(kRebootCode, "Boot");
+    } else {
+      RequestAction(kRebootCode, "Boot");
+      TrayCountdownRanOut();
+    }
+    CloseHandle(held);
+    EXPECT_TRUE(power.calls.empty()) << unattended;
+    EXPECT_TRUE(frontEnd.started.empty()) << unattended;
+    EXPECT_EQ(Boxes(), Calls{rt::App().FileDescription + ": " + withdrawn}) << unattended;
+    EXPECT_EQ(boxes.shown[0].flags, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+    // Withdrawn: nothing is left to carry out.
+    TrayCountdownCancelled();
+    TrayCountdownRanOut();
+    EXPECT_TRUE(power.calls.empty()) << unattended;
+  }
+  EXPECT_EQ(rt::Forms::Count(), 0u) << "the unattended process ends";
+}
+
+// The arm of a countdown that fails (the window does not count) leaves nothing behind: the next
+// cancel of another request's countdown makes no call.
+TEST_F(Engine, ACountdownThatCannotBeArmedLeavesNothingPending) {
+  RunTasksSetting("Yes");
+  UseTasks({Task(1, "One", "Shut")});
+  RequestAction(kShutDownCode, "Shut");
+  frontEnd.duringTask = [&](size_t) {
+    RequestAction(kRebootCode, "Boot");
+    frontEnd.countdownFails = true;
+  };
+  TrayCountdownRanOut();
+  frontEnd.countdownFails = false;
+  frontEnd.duringTask = nullptr;
+  EXPECT_EQ(std::count(frontEnd.calls.begin(), frontEnd.calls.end(), "Form1.Label2=Run Tasks"), 1);
+  EXPECT_EQ(frontEnd.calls.back(), "Form1.Unload") << "the window that does not count is closed";
+  RequestAction(kLogOffCode, "Log");
+  TrayCountdownCancelled();
+  TrayCountdownRanOut();
   EXPECT_TRUE(power.calls.empty());
 }
 

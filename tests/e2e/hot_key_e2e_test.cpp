@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "../support/file_text.h"
 #include "../support/key_input.h"
 #include "../support/png_file.h"
 #include "../support/power_log.h"
@@ -156,6 +157,121 @@ TEST_F(HotKeyRoad, TasksTiedToTheActionAreAnnouncedAndTheCallStillFollows) {
   EXPECT_TRUE(test::WaitUntil([&] { return !Log().empty(); }, 15000));
   EXPECT_EQ(Log(), "ExitWindowsEx 2\n");
   DeleteFileA(tasks.c_str());
+}
+
+// A request made while the tasks of another one run, as the user takes it with the keys. During a
+// shut-down's task: CTRL+ALT+R, then CTRL+ALT+X answered Cancel ("do not exit"), which withdraws
+// nothing the user could not see. After the run the reboot counts down; ENTER there gives the
+// shut-down, whose tasks have run, a countdown of its own, and ENTER again ends both. Done again
+// with the reboot's countdown left to run out, the reboot is the call.
+TEST_F(HotKeyRoad, ARequestDuringTheTasksCountsDownAfterThemAndOnlyCancelsOfCountdownsWithdraw) {
+  test::SetText(kHotKeys, "7", "VK_X");
+  test::SetText(kSettings, "RunTasks", "Yes");
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  const std::string stem = std::string(temp) + "tarnwick-roads-" + std::to_string(GetCurrentProcessId());
+  const std::string markers = stem + "-markers.txt", go = stem + "-go";
+  const std::string tasks = kExe.substr(0, kExe.find_last_of('\\')) + "\\Tasks.txt";
+  const std::string helper = test::WindowsPathOf(TARNWICK_TASK_HELPER_EXE);
+  struct Cleanup {
+    std::vector<std::string> files;
+    ~Cleanup() {
+      for (const std::string& f : files) DeleteFileA(f.c_str());
+    }
+  } cleanup{{tasks, markers, go}};
+  DeleteFileA(markers.c_str());
+  DeleteFileA(go.c_str());
+  {
+    std::ofstream f(tasks, std::ios::binary);
+    f << "1\thold\t" << helper << "\tname=hold log=" << markers << " until=" << go << "\t\t1\tShut\r\n"
+      << "2\tboot\t" << helper << "\tname=boot log=" << markers << "\t\t1\tBoot\r\n\r\n";
+  }
+  test::Program program(kExe, "");
+  ASSERT_TRUE(program.Started());
+  ASSERT_TRUE(Ready(program));
+  const DWORD pid = program.ProcessId();
+  auto holdStarts = [&] {
+    const std::string text = test::ReadFileText(markers);
+    size_t n = 0;
+    for (size_t at = text.find("hold start"); at != std::string::npos; at = text.find("hold start", at + 1)) ++n;
+    return n;
+  };
+  auto press = [&](std::vector<WORD> keys) {
+    test::WaitUntil([&] {
+      SetForegroundWindow(focus_);
+      return GetForegroundWindow() == focus_;
+    }, 2000);
+    Pump();
+    test::PressKeys(std::move(keys));
+  };
+  // The countdown: the program's one form without a title (a tooltip of the progress window has none either).
+  auto countdown = [&] {
+    return test::FindVisibleWindowOf(pid, [](HWND w) -> HWND {
+      char cls[64] = {};
+      GetClassNameA(w, cls, sizeof cls);
+      return GetWindowTextLengthA(w) == 0 && lstrcmpA(cls, "TarnwickForm") == 0 ? w : nullptr;
+    });
+  };
+  auto question = [&] {
+    return test::FindVisibleWindowOf(pid, [](HWND w) -> HWND {
+      char cls[64] = {};
+      GetClassNameA(w, cls, sizeof cls);
+      return lstrcmpA(cls, "#32770") == 0 ? w : nullptr;
+    });
+  };
+  // CTRL+ALT+S, its count of one second, its task held; then CTRL+ALT+R and CTRL+ALT+X, the
+  // question answered Cancel (the keys reach the program in order: the question shows after R).
+  auto requestDuringTheTask = [&](size_t run) {
+    test::SetText(kSettings, "TimeOut", "1");
+    for (int attempt = 0; attempt < 3 && holdStarts() < run; ++attempt) {
+      press({VK_CONTROL, VK_MENU, 'S'});
+      test::WaitUntil([&] { return holdStarts() >= run; }, 5000);
+    }
+    ASSERT_EQ(holdStarts(), run) << "the shut-down's task did not start";
+    HWND box = nullptr;
+    for (int attempt = 0; attempt < 3 && !box; ++attempt) {
+      press({VK_CONTROL, VK_MENU, 'R'});
+      press({VK_CONTROL, VK_MENU, 'X'});
+      test::WaitUntil([&] { return (box = question()) != nullptr; }, 5000);
+    }
+    ASSERT_TRUE(box) << "no exit question";
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(test::WaitUntil([&] { return question() == nullptr; }, 5000));
+  };
+
+  requestDuringTheTask(1);
+  test::SetText(kSettings, "TimeOut", "60");
+  std::ofstream(go).put('1');
+  HWND reboot = nullptr;
+  ASSERT_TRUE(test::WaitUntil([&] { return (reboot = countdown()) != nullptr; }, 15000))
+      << "no countdown for the reboot; the calls: " << Log();
+  EXPECT_EQ(Log(), "");
+  // The pictures of the two countdowns, kept for a person to look at.
+  auto keep = [](HWND window, const char* name) {
+    test::Picture picture = test::CaptureWindow(window);
+    CreateDirectoryA(test::WindowsPathOf(TARNWICK_ARTIFACT_DIR).c_str(), nullptr);
+    test::WritePng(test::WindowsPathOf(std::string(TARNWICK_ARTIFACT_DIR "/") + name), picture.width, picture.height,
+                   picture.rgb);
+  };
+  keep(reboot, "countdown-after-the-run.png");
+  press({VK_RETURN});
+  HWND shutDown = nullptr;
+  ASSERT_TRUE(test::WaitUntil([&] { return !IsWindow(reboot) && (shutDown = countdown()) != nullptr; }, 5000))
+      << "no countdown of its own for the shut-down; the calls: " << Log();
+  EXPECT_EQ(Log(), "") << "a call right after the cancel";
+  keep(shutDown, "countdown-of-the-standing-action.png");
+  press({VK_RETURN});
+  EXPECT_TRUE(test::WaitUntil([&] { return !IsWindow(shutDown) && countdown() == nullptr; }, 5000));
+  EXPECT_EQ(Log(), "");
+  EXPECT_EQ(test::ReadFileText(markers), "hold start\nhold end\n");
+
+  DeleteFileA(go.c_str());
+  requestDuringTheTask(2);
+  std::ofstream(go).put('1');
+  EXPECT_TRUE(test::WaitUntil([&] { return !Log().empty(); }, 15000));
+  EXPECT_EQ(Log(), "ExitWindowsEx 2\n");
+  EXPECT_EQ(test::ReadFileText(markers), "hold start\nhold end\nhold start\nhold end\nboot start\nboot end\n");
+  EXPECT_TRUE(program.Running());
 }
 
 }  // namespace

@@ -65,13 +65,12 @@ TEST_F(TrayRoad, IconMenuActionAndExit) {
   ASSERT_TRUE(base);
   EXPECT_FALSE(IsWindowVisible(base));
   EXPECT_TRUE(test::WaitUntil([&] { return TrayIconCount() == iconsBefore + 1; }, 5000)) << "no tray icon";
-  // The form's load writes the start-up command after its window exists: it is waited for.
-  std::string startUp;
-  EXPECT_TRUE(test::WaitUntil([&] {
-    startUp = test::ReadText("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Moxbel Tarnwick").value_or("");
-    return !startUp.empty();
-  }, 5000)) << "no start-up command";
-  EXPECT_EQ(startUp.substr(0, 1), "\"");
+  // The load adds the icon first and writes the start-with-Windows command a moment later.
+  const auto runCommandQuoted = [] {
+    const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    return test::ReadText(kRun, "Moxbel Tarnwick").value_or("").rfind('"', 0) == 0;
+  };
+  EXPECT_TRUE(test::WaitUntil(runCommandQuoted, 5000)) << "no quoted start-with-Windows command";
 
   // The menu the icon pops up, kept as a picture.
   ASSERT_TRUE(test::OpenTrayMenu(base)) << "no tray menu";

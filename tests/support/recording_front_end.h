@@ -19,8 +19,9 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
     return trayWindow;
   }
   void ShowOptionsDialog() override { calls.push_back("ShowOptionsDialog"); }
-  void SetCountdownCaption(bool commandLine, const std::string& caption) override {
+  bool SetCountdownCaption(bool commandLine, const std::string& caption) override {
     calls.push_back(std::string(commandLine ? "Form2" : "Form1") + ".Label2=" + caption);
+    return !countdownFails;
   }
   void SetCommandLineCountdownSeconds(const std::string& seconds) override {
     calls.push_back("Form2.Label3=" + seconds);
@@ -80,7 +81,8 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
   rt::Form progress{"frmProg"};
   rt::Form chooser{"frmMain"};  // a real window to own and be disabled by the group editor
   int32_t chooserCurrentId = -1;
-  bool cancelNoticeShown = false;  // the notice of a cancelled run on screen, as CancelNoticeShown answers
+  bool cancelNoticeShown = false;
+  bool countdownFails = false;  // the countdown window cannot be loaded or does not count  // the notice of a cancelled run on screen, as CancelNoticeShown answers
 };
 
 }  // namespace test

@@ -1,5 +1,6 @@
-// A task program for the tests: task_helper.exe [name=N] [log=FILE] [sleep=MS] [exit=CODE] [report=FILE]
-// [handle=H]. It appends "N start" to the log, sleeps, appends "N end" and exits with the code. The
+// A task program for the tests: task_helper.exe [name=N] [log=FILE] [sleep=MS] [until=FILE] [exit=CODE]
+// [report=FILE] [handle=H]. It appends "N start" to the log, sleeps, waits until the until-file exists
+// (a minute at most), appends "N end" and exits with the code. The
 // report, when asked for, tells how it was started: its command line, current folder, start flags
 // and show code, and whether the handle value H is open in it (inherited).
 #include <windows.h>
@@ -53,6 +54,10 @@ int main(int argc, char** argv) {
   Report(Option(argc, argv, "report"), Option(argc, argv, "handle"));
   Append(log, name + " start");
   Sleep(static_cast<DWORD>(std::atoi(Option(argc, argv, "sleep").c_str())));
+  const std::string until = Option(argc, argv, "until");
+  for (int waited = 0; !until.empty() && waited < 60000 && GetFileAttributesA(until.c_str()) == INVALID_FILE_ATTRIBUTES;
+       waited += 50)
+    Sleep(50);
   Append(log, name + " end");
   return std::atoi(Option(argc, argv, "exit").c_str());
 }

@@ -78,9 +78,15 @@ class Countdown : public ::testing::Test {
     ResetSharedState();
   }
   void Setting(const char* name, const char* value) { test::SetText(kSettings, name, value); }
+  // The tray countdown counts for a request whose owner knows it is on screen; the command-line one
+  // for the process's own action.
   void Arm(CountdownForm& form, int32_t code, const char* name, const char* caption) {
     ActionCode = code;
     ActionName = name;
+    if (&form == &Form1()) {
+      PendingPowerActions.Requested({code, name});
+      PendingPowerActions.CountdownShown();
+    }
     form.SetActionCaption(caption);
   }
   static rt::Label& Label(CountdownForm& form, const char* name) { return form.Ctl<rt::Label>(name); }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "action_requests.h"
 #include "add_shortcut.h"
 #include "app.h"
 #include "form.h"
@@ -147,9 +148,8 @@ TEST_F(Shortcuts, ACountdownKeepsItsActionWhenAShortcutIsMade) {
   os::Install<os::Power> powerInstalled{&power};
   test::SetText(kSettings, "RunTasks", "No");
   test::SetText(kSettings, "TimeOut", "1");
-  DozIzevodoz::ActionCode = DozIzevodoz::kRebootCode;
-  DozIzevodoz::ActionName = "Boot";
-  tray::Form1().SetActionCaption("Reboot");
+  DozIzevodoz::RequestAction(DozIzevodoz::kRebootCode, "Boot");
+  ASSERT_TRUE(tray::Form1().Counting());
 
   tray::AddShortcut(tray::kShortcutSuspend, "Desktop");
   EXPECT_EQ(DozIzevodoz::ActionCode, DozIzevodoz::kRebootCode);

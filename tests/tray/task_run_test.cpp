@@ -73,6 +73,7 @@ class TaskRun : public ::testing::Test {
     test::DeleteKeyTree(kSettings);
     ResetSharedState();
     DeleteFileA(log_.c_str());
+    DeleteFileA(TaskFilePath().c_str());
   }
   TaskRecord HelperTask(int32_t id, const std::string& name, int sleepMs, const std::string& actions = "Shut") {
     TaskRecord t;
@@ -83,9 +84,11 @@ class TaskRun : public ::testing::Test {
     t.Actions = actions;
     return t;
   }
+  // The task file the engine reads when the run starts.
   void UseTasks(std::vector<TaskRecord> tasks) {
     Tasks = std::move(tasks);
     TaskCount = static_cast<int32_t>(Tasks.size());
+    ASSERT_TRUE(SaveTasks());
   }
   void RequestShutDown() {
     ActionCode = kShutDownCode;
@@ -93,6 +96,11 @@ class TaskRun : public ::testing::Test {
     StartShutdownProcess();
   }
   std::string Log() const { return test::ReadFileText(log_); }
+  std::string PowerCalls() const {
+    std::string text;
+    for (const os::PowerCall& call : power.calls) text += (text.empty() ? "" : "\n") + os::Describe(call);
+    return text;
+  }
   // Lets the cancel notice run its course.
   bool PumpUntilNoticeGone() {
     return test::WaitUntil([] {
@@ -130,9 +138,16 @@ TEST_F(TaskRun, TiedTasksRunInTurnEachWaitedForThenTheActionFollows) {
 }
 
 TEST_F(TaskRun, EachListedTaskRunsOnceAndASingleTaskEndsFinished) {
-  // Two records with one ID (a hand-edited file) are two tasks, each run once.
-  UseTasks({HelperTask(5, "first", 100), HelperTask(5, "second", 100)});
-  RequestShutDown();
+  // Two records with one ID (the file keeps the first of them, an editor's list may hold both) are
+  // two tasks, each run once.
+  DozIzevodoz::TaskRun twins;
+  twins.tasks = {HelperTask(5, "first", 100), HelperTask(5, "second", 100)};
+  twins.idList = "5;5";
+  twins.nameList = "first;second";
+  twins.actionName = "Shut";
+  frontEnd.LoadProgressWindow();
+  frontEnd.RunTasksInProgressWindow(twins);
+  frontEnd.UnloadProgressWindow();
   EXPECT_EQ(Log(), "first start\nfirst end\nsecond start\nsecond end\n");
 
   DeleteFileA(log_.c_str());
@@ -215,51 +230,81 @@ TEST_F(TaskRun, AnIdListThatIsNotAllTaskNumbersIsReportedAfterTheRows) {
   EXPECT_TRUE(boxes.shown.empty());
 }
 
-// A request made while the tasks of another run (CTRL+ALT+R during a shut-down's tasks): once the
-// run is over it gets a countdown of its own, then its own tasks and its action; cancelling that
-// countdown leaves the shut-down, whose countdown had run out, to be carried out.
-TEST_F(TaskRun, ARequestDuringTheRunGetsItsOwnCountdownAndTasksOrLeavesTheFirstActionStanding) {
+// A request made while the tasks of another run (CTRL+ALT+R during a shut-down's tasks) waits for
+// the run's end, then counts down; the exit question answered Cancel meanwhile withdraws nothing.
+// When the user cancels that countdown, the shut-down, whose countdown had run out and whose tasks
+// have run, gets a countdown of its own; cancelling that one as well ends both.
+TEST_F(TaskRun, ARequestDuringTheRunCountsDownAfterItAndACancelGivesTheFirstActionItsOwnCountdown) {
   tray::CountdownForm& countdown = tray::Form1();
   auto tick = [&] { SendMessageA(countdown.hWnd(), WM_TIMER, countdown.Ctl<rt::Timer>("Timer1").Id(), 0); };
   auto caption = [&](const char* label) { return countdown.Ctl<rt::Label>(label).Caption(); };
+  auto enter = [&] { SendMessageA(countdown.hWnd(), WM_HOTKEY, 9, MAKELPARAM(0, VK_RETURN)); };
   test::SetText(kSettings, "TimeOut", "1");
-  for (bool withdrawn : {false, true}) {
+  struct Case {
+    const char* what;
+    bool exitQuestion;
+    bool cancelled;
+  };
+  for (const Case c : {Case{"runs out", false, false}, Case{"exit question, then runs out", true, false},
+                       Case{"cancelled, then the standing action's countdown runs out", false, true},
+                       Case{"exit question, then both cancelled", true, true}}) {
     DeleteFileA(log_.c_str());
     power.calls.clear();
+    boxes.shown.clear();
+    boxes.answers = {IDCANCEL};  // "do not exit"
     UseTasks({HelperTask(1, "shut", 300, "Shut"), HelperTask(2, "boot", 0, "Boot")});
-    ASSERT_TRUE(SaveTasks());  // a request reads the task file
     Sampler::onSample = [&](const std::string&) {
       if (Log().find("shut start") == std::string::npos) return;
       Sampler::onSample = nullptr;
-      vbHotKey::DoFunctions(1);
+      vbHotKey::DoFunctions(1);                      // CTRL+ALT+R
+      if (c.exitQuestion) vbHotKey::DoFunctions(7);  // CTRL+ALT+X
     };
     RequestAction(kShutDownCode, "Shut");
     ASSERT_TRUE(countdown.IsLoaded());
     tick();  // a TimeOut of 1: the first second ends the count
 
-    EXPECT_EQ(Log(), "shut start\nshut end\n") << withdrawn;
-    EXPECT_TRUE(power.calls.empty()) << "the reboot was carried out without its countdown";
-    ASSERT_TRUE(countdown.Counting()) << withdrawn;
+    EXPECT_EQ(Log(), "shut start\nshut end\n") << c.what;
+    EXPECT_TRUE(power.calls.empty()) << c.what;
+    EXPECT_EQ(boxes.shown.size(), c.exitQuestion ? 1u : 0u) << c.what;
+    ASSERT_TRUE(countdown.Counting()) << c.what;
     EXPECT_TRUE(countdown.HoldsEnter());
     EXPECT_EQ(caption("Label3"), "1") << "not a fresh count";
     EXPECT_EQ(caption("Label2"), "Run Tasks");
     EXPECT_EQ(ActionName, "Boot");
 
-    if (withdrawn) {
-      SendMessageA(countdown.hWnd(), WM_HOTKEY, 9, MAKELPARAM(0, VK_RETURN));  // ENTER
+    if (!c.cancelled) {
+      tick();
+      EXPECT_EQ(Log(), "shut start\nshut end\nboot start\nboot end\n") << c.what;
+      EXPECT_EQ(PowerCalls(), "ExitWindowsEx 2") << c.what;
       EXPECT_FALSE(countdown.IsLoaded());
-      EXPECT_EQ(Log(), "shut start\nshut end\n") << "the reboot's tasks ran";
-      ASSERT_EQ(power.calls.size(), 1u);
-      EXPECT_EQ(os::Describe(power.calls[0]), "ExitWindowsEx 1");
+      continue;
+    }
+    enter();
+    EXPECT_TRUE(power.calls.empty()) << c.what << ": a call right after the cancel";
+    ASSERT_TRUE(countdown.Counting()) << c.what;
+    EXPECT_EQ(caption("Label2"), "Shutdown") << "its tasks have run";
+    EXPECT_EQ(ActionName, "Shut");
+    if (c.exitQuestion) {
+      enter();
+      EXPECT_FALSE(countdown.IsLoaded()) << c.what;
     } else {
       tick();
-      EXPECT_EQ(Log(), "shut start\nshut end\nboot start\nboot end\n");
-      ASSERT_EQ(power.calls.size(), 1u);
-      EXPECT_EQ(os::Describe(power.calls[0]), "ExitWindowsEx 2");
-      EXPECT_FALSE(countdown.IsLoaded());
+      EXPECT_EQ(PowerCalls(), "ExitWindowsEx 1") << c.what;
     }
+    EXPECT_EQ(Log(), "shut start\nshut end\n") << c.what << ": the reboot's tasks ran";
+    EXPECT_EQ(power.calls.size(), c.exitQuestion ? 0u : 1u) << c.what;
+    EXPECT_FALSE(countdown.IsLoaded());
   }
-  DeleteFileA(TaskFilePath().c_str());
+}
+
+// A description may hold the list separator: the run names its tasks by ID, and no box (which
+// would wait for ever on an unattended shut-down) stops it.
+TEST_F(TaskRun, ATaskWithTheSeparatorInItsDescriptionRuns) {
+  UseTasks({HelperTask(1, "Back;up", 0)});
+  RequestShutDown();
+  EXPECT_EQ(Log(), "Back;up start\nBack;up end\n");
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_EQ(power.calls.size(), 1u);
 }
 
 // Cancels while the second task runs: by the button, and by the cancel key's message.
