@@ -56,7 +56,7 @@ class TaskRunE2E : public ::testing::Test {
     cancel(program.ProcessId());
     // The notice is on screen for a while, then the process ends by itself.
     HWND notice = nullptr;
-    test::WaitUntil([&] { return (notice = test::FindVisibleWindowOf(program.ProcessId())) != nullptr; }, 2000);
+    test::WaitUntil([&] { return (notice = test::FindVisibleWindowOf(program.ProcessId())) != nullptr; }, 10000);
     EXPECT_TRUE(notice) << "no cancel notice";
     EXPECT_TRUE(program.WaitForExit(20000));
     EXPECT_EQ(test::ReadFileText(markers_), "one start\none end\ntwo start\n");
