@@ -200,7 +200,7 @@ TEST_F(TaskEditor, AShortcutWhoseWorkingFolderHasGoneGivesTheProgramsFolder) {
   const struct {
     std::string workingDir;
     std::string expected;
-  } cases[] = {{folder_ + "\Gone", Tools()}, {folder_, folder_}};
+  } cases[] = {{folder_ + "\\Gone", Tools()}, {folder_, folder_}};
   int saved = 0;
   for (const auto& c : cases) {
     ASSERT_TRUE(test::WriteShortcut(link, Tools() + "Run.exe", "", c.workingDir, SW_SHOWNORMAL));
