@@ -322,7 +322,8 @@ void FrmTask::CloseKeepingChanges() {
     return;
   DozIzevodoz::LoadTasks();
   std::vector<std::string> descriptions;
-  for (int32_t i = 0; i < DozIzevodoz::TaskCount; ++i) descriptions.push_back(DozIzevodoz::Tasks[i].Desc);
+  for (const DozIzevodoz::TaskRecord& task : DozIzevodoz::InUse(DozIzevodoz::Tasks, DozIzevodoz::TaskCount))
+    descriptions.push_back(task.Desc);
   DozIzevodoz::frontEnd().RefillTaskChooser(descriptions);
   Hide();
   Unload();

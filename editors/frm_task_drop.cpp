@@ -69,9 +69,8 @@ void FrmTask::FillFromShortcut(const std::string& linkFile, const DropPlan& plan
 void FrmTask::ApplyShortcutTarget(const ShortcutTarget& target) {
   Ctl<rt::TextBox>("txtProg").SetText(target.path);
   Ctl<rt::TextBox>("txtArgs").SetText(target.arguments);
-  std::string dir = target.workingDir;
-  if (dir.empty()) dir = DefaultWorkDir("", target.path, Folder::FolderExists);
-  Ctl<rt::TextBox>("txtDir").SetText(dir);
+  // A working folder that has gone since the shortcut was made is as good as none.
+  Ctl<rt::TextBox>("txtDir").SetText(DefaultWorkDir(target.workingDir, target.path, Folder::FolderExists));
   SelectWinStyle(WinStyleOfShowCommand(target.showCommand));
 }
 

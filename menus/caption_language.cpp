@@ -146,8 +146,11 @@ std::string CaptionWithBlock(std::string_view shown, std::string_view block) {
 std::string NameValue(std::string_view name) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string value;
-  for (const char c : name) {
-    if (c == '{' || c == '}' || c == '|' || c == ':' || c == '%') {
+  for (size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    // The first character too: right after "Key:" a name's first word would read as a flag of its
+    // own ("Bold Sans" as the flag "Bold").
+    if (i == 0 || c == '{' || c == '}' || c == '|' || c == ':' || c == '%') {
       value += '%';
       value += kHex[static_cast<unsigned char>(c) >> 4];
       value += kHex[static_cast<unsigned char>(c) & 0xF];
@@ -172,5 +175,7 @@ std::string NameOfValue(std::string_view value) {
   }
   return name;
 }
+
+std::string FontOfItem(std::string_view text) { return NameOfValue(GetAttribute(text, "LFont:")); }
 
 }  // namespace modMenus

@@ -36,9 +36,13 @@ SplitCaptionResult SplitCaption(std::string_view caption);
 std::string CaptionWithBlock(std::string_view shown, std::string_view block);
 
 // An outside name (a font's family) as the value of a key, and back: the characters the language
-// reads ("{", "}", "|", ":") and "%" itself written as "%" and two hexadecimal digits, so that the
-// name neither ends the block nor reads as another key.
+// reads ("{", "}", "|", ":"), "%" itself and the first character written as "%" and two
+// hexadecimal digits, so that the name neither ends the block nor reads as another key or flag.
 std::string NameValue(std::string_view name);
 std::string NameOfValue(std::string_view value);
+
+// The family a font item's text (its block or whole caption) names in its "LFont:" entry; "" when
+// it has none.
+std::string FontOfItem(std::string_view text);
 
 }  // namespace modMenus

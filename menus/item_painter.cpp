@@ -118,7 +118,7 @@ void DrawCaption(HDC dc, const RECT& item, RECT text, const MenuItemRecord& reco
     if (record.RightText.empty()) return;
     r.right = item.right - rightInset;
     if (look.fontItem) {
-      SetMenuFonts(true, false, NameOfValue(GetAttribute(record.RawCaption, "LFont:")));
+      SetMenuFonts(true, false, FontOfItem(record.RawCaption));
       SelectFontSlot face(6, dc);
       Text(dc, record.RightText, r, DT_NOCLIP | DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
     } else {

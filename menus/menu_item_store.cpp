@@ -146,7 +146,7 @@ void cMenuItems::MeasureItem(MenuItemRecord& item, bool separator, const std::st
     SelectFontSlot font(slot, dc.get());
     if (item.ItemFlags & kFontItem) {
       const SIZE text = TextSize(dc.get(), item.DisplayText);
-      SetMenuFonts(true, false, NameOfValue(GetAttribute(block, "LFont:")));
+      SetMenuFonts(true, false, FontOfItem(block));
       SelectFontSlot face(6, dc.get());
       const SIZE right = TextSize(dc.get(), item.RightText);
       size = SIZE{text.cx + right.cx, std::min(text.cy, right.cy)};

@@ -41,7 +41,7 @@ std::optional<PanelChoice> DecodePanelChoice(std::string_view block) {
       choice.value = ChoiceDate{Number(payload)};
     } else if (name == "LFont:") {
       choice.category = "Font";
-      choice.value = NameOfValue(payload);
+      choice.value = FontOfItem(block);
     } else {
       choice.category = "Drive";
       choice.value = payload.substr(0, 3);

@@ -55,9 +55,9 @@ void WriteRunTasks(const char* value) {
   DozIzevodoz::WriteSetting("RunTasks", value);
 }
 
-// The Desc of the first task in array order that is not deleted and has one.
+// The Desc of the first task in use, in array order, that is not deleted and has one.
 std::string FirstTaskDesc() {
-  for (const DozIzevodoz::TaskRecord& task : DozIzevodoz::Tasks)
+  for (const DozIzevodoz::TaskRecord& task : DozIzevodoz::InUse(DozIzevodoz::Tasks, DozIzevodoz::TaskCount))
     if (task.ID >= 0 && !task.Desc.empty()) return task.Desc;
   return {};
 }
@@ -127,7 +127,7 @@ void FrmMain::DispGroups(const std::string& desc) {
   rt::Trap("frmMain", "DispGroups", [&] {
     rt::ListBox& list = lstGroups();
     list.Clear();
-    for (const DozIzevodoz::TaskRecord& task : DozIzevodoz::Tasks) {
+    for (const DozIzevodoz::TaskRecord& task : DozIzevodoz::InUse(DozIzevodoz::Tasks, DozIzevodoz::TaskCount)) {
       if (task.ID < 0) continue;
       list.SetItemData(list.AddItem(task.Desc), task.ID);
     }
@@ -155,6 +155,7 @@ void FrmMain::DispGroups(const std::string& desc) {
       optGroup.SetEnabled(false);
       SetListEnabled(false);
     }
+    ShowTaskCount();
   });
 }
 

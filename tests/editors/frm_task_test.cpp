@@ -189,6 +189,40 @@ TEST_F(TaskEditor, ShortcutsAreResolvedAndAnUnreadableOneNeverRunsHidden) {
       << prog;
 }
 
+// A shortcut made before its working folder went proposes the program's folder instead, dropped
+// or browsed to alike: Save would refuse the missing one over a box the user cannot see.
+TEST_F(TaskEditor, AShortcutWhoseWorkingFolderHasGoneGivesTheProgramsFolder) {
+  Open();
+  const std::string link = Tools() + "Run.lnk";
+  auto sameText = [](const std::string& a, const std::string& b) {
+    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
+  };
+  const struct {
+    std::string workingDir;
+    std::string expected;
+  } cases[] = {{folder_ + "\\Gone", Tools()}, {folder_, folder_}};
+  int saved = 0;
+  for (const auto& c : cases) {
+    ASSERT_TRUE(test::WriteShortcut(link, Tools() + "Run.exe", "", c.workingDir, SW_SHOWNORMAL));
+    for (const bool browse : {false, true}) {
+      Click("btnNewTask");
+      if (browse) {
+        dialog_.answer = link;
+        Click("btnBrowseProg");
+      } else {
+        Drop(Text("txtProg").hWnd(), {2, 2}, {link});
+      }
+      EXPECT_TRUE(sameText(Text("txtDir").Text(), c.expected)) << Text("txtDir").Text() << " browse " << browse;
+      Text("txtDesc").SetText("Task " + std::to_string(++saved));
+      frmTask().Ctl<rt::CheckBox>("ckShutdown").SetValue(1);
+      Click("btnSaveTask");
+      EXPECT_TRUE(boxes_.shown.empty()) << c.workingDir << ": " << boxes_.shown.front().text;
+      boxes_.shown.clear();
+    }
+  }
+  EXPECT_EQ(List().ListCount(), saved);
+}
+
 TEST_F(TaskEditor, EditShowsTheRecordAndDeleteAsksThenEmptiesTheList) {
   WriteTasks(kTwoTasks);
   Open();

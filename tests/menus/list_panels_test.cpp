@@ -159,8 +159,8 @@ TEST(FontPanel, TypeFilterLetterRangeAndTheEmptyList) {
   EXPECT_EQ(FontTypeFilter("Arial"), 0);
   const PanelContent panel = FontPanel("arial:Type:TrueType:Group:A-C", "", families, CompareAsciiNoCase);
   ASSERT_EQ(panel.items.size(), 3u);
-  EXPECT_EQ(panel.items[0].caption, "Arial{gControl:0|lvID:|LFont:Arial}\tSample");
-  EXPECT_EQ(panel.items[1].caption, "Bookman Old Style{gControl:0|lvID:|LFont:bookman old style}\tSample");
+  EXPECT_EQ(panel.items[0].caption, "Arial{gControl:0|lvID:|LFont:%41rial}\tSample");
+  EXPECT_EQ(panel.items[1].caption, "Bookman Old Style{gControl:0|lvID:|LFont:%62ookman old style}\tSample");
   EXPECT_EQ(Checked(panel), std::vector<std::string>{"Arial"});
   EXPECT_FALSE(panel.timeConsuming);
 
@@ -220,15 +220,22 @@ std::string Drawn(std::string_view text) {
 // are: an ampersand is no access key, and braces, bars and colons neither end the block nor read
 // as keys of their own.
 TEST(OutsideNames, AmpersandsAndBracesAreText) {
-  for (const std::string family : {"Tom & Jerry", "R&d", "End&", "A&&b", "A}b", "X{y}z", "X:bold|y", "50%7b"}) {
+  for (const std::string family : {"Tom & Jerry", "R&d", "End&", "A&&b", "A}b", "X{y}z", "X:bold|y", "50%7b",
+                                    "Default Gothic", "Sidebar Sans", "Bold Sans", "Raised", "%", "A"}) {
     const std::string caption = FontPanel("0", "", {"", family}, CompareAsciiNoCase).items.at(0).caption;
     const ItemCaption item = ParseItemCaption(caption, 0, 0, "");
     EXPECT_EQ(Drawn(item.displayText), family) << caption;
     EXPECT_EQ(GetAccelerator(item.displayText), "") << caption;
     EXPECT_EQ(item.rightText, "Sample") << caption;
-    EXPECT_EQ(GetAttribute(item.block, "Bold"), "") << caption;
+    // No word of the name reads as a flag: a plain font item, first in its panel yet no side bar.
+    EXPECT_FALSE(item.sideBar) << caption;
+    EXPECT_FALSE(item.separator) << caption;
+    EXPECT_EQ(item.flags, kFontItem) << caption;
+    for (const char* flag : {"Bold", "Default", "Sidebar", "Raised"})
+      EXPECT_EQ(GetAttribute(item.block, flag), "") << caption << " " << flag;
     // The family the painter draws the sample in, and the one the choice reports.
-    EXPECT_EQ(NameOfValue(GetAttribute(caption, "LFont:")), family) << caption;
+    EXPECT_EQ(FontOfItem(caption), family) << caption;
+    EXPECT_EQ(FontOfItem(item.block), family) << caption;
     const auto choice = DecodePanelChoice(item.block);
     ASSERT_TRUE(choice) << caption;
     EXPECT_EQ(choice->category, "Font");

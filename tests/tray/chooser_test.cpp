@@ -81,6 +81,8 @@ TEST_F(Chooser, TheLoadShowsTheTasksAndTheStoredChoice) {
     EXPECT_EQ(option("optGroup").Enabled(), c.runEnabled) << c.what;
     EXPECT_EQ(list().Enabled(), c.listEnabled) << c.what;
     EXPECT_EQ(list().ListCount(), static_cast<int>(c.tasks.size())) << c.what;
+    // Greyed or not, the label counts the tasks listed beneath it.
+    EXPECT_EQ(label(), std::to_string(c.tasks.size()) + " Tasks in List") << c.what;
     if (!c.current.empty()) EXPECT_EQ(list().List(list().ListIndex()), c.current) << c.what;
     // Nothing is written unless "Run Tasks" was selected (optNone was selected already).
     EXPECT_EQ(runTasks(), c.stored ? std::optional<std::string>(c.stored) : std::nullopt) << c.what;
@@ -96,6 +98,19 @@ TEST_F(Chooser, ItemsAreSortedAndCarryTheirTaskIds) {
   EXPECT_EQ(list().ItemData(0), 1);
   EXPECT_EQ(list().List(2), "Zeta");
   EXPECT_EQ(list().ItemData(2), 3);
+}
+
+// Entries past TaskCount are not in use (an editor's work on the array): the chooser lists none.
+TEST_F(Chooser, OnlyTheTasksInUseAreListed) {
+  form().Load();
+  Tasks = {test::Task(3, "Zeta", "Shut"), test::Task(-1, "Gone", "Shut"), test::Task(1, "alpha", "Shut"),
+           test::Task(2, "Unused", "Boot")};
+  TaskCount = 3;
+  form().DispGroups("Unused");
+  ASSERT_EQ(list().ListCount(), 2);
+  EXPECT_EQ(list().List(0), "alpha");
+  EXPECT_EQ(list().List(1), "Zeta");
+  EXPECT_EQ(label(), "2 Tasks in List");
 }
 
 // What the group editor asks of the chooser through the tray's front end.
