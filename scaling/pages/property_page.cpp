@@ -68,7 +68,6 @@ HFONT CreatePointFont(HDC screen, int hundredthsOfPoint, const wchar_t* face) {
 
 constexpr int kNoteId = 99;
 
-
 }  // namespace
 
 PropertyPage::~PropertyPage() {
