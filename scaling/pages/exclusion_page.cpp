@@ -120,6 +120,7 @@ void ExclusionPageBase::SelectionChanged() {
   if (!Protocol().Loaded()) {
     MarkLoaded(control);
     HostStatus built = model_.Build(*control);
+    SetText(kControlType, "");  // no item of the new list is current yet
     FillList();
     if (built) {
       ClearFailure();

@@ -89,7 +89,10 @@ EffectsContents FormEffectsPage::Shown() const {
   return contents;
 }
 
-HostStatus FormEffectsPage::ApplyChanges(HostObject& control) { return ApplyEffects(control, Numbers(), Shown()); }
+// Without a window (the frame took it away) the page applies what its boxes held when it went.
+HostStatus FormEffectsPage::ApplyChanges(HostObject& control) {
+  return ApplyEffects(control, Numbers(), Window() ? Shown() : loaded_);
+}
 
 // The replaced text raises the box's change again, which then finds it valid.
 void FormEffectsPage::TimeTyped(int id) {

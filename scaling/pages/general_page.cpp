@@ -91,7 +91,7 @@ class GeneralPage final : public ComObject<GeneralPage, ValuesPage, OwnDispatch<
   void Show(const GeneralContents& contents);
   GeneralContents Read() const;
 
-  GeneralContents loaded_;  // what the lists were loaded from
+  GeneralContents loaded_;  // what the lists were loaded from, and what the boxes held while the window is away
 };
 
 const QITAB GeneralPage::kInterfaceTable[] = {
@@ -126,9 +126,15 @@ HostStatus GeneralPage::Load(HostObject& control) {
   return {};
 }
 
+// Without a window (the frame took it away) the page applies what its boxes held when it went,
+// and keeps the cleaned texts for the next window.
 HostStatus GeneralPage::ApplyChanges(HostObject& control) {
-  GeneralContents contents = Read();
+  GeneralContents contents = Window() ? Read() : loaded_;
   HostStatus status = ApplyGeneral(control, PlatformNumbers(Locale()), contents);
+  if (!Window()) {
+    loaded_ = contents;
+    return status;
+  }
   for (const Bound& b : kTexts)
     if (Text(b.id) != contents.texts[b.property]) SetText(b.id, contents.texts[b.property]);
   return status;

@@ -29,11 +29,10 @@ class PageProtocol {
   void Applied() { changed_ = false; }
   // The frame set the selection. The values shown, and the edits among them, belong to the control
   // they were loaded from: they stay while the selection holds that control. A selection without
-  // it drops them, and the page loads again from the selection. An empty one drops values without
-  // edits at once; edits wait for the next selection, which keeps them only if it holds their
-  // control. True when the page dropped what it showed.
-  bool SelectionSet(bool empty, bool holdsLoadedControl) {
-    if (!loaded_ || holdsLoadedControl || (empty && changed_)) return false;
+  // it, the empty one included, drops them, and the page loads again from the next selection.
+  // True when the page dropped what it showed.
+  bool SelectionSet(bool holdsLoadedControl) {
+    if (!loaded_ || holdsLoadedControl) return false;
     loaded_ = changed_ = false;
     return true;
   }

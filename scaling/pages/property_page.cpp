@@ -68,13 +68,6 @@ HFONT CreatePointFont(HDC screen, int hundredthsOfPoint, const wchar_t* face) {
 
 constexpr int kNoteId = 99;
 
-// A COM object's identity: its IUnknown, whichever interface the frame handed over.
-rt::ComPtr<IUnknown> IdentityOf(IUnknown* object) {
-  rt::ComPtr<IUnknown> identity;
-  if (object) object->QueryInterface(IID_IUnknown, identity.put_void());
-  return identity;
-}
-
 }  // namespace
 
 PropertyPage::~PropertyPage() {
@@ -148,9 +141,12 @@ HRESULT PropertyPage::OnSetObjects(ULONG count, IUnknown** objects) {
     objects_.push_back(std::move(held));
   }
   // Edits are never carried over to another control: they stay only while their own is selected.
-  if (protocol_.SelectionSet(objects_.empty(), Selects(loadedIdentity_.get()))) {
+  // Once it left the selection (an empty one included) the page holds it no more, and the frame
+  // learns that the edits are gone.
+  bool hadEdits = protocol_.Changed();
+  if (protocol_.SelectionSet(loadedFrom_ && Selects(loadedFrom_->Identity()))) {
     loadedFrom_ = nullptr;
-    loadedIdentity_ = nullptr;
+    if (hadEdits && site_) site_->OnStatusChange(PROPPAGESTATUS_CLEAN);
   }
   if (window_ && !objects_.empty()) SelectionChanged();
   return S_OK;
@@ -171,14 +167,12 @@ HRESULT PropertyPage::OnMove(LPCRECT rect) {
 
 IFACEMETHODIMP PropertyPage::IsPageDirty() { return protocol_.Changed() ? S_OK : S_FALSE; }
 
-// Only a changed page is applied, to the control its edits belong to; a write that fails goes back
-// to the frame, and the page stays changed. Edits whose control is not selected (the selection is
-// empty) are no success either.
+// Only a changed page is applied, to the control its edits belong to (a page keeps edits only while
+// that control is selected); a write that fails goes back to the frame, and the page stays changed.
 HRESULT PropertyPage::OnApply() {
   if (!protocol_.Changed()) return S_OK;
-  HostObjectPtr control = objects_.empty() ? nullptr : loadedFrom_;
-  HostStatus status =
-      control ? ApplyChanges(*control) : HostStatus::Failed("No control is selected to store the page in");
+  HostStatus status = loadedFrom_ ? ApplyChanges(*loadedFrom_)
+                                  : HostStatus::Failed("No control is selected to store the page in");
   if (!status) return ReportFailure(status);
   protocol_.Applied();
   return S_OK;
@@ -208,17 +202,20 @@ LCID PropertyPage::Locale() const {
   return locale;
 }
 
-bool PropertyPage::Selects(IUnknown* identity) const {
+// A COM object's identity is its IUnknown, whichever interface the frame handed over.
+bool PropertyPage::Selects(const void* identity) const {
   if (!identity) return false;
-  for (const rt::ComPtr<IUnknown>& object : objects_)
-    if (IdentityOf(object.get()).get() == identity) return true;
+  for (const rt::ComPtr<IUnknown>& object : objects_) {
+    rt::ComPtr<IUnknown> unknown;
+    if (object && SUCCEEDED(object->QueryInterface(IID_IUnknown, unknown.put_void())) && unknown.get() == identity)
+      return true;
+  }
   return false;
 }
 
 void PropertyPage::MarkLoaded(HostObjectPtr from) {
   protocol_.SetLoaded();
   loadedFrom_ = std::move(from);
-  loadedIdentity_ = IdentityOf(objects_.empty() ? nullptr : objects_[0].get());
 }
 
 void PropertyPage::ShowFailure(const std::string& text) {

@@ -126,14 +126,13 @@ class PropertyPage : public IPropertyPage {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
   void ShowFailureState();
-  // Whether the selection holds the object whose identity (its IUnknown) is given.
-  bool Selects(IUnknown* identity) const;
+  // Whether the selection holds the object whose identity (HostObject::Identity) is given.
+  bool Selects(const void* identity) const;
 
   HWND window_ = nullptr;
   rt::ComPtr<IPropertyPageSite> site_;
   std::vector<rt::ComPtr<IUnknown>> objects_;
   HostObjectPtr loadedFrom_;
-  rt::ComPtr<IUnknown> loadedIdentity_;  // the COM identity of the control loadedFrom_ reaches
   PageProtocol protocol_;
   bool restoring_ = false;
   std::vector<std::pair<int, COLORREF>> colours_;

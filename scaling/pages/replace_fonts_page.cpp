@@ -76,11 +76,10 @@ void ReplaceFontsPage::Select(const std::optional<std::wstring>& name) {
   SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
 }
 
+// Without a window (the frame took it away) the page applies the entry chosen when it went.
 HostStatus ReplaceFontsPage::ApplyChanges(HostObject& control) {
-  HWND list = Item(kFontList);
-  int current = static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
-  return NamedFailure("ReplaceFontsWith",
-                      control.Let("ReplaceFontsWith", Utf8FromWide(current < 0 ? L"" : EntryText(list, current))));
+  if (Window()) SaveShown();
+  return NamedFailure("ReplaceFontsWith", control.Let("ReplaceFontsWith", Utf8FromWide(shown_.value_or(L""))));
 }
 
 }  // namespace

@@ -34,18 +34,6 @@ namespace {
 
 using namespace amb::pages;
 
-void Pump(DWORD milliseconds) {
-  DWORD end = GetTickCount() + milliseconds;
-  do {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(10);
-  } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
-
 class PageSite : public IPropertyPageSite {
  public:
   IFACEMETHODIMP QueryInterface(REFIID riid, void** ppv) override {
@@ -56,12 +44,14 @@ class PageSite : public IPropertyPageSite {
   IFACEMETHODIMP_(ULONG) Release() override { return 1; }
   IFACEMETHODIMP OnStatusChange(DWORD flags) override {
     if (flags & PROPPAGESTATUS_DIRTY) ++dirtyReports;
+    if (flags & PROPPAGESTATUS_CLEAN) ++cleanReports;
     return S_OK;
   }
   IFACEMETHODIMP GetLocaleID(LCID* out) override { return *out = lcid, S_OK; }
   IFACEMETHODIMP GetPageContainer(IUnknown** out) override { return *out = nullptr, E_NOTIMPL; }
   IFACEMETHODIMP TranslateAccelerator(MSG*) override { return S_FALSE; }
   int dirtyReports = 0;
+  int cleanReports = 0;
   LCID lcid = LOCALE_USER_DEFAULT;  // the frame's locale for the page
 };
 
@@ -406,35 +396,47 @@ TEST(ReplaceFontsWithPage, SelectsTheStoredNameExactlyAndWritesTheChosenEntry) {
 struct SelectionOrder {
   const char* name;
   bool emptyFirst;  // SetObjects(0) comes first
-  bool keepsOwn;    // the new selection holds the edited control
+  bool withOther;   // the new selection holds another control, first
+  bool withOwn;     // the new selection holds the edited control
 };
-constexpr SelectionOrder kSelectionOrders[] = {{"nothing, then the other", true, false},
-                                               {"the other at once", false, false},
-                                               {"nothing, then the same", true, true},
-                                               {"the other, with the same behind it", false, true}};
+constexpr SelectionOrder kSelectionOrders[] = {{"nothing, then the other", true, true, false},
+                                               {"the other at once", false, true, false},
+                                               {"nothing, then the same", true, false, true},
+                                               {"the other, with the same behind it", false, true, true}};
+// The edit stays only while its control never left the selection.
+bool KeepsEdit(const SelectionOrder& order) { return order.withOwn && !order.emptyFirst; }
 
-// Sets the selection of an edited page as the order does; `own` is the edited control.
-void SelectInOrder(OpenPage& page, const SelectionOrder& order, IUnknown* own, IUnknown* other) {
-  if (order.emptyFirst) {
-    ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(0, nullptr));
-    EXPECT_FALSE(SUCCEEDED(page.page->Apply())) << "nothing selected";
-    EXPECT_TRUE(page.Dirty());
-  }
-  std::vector<IUnknown*> next;
-  if (!order.keepsOwn || !order.emptyFirst) next.push_back(other);
-  if (order.keepsOwn) next.push_back(own);
-  ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(static_cast<ULONG>(next.size()), next.data()));
+ULONG References(IUnknown* object) {
+  object->AddRef();
+  return object->Release();
 }
 
-// An edit belongs to the control it was made for, whatever the frame's order of calls: while that
-// control is selected an apply stores it there; a selection without it drops the edit and the page
-// loads from the new control. No other control's values change, the ones not edited included.
-TEST(PropertyPages, AnEditIsStoredOnlyInTheControlItWasMadeFor) {
-  struct Case {
-    const CLSID* clsid;
-    const wchar_t* property;
-    std::function<std::wstring(OpenPage&, int)> edit;  // the edit of a round, and what it should store
-  } cases[] = {
+// Sets the selection of an edited page as the order does; `own` is the edited control, which had
+// `ownReferences` references before the page got it.
+void SelectInOrder(OpenPage& page, const SelectionOrder& order, IUnknown* own, IUnknown* other, ULONG ownReferences) {
+  if (order.emptyFirst) {
+    ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(0, nullptr));
+    EXPECT_EQ(References(own), ownReferences) << "the page holds nothing of the control it let go";
+    EXPECT_FALSE(page.Dirty()) << "the edit left with its control";
+    EXPECT_EQ(page.site.cleanReports, 1) << "and the frame was told";
+    EXPECT_HRESULT_SUCCEEDED(page.page->Apply()) << "nothing to store";
+  }
+  std::vector<IUnknown*> next;
+  if (order.withOther) next.push_back(other);
+  if (order.withOwn) next.push_back(own);
+  ASSERT_HRESULT_SUCCEEDED(page.page->SetObjects(static_cast<ULONG>(next.size()), next.data()));
+  EXPECT_EQ(page.Dirty(), KeepsEdit(order));
+  EXPECT_EQ(page.site.cleanReports, KeepsEdit(order) ? 0 : 1);
+}
+
+// An edit of a page that shows values, and what it should store; a later round picks another value.
+struct ValueEdit {
+  const CLSID* clsid;
+  const wchar_t* property;
+  std::function<std::wstring(OpenPage&, int)> edit;
+};
+std::vector<ValueEdit> ValueEdits() {
+  return {
       {&CLSID_General, L"WindowName",
        [](OpenPage& p, int round) {
          std::wstring name = L"Edited " + std::to_wstring(round);
@@ -455,10 +457,18 @@ TEST(PropertyPages, AnEditIsStoredOnlyInTheControlItWasMadeFor) {
          return FontEntry(list, pick);
        }},
   };
-  for (const Case& c : cases) {
+}
+
+// An edit belongs to the control it was made for, whatever the frame's order of calls: while that
+// control is selected an apply stores it there; a selection without it (the empty one too) drops
+// the edit and the page loads from the new selection. No control's values change but by an apply
+// of its own page, the ones not edited included.
+TEST(PropertyPages, AnEditIsStoredOnlyInTheControlItWasMadeFor) {
+  for (const ValueEdit& c : ValueEdits()) {
     for (const SelectionOrder& order : kSelectionOrders) {
       rt::ComPtr<IDispatch> own = CreateControl(), other = CreateControl();
       ASSERT_TRUE(test::LatePut(other.get(), L"ScaleY", test::VarLong(40)).ok());
+      const ULONG ownReferences = References(own.get());
       OpenPage page(*c.clsid, {own.get()});
       ASSERT_TRUE(page.window);
       SCOPED_TRACE(rt::Utf8FromWide(page.title) + ", " + order.name);
@@ -466,21 +476,48 @@ TEST(PropertyPages, AnEditIsStoredOnlyInTheControlItWasMadeFor) {
       const std::wstring otherBefore = TextProperty(other.get(), c.property);
       std::wstring edited = c.edit(page, 0);
       ASSERT_TRUE(page.Dirty());
-      SelectInOrder(page, order, own.get(), other.get());
-      EXPECT_EQ(page.Dirty(), order.keepsOwn);
+      SelectInOrder(page, order, own.get(), other.get(), ownReferences);
       ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
-      EXPECT_EQ(TextProperty(own.get(), c.property), order.keepsOwn ? edited : ownBefore);
+      EXPECT_EQ(TextProperty(own.get(), c.property), KeepsEdit(order) ? edited : ownBefore);
       EXPECT_EQ(TextProperty(other.get(), c.property), otherBefore);
       EXPECT_EQ(TextProperty(other.get(), L"ScaleY"), L"40");
-      if (order.keepsOwn) continue;
+      if (KeepsEdit(order)) continue;
+      IDispatch* loaded = order.withOther ? other.get() : own.get();
+      IDispatch* left = order.withOther ? own.get() : other.get();
+      const std::wstring leftBefore = order.withOther ? ownBefore : otherBefore;
       if (c.clsid == &CLSID_General) {
-        EXPECT_EQ(page.Text(kTxtScaleY), L"40") << "loaded from the other control";
+        EXPECT_EQ(page.Text(kTxtScaleY), TextProperty(loaded, L"ScaleY")) << "loaded from the new selection";
       }
       edited = c.edit(page, 1);
       ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
-      EXPECT_EQ(TextProperty(other.get(), c.property), edited);
+      EXPECT_EQ(TextProperty(loaded, c.property), edited);
+      EXPECT_EQ(TextProperty(left, c.property), leftBefore);
       EXPECT_EQ(TextProperty(other.get(), L"ScaleY"), L"40");
-      EXPECT_EQ(TextProperty(own.get(), c.property), ownBefore);
+    }
+  }
+}
+
+// A frame may apply a page whose window it took away: the page stores what its boxes held when the
+// window went, and every value nobody edited stays as it was.
+TEST(PropertyPages, AnApplyWithoutTheWindowStoresWhatTheBoxesHeld) {
+  const wchar_t* untouched[] = {L"ScaleY", L"ScaleFonts", L"MinWidth", L"GradientSource", L"FormClose",
+                                L"FormOpenTime", L"ReplaceFontsWith"};
+  for (const ValueEdit& c : ValueEdits()) {
+    rt::ComPtr<IDispatch> control = CreateControl();
+    ASSERT_TRUE(test::LatePut(control.get(), L"ScaleY", test::VarLong(40)).ok());
+    std::vector<std::wstring> before;
+    for (const wchar_t* property : untouched) before.push_back(TextProperty(control.get(), property));
+    OpenPage page(*c.clsid, {control.get()});
+    ASSERT_TRUE(page.window);
+    SCOPED_TRACE(rt::Utf8FromWide(page.title));
+    std::wstring edited = c.edit(page, 0);
+    ASSERT_HRESULT_SUCCEEDED(page.page->Deactivate());
+    ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+    EXPECT_FALSE(page.Dirty());
+    EXPECT_EQ(TextProperty(control.get(), c.property), edited);
+    for (size_t i = 0; i < std::size(untouched); ++i) {
+      if (untouched[i] == std::wstring(c.property)) continue;
+      EXPECT_EQ(TextProperty(control.get(), untouched[i]), before[i]) << untouched[i];
     }
   }
 }
@@ -749,6 +786,13 @@ TEST_F(PagesOnForm, PagesOfOneSheetKeepEveryEdit) {
   EXPECT_EQ(Entry(L"ControlFlagDontScaleGraphic", EntryOf(L"imgMark")), L"True");
 }
 
+// The scale-controls page's pending inclusion happens now rather than a moment later: its tick was
+// set, and is delivered at once.
+void TickNow(OpenPage& page) {
+  ASSERT_TRUE(KillTimer(page.window, kDeselectTimer)) << "a tick is pending";
+  SendMessageW(page.window, WM_TIMER, kDeselectTimer, 0);
+}
+
 TEST_F(PagesOnForm, ScaleControlsLocksFollowTheItemAndRefuseAThirdPerAxis) {
   OpenPage page(CLSID_ScaleControls, {ambrelo});
   ASSERT_TRUE(page.window);
@@ -781,7 +825,7 @@ TEST_F(PagesOnForm, ScaleControlsLocksFollowTheItemAndRefuseAThirdPerAxis) {
   // Clearing the last lock includes the control again a moment later.
   for (int box : {kLockLeft, kLockTop, kLockWidth, kLockBottom}) page.Click(box);
   EXPECT_EQ(ListView_GetCheckState(page.Item(kList), page.ItemOf(L"cmdOk")), 1u) << "not at once";
-  Pump(400);
+  TickNow(page);
   EXPECT_EQ(ListView_GetCheckState(page.Item(kList), page.ItemOf(L"cmdOk")), 0u);
   EXPECT_FALSE(IsWindowEnabled(page.Item(kLockLeft)));
   ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
@@ -817,14 +861,14 @@ TEST_F(PagesOnForm, AClickOnTheListCancelsThePendingInclusion) {
   for (int box : {kLockLeft, kLockTop, kLockWidth, kLockHeight}) page.Click(box);
   for (int box : {kLockLeft, kLockTop, kLockWidth, kLockHeight}) ASSERT_FALSE(page.Checked(box));
   page.ClickTextOf(L"cmdOk");
-  Pump(400);
-  EXPECT_TRUE(page.IsChecked(L"cmdOk")) << "kept by the click on the current item";
+  EXPECT_FALSE(KillTimer(page.window, kDeselectTimer)) << "no tick pending after the click on the current item";
+  EXPECT_TRUE(page.IsChecked(L"cmdOk"));
 
   page.Click(kLockTop);
   page.Click(kLockTop);
   page.Reactivate();
-  Pump(400);
-  EXPECT_TRUE(page.IsChecked(L"cmdOk")) << "no tick once the window is gone";
+  EXPECT_FALSE(KillTimer(page.window, kDeselectTimer)) << "no tick once the window is gone";
+  EXPECT_TRUE(page.IsChecked(L"cmdOk"));
 }
 
 const CLSID* const kListPages[] = {&CLSID_ScaleBorders, &CLSID_ScaleFonts, &CLSID_ScaleGraphics, &CLSID_ScaleControls};
@@ -920,26 +964,35 @@ TEST_F(PagesOnTwoForms, AListPageEditIsStoredOnlyInTheControlItWasMadeFor) {
       Store({});
       Store(other, {{L"txtName", {L"ControlFlagDontScaleFont", L"ControlFlagDontScaleControl"}}});
       const std::vector<std::wstring> ownBefore = StoredList(ambrelo), otherBefore = StoredList(other);
+      const ULONG ownReferences = References(ambrelo);
       OpenPage page(*clsid, {ambrelo});
       ASSERT_TRUE(page.window);
       SCOPED_TRACE(rt::Utf8FromWide(page.title) + ", " + order.name);
       ASSERT_GE(page.ItemOf(key), 0);
       page.ClickBoxOf(key);
       ASSERT_TRUE(page.Dirty());
-      SelectInOrder(page, order, ambrelo, other);
-      EXPECT_EQ(page.Dirty(), order.keepsOwn);
+      SelectInOrder(page, order, ambrelo, other, ownReferences);
       ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
       EXPECT_EQ(StoredList(other), otherBefore);
-      if (order.keepsOwn) {
+      if (KeepsEdit(order)) {
         ASSERT_GT(EntryOf(key), 0);
         EXPECT_EQ(Entry(flag, EntryOf(key)), L"True");
         EXPECT_EQ(Entry(L"ControlFlagControlKey", 1), L"frmPages");
         continue;
       }
       EXPECT_EQ(StoredList(ambrelo), ownBefore);
-      EXPECT_FALSE(page.IsChecked(key)) << "the list of the other control";
+      if (IsEqualCLSID(*clsid, CLSID_ScaleFonts)) {
+        EXPECT_EQ(page.Text(kControlType), L"") << "no item of the new list is current";
+      }
+      EXPECT_FALSE(page.IsChecked(key)) << "the list built again from the new selection";
       page.ClickBoxOf(key);
       ASSERT_HRESULT_SUCCEEDED(page.page->Apply());
+      if (!order.withOther) {
+        EXPECT_EQ(StoredList(other), otherBefore);
+        ASSERT_GT(EntryOf(key), 0);
+        EXPECT_EQ(Entry(flag, EntryOf(key)), L"True");
+        continue;
+      }
       EXPECT_EQ(StoredList(ambrelo), ownBefore);
       EXPECT_EQ(Entry(L"ControlFlagControlKey", 1, other), L"frmOther");
       EXPECT_EQ(Entry(flag, EntryOf(key, other), other), L"True");

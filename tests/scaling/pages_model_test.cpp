@@ -35,22 +35,20 @@ TEST(PageProtocol, MarksChangedOnlyOnceLoaded) {
 }
 
 // What a page shows belongs to the control it was loaded from: a selection that holds that control
-// keeps it; one without it drops the values and the edits alike; an empty selection keeps only
-// edits, for the next selection to decide.
+// keeps it; one without it (the empty one too) drops the values and the edits alike.
 TEST(PageProtocol, KeepsItsValuesOnlyWhileTheirControlIsSelected) {
   struct Case {
-    bool edited, empty, holdsLoaded;
+    bool edited, holdsLoaded;
     bool dropped;
-  } cases[] = {{false, false, true, false}, {true, false, true, false},  {false, false, false, true},
-               {true, false, false, true},  {false, true, false, true},  {true, true, false, false}};
+  } cases[] = {{false, true, false}, {true, true, false}, {false, false, true}, {true, false, true}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "edited " << c.edited << " empty " << c.empty << " holds " << c.holdsLoaded);
+    SCOPED_TRACE(testing::Message() << "edited " << c.edited << " holds " << c.holdsLoaded);
     PageProtocol page;
     page.SetLoaded();
     if (c.edited) {
       ASSERT_TRUE(page.EditMade());
     }
-    EXPECT_EQ(page.SelectionSet(c.empty, c.holdsLoaded), c.dropped);
+    EXPECT_EQ(page.SelectionSet(c.holdsLoaded), c.dropped);
     EXPECT_EQ(page.Loaded(), !c.dropped);
     EXPECT_EQ(page.Changed(), c.edited && !c.dropped);
     if (c.dropped) {
@@ -58,7 +56,7 @@ TEST(PageProtocol, KeepsItsValuesOnlyWhileTheirControlIsSelected) {
     }
   }
   PageProtocol fresh;
-  EXPECT_FALSE(fresh.SelectionSet(false, false)) << "nothing loaded, nothing to drop";
+  EXPECT_FALSE(fresh.SelectionSet(false)) << "nothing loaded, nothing to drop";
 }
 
 // A Boolean shows its value And 1; a value the platform cannot take as a 32-bit integer has no
