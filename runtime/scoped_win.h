@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "scope_exit.h"
+
 namespace rt {
 
 template <class Traits>
@@ -107,21 +109,6 @@ class WindowDc {
  private:
   HWND window_;
   HDC dc_;
-};
-
-// Runs a callable when the scope ends, for clean-ups that no handle type covers.
-template <class F>
-class ScopeExit {
- public:
-  explicit ScopeExit(F f) : f_(std::move(f)) {}
-  ~ScopeExit() { if (armed_) f_(); }
-  ScopeExit(const ScopeExit&) = delete;
-  ScopeExit& operator=(const ScopeExit&) = delete;
-  void Dismiss() { armed_ = false; }
-
- private:
-  F f_;
-  bool armed_ = true;
 };
 
 }  // namespace rt

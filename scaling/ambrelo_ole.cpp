@@ -2,6 +2,7 @@
 // invisible at run time; while its form is designed it shows its toolbox image.
 #include "ambrelo_control.h"
 #include "control_window.h"
+#include "error_report.h"
 #include "registration.h"
 #include "toolbox_image.h"
 
@@ -26,16 +27,19 @@ IFACEMETHODIMP Ambrelo::GetClientSite(IOleClientSite** site) {
 IFACEMETHODIMP Ambrelo::SetHostNames(LPCOLESTR, LPCOLESTR) { return S_OK; }
 
 IFACEMETHODIMP Ambrelo::Close(DWORD saveOption) {
-  return ComEntry([&]() -> HRESULT {
+  // Each step on its own: one that fails still leaves the form let go of and the advisers told.
+  rt::SkipOnError([&] {
     if (saveOption != OLECLOSE_NOSAVE && dirty_ && site_) site_->SaveObject();
-    InPlaceDeactivate();
-    printPlatform_.CloseDialogOfThisControl();
-    UnhookHostForm();  // a closed control follows no form
-    lifecycle_.Terminate();
-    engine_.Forget();
-    if (adviseHolder_) adviseHolder_->SendOnClose();
-    return S_OK;
   });
+  rt::SkipOnError([&] { InPlaceDeactivate(); });
+  rt::SkipOnError([&] { printPlatform_.CloseDialogOfThisControl(); });
+  rt::SkipOnError([&] { UnhookHostForm(); });  // a closed control follows no form
+  rt::SkipOnError([&] { lifecycle_.Terminate(); });
+  rt::SkipOnError([&] { engine_.Forget(); });
+  rt::SkipOnError([&] {
+    if (adviseHolder_) adviseHolder_->SendOnClose();
+  });
+  return S_OK;
 }
 
 IFACEMETHODIMP Ambrelo::SetMoniker(DWORD, IMoniker*) { return E_NOTIMPL; }

@@ -1,5 +1,10 @@
 #include "form_lifecycle.h"
 
+#include <exception>
+
+#include "error_report.h"
+#include "scope_exit.h"
+
 namespace amb {
 namespace {
 
@@ -14,19 +19,6 @@ unsigned IntervalOf(LifecycleTimer timer) {
   }
   return 100;
 }
-
-// Releases the update lock however a resize reaction ends, so that a failing pass never leaves
-// the window frozen.
-class UnlockOnExit {
- public:
-  explicit UnlockOnExit(FormLifecycle& lifecycle) : lifecycle_(lifecycle) {}
-  ~UnlockOnExit() { lifecycle_.LockUpdates(false); }
-  UnlockOnExit(const UnlockOnExit&) = delete;
-  UnlockOnExit& operator=(const UnlockOnExit&) = delete;
-
- private:
-  FormLifecycle& lifecycle_;
-};
 
 }  // namespace
 
@@ -59,6 +51,16 @@ void FormLifecycle::OnLoad() {
 }
 
 void FormLifecycle::OnFormResize() {
+  try {
+    ReactToResize();
+  } catch (const std::exception& e) {
+    ShowTrapped(HostStatus::Failed(e.what()));
+  } catch (...) {
+    ShowTrapped(HostStatus::Failed("Unknown error"));
+  }
+}
+
+void FormLifecycle::ReactToResize() {
   if (!host_ || busy_) return;
   if (resetPending_) {
     HostStatus s = Reset();
@@ -79,17 +81,26 @@ void FormLifecycle::OnFormResize() {
   if (!s) ShowTrapped(s);
 }
 
-// Whatever step fails, the form is left usable: unlocked, visible and initialised.
+// Whatever step fails or raises, the form is left usable: unlocked, visible and initialised, and
+// its later resizes are followed.
 HostStatus FormLifecycle::FirstTimeSetup() {
   busy_ = true;
-  HostStatus s = SetupSteps();
-  if (!s) {
-    LockUpdates(false);
-    intptr_t window = 0;
-    if (Window(window)) platform_.RemoveRegion(window);
+  HostStatus s;
+  {
+    rt::ScopeExit settled([this] {
+      initialised_ = true;
+      busy_ = false;
+    });
+    rt::ScopeExit showWhole([this] {
+      rt::SkipOnError([this] {
+        LockUpdates(false);
+        intptr_t window = 0;
+        if (Window(window)) platform_.RemoveRegion(window);
+      });
+    });
+    s = SetupSteps();
+    if (s) showWhole.Dismiss();
   }
-  initialised_ = true;
-  busy_ = false;
   if (s && hostLoaded_) BroadcastAllowUpdates(true);
   return s;
 }
@@ -138,7 +149,7 @@ HostStatus FormLifecycle::SetupSteps() {
 }
 
 HostStatus FormLifecycle::OrdinaryReaction() {
-  UnlockOnExit unlock(*this);
+  rt::ScopeExit unlock([this] { LockUpdates(false); });
   int32_t state = 0;
   HostStatus s = GetLong(*host_, "WindowState", state);
   if (!s || state == kMinimised) return s;
@@ -214,7 +225,7 @@ void FormLifecycle::OnTimer(LifecycleTimer timer) {
   switch (timer) {
     case LifecycleTimer::DelayResize: {
       StopTimer(timer);
-      UnlockOnExit unlock(*this);
+      rt::ScopeExit unlock([this] { LockUpdates(false); });
       int32_t state = 0;
       if (host_ && Active() && settings_.scaleControls && GetLong(*host_, "WindowState", state) &&
           state != kMinimised)

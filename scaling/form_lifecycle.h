@@ -34,6 +34,7 @@ class FormLifecycle {
   void OnHostResize() {
     if (hostLoaded_) OnFormResize();
   }
+  // Every error of the reaction, returned or raised, is shown as a trapped error; none leaves it.
   void OnFormResize();
   // cancelled: the host's own Unload handler kept the form.
   void OnUnload(bool cancelled);
@@ -63,6 +64,7 @@ class FormLifecycle {
 
  private:
   HostStatus Window(intptr_t& out);
+  void ReactToResize();
   HostStatus FirstTimeSetup();
   HostStatus SetupSteps();
   HostStatus OrdinaryReaction();

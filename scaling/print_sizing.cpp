@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "error_report.h"
+
 namespace amb {
 namespace {
 
@@ -77,7 +79,8 @@ void PrintSizing::Start(HostForm& host, const PrintRequest& r) {
     Move(host, restoreLeft_, restoreTop_, width, height);
   }
   if (hooked) platform_.UnhookWindow(window);
-  if (r.showDialog) platform_.ShowDialog(r.allowCancel);
+  // A box the system refuses its window is passed over like any other step.
+  if (r.showDialog) rt::SkipOnError([&] { platform_.ShowDialog(r.allowCancel); });
   work_.ResizeControls();
 }
 

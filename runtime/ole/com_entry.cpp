@@ -59,9 +59,11 @@ HRESULT HresultOfCaughtException() noexcept {
   return error.scode;
 }
 
+// A caller that passed no EXCEPINFO still learns what went wrong: the error itself, described by
+// the thread's error info.
 HRESULT DispatchErrorOfCaughtException(EXCEPINFO* info) noexcept {
+  if (!info) return HresultOfCaughtException();
   const CaughtError error = ClassifyCaughtException();
-  if (!info) return DISP_E_EXCEPTION;
   *info = EXCEPINFO{};
   info->scode = error.scode;
   try {

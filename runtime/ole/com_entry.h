@@ -20,8 +20,8 @@ inline constexpr int kErrApplicationDefined = 1004;
 // set to its text. Memory: E_OUTOFMEMORY, "Out of memory"; a failure the runtime raised, or any
 // other exception: error 1004 with the failure's own text.
 HRESULT HresultOfCaughtException() noexcept;
-// The same, described in info (when given) as IDispatch::Invoke describes an exception; returns
-// DISP_E_EXCEPTION.
+// The same, described in info as IDispatch::Invoke describes an exception: returns
+// DISP_E_EXCEPTION. Without info, as HresultOfCaughtException.
 HRESULT DispatchErrorOfCaughtException(EXCEPINFO* info) noexcept;
 
 // A method whose body returns an HRESULT; a body that returns nothing (a notification) has what it

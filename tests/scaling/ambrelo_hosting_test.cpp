@@ -331,16 +331,6 @@ TEST(AmbreloHosting, AboutBoxReturnsWhenItsCloseBoxHidesItAndUnloadsIt) {
 // would): the failure inside the call comes back to the caller as the call's error, with its text,
 // whether the caller goes through IDispatch or straight through the interface; the caller's window
 // is given back, and the box shows once the system lets it.
-LRESULT CALLBACK RefuseTheAboutBox(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND) {
-    const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
-    if (create->lpszName && HIWORD(reinterpret_cast<ULONG_PTR>(create->lpszName)) &&
-        lstrcmpA(create->lpszName, "About Control Title") == 0)
-      return 1;
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 void CALLBACK ClickOkOfTheLibrarysAboutBox(HWND, UINT, UINT_PTR, DWORD) {
   HWND box = AboutBoxOfThisThread();
   if (!box) return;
@@ -359,15 +349,18 @@ TEST(AmbreloErrorBarrier, AFailureInsideACallComesBackAsItsErrorByEitherRoad) {
   const SCODE kFailed = static_cast<SCODE>(0x800A03EC);  // 1004: application-defined
   const std::wstring kText = L"Can not create the window of frmAbout";
 
-  HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseTheAboutBox, nullptr, GetCurrentThreadId());
-  ASSERT_NE(hook, nullptr);
-  CallResult late = Invoke(control.get(), L"AboutBox", DISPATCH_METHOD, {}, nullptr);
-  SetErrorInfo(0, nullptr);
-  HRESULT direct = bound->AboutBox();
-  rt::ComPtr<IErrorInfo> info;
+  CallResult late;
+  HRESULT direct = S_OK;
   BSTR text = nullptr;
-  if (GetErrorInfo(0, info.put()) == S_OK) info->GetDescription(&text);
-  UnhookWindowsHookEx(hook);
+  {
+    RefusedWindow refused("About Control Title");
+    ASSERT_TRUE(refused);
+    late = Invoke(control.get(), L"AboutBox", DISPATCH_METHOD, {}, nullptr);
+    SetErrorInfo(0, nullptr);
+    direct = bound->AboutBox();
+    rt::ComPtr<IErrorInfo> info;
+    if (GetErrorInfo(0, info.put()) == S_OK) info->GetDescription(&text);
+  }
 
   EXPECT_EQ(late.hr, DISP_E_EXCEPTION);
   EXPECT_EQ(late.scode, kFailed);

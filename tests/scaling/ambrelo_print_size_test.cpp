@@ -209,6 +209,23 @@ TEST_F(AmbreloPrintSize, CancelInThePrintingBoxRestoresTheFormAndRaisesPrintCanc
   EXPECT_EQ(frmPrint().events.size(), 1u);
 }
 
+// PrintSize never raises: a printing box the system refuses its window is passed over, the form
+// is printed at its size all the same and comes back.
+TEST_F(AmbreloPrintSize, APrintingBoxTheSystemRefusesIsPassedOver) {
+  {
+    ambtest::RefusedWindow refused("Ambrelo");
+    ASSERT_TRUE(refused);
+    ASSERT_TRUE(PrintSize({VarBool(true), VarDouble(9000), VarDouble(6000), VarLong(1), VarBool(false), VarBool(true),
+                           VarBool(true)})
+                    .ok());
+  }
+  EXPECT_EQ(ambtest::PrintingBoxCancelOfThisThread(), nullptr);
+  EXPECT_EQ(Width(), Pixels(9000));
+  ASSERT_TRUE(PrintSize({VarBool(false)}).ok());
+  ExpectRect(before_);
+  EXPECT_TRUE(frmPrint().events.empty());
+}
+
 // The box says what goes on, in the system's own words, and offers Cancel with its access key.
 TEST(PrintingBox, SaysPrintingAndOffersCancel) {
   amb::FrmDialog& box = amb::frmDialog();

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "fake_host_form.h"
 
@@ -253,23 +256,41 @@ TEST_F(FormLifecycleTest, BindingDependsOnModeEnabledAndTheKindOfForm) {
   EXPECT_EQ(inert.Host(), nullptr) << "a holder that is no form leaves the control inert";
 }
 
-TEST_F(FormLifecycleTest, FailedSetupLeavesTheFormUnlockedVisibleAndAlive) {
-  settings.formOpen = 1;
-  settings.resizeOnMouseUp = false;
-  work.failing.insert("ResizeControls");
-  Bind();
-  lifecycle.OnLoad();
-  log.clear();
-  lifecycle.OnHostResize();
-  EXPECT_THAT(log, ElementsAre("lock", "ReplaceFonts", "ResizeControls", "unlock", "no region", "error box"));
-  EXPECT_THAT(platform.errors, ElementsAre("Ambrelo Trapped Error = ResizeControls went wrong"));
-  EXPECT_TRUE(lifecycle.Initialised());
-  EXPECT_FALSE(platform.locked);
+// A step that returns its error and one that raises it (a window the system refuses) leave the
+// same form behind, and the same message.
+TEST(FormLifecycleFailedSetup, LeavesTheFormUnlockedVisibleAndAliveAndShowsTheTrappedError) {
+  for (bool raised : {false, true}) {
+    SCOPED_TRACE(raised ? "raised" : "returned");
+    Log log;
+    AmbreloSettings settings;
+    settings.formOpen = 1;
+    settings.resizeOnMouseUp = false;
+    auto host = std::make_shared<FakeHostForm>(log);
+    FakePlatform platform(log);
+    RecordingWork work(log, platform);
+    FormLifecycle lifecycle(settings, platform, work);
+    host->onResize = [&] { lifecycle.OnHostResize(); };
+    if (raised)
+      work.duringResize = [] { throw std::runtime_error("ResizeControls went wrong"); };
+    else
+      work.failing.insert("ResizeControls");
+    ASSERT_TRUE(lifecycle.HookHostForm(*host, host, nullptr));
+    lifecycle.OnLoad();
+    log.clear();
+    lifecycle.OnHostResize();
+    std::vector<std::string> setup = {"lock", "ReplaceFonts", "ResizeControls", "unlock", "no region", "error box"};
+    if (raised) setup.erase(setup.begin() + 2);  // the step raised before it was done
+    EXPECT_EQ(log, setup);
+    EXPECT_THAT(platform.errors, ElementsAre("Ambrelo Trapped Error = ResizeControls went wrong"));
+    EXPECT_TRUE(lifecycle.Initialised());
+    EXPECT_FALSE(platform.locked);
 
-  work.failing.clear();
-  log.clear();
-  lifecycle.OnHostResize();
-  EXPECT_THAT(log, ElementsAre("ResizeControls")) << "later resizes are followed";
+    work.failing.clear();
+    work.duringResize = nullptr;
+    log.clear();
+    lifecycle.OnHostResize();
+    EXPECT_THAT(log, ElementsAre("ResizeControls")) << "later resizes are followed";
+  }
 }
 
 TEST_F(FormLifecycleTest, LockIsReleasedOnEveryExitOfAPass) {
