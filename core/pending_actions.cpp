@@ -44,12 +44,15 @@ NextStep PendingActions::Started(const PendingAction& action) {
   return Step(NextStep::Kind::RunTasks, action);
 }
 
+// An arm that a request made meanwhile (a box shown while the window loads) went past reports to
+// an owner that is no longer arming it: the report is stale and the later countdown stays.
 NextStep PendingActions::CountdownShown() {
-  onScreen_ = std::exchange(arming_, std::nullopt);
+  if (arming_) onScreen_ = std::exchange(arming_, std::nullopt);
   return {};
 }
 
 NextStep PendingActions::ArmFailed() {
+  if (!arming_) return {};
   // No countdown stands for the request, nor for an action that waited behind it.
   arming_.reset();
   onScreen_.reset();

@@ -100,8 +100,8 @@ bool CancelInForce() {
   return CancelTasks || rt::Quitting();
 }
 
-void SayWithdrawnForUnreadableTasks(const PendingAction& action) {
-  rt::MsgBox("The task list could not be read from\r\n" + TaskFilePath() + "\r\nThe " +
+void SayWithdrawnForUnreadableTasks(const PendingAction& action, unsigned long error) {
+  rt::MsgBox("The task list could not be read from\r\n" + TaskFilePath() + "\r\n" + SystemErrorText(error) + "\r\nThe " +
                  ActionCaption(action.code, action.name) + " is cancelled: it is not carried out without its tasks.",
              MB_OK | MB_ICONEXCLAMATION, rt::App().FileDescription);
 }
@@ -116,9 +116,10 @@ RunEnd RunTasksOf(const PendingAction& action) {
   rt::SkipOnError([&] { runTasks = ReadSetting("RunTasks"); });
   if (runTasks == "Yes") {
     LoadResult read = LoadResult::Unreadable;
-    rt::SkipOnError([&] { read = LoadTasksQuietly(); });
+    unsigned long error = 0;
+    rt::SkipOnError([&] { read = LoadTasksQuietly(&error); });
     if (read == LoadResult::Unreadable) {
-      rt::SkipOnError([&] { SayWithdrawnForUnreadableTasks(action); });
+      rt::SkipOnError([&] { SayWithdrawnForUnreadableTasks(action, error); });
       return RunEnd::TasksUnreadable;
     }
   }

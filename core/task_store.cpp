@@ -24,13 +24,15 @@ std::string FormatInUse(std::string (*format)(const std::vector<Record>&), const
 }
 
 // Parses the file into the list (emptied when there is nothing to read); an unreadable file is
-// reported when asked: its list is kept on disk as it is.
+// reported when asked: its list is kept on disk as it is. The system's error code of the read goes
+// to readError when given.
 template <class Record>
 LoadResult ParseStoredFile(const std::string& path, const char* what,
                            void (*parse)(std::string_view, RecordList<Record>&), RecordList<Record>& list,
-                           bool reportUnreadable = true) {
+                           bool reportUnreadable = true, unsigned long* readError = nullptr) {
   unsigned long error = 0;
   const std::optional<std::string> bytes = ReadWholeFile(path, &error);
+  if (readError) *readError = error;
   parse(bytes ? std::string_view(*bytes) : std::string_view(), list);
   if (bytes) return LoadResult::Loaded;
   if (IsMissingFileError(error)) return LoadResult::NoFile;
@@ -48,9 +50,10 @@ std::string GroupFilePath() { return rt::JoinPath(rt::App().Path, "Groups.txt");
 
 namespace {
 
-LoadResult LoadTaskFile(bool reportUnreadable) {
+LoadResult LoadTaskFile(bool reportUnreadable, unsigned long* readError = nullptr) {
   RecordList<TaskRecord> list{std::move(Tasks)};
-  const LoadResult result = ParseStoredFile(TaskFilePath(), "task", &ParseTaskFile, list, reportUnreadable);
+  const LoadResult result =
+      ParseStoredFile(TaskFilePath(), "task", &ParseTaskFile, list, reportUnreadable, readError);
   Tasks = std::move(list.records);
   TaskCount = static_cast<int32_t>(Tasks.size());
   LastTaskId = list.lastId;
@@ -61,7 +64,7 @@ LoadResult LoadTaskFile(bool reportUnreadable) {
 
 LoadResult LoadTasks() { return LoadTaskFile(true); }
 
-LoadResult LoadTasksQuietly() { return LoadTaskFile(false); }
+LoadResult LoadTasksQuietly(unsigned long* readError) { return LoadTaskFile(false, readError); }
 
 LoadResult LoadGroups() {
   RecordList<GroupRecord> list{std::move(Groups)};

@@ -15,8 +15,9 @@ enum class LoadResult { Loaded, NoFile, Unreadable };
 // Replace the array, its count and its highest ID with the file's content. No file gives an empty
 // list; a file that cannot be read gives an empty list as well, and the user is told.
 LoadResult LoadTasks();
-// The same without a word to the user: for a caller that says itself what an unreadable file means.
-LoadResult LoadTasksQuietly();
+// The same without a word to the user: for a caller that says itself what an unreadable file means
+// (the system's error code of the read goes to readError when given).
+LoadResult LoadTasksQuietly(unsigned long* readError = nullptr);
 LoadResult LoadGroups();
 
 // Write every record whose ID is not negative, replacing the file; the arrays are not changed.

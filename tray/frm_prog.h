@@ -17,9 +17,10 @@ class FrmProg : public rt::Form {
 
   // Rows "Waiting ..." for the run's tasks; always false.
   bool LoadTaskIDs(const DozIzevodoz::TaskRun& run);
-  // Checks the run's ID list against its tasks ("Invalid Task List:" when none matches, false), then
-  // rows "Waiting....."; an ID list with an entry that is no task number is reported after them
-  // ("Invalid Task List in Task Group:").
+  // Checks the run's lists against its tasks: an entry of the ID list that is a task's ID, or one of
+  // the description list that is a task's description, is a match ("Invalid Task List:" when there
+  // is none, false); then rows "Waiting....."; an ID list with an entry that is no task number is
+  // reported after them ("Invalid Task List in Task Group:").
   bool ReloadRows(const DozIzevodoz::TaskRun& run);
   // Starts each task of the run once, in order; returns when all have run or the run was cancelled.
   void RunAll();

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace DozIzevodoz;
@@ -19,6 +21,7 @@ enum class On {
   ExitOk,
   ExitCancel,
   NextArmFails,
+  NextArmInterrupted,  // by a request made while the countdown arms (a box that processes messages)
   RunDone,
   RunCancelled,
   RunUnreadable
@@ -29,6 +32,7 @@ struct Event {
 };
 Event R(const char* action) { return {On::Request, action}; }
 Event Start(const char* action) { return {On::Start, action}; }
+Event ArmInterruptedBy(const char* action) { return {On::NextArmInterrupted, action}; }
 constexpr Event kRanOut{On::RanOut}, kCancel{On::Cancel}, kExitOk{On::ExitOk}, kExitCancel{On::ExitCancel},
     kNextArmFails{On::NextArmFails}, kRunDone{On::RunDone}, kRunCancelled{On::RunCancelled},
     kRunUnreadable{On::RunUnreadable};
@@ -44,7 +48,8 @@ std::string Play(const std::vector<Event>& events) {
   PendingActions owner;
   std::vector<std::string> done;
   bool failNextArm = false;
-  auto follow = [&](NextStep step) {
+  std::string interruptNextArm;
+  std::function<void(NextStep)> follow = [&](NextStep step) {
     for (;;) {
       const std::string name = step.action.name;
       switch (step.kind) {
@@ -58,11 +63,14 @@ std::string Play(const std::vector<Event>& events) {
           return;
         case NextStep::Kind::ShowCountdown:
           EXPECT_EQ(step.action.code, Action(name).code) << name;
+        {
           done.push_back((step.freshCount ? "countdown " : "on the count ") + name +
                          (step.tasksDone ? " (tasks run)" : "") + (failNextArm ? " failed" : ""));
-          step = failNextArm ? owner.ArmFailed() : owner.CountdownShown();
-          failNextArm = false;
+          const bool fails = std::exchange(failNextArm, false);
+          if (!interruptNextArm.empty()) follow(owner.Requested(Action(std::exchange(interruptNextArm, ""))));
+          step = fails ? owner.ArmFailed() : owner.CountdownShown();
           break;
+        }
       }
     }
   };
@@ -88,6 +96,9 @@ std::string Play(const std::vector<Event>& events) {
         break;
       case On::NextArmFails:
         failNextArm = true;
+        break;
+      case On::NextArmInterrupted:
+        interruptNextArm = e.action;
         break;
       case On::RunDone:
         follow(owner.RunEnded(RunEnd::Completed));
@@ -161,6 +172,12 @@ TEST(PendingActions, EveryRoadFromRequestToCall) {
       {"3: a request's countdown cannot be armed",
        {kNextArmFails, R("Shut"), kRanOut, kCancel},
        "countdown Shut failed"},
+      {"3: a countdown armed by a request made while an earlier one armed",
+       {ArmInterruptedBy("Boot"), R("Shut"), kRanOut, kRunDone},
+       "countdown Shut, countdown Boot, run Boot, call Boot"},
+      {"3: the earlier arm fails after the later countdown showed",
+       {kNextArmFails, ArmInterruptedBy("Boot"), R("Shut"), kRanOut, kRunDone},
+       "countdown Shut failed, countdown Boot, run Boot, call Boot"},
       // 4. One countdown per request: one that ran out during the run runs its tasks after it.
       {"4: a countdown runs out during the run",
        {R("Shut"), kRanOut, kExitCancel, R("Boot"), kRanOut, kRunDone, kRunDone},

@@ -216,7 +216,8 @@ TEST_F(Engine, ATaskFileHeldAtTheRequestIsReadAtTheRunAndOneStillHeldWithdrawsTh
   EXPECT_EQ(Described(), Calls{"ExitWindowsEx 1"});
   EXPECT_TRUE(boxes.shown.empty());
 
-  const std::string withdrawn = "The task list could not be read from\r\n" + TaskFilePath() +
+  const std::string withdrawn = "The task list could not be read from\r\n" + TaskFilePath() + "\r\n" +
+                                SystemErrorText(ERROR_SHARING_VIOLATION) +
                                 "\r\nThe Reboot is cancelled: it is not carried out without its tasks.";
   for (bool unattended : {false, true}) {
     power.calls.clear();

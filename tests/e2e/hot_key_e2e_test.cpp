@@ -220,27 +220,36 @@ TEST_F(HotKeyRoad, ARequestDuringTheTasksCountsDownAfterThemAndOnlyCancelsOfCoun
     });
   };
   // CTRL+ALT+S, its count of one second, its task held; then CTRL+ALT+R and CTRL+ALT+X, the
-  // question answered Cancel (the keys reach the program in order: the question shows after R).
-  auto requestDuringTheTask = [&](size_t run) {
+  // question answered Cancel. The reboot's request is handed to the hot-key window as the key's
+  // message, sent: it returns once the request is taken, so the question comes after it (a key
+  // pressed right behind another may be taken inside the first one's handler, which processes
+  // waiting messages before it acts). The count after the run is set while the task is held.
+  auto requestDuringTheTask = [&](size_t run, const char* countAfterTheRun) {
     test::SetText(kSettings, "TimeOut", "1");
     for (int attempt = 0; attempt < 3 && holdStarts() < run; ++attempt) {
       press({VK_CONTROL, VK_MENU, 'S'});
       test::WaitUntil([&] { return holdStarts() >= run; }, 5000);
     }
     ASSERT_EQ(holdStarts(), run) << "the shut-down's task did not start";
+    test::SetText(kSettings, "TimeOut", countAfterTheRun);
+    DWORD_PTR result = 0;
+    const HWND hotKeys = program.FindWindowOf("", "VHotKeys");  // made afresh after a countdown
+    ASSERT_NE(SendMessageTimeoutA(hotKeys, WM_HOTKEY, 1, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'R'), SMTO_NORMAL, 10000,
+                                  &result),
+              0)
+        << "the reboot's request was not taken";
     HWND box = nullptr;
     for (int attempt = 0; attempt < 3 && !box; ++attempt) {
-      press({VK_CONTROL, VK_MENU, 'R'});
       press({VK_CONTROL, VK_MENU, 'X'});
       test::WaitUntil([&] { return (box = question()) != nullptr; }, 5000);
     }
     ASSERT_TRUE(box) << "no exit question";
     PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(test::WaitUntil([&] { return question() == nullptr; }, 5000));
+    ASSERT_EQ(countdown(), nullptr) << "a countdown while the task is held";
   };
 
-  requestDuringTheTask(1);
-  test::SetText(kSettings, "TimeOut", "60");
+  requestDuringTheTask(1, "60");
   std::ofstream(go).put('1');
   HWND reboot = nullptr;
   ASSERT_TRUE(test::WaitUntil([&] { return (reboot = countdown()) != nullptr; }, 15000))
@@ -266,7 +275,7 @@ TEST_F(HotKeyRoad, ARequestDuringTheTasksCountsDownAfterThemAndOnlyCancelsOfCoun
   EXPECT_EQ(test::ReadFileText(markers), "hold start\nhold end\n");
 
   DeleteFileA(go.c_str());
-  requestDuringTheTask(2);
+  requestDuringTheTask(2, "1");
   std::ofstream(go).put('1');
   EXPECT_TRUE(test::WaitUntil([&] { return !Log().empty(); }, 15000));
   EXPECT_EQ(Log(), "ExitWindowsEx 2\n");

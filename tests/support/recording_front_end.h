@@ -81,8 +81,8 @@ class RecordingFrontEnd final : public DozIzevodoz::FrontEnd {
   rt::Form progress{"frmProg"};
   rt::Form chooser{"frmMain"};  // a real window to own and be disabled by the group editor
   int32_t chooserCurrentId = -1;
-  bool cancelNoticeShown = false;
-  bool countdownFails = false;  // the countdown window cannot be loaded or does not count  // the notice of a cancelled run on screen, as CancelNoticeShown answers
+  bool cancelNoticeShown = false;  // the notice of a cancelled run on screen, as CancelNoticeShown answers
+  bool countdownFails = false;     // the countdown window cannot be loaded or does not count
 };
 
 }  // namespace test

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
 
 #include "../support/file_text.h"
 #include "../support/process_driver.h"
@@ -45,7 +46,8 @@ struct Sampler {
     std::string state = prog.Ctl<rt::Label>("lblGroup").Caption() + ":";
     for (int r = 1; r <= rows.RowCount(); ++r) state += " " + rows.Cell(r, 1) + "|" + rows.Cell(r, 2);
     if (seen.empty() || seen.back() != state) seen.push_back(state);
-    if (onSample) onSample(state);
+    // A copy: a hook may clear itself, and its captures must live until it returns.
+    if (const std::function<void(const std::string&)> hook = onSample) hook(state);
   }
 };
 
@@ -240,6 +242,11 @@ TEST_F(TaskRun, ARequestDuringTheRunCountsDownAfterItAndACancelGivesTheFirstActi
   auto caption = [&](const char* label) { return countdown.Ctl<rt::Label>(label).Caption(); };
   auto enter = [&] { SendMessageA(countdown.hWnd(), WM_HOTKEY, 9, MAKELPARAM(0, VK_RETURN)); };
   test::SetText(kSettings, "TimeOut", "1");
+  const std::string release = log_ + ".release";
+  struct Removal {
+    const std::string& file;
+    ~Removal() { DeleteFileA(file.c_str()); }
+  } removal{release};
   struct Case {
     const char* what;
     bool exitQuestion;
@@ -252,12 +259,17 @@ TEST_F(TaskRun, ARequestDuringTheRunCountsDownAfterItAndACancelGivesTheFirstActi
     power.calls.clear();
     boxes.shown.clear();
     boxes.answers = {IDCANCEL};  // "do not exit"
-    UseTasks({HelperTask(1, "shut", 300, "Shut"), HelperTask(2, "boot", 0, "Boot")});
+    // The shut-down's task waits for the release file, which the requests write when made.
+    DeleteFileA(release.c_str());
+    TaskRecord shut = HelperTask(1, "shut", 0, "Shut");
+    shut.Args += " until=" + release;
+    UseTasks({shut, HelperTask(2, "boot", 0, "Boot")});
     Sampler::onSample = [&](const std::string&) {
       if (Log().find("shut start") == std::string::npos) return;
       Sampler::onSample = nullptr;
       vbHotKey::DoFunctions(1);                      // CTRL+ALT+R
       if (c.exitQuestion) vbHotKey::DoFunctions(7);  // CTRL+ALT+X
+      std::ofstream(release).put('1');
     };
     RequestAction(kShutDownCode, "Shut");
     ASSERT_TRUE(countdown.IsLoaded());
