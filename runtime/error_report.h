@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "skip_on_error.h"
+
 namespace rt {
 
 class Failure : public std::runtime_error {
@@ -36,16 +38,6 @@ void Trap(const char* object, const char* procedure, Body&& body) noexcept {
     ReportError(object, procedure, e.what(), 0);
   } catch (...) {
     ReportError(object, procedure, "Unknown error", 0);
-  }
-}
-
-// Runs body and swallows whatever it throws, without a message: for the procedures whose failing
-// steps are skipped silently.
-template <class Body>
-void SkipOnError(Body&& body) noexcept {
-  try {
-    body();
-  } catch (...) {
   }
 }
 

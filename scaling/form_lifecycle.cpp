@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "error_report.h"
 #include "scope_exit.h"
+#include "skip_on_error.h"
 
 namespace amb {
 namespace {

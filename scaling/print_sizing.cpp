@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "error_report.h"
+#include "skip_on_error.h"
 
 namespace amb {
 namespace {
